@@ -1,0 +1,69 @@
+#include "app/cli/Cli.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+#include "store/Database.h"
+
+namespace kw::cli {
+
+Database& Context::Db() {
+  if (!db_) db_ = Database::Open(dbPath);
+  return *db_;
+}
+
+std::string Context::TakeOption(std::string_view name) {
+  auto it = std::find(args.begin(), args.end(), name);
+  if (it == args.end()) return {};
+  if (it + 1 == args.end()) throw UsageError(std::string(name) + " 后缺少参数");
+  std::string value = *(it + 1);
+  args.erase(it, it + 2);
+  return value;
+}
+
+void Context::ExpectArgs(size_t count, std::string_view usage) const {
+  if (args.size() != count) throw UsageError("用法：kestrelway-cli " + std::string(usage));
+}
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+          out += escaped;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+void PrintJsonObject(const std::vector<std::pair<std::string, std::string>>& fields) {
+  std::string line = "{";
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i) line += ",";
+    line += JsonString(fields[i].first) + ":" + JsonString(fields[i].second);
+  }
+  std::cout << line << "}\n";
+}
+
+void PrintTabbed(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i) line += '\t';
+    line += fields[i];
+  }
+  std::cout << line << '\n';
+}
+
+}  // namespace kw::cli

@@ -1,0 +1,58 @@
+// kestrelway-cli: the program's searches for scripts and tests. Each command
+// prints the texts the windows show, tab-separated, one row per line, or
+// JSON objects with --json.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kw {
+class Database;
+}
+
+namespace kw::cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kNotFound = 1;   // the search found nothing
+inline constexpr int kBadUsage = 2;   // wrong arguments or bad input
+inline constexpr int kFailure = 3;    // the database or a file failed
+
+// Wrong arguments: main prints the message and the usage, exits kBadUsage.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Context {
+  std::vector<std::string> args;  // the command's own arguments, options removed
+  std::string dbPath;             // --db, or the bundled database beside the executable
+  bool json = false;              // --json
+
+  // Opens the database (once); throws DatabaseError on failure.
+  Database& Db();
+  // The value of option `name` (e.g. "--after") taken out of args, or empty.
+  std::string TakeOption(std::string_view name);
+  // Fails with a UsageError unless exactly `count` arguments remain.
+  void ExpectArgs(size_t count, std::string_view usage) const;
+
+ private:
+  std::unique_ptr<Database> db_;
+};
+
+// A JSON string literal for UTF-8 text.
+std::string JsonString(std::string_view text);
+// One JSON object per line from name/value pairs of texts.
+void PrintJsonObject(const std::vector<std::pair<std::string, std::string>>& fields);
+// Fields joined by tabs, one line.
+void PrintTabbed(const std::vector<std::string>& fields);
+
+// The commands. Each returns the exit status.
+int BuildDb(Context& ctx);
+int Stations(Context& ctx);
+int Fares(Context& ctx);
+
+}  // namespace kw::cli

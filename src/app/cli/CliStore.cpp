@@ -1,0 +1,67 @@
+// build-db, stations and fares.
+#include <charconv>
+#include <iostream>
+
+#include "app/cli/Cli.h"
+#include "query/Fares.h"
+#include "query/StationSearch.h"
+#include "store/DataBuilder.h"
+#include "store/Database.h"
+
+namespace kw::cli {
+
+namespace {
+
+int ParseNumber(const std::string& text, std::string_view what) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) {
+    throw UsageError(std::string(what) + " 应为整数：" + text);
+  }
+  return value;
+}
+
+}  // namespace
+
+int BuildDb(Context& ctx) {
+  ctx.ExpectArgs(2, "build-db DATA_DIR OUT_FILE");
+  const auto summary = BuildDatabase(ctx.args[0], ctx.args[1], PasswordFromConnectString(kConnectString));
+  std::cerr << ctx.args[1] << "：" << summary.stations << " 个车站，" << summary.trains << " 个车次，"
+            << summary.stops << " 个停站\n";
+  return kOk;
+}
+
+int Stations(Context& ctx) {
+  ctx.ExpectArgs(1, "stations TEXT");
+  const std::string text = RemoveSpaces(ctx.args[0]);
+  if (text.empty()) throw UsageError("请输入车站简码或站名");
+  const auto matches = FindStations(ctx.Db(), text, LooksUpByInitials(text));
+  for (int i = 0; i < matches.count(); ++i) {
+    if (ctx.json) {
+      PrintJsonObject({{"id", std::to_string(matches.ids[i])}, {"name", matches.names[i]}});
+    } else {
+      PrintTabbed({std::to_string(matches.ids[i]), matches.names[i]});
+    }
+  }
+  return matches.found ? kOk : kNotFound;
+}
+
+int Fares(Context& ctx) {
+  ctx.ExpectArgs(2, "fares KIND_ID KM");
+  const int kind = ParseNumber(ctx.args[0], "KIND_ID");
+  const int km = ParseNumber(ctx.args[1], "KM");
+  const auto fares = LookupFares(ctx.Db(), kind, km);
+  static constexpr std::string_view kNames[] = {"硬座", "软座", "硬卧上", "硬卧中", "硬卧下", "软卧上", "软卧下"};
+  std::vector<std::string> texts(fares.seatFares.begin(), fares.seatFares.end());
+  texts.insert(texts.end(), fares.sleeperFares.begin(), fares.sleeperFares.end());
+  if (ctx.json) {
+    std::vector<std::pair<std::string, std::string>> fields;
+    for (size_t i = 0; i < texts.size(); ++i) fields.emplace_back(std::string(kNames[i]), texts[i]);
+    PrintJsonObject(fields);
+  } else {
+    for (const auto& t : texts) std::cout << t << '\n';
+  }
+  return kOk;
+}
+
+}  // namespace kw::cli

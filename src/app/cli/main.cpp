@@ -1,0 +1,68 @@
+// kestrelway-cli [--db PATH] [--json] COMMAND ARGS...
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "app/cli/Cli.h"
+#include "store/DataBuilder.h"
+#include "store/Database.h"
+#include "store/DateFolder.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "用法：kestrelway-cli [--db 数据库文件] [--json] 命令 参数...\n"
+    "命令：\n"
+    "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
+    "  stations TEXT                按简码或站名开头查找车站\n"
+    "  fares KIND_ID KM             某车型、某里程的七种票价\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace kw::cli;
+  const std::map<std::string, std::function<int(Context&)>> commands = {
+      {"build-db", BuildDb},
+      {"stations", Stations},
+      {"fares", Fares},
+  };
+
+  Context ctx;
+  std::string command;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (command.empty() && arg == "--db" && i + 1 < argc) {
+      ctx.dbPath = argv[++i];
+    } else if (arg == "--json") {
+      ctx.json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return kOk;
+    } else if (command.empty()) {
+      command = arg;
+    } else {
+      ctx.args.push_back(arg);
+    }
+  }
+  const auto it = commands.find(command);
+  if (it == commands.end()) {
+    std::cerr << (command.empty() ? "缺少命令" : "未知命令：" + command) << '\n' << kUsage;
+    return kBadUsage;
+  }
+  if (ctx.dbPath.empty()) ctx.dbPath = kw::DatabasePath(kw::ExecutableDir()).string();
+  try {
+    return it->second(ctx);
+  } catch (const UsageError& e) {
+    std::cerr << e.what() << '\n';
+    return kBadUsage;
+  } catch (const kw::BuildError& e) {
+    std::cerr << e.what() << '\n';
+    return kBadUsage;
+  } catch (const kw::DatabaseError& e) {
+    std::cerr << e.what() << '\n';
+    return kFailure;
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << '\n';
+    return kFailure;
+  }
+}

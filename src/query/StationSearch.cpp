@@ -1,0 +1,47 @@
+#include "query/StationSearch.h"
+
+#include "store/Database.h"
+
+namespace kw {
+
+std::string EscapeLike(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '%' || c == '_' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
+std::string RemoveSpaces(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ') out += c;
+  }
+  return out;
+}
+
+bool LooksUpByInitials(std::string_view text) {
+  if (text.empty()) return true;
+  // The last character is Chinese when the text ends in a multi-byte UTF-8
+  // sequence; its last byte is then a continuation byte.
+  return static_cast<unsigned char>(text.back()) < 0x80;
+}
+
+StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
+  auto q = db.Prepare(byInitials
+                          ? "SELECT id, station FROM station WHERE jm LIKE ? || '%' ESCAPE '\\' ORDER BY id"
+                          : "SELECT id, station FROM station WHERE station LIKE ? || '%' ESCAPE '\\' ORDER BY id");
+  q.Bind(1, EscapeLike(text));
+  StationMatches matches;
+  while (q.Step()) {
+    matches.ids.push_back(q.Int(0));
+    matches.names.push_back(q.Text(1));
+  }
+  matches.found = !matches.names.empty();
+  return matches;
+}
+
+}  // namespace kw

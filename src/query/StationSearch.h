@@ -1,0 +1,37 @@
+// Station name lookup: the stations whose short code (pinyin initials, jm) or
+// whose name begins with the typed text.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kw {
+
+class Database;
+
+struct StationMatches {
+  bool found = false;              // at least one station matched
+  std::vector<std::string> names;  // station.station of each match, in table order
+  std::vector<int> ids;            // station.id, at the same index as its name
+  int count() const { return static_cast<int>(names.size()); }
+};
+
+// Prefix match of `text` on the short code (byInitials) or on the name. The
+// text is bound as a parameter with the LIKE wildcards escaped, so no typed
+// character changes what the statement means. An empty text matches every
+// station.
+StationMatches FindStations(Database& db, std::string_view text, bool byInitials);
+
+// How the query panel chooses the lookup: by name when the last character of
+// the text is Chinese (a character outside ASCII), by initials otherwise.
+bool LooksUpByInitials(std::string_view text);
+
+// `text` with every space removed.
+std::string RemoveSpaces(std::string_view text);
+
+// `text` escaped for a LIKE pattern with ESCAPE '\': %, _ and \ are taken
+// literally.
+std::string EscapeLike(std::string_view text);
+
+}  // namespace kw

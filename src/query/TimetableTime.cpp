@@ -1,0 +1,81 @@
+#include "query/TimetableTime.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "store/CoreStrings.h"
+
+namespace kw {
+
+int ToHhmm(double value) { return static_cast<int>(std::lround(value * 100.0)); }
+
+std::string FormatTime(std::optional<double> value) {
+  if (!value) return "0";
+  const int hhmm = ToHhmm(*value);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d", hhmm / 100, hhmm % 100);
+  return text;
+}
+
+namespace {
+
+// Leading decimal digits of a box's text as a number; empty text is 0.
+int BoxNumber(std::string_view text) {
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') break;
+    value = value * 10 + (c - '0');
+    if (value > 9999) break;
+  }
+  return value;
+}
+
+}  // namespace
+
+int WindowBound(std::string_view hourText, std::string_view minuteText) {
+  return BoxNumber(hourText) * 100 + BoxNumber(minuteText);
+}
+
+std::string DayLabel(int offset) {
+  if (offset < 0 || offset >= static_cast<int>(text::kDayLabels.size())) return {};
+  return std::string(text::kDayLabels[offset]);
+}
+
+std::optional<double> ParseTimetableTime(std::string_view text) {
+  const size_t point = text.find('.');
+  const std::string_view hourPart = text.substr(0, point);
+  const std::string_view minutePart = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if (hourPart.size() > 2 || minutePart.size() > 2) return std::nullopt;
+  if (hourPart.empty() && minutePart.empty()) return std::nullopt;
+  if (point != std::string_view::npos && minutePart.empty()) return std::nullopt;
+  for (char c : hourPart) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  for (char c : minutePart) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  const int hour = BoxNumber(hourPart);
+  // One decimal digit means tens of minutes: 8.3 is 08:30.
+  int minute = BoxNumber(minutePart);
+  if (minutePart.size() == 1) minute *= 10;
+  if (hour > 23 || minute > 59) return std::nullopt;
+  return hour + minute / 100.0;
+}
+
+std::string RunningTimeText(int departHhmm, int arriveHhmm, int dayOffset) {
+  const int depart = departHhmm / 100 * 60 + departHhmm % 100;
+  const int arrive = arriveHhmm / 100 * 60 + arriveHhmm % 100;
+  const int total = arrive - depart + 1440 * dayOffset;
+  // Floor division, so that minutes stay 0..59 even for a negative total.
+  int hours = total / 60;
+  if (total % 60 != 0 && total < 0) --hours;
+  const int minutes = total - 60 * hours;
+  if (minutes == 0) return std::to_string(hours) + "小时";
+  char mm[16];
+  std::snprintf(mm, sizeof mm, "%02d", minutes);
+  if (hours >= 1) return std::to_string(hours) + "小时" + mm + "分钟";
+  if (hours == 0) return std::to_string(minutes) + "分钟";
+  return std::to_string(hours) + "小时" + mm + "分钟";
+}
+
+}  // namespace kw

@@ -1,0 +1,259 @@
+#include "store/DataBuilder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <strings.h>
+#include <variant>
+#include <vector>
+
+#include "query/TimetableTime.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+BuildError::BuildError(std::string file, int line, const std::string& message)
+    : std::runtime_error(file + " 第 " + std::to_string(line) + " 行：" + message),
+      file_(std::move(file)),
+      line_(line) {}
+
+namespace {
+
+using Value = std::variant<std::monostate, long long, double, std::string>;
+
+struct Row {
+  int line;
+  std::vector<Value> values;
+};
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  while (true) {
+    const size_t tab = line.find('\t', start);
+    if (tab == std::string::npos) {
+      fields.push_back(line.substr(start));
+      return fields;
+    }
+    fields.push_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+}
+
+std::optional<long long> ParseInteger(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (i == text.size() || text.size() - i > 15) return std::nullopt;
+  for (size_t j = i; j < text.size(); ++j) {
+    if (text[j] < '0' || text[j] > '9') return std::nullopt;
+  }
+  return std::stoll(text);
+}
+
+std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
+  const std::string fileName = std::string(table.name) + ".tsv";
+  const fs::path path = dir / fileName;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw BuildError(fileName, 0, "无法读取文件 " + path.string());
+
+  std::vector<Row> rows;
+  std::string line;
+  int lineNo = 0;
+  bool header = true;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (lineNo == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    if (line.empty()) continue;
+    const auto fields = SplitTabs(line);
+    if (fields.size() != table.columns.size()) {
+      throw BuildError(fileName, lineNo,
+                       "应有 " + std::to_string(table.columns.size()) + " 列，实有 " +
+                           std::to_string(fields.size()) + " 列");
+    }
+    if (header) {
+      for (size_t c = 0; c < fields.size(); ++c) {
+        if (strcasecmp(fields[c].c_str(), std::string(table.columns[c].name).c_str()) != 0) {
+          throw BuildError(fileName, lineNo,
+                           "第 " + std::to_string(c + 1) + " 列应为 " + std::string(table.columns[c].name) +
+                               "，实为 " + fields[c]);
+        }
+      }
+      header = false;
+      continue;
+    }
+    Row row{lineNo, {}};
+    for (size_t c = 0; c < fields.size(); ++c) {
+      const auto& column = table.columns[c];
+      const std::string& field = fields[c];
+      const std::string where = "列 " + std::string(column.name) + " 的值 “" + field + "”";
+      if (field.empty()) {
+        if (column.required) throw BuildError(fileName, lineNo, "列 " + std::string(column.name) + " 不能为空");
+        row.values.emplace_back(std::monostate{});
+        continue;
+      }
+      switch (column.type) {
+        case schema::ColumnType::Integer: {
+          const auto value = ParseInteger(field);
+          if (!value) throw BuildError(fileName, lineNo, where + " 不是整数");
+          row.values.emplace_back(*value);
+          break;
+        }
+        case schema::ColumnType::Time: {
+          const auto value = ParseTimetableTime(field);
+          if (!value) throw BuildError(fileName, lineNo, where + " 不是 时.分 格式的时刻（如 8.3 表示 08:30）");
+          row.values.emplace_back(*value);
+          break;
+        }
+        case schema::ColumnType::Text:
+          row.values.emplace_back(field);
+          break;
+      }
+    }
+    rows.push_back(std::move(row));
+  }
+  if (header) throw BuildError(fileName, 1, "缺少列名行");
+  return rows;
+}
+
+long long IntAt(const Row& row, size_t column) {
+  const auto* v = std::get_if<long long>(&row.values[column]);
+  return v ? *v : 0;
+}
+
+bool IsNull(const Row& row, size_t column) {
+  return std::holds_alternative<std::monostate>(row.values[column]);
+}
+
+void CheckUnique(const std::string& fileName, const std::vector<Row>& rows, size_t column,
+                 const std::string& what) {
+  std::map<std::string, int> seen;
+  for (const auto& row : rows) {
+    std::string key;
+    if (const auto* i = std::get_if<long long>(&row.values[column])) key = std::to_string(*i);
+    if (const auto* s = std::get_if<std::string>(&row.values[column])) {
+      // Names compare without regard to case, as the database compares them.
+      for (char ch : *s) key += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    }
+    const auto [it, inserted] = seen.emplace(key, row.line);
+    if (!inserted) {
+      throw BuildError(fileName, row.line, what + "与第 " + std::to_string(it->second) + " 行重复");
+    }
+  }
+}
+
+void CheckReference(const std::string& fileName, const std::vector<Row>& rows, size_t column,
+                    const std::set<long long>& known, const std::string& what) {
+  for (const auto& row : rows) {
+    if (IsNull(row, column)) continue;
+    if (!known.count(IntAt(row, column))) {
+      throw BuildError(fileName, row.line, what + " " + std::to_string(IntAt(row, column)) + " 不存在");
+    }
+  }
+}
+
+std::set<long long> Ids(const std::vector<Row>& rows) {
+  std::set<long long> ids;
+  for (const auto& row : rows) ids.insert(IntAt(row, 0));
+  return ids;
+}
+
+void Validate(std::map<std::string_view, std::vector<Row>>& tables) {
+  const auto& stations = tables["station"];
+  const auto& kinds = tables["kind"];
+  const auto& trains = tables["train"];
+  const auto& stops = tables["pass"];
+  CheckUnique("station.tsv", stations, 0, "车站编号");
+  CheckUnique("station.tsv", stations, 1, "车站名");
+  CheckUnique("kind.tsv", kinds, 0, "车型编号");
+  CheckUnique("train.tsv", trains, 0, "车次编号");
+  CheckUnique("price.tsv", tables["price"], 0, "票价里程");
+  CheckUnique("everyday.tsv", tables["everyday"], 0, "小常识编号");
+
+  const auto stationIds = Ids(stations);
+  const auto kindIds = Ids(kinds);
+  const auto trainIds = Ids(trains);
+  CheckReference("train.tsv", trains, 2, kindIds, "车型编号");
+  CheckReference("train.tsv", trains, 3, stationIds, "始发站编号");
+  CheckReference("train.tsv", trains, 4, stationIds, "终到站编号");
+  CheckReference("pass.tsv", stops, 0, trainIds, "车次编号");
+  CheckReference("pass.tsv", stops, 1, stationIds, "车站编号");
+
+  std::map<std::pair<long long, long long>, int> byStation;
+  std::map<std::pair<long long, long long>, int> bySequence;
+  for (const auto& row : stops) {
+    const long long train = IntAt(row, 0);
+    const auto [s, newStation] = byStation.emplace(std::pair{train, IntAt(row, 1)}, row.line);
+    if (!newStation) {
+      throw BuildError("pass.tsv", row.line,
+                       "车次编号 " + std::to_string(train) + " 在车站编号 " + std::to_string(IntAt(row, 1)) +
+                           " 有两个停站（另见第 " + std::to_string(s->second) + " 行）");
+    }
+    const auto [z, newSequence] = bySequence.emplace(std::pair{train, IntAt(row, 2)}, row.line);
+    if (!newSequence) {
+      throw BuildError("pass.tsv", row.line,
+                       "车次编号 " + std::to_string(train) + " 的站次 " + std::to_string(IntAt(row, 2)) +
+                           " 出现两次（另见第 " + std::to_string(z->second) + " 行）");
+    }
+  }
+}
+
+void Bind(Query& q, int index, const Value& value) {
+  if (const auto* i = std::get_if<long long>(&value)) {
+    q.Bind(index, *i);
+  } else if (const auto* d = std::get_if<double>(&value)) {
+    q.Bind(index, *d);
+  } else if (const auto* s = std::get_if<std::string>(&value)) {
+    q.Bind(index, std::string_view(*s));
+  } else {
+    q.BindNull(index);
+  }
+}
+
+}  // namespace
+
+BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFile, const std::string& password) {
+  std::map<std::string_view, std::vector<Row>> tables;
+  for (const auto& table : schema::Tables()) tables[table.name] = ReadTable(dataDir, table);
+  Validate(tables);
+
+  // Write beside the target and move it into place only when complete.
+  const std::string partial = outFile + ".part";
+  std::error_code ec;
+  fs::remove(partial, ec);
+  try {
+    auto db = Database::Create(partial, password);
+    schema::CreateSchema(*db);
+    Transaction transaction(*db);
+    for (const auto& table : schema::Tables()) {
+      std::string sql = "INSERT INTO " + std::string(table.name) + " VALUES (";
+      for (size_t c = 0; c < table.columns.size(); ++c) sql += c ? ",?" : "?";
+      sql += ")";
+      for (const auto& row : tables[table.name]) {
+        auto q = db->Prepare(sql);
+        for (size_t c = 0; c < row.values.size(); ++c) Bind(q, static_cast<int>(c + 1), row.values[c]);
+        q.Run();
+      }
+    }
+    transaction.Commit();
+    db->Execute("ANALYZE");
+  } catch (...) {
+    fs::remove(partial, ec);
+    throw;
+  }
+  fs::rename(partial, outFile, ec);
+  if (ec) {
+    fs::remove(partial, ec);
+    throw DatabaseError("无法写入 " + outFile + "：" + ec.message());
+  }
+  return {static_cast<int>(tables["station"].size()), static_cast<int>(tables["train"].size()),
+          static_cast<int>(tables["pass"].size())};
+}
+
+}  // namespace kw

@@ -1,0 +1,263 @@
+#include "store/Database.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "store/CoreStrings.h"
+#include "store/Schema.h"
+
+namespace kw {
+
+namespace {
+
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+std::string Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(" \t");
+  return std::string(s.substr(first, last - first + 1));
+}
+
+std::string OpenFailure(const std::string& path, std::string_view cause) {
+  return std::string(text::kDbCannotOpen) + " " + path + "：" + std::string(cause);
+}
+
+}  // namespace
+
+std::string PasswordFromConnectString(std::string_view connectString) {
+  size_t start = 0;
+  while (start <= connectString.size()) {
+    size_t end = connectString.find(';', start);
+    if (end == std::string_view::npos) end = connectString.size();
+    const std::string_view entry = connectString.substr(start, end - start);
+    const size_t eq = entry.find('=');
+    if (eq != std::string_view::npos && Lower(Trim(entry.substr(0, eq))) == "pwd") {
+      return std::string(entry.substr(eq + 1));
+    }
+    start = end + 1;
+  }
+  return {};
+}
+
+// ------------------------------------------------------------------ Query
+
+Query::Query(Database* db, sqlite3_stmt* stmt, bool* inUse) : db_(db), stmt_(stmt), inUse_(inUse) {}
+
+Query::Query(Query&& other) noexcept : db_(other.db_), stmt_(other.stmt_), inUse_(other.inUse_) {
+  other.stmt_ = nullptr;
+}
+
+Query::~Query() {
+  if (!stmt_) return;
+  if (inUse_) {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    *inUse_ = false;
+  } else {
+    sqlite3_finalize(stmt_);
+  }
+}
+
+void Query::Check(int rc, const char* what) const {
+  if (rc != SQLITE_OK) db_->Fail(rc, what);
+}
+
+Query& Query::Bind(int index, int value) {
+  Check(sqlite3_bind_int(stmt_, index, value), "bind");
+  return *this;
+}
+
+Query& Query::Bind(int index, long long value) {
+  Check(sqlite3_bind_int64(stmt_, index, value), "bind");
+  return *this;
+}
+
+Query& Query::Bind(int index, double value) {
+  Check(sqlite3_bind_double(stmt_, index, value), "bind");
+  return *this;
+}
+
+Query& Query::Bind(int index, std::string_view text) {
+  Check(sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT),
+        "bind");
+  return *this;
+}
+
+Query& Query::BindNull(int index) {
+  Check(sqlite3_bind_null(stmt_, index), "bind");
+  return *this;
+}
+
+bool Query::Step() {
+  const int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  db_->Fail(rc, sqlite3_sql(stmt_));
+}
+
+void Query::Run() {
+  while (Step()) {
+  }
+}
+
+bool Query::IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+int Query::Int(int column) const { return sqlite3_column_int(stmt_, column); }
+long long Query::Int64(int column) const { return sqlite3_column_int64(stmt_, column); }
+double Query::Double(int column) const { return sqlite3_column_double(stmt_, column); }
+
+std::string Query::Text(int column) const {
+  const auto* p = sqlite3_column_text(stmt_, column);
+  if (!p) return {};
+  return std::string(reinterpret_cast<const char*>(p), sqlite3_column_bytes(stmt_, column));
+}
+
+std::optional<double> Query::OptDouble(int column) const {
+  if (IsNull(column)) return std::nullopt;
+  return Double(column);
+}
+
+int Query::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+std::string Query::ColumnName(int column) const {
+  const char* name = sqlite3_column_name(stmt_, column);
+  return name ? name : "";
+}
+
+// ------------------------------------------------------------------ Database
+
+Database::Database(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
+
+Database::~Database() {
+  for (auto& [sql, entry] : cache_) sqlite3_finalize(entry.stmt);
+  sqlite3_close(db_);
+}
+
+std::unique_ptr<Database> Database::Open(const std::string& path, std::string_view connectString) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    throw DatabaseError(OpenFailure(path, text::kDbMissing));
+  }
+  sqlite3* handle = nullptr;
+  const int rc = sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+  if (rc != SQLITE_OK) {
+    const std::string cause = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
+    sqlite3_close(handle);
+    throw DatabaseError(OpenFailure(path, cause));
+  }
+  std::unique_ptr<Database> db(new Database(handle, path));
+  const std::string password = PasswordFromConnectString(connectString);
+  sqlite3_key(handle, password.data(), static_cast<int>(password.size()));
+  sqlite3_busy_timeout(handle, 0);
+
+  // The first read decrypts page 1: a wrong key or a file that is not a
+  // database fails here.
+  try {
+    db->Execute("PRAGMA locking_mode=EXCLUSIVE");
+    db->Prepare("SELECT count(*) FROM sqlite_master").Run();
+  } catch (const DatabaseError&) {
+    const int code = sqlite3_errcode(handle) & 0xff;
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw DatabaseError(OpenFailure(path, text::kDbLocked));
+    throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
+  }
+  // Hold the lock for the life of the connection, so that a second copy of
+  // the program cannot work on the same file at the same time.
+  try {
+    db->Execute("BEGIN EXCLUSIVE; COMMIT;");
+  } catch (const DatabaseError&) {
+    throw DatabaseError(OpenFailure(path, text::kDbLocked));
+  }
+  for (const auto& table : schema::Tables()) {
+    auto q = db->Prepare("SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE");
+    q.Bind(1, table.name);
+    if (!q.Step()) {
+      throw DatabaseError(OpenFailure(path, std::string(text::kDbMissingTable) + " " + std::string(table.name)));
+    }
+  }
+  return db;
+}
+
+std::unique_ptr<Database> Database::Create(const std::string& path, std::string_view password) {
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec)) {
+    throw DatabaseError(OpenFailure(path, text::kDbExists));
+  }
+  sqlite3* handle = nullptr;
+  const int rc = sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (rc != SQLITE_OK) {
+    const std::string cause = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
+    sqlite3_close(handle);
+    throw DatabaseError(OpenFailure(path, cause));
+  }
+  std::unique_ptr<Database> db(new Database(handle, path));
+  sqlite3_key(handle, password.data(), static_cast<int>(password.size()));
+  return db;
+}
+
+Query Database::Prepare(std::string_view sql) {
+  auto it = cache_.find(std::string(sql));
+  if (it != cache_.end() && !it->second.inUse) {
+    it->second.inUse = true;
+    return Query(this, it->second.stmt, &it->second.inUse);
+  }
+  sqlite3_stmt* stmt = nullptr;
+  const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr);
+  if (rc != SQLITE_OK) {
+    sqlite3_finalize(stmt);
+    Fail(rc, sql);
+  }
+  if (it != cache_.end()) {
+    // The cached copy is being walked by an outer caller: use a private one.
+    return Query(this, stmt, nullptr);
+  }
+  // Elements of an unordered_map keep their address, so the flag stays valid.
+  auto& entry = cache_.emplace(std::string(sql), CacheEntry{stmt, true}).first->second;
+  return Query(this, stmt, &entry.inUse);
+}
+
+void Database::Execute(std::string_view sql) {
+  char* error = nullptr;
+  const int rc = sqlite3_exec(db_, std::string(sql).c_str(), nullptr, nullptr, &error);
+  if (rc != SQLITE_OK) {
+    const std::string message = error ? error : sqlite3_errstr(rc);
+    sqlite3_free(error);
+    throw DatabaseError(std::string(text::kDbError) + " " + path_ + "：" + message);
+  }
+}
+
+long long Database::Changes() const { return sqlite3_changes(db_); }
+
+void Database::Fail(int rc, std::string_view what) const {
+  (void)what;
+  std::string message = sqlite3_errmsg(db_);
+  if (message.empty() || message == "not an error") message = sqlite3_errstr(rc);
+  throw DatabaseError(std::string(text::kDbError) + " " + path_ + "：" + message);
+}
+
+// ------------------------------------------------------------------ Transaction
+
+Transaction::Transaction(Database& db) : db_(db) { db_.Execute("BEGIN"); }
+
+Transaction::~Transaction() {
+  if (!open_) return;
+  try {
+    db_.Execute("ROLLBACK");
+  } catch (const DatabaseError&) {
+    // Nothing more can be done; SQLite has already rolled back on the error.
+  }
+}
+
+void Transaction::Commit() {
+  db_.Execute("COMMIT");
+  open_ = false;
+}
+
+}  // namespace kw

@@ -1,0 +1,134 @@
+// The one connection to the timetable database and the prepared statements
+// that run on it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace kw {
+
+// Any failure of the database: opening, a rejected statement, a damaged page.
+// what() is one line that names the file where that helps.
+class DatabaseError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The connect string the program has always used; the database key is its PWD.
+inline constexpr std::string_view kConnectString = "MS Access;PWD=604lamp1987.org";
+
+// Value of the PWD entry of a connect string ("MS Access;PWD=secret" -> "secret");
+// empty when there is none. Entry names are matched without regard to case.
+std::string PasswordFromConnectString(std::string_view connectString);
+
+class Database;
+
+// A prepared statement borrowed from the connection's cache. Bind parameters
+// (1-based), step through the rows, read columns (0-based). The statement is
+// reset and its bindings cleared when the Query goes out of scope, so it can be
+// reused by the next caller without preparing it again.
+class Query {
+ public:
+  Query(Query&& other) noexcept;
+  Query& operator=(Query&&) = delete;
+  Query(const Query&) = delete;
+  Query& operator=(const Query&) = delete;
+  ~Query();
+
+  Query& Bind(int index, int value);
+  Query& Bind(int index, long long value);
+  Query& Bind(int index, double value);
+  Query& Bind(int index, std::string_view text);
+  Query& Bind(int index, const char* text) { return Bind(index, std::string_view(text)); }
+  Query& BindNull(int index);
+
+  // Steps to the next row; false when there are no more.
+  bool Step();
+  // Runs a statement that returns no rows (or ignores them).
+  void Run();
+
+  bool IsNull(int column) const;
+  int Int(int column) const;
+  long long Int64(int column) const;
+  double Double(int column) const;
+  std::string Text(int column) const;
+  std::optional<double> OptDouble(int column) const;
+  int ColumnCount() const;
+  std::string ColumnName(int column) const;
+
+ private:
+  friend class Database;
+  // `inUse` is the cache entry's flag, cleared when the Query ends; null for
+  // a private statement that is finalized instead.
+  Query(Database* db, sqlite3_stmt* stmt, bool* inUse);
+  void Check(int rc, const char* what) const;
+
+  Database* db_;
+  sqlite3_stmt* stmt_;
+  bool* inUse_;
+};
+
+class Database {
+ public:
+  // Opens an existing database file for reading and writing, keyed with the
+  // password of the connect string, and takes an exclusive lock on it that is
+  // held while the connection lives. Never creates a file. Throws
+  // DatabaseError when the file is missing, the key is wrong, the file is not
+  // a timetable database or is damaged, or another program holds it.
+  static std::unique_ptr<Database> Open(const std::string& path,
+                                        std::string_view connectString = kConnectString);
+
+  // Creates a new, empty database file keyed with `password` (used by the
+  // builder). Fails when the file already exists.
+  static std::unique_ptr<Database> Create(const std::string& path, std::string_view password);
+
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // A prepared statement for `sql`, from the cache when it was prepared before.
+  Query Prepare(std::string_view sql);
+  // Runs one or more statements without parameters.
+  void Execute(std::string_view sql);
+
+  const std::string& Path() const { return path_; }
+  sqlite3* Handle() const { return db_; }
+  long long Changes() const;
+
+ private:
+  friend class Query;
+  Database(sqlite3* db, std::string path);
+  [[noreturn]] void Fail(int rc, std::string_view what) const;
+
+  sqlite3* db_;
+  std::string path_;
+  struct CacheEntry {
+    sqlite3_stmt* stmt = nullptr;
+    bool inUse = false;
+  };
+  std::unordered_map<std::string, CacheEntry> cache_;
+};
+
+// Runs a block of changes as one transaction: committed by Commit(), rolled
+// back when the object is destroyed first (an exception, an early return).
+class Transaction {
+ public:
+  explicit Transaction(Database& db);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit();
+
+ private:
+  Database& db_;
+  bool open_ = true;
+};
+
+}  // namespace kw

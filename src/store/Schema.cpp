@@ -1,0 +1,134 @@
+#include "store/Schema.h"
+
+#include <strings.h>
+
+#include "store/Database.h"
+
+namespace kw::schema {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+}
+
+}  // namespace
+
+const std::vector<Table>& Tables() {
+  using enum ColumnType;
+  static const std::vector<Table> tables = {
+      {"station", {{"id", Integer, true}, {"station", Text, true}, {"jm", Text, false}}, {"id"}},
+      {"kind", {{"id", Integer, true}, {"kind", Text, false}, {"price", Text, false}}, {"id"}},
+      {"train",
+       {{"id", Integer, true},
+        {"train", Text, true},
+        {"kind", Integer, false},
+        {"fstation", Integer, false},
+        {"estation", Integer, false},
+        {"ftime", Time, false},
+        {"etime", Time, false},
+        {"day", Integer, false},
+        {"distance", Integer, false},
+        {"memo", Text, false}},
+       {"id"}},
+      {"pass",
+       {{"trainid", Integer, true},
+        {"station", Integer, true},
+        {"zhanci", Integer, true},
+        {"arrive", Time, false},
+        {"depart", Time, false},
+        {"day", Integer, false},
+        {"distance", Integer, false}},
+       {"trainid", "station"}},
+      {"price",
+       {{"distance", Integer, true},
+        {"pkz", Text, false},
+        {"pmw", Text, false},
+        {"pkw", Text, false},
+        {"tkz", Text, false},
+        {"tkw", Text, false},
+        {"ktpkz", Text, false},
+        {"ktpkw", Text, false},
+        {"kttkz", Text, false},
+        {"kttkw", Text, false}},
+       {"distance"}},
+      {"everyday", {{"id", Integer, true}, {"title", Text, false}, {"content", Text, false}}, {"id"}},
+      {"VerID", {{"ver", Text, false}}, {"ver"}},
+  };
+  return tables;
+}
+
+const Table* FindTable(std::string_view name) {
+  for (const auto& table : Tables()) {
+    if (SameName(table.name, name)) return &table;
+  }
+  return nullptr;
+}
+
+const Column* FindColumn(const Table& table, std::string_view name) {
+  for (const auto& column : table.columns) {
+    if (SameName(column.name, name)) return &column;
+  }
+  return nullptr;
+}
+
+void CreateSchema(Database& db) {
+  // Names, train numbers and short codes compare without regard to case, as
+  // travellers type them. Keys are enforced by the database itself, so no
+  // update can put a second row under one key.
+  db.Execute(R"sql(
+CREATE TABLE station (
+  id INTEGER PRIMARY KEY,
+  station TEXT NOT NULL COLLATE NOCASE UNIQUE,
+  jm TEXT COLLATE NOCASE
+);
+CREATE TABLE kind (
+  id INTEGER PRIMARY KEY,
+  kind TEXT,
+  price TEXT
+);
+CREATE TABLE train (
+  id INTEGER PRIMARY KEY,
+  train TEXT NOT NULL COLLATE NOCASE,
+  kind INTEGER,
+  fstation INTEGER,
+  estation INTEGER,
+  ftime REAL,
+  etime REAL,
+  day INTEGER,
+  distance INTEGER,
+  memo TEXT
+);
+CREATE TABLE pass (
+  trainid INTEGER NOT NULL,
+  station INTEGER NOT NULL,
+  zhanci INTEGER NOT NULL,
+  arrive REAL,
+  depart REAL,
+  day INTEGER,
+  distance INTEGER,
+  PRIMARY KEY (trainid, station),
+  UNIQUE (trainid, zhanci)
+);
+CREATE TABLE price (
+  distance INTEGER PRIMARY KEY,
+  pkz TEXT, pmw TEXT, pkw TEXT,
+  tkz TEXT, tkw TEXT,
+  ktpkz TEXT, ktpkw TEXT,
+  kttkz TEXT, kttkw TEXT
+);
+CREATE TABLE everyday (
+  id INTEGER PRIMARY KEY,
+  title TEXT,
+  content TEXT
+);
+CREATE TABLE VerID (
+  ver TEXT
+);
+CREATE INDEX station_jm ON station (jm);
+CREATE INDEX pass_station ON pass (station, trainid);
+CREATE INDEX train_number ON train (train);
+)sql");
+}
+
+}  // namespace kw::schema

@@ -1,0 +1,44 @@
+// The seven tables of the timetable database, their columns and how each
+// column's values are encoded.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace kw {
+class Database;
+}
+
+namespace kw::schema {
+
+enum class ColumnType {
+  Integer,  // ids, sequence numbers, day offsets, kilometres
+  Time,     // timetable times h.mm, stored as numbers (8.3 = 08:30)
+  Text,
+};
+
+struct Column {
+  std::string_view name;
+  ColumnType type;
+  bool required;  // may not be Null
+};
+
+struct Table {
+  std::string_view name;
+  std::vector<Column> columns;  // in table order
+  // Columns whose values identify a row: the first column for every table
+  // but pass, which is keyed by (trainid, station).
+  std::vector<std::string_view> key;
+};
+
+// All seven tables, in the order a database is built.
+const std::vector<Table>& Tables();
+// The table of that name (compared without regard to case), or null.
+const Table* FindTable(std::string_view name);
+// The column of that name in `table` (compared without regard to case), or null.
+const Column* FindColumn(const Table& table, std::string_view name);
+
+// Creates the tables and the indexes the searches use in an empty database.
+void CreateSchema(Database& db);
+
+}  // namespace kw::schema

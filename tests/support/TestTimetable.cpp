@@ -1,0 +1,115 @@
+#include "support/TestTimetable.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include "store/DataBuilder.h"
+#include "store/Schema.h"
+
+namespace kw::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  std::random_device rd;
+  const fs::path base = fs::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = base / ("kestrelway-test-" + std::to_string(rd()));
+    std::error_code ec;
+    if (fs::create_directory(candidate, ec)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempDir::~TempDir() {
+  if (path_.empty()) return;
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+fs::path TempDir::Write(const std::string& name, const std::string& content) const {
+  const fs::path path = path_ / name;
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+TestTimetable::TestTimetable() {
+  // Fare families one per class; bands of 100 km up to 7000 km with fares
+  // that show their band: the hard seat is the band's upper end / 10.
+  Set("kind", "1\t特快\t特快\n2\t普快\t普快\n3\t普慢\t普慢\n4\t空调普快\t空调普快\n5\t空调特快\t空调特快\n");
+  std::string price;
+  for (int band = 100; band <= 7000; band += 100) {
+    const std::string seat = std::to_string(band / 10) + "," + std::to_string(band / 5);
+    const std::string b = std::to_string(band);
+    const std::string berth = b + "1," + b + "2," + b + "3," + b + "4," + b + "5,";
+    price += b + "\t" + seat + "\tm" + berth + "\t" + berth + "\tt" + seat + "\tt" + berth + "\tkp" + seat +
+             "\tkp" + berth + "\tkt" + seat + "\tkt" + berth + "\n";
+  }
+  Set("price", price);
+}
+
+TestTimetable& TestTimetable::Set(const std::string& table, const std::string& rows) {
+  rows_[table] = rows;
+  return *this;
+}
+
+void TestTimetable::Build() {
+  for (const auto& table : schema::Tables()) {
+    std::string header;
+    for (const auto& column : table.columns) header += (header.empty() ? "" : "\t") + std::string(column.name);
+    dir_.Write("data/" + std::string(table.name) + ".tsv", header + "\n" + rows_[std::string(table.name)]);
+  }
+  fs::create_directories(DbPath().parent_path());
+  std::error_code ec;
+  fs::remove(DbPath(), ec);
+  BuildDatabase(DataDir().string(), DbPath().string(), PasswordFromConnectString(kConnectString));
+}
+
+std::unique_ptr<Database> TestTimetable::Open() {
+  Build();
+  return Database::Open(DbPath().string());
+}
+
+CommandResult RunCli(const std::vector<std::string>& args) {
+  TempDir dir;
+  const fs::path out = dir.Path() / "out";
+  const fs::path err = dir.Path() / "err";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    std::vector<char*> argv;
+    std::string cli = KW_CLI_PATH;
+    argv.push_back(cli.data());
+    std::vector<std::string> copies(args);
+    for (auto& a : copies) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+    execv(cli.c_str(), argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  CommandResult result;
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.out = ReadFile(out);
+  result.err = ReadFile(err);
+  return result;
+}
+
+}  // namespace kw::test

@@ -1,0 +1,68 @@
+// Small timetables for tests: rows written in the test, built into a real
+// encrypted database in a temporary folder with the program's own builder.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/Database.h"
+
+namespace kw::test {
+
+// A temporary folder, removed with everything in it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  TempDir(TempDir&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
+  TempDir& operator=(TempDir&&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+  // Writes `content` to a file below the folder and returns its path.
+  std::filesystem::path Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+class TestTimetable {
+ public:
+  TestTimetable();
+
+  // Sets the rows of a table: lines of tab-separated values, without the
+  // header line, which is written from the schema. Tables not set are empty,
+  // except kind and price, which start with a small usable fare table (see
+  // the .cpp).
+  TestTimetable& Set(const std::string& table, const std::string& rows);
+
+  // Writes the table files to DataDir() and builds the database at DbPath().
+  void Build();
+  // Build(), then opens the database.
+  std::unique_ptr<Database> Open();
+
+  const std::filesystem::path& Root() const { return dir_.Path(); }
+  std::filesystem::path DataDir() const { return dir_.Path() / "data"; }
+  // <root>/date/Train.dll, so that Root() can stand for the program folder.
+  std::filesystem::path DbPath() const { return dir_.Path() / "date" / "Train.dll"; }
+
+ private:
+  TempDir dir_;
+  std::map<std::string, std::string> rows_;
+};
+
+// Reads a whole file.
+std::string ReadFile(const std::filesystem::path& path);
+
+struct CommandResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+// Runs the command-line tool with `args` (each passed as one argument).
+CommandResult RunCli(const std::vector<std::string>& args);
+
+}  // namespace kw::test
