@@ -1,0 +1,70 @@
+// Station-to-station search: the trains that call at a departure station and
+// later at an arrival station, optionally within a time window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "query/ResultRow.h"
+
+namespace kw {
+
+class Database;
+
+// The trains of one station pair.
+struct DirectTrains {
+  bool found = false;           // at least one train runs from `fromId` to `toId`
+  bool onlyOtherWay = false;    // trains call at both, but every one runs the other way
+  std::vector<ResultRow> rows;  // in the database's order of the trains
+};
+
+// Trains calling at station `fromId` and later at `toId`. Bounds are hhmm, 0 =
+// no bound: the train leaves `fromId` at or after `earliestDeparture` and
+// reaches `toId` at or before `latestArrival` (clock times only; the day of the
+// run plays no part).
+DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival);
+
+// "从<from>到<to>只有返程列车，请重新选择": only trains running the other way.
+std::string OtherWayMessage(const std::string& fromName, const std::string& toName);
+
+// What the station search command did, for the window to act on.
+enum class StationSearchOutcome {
+  NotSearched,      // a box empty or both boxes equal: nothing happens, no message
+  NoStation,        // a typed text names no station: the search ends, no message
+  Found,            // rows to list
+  NothingInWindow,  // no train, a time window was given: show `message` (OK/Cancel)
+  OfferTransfer,    // no train, no window: offer the transfer search with `message` (OK/Cancel)
+};
+
+struct StationSearchRequest {
+  std::string fromText;         // departure box text (spaces are removed here)
+  std::string toText;           // arrival box text
+  int earliestDeparture = 0;    // hhmm, 0 = no bound
+  int latestArrival = 0;        // hhmm, 0 = no bound
+  // Whether either hour box holds an hour above 0; decides between
+  // NothingInWindow and OfferTransfer when no train is found.
+  bool windowHoursGiven = false;
+};
+
+struct StationSearchResult {
+  StationSearchOutcome outcome = StationSearchOutcome::NotSearched;
+  // Every departure station beginning with the departure text paired with
+  // every arrival station beginning with the arrival text; a train found
+  // through several pairs is listed once, under the first.
+  std::vector<ResultRow> rows;
+  // "Only trains the other way" messages to show, in order, one per pair met
+  // before any train was listed.
+  std::vector<std::string> otherWayMessages;
+  // NothingInWindow: its message; OfferTransfer: the offer's text.
+  std::string message;
+  // Search context: ids of the pair searched last (of the first pair when
+  // nothing was found), names of the last pair examined.
+  int fromStationId = 0;
+  int toStationId = 0;
+  std::string fromStationName;
+  std::string toStationName;
+};
+
+StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& request);
+
+}  // namespace kw

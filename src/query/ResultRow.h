@@ -1,0 +1,25 @@
+// One train of a search result, as the result lists show it.
+#pragma once
+
+#include <string>
+
+namespace kw {
+
+struct ResultRow {
+  // List columns, in order.
+  std::string caption;       // " K21次(甲---乙)特快列车" (station search) or " K21次(特快(甲----乙))" (number search)
+  std::string startText;     // departure time "08:30"
+  std::string endText;       // day label + arrival time, " 08:30" or "次日07:40"
+  std::string distanceText;  // " 137 " (station search) or " 1463" (number search)
+  std::string fareText;      // hard-seat fare + " ", or "国际列车"
+  std::string memoText;      // remark, empty when there is none
+  int trainId = 0;           // train.id; the list shows it as decimal text
+
+  // Tab-separated text of the row for the printable result grid.
+  std::string printLine;
+  // Tab-separated text for the grids of a journey's legs: caption without
+  // "列车", departure, arrival (station search rows only).
+  std::string legLine;
+};
+
+}  // namespace kw

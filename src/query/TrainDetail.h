@@ -1,0 +1,60 @@
+// One train's stops and headline data, for the train detail window.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kw {
+
+class Database;
+
+struct Stop {
+  std::string stationName;
+  std::string arrivalText;    // "始发站" first, "终到站" last, else the arrival time
+  std::string departureText;  // departure time; the arrival time at the last stop
+  std::string distanceText;   // cumulative km with a leading sign blank: " 1463"
+  std::string gridRow;        // six tab-separated fields for the stop grid
+  int distance = 0;           // cumulative km
+  int zhanci = 0;             // sequence number
+  int day = 0;                // day of the run
+};
+
+struct StopList {
+  std::vector<Stop> stops;  // in order of zhanci
+  int count() const { return static_cast<int>(stops.size()); }
+};
+
+StopList LoadStopList(Database& db, int trainId);
+
+struct TrainDetail {
+  bool found = false;  // the train exists (and, for a segment, both stops were found)
+  // What could not be found, for the window to say ("车次编号 7 不存在",
+  // "本车次不经过 X"); empty when found.
+  std::string missing;
+  int kindId = 0;
+  std::string trainNumber;
+  std::string kindName;
+  std::string firstStation;
+  std::string lastStation;
+  std::string departTime;       // "08:30"
+  std::string arriveText;       // day label + arrival time
+  int distanceKm = 0;
+  int dayOffset = 0;
+  std::string runningTimeText;  // "12小时05分钟"
+};
+
+// Whole route, or the segment from `boardName` to `alightName` (each an exact
+// station name, else the first stop whose name begins with it).
+TrainDetail LoadTrainDetail(Database& db, int trainId, bool wholeRoute, const std::string& boardName = {},
+                            const std::string& alightName = {});
+
+struct GridColumn {
+  const char* header;
+  int widthTwips;
+};
+
+// Header texts and widths of the stop grid: 站次, 经停站, 到站时间：, 发车时间：, 公里数, 天数.
+const std::array<GridColumn, 6>& StopGridColumns();
+
+}  // namespace kw

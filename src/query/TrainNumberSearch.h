@@ -1,0 +1,24 @@
+// Trains by number: all or part of a train number typed by the traveller.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "query/ResultRow.h"
+
+namespace kw {
+
+class Database;
+
+struct TrainNumberResult {
+  bool found = false;
+  std::vector<ResultRow> rows;  // one per train, in the database's order
+};
+
+// `text` has its spaces removed and is not empty.
+TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text);
+
+// "对不起！目前尚未开通“<text>”次列车\n\n请检查您输入的车次，或许是您的手误。"
+std::string TrainNotFoundMessage(const std::string& text);
+
+}  // namespace kw
