@@ -7,10 +7,11 @@
 namespace kw {
 
 QCursor PointCursor() {
-  // The finger tip of the picture is its hot spot.
+  // The tip of the forefinger (scripts/gen-pictures.cpp draws it).
+  constexpr int kHotX = 10, kHotY = 1;
   const QPixmap picture = DatePicture("point.cur");
   if (picture.isNull()) return QCursor(Qt::PointingHandCursor);
-  return QCursor(picture, picture.width() / 4, 0);
+  return QCursor(picture, kHotX, kHotY);
 }
 
 PictureButton::PictureButton(const char* objectName, const char* normal, const char* hover, const char* pressed,
