@@ -48,7 +48,8 @@ SwapResult SwapWaitingPicture(const fs::path& appDir) {
     fs::remove(staged, ignored);
     return {SwapOutcome::Failed, "cannot put " + waiting.string() + " in place: " + ec.message()};
   }
-  if (!fs::remove(waiting, ec) || ec) {
+  fs::remove(waiting, ec);
+  if (ec) {
     return {SwapOutcome::Swapped, "cannot remove " + waiting.string() + ": " + ec.message()};
   }
   return {SwapOutcome::Swapped, {}};
@@ -147,7 +148,7 @@ std::string CurlFailure(CURLcode code, const char* detail) {
 }
 
 // The temporary file a download is written to, in the date folder; removed
-// unless Keep() hands it over.
+// unless MoveTo() puts it in place.
 class PartialFile {
  public:
   explicit PartialFile(const fs::path& folder) {
@@ -289,7 +290,6 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
     result.error = "cannot write " + DateFile(appDir, kAdWaitingName).string();
   } else {
     result.outcome = AdRefreshOutcome::Downloaded;
-    result.error.clear();
   }
   return result;
 }

@@ -78,7 +78,8 @@ struct AdRefreshResult {
 // Asks `server` (host or host:port) for the size of the picture on it and,
 // when that differs from the local date/showmain.gif below `appDir`, downloads
 // it to a temporary file in the date folder that becomes date/showmian.gif only
-// once complete and of the reported size. Blocks until done; raising `cancel`
+// once complete and of the reported size (when the reply was not a number,
+// complete as the server's end-of-transfer reply says). Blocks until done; raising `cancel`
 // from another thread ends it within about a second and removes the partial file.
 AdRefreshResult RefreshAdPicture(std::string_view server, const std::filesystem::path& appDir,
                                  const std::atomic<bool>& cancel, const AdRefreshLimits& limits = {});

@@ -1,14 +1,17 @@
 """A small FTP server for the advertisement refresh tests.
 
 Serves --home to the user "train" on 127.0.0.1, on a free port that it prints
-as the first line of its output. Options make it misbehave the ways a real
+as the first line of its output, until its input is closed or it is
+terminated. Options make it misbehave the ways a real
 server or network can: a wrong password, a download cut off or stalled after
 some bytes, a slow download, a SIZE reply of its own choosing.
 """
 
 import argparse
 import logging
+import os
 import sys
+import threading
 import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -83,6 +86,12 @@ def main():
         class Throttled(ThrottledDTPHandler):
             write_limit = args.rate
         Handler.dtp_handler = Throttled
+
+    # The test holds our input open while it needs us; end when it closes.
+    def watch_input():
+        sys.stdin.buffer.read()
+        os._exit(0)
+    threading.Thread(target=watch_input, daemon=True).start()
 
     server = FTPServer(("127.0.0.1", 0), Handler)
     print(server.socket.getsockname()[1], flush=True)

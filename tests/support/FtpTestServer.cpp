@@ -1,5 +1,6 @@
 #include "support/FtpTestServer.h"
 
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
@@ -55,16 +56,25 @@ FtpTestServer::FtpTestServer(const std::filesystem::path& home, const std::vecto
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
 
+  // The server's output brings its port; its input stays open while this
+  // object lives, so the server also ends when the test process dies.
   int out[2];
-  if (::pipe(out) != 0) throw std::runtime_error("cannot make a pipe for the FTP server");
+  int in[2];
+  if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("cannot make a pipe for the FTP server");
+  if (::pipe2(in, O_CLOEXEC) != 0) {
+    ::close(out[0]);
+    ::close(out[1]);
+    throw std::runtime_error("cannot make a pipe for the FTP server");
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addclose(&actions, out[1]);
+  posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
   const int spawned = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   ::close(out[1]);
+  ::close(in[0]);
+  input_ = in[1];
   if (spawned != 0) {
     ::close(out[0]);
     pid_ = -1;
@@ -78,19 +88,23 @@ FtpTestServer::FtpTestServer(const std::filesystem::path& home, const std::vecto
     port_ = 0;
   }
   if (port_ <= 0) {
-    ::kill(pid_, SIGKILL);
-    Reap(pid_, std::chrono::seconds(30));
+    Stop();
     throw std::runtime_error("the test FTP server did not start (is python3-pyftpdlib installed?)");
   }
 }
 
-FtpTestServer::~FtpTestServer() {
+FtpTestServer::~FtpTestServer() { Stop(); }
+
+void FtpTestServer::Stop() {
+  if (input_ >= 0) ::close(input_);
+  input_ = -1;
   if (pid_ <= 0) return;
   ::kill(pid_, SIGTERM);
   if (!Reap(pid_, std::chrono::seconds(10))) {
     ::kill(pid_, SIGKILL);
     Reap(pid_, std::chrono::seconds(30));
   }
+  pid_ = -1;
 }
 
 int ClosedPort() {

@@ -21,12 +21,14 @@ class FtpTestServer {
   FtpTestServer(const FtpTestServer&) = delete;
   FtpTestServer& operator=(const FtpTestServer&) = delete;
 
-  int Port() const { return port_; }
   // "127.0.0.1:<port>", as the server setting is written.
   std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
 
  private:
+  void Stop();
+
   pid_t pid_ = -1;
+  int input_ = -1;  // the write end of the server's input
   int port_ = 0;
 };
 
