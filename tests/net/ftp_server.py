@@ -79,7 +79,6 @@ def main():
 
     Handler.authorizer = authorizer
     Handler.abstracted_fs = LimitedFS
-    Handler.passive_ports = None
     Handler.banner = "kestrelway test server"
     Handler.auth_failed_timeout = 0
     if args.rate:
