@@ -281,6 +281,7 @@ void QueryPanel::PickStation(int index) {
     cmdSOK->setFocus();
   } else {
     txtCh_Station->setText(name);
+    txtCh_Station->setFocus();  // back from the pick list, which closes
   }
   lstStation->clear();
   lstStation->hide();

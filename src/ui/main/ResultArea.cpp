@@ -93,10 +93,11 @@ void SetupGrid(QTableWidget* grid, const QStringList& header, const std::vector<
 
 // Appends a row made of the tab-separated parts of `line`.
 void AppendGridLine(QTableWidget* grid, const std::string& line, int trainId) {
+  const QStringList cells = QString::fromStdString(line).split(u'\t');
+  if (grid->columnCount() < cells.size()) grid->setColumnCount(static_cast<int>(cells.size()));
   const int row = grid->rowCount();
   grid->setRowCount(row + 1);
-  SetGridRow(grid, row, QString::fromStdString(line).split(u'\t'));
-  if (!grid->item(row, 0)) grid->setItem(row, 0, new QTableWidgetItem);
+  SetGridRow(grid, row, cells);
   grid->item(row, 0)->setData(kTrainIdRole, trainId);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QTest>
 
@@ -49,7 +50,7 @@ TEST_F(AboutWindowTest, LinksTurnBlueUnderThePointerAndBlackOverTheBackground) {
   QApplication::sendEvent(window_->Label6, &enter);
   EXPECT_EQ(window_->Label6->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   EXPECT_EQ(window_->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));
-  QTest::mouseMove(window_.get(), QPoint(2, 2));
+  test::MoveOverBackground(window_.get());
   EXPECT_EQ(window_->Label6->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 

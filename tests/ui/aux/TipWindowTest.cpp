@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QTest>
@@ -120,7 +121,7 @@ TEST_F(TipWindowTest, ButtonsShowHoverAndPressedPictures) {
   EXPECT_EQ(next->look(), PictureButton::Look::Normal);
 
   QApplication::sendEvent(next, &enter);
-  QTest::mouseMove(window.get(), QPoint(2, 2));  // over the background
+  test::MoveOverBackground(window.get());  // over the background
   EXPECT_EQ(next->look(), PictureButton::Look::Normal);
 }
 

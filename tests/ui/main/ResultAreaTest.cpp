@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -49,6 +50,7 @@ class ResultAreaTest : public ::testing::Test {
   }
 
   void ClickHeader(QTreeWidget* list, int column) {
+    QApplication::processEvents();  // lay out a list that was just shown
     QHeaderView* header = list->header();
     const QPoint at(header->sectionViewportPosition(column) + 3, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
@@ -199,6 +201,7 @@ TEST_F(ResultAreaTest, LegListNewColumnAscendsSameColumnFlips) {
 TEST_F(ResultAreaTest, EnterOpensTheRowADoubleClickOpens) {
   FillFour();
   QSignalSpy opened(&area_, &ResultArea::mainRowOpened);
+  QApplication::processEvents();
   QTreeWidgetItem* second = area_.lvMain->topLevelItem(1);
   const QPoint at = area_.lvMain->visualItemRect(second).center();
   QTest::mouseClick(area_.lvMain->viewport(), Qt::LeftButton, {}, at);

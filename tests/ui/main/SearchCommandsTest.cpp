@@ -49,16 +49,19 @@ class SearchCommandsTest : public ::testing::Test {
     panel_->txtFstation->setText(from);
     panel_->txtEstation->setText(to);
     QTest::mouseClick(panel_->cmdSOK, Qt::LeftButton);
+    QApplication::processEvents();  // lay out the lists just shown
   }
 
   void NumberSearch(const QString& text) {
     panel_->txtOrder->setText(text);
     QTest::mouseClick(panel_->cmdOOk, Qt::LeftButton);
+    QApplication::processEvents();
   }
 
   void PickCandidate(int row) {
     QListWidget* list = results_->lstChange;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QApplication::processEvents();
   }
 
   // The texts of a list row, as the result row fields.

@@ -1,9 +1,11 @@
 // What the widget tests share: a small timetable that has through trains,
 // trains that run only the other way, a journey that needs a change and an
 // international train; the pictures of the date folder; the program folder
-// and the settings put back after each test.
+// and the settings put back after each test; a pointer move.
 #pragma once
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSettings>
 #include <filesystem>
 #include <string>
@@ -75,5 +77,12 @@ class ProgramFolderScope {
  private:
   static void ClearSettings() { QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway")).remove("EveryDay"); }
 };
+
+// The pointer moves over the window's background (its top-left corner).
+inline void MoveOverBackground(QWidget* window) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), window->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &move);
+}
 
 }  // namespace kw::test
