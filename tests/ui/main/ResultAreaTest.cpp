@@ -52,7 +52,7 @@ class ResultAreaTest : public ::testing::Test {
   void ClickHeader(QTreeWidget* list, int column) {
     QApplication::processEvents();  // lay out a list that was just shown
     QHeaderView* header = list->header();
-    const QPoint at(header->sectionViewportPosition(column) + 3, header->height() / 2);
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
   }
 
@@ -187,13 +187,19 @@ TEST_F(ResultAreaTest, TextSortKeepsHoldingAfterARefill) {
 }
 
 TEST_F(ResultAreaTest, LegListNewColumnAscendsSameColumnFlips) {
+  std::vector<ResultRow> rows = {Row(" T109次", "", "", 1), Row(" 1461次", "", "", 3), Row(" K21次", "", "", 2)};
+  rows[0].startText = "20:00";
+  rows[1].startText = "11:00";
+  rows[2].startText = "08:00";
   area_.SetupLegList(0, "北京", "南京");
-  area_.FillLeg(0, {Row(" T109次", "", "", 1), Row(" 1461次", "", "", 3), Row(" K21次", "", "", 2)}, 1);
+  area_.FillLeg(0, rows, 1);
   area_.lvchang[0]->show();
-  ClickHeader(area_.lvchang[0], 3);  // a new column: ascending
-  EXPECT_EQ(Column(area_.lvchang[0], 3), (std::vector<QString>{"1", "2", "3"}));
-  ClickHeader(area_.lvchang[0], 3);  // again: descending
-  EXPECT_EQ(Column(area_.lvchang[0], 3), (std::vector<QString>{"3", "2", "1"}));
+  ClickHeader(area_.lvchang[0], 0);  // the list's sort column from the start: the order flips
+  EXPECT_EQ(Column(area_.lvchang[0], 0), (std::vector<QString>{" T109次", " K21次", " 1461次"}));
+  ClickHeader(area_.lvchang[0], 1);  // a new column: ascending
+  EXPECT_EQ(Column(area_.lvchang[0], 1), (std::vector<QString>{"08:00", "11:00", "20:00"}));
+  ClickHeader(area_.lvchang[0], 1);  // again: descending
+  EXPECT_EQ(Column(area_.lvchang[0], 1), (std::vector<QString>{"20:00", "11:00", "08:00"}));
   ClickHeader(area_.lvchang[0], 0);  // another column: ascending again
   EXPECT_EQ(Column(area_.lvchang[0], 0), (std::vector<QString>{" 1461次", " K21次", " T109次"}));
 }

@@ -213,11 +213,19 @@ TEST_F(SearchCommandsTest, CancellingTheOfferEndsTheSearch) {
 }
 
 TEST_F(SearchCommandsTest, TrainsOnlyTheOtherWayAreNamedBeforeTheOffer) {
+  StationSearchRequest request;
+  request.fromText = "天津";
+  request.toText = "北京";
+  const auto expected = RunStationSearch(*db_, request);
+  ASSERT_EQ(expected.outcome, StationSearchOutcome::OfferTransfer);
+
   StationSearch("天津", "北京");
   const auto texts = recorder_.messages.Texts();
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0], QString::fromStdString(OtherWayMessage("天津", "北京")));
-  EXPECT_TRUE(texts[1].startsWith("对不起！目前还没有由天津发往北京的直达列车。"));
+  EXPECT_EQ(texts[1], QString::fromStdString(expected.message));
+  EXPECT_EQ(recorder_.messages.shown[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(recorder_.messages.shown[1].buttons, MessageButtons::OkCancel);
 }
 
 TEST_F(SearchCommandsTest, NamedTransferListsBothLegsAndResetsThePanel) {
