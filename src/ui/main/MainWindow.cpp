@@ -228,8 +228,7 @@ void MainWindow::ResetQueryPanel() {
   results->ClearDetailGrid();
   results->flgDetail->hide();
   results->lvMain->hide();
-  panel->labav->hide();
-  panel->ClearOptions();
+  panel->ClearOptions();  // hides labav with cheAV
   SyncToolbar();
 }
 

@@ -64,8 +64,8 @@ constexpr int kPickListHeight = 2400;
 constexpr int kFromListLeft = 840, kFromListTop = 1080;
 constexpr int kToListLeft = 2820, kToListTop = 1080;
 constexpr int kViaListLeft = 5070, kViaListTop = 3030;
-constexpr int kFrameLeft = 120, kFrameTop = 1500;
-constexpr int kPanelWidth = 9000, kPanelHeight = 3270;
+constexpr int kFrameLeft = 120, kFrameTop = 1500, kFrameWidth = 7800, kFrameHeight = 1680;
+constexpr int kPanelWidth = 9000;
 
 const QColor kDisabledBoxColour(0xC0, 0xC0, 0xC0);
 
@@ -104,7 +104,7 @@ int BoxValue(const QLineEdit* box) { return box->text().left(9).toInt(); }
 QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
     : QWidget(overlay), db_(db), messages_(messages) {
   setObjectName("QueryPanel");
-  setFixedSize(TwipsToPixels(kPanelWidth), TwipsToPixels(kPanelHeight));
+  setFixedWidth(TwipsToPixels(kPanelWidth));
   BuildControls(overlay);
 
   connect(txtFstation, &QLineEdit::textChanged, this, [this] { StationChanged(txtFstation, kFromBox); });
@@ -132,6 +132,7 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
 
   // The reset state: options hidden and off, their boxes disabled and grey.
   labav->hide();
+  FitHeight();
   for (QLineEdit* box : {txtSTime, txtEmin, txtETime, txtSMin, txtCh_Station}) SetBoxEnabled(box, false);
   for (QRadioButton* option : Option1) option->setEnabled(false);
   lstStation->hide();
@@ -158,7 +159,7 @@ void QueryPanel::BuildControls(QWidget* overlay) {
 
   labav = new QGroupBox(this);
   labav->setObjectName("labav");
-  labav->setGeometry(TwipsRect(kFrameLeft, kFrameTop, 6900, 1680));
+  labav->setGeometry(TwipsRect(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
 
   // Time window: the departure row above the arrival row.
   cheTime = new QCheckBox(str::kTimeOption, labav);
@@ -182,18 +183,19 @@ void QueryPanel::BuildControls(QWidget* overlay) {
     minutes[row]->setMaxLength(2);
   }
 
-  // Train class and transfer station share the third row.
+  // Train class beside the time window; the transfer station below it, where
+  // its pick list opens.
   cheType = new QCheckBox(str::kKindOption, labav);
   cheType->setObjectName("cheType");
-  cheType->setGeometry(TwipsRect(150, 1185, 1200, 300));
+  cheType->setGeometry(TwipsRect(4620, 255, 1200, 300));
   for (int i = 0; i < 4; ++i) {
     Option1[i] = new QRadioButton(str::kKindNames[i], labav);
     Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-    Option1[i]->setGeometry(TwipsRect(1260 + 630 * i, 1185, 630, 300));
+    Option1[i]->setGeometry(TwipsRect(4620 + 780 * i, 675, 780, 300));
   }
   cheStation = new QCheckBox(str::kTransferOption, labav);
   cheStation->setObjectName("cheStation");
-  cheStation->setGeometry(TwipsRect(3840, 1185, 1110, 300));
+  cheStation->setGeometry(TwipsRect(3660, 1185, 1260, 300));
   txtCh_Station = MakeBox(labav, "txtCh_Station",
                           TwipsRect(kViaListLeft - kFrameLeft, kViaListTop - kFrameTop - 30 - kBoxHeight, 1800,
                                     kBoxHeight),
@@ -202,6 +204,12 @@ void QueryPanel::BuildControls(QWidget* overlay) {
   lstStation = new QListWidget(overlay);
   lstStation->setObjectName("lstStation");
   lstStation->resize(TwipsToPixels(kPickListWidth), TwipsToPixels(kPickListHeight));
+}
+
+// The panel ends below the advanced options while they are shown, else
+// below their check box, so that the result area moves up.
+void QueryPanel::FitHeight() {
+  setFixedHeight(TwipsToPixels(labav->isHidden() ? kFrameTop : kFrameTop + kFrameHeight + 90));
 }
 
 void QueryPanel::ClearOptions() {
@@ -295,6 +303,7 @@ void QueryPanel::CheckRange(QLineEdit* box, int highest) {
 
 void QueryPanel::AdvancedToggled(bool checked) {
   labav->setVisible(checked);
+  FitHeight();
   if (checked) return;
   cheTime->setChecked(false);
   cheType->setChecked(false);

@@ -85,6 +85,7 @@ class QueryPanel : public QWidget {
 
  private:
   void BuildControls(QWidget* overlay);
+  void FitHeight();
   void StationChanged(QLineEdit* box, const QString& which);
   void TransferStationChanged();
   void Complete(const QString& text, int left, int top);

@@ -34,8 +34,8 @@ struct MainColumn {
   int width;
 };
 const MainColumn kMainColumns[] = {
-    {str::kColTrain, 3600}, {str::kColStart, 1100}, {str::kColEnd, 1300}, {str::kColDistance, 1300},
-    {str::kColFare, 1500},  {str::kColMemo, 1500},  {str::kColId, 800},
+    {str::kColTrain, 3600}, {str::kColStart, 1000}, {str::kColEnd, 1200}, {str::kColDistance, 1100},
+    {str::kColFare, 1400},  {str::kColMemo, 1500},  {str::kColId, 700},
 };
 constexpr int kMainIdColumn = 6;
 constexpr int kLegIdColumn = 3;
@@ -140,24 +140,25 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   WebBrowser1->setOpenExternalLinks(true);
 
   // Candidates on the left; the direct list or the first leg in the middle;
-  // the web pane or the second leg on the right.
-  auto* candidates = new QVBoxLayout;
-  candidates->addWidget(lblChange);
-  candidates->addWidget(lstChange, 1);
-  auto* middle = new QVBoxLayout;
-  middle->addWidget(lblTitle);
-  middle->addWidget(lvMain, 1);
-  middle->addWidget(lblFirst);
-  middle->addWidget(lvchang[0], 1);
-  auto* right = new QVBoxLayout;
-  right->addWidget(WebBrowser1, 1);
-  right->addWidget(lblLast);
-  right->addWidget(lvchang[1], 1);
+  // the web pane or the second leg on the right. A column shows while any of
+  // its widgets does, so that the shown ones share the width.
   auto* columns = new QHBoxLayout(this);
   columns->setContentsMargins(TwipsToPixels(120), 0, TwipsToPixels(120), TwipsToPixels(60));
-  columns->addLayout(candidates);
-  columns->addLayout(middle, 3);
-  columns->addLayout(right, 2);
+  const std::initializer_list<QWidget*> columnWidgets[] = {
+      {lblChange, lstChange}, {lblTitle, lvMain, lblFirst, lvchang[0]}, {WebBrowser1, lblLast, lvchang[1]}};
+  const int stretch[] = {0, 3, 2};
+  for (int c = 0; c < 3; ++c) {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : columnWidgets[c]) {
+      layout->addWidget(w, qobject_cast<QLabel*>(w) ? 0 : 1);
+      w->installEventFilter(this);
+    }
+    columns->addWidget(column, stretch[c]);
+    columns_[c] = column;
+    FitColumn(column);
+  }
 
   connect(lvMain->header(), &QHeaderView::sectionClicked, this, &ResultArea::MainHeaderClicked);
   lvMain->installEventFilter(this);
@@ -311,7 +312,17 @@ void ResultArea::OpenLegRow(int leg) {
   emit legRowOpened(leg, IdOf(item, kLegIdColumn));
 }
 
+void ResultArea::FitColumn(QWidget* column) {
+  const auto children = column->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  column->setVisible(std::any_of(children.begin(), children.end(), [](QWidget* w) { return !w->isHidden(); }));
+}
+
 bool ResultArea::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+    QWidget* parent = static_cast<QWidget*>(watched)->parentWidget();
+    if (std::find(columns_.begin(), columns_.end(), parent) != columns_.end()) FitColumn(parent);
+    return false;
+  }
   const bool isKey = event->type() == QEvent::KeyPress &&
                      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);

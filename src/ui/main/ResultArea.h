@@ -93,6 +93,8 @@ class ResultArea : public QWidget {
     Qt::SortOrder order = Qt::AscendingOrder;
     bool textSort = false;  // the list keeps itself sorted by text
   };
+  // Shows a column of the result area while any of its widgets is shown.
+  void FitColumn(QWidget* column);
   ListSort& SortOf(QTreeWidget* list);
   void ApplyTextSort(QTreeWidget* list);
   void MainHeaderClicked(int column);
@@ -100,6 +102,7 @@ class ResultArea : public QWidget {
   void OpenMainRow();
   void OpenLegRow(int leg);
 
+  std::array<QWidget*, 3> columns_{};
   ListSort mainSort_;
   std::array<ListSort, 2> legSort_;
 };
