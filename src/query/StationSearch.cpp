@@ -31,10 +31,16 @@ bool LooksUpByInitials(std::string_view text) {
 }
 
 StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
-  auto q = db.Prepare(byInitials
-                          ? "SELECT id, station FROM station WHERE jm LIKE ? || '%' ESCAPE '\\' ORDER BY id"
-                          : "SELECT id, station FROM station WHERE station LIKE ? || '%' ESCAPE '\\' ORDER BY id");
-  q.Bind(1, EscapeLike(text));
+  // Without an ESCAPE clause the prefix match can walk the index; the clause
+  // is needed only when the text holds a LIKE wildcard of its own.
+  const bool plain = text.find_first_of("%_\\") == std::string_view::npos;
+  const char* sql =
+      byInitials ? (plain ? "SELECT id, station FROM station WHERE jm LIKE ? ORDER BY id"
+                          : "SELECT id, station FROM station WHERE jm LIKE ? ESCAPE '\\' ORDER BY id")
+                 : (plain ? "SELECT id, station FROM station WHERE station LIKE ? ORDER BY id"
+                          : "SELECT id, station FROM station WHERE station LIKE ? ESCAPE '\\' ORDER BY id");
+  auto q = db.Prepare(sql);
+  q.Bind(1, (plain ? std::string(text) : EscapeLike(text)) + "%");
   StationMatches matches;
   while (q.Step()) {
     matches.ids.push_back(q.Int(0));

@@ -87,6 +87,11 @@ std::unique_ptr<Database> TestTimetable::Open() {
   return Database::Open(DbPath().string());
 }
 
+BundledCopy::BundledCopy() {
+  fs::create_directories(DbPath().parent_path());
+  fs::copy_file(KW_BUNDLED_DB, DbPath());
+}
+
 CommandResult RunCli(const std::vector<std::string>& args) {
   TempDir dir;
   const fs::path out = dir.Path() / "out";

@@ -54,6 +54,21 @@ class TestTimetable {
   std::map<std::string, std::string> rows_;
 };
 
+// A private copy of the bundled timetable (build/date/Train.dll) in a
+// temporary program folder: the program holds its database exclusively, so
+// tests running side by side each open their own copy.
+class BundledCopy {
+ public:
+  BundledCopy();
+  // The copy's program folder: Root()/date/Train.dll is the database.
+  const std::filesystem::path& Root() const { return dir_.Path(); }
+  std::filesystem::path DbPath() const { return dir_.Path() / "date" / "Train.dll"; }
+  std::unique_ptr<Database> Open() const { return Database::Open(DbPath().string()); }
+
+ private:
+  TempDir dir_;
+};
+
 // Reads a whole file.
 std::string ReadFile(const std::filesystem::path& path);
 

@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Turns Google Benchmark JSON into bench/RESULTS.md.
+
+usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT]
+
+Cases named BM_X and BM_X_Literal (the statement-per-row reference) are set
+side by side with the speed-up of the first over the second, measured in the
+same run.
+"""
+import json
+import platform
+import re
+import sys
+from collections import OrderedDict
+
+# Target per case family, in milliseconds (the benchmark reports, it does not assert).
+TARGETS_MS = OrderedDict([
+    ("BM_StationLookup", 1),
+    ("BM_StationSearch", 5),
+    ("BM_TransferStations", 20),
+    ("BM_TwoLegSearch", 10),
+    ("BM_TrainNumberSearch", 5),
+    ("BM_TrainDetail", 5),
+    ("BM_OpenDatabase", 200),
+    ("BM_ApplyUpdate", 2000),
+])
+
+UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}
+
+
+def target_for(name):
+    for prefix, ms in TARGETS_MS.items():
+        if name.startswith(prefix) and not name.endswith("_Literal"):
+            return ms
+    return None
+
+
+def main():
+    args = sys.argv[1:]
+    gui_memory = None
+    if "--gui-memory" in args:
+        i = args.index("--gui-memory")
+        gui_memory = args[i + 1]
+        del args[i:i + 2]
+    path, source = args
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+
+    # name/scale -> mean ms
+    rows = OrderedDict()
+    for b in data["benchmarks"]:
+        if b.get("aggregate_name", "mean") != "mean":
+            continue
+        name = b.get("run_name", b["name"])
+        m = re.match(r"(.*)/(\d+)$", name)
+        case, scale = (m.group(1), int(m.group(2))) if m else (name, 1)
+        ms = b["real_time"] * UNIT_MS[b.get("time_unit", "ns")]
+        rows.setdefault(case, {})[scale] = ms
+
+    ctx = data.get("context", {})
+    out = []
+    out.append("# Benchmark results\n")
+    out.append("Written by `make bench` (scripts/run-bench); do not edit by hand.\n")
+    out.append(f"- date: {ctx.get('date', '?')}")
+    out.append(f"- machine: {platform.machine()}, {ctx.get('num_cpus', '?')} CPUs at "
+               f"{ctx.get('mhz_per_cpu', '?')} MHz, {platform.system()} {platform.release()}")
+    out.append(f"- build: {ctx.get('library_build_type', '?')} Google Benchmark library; program built RelWithDebInfo")
+    out.append(f"- timetable: {source}; scales 1x, 2x, 4x (copies of the network)")
+    out.append("- time per operation, mean of the repetitions\n")
+    out.append("| case | 1x | 2x | 4x | target | within |")
+    out.append("|---|---:|---:|---:|---:|---|")
+    for case, by_scale in rows.items():
+        target = target_for(case)
+        cells = [fmt(by_scale.get(s)) for s in (1, 2, 4)]
+        ok = ""
+        if target is not None and 1 in by_scale:
+            ok = "yes" if by_scale[1] < target else "**no**"
+        out.append(f"| {case} | {' | '.join(cells)} | {fmt(target) if target else ''} | {ok} |")
+
+    ratios = [(c[:-len('_Literal')], c) for c in rows if c.endswith("_Literal")]
+    if ratios:
+        out.append("\n## Set-based queries against one statement per row\n")
+        out.append("Speed-up of each search over a reference that issues the old program's statements one row at "
+                   "a time on the same database, in the same run.\n")
+        out.append("| case | 1x | 2x | 4x |")
+        out.append("|---|---:|---:|---:|")
+        for fast, slow in ratios:
+            if fast not in rows:
+                continue
+            cells = []
+            for s in (1, 2, 4):
+                a, b = rows[fast].get(s), rows[slow].get(s)
+                cells.append(f"{b / a:.1f}x" if a and b else "")
+            out.append(f"| {fast} | {' | '.join(cells)} |")
+
+    if gui_memory:
+        out.append("\n## Memory\n")
+        out.append(gui_memory)
+    print("\n".join(out))
+
+
+def fmt(ms):
+    if ms is None:
+        return ""
+    if ms >= 100:
+        return f"{ms:.0f} ms"
+    if ms >= 1:
+        return f"{ms:.2f} ms"
+    return f"{ms * 1000:.1f} µs"
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,48 @@
+// Opening the timetable and looking up stations.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "BenchDatabases.h"
+#include "query/StationSearch.h"
+
+namespace kw::bench {
+namespace {
+
+// Opening includes the key derivation and the exclusive lock. A copy of the
+// file is opened, so the kept connections of the other cases don't lock it.
+void BM_OpenDatabase(benchmark::State& state) {
+  const int scale = static_cast<int>(state.range(0));
+  const std::string copy = BenchDbPath(scale) + ".open-bench";
+  std::filesystem::copy_file(BenchDbPath(scale), copy, std::filesystem::copy_options::overwrite_existing);
+  for (auto _ : state) {
+    auto db = Database::Open(copy);
+    benchmark::DoNotOptimize(db.get());
+  }
+  std::filesystem::remove(copy);
+}
+BENCHMARK(BM_OpenDatabase)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// Typed initials of growing length: "b" matches hundreds of stations.
+void BM_StationLookup(benchmark::State& state, const char* text) {
+  Database& db = BenchDb(static_cast<int>(state.range(0)));
+  size_t matches = 0;
+  for (auto _ : state) {
+    const auto m = FindStations(db, text, true);
+    matches = m.names.size();
+    benchmark::DoNotOptimize(m);
+  }
+  state.counters["matches"] = static_cast<double>(matches);
+}
+BENCHMARK_CAPTURE(BM_StationLookup, b, "b")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StationLookup, bj, "bj")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StationLookup, bjx, "bjx")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void BM_StationLookupByName(benchmark::State& state) {
+  Database& db = BenchDb(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(FindStations(db, "北京", false));
+}
+BENCHMARK(BM_StationLookupByName)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kw::bench
