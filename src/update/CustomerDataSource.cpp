@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,16 +16,18 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-bool IsValidUtf8(std::string_view text) {
+// The number of bytes of the widest character when `text` is valid UTF-8
+// (1 for plain ASCII, 0 for empty text), -1 when it is not UTF-8.
+int WidestUtf8Character(std::string_view text) {
+  int widest = 0;
   size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    unsigned char low = 0x80;  // allowed range of the second byte, closing
-    unsigned char high = 0xBF; // out overlong forms, surrogates and > U+10FFFF
+    int length = 1;
+    unsigned char low = 0x80;   // range of the second byte, which rules out
+    unsigned char high = 0xBF;  // overlong forms, surrogates and > U+10FFFF
     if (lead < 0x80) {
-      ++i;
-      continue;
+      // ASCII
     } else if (lead >= 0xC2 && lead <= 0xDF) {
       length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
@@ -36,18 +39,21 @@ bool IsValidUtf8(std::string_view text) {
       if (lead == 0xF0) low = 0x90;
       if (lead == 0xF4) high = 0x8F;
     } else {
-      return false;
+      return -1;
     }
-    if (i + length > text.size()) return false;
-    const auto second = static_cast<unsigned char>(text[i + 1]);
-    if (second < low || second > high) return false;
+    if (i + length > text.size()) return -1;
+    if (length > 1) {
+      const auto second = static_cast<unsigned char>(text[i + 1]);
+      if (second < low || second > high) return -1;
+    }
     for (int k = 2; k < length; ++k) {
       const auto next = static_cast<unsigned char>(text[i + k]);
-      if (next < 0x80 || next > 0xBF) return false;
+      if (next < 0x80 || next > 0xBF) return -1;
     }
+    widest = std::max(widest, length);
     i += length;
   }
-  return true;
+  return widest;
 }
 
 // Line (from 1) of the byte at `offset`; a line ends at CR, LF or CR LF.
@@ -127,11 +133,25 @@ UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber) {
 }
 
 std::string DecodeUpdateText(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) {
-    if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
-    return std::string(bytes);
+  if (bytes.substr(0, kBom.size()) == kBom && WidestUtf8Character(bytes) > 0) {
+    return std::string(bytes.substr(kBom.size()));
   }
-  return FromGb18030(bytes);
+  switch (WidestUtf8Character(bytes)) {
+    case -1:
+      return FromGb18030(bytes);
+    case 2:
+      // Every Chinese character takes three bytes in UTF-8. Text whose widest
+      // character takes two (Latin, Greek, Cyrillic ...) is GB18030 that
+      // happens to read as UTF-8: 站 is D5 BE in GB18030, and D5 BE is
+      // U+057E in UTF-8.
+      try {
+        return FromGb18030(bytes);
+      } catch (const UpdateFileError&) {
+        return std::string(bytes);
+      }
+    default:
+      return std::string(bytes);
+  }
 }
 
 CustomerDataSource::CustomerDataSource(const std::filesystem::path& path) {

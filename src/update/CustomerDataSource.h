@@ -6,7 +6,8 @@
 //   delete;station;5
 //
 // The file is UTF-8 when it reads as UTF-8, otherwise GB18030 (the code page
-// in which update files for Simplified Chinese Windows are written).
+// in which update files for Simplified Chinese Windows are written); see
+// DecodeUpdateText.
 #pragma once
 
 #include <filesystem>
@@ -57,7 +58,9 @@ UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber);
 
 // The text of an update file as UTF-8: the bytes themselves when they are
 // valid UTF-8 (without a leading byte order mark), otherwise converted from
-// GB18030. Throws UpdateFileError naming the line of the first byte that is
+// GB18030. Valid UTF-8 without a BOM whose only characters beyond ASCII are
+// two-byte ones is no Chinese text: it is read as GB18030 when it reads as
+// such. Throws UpdateFileError naming the line of the first byte that is
 // neither.
 std::string DecodeUpdateText(std::string_view bytes);
 

@@ -1,7 +1,6 @@
 #include "update/CustomerDataSource.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include "support/TestTimetable.h"
 
@@ -9,24 +8,11 @@ namespace kw {
 namespace {
 
 using test::TempDir;
+using test::ToGb18030;
 
 std::vector<std::string> Fields(const UpdateRecord& r) { return {r.action, r.table, r.id, r.value}; }
 
 std::vector<std::string> Split(std::string_view line) { return Fields(SplitUpdateLine(line, 1)); }
-
-// UTF-8 text written in GB18030, as update files made on Chinese Windows are.
-std::string ToGb18030(const std::string& utf8) {
-  const iconv_t cd = iconv_open("GB18030", "UTF-8");
-  std::string out(utf8.size() * 2 + 8, '\0');
-  char* in = const_cast<char*>(utf8.data());
-  size_t inLeft = utf8.size();
-  char* to = out.data();
-  size_t toLeft = out.size();
-  EXPECT_NE(iconv(cd, &in, &inLeft, &to, &toLeft), static_cast<size_t>(-1));
-  iconv_close(cd);
-  out.resize(out.size() - toLeft);
-  return out;
-}
 
 std::vector<UpdateRecord> Read(const std::string& bytes) {
   TempDir dir;
@@ -97,6 +83,17 @@ TEST(CustomerDataSource, Gb18030IsConvertedToUtf8) {
   EXPECT_EQ(records[0].value, "5,\"乌鲁木齐\",\"wlmq\"");
   EXPECT_EQ(records[1].value, "station=\"呼和浩特\"");
   EXPECT_EQ(records[1].line, 2);
+}
+
+TEST(CustomerDataSource, Gb18030ThatHappensToBeValidUtf8IsStillGb18030) {
+  // 站 is D5 BE in GB18030, which UTF-8 reads as U+057E; 北京 is B1 B1 BE A9,
+  // which is no UTF-8.
+  EXPECT_EQ(DecodeUpdateText(ToGb18030("update;station;5;station=\"站27\"")), "update;station;5;station=\"站27\"");
+  EXPECT_EQ(DecodeUpdateText(ToGb18030("站北京")), "站北京");
+  // UTF-8 with a Chinese character, or with a byte order mark, stays UTF-8.
+  EXPECT_EQ(DecodeUpdateText("站\xD5\xBE"), "站\xD5\xBE");
+  EXPECT_EQ(DecodeUpdateText("\xEF\xBB\xBF\xD5\xBE"), "\xD5\xBE");
+  EXPECT_EQ(DecodeUpdateText("plain ascii"), "plain ascii");
 }
 
 TEST(CustomerDataSource, BytesThatAreNeitherUtf8NorGb18030NameTheirLine) {

@@ -10,19 +10,8 @@ namespace kw {
 namespace {
 
 namespace fs = std::filesystem;
+using test::QueryRows;
 using test::TempDir;
-
-// Every row of a query, columns joined by "|", Null as "NULL".
-std::vector<std::string> Rows(Database& db, const std::string& sql) {
-  std::vector<std::string> rows;
-  auto q = db.Prepare(sql);
-  while (q.Step()) {
-    std::string row;
-    for (int c = 0; c < q.ColumnCount(); ++c) row += (c ? "|" : "") + (q.IsNull(c) ? "NULL" : q.Text(c));
-    rows.push_back(row);
-  }
-  return rows;
-}
 
 class UpdateFileTest : public ::testing::Test {
  protected:
@@ -40,8 +29,8 @@ class UpdateFileTest : public ::testing::Test {
     return ApplyUpdateFile(*db_, file_);
   }
 
-  std::vector<std::string> Stations() { return Rows(*db_, "SELECT * FROM station ORDER BY id"); }
-  std::vector<std::string> Stops() { return Rows(*db_, "SELECT * FROM pass ORDER BY trainid, zhanci"); }
+  std::vector<std::string> Stations() { return QueryRows(*db_, "SELECT * FROM station ORDER BY id"); }
+  std::vector<std::string> Stops() { return QueryRows(*db_, "SELECT * FROM pass ORDER BY trainid, zhanci"); }
   // Everything the update file can change.
   std::vector<std::string> Everything() {
     std::vector<std::string> all;
@@ -49,7 +38,7 @@ class UpdateFileTest : public ::testing::Test {
                             "SELECT * FROM pass ORDER BY trainid, station", "SELECT * FROM kind ORDER BY id",
                             "SELECT * FROM price ORDER BY distance", "SELECT * FROM everyday ORDER BY id",
                             "SELECT * FROM VerID"}) {
-      const auto rows = Rows(*db_, sql);
+      const auto rows = QueryRows(*db_, sql);
       all.insert(all.end(), rows.begin(), rows.end());
       all.push_back("--");
     }
@@ -128,12 +117,12 @@ TEST_F(UpdateFileTest, AllTablesAndNamesAreFoundWithoutRegardToCase) {
       "update;price;100;pkz=\"1,2\"\r\n"
       "insert;everyday;1;1,\"标题\",\"内容，带逗号\"\r\n"
       "update;verid;2019.05;ver=\"2019.06\"\r\n");
-  EXPECT_EQ(Rows(*db_, "SELECT * FROM train WHERE id=2").at(0), "2|K7|2|3|1|22.3|6.15|1|1463|空调");
+  EXPECT_EQ(QueryRows(*db_, "SELECT * FROM train WHERE id=2").at(0), "2|K7|2|3|1|22.3|6.15|1|1463|空调");
   EXPECT_EQ(Stations().back(), "3|上海|shh");
-  EXPECT_EQ(Rows(*db_, "SELECT kind, price FROM kind WHERE id=9").at(0), "动车|空调特快");
-  EXPECT_EQ(Rows(*db_, "SELECT pkz FROM price WHERE distance=100").at(0), "1,2");
-  EXPECT_EQ(Rows(*db_, "SELECT content FROM everyday").at(0), "内容，带逗号");
-  EXPECT_EQ(Rows(*db_, "SELECT * FROM VerID"), (std::vector<std::string>{"2019.06"}));
+  EXPECT_EQ(QueryRows(*db_, "SELECT kind, price FROM kind WHERE id=9").at(0), "动车|空调特快");
+  EXPECT_EQ(QueryRows(*db_, "SELECT pkz FROM price WHERE distance=100").at(0), "1,2");
+  EXPECT_EQ(QueryRows(*db_, "SELECT content FROM everyday").at(0), "内容，带逗号");
+  EXPECT_EQ(QueryRows(*db_, "SELECT * FROM VerID"), (std::vector<std::string>{"2019.06"}));
 }
 
 TEST_F(UpdateFileTest, TextLiteralsKeepCommasAndDoubledQuotes) {
@@ -230,7 +219,7 @@ TEST_F(UpdateFileTest, ValuesMustSuitTheirColumns) {
   EXPECT_EQ(Stops()[2], "1|3|3|23.59|NULL|0|1463");
   // A number in a text column is kept as written.
   ExpectApplied("update;price;100;pkz=10.50\r\n");
-  EXPECT_EQ(Rows(*db_, "SELECT pkz FROM price WHERE distance=100").at(0), "10.50");
+  EXPECT_EQ(QueryRows(*db_, "SELECT pkz FROM price WHERE distance=100").at(0), "10.50");
 }
 
 TEST_F(UpdateFileTest, KeysMustBeOneValueOfTheKeyColumnsAndMatchTheInsertedRow) {
