@@ -94,7 +94,8 @@ std::string FromGb18030(std::string_view bytes) {
 
 std::string ReadBytes(const std::filesystem::path& path) {
   const auto fail = [&](std::string_view cause) {
-    return UpdateFileError(std::string(text::kUpdateCannotRead) + " " + path.string() + "：" + std::string(cause), 0);
+    return UpdateFileError(
+        std::string(text::kUpdateCannotRead) + " " + path.string() + "：" + std::string(cause), 0);
   };
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) throw fail(text::kDbMissing);

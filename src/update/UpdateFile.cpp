@@ -63,7 +63,8 @@ bool IsNumber(std::string_view text) {
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
   const size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
   const auto digits = [](std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
@@ -134,7 +135,8 @@ std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view i
 // "id=?" or "trainid=? AND station=?", built from the schema's names only.
 std::string KeyCondition(const schema::Table& table) {
   std::string condition;
-  for (const auto name : table.key) condition += (condition.empty() ? "" : " AND ") + std::string(name) + "=?";
+  for (const auto name : table.key)
+    condition += (condition.empty() ? "" : " AND ") + std::string(name) + "=?";
   return condition;
 }
 
@@ -152,8 +154,9 @@ void Insert(Database& db, const schema::Table& table, const std::vector<ColumnVa
             const UpdateRecord& record) {
   const auto items = SplitItems(record.value);
   if (items.size() != table.columns.size()) {
-    Refuse(text::kUpdateValueCount, "表 " + std::string(table.name) + " 应有 " + std::to_string(table.columns.size()) +
-                                        " 个，实有 " + std::to_string(items.size()) + " 个");
+    Refuse(text::kUpdateValueCount, "表 " + std::string(table.name) + " 应有 " +
+                                        std::to_string(table.columns.size()) + " 个，实有 " +
+                                        std::to_string(items.size()) + " 个");
   }
   std::vector<ColumnValue> row;
   std::string columns;
@@ -166,10 +169,12 @@ void Insert(Database& db, const schema::Table& table, const std::vector<ColumnVa
   for (size_t k = 0; k < table.key.size(); ++k) {
     const auto& name = table.key[k];
     const auto at = static_cast<size_t>(&ColumnNamed(table, name) - table.columns.data());
-    if (row[at] != key[k]) Refuse(text::kUpdateKeyMismatch, std::string(name) + " 与编号 “" + record.id + "” 不同");
+    if (row[at] != key[k])
+      Refuse(text::kUpdateKeyMismatch, std::string(name) + " 与编号 “" + record.id + "” 不同");
   }
   if (RowExists(db, table, key)) return;
-  auto query = db.Prepare("INSERT INTO " + std::string(table.name) + " (" + columns + ") VALUES (" + marks + ")");
+  auto query =
+      db.Prepare("INSERT INTO " + std::string(table.name) + " (" + columns + ") VALUES (" + marks + ")");
   for (size_t c = 0; c < row.size(); ++c) BindValue(query, static_cast<int>(c + 1), row[c]);
   query.Run();
 }
@@ -181,7 +186,8 @@ void Update(Database& db, const schema::Table& table, const std::vector<ColumnVa
   std::string assignments;
   for (const auto item : SplitItems(record.value)) {
     const size_t eq = item.find('=');
-    if (eq == std::string_view::npos) Refuse(text::kUpdateBadAssignment, item.empty() ? text::kUpdateEmptyItem : item);
+    if (eq == std::string_view::npos)
+      Refuse(text::kUpdateBadAssignment, item.empty() ? text::kUpdateEmptyItem : item);
     const std::string_view name = Trim(item.substr(0, eq));
     const auto* column = schema::FindColumn(table, name);
     if (!column) Refuse(text::kUpdateNoColumn, std::string(table.name) + "." + std::string(name));
@@ -214,7 +220,9 @@ bool IsKnownAction(std::string_view action) {
 void ApplyRecord(Database& db, const UpdateRecord& record) {
   if (!IsKnownAction(record.action)) return;
   const auto* table = schema::FindTable(record.table);
-  if (!table) Refuse(text::kUpdateNoTable, record.table.empty() ? text::kUpdateEmptyItem : std::string_view(record.table));
+  if (!table)
+    Refuse(text::kUpdateNoTable,
+           record.table.empty() ? text::kUpdateEmptyItem : std::string_view(record.table));
   const auto key = ParseKey(*table, record.id);
   if (record.action == "insert") {
     Insert(db, *table, key, record);
@@ -267,7 +275,8 @@ UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
         return Failure(record.line, e.what());
       } catch (const DatabaseError& e) {
         if ((sqlite3_errcode(db.Handle()) & 0xff) != SQLITE_CONSTRAINT) return Failure(record.line, e.what());
-        return Failure(record.line, std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
+        return Failure(record.line,
+                       std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
       }
     }
     transaction.Commit();

@@ -25,7 +25,8 @@ class CliUpdateTest : public ::testing::Test {
 };
 
 TEST_F(CliUpdateTest, AppliesTheFileAndDeletesIt) {
-  const auto file = dir_.Write("u.txt", "insert;station;3;3,\"上海\",\"sh\"\r\nupdate;station;2;jm=\"tjx\"\r\n");
+  const auto file =
+      dir_.Write("u.txt", "insert;station;3;3,\"上海\",\"sh\"\r\nupdate;station;2;jm=\"tjx\"\r\n");
   const auto r = RunCli({"--db", db_, "update", file.string()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "更新完毕！\n");

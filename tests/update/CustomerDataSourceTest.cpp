@@ -48,7 +48,8 @@ TEST(SplitUpdateLine, AFieldStartingWithAQuoteLosesItsFirstAndLastCharacter) {
 }
 
 TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
-  const auto records = Read("delete;station;1\r\ndelete;station;2\rdelete;station;3\n\r\n   \n\tdelete;station;7\r\n");
+  const auto records =
+      Read("delete;station;1\r\ndelete;station;2\rdelete;station;3\n\r\n   \n\tdelete;station;7\r\n");
   ASSERT_EQ(records.size(), 4u);
   EXPECT_EQ(records[0].id, "1");
   EXPECT_EQ(records[0].line, 1);
@@ -75,7 +76,8 @@ TEST(CustomerDataSource, Utf8WithOrWithoutByteOrderMark) {
 }
 
 TEST(CustomerDataSource, Gb18030IsConvertedToUtf8) {
-  const std::string text = "insert;station;5;5,\"乌鲁木齐\",\"wlmq\"\r\nupdate;station;5;station=\"呼和浩特\"\r\n";
+  const std::string text =
+      "insert;station;5;5,\"乌鲁木齐\",\"wlmq\"\r\nupdate;station;5;station=\"呼和浩特\"\r\n";
   const std::string bytes = ToGb18030(text);
   ASSERT_NE(bytes, text);
   const auto records = Read(bytes);
@@ -88,7 +90,8 @@ TEST(CustomerDataSource, Gb18030IsConvertedToUtf8) {
 TEST(CustomerDataSource, Gb18030ThatHappensToBeValidUtf8IsStillGb18030) {
   // 站 is D5 BE in GB18030, which UTF-8 reads as U+057E; 北京 is B1 B1 BE A9,
   // which is no UTF-8.
-  EXPECT_EQ(DecodeUpdateText(ToGb18030("update;station;5;station=\"站27\"")), "update;station;5;station=\"站27\"");
+  EXPECT_EQ(DecodeUpdateText(ToGb18030("update;station;5;station=\"站27\"")),
+            "update;station;5;station=\"站27\"");
   EXPECT_EQ(DecodeUpdateText(ToGb18030("站北京")), "站北京");
   // UTF-8 with a Chinese character, or with a byte order mark, stays UTF-8.
   EXPECT_EQ(DecodeUpdateText("站\xD5\xBE"), "站\xD5\xBE");

@@ -148,13 +148,15 @@ TEST_F(UpdateFileTest, TheDatabasesOwnRulesAreErrorsOnTheLine) {
 }
 
 TEST_F(UpdateFileTest, AnUnknownActionDoesNothingButTheOthersApply) {
-  ExpectApplied("INSERT;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\nInsert;station;5;x\r\ninsert;station;6;6,\"拉萨\",\"ls\"\r\n");
+  ExpectApplied(
+      "INSERT;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\nInsert;station;5;x\r\ninsert;station;6;6,\"拉萨\","
+      "\"ls\"\r\n");
   EXPECT_EQ(Stations(), (std::vector<std::string>{"1|北京|bj", "2|天津|tj", "3|上海|sh", "6|拉萨|ls"}));
 }
 
 TEST_F(UpdateFileTest, AFileThatAsksForNoChangeIsKept) {
-  for (const std::string content : {"", "\r\n\r\n", "INSERT;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n",
-                                    "这不是更新文件\n只是一段文字\n"}) {
+  for (const std::string content :
+       {"", "\r\n\r\n", "INSERT;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n", "这不是更新文件\n只是一段文字\n"}) {
     const auto before = Everything();
     const auto outcome = Apply(content);
     EXPECT_EQ(outcome.status, UpdateStatus::NoRecords) << content;
@@ -255,7 +257,8 @@ TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
 }
 
 TEST_F(UpdateFileTest, TheDatabaseStaysUsableAfterAFailure) {
-  ExpectRefused("insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\ninsert;station;5;5,\"北京\",\"bj\"\r\n", 2, "冲突");
+  ExpectRefused("insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\ninsert;station;5;5,\"北京\",\"bj\"\r\n", 2,
+                "冲突");
   ExpectApplied("insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n");
   EXPECT_EQ(Stations().back(), "4|乌鲁木齐|wlmq");
 }
@@ -271,7 +274,8 @@ TEST_F(UpdateFileTest, AFileThatCannotBeDeletedIsReportedAfterTheUpdate) {
   const auto outcome = ApplyUpdateFile(*db_, path);
   close(fds[0]);
   EXPECT_EQ(outcome.status, UpdateStatus::AppliedFileKept);
-  EXPECT_EQ(outcome.Message().rfind("更新完毕！但无法删除更新文件 " + path.string(), 0), 0u) << outcome.Message();
+  EXPECT_EQ(outcome.Message().rfind("更新完毕！但无法删除更新文件 " + path.string(), 0), 0u)
+      << outcome.Message();
   EXPECT_EQ(Stations().back(), "4|乌鲁木齐|wlmq");
 }
 

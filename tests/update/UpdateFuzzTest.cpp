@@ -58,11 +58,13 @@ struct Model {
 
   std::vector<std::string> Dump() const {
     std::vector<std::string> rows;
-    for (const auto& [id, s] : stations) rows.push_back(std::to_string(id) + "|" + s.name + "|" + (s.jm ? *s.jm : "NULL"));
+    for (const auto& [id, s] : stations)
+      rows.push_back(std::to_string(id) + "|" + s.name + "|" + (s.jm ? *s.jm : "NULL"));
     rows.push_back("--");
     for (const auto& [key, s] : stops) {
-      rows.push_back(std::to_string(key.first) + "|" + std::to_string(key.second) + "|" + std::to_string(s.zhanci) +
-                     "|" + Text(s.arrive) + "|" + Text(s.depart) + "|" + Text(s.day) + "|" + Text(s.distance));
+      rows.push_back(std::to_string(key.first) + "|" + std::to_string(key.second) + "|" +
+                     std::to_string(s.zhanci) + "|" + Text(s.arrive) + "|" + Text(s.depart) + "|" +
+                     Text(s.day) + "|" + Text(s.distance));
     }
     return rows;
   }
@@ -71,9 +73,10 @@ struct Model {
 std::vector<std::string> Dump(Database& db) {
   auto rows = QueryRows(db, "SELECT id, station, jm FROM station ORDER BY id");
   rows.push_back("--");
-  for (auto& row : QueryRows(db, "SELECT trainid, station, zhanci, CAST(round(arrive*100) AS INTEGER), "
-                                 "CAST(round(depart*100) AS INTEGER), day, distance FROM pass "
-                                 "ORDER BY trainid, station")) {
+  for (auto& row : QueryRows(db,
+                             "SELECT trainid, station, zhanci, CAST(round(arrive*100) AS INTEGER), "
+                             "CAST(round(depart*100) AS INTEGER), day, distance FROM pass "
+                             "ORDER BY trainid, station")) {
     rows.push_back(std::move(row));
   }
   return rows;
@@ -100,12 +103,18 @@ class Generator {
     if (Chance(0.02)) return Bad();
     if (Chance(0.03)) return Unknown();
     switch (Pick(6)) {
-      case 0: return InsertStation();
-      case 1: return UpdateStation();
-      case 2: return DeleteStation();
-      case 3: return InsertStop();
-      case 4: return UpdateStop();
-      default: return DeleteStop();
+      case 0:
+        return InsertStation();
+      case 1:
+        return UpdateStation();
+      case 2:
+        return DeleteStation();
+      case 3:
+        return InsertStop();
+      case 4:
+        return UpdateStop();
+      default:
+        return DeleteStop();
     }
   }
 
@@ -127,8 +136,8 @@ class Generator {
     return out + "\"";
   }
   std::string Name() {
-    static const char* names[] = {"北京", "天津", "上海", "乌鲁木齐", "拉萨", "Ab", "aB", "AB",
-                                  "x,y", "q\"uote", "呼和浩特", "石家庄", "=,\"\"", "zz"};
+    static const char* names[] = {"北京", "天津", "上海",    "乌鲁木齐", "拉萨",   "Ab",     "aB",
+                                  "AB",   "x,y",  "q\"uote", "呼和浩特", "石家庄", "=,\"\"", "zz"};
     if (Chance(0.7)) return "站" + std::to_string(Between(1, 40));
     return names[Pick(14)];
   }
@@ -164,7 +173,8 @@ class Generator {
     const std::string name = Name();
     const auto jm = Jm();
     const std::string ids = std::to_string(id);
-    return {"insert;" + Table("station") + ";" + ids + ";" + ids + "," + Space() + Quote(name) + "," + Literal(jm),
+    return {"insert;" + Table("station") + ";" + ids + ";" + ids + "," + Space() + Quote(name) + "," +
+                Literal(jm),
             [=](Model& m) {
               if (m.stations.count(id)) return true;
               if (m.NameTaken(name, id)) return false;
@@ -191,7 +201,8 @@ class Generator {
       jm.emplace(Jm());
       parts.push_back("jm=" + Literal(*jm));
     }
-    return {"update;" + Table("station") + ";" + std::to_string(id) + ";" + Assignments(parts), [=](Model& m) {
+    return {"update;" + Table("station") + ";" + std::to_string(id) + ";" + Assignments(parts),
+            [=](Model& m) {
               if (!m.stations.count(id)) return true;
               Model::Station row = m.stations[id];
               const long long to = newId.value_or(id);
@@ -219,8 +230,9 @@ class Generator {
     Model::Stop stop{Between(1, 20), Time(), Time(), Small(2), Small(3000)};
     const std::string t = std::to_string(key.first);
     const std::string s = std::to_string(key.second);
-    const std::string value = t + "," + s + "," + std::to_string(stop.zhanci) + "," + TimeLiteral(stop.arrive) + "," +
-                              Space() + TimeLiteral(stop.depart) + "," + Literal(stop.day) + "," + Literal(stop.distance);
+    const std::string value = t + "," + s + "," + std::to_string(stop.zhanci) + "," +
+                              TimeLiteral(stop.arrive) + "," + Space() + TimeLiteral(stop.depart) + "," +
+                              Literal(stop.day) + "," + Literal(stop.distance);
     return {"insert;" + Table("pass") + ";" + t + "," + Space() + s + ";" + value, [=](Model& m) {
               if (m.stops.count(key)) return true;
               if (m.SequenceTaken(key.first, stop.zhanci, key)) return false;
@@ -282,8 +294,8 @@ class Generator {
 
   // A record with an action nobody knows: it does nothing.
   Line Unknown() {
-    static const char* lines[] = {"INSERT;station;20;20,\"新站\",\"xz\"", "Delete;station;1", "remove;pass;1,1",
-                                  "-- comment", "insert ;station;21;21,\"新站\",\"xz\""};
+    static const char* lines[] = {"INSERT;station;20;20,\"新站\",\"xz\"", "Delete;station;1",
+                                  "remove;pass;1,1", "-- comment", "insert ;station;21;21,\"新站\",\"xz\""};
     return {lines[Pick(5)], [](Model&) { return true; }, false};
   }
 
@@ -319,7 +331,8 @@ class UpdateFuzzTest : public ::testing::Test {
     db_ = t_.Open();
     db_->Execute("PRAGMA synchronous=OFF");  // thousands of commits; the data is thrown away
     model_.stations = {{1, {"北京", "bj"}}, {2, {"天津", "tj"}}, {3, {"上海", "sh"}}};
-    model_.stops = {{{1, 1}, {1, {}, 800, 0, 0}}, {{1, 2}, {2, 930, 935, 0, 137}}, {{1, 3}, {3, 2000, {}, 0, 1463}}};
+    model_.stops = {
+        {{1, 1}, {1, {}, 800, 0, 0}}, {{1, 2}, {2, 930, 935, 0, 137}}, {{1, 3}, {3, 2000, {}, 0, 1463}}};
     ASSERT_EQ(Dump(*db_), model_.Dump());
   }
 
@@ -380,7 +393,8 @@ TEST_F(UpdateFuzzTest, EveryFileIsAppliedWhollyAsTheModelSaysOrNotAtAll) {
     for (size_t i = 0; i < file.size() && !badLine; ++i) {
       if (!file[i].effect(expected)) badLine = numbers[i];
     }
-    const bool asksForChange = std::any_of(file.begin(), file.end(), [](const Line& l) { return l.asksForChange; });
+    const bool asksForChange =
+        std::any_of(file.begin(), file.end(), [](const Line& l) { return l.asksForChange; });
 
     const auto outcome = ApplyUpdateFile(*db_, path);
     std::string listing;
@@ -412,8 +426,9 @@ TEST_F(UpdateFuzzTest, EveryFileIsAppliedWhollyAsTheModelSaysOrNotAtAll) {
 
 TEST_F(UpdateFuzzTest, MutatedLinesLeaveTheDatabaseUpdatedOrUnchangedNeverDamaged) {
   Generator gen(604);
-  const std::vector<std::string> pieces = {";", ",", "\"", "\"\"", "=", " ", "(", ")", "--", "'", "Null", "x", "0",
-                                           "9", ".", "-", "\xFF", "\x81", "\x81\x30", "北", "\xE5\x8C", "\t", "\\", "%"};
+  const std::vector<std::string> pieces = {";",    ",",    "\"",       "\"\"", "=",        " ",  "(",  ")",
+                                           "--",   "'",    "Null",     "x",    "0",        "9",  ".",  "-",
+                                           "\xFF", "\x81", "\x81\x30", "北",   "\xE5\x8C", "\t", "\\", "%"};
   int applied = 0;
   int unchanged = 0;
   int lines = 0;
@@ -424,10 +439,18 @@ TEST_F(UpdateFuzzTest, MutatedLinesLeaveTheDatabaseUpdatedOrUnchangedNeverDamage
       for (int k = gen.Chance(0.15) ? 1 + gen.Pick(3) : 0; k > 0; --k) {
         const size_t at = static_cast<size_t>(gen.Pick(static_cast<int>(text.size()) + 1));
         switch (gen.Pick(4)) {
-          case 0: text.erase(at, 1 + gen.Pick(3)); break;
-          case 1: text.insert(at, pieces[gen.Pick(static_cast<int>(pieces.size()))]); break;
-          case 2: text.replace(at, 1, pieces[gen.Pick(static_cast<int>(pieces.size()))]); break;
-          default: text.resize(at); break;
+          case 0:
+            text.erase(at, 1 + gen.Pick(3));
+            break;
+          case 1:
+            text.insert(at, pieces[gen.Pick(static_cast<int>(pieces.size()))]);
+            break;
+          case 2:
+            text.replace(at, 1, pieces[gen.Pick(static_cast<int>(pieces.size()))]);
+            break;
+          default:
+            text.resize(at);
+            break;
         }
       }
       texts.push_back(text);
