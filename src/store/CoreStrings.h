@@ -40,11 +40,12 @@ inline constexpr std::string_view kValueRequired = "不能为空";
 inline constexpr std::string_view kUpdateNoRecords = "您的更新文件有问题，请选择正确的更新文件！";
 inline constexpr std::string_view kUpdateDamaged = "文件受损或格式不合法！";
 inline constexpr std::string_view kUpdateDone = "更新完毕！";
-// ... and what was wrong (after "第 5 行：").
+// Pieces of the reasons that follow them ("第 5 行：无法识别的值：x").
 inline constexpr std::string_view kUpdateCannotRead = "无法读取更新文件";
 inline constexpr std::string_view kUpdateBadEncoding = "含有既非 UTF-8 也非 GB18030 编码的字节";
+inline constexpr std::string_view kUpdateNoConverter = "本机缺少 GB18030 编码转换";
 inline constexpr std::string_view kUpdateNoTable = "没有这个表：";
-inline constexpr std::string_view kUpdateBadKey = "编号应写成";
+inline constexpr std::string_view kUpdateBadKey = "编号应写成 ";
 inline constexpr std::string_view kUpdateBadValue = "无法识别的值：";
 inline constexpr std::string_view kUpdateUnclosedText = "文字缺少结尾的双引号：";
 inline constexpr std::string_view kUpdateValueCount = "插入的值的个数不对：";

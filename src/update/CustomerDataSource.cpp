@@ -68,7 +68,8 @@ int LineAt(std::string_view text, size_t offset) {
 std::string FromGb18030(std::string_view bytes) {
   const iconv_t handle = iconv_open("UTF-8", "GB18030");
   if (handle == reinterpret_cast<iconv_t>(-1)) {
-    throw UpdateFileError(std::string(text::kUpdateCannotRead) + "：无法转换 GB18030 编码", 0);
+    throw UpdateFileError(std::string(text::kUpdateCannotRead) + "：" + std::string(text::kUpdateNoConverter),
+                          0);
   }
   const std::unique_ptr<void, int (*)(iconv_t)> closer(handle, iconv_close);
   std::string out(bytes.size() * 2 + 16, '\0');

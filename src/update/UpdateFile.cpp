@@ -274,7 +274,9 @@ UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
       } catch (const LineError& e) {
         return Failure(record.line, e.what());
       } catch (const DatabaseError& e) {
-        if ((sqlite3_errcode(db.Handle()) & 0xff) != SQLITE_CONSTRAINT) return Failure(record.line, e.what());
+        // A broken rule of the database is the line's fault; any other
+        // failure is the database's own.
+        if ((sqlite3_errcode(db.Handle()) & 0xff) != SQLITE_CONSTRAINT) return Failure(0, e.what());
         return Failure(record.line,
                        std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
       }

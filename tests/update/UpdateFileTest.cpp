@@ -225,9 +225,9 @@ TEST_F(UpdateFileTest, ValuesMustSuitTheirColumns) {
 }
 
 TEST_F(UpdateFileTest, KeysMustBeOneValueOfTheKeyColumnsAndMatchTheInsertedRow) {
-  ExpectRefused("delete;pass;1\r\n", 1, "编号应写成trainid,station，实为 “1”");
-  ExpectRefused("delete;pass;1,2,3\r\n", 1, "编号应写成trainid,station");
-  ExpectRefused("delete;station;1,2\r\n", 1, "编号应写成id");
+  ExpectRefused("delete;pass;1\r\n", 1, "编号应写成 trainid,station，实为 “1”");
+  ExpectRefused("delete;pass;1,2,3\r\n", 1, "编号应写成 trainid,station");
+  ExpectRefused("delete;station;1,2\r\n", 1, "编号应写成 id");
   ExpectRefused("delete;station;null\r\n", 1, "列 id 不能为空");
   ExpectRefused("delete;station;\r\n", 1, "无法识别的值：（空）");
   // The line insert;station;5 has id 5 and value 5: one value for three columns.
@@ -254,6 +254,18 @@ TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
   EXPECT_EQ(outcome.Message(), outcome.reason);
   EXPECT_NE(outcome.reason.find("missing.txt"), std::string::npos);
   ExpectRefused("delete;station;1\r\n\xFF\xFF\r\n", 2, "既非 UTF-8 也非 GB18030");
+}
+
+TEST_F(UpdateFileTest, AFailureOfTheDatabaseIsNotBlamedOnALine) {
+  {
+    Transaction open(*db_);  // the update cannot start its own transaction
+    const auto outcome = Apply("delete;station;1\r\n");
+    EXPECT_EQ(outcome.status, UpdateStatus::Failed);
+    EXPECT_EQ(outcome.line, 0);
+    EXPECT_EQ(outcome.Message().rfind("时刻表数据库出错", 0), 0u) << outcome.Message();
+    EXPECT_TRUE(fs::exists(file_));
+  }
+  EXPECT_EQ(Stations().front(), "1|北京|bj");
 }
 
 TEST_F(UpdateFileTest, TheDatabaseStaysUsableAfterAFailure) {
