@@ -1,6 +1,8 @@
 #include "query/DirectSearch.h"
 
+#include <optional>
 #include <unordered_set>
+#include <utility>
 
 #include "query/Fares.h"
 #include "query/StationSearch.h"
@@ -32,8 +34,8 @@ ORDER BY t.id)sql";
 
 DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival) {
   DirectTrains result;
-  // A station is no journey to itself (every train through it would count
-  // as running the other way).
+  // A station is no journey to itself (every train through it would seem to
+  // run the other way).
   if (fromId == toId) return result;
   auto q = db.Prepare(kPairSql);
   q.Bind(1, fromId).Bind(2, toId).Bind(3, earliestDeparture).Bind(4, latestArrival);
@@ -89,8 +91,13 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   }
 
   std::unordered_set<int> listed;
+  std::optional<std::pair<int, int>> firstPair;
   for (int i = 0; i < from.count(); ++i) {
     for (int j = 0; j < to.count(); ++j) {
+      // Both texts can name one station ("北京" and "北京西" both begin 北京西):
+      // a station is no journey to itself.
+      if (from.ids[i] == to.ids[j]) continue;
+      if (!firstPair) firstPair = {from.ids[i], to.ids[j]};
       result.fromStationId = from.ids[i];
       result.fromStationName = from.names[i];
       result.toStationId = to.ids[j];
@@ -106,6 +113,7 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
     }
   }
 
+  if (!firstPair) return result;  // no pair of two stations: nothing searched
   if (!result.rows.empty()) {
     result.outcome = StationSearchOutcome::Found;
   } else if (request.windowHoursGiven) {
@@ -113,8 +121,8 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
     result.message = std::string(text::kNothingInWindow);
   } else {
     result.outcome = StationSearchOutcome::OfferTransfer;
-    result.fromStationId = from.ids.front();
-    result.toStationId = to.ids.front();
+    result.fromStationId = firstPair->first;
+    result.toStationId = firstPair->second;
     result.message = NoDirectTrainText(result.fromStationName, result.toStationName) + "\n" +
                      std::string(text::kOfferTransfer);
   }

@@ -47,8 +47,6 @@ inline constexpr std::string_view kOfferTransfer =
     "请点击“确定”键，系统自动为您找出可供中转的车站\n如果您想放弃，就请点击“取消”按钮";
 inline constexpr std::string_view kNoTransfer = "对不起！由%1到达%2通过一次中转目前无法实现。\n";
 inline constexpr std::string_view kUnknownStation = "没有名为“%1”的车站";
-inline constexpr std::string_view kNoStationLike = "没有以“%1”开头的站名";
-inline constexpr std::string_view kSameStations = "出发站与到达站相同";
 inline constexpr std::string_view kTrainNotFound = "对不起！目前尚未开通“%1”次列车\n\n请检查您输入的车次，或许是您的手误。";
 
 // Stop list and train detail.
