@@ -60,8 +60,8 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
     row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
     row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
                     row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
-    row.legLine =
-        text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText + '\t' + row.endText;
+    row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText +
+                  '\t' + row.endText;
     result.rows.push_back(std::move(row));
   }
   result.found = !result.rows.empty();
@@ -102,8 +102,8 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
       result.fromStationName = from.names[i];
       result.toStationId = to.ids[j];
       result.toStationName = to.names[j];
-      DirectTrains pair = FindDirectTrains(db, from.ids[i], to.ids[j], request.earliestDeparture,
-                                           request.latestArrival);
+      DirectTrains pair =
+          FindDirectTrains(db, from.ids[i], to.ids[j], request.earliestDeparture, request.latestArrival);
       if (pair.onlyOtherWay && result.rows.empty()) {
         result.otherWayMessages.push_back(OtherWayMessage(from.names[i], to.names[j]));
       }

@@ -1,6 +1,8 @@
 #include "query/TrainDetail.h"
 
+#include <initializer_list>
 #include <optional>
+#include <string_view>
 
 #include "query/StationSearch.h"
 #include "query/TimetableTime.h"
@@ -13,6 +15,16 @@ namespace {
 
 // A number with a leading sign position: " 7", "-7".
 std::string Signed(int value) { return (value >= 0 ? " " : "") + std::to_string(value); }
+
+// Grid cells joined by tabs.
+std::string JoinTabs(std::initializer_list<std::string_view> cells) {
+  std::string line;
+  for (auto it = cells.begin(); it != cells.end(); ++it) {
+    if (it != cells.begin()) line += '\t';
+    line += *it;
+  }
+  return line;
+}
 
 int Hhmm(std::optional<double> time) { return time ? ToHhmm(*time) : 0; }
 
@@ -67,20 +79,17 @@ ORDER BY p.zhanci)sql");
     const std::string z = Signed(stop.zhanci);
     const std::string y = Signed(stop.day);
     const std::string d = stop.distanceText + " ";
-    const std::string firstCell(text::kFirstStopCell);
     if (i == 0) {
       stop.arrivalText = std::string(text::kFirstStop);
-      stop.gridRow = z + '\t' + stop.stationName + '\t' + firstCell + '\t' + stop.departureText + '\t' + firstCell +
-                     '\t' + y;
+      stop.gridRow =
+          JoinTabs({z, stop.stationName, text::kFirstStopCell, stop.departureText, text::kFirstStopCell, y});
     } else if (i == last) {
       // The last stop shows its arrival where the others show the departure.
       stop.departureText = stop.arrivalText;
       stop.arrivalText = std::string(text::kLastStop);
-      stop.gridRow = z + '\t' + stop.stationName + '\t' + stop.departureText + '\t' + std::string(text::kLastStopCell) +
-                     '\t' + d + '\t' + y;
+      stop.gridRow = JoinTabs({z, stop.stationName, stop.departureText, text::kLastStopCell, d, y});
     } else {
-      stop.gridRow =
-          z + '\t' + stop.stationName + '\t' + stop.arrivalText + '\t' + stop.departureText + '\t' + d + '\t' + y;
+      stop.gridRow = JoinTabs({z, stop.stationName, stop.arrivalText, stop.departureText, d, y});
     }
   }
   return list;
@@ -133,7 +142,8 @@ WHERE t.id = ?)sql");
 }
 
 std::string DetailTitle(const TrainDetail& detail) {
-  return text::Fill(text::kDetailTitle, {detail.trainNumber, detail.firstStation, detail.lastStation, detail.kindName});
+  return text::Fill(text::kDetailTitle,
+                    {detail.trainNumber, detail.firstStation, detail.lastStation, detail.kindName});
 }
 
 Segment FindSegment(Database& db, int trainId, const std::string& boardName, const std::string& alightName,

@@ -55,7 +55,7 @@ TrainDetail LoadTrainDetail(Database& db, int trainId, bool wholeRoute, const st
 // The stretch of a train that the detail window highlights.
 struct Segment {
   bool found = false;        // both names are stops of the train
-  std::string missing;       // "本车次不经过 X" when not found
+  std::string missing;       // "本车次不经过X" when not found
   int fromZhanci = 0;        // sequence number of the boarding stop
   int toZhanci = 0;          // sequence number of the alighting stop
   int gaps = 0;              // numbers from..to that no stop carries (when counted)

@@ -17,11 +17,12 @@ std::string StationName(Database& db, int id) {
 
 // Both legs through the transfer station `viaId`, each the direct search of
 // its own pair.
-TwoLegResult SearchLegs(Database& db, int fromId, int viaId, int toId, int earliestDeparture, int latestArrival,
-                        TwoLegResult result) {
+TwoLegResult SearchLegs(Database& db, int fromId, int viaId, int toId, int earliestDeparture,
+                        int latestArrival, TwoLegResult result) {
   const auto searchLeg = [&](int a, int b, std::vector<ResultRow>& rows) {
     DirectTrains leg = FindDirectTrains(db, a, b, earliestDeparture, latestArrival);
-    if (leg.onlyOtherWay) result.otherWayMessages.push_back(OtherWayMessage(StationName(db, a), StationName(db, b)));
+    if (leg.onlyOtherWay)
+      result.otherWayMessages.push_back(OtherWayMessage(StationName(db, a), StationName(db, b)));
     rows = std::move(leg.rows);
     return leg.found;
   };
@@ -58,10 +59,12 @@ std::string NoTransferMessage(const std::string& fromName, const std::string& to
   return text::Fill(text::kNoTransfer, {fromName, toName});
 }
 
-std::string UnknownStationMessage(const std::string& name) { return text::Fill(text::kUnknownStation, {name}); }
+std::string UnknownStationMessage(const std::string& name) {
+  return text::Fill(text::kUnknownStation, {name});
+}
 
-TwoLegResult PickTransferStation(Database& db, int fromStationId, int toStationId, const std::string& pickedName,
-                                 int earliestDeparture, int latestArrival) {
+TwoLegResult PickTransferStation(Database& db, int fromStationId, int toStationId,
+                                 const std::string& pickedName, int earliestDeparture, int latestArrival) {
   TwoLegResult result;
   result.transferStationName = pickedName;
   result.fromStationId = fromStationId;
@@ -73,7 +76,8 @@ TwoLegResult PickTransferStation(Database& db, int fromStationId, int toStationI
     result.unknownName = via;
     return result;
   }
-  return SearchLegs(db, fromStationId, *viaId, toStationId, earliestDeparture, latestArrival, std::move(result));
+  return SearchLegs(db, fromStationId, *viaId, toStationId, earliestDeparture, latestArrival,
+                    std::move(result));
 }
 
 TwoLegResult RunNamedTransfer(Database& db, const std::string& fromText, const std::string& viaText,

@@ -68,7 +68,8 @@ TEST_F(CliSearchTest, SearchWithoutTrainSaysSoAndListsTransferStations) {
   // No candidate at all.
   r = Cli({"search", "丙", "丁"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "对不起！目前还没有由丙发往丁的直达列车。\n对不起！由丙到达丁通过一次中转目前无法实现。\n");
+  EXPECT_EQ(r.err,
+            "对不起！目前还没有由丙发往丁的直达列车。\n对不起！由丙到达丁通过一次中转目前无法实现。\n");
   EXPECT_EQ(r.out, "");
 }
 
@@ -126,7 +127,8 @@ TEST_F(CliSearchTest, DetailPrintsHeadlineStopsAndFares) {
             "硬座\tt150 \n软座\t300 \n硬卧上\tt15001 \n硬卧中\t15002 \n硬卧下\t15003 \n"
             "软卧上\t15004 \n软卧下\t15005 \n");
   r = Cli({"detail", "1", "--board", "甲", "--alight", "乙"});
-  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "K21次(甲---->丙)特快列车详细情况\t08:30\t 10:15\t1小时45分钟\t137\t2");
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+            "K21次(甲---->丙)特快列车详细情况\t08:30\t 10:15\t1小时45分钟\t137\t2");
   r = Cli({"--json", "detail", "1", "--board", "甲", "--alight", "乙"});
   EXPECT_NE(r.out.find("{\"zhanci\":\" 2\",\"station\":\"乙\",\"arrive\":\"10:15\",\"depart\":\"10:20\","
                        "\"distance\":\" 137 \",\"day\":\" 0\"}\n"),

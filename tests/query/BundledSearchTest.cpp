@@ -40,7 +40,8 @@ TEST_F(BundledSearchTest, BeijingToShanghaiCoversEveryStationOfBothCities) {
   ASSERT_EQ(r.outcome, StationSearchOutcome::Found);
   const auto ids = Ids(r.rows);
   EXPECT_EQ(ids.size(), r.rows.size()) << "each train once";
-  for (int id : {1, 3, 5, 7}) EXPECT_TRUE(ids.count(id)) << "T109, 1461, D311 (北京南), G1 (to 上海虹桥): " << id;
+  for (int id : {1, 3, 5, 7})
+    EXPECT_TRUE(ids.count(id)) << "T109, 1461, D311 (北京南), G1 (to 上海虹桥): " << id;
   for (int id : {2, 4, 6, 8}) EXPECT_FALSE(ids.count(id)) << "trains to Beijing: " << id;
   EXPECT_EQ(r.rows[0].caption, " T109次(北京---上海)特快列车");
   EXPECT_EQ(r.rows[0].endText, "次日10:18");

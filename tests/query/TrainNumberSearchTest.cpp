@@ -117,7 +117,8 @@ TEST_F(TrainNumberSearchTest, SixThousandKilometresIsInternational) {
 
 TEST_F(TrainNumberSearchTest, NotFoundMessageNamesTheText) {
   EXPECT_FALSE(FindTrainsByNumber(*db_, "K9999").found);
-  EXPECT_EQ(TrainNotFoundMessage("k21"), "对不起！目前尚未开通“k21”次列车\n\n请检查您输入的车次，或许是您的手误。");
+  EXPECT_EQ(TrainNotFoundMessage("k21"),
+            "对不起！目前尚未开通“k21”次列车\n\n请检查您输入的车次，或许是您的手误。");
 }
 
 }  // namespace

@@ -21,13 +21,14 @@ class TransferSearchTest : public ::testing::Test {
                 "4\tB2\t2\t2\t5\t20\t23\t0\t200\t\n"
                 "5\tC1\t2\t5\t1\t6\t9\t0\t500\t\n"
                 "6\tB3\t2\t2\t5\t9\t17\t0\t200\t\n");
-    table_->Set("pass",
-                "1\t1\t1\t\t8.3\t0\t0\n1\t7\t2\t9\t9.05\t0\t50\n1\t2\t3\t10\t10.1\t0\t100\n1\t3\t4\t12\t\t0\t300\n"
-                "2\t1\t1\t\t18\t0\t0\n2\t2\t2\t19.3\t\t0\t100\n"
-                "3\t7\t1\t\t7\t0\t0\n3\t2\t2\t8\t8.1\t0\t50\n3\t5\t3\t11\t\t0\t300\n"
-                "4\t2\t1\t\t20\t0\t0\n4\t5\t2\t23\t\t0\t200\n"
-                "5\t5\t1\t\t6\t0\t0\n5\t1\t2\t9\t\t0\t500\n"
-                "6\t2\t1\t\t9\t0\t0\n6\t5\t2\t17\t\t0\t200\n");
+    table_->Set(
+        "pass",
+        "1\t1\t1\t\t8.3\t0\t0\n1\t7\t2\t9\t9.05\t0\t50\n1\t2\t3\t10\t10.1\t0\t100\n1\t3\t4\t12\t\t0\t300\n"
+        "2\t1\t1\t\t18\t0\t0\n2\t2\t2\t19.3\t\t0\t100\n"
+        "3\t7\t1\t\t7\t0\t0\n3\t2\t2\t8\t8.1\t0\t50\n3\t5\t3\t11\t\t0\t300\n"
+        "4\t2\t1\t\t20\t0\t0\n4\t5\t2\t23\t\t0\t200\n"
+        "5\t5\t1\t\t6\t0\t0\n5\t1\t2\t9\t\t0\t500\n"
+        "6\t2\t1\t\t9\t0\t0\n6\t5\t2\t17\t\t0\t200\n");
     db_ = table_->Open().release();
   }
   static void TearDownTestSuite() {

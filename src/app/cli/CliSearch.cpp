@@ -81,8 +81,11 @@ void PrintLegRows(const Context& ctx, const std::vector<ResultRow>& rows, const 
   for (const auto& r : rows) {
     const std::string id = std::to_string(r.trainId);
     if (ctx.json) {
-      PrintJsonObject(
-          {{"leg", leg}, {"caption", r.caption}, {"startText", r.startText}, {"endText", r.endText}, {"trainId", id}});
+      PrintJsonObject({{"leg", leg},
+                       {"caption", r.caption},
+                       {"startText", r.startText},
+                       {"endText", r.endText},
+                       {"trainId", id}});
     } else {
       PrintTabbed({r.caption, r.startText, r.endText, id});
     }
