@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace kw::text {
@@ -30,5 +32,76 @@ inline constexpr std::string_view kDbMissingTable = "缺少数据表";
 inline constexpr std::string_view kDbLocked = "文件正被另一个程序使用（本程序可能已经在运行）";
 inline constexpr std::string_view kDbExists = "文件已存在";
 inline constexpr std::string_view kDbError = "时刻表数据库出错";
+
+// Why a written value cannot be stored in a column (table files, update files).
+inline constexpr std::string_view kValueNotInteger = "不是整数";
+inline constexpr std::string_view kValueNotTime = "不是 时.分 格式的时刻（如 8.3 表示 08:30）";
+inline constexpr std::string_view kValueRequired = "不能为空";
+
+// Applying an update file: the messages shown for its outcome.
+inline constexpr std::string_view kUpdateNoRecords = "您的更新文件有问题，请选择正确的更新文件！";
+inline constexpr std::string_view kUpdateDamaged = "文件受损或格式不合法！";
+inline constexpr std::string_view kUpdateDone = "更新完毕！";
+// Pieces of the reasons that follow them ("第 5 行：无法识别的值：x").
+inline constexpr std::string_view kUpdateCannotRead = "无法读取更新文件";
+inline constexpr std::string_view kUpdateBadEncoding = "含有既非 UTF-8 也非 GB18030 编码的字节";
+inline constexpr std::string_view kUpdateNoConverter = "本机缺少 GB18030 编码转换";
+inline constexpr std::string_view kUpdateNoTable = "没有这个表：";
+inline constexpr std::string_view kUpdateBadKey = "编号应写成 ";
+inline constexpr std::string_view kUpdateBadValue = "无法识别的值：";
+inline constexpr std::string_view kUpdateUnclosedText = "文字缺少结尾的双引号：";
+inline constexpr std::string_view kUpdateValueCount = "插入的值的个数不对：";
+inline constexpr std::string_view kUpdateKeyMismatch = "插入的值与编号不一致：";
+inline constexpr std::string_view kUpdateBadAssignment = "修改应写成 列名=值：";
+inline constexpr std::string_view kUpdateNoColumn = "表中没有这一列：";
+inline constexpr std::string_view kUpdateRepeatedColumn = "同一列修改了两次：";
+inline constexpr std::string_view kUpdateConflict = "与表中已有的行冲突";
+inline constexpr std::string_view kUpdateNotDeleted = "但无法删除更新文件";
+inline constexpr std::string_view kUpdateEmptyItem = "（空）";
+
+// Result rows. %1.. are filled in by Fill().
+inline constexpr std::string_view kStationCaption = " %1次(%2---%3)%4列车";  // number, first, last, class
+inline constexpr std::string_view kLegCaption = " %1次(%2---%3)%4";          // the same without 列车
+inline constexpr std::string_view kNumberCaption = " %1次(%2(%3----%4))";    // number, class, first, last
+inline constexpr std::string_view kInternationalTrain = "国际列车";
+
+// Messages of the searches.
+inline constexpr std::string_view kOtherWayOnly = "从%1到%2只有返程列车，请重新选择";
+inline constexpr std::string_view kNothingInWindow = "对不起目前还没有符合您要求的车次！";
+inline constexpr std::string_view kNoDirectTrain = "对不起！目前还没有由%1发往%2的直达列车。";
+inline constexpr std::string_view kOfferTransfer =
+    "请点击“确定”键，系统自动为您找出可供中转的车站\n如果您想放弃，就请点击“取消”按钮";
+inline constexpr std::string_view kNoTransfer = "对不起！由%1到达%2通过一次中转目前无法实现。\n";
+inline constexpr std::string_view kUnknownStation = "没有名为“%1”的车站";
+inline constexpr std::string_view kTrainNotFound = "对不起！目前尚未开通“%1”次列车\n\n请检查您输入的车次，或许是您的手误。";
+
+// Stop list and train detail.
+inline constexpr std::string_view kFirstStop = "始发站";
+inline constexpr std::string_view kLastStop = "终到站";
+inline constexpr std::string_view kFirstStopCell = "<--始发站-->";
+inline constexpr std::string_view kLastStopCell = "<--终到站-->";
+inline constexpr std::string_view kDetailTitle = "%1次(%2---->%3)%4列车详细情况";  // number, first, last, class
+inline constexpr std::string_view kTrainMissing = "车次编号 %1 不存在";
+inline constexpr std::string_view kNotOnTrain = "本车次不经过%1";
+inline constexpr std::array<std::string_view, 6> kStopGridHeaders = {"站次",       "经停站", "到站时间：",
+                                                                     "发车时间：", "公里数", "天数"};
+
+// `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
+// text is never scanned for markers).
+inline std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  out.reserve(pattern.size() + 32);
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const size_t n = static_cast<size_t>(pattern[i + 1] - '1');
+      if (n < args.size()) out += *(args.begin() + n);
+      ++i;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
 
 }  // namespace kw::text
