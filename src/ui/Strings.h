@@ -77,10 +77,6 @@ inline const QString kResultTitle = QStringLiteral("查询结果");
 inline const QString kTransferListLabel = QStringLiteral("可供中转的车站：");
 inline const QString kLegArrow = QStringLiteral("---->");
 inline const QString kTransferPrefix = QStringLiteral("中转站");
-// A station named for a transfer journey that no station carries exactly.
-inline QString UnknownStationMessage(const QString& name) {
-  return QStringLiteral("对不起！没有名为“%1”的车站，请在车站列表中选取车站名。").arg(name);
-}
 
 // ------------------------------------------------------------ tip of the day
 inline const QString kTipsHeading = QStringLiteral("铁路乘车小常识");

@@ -166,7 +166,7 @@ bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QS
     return false;
   };
   if (legs.outcome == TwoLegOutcome::UnknownStation) {
-    platform_.messages->Show(this, str::UnknownStationMessage(Q(legs.unknownName)));
+    platform_.messages->Show(this, Q(UnknownStationMessage(legs.unknownName)));
     return fail();
   }
   if (legs.outcome == TwoLegOutcome::NoFirstLeg) {
