@@ -21,7 +21,6 @@ class ClosingScreen : public QWidget {
   // or above -4455 twips, the program ends.
   void Tick();
   int frameTopTwips() const { return frameTopTwips_; }
-  bool hasEnded() const { return ended_; }
 
   QFrame* Frame1;
   QTimer* Timer1;

@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "query/Tips.h"
+#include "store/Database.h"
 #include "ui/AppPaths.h"
 #include "ui/PictureButton.h"
 #include "ui/Strings.h"
@@ -71,11 +72,20 @@ TipWindow::TipWindow(Database& db, QWidget* parent) : QWidget(parent, Qt::Window
   ShowTip(isNumber ? first : 1);
 }
 
+// Tip `id`; none when the database cannot say.
+std::optional<Tip> TipWindow::Load(int id) {
+  try {
+    return LoadTip(db_, id);
+  } catch (const DatabaseError&) {
+    return std::nullopt;
+  }
+}
+
 void TipWindow::ShowTip(int id) {
-  auto tip = LoadTip(db_, id);
+  auto tip = Load(id);
   if (!tip && id != 1) {
     id = 1;
-    tip = LoadTip(db_, id);
+    tip = Load(id);
   }
   currentId_ = id;
   lblTitle->setText(tip ? QString::fromStdString(tip->title) : str::kTipsDefaultTitle);
@@ -92,7 +102,12 @@ void TipWindow::SaveDisplay() {
 
 void TipWindow::CloseTips() {
   SaveDisplay();
-  const int largest = LargestTipId(db_);
+  int largest = 0;
+  try {
+    largest = LargestTipId(db_);
+  } catch (const DatabaseError&) {
+    // Tip 1 comes first next time.
+  }
   const int next = largest > 0 ? static_cast<int>(QRandomGenerator::global()->bounded(largest)) + 1 : 1;
   WriteEveryDay(kRandomNumberKey, QString::number(next));
   hide();

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+
+#include "query/Tips.h"
 
 class QCheckBox;
 class QLabel;
@@ -43,6 +46,7 @@ class TipWindow : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  std::optional<Tip> Load(int id);
   // Shows tip `id`, or tip 1 when there is no tip `id`.
   void ShowTip(int id);
   void SaveDisplay();

@@ -72,10 +72,12 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   sbMainPanel1->setObjectName("sbMainPanel1");
   statusBar()->addWidget(sbMainPanel1, 1);
 
-  connect(panel, &QueryPanel::stationSearchRequested, this, &MainWindow::StationSearchCommand);
-  connect(panel, &QueryPanel::numberSearchRequested, this, &MainWindow::NumberSearchCommand);
-  connect(results->lstChange, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { TransferStationPicked(item->text()); });
+  connect(panel, &QueryPanel::stationSearchRequested, this, [this] { Guard([this] { StationSearchCommand(); }); });
+  connect(panel, &QueryPanel::numberSearchRequested, this, [this] { Guard([this] { NumberSearchCommand(); }); });
+  connect(results->lstChange, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const QString picked = item->text();
+    Guard([this, picked] { TransferStationPicked(picked); });
+  });
 
   connect(results, &ResultArea::mainRowOpened, this, [this](int trainId) {
     context_.selectedTrainId = trainId;
@@ -277,6 +279,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   closing_->show();
   closing_->Start();
   event->accept();
+}
+
+void MainWindow::Guard(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const DatabaseError& e) {
+    platform_.messages->Show(this, QString::fromStdString(e.what()), MessageIcon::Critical);
+    RefreshViewState();
+    SyncToolbar();
+  }
 }
 
 void MainWindow::SetLegContext(int leg) {

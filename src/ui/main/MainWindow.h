@@ -17,6 +17,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "query/SearchContext.h"
@@ -98,6 +99,9 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildToolbar();
   void Activated();
+  // Runs a search command; a failing database ends it with a message that
+  // says why, and the result area stays as the command left it.
+  void Guard(const std::function<void()>& command);
 
   // The search commands (MainWindowSearches.cpp).
   void StationSearchCommand();

@@ -11,6 +11,7 @@
 #include <QValidator>
 
 #include "query/TimetableTime.h"
+#include "store/Database.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
@@ -267,8 +268,15 @@ void QueryPanel::Complete(const QString& text, int left, int top) {
     return;
   }
   lstStation->move(TwipsPoint(left, top));
-  matches_ = FindStations(db_, s, LooksUpByInitials(s));
   lstStation->clear();
+  try {
+    matches_ = FindStations(db_, s, LooksUpByInitials(s));
+  } catch (const DatabaseError& e) {
+    matches_ = {};
+    lstStation->hide();
+    messages_.Show(window(), QString::fromStdString(e.what()), MessageIcon::Critical);
+    return;
+  }
   if (!matches_.found) {
     lstStation->hide();
     return;

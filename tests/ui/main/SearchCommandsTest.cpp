@@ -264,6 +264,23 @@ TEST_F(SearchCommandsTest, NamedTransferThroughAnUnknownStationSaysSo) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(SearchCommandsTest, ABrokenDatabaseEndsTheSearchWithAMessage) {
+  db_->Execute("DROP TABLE pass");
+  StationSearch("北京", "上海");
+  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
+  EXPECT_TRUE(recorder_.messages.shown[0].text.contains("pass"));
+  EXPECT_TRUE(results_->lvMain->isHidden());
+  EXPECT_FALSE(window_->munPrint->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  db_->Execute("DROP TABLE station");
+  QTest::keyClicks(panel_->txtEstation, "s");  // the pick list cannot be filled
+  ASSERT_EQ(recorder_.messages.shown.size(), 2u);
+  EXPECT_EQ(recorder_.messages.shown[1].icon, MessageIcon::Critical);
+  EXPECT_TRUE(panel_->lstStation->isHidden());
+}
+
 TEST_F(SearchCommandsTest, TrainNumberSearchListsItsTrains) {
   const auto expected = FindTrainsByNumber(*db_, "K21");
   ASSERT_TRUE(expected.found);
