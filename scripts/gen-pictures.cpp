@@ -91,7 +91,8 @@ QImage ButtonFace(Look look, const QString& caption, void (*symbol)(QPainter&, Q
   symbol(p, QRectF(face.left() + 8, face.top() + 7, 12, 12));
   p.setPen(Qt::white);
   p.setFont(ChineseFont(13, true));
-  p.drawText(QRectF(face.left() + 24, face.top(), face.width() - 28, face.height()), Qt::AlignCenter, caption);
+  p.drawText(QRectF(face.left() + 24, face.top(), face.width() - 28, face.height()), Qt::AlignCenter,
+             caption);
   return image;
 }
 
@@ -335,7 +336,8 @@ void StartPagePicture() {
   TrainSide(p, QRectF(250, 88, 240, 46), 3);
   p.setPen(kDeepBlue);
   p.setFont(ChineseFont(26, true));
-  p.drawText(QRectF(24, 18, 480, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kestrelway 铁路时刻查询"));
+  p.drawText(QRectF(24, 18, 480, 40), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Kestrelway 铁路时刻查询"));
   p.setPen(QColor(0x33, 0x33, 0x33));
   p.setFont(ChineseFont(14));
   p.drawText(QRectF(24, 64, 230, 24), Qt::AlignLeft, QStringLiteral("全国列车时刻　一查便知"));
@@ -348,7 +350,8 @@ void StartPagePicture() {
   // The file must read back as the picture that was drawn.
   QImage check;
   if (!check.loadFromData(gif, "GIF") || check.size() != image.size()) Fail("the GIF does not read back");
-  const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  const QImage indexed =
+      image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       if (check.pixel(x, y) != indexed.pixel(x, y)) Fail("the GIF's pixels differ from the picture");
@@ -402,7 +405,7 @@ QByteArray IconFile(const QImage& source, int type, int hotX, int hotY) {
   file.append(char(h < 256 ? h : 0));
   file.append(char(0));  // no palette
   file.append(char(0));
-  put16(file, type == 2 ? hotX : 1);  // cursor hot spot, or planes
+  put16(file, type == 2 ? hotX : 1);   // cursor hot spot, or planes
   put16(file, type == 2 ? hotY : 32);  // cursor hot spot, or bit count
   put32(file, bitmap.size());
   put32(file, 6 + 16);

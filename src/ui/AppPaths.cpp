@@ -24,7 +24,9 @@ std::filesystem::path ProgramFolder() {
 
 void SetProgramFolder(const std::filesystem::path& folder) { FolderOverride() = folder; }
 
-QString DatePath(std::string_view name) { return QString::fromStdString(DateFile(ProgramFolder(), name).string()); }
+QString DatePath(std::string_view name) {
+  return QString::fromStdString(DateFile(ProgramFolder(), name).string());
+}
 
 QPixmap DatePicture(std::string_view name) { return QPixmap(DatePath(name)); }
 

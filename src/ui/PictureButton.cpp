@@ -14,8 +14,8 @@ QCursor PointCursor() {
   return QCursor(picture, kHotX, kHotY);
 }
 
-PictureButton::PictureButton(const char* objectName, const char* normal, const char* hover, const char* pressed,
-                             const QString& fallbackText, QWidget* parent)
+PictureButton::PictureButton(const char* objectName, const char* normal, const char* hover,
+                             const char* pressed, const QString& fallbackText, QWidget* parent)
     : QLabel(parent) {
   setObjectName(objectName);
   pictures_[0] = DatePicture(normal);
@@ -36,8 +36,10 @@ PictureButton::PictureButton(const char* objectName, const char* normal, const c
 void PictureButton::SetLook(Look look) {
   look_ = look;
   const QPixmap& picture = pictures_[static_cast<int>(look)];
-  if (!picture.isNull()) setPixmap(picture);
-  else if (!pictures_[0].isNull()) setPixmap(pictures_[0]);
+  if (!picture.isNull())
+    setPixmap(picture);
+  else if (!pictures_[0].isNull())
+    setPixmap(pictures_[0]);
 }
 
 void PictureButton::enterEvent(QEnterEvent* event) {

@@ -13,7 +13,8 @@ namespace {
 
 class QtMessageBoxes final : public MessageBoxes {
  public:
-  MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon, MessageButtons buttons) override {
+  MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon,
+                     MessageButtons buttons) override {
     QMessageBox box(parent);
     box.setWindowTitle(str::kProductTitle);
     box.setText(text);
@@ -29,8 +30,10 @@ class QtMessageBoxes final : public MessageBoxes {
         break;
     }
     QPushButton* ok = box.addButton(str::kOk, QMessageBox::AcceptRole);
-    if (buttons == MessageButtons::OkCancel) box.setEscapeButton(box.addButton(str::kCancel, QMessageBox::RejectRole));
-    else box.setEscapeButton(ok);
+    if (buttons == MessageButtons::OkCancel)
+      box.setEscapeButton(box.addButton(str::kCancel, QMessageBox::RejectRole));
+    else
+      box.setEscapeButton(ok);
     box.setDefaultButton(ok);
     box.exec();
     return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;

@@ -18,7 +18,8 @@ enum class MessageAnswer { Ok, Cancel };
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
-  virtual MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon = MessageIcon::Information,
+  virtual MessageAnswer Show(QWidget* parent, const QString& text,
+                             MessageIcon icon = MessageIcon::Information,
                              MessageButtons buttons = MessageButtons::Ok) = 0;
 };
 

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 
 #include "ui/AppPaths.h"
-#include "ui/Platform.h"
 #include "ui/PictureButton.h"
+#include "ui/Platform.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
 
@@ -58,7 +58,8 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent) : QWidget(parent, Qt::Wi
   Label5->setObjectName("Label5");
   Label5->setGeometry(TwipsRect(1680, 960, 4000, 300));
 
-  Label6 = new LinkLabel("Label6", str::kAboutWebPrefix + str::kPublisherUrl, QUrl(str::kPublisherUrl), shell, this);
+  Label6 = new LinkLabel("Label6", str::kAboutWebPrefix + str::kPublisherUrl, QUrl(str::kPublisherUrl), shell,
+                         this);
   Label6->setGeometry(TwipsRect(360, 1680, 5400, 300));
   Label4 = new LinkLabel("Label4", str::kAboutMailPrefix + str::kPublisherMail,
                          QUrl(QStringLiteral("mailto:") + str::kPublisherMail), shell, this);

@@ -72,8 +72,10 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   sbMainPanel1->setObjectName("sbMainPanel1");
   statusBar()->addWidget(sbMainPanel1, 1);
 
-  connect(panel, &QueryPanel::stationSearchRequested, this, [this] { Guard([this] { StationSearchCommand(); }); });
-  connect(panel, &QueryPanel::numberSearchRequested, this, [this] { Guard([this] { NumberSearchCommand(); }); });
+  connect(panel, &QueryPanel::stationSearchRequested, this,
+          [this] { Guard([this] { StationSearchCommand(); }); });
+  connect(panel, &QueryPanel::numberSearchRequested, this,
+          [this] { Guard([this] { NumberSearchCommand(); }); });
   connect(results->lstChange, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     const QString picked = item->text();
     Guard([this, picked] { TransferStationPicked(picked); });
@@ -210,8 +212,9 @@ void MainWindow::ShowVersionText() {
   } catch (const DatabaseError&) {
     // A damaged version table leaves the version empty; the program works on.
   }
-  sbMainPanel1->setText(str::kStatusProgramVersion + str::kProgramVersion + str::kStatusDataVersion + version +
-                        str::kStatusNoticeBefore + str::kPublisherSiteName + str::kStatusNoticeAfter);
+  sbMainPanel1->setText(str::kStatusProgramVersion + str::kProgramVersion + str::kStatusDataVersion +
+                        version + str::kStatusNoticeBefore + str::kPublisherSiteName +
+                        str::kStatusNoticeAfter);
 }
 
 void MainWindow::RefreshViewState() {

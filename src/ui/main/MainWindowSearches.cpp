@@ -36,10 +36,10 @@ void FocusFirstRow(QTreeWidget* list) {
 }  // namespace
 
 void MainWindow::HideTransferResults() {
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           panel->lstStation, results->lstChange, results->lblTitle, results->lblFirst, results->lblLast,
-           results->lblChange, results->lvchang[0], results->lvchang[1], results->flgChange[0],
-           results->flgChange[1]}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{panel->lstStation, results->lstChange, results->lblTitle,
+                                                    results->lblFirst, results->lblLast, results->lblChange,
+                                                    results->lvchang[0], results->lvchang[1],
+                                                    results->flgChange[0], results->flgChange[1]}) {
     w->hide();
   }
 }
@@ -84,7 +84,8 @@ void MainWindow::StationSearchCommand() {
     context_.toStationId = result.toStationId;
     context_.fromStationName = result.fromStationName;
     context_.toStationName = result.toStationName;
-    results->SetupDetailGrid(kModeStation, Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText)));
+    results->SetupDetailGrid(kModeStation, Q(RemoveSpaces(request.fromText)),
+                             Q(RemoveSpaces(request.toText)));
   }
   ShowOtherWayMessages(result.otherWayMessages);
 
@@ -103,8 +104,8 @@ void MainWindow::StationSearchCommand() {
       SyncToolbar();
       return;
     case StationSearchOutcome::OfferTransfer:
-      if (platform_.messages->Show(this, Q(result.message), MessageIcon::Information, MessageButtons::OkCancel) ==
-          MessageAnswer::Ok) {
+      if (platform_.messages->Show(this, Q(result.message), MessageIcon::Information,
+                                   MessageButtons::OkCancel) == MessageAnswer::Ok) {
         OfferTransferStations();
       }
       break;
@@ -196,7 +197,8 @@ void MainWindow::TransferStationPicked(const QString& picked) {
   TwoLegResult legs;
   {
     BusyCursor busy;
-    legs = PickTransferStation(db_, context_.fromStationId, context_.toStationId, S(picked), earliest, latest);
+    legs =
+        PickTransferStation(db_, context_.fromStationId, context_.toStationId, S(picked), earliest, latest);
   }
   if (ShowLegs(legs, picked, panel->txtEstation->text())) {
     context_.queryMode = kModeChange;

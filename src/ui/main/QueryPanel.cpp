@@ -92,8 +92,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect geometry, const ch
 void SetBoxEnabled(QLineEdit* box, bool enabled) {
   box->setEnabled(enabled);
   QPalette palette = box->palette();
-  palette.setColor(QPalette::Base,
-                   enabled ? QApplication::palette().color(QPalette::Active, QPalette::Base) : kDisabledBoxColour);
+  palette.setColor(QPalette::Base, enabled ? QApplication::palette().color(QPalette::Active, QPalette::Base)
+                                           : kDisabledBoxColour);
   box->setPalette(palette);
 }
 
@@ -111,12 +111,10 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
   connect(txtFstation, &QLineEdit::textChanged, this, [this] { StationChanged(txtFstation, kFromBox); });
   connect(txtEstation, &QLineEdit::textChanged, this, [this] { StationChanged(txtEstation, kToBox); });
   connect(txtCh_Station, &QLineEdit::textChanged, this, [this] { TransferStationChanged(); });
-  connect(lstStation, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    PickStation(lstStation->row(item));
-  });
-  connect(lstStation, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    PickStation(lstStation->row(item));
-  });
+  connect(lstStation, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
+  connect(lstStation, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
   for (QLineEdit* box : {txtSTime, txtETime}) {
     connect(box, &QLineEdit::textChanged, this, [this, box] { CheckRange(box, 23); });
   }
@@ -142,14 +140,17 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
 void QueryPanel::BuildControls(QWidget* overlay) {
   Label1 = MakeLabel(this, str::kFromLabel, TwipsRect(840, 450, 1800, 270), "Label1");
   Label2 = MakeLabel(this, str::kToLabel, TwipsRect(2820, 450, 1800, 270), "Label2");
-  txtFstation = MakeBox(this, "txtFstation", TwipsRect(840, 720, 1800, kBoxHeight), str::kFromTip, StationBoxAccepts);
-  txtEstation = MakeBox(this, "txtEstation", TwipsRect(2820, 720, 1800, kBoxHeight), str::kToTip, StationBoxAccepts);
+  txtFstation =
+      MakeBox(this, "txtFstation", TwipsRect(840, 720, 1800, kBoxHeight), str::kFromTip, StationBoxAccepts);
+  txtEstation =
+      MakeBox(this, "txtEstation", TwipsRect(2820, 720, 1800, kBoxHeight), str::kToTip, StationBoxAccepts);
   cmdSOK = new QPushButton(str::kConfirm, this);
   cmdSOK->setObjectName("cmdSOK");
   cmdSOK->setGeometry(TwipsRect(4770, 705, 900, kButtonHeight));
 
   Label3 = MakeLabel(this, str::kOrderLabel, TwipsRect(6150, 450, 1800, 270), "Label3");
-  txtOrder = MakeBox(this, "txtOrder", TwipsRect(6150, 720, 1650, kBoxHeight), str::kOrderTip, OrderBoxAccepts);
+  txtOrder =
+      MakeBox(this, "txtOrder", TwipsRect(6150, 720, 1650, kBoxHeight), str::kOrderTip, OrderBoxAccepts);
   cmdOOk = new QPushButton(str::kConfirm, this);
   cmdOOk->setObjectName("cmdOOk");
   cmdOOk->setGeometry(TwipsRect(7920, 705, 900, kButtonHeight));
@@ -179,7 +180,8 @@ void QueryPanel::BuildControls(QWidget* overlay) {
     hours[row]->setGeometry(TwipsRect(1620, top, 450, kBoxHeight));
     MakeLabel(labav, str::kTimeColon, TwipsRect(2100, top + 30, 240, 270));
     minutes[row]->setGeometry(TwipsRect(2340, top, 450, kBoxHeight));
-    MakeLabel(labav, row == 0 ? str::kAfterDeparture : str::kBeforeArrival, TwipsRect(2850, top + 30, 1500, 270));
+    MakeLabel(labav, row == 0 ? str::kAfterDeparture : str::kBeforeArrival,
+              TwipsRect(2850, top + 30, 1500, 270));
     hours[row]->setMaxLength(2);
     minutes[row]->setMaxLength(2);
   }
@@ -197,10 +199,10 @@ void QueryPanel::BuildControls(QWidget* overlay) {
   cheStation = new QCheckBox(str::kTransferOption, labav);
   cheStation->setObjectName("cheStation");
   cheStation->setGeometry(TwipsRect(3660, 1185, 1260, 300));
-  txtCh_Station = MakeBox(labav, "txtCh_Station",
-                          TwipsRect(kViaListLeft - kFrameLeft, kViaListTop - kFrameTop - 30 - kBoxHeight, 1800,
-                                    kBoxHeight),
-                          QString(), StationBoxAccepts);
+  txtCh_Station = MakeBox(
+      labav, "txtCh_Station",
+      TwipsRect(kViaListLeft - kFrameLeft, kViaListTop - kFrameTop - 30 - kBoxHeight, 1800, kBoxHeight),
+      QString(), StationBoxAccepts);
 
   lstStation = new QListWidget(overlay);
   lstStation->setObjectName("lstStation");
@@ -238,18 +240,22 @@ int QueryPanel::LatestArrival() const {
 bool QueryPanel::WindowHoursGiven() const { return BoxValue(txtSTime) > 0 || BoxValue(txtETime) > 0; }
 
 bool QueryPanel::TransferRequested() const {
-  return cheStation->isChecked() && cheAV->isChecked() && !RemoveSpaces(txtCh_Station->text().toStdString()).empty();
+  return cheStation->isChecked() && cheAV->isChecked() &&
+         !RemoveSpaces(txtCh_Station->text().toStdString()).empty();
 }
 
 void QueryPanel::StationChanged(QLineEdit* box, const QString& which) {
   activeStationBox_ = which;
-  if (which == kFromBox) Complete(box->text(), kFromListLeft, kFromListTop);
-  else Complete(box->text(), kToListLeft, kToListTop);
+  if (which == kFromBox)
+    Complete(box->text(), kFromListLeft, kFromListTop);
+  else
+    Complete(box->text(), kToListLeft, kToListTop);
 }
 
 void QueryPanel::TransferStationChanged() {
   const QString text = txtCh_Station->text();
-  if (!RemoveSpaces(text.toStdString()).empty() && (text == txtFstation->text() || text == txtEstation->text())) {
+  if (!RemoveSpaces(text.toStdString()).empty() &&
+      (text == txtFstation->text() || text == txtEstation->text())) {
     messages_.Show(window(), str::kBadTransferStation);
     txtCh_Station->clear();
     txtCh_Station->setFocus();

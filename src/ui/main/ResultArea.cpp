@@ -125,7 +125,8 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   QStringList headers;
   for (const auto& column : kMainColumns) headers << column.header;
   lvMain->setHeaderLabels(headers);
-  for (int c = 0; c < lvMain->columnCount(); ++c) lvMain->setColumnWidth(c, TwipsToPixels(kMainColumns[c].width));
+  for (int c = 0; c < lvMain->columnCount(); ++c)
+    lvMain->setColumnWidth(c, TwipsToPixels(kMainColumns[c].width));
 
   lblFirst = MakeCaption(this, "lblFirst");
   lblLast = MakeCaption(this, "lblLast");
@@ -169,8 +170,10 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
     lvchang[leg]->installEventFilter(this);
     lvchang[leg]->viewport()->installEventFilter(this);
     connect(flgChange[leg], &QTableWidget::cellDoubleClicked, this, [this, leg] {
-      if (flgChange[leg]->rowCount() <= 1) emit emptyLegOpened();
-      else emit legGridOpened(leg);
+      if (flgChange[leg]->rowCount() <= 1)
+        emit emptyLegOpened();
+      else
+        emit legGridOpened(leg);
     });
   }
   connect(flgDetail, &QTableWidget::cellDoubleClicked, this, &ResultArea::detailGridOpened);
@@ -186,12 +189,14 @@ void ResultArea::SetupDetailGrid(const QString& mode, const QString& fromName, c
     if (mode == kModeStation) startHeader = fromName + str::kDepartsSuffix;
     endHeader = toName + str::kArrivesSuffix;
   }
-  SetupGrid(flgDetail, {str::kColTrain, startHeader, endHeader, str::kColDistance, str::kColFare, str::kColMemo},
+  SetupGrid(flgDetail,
+            {str::kColTrain, startHeader, endHeader, str::kColDistance, str::kColFare, str::kColMemo},
             {3500, 1100, 1300, 1100, 1400, 1700});
 }
 
 void ResultArea::SetupLegGrid(int leg, const QString& boardName, const QString& alightName) {
-  SetupGrid(flgChange[leg], {str::kColTrain, boardName + str::kDepartsSuffix, alightName + str::kArrivesSuffix},
+  SetupGrid(flgChange[leg],
+            {str::kColTrain, boardName + str::kDepartsSuffix, alightName + str::kArrivesSuffix},
             {2400, 950, 1000});
 }
 
@@ -199,8 +204,8 @@ void ResultArea::SetupLegList(int leg, const QString& boardName, const QString& 
   QTreeWidget* list = lvchang[leg];
   list->clear();
   list->setColumnCount(4);
-  list->setHeaderLabels({str::kColTrain, boardName + str::kDepartsSuffix, alightName + str::kArrivesSuffix,
-                         str::kColId});
+  list->setHeaderLabels(
+      {str::kColTrain, boardName + str::kDepartsSuffix, alightName + str::kArrivesSuffix, str::kColId});
   const int widths[] = {2000, 1000, 1500};
   for (int c = 0; c < 3; ++c) list->setColumnWidth(c, TwipsToPixels(widths[c]));
   list->setColumnHidden(kLegIdColumn, true);
@@ -214,10 +219,11 @@ void ResultArea::ClearDetailGrid() {
 void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
   int n = lvMain->topLevelItemCount();
   for (const auto& row : rows) {
-    auto* item = new QTreeWidgetItem(QStringList{
-        QString::fromStdString(row.caption), QString::fromStdString(row.startText),
-        QString::fromStdString(row.endText), QString::fromStdString(row.distanceText),
-        QString::fromStdString(row.fareText), QString::fromStdString(row.memoText), QString::number(row.trainId)});
+    auto* item = new QTreeWidgetItem(
+        QStringList{QString::fromStdString(row.caption), QString::fromStdString(row.startText),
+                    QString::fromStdString(row.endText), QString::fromStdString(row.distanceText),
+                    QString::fromStdString(row.fareText), QString::fromStdString(row.memoText),
+                    QString::number(row.trainId)});
     item->setData(0, kRowKeyRole, RowKey(++n));
     lvMain->addTopLevelItem(item);
     AppendGridLine(flgDetail, row.printLine, row.trainId);
@@ -228,9 +234,9 @@ void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
 void ResultArea::FillLeg(int leg, const std::vector<ResultRow>& rows, int firstKey) {
   int n = firstKey;
   for (const auto& row : rows) {
-    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(row.caption),
-                                                 QString::fromStdString(row.startText),
-                                                 QString::fromStdString(row.endText), QString::number(row.trainId)});
+    auto* item = new QTreeWidgetItem(
+        QStringList{QString::fromStdString(row.caption), QString::fromStdString(row.startText),
+                    QString::fromStdString(row.endText), QString::number(row.trainId)});
     item->setData(0, kRowKeyRole, RowKey(n++));
     lvchang[leg]->addTopLevelItem(item);
     AppendGridLine(flgChange[leg], row.legLine, row.trainId);
@@ -314,7 +320,8 @@ void ResultArea::OpenLegRow(int leg) {
 
 void ResultArea::FitColumn(QWidget* column) {
   const auto children = column->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  column->setVisible(std::any_of(children.begin(), children.end(), [](QWidget* w) { return !w->isHidden(); }));
+  column->setVisible(
+      std::any_of(children.begin(), children.end(), [](QWidget* w) { return !w->isHidden(); }));
 }
 
 bool ResultArea::eventFilter(QObject* watched, QEvent* event) {
@@ -323,9 +330,9 @@ bool ResultArea::eventFilter(QObject* watched, QEvent* event) {
     if (std::find(columns_.begin(), columns_.end(), parent) != columns_.end()) FitColumn(parent);
     return false;
   }
-  const bool isKey = event->type() == QEvent::KeyPress &&
-                     (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+  const bool isKey =
+      event->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
   const bool isDoubleClick = event->type() == QEvent::MouseButtonDblClick;
   if (!isKey && !isDoubleClick) return QWidget::eventFilter(watched, event);
 
@@ -339,11 +346,15 @@ bool ResultArea::eventFilter(QObject* watched, QEvent* event) {
     // The row under the pointer becomes the selected row first; a
     // double-click beside the rows of a list that has rows opens nothing.
     QTreeWidgetItem* item = list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-    if (item) list->setCurrentItem(item);
-    else if (list->topLevelItemCount() > 0) return false;
+    if (item)
+      list->setCurrentItem(item);
+    else if (list->topLevelItemCount() > 0)
+      return false;
   }
-  if (list == lvMain) OpenMainRow();
-  else OpenLegRow(list == lvchang[0] ? 0 : 1);
+  if (list == lvMain)
+    OpenMainRow();
+  else
+    OpenLegRow(list == lvchang[0] ? 0 : 1);
   return true;
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QTest>

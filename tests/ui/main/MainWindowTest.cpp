@@ -33,7 +33,9 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
-  QAction* Button(int index) { return window_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(index)); }
+  QAction* Button(int index) {
+    return window_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(index));
+  }
 
   test::TestTimetable timetable_;
   test::ProgramFolderScope folder_;
@@ -46,8 +48,9 @@ TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
   test::FillUiTimetable(timetable_);
   MainWindow& window = Open();
   EXPECT_EQ(window.windowTitle(), "Kestrelway");
-  EXPECT_EQ(window.sbMainPanel1->text(),
-            "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
+  EXPECT_EQ(
+      window.sbMainPanel1->text(),
+      "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
   EXPECT_TRUE(window.results->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
   EXPECT_FALSE(window.results->WebBrowser1->isHidden());
   EXPECT_TRUE(window.results->lvMain->isHidden());

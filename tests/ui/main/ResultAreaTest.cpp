@@ -25,7 +25,8 @@ ResultRow Row(const std::string& caption, const std::string& distance, const std
   row.fareText = fare;
   row.memoText = memo;
   row.trainId = id;
-  row.printLine = caption + "\t08:00\t次日07:40\t" + distance + "\t" + fare + (memo.empty() ? "" : "\t" + memo);
+  row.printLine =
+      caption + "\t08:00\t次日07:40\t" + distance + "\t" + fare + (memo.empty() ? "" : "\t" + memo);
   row.legLine = caption + "\t08:00\t次日07:40";
   return row;
 }
@@ -38,7 +39,8 @@ std::vector<QString> Column(const QTreeWidget* list, int column) {
 
 std::vector<QString> GridRow(const QTableWidget* grid, int row) {
   std::vector<QString> cells;
-  for (int c = 0; c < grid->columnCount(); ++c) cells.push_back(grid->item(row, c) ? grid->item(row, c)->text() : "");
+  for (int c = 0; c < grid->columnCount(); ++c)
+    cells.push_back(grid->item(row, c) ? grid->item(row, c)->text() : "");
   return cells;
 }
 
@@ -52,7 +54,8 @@ class ResultAreaTest : public ::testing::Test {
   void ClickHeader(QTreeWidget* list, int column) {
     QApplication::processEvents();  // lay out a list that was just shown
     QHeaderView* header = list->header();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
   }
 
@@ -187,7 +190,8 @@ TEST_F(ResultAreaTest, TextSortKeepsHoldingAfterARefill) {
 }
 
 TEST_F(ResultAreaTest, LegListNewColumnAscendsSameColumnFlips) {
-  std::vector<ResultRow> rows = {Row(" T109次", "", "", 1), Row(" 1461次", "", "", 3), Row(" K21次", "", "", 2)};
+  std::vector<ResultRow> rows = {Row(" T109次", "", "", 1), Row(" 1461次", "", "", 3),
+                                 Row(" K21次", "", "", 2)};
   rows[0].startText = "20:00";
   rows[1].startText = "11:00";
   rows[2].startText = "08:00";

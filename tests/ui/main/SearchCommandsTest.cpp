@@ -71,12 +71,18 @@ class SearchCommandsTest : public ::testing::Test {
     return texts;
   }
   static std::vector<std::string> Fields(const ResultRow& row) {
-    return {row.caption, row.startText, row.endText, row.distanceText, row.fareText, row.memoText,
+    return {row.caption,
+            row.startText,
+            row.endText,
+            row.distanceText,
+            row.fareText,
+            row.memoText,
             std::to_string(row.trainId)};
   }
   static QString GridLine(const QTableWidget* grid, int row) {
     QStringList cells;
-    for (int c = 0; c < grid->columnCount(); ++c) cells << (grid->item(row, c) ? grid->item(row, c)->text() : "");
+    for (int c = 0; c < grid->columnCount(); ++c)
+      cells << (grid->item(row, c) ? grid->item(row, c)->text() : "");
     while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
     return cells.join(u'\t');
   }
@@ -187,7 +193,8 @@ TEST_F(SearchCommandsTest, NoThroughTrainOffersTransferStationsAndAPickListsBoth
     EXPECT_EQ(first->topLevelItem(i)->data(0, kRowKeyRole).toString(), QStringLiteral("Row%1").arg(i + 1));
   }
   for (int i = 0; i < second->topLevelItemCount(); ++i) {
-    EXPECT_EQ(second->topLevelItem(i)->data(0, kRowKeyRole).toString(), QStringLiteral("Row%1").arg(n + i + 1));
+    EXPECT_EQ(second->topLevelItem(i)->data(0, kRowKeyRole).toString(),
+              QStringLiteral("Row%1").arg(n + i + 1));
     EXPECT_EQ(second->topLevelItem(i)->text(0).toStdString(), legs.secondLeg[i].caption);
     EXPECT_EQ(second->topLevelItem(i)->text(3).toStdString(), std::to_string(legs.secondLeg[i].trainId));
     EXPECT_EQ(GridLine(results_->flgChange[1], i + 1), TrimmedLine(legs.secondLeg[i].legLine));

@@ -16,8 +16,18 @@
 namespace kw::test {
 
 // Station ids of the timetable.
-enum StationId { kBeijing = 1, kBeijingWest, kTianjin, kJinan, kShanghai, kNanjing, kXuzhou, kBaotou, kZhengzhou,
-                 kMoscow };
+enum StationId {
+  kBeijing = 1,
+  kBeijingWest,
+  kTianjin,
+  kJinan,
+  kShanghai,
+  kNanjing,
+  kXuzhou,
+  kBaotou,
+  kZhengzhou,
+  kMoscow
+};
 
 // Train ids: T109 北京-上海 (1463 km), K21 北京西-上海 (1234 km), 1461 北京-上海
 // (987 km), K22 上海-北京西, K263 包头-北京, K3 北京-莫斯科 (7800 km).
@@ -44,7 +54,8 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
         "4\t5\t1\t\t9\t0\t0\n4\t6\t2\t11.3\t11.35\t0\t300\n4\t2\t3\t6\t\t1\t1234\n"
         "5\t8\t1\t\t6\t0\t0\n5\t1\t2\t16\t\t0\t800\n"
         "6\t1\t1\t\t7.45\t0\t0\n6\t10\t2\t14.3\t\t6\t7800\n");
-  t.Set("everyday", "1\t提前到站\t大站请提前到站。\n2\t证件随身\t请带好身份证件。\n3\t中转换乘\t请留足换乘时间。\n");
+  t.Set("everyday",
+        "1\t提前到站\t大站请提前到站。\n2\t证件随身\t请带好身份证件。\n3\t中转换乘\t请留足换乘时间。\n");
   t.Set("VerID", "2024-05 测试版\n");
   return t;
 }
@@ -55,7 +66,8 @@ inline void CopyDatePictures(const std::filesystem::path& root) {
   fs::create_directories(root / "date");
   for (const auto& entry : fs::directory_iterator(fs::path(KW_SOURCE_DIR) / "data")) {
     if (entry.path().extension() == ".tsv") continue;
-    fs::copy_file(entry.path(), root / "date" / entry.path().filename(), fs::copy_options::overwrite_existing);
+    fs::copy_file(entry.path(), root / "date" / entry.path().filename(),
+                  fs::copy_options::overwrite_existing);
   }
 }
 
@@ -75,7 +87,9 @@ class ProgramFolderScope {
   ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
 
  private:
-  static void ClearSettings() { QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway")).remove("EveryDay"); }
+  static void ClearSettings() {
+    QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway")).remove("EveryDay");
+  }
 };
 
 // The pointer moves over the window's background (its top-left corner).
