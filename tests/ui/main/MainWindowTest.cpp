@@ -58,8 +58,7 @@ TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
   EXPECT_FALSE(Button(5)->isEnabled());
   EXPECT_TRUE(Button(7)->isEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QApplication::topLevelWidgets().count(), QApplication::topLevelWidgets().count());
-  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "frmShow");
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "frmShow");  // closed
 }
 
 TEST_F(MainWindowTest, AnEmptyVersionTableLeavesTheVersionEmpty) {
