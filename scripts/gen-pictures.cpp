@@ -1,8 +1,12 @@
-// Draws the pictures of the date folder that the main window, the tip of the
-// day and the About window show, and writes them into the folder given as
-// the argument (data/). Run through scripts/gen-pictures.
+// Draws the pictures of the date folder that the windows show, and writes
+// them into the folder given as the argument (data/). Run through
+// scripts/gen-pictures. Pictures shown at a fixed size come twice: name.jpg
+// at their size and name@2x.jpg at twice it, for high-density screens.
 //
-//   left/right/x.jpg      picture buttons; ...2 pointer over them, ...1 pressed
+//   left/right.jpg        picture buttons; ...2 pointer over them, ...1 pressed
+//   x/table/site/pr.jpg   square picture buttons: close, stop grid, diagram, print
+//   greenBoll/yellowboll/redboll.jpg   station balls: first, intermediate, terminal
+//   rail/redrail.jpg      rail between stations; red inside the travelled stretch
 //   main.ico              program icon
 //   Trainicon.dat         the About window's picture (PNG bytes)
 //   point.cur             the pointing cursor (a Windows cursor file)
@@ -56,13 +60,10 @@ void WriteBytes(const QString& name, const QByteArray& bytes) {
 
 enum class Look { Normal, Hover, Pressed };
 
-// A rounded button face with a symbol and a caption.
-QImage ButtonFace(Look look, const QString& caption, void (*symbol)(QPainter&, QRectF)) {
-  QImage image(88, 28, QImage::Format_RGB32);
-  image.fill(QColor(0xf0, 0xf0, 0xf0));  // the window background around the face
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF face = look == Look::Pressed ? QRectF(1.5, 1.5, 85, 25) : QRectF(0.5, 0.5, 86, 26);
+const QColor kWindow(0xf0, 0xf0, 0xf0);  // the window background around a picture
+
+// The fill of a button face in each look.
+QLinearGradient FaceFill(Look look, const QRectF& face) {
   QLinearGradient fill(face.topLeft(), face.bottomLeft());
   switch (look) {
     case Look::Normal:
@@ -78,8 +79,27 @@ QImage ButtonFace(Look look, const QString& caption, void (*symbol)(QPainter&, Q
       fill.setColorAt(1, QColor(0x1a, 0x4e, 0x8c));
       break;
   }
+  return fill;
+}
+
+// An image of `size` drawn at `scale` times its size, filled with the
+// window background; `p` paints on it in the units of `size`.
+void BeginScaled(QImage& image, QSize size, int scale, QPainter& p) {
+  image = QImage(size * scale, QImage::Format_RGB32);
+  image.fill(kWindow);
+  p.begin(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(scale, scale);
+}
+
+// Draws a rounded button face filling `size` and returns the face's
+// rectangle; the painter is left drawing white.
+QRectF DrawFace(QPainter& p, QSizeF size, Look look) {
+  const QRectF face = look == Look::Pressed ? QRectF(1.5, 1.5, size.width() - 3, size.height() - 3)
+                                            : QRectF(0.5, 0.5, size.width() - 2, size.height() - 2);
   p.setPen(QPen(kDeepBlue, 1));
-  p.setBrush(fill);
+  p.setBrush(FaceFill(look, face));
   p.drawRoundedRect(face, 6, 6);
   if (look == Look::Hover) {
     p.setPen(QPen(QColor(0xff, 0xd3, 0x4d), 1.5));
@@ -88,12 +108,43 @@ QImage ButtonFace(Look look, const QString& caption, void (*symbol)(QPainter&, Q
   }
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::white);
+  return face;
+}
+
+using Symbol = void (*)(QPainter&, QRectF);
+
+// A button face with a symbol and a caption.
+QImage ButtonFace(Look look, const QString& caption, Symbol symbol, int scale) {
+  QImage image;
+  QPainter p;
+  BeginScaled(image, QSize(88, 28), scale, p);
+  const QRectF face = DrawFace(p, QSizeF(88, 28), look);
   symbol(p, QRectF(face.left() + 8, face.top() + 7, 12, 12));
   p.setPen(Qt::white);
   p.setFont(ChineseFont(13, true));
   p.drawText(QRectF(face.left() + 24, face.top(), face.width() - 28, face.height()), Qt::AlignCenter,
              caption);
+  p.end();
   return image;
+}
+
+// A square button face of `side` with a symbol only.
+QImage SquareFace(Look look, int side, Symbol symbol, int scale) {
+  QImage image;
+  QPainter p;
+  BeginScaled(image, QSize(side, side), scale, p);
+  const QRectF face = DrawFace(p, QSizeF(side, side), look);
+  const qreal inset = face.width() * 0.24;
+  symbol(p, face.adjusted(inset, inset, -inset, -inset));
+  p.end();
+  return image;
+}
+
+// name.jpg and name@2x.jpg.
+template <typename Draw>
+void SaveBothScales(const QString& name, Draw draw) {
+  Save(draw(1), name + ".jpg", "JPG", 95);
+  Save(draw(2), name + "@2x.jpg", "JPG", 95);
 }
 
 void LeftArrow(QPainter& p, QRectF r) {
@@ -107,26 +158,119 @@ void RightArrow(QPainter& p, QRectF r) {
 }
 
 void Cross(QPainter& p, QRectF r) {
-  p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(Qt::white, qMax(2.0, r.width() / 6), Qt::SolidLine, Qt::RoundCap));
   p.drawLine(r.topLeft(), r.bottomRight());
   p.drawLine(r.topRight(), r.bottomLeft());
   p.setPen(Qt::NoPen);
+}
+
+// A table: frame, header line, rows and a column line.
+void Table(QPainter& p, QRectF r) {
+  const qreal line = r.width() / 9;
+  p.setPen(QPen(Qt::white, line));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(r);
+  p.fillRect(QRectF(r.left(), r.top(), r.width(), r.height() * 0.28), Qt::white);
+  for (qreal y : {0.58, 0.79})
+    p.drawLine(QPointF(r.left(), r.top() + y * r.height()), QPointF(r.right(), r.top() + y * r.height()));
+  p.drawLine(QPointF(r.left() + r.width() * 0.38, r.top()), QPointF(r.left() + r.width() * 0.38, r.bottom()));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+}
+
+// A route: three stations joined by a line.
+void Route(QPainter& p, QRectF r) {
+  const QPointF stations[] = {QPointF(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.15),
+                              QPointF(r.center().x(), r.top() + r.height() * 0.3),
+                              QPointF(r.right() - r.width() * 0.12, r.bottom() - r.height() * 0.3)};
+  p.setPen(QPen(Qt::white, r.width() / 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolyline(stations, 3);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  for (const QPointF& s : stations) p.drawEllipse(s, r.width() * 0.16, r.width() * 0.16);
+}
+
+// A printer: paper above, body, tray.
+void Printer(QPainter& p, QRectF r) {
+  const qreal w = r.width();
+  const qreal h = r.height();
+  p.drawRect(QRectF(r.left() + w * 0.22, r.top(), w * 0.56, h * 0.32));
+  p.drawRoundedRect(QRectF(r.left(), r.top() + h * 0.36, w, h * 0.38), w * 0.08, w * 0.08);
+  p.drawRect(QRectF(r.left() + w * 0.22, r.top() + h * 0.78, w * 0.56, h * 0.22));
 }
 
 void Buttons() {
   const struct {
     const char* name;
     QString caption;
-    void (*symbol)(QPainter&, QRectF);
-  } buttons[] = {{"left", QStringLiteral("上一条"), LeftArrow},
-                 {"right", QStringLiteral("下一条"), RightArrow},
-                 {"x", QStringLiteral("关闭"), Cross}};
-  for (const auto& b : buttons) {
-    const QString name = QString::fromLatin1(b.name);
-    Save(ButtonFace(Look::Normal, b.caption, b.symbol), name + ".jpg", "JPG", 95);
-    Save(ButtonFace(Look::Pressed, b.caption, b.symbol), name + "1.jpg", "JPG", 95);
-    Save(ButtonFace(Look::Hover, b.caption, b.symbol), name + "2.jpg", "JPG", 95);
+    Symbol symbol;
+  } captioned[] = {{"left", QStringLiteral("上一条"), LeftArrow},
+                   {"right", QStringLiteral("下一条"), RightArrow}};
+  const struct {
+    const char* name;
+    int side;
+    Symbol symbol;
+  } square[] = {{"x", 28, Cross}, {"table", 30, Table}, {"site", 30, Route}, {"pr", 30, Printer}};
+  // name.jpg normal, name1.jpg pressed, name2.jpg pointer over it.
+  const struct {
+    const char* suffix;
+    Look look;
+  } looks[] = {{"", Look::Normal}, {"1", Look::Pressed}, {"2", Look::Hover}};
+  for (const auto& l : looks) {
+    for (const auto& b : captioned) {
+      SaveBothScales(QString::fromLatin1(b.name) + l.suffix,
+                     [&](int scale) { return ButtonFace(l.look, b.caption, b.symbol, scale); });
+    }
+    for (const auto& b : square) {
+      SaveBothScales(QString::fromLatin1(b.name) + l.suffix,
+                     [&](int scale) { return SquareFace(l.look, b.side, b.symbol, scale); });
+    }
   }
+}
+
+// ------------------------------------------------------------ route diagram
+
+// A station ball of 15 x 14: a shaded sphere of `colour`.
+QImage Ball(const QColor& colour, int scale) {
+  QImage image;
+  QPainter p;
+  BeginScaled(image, QSize(15, 14), scale, p);
+  const QRectF ball(1.25, 1, 12.5, 12.5);
+  QRadialGradient shade(QPointF(5.5, 5), 9, QPointF(5, 4.5));
+  shade.setColorAt(0, colour.lighter(170));
+  shade.setColorAt(0.45, colour);
+  shade.setColorAt(1, colour.darker(150));
+  p.setPen(QPen(colour.darker(180), 0.8));
+  p.setBrush(shade);
+  p.drawEllipse(ball);
+  p.end();
+  return image;
+}
+
+// A stretch of track of 40 x 8, seen from above: sleepers under two rails.
+QImage Rail(const QColor& rail, int scale) {
+  QImage image;
+  QPainter p;
+  BeginScaled(image, QSize(40, 8), scale, p);
+  for (qreal x = 1; x < 40; x += 4) p.fillRect(QRectF(x, 0.5, 1.5, 7), QColor(0x9a, 0x84, 0x6a));
+  p.fillRect(QRectF(0, 1.75, 40, 1.5), rail);
+  p.fillRect(QRectF(0, 4.75, 40, 1.5), rail);
+  p.end();
+  return image;
+}
+
+void Diagram() {
+  const struct {
+    const char* name;
+    QColor colour;
+  } balls[] = {{"greenBoll", QColor(0x2e, 0xa0, 0x45)},
+               {"yellowboll", QColor(0xf0, 0xb8, 0x1c)},
+               {"redboll", QColor(0xd6, 0x2f, 0x2f)}};
+  for (const auto& b : balls) {
+    SaveBothScales(QString::fromLatin1(b.name), [&](int scale) { return Ball(b.colour, scale); });
+  }
+  SaveBothScales(QStringLiteral("rail"), [](int scale) { return Rail(QColor(0x4a, 0x4a, 0x4a), scale); });
+  SaveBothScales(QStringLiteral("redrail"), [](int scale) { return Rail(QColor(0xe0, 0x10, 0x10), scale); });
 }
 
 // ------------------------------------------------------------ train pictures
@@ -466,6 +610,7 @@ int main(int argc, char** argv) {
   g_out = QString::fromLocal8Bit(argv[1]);
   if (!QDir().mkpath(g_out)) Fail("cannot create " + g_out);
   Buttons();
+  Diagram();
   LoadingPicture();
   StartPagePicture();
   IconAndCursor();

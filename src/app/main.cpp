@@ -3,12 +3,13 @@
 
 #include "ui/Platform.h"
 #include "ui/Startup.h"
+#include "ui/detail/TrainDetailOpener.h"
 #include "ui/main/MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kw::Program program(kw::DesktopPlatform());
-  if (!program.Start()) return 1;
+  if (!program.Start([](kw::MainWindow& main) { kw::WireTrainDetail(main); })) return 1;
   QObject::connect(program.mainWindow(), &kw::MainWindow::programEnded, &app, &QApplication::quit);
   return app.exec();
 }

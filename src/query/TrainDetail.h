@@ -27,6 +27,10 @@ struct StopList {
 
 StopList LoadStopList(Database& db, int trainId);
 
+// The international special trains (ids 789 to 792): the timetable holds no
+// details of them that the detail window could show.
+constexpr bool IsInternationalTrain(int trainId) { return trainId >= 789 && trainId <= 792; }
+
 struct TrainDetail {
   bool found = false;  // the train exists (and, for a segment, both stops were found)
   // What could not be found, for the window to say ("车次编号 7 不存在",

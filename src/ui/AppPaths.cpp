@@ -1,6 +1,6 @@
 #include "ui/AppPaths.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include "store/DateFolder.h"
@@ -28,7 +28,17 @@ QString DatePath(std::string_view name) {
   return QString::fromStdString(DateFile(ProgramFolder(), name).string());
 }
 
-QPixmap DatePicture(std::string_view name) { return QPixmap(DatePath(name)); }
+QPixmap DatePicture(std::string_view name) {
+  // A high-density screen takes the picture drawn at twice the size,
+  // name@2x.ext, where there is one (Qt reads the scale from the name).
+  if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+    const std::filesystem::path plain(name);
+    const auto twice = DateFile(ProgramFolder(), plain.stem().string() + "@2x" + plain.extension().string());
+    const QPixmap picture(QString::fromStdString(twice.string()));
+    if (!picture.isNull()) return picture;
+  }
+  return QPixmap(DatePath(name));
+}
 
 QString ReadEveryDay(const QString& key) {
   QSettings settings(str::kProductTitle, str::kProductTitle);

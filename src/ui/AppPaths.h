@@ -17,7 +17,8 @@ void SetProgramFolder(const std::filesystem::path& folder);
 // The file `name` of the date folder below the program folder, found without
 // regard to the case of its name.
 QString DatePath(std::string_view name);
-// A picture of the date folder; a null pixmap when it cannot be read.
+// A picture of the date folder; a null pixmap when it cannot be read. On a
+// high-density screen name@2x.ext takes its place where there is one.
 QPixmap DatePicture(std::string_view name);
 
 // Per-user settings of application "Kestrelway", section "EveryDay". Tests

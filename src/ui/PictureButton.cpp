@@ -29,6 +29,7 @@ PictureButton::PictureButton(const char* objectName, const char* normal, const c
     setFixedSize(pictures_[0].deviceIndependentSize().toSize());
   }
   setCursor(PointCursor());
+  setAttribute(Qt::WA_NoMousePropagation);
   setToolTip(fallbackText);
   SetLook(Look::Normal);
 }
@@ -48,7 +49,7 @@ void PictureButton::enterEvent(QEnterEvent* event) {
 }
 
 void PictureButton::leaveEvent(QEvent* event) {
-  SetLook(Look::Normal);
+  if (!keepsPressedLook_ || look_ != Look::Pressed) SetLook(Look::Normal);
   QLabel::leaveEvent(event);
 }
 
@@ -58,7 +59,7 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || look_ != Look::Pressed) return;
-  SetLook(Look::Normal);
+  if (!keepsPressedLook_) SetLook(Look::Normal);
   if (rect().contains(event->position().toPoint())) emit clicked();
 }
 

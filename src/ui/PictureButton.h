@@ -1,6 +1,7 @@
 // A button drawn with pictures from the date folder: one normal, one while
 // the pointer is over it (with the program's pointing cursor), one while it
-// is pressed.
+// is pressed. Pointer moves over the button stay with it: the window behind
+// does not take them for moves over its background.
 #pragma once
 
 #include <QLabel>
@@ -22,6 +23,9 @@ class PictureButton : public QLabel {
   Look look() const { return look_; }
   // Back to the normal picture (the pointer is over the window's background).
   void ShowNormal() { SetLook(Look::Normal); }
+  // The pressed picture stays after the button is released, until
+  // ShowNormal().
+  void KeepPressedLook() { keepsPressedLook_ = true; }
 
  signals:
   void clicked();
@@ -37,6 +41,7 @@ class PictureButton : public QLabel {
 
   QPixmap pictures_[3];
   Look look_ = Look::Normal;
+  bool keepsPressedLook_ = false;
 };
 
 // The program's pointing cursor, date/point.cur; the system's pointing hand

@@ -78,6 +78,29 @@ inline const QString kTransferListLabel = QStringLiteral("可供中转的车站�
 inline const QString kLegArrow = QStringLiteral("---->");
 inline const QString kTransferPrefix = QStringLiteral("中转站");
 
+// ------------------------------------------------------------ train detail window
+inline const QString kDetailFrame = QStringLiteral("详细情况");
+inline const QString kFareFrame = QStringLiteral("票价信息");
+inline const QString kDepartCaption = QStringLiteral("发车时间：");
+inline const QString kArriveCaption = QStringLiteral("到站时间：");
+inline const QString kRunningCaption = QStringLiteral("运行时间：");
+inline const QString kDistanceCaption = QStringLiteral("总 里 程：");
+inline const QString kFareCaptions[7] = {
+    QStringLiteral("硬座"),   QStringLiteral("软座"),   QStringLiteral("硬卧上"), QStringLiteral("硬卧中"),
+    QStringLiteral("硬卧下"), QStringLiteral("软卧上"), QStringLiteral("软卧下")};
+// Distance and number of stations of the shown stretch.
+inline const QString kKmLine = QStringLiteral("全程%1公里，共经过%2个车站");
+inline const QString kKm = QStringLiteral("KM");
+inline const QString kDistanceUnknown = QStringLiteral("暂缺");
+inline const QString kShowList = QStringLiteral("列表");
+inline const QString kShowDiagram = QStringLiteral("图形");
+inline const QString kPrint = QStringLiteral("打印");
+inline const QString kInternationalDetail = QStringLiteral("国际专列，暂无详细信息！");
+// What the window could not find, said after the title.
+inline const QString kWholeRouteInstead = QStringLiteral("（%1，显示全程）");
+inline const QString kWrongDirection = QStringLiteral("本车次不是由%1开往%2");
+inline const QString kNoStops = QStringLiteral("（本车次暂无经停站信息）");
+
 // ------------------------------------------------------------ tip of the day
 inline const QString kTipsHeading = QStringLiteral("铁路乘车小常识");
 inline const QString kTipsDefaultTitle = QStringLiteral("铁路知识");

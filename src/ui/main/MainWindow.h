@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
 
   const SearchContext& searchContext() const { return context_; }
   Database& database() { return db_; }
+  Platform& platform() { return platform_; }
   TipWindow* tipWindow() const { return tips_; }
   AboutWindow* aboutWindow() const { return about_; }
   ClosingScreen* closingScreen() const { return closing_.get(); }

@@ -1,0 +1,53 @@
+#include "ui/detail/TrainDetailOpener.h"
+
+#include <QLineEdit>
+
+#include "query/SearchContext.h"
+#include "ui/Platform.h"
+#include "ui/detail/TrainDetailWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/QueryPanel.h"
+
+namespace kw {
+
+TrainDetailOpener::TrainDetailOpener(MainWindow& main) : QObject(&main), main_(main) {}
+
+TrainDetailWindow* TrainDetailOpener::window() const { return window_; }
+
+void TrainDetailOpener::OpenDetail() {
+  CloseDetail();
+  SearchContext context = main_.searchContext();
+  // A station-to-station result shows the stretch between the texts of the
+  // departure and arrival boxes.
+  if (context.queryMode == kModeStation) {
+    context.legBoardName = main_.panel->txtFstation->text().toStdString();
+    context.legAlightName = main_.panel->txtEstation->text().toStdString();
+  }
+  auto* window = new TrainDetailWindow(main_.database(), *main_.platform().messages, &main_);
+  if (!window->Open(context)) {
+    delete window;
+    return;
+  }
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window_ = window;
+  window->show();
+  window->raise();
+  window->activateWindow();
+  emit windowOpened(window);
+}
+
+void TrainDetailOpener::CloseDetail() {
+  // Closing deletes the window once the event loop comes round: this may run
+  // while the window is still handling its own close button.
+  if (window_) window_->close();
+  window_ = nullptr;
+}
+
+TrainDetailOpener* WireTrainDetail(MainWindow& main) {
+  auto* opener = new TrainDetailOpener(main);
+  QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
+  QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
+  return opener;
+}
+
+}  // namespace kw

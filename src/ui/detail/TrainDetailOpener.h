@@ -1,0 +1,41 @@
+// Opens the train detail window for the rows the main window's result lists
+// open, one at a time: a new opening replaces the window that is open, and
+// coming back to the main window closes it.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+namespace kw {
+
+class MainWindow;
+class TrainDetailWindow;
+
+class TrainDetailOpener : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TrainDetailOpener(MainWindow& main);
+
+  // The open detail window, or null.
+  TrainDetailWindow* window() const;
+
+  // Closes the open window and opens one for the train the main window's
+  // search context names.
+  void OpenDetail();
+  void CloseDetail();
+
+ signals:
+  // A detail window was built and shown (connect its printRequested() here).
+  void windowOpened(TrainDetailWindow* window);
+
+ private:
+  MainWindow& main_;
+  QPointer<TrainDetailWindow> window_;
+};
+
+// Connects the main window's detail hooks to an opener owned by the main
+// window. Call before the main window loads.
+TrainDetailOpener* WireTrainDetail(MainWindow& main);
+
+}  // namespace kw

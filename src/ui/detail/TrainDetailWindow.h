@@ -1,0 +1,125 @@
+// The train detail window, frmPass: one train's title, headline times and
+// distance, the fares of all seven classes, the route drawn as a chain of
+// station balls, rails and vertical names (wrapping onto further rows) with
+// the travelled stretch highlighted, and the stop grid flgPass that can take
+// the diagram's place. Pointing at a station shows its times and distance in
+// a small box; four picture buttons switch between grid and diagram, print
+// and close.
+//
+// Printing hooks: printRequested() fires when Command1 (打印) is clicked.
+// What printing reads: lblTitle, flgPass (row 0 is its header row),
+// gridShown(), and Command1, which is to be hidden while the window's image
+// is taken.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "query/SearchContext.h"
+#include "query/TrainDetail.h"
+
+class QFrame;
+class QLabel;
+class QTableWidget;
+
+namespace kw {
+
+class Database;
+class MessageBoxes;
+class PictureButton;
+
+// A rectangle in twips, the unit of the window's design.
+struct TwipsBox {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int right() const { return left + width; }
+  int bottom() const { return top + height; }
+};
+
+class TrainDetailWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The client area, in twips.
+  static constexpr int kClientWidth = 10290;
+  static constexpr int kClientHeight = 7305;
+
+  TrainDetailWindow(Database& db, MessageBoxes& messages, QWidget* parent = nullptr);
+
+  // Builds the window for the train `context` names, as the result list that
+  // opened it left the context (in "STATION" mode legBoardName and
+  // legAlightName hold the texts of the departure and arrival boxes). False
+  // when there is nothing to show: an international train, or a database
+  // that failed; the message has been shown then. Call once, before show().
+  bool Open(const SearchContext& context);
+
+  // The stop grid covers the diagram.
+  bool gridShown() const;
+
+  // The design of diagram element i, in twips (valid after Open()).
+  const TwipsBox& ballBox(int i) const { return balls_[i].box; }
+  const TwipsBox& railBox(int i) const { return rails_[i].box; }
+  const TwipsBox& labelBox(int i) const { return labels_[i].box; }
+  // Stops drawn in the diagram.
+  int stopCount() const { return static_cast<int>(stops_.stops.size()); }
+
+  QLabel* lblTitle;
+  QLabel* lblFTime;
+  QLabel* lblETime;
+  QLabel* lblCount;
+  QLabel* lblKM;
+  std::array<QLabel*, 7> lblPrice{};
+  QTableWidget* flgPass;
+  // The hover box and its lines.
+  QFrame* fraDetail;
+  QLabel* Label4_2;  // "到站时间：", shown for the terminal only
+  QLabel* lbl_1;     // "发车时间："
+  QLabel* Label1;    // "总 里 程："
+  QLabel* flblEtime;
+  QLabel* flblStime;
+  QLabel* labDistance;
+  PictureButton* Command2;  // 列表
+  PictureButton* Command3;  // 图形
+  PictureButton* Command1;  // 打印
+  PictureButton* comClose;  // 关闭
+
+ signals:
+  void printRequested();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  // One diagram picture or name: its widget and its place in twips.
+  struct Element {
+    QLabel* widget = nullptr;
+    TwipsBox box;
+  };
+
+  void BuildHeadline();
+  void BuildFarePanel();
+  void BuildHoverBox();
+  void BuildButtons();
+  void Load(const SearchContext& context);
+  void ShowDetail(const TrainDetail& detail, int stationCount, const QString& note);
+  void LayOutDiagram(const std::string& firstStation);
+  void Highlight(const Segment& segment);
+  Element& AddElement(std::vector<Element>& elements, const char* name, const TwipsBox& box);
+  void Place(Element& element, const TwipsBox& box);
+  void ShowStation(int i, QPoint pointer);
+  void ResetPointer();
+
+  Database& db_;
+  MessageBoxes& messages_;
+  StopList stops_;
+  std::vector<Element> balls_;
+  std::vector<Element> rails_;
+  std::vector<Element> labels_;
+};
+
+}  // namespace kw
