@@ -1,6 +1,7 @@
 #include "ui/Platform.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -45,12 +46,20 @@ class DesktopShell final : public Shell {
   void Open(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
+class QtFileDialogs final : public FileDialogs {
+ public:
+  QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+  }
+};
+
 }  // namespace
 
 Platform& DesktopPlatform() {
   static QtMessageBoxes messages;
   static DesktopShell shell;
-  static Platform platform{&messages, &shell};
+  static QtFileDialogs files;
+  static Platform platform{&messages, &shell, &files};
   return platform;
 }
 

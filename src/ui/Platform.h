@@ -31,14 +31,23 @@ class Shell {
   virtual void Open(const QUrl& url) = 0;
 };
 
+// The open-file dialog.
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // The chosen file, or empty text when the user cancels.
+  virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+};
+
 // The desktop services a window uses. Windows keep the pointers; whoever
 // creates the windows keeps the services alive longer.
 struct Platform {
   MessageBoxes* messages = nullptr;
   Shell* shell = nullptr;
+  FileDialogs* files = nullptr;
 };
 
-// QMessageBox and QDesktopServices.
+// QMessageBox, QDesktopServices and QFileDialog.
 Platform& DesktopPlatform();
 
 }  // namespace kw

@@ -46,14 +46,30 @@ class RecordingShell final : public Shell {
   std::vector<QUrl> opened;
 };
 
-// A platform made of the two recorders.
+// An open-file dialog that answers the paths it is given, in turn (empty,
+// i.e. cancelled, once they run out).
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  QString OpenFile(QWidget*, const QString&, const QString&) override {
+    ++asked;
+    if (paths.empty()) return {};
+    const QString path = paths.front();
+    paths.pop_front();
+    return path;
+  }
+  std::deque<QString> paths;
+  int asked = 0;
+};
+
+// A platform made of the recorders.
 struct RecordingPlatform {
   RecordingPlatform() = default;
   RecordingPlatform(const RecordingPlatform&) = delete;
   RecordingPlatform& operator=(const RecordingPlatform&) = delete;
   RecordingMessageBoxes messages;
   RecordingShell shell;
-  Platform platform{&messages, &shell};
+  ScriptedFileDialogs files;
+  Platform platform{&messages, &shell, &files};
 };
 
 }  // namespace kw::test
