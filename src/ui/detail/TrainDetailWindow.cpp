@@ -235,14 +235,14 @@ bool TrainDetailWindow::Open(const SearchContext& context) {
   const std::string& mode = context.queryMode;
   const bool known = mode == kModeOrder || mode == kModeStation || mode == kModeChange;
   if (known && IsInternationalTrain(context.selectedTrainId)) {
-    messages_.Show(this, str::kInternationalDetail, MessageIcon::Information);
+    messages_.Show(parentWidget(), str::kInternationalDetail, MessageIcon::Information);
     return false;
   }
   try {
     BusyCursor busy;
     Load(context);
   } catch (const DatabaseError& e) {
-    messages_.Show(this, QString::fromStdString(e.what()), MessageIcon::Critical);
+    messages_.Show(parentWidget(), QString::fromStdString(e.what()), MessageIcon::Critical);
     return false;
   }
   return true;
@@ -252,59 +252,59 @@ void TrainDetailWindow::Load(const SearchContext& context) {
   const std::string& mode = context.queryMode;
   const bool wholeRoute = mode == kModeOrder;
   if (!wholeRoute && mode != kModeStation && mode != kModeChange) {
-    // Nothing says which train to draw.
-    for (auto* elements : {&balls_, &rails_, &labels_}) elements->front().widget->hide();
+    HideDiagram();  // nothing says which train to draw
     return;
   }
   const int id = context.selectedTrainId;
   const TrainDetail whole = LoadTrainDetail(db_, id, true);
   if (!whole.found) {
     lblTitle->setText(QString::fromStdString(whole.missing));
-    for (auto* elements : {&balls_, &rails_, &labels_}) elements->front().widget->hide();
+    HideDiagram();
     return;
   }
   stops_ = LoadStopList(db_, id);
-
-  TrainDetail shown = whole;
-  int stationCount = stops_.count();
-  QString note;
-  Segment segment;
-  if (!wholeRoute) {
-    // The travelled stretch: the boarding and alighting names the result
-    // list handed over; a leg of a journey with a change runs from the
-    // journey's origin to the transfer station or from there on.
-    std::string board = context.legBoardName;
-    std::string alight = context.legAlightName;
-    if (mode == kModeChange) {
-      board = context.isSecondLeg ? context.transferStationName : context.journeyFromName;
-      alight = context.isSecondLeg ? context.journeyToName : context.transferStationName;
-    }
-    const TrainDetail part = LoadTrainDetail(db_, id, false, context.legBoardName, context.legAlightName);
-    segment = FindSegment(db_, id, board, alight, true, true);
-    if (!part.found) {
-      note = QString::fromStdString(part.missing);
-    } else if (!segment.found) {
-      note = QString::fromStdString(segment.missing);
-    } else if (segment.toZhanci < segment.fromZhanci) {
-      note = str::kWrongDirection.arg(QString::fromStdString(board), QString::fromStdString(alight));
-    } else {
-      shown = part;
-      stationCount = segment.stationCount;
-    }
-    if (!note.isEmpty()) {
-      segment.found = false;
-      note = str::kWholeRouteInstead.arg(note);
-    }
-  }
-  if (stops_.stops.empty()) note = str::kNoStops;
-
-  ShowDetail(shown, stationCount, note);
   if (stops_.stops.empty()) {
-    for (auto* elements : {&balls_, &rails_, &labels_}) elements->front().widget->hide();
+    ShowDetail(whole, 0, str::kNoStops);
+    HideDiagram();
     return;
   }
+  if (wholeRoute) {
+    ShowDetail(whole, stops_.count(), {});
+    LayOutDiagram(whole.firstStation);
+    return;
+  }
+
+  // The travelled stretch: the boarding and alighting names the result list
+  // handed over; a leg of a journey with a change runs from the journey's
+  // origin to the transfer station or from there on. What cannot be found
+  // is said after the title, and the whole route shows instead.
+  std::string board = context.legBoardName;
+  std::string alight = context.legAlightName;
+  if (mode == kModeChange) {
+    board = context.isSecondLeg ? context.transferStationName : context.journeyFromName;
+    alight = context.isSecondLeg ? context.journeyToName : context.transferStationName;
+  }
+  const TrainDetail part = LoadTrainDetail(db_, id, false, context.legBoardName, context.legAlightName);
+  const Segment segment = FindSegment(db_, id, board, alight, true, true);
+  QString missing;
+  if (!part.found)
+    missing = QString::fromStdString(part.missing);
+  else if (!segment.found)
+    missing = QString::fromStdString(segment.missing);
+  else if (segment.toZhanci < segment.fromZhanci)
+    missing = str::kWrongDirection.arg(QString::fromStdString(board), QString::fromStdString(alight));
+  if (!missing.isEmpty()) {
+    ShowDetail(whole, stops_.count(), str::kWholeRouteInstead.arg(missing));
+    LayOutDiagram(whole.firstStation);
+    return;
+  }
+  ShowDetail(part, segment.stationCount, {});
   LayOutDiagram(whole.firstStation);
-  if (segment.found) Highlight(segment);
+  Highlight(segment);
+}
+
+void TrainDetailWindow::HideDiagram() {
+  for (auto* elements : {&balls_, &rails_, &labels_}) elements->front().widget->hide();
 }
 
 void TrainDetailWindow::ShowDetail(const TrainDetail& detail, int stationCount, const QString& note) {

@@ -54,18 +54,12 @@ class TrainDetailWindow : public QWidget {
   // opened it left the context (in "STATION" mode legBoardName and
   // legAlightName hold the texts of the departure and arrival boxes). False
   // when there is nothing to show: an international train, or a database
-  // that failed; the message has been shown then. Call once, before show().
+  // that failed; the message has been shown (over the parent) then. Call
+  // once, before show().
   bool Open(const SearchContext& context);
 
   // The stop grid covers the diagram.
   bool gridShown() const;
-
-  // The design of diagram element i, in twips (valid after Open()).
-  const TwipsBox& ballBox(int i) const { return balls_[i].box; }
-  const TwipsBox& railBox(int i) const { return rails_[i].box; }
-  const TwipsBox& labelBox(int i) const { return labels_[i].box; }
-  // Stops drawn in the diagram.
-  int stopCount() const { return static_cast<int>(stops_.stops.size()); }
 
   QLabel* lblTitle;
   QLabel* lblFTime;
@@ -108,11 +102,13 @@ class TrainDetailWindow : public QWidget {
   void Load(const SearchContext& context);
   void ShowDetail(const TrainDetail& detail, int stationCount, const QString& note);
   void LayOutDiagram(const std::string& firstStation);
+  void HideDiagram();
   void Highlight(const Segment& segment);
   Element& AddElement(std::vector<Element>& elements, const char* name, const TwipsBox& box);
   void Place(Element& element, const TwipsBox& box);
   void ShowStation(int i, QPoint pointer);
   void ResetPointer();
+  int stopCount() const { return stops_.count(); }
 
   Database& db_;
   MessageBoxes& messages_;

@@ -390,8 +390,9 @@ TEST_F(TrainDetailWindowTest, StationSearchHighlightsTheStretch) {
     const bool inside = i >= 1 && i <= 9;
     EXPECT_EQ(IsBlue(Element(*w, "lblDetail", i)), inside) << i;
     EXPECT_EQ(RowIsRed(w->flgPass, i + 1), inside) << i;
-    if (i < 11)
+    if (i < 11) {
       EXPECT_TRUE(Shows(Element(*w, "imgRail", i), i >= 1 && i < 9 ? "redrail.jpg" : "rail.jpg")) << i;
+    }
   }
 }
 
