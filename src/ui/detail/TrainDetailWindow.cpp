@@ -39,7 +39,7 @@ constexpr TwipsBox kHoverBox{0, 0, 1815, 780};
 const QColor kSegmentName(0, 0, 255);
 const QColor kSegmentRow(255, 0, 0);
 
-// The property that holds a diagram element's station index.
+// The property that holds a diagram element's station index (-1 for rails).
 constexpr char kStationProperty[] = "station";
 
 QRect Pixels(const TwipsBox& box) { return TwipsRect(box.left, box.top, box.width, box.height); }
@@ -214,8 +214,9 @@ TrainDetailWindow::Element& TrainDetailWindow::AddElement(std::vector<Element>& 
   auto* widget = new QLabel(this);
   widget->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index));
   widget->setScaledContents(true);
+  // Pointing at a ball or a name shows its station; a rail is background.
   widget->setMouseTracking(true);
-  widget->setProperty(kStationProperty, index);
+  widget->setProperty(kStationProperty, &elements == &rails_ ? -1 : index);
   widget->installEventFilter(this);
   // Elements made for the stops start hidden; the layout shows them.
   widget->setVisible(index == 0);
@@ -425,7 +426,10 @@ bool TrainDetailWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     const QVariant station = watched->property(kStationProperty);
     if (station.isValid()) {
-      ShowStation(station.toInt(), static_cast<QMouseEvent*>(event)->position().toPoint());
+      if (station.toInt() >= 0)
+        ShowStation(station.toInt(), static_cast<QMouseEvent*>(event)->position().toPoint());
+      else
+        ResetPointer();
       return true;
     }
   }
