@@ -396,7 +396,8 @@ void TrainDetailWindow::LayOutDiagram(const std::string& firstStation) {
   if (rowBottom + kBottomMargin > kClientHeight) {
     const int height = rowBottom + kBottomMargin;
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(height));
-    flgPass->setGeometry(Pixels({kGridBox.left, kGridBox.top, kGridBox.width, height - kGridBox.top - 45}));
+    const int gridHeight = kGridBox.height + height - kClientHeight;  // the same margin below
+    flgPass->setGeometry(Pixels({kGridBox.left, kGridBox.top, kGridBox.width, gridHeight}));
   }
   flgPass->raise();
   fraDetail->raise();
