@@ -1,8 +1,8 @@
 // A button drawn with pictures from the date folder: one normal, one while
 // the pointer is over it (with the program's pointing cursor), one while it
-// is pressed. Pointer moves over the button stay with it: the window behind
-// does not take a move while the button is held for a move over its
-// background.
+// is pressed. While the button is held, pointer moves stay with it (the
+// window behind would take them for moves over its background and put the
+// button back to normal).
 #pragma once
 
 #include <QLabel>

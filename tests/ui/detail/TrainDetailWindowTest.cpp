@@ -553,6 +553,9 @@ TEST_F(TrainDetailWindowTest, CloseButtonAndComingBackToTheMainWindowClose) {
 // ------------------------------------------------------------ one window at a time, nothing left over
 
 TEST_F(TrainDetailWindowTest, OpeningAnotherRowReplacesTheWindow) {
+  std::vector<TrainDetailWindow*> opened;
+  QObject::connect(opener_, &TrainDetailOpener::windowOpened,
+                   [&opened](TrainDetailWindow* window) { opened.push_back(window); });
   TrainDetailWindow* first = FromStationSearch("北京", "镇江", "K12");
   ASSERT_NE(first, nullptr);
   TrainDetailWindow* second = FromStationSearch("北京", "镇江", "K13");
@@ -560,6 +563,8 @@ TEST_F(TrainDetailWindowTest, OpeningAnotherRowReplacesTheWindow) {
   EXPECT_EQ(OpenWindows(), 1);
   EXPECT_EQ(second->lblTitle->text(), "K13次(北京---->苏州)普快列车详细情况");
   EXPECT_EQ(ElementCount(*second, "lblDetail"), 13);
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[1], second);
 }
 
 TEST_F(TrainDetailWindowTest, InternationalTrainsShowAMessageAndNoWindow) {
