@@ -1,0 +1,101 @@
+// A print surface that prints nothing and remembers every call with its
+// exact twips, so a test can read back what went onto which page.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <algorithm>
+#include <vector>
+
+#include "ui/PrintSurface.h"
+
+namespace kw::test {
+
+struct PrintedText {
+  int page;  // from 1
+  int x;
+  int y;
+  double size;
+  QString font;
+  QString text;
+  bool operator==(const PrintedText&) const = default;
+};
+
+struct PrintedLine {
+  int page;
+  int x1;
+  int y1;
+  int x2;
+  int y2;
+  bool operator==(const PrintedLine&) const = default;
+};
+
+struct PrintedImage {
+  int page;
+  QSize imageSize;
+  QRect area;
+};
+
+class RecordingPrintSurface final : public PrintSurface {
+ public:
+  // A4 less a quarter-inch border, as the PDF surface has it.
+  explicit RecordingPrintSurface(QString deviceName = QStringLiteral("Recorder"), int pageWidth = 11186,
+                                 int pageHeight = 16118)
+      : deviceName_(std::move(deviceName)), pageWidth_(pageWidth), pageHeight_(pageHeight) {}
+
+  QString DeviceName() const override { return deviceName_; }
+  int PageWidth() const override { return pageWidth_; }
+  int PageHeight() const override { return pageHeight_; }
+  void SetFontName(const QString& name) override { font_ = name; }
+  void SetFontSize(double points) override { size_ = points; }
+  // Chinese characters are as wide as the font is high (20 twips a point),
+  // everything else half that.
+  int TextWidth(const QString& text) const override {
+    double width = 0;
+    for (QChar c : text) width += size_ * (c.unicode() >= 0x2E80 ? 20 : 10);
+    return static_cast<int>(width);
+  }
+  void DrawText(int x, int y, const QString& text) override { texts.push_back({page, x, y, size_, font_, text}); }
+  void DrawLine(int x1, int y1, int x2, int y2) override { lines.push_back({page, x1, y1, x2, y2}); }
+  void DrawImage(const QImage& image, const QRect& area) override { images.push_back({page, image.size(), area}); }
+  void NewPage() override { ++page; }
+  bool EndDoc() override {
+    ++endDocCount;
+    return true;
+  }
+  QString Error() const override { return {}; }
+
+  // What was printed.
+  int page = 1;  // the page being drawn on: the page count once the document ends
+  int endDocCount = 0;
+  std::vector<PrintedText> texts;
+  std::vector<PrintedLine> lines;
+  std::vector<PrintedImage> images;
+
+  // The texts printed on `onPage` at text y `y`, left to right.
+  QStringList TextsAt(int onPage, int y) const {
+    std::vector<PrintedText> row;
+    for (const PrintedText& t : texts)
+      if (t.page == onPage && t.y == y) row.push_back(t);
+    std::stable_sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+    QStringList out;
+    for (const PrintedText& t : row) out << t.text;
+    return out;
+  }
+  bool HasLine(const PrintedLine& line) const { return std::find(lines.begin(), lines.end(), line) != lines.end(); }
+  int CountLines(int onPage, bool horizontal) const {
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const PrintedLine& l) {
+      return l.page == onPage && (horizontal ? l.y1 == l.y2 : l.x1 == l.x2);
+    }));
+  }
+
+ private:
+  QString deviceName_;
+  int pageWidth_;
+  int pageHeight_;
+  QString font_;
+  double size_ = 0;
+};
+
+}  // namespace kw::test
