@@ -12,10 +12,14 @@
 
 namespace kw {
 
+// Where the named font is missing, Latin letters and digits come from DejaVu
+// Serif and Chinese from Noto CJK. The CJK faces alone would do for the eye,
+// but they draw a digit after a Latin letter with a glyph that PDF readers
+// cannot map back to text: a train number K101 would copy and search as "K".
 QStringList PrintFontFamilies(const QString& name) {
   QStringList families{name};
-  for (const QString& standIn : {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                                 QStringLiteral("Noto Sans CJK SC")}) {
+  for (const QString& standIn : {QStringLiteral("SimSun"), QStringLiteral("DejaVu Serif"),
+                                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")}) {
     if (!families.contains(standIn)) families << standIn;
   }
   return families;
@@ -29,16 +33,16 @@ namespace {
 // are converted by Qt with the same resolution.
 class PaintedSurface : public PrintSurface {
  public:
-  int PageWidth() const override { return Twips(Device().pageLayout().paintRect(QPageLayout::Inch).width()); }
-  int PageHeight() const override { return Twips(Device().pageLayout().paintRect(QPageLayout::Inch).height()); }
+  int PageWidth() const override { return Twips(Device().pageLayout().paintRect(QPageLayout::Point).width()); }
+  int PageHeight() const override { return Twips(Device().pageLayout().paintRect(QPageLayout::Point).height()); }
 
   void SetFontName(const QString& name) override {
     font_.setFamilies(PrintFontFamilies(name));
-    painter_.setFont(font_);
+    if (painter_.isActive()) painter_.setFont(font_);
   }
   void SetFontSize(double points) override {
     if (points > 0) font_.setPointSizeF(points);
-    painter_.setFont(font_);
+    if (painter_.isActive()) painter_.setFont(font_);
   }
   int TextWidth(const QString& text) const override {
     const QFontMetricsF metrics(font_, &Device());
@@ -91,8 +95,9 @@ class PaintedSurface : public PrintSurface {
   }
   double X(int twips) const { return twips * double(Device().logicalDpiX()) / kTwipsPerInch; }
   double Y(int twips) const { return twips * double(Device().logicalDpiY()) / kTwipsPerInch; }
-  static int Twips(double inches) { return qFloor(inches * kTwipsPerInch); }
+  static int Twips(double points) { return qFloor(points * kTwipsPerPoint); }
 
+  static constexpr int kTwipsPerPoint = 20;
   static constexpr int kRuleWidth = 10;  // half a point
   QPainter painter_;
   QFont font_;

@@ -49,7 +49,7 @@ class PrintSurface {
 
 // The families asked for a font name: the name itself first, then Chinese
 // faces that stand in for it where it is not installed (宋体 is a Windows
-// font), so Chinese text always prints as glyphs.
+// font), so Chinese text always prints as glyphs and reads back as text.
 QStringList PrintFontFamilies(const QString& name);
 
 // The given printer (the default one when `printer` names none). Its

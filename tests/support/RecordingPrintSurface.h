@@ -40,8 +40,8 @@ struct PrintedImage {
 class RecordingPrintSurface final : public PrintSurface {
  public:
   // A4 less a quarter-inch border, as the PDF surface has it.
-  explicit RecordingPrintSurface(QString deviceName = QStringLiteral("Recorder"), int pageWidth = 11186,
-                                 int pageHeight = 16118)
+  explicit RecordingPrintSurface(QString deviceName = QStringLiteral("Recorder"), int pageWidth = 11180,
+                                 int pageHeight = 16120)
       : deviceName_(std::move(deviceName)), pageWidth_(pageWidth), pageHeight_(pageHeight) {}
 
   QString DeviceName() const override { return deviceName_; }
