@@ -1,0 +1,297 @@
+#include "net/AdPicture.h"
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+
+#include "store/DateFolder.h"
+
+namespace kw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Flushes a file's bytes to the disk, so that a rename after it never puts a
+// half-written file in place.
+bool SyncFile(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+SwapResult SwapWaitingPicture(const fs::path& appDir) {
+  std::error_code ec;
+  const fs::path waiting = DateFile(appDir, kAdWaitingName);
+  if (!fs::exists(waiting, ec)) return {};
+
+  const fs::path picture = DateFile(appDir, kAdPictureName);
+  fs::path staged = picture;
+  staged += ".part";
+  fs::copy_file(waiting, staged, fs::copy_options::overwrite_existing, ec);
+  if (!ec && !SyncFile(staged)) ec = std::make_error_code(std::errc::io_error);
+  if (!ec) fs::rename(staged, picture, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(staged, ignored);
+    return {SwapOutcome::Failed, "cannot put " + waiting.string() + " in place: " + ec.message()};
+  }
+  fs::remove(waiting, ec);
+  if (ec) {
+    return {SwapOutcome::Swapped, "cannot remove " + waiting.string() + ": " + ec.message()};
+  }
+  return {SwapOutcome::Swapped, {}};
+}
+
+std::int64_t LocalFileSize(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st {};
+  const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return regular ? static_cast<std::int64_t>(st.st_size) : -1;
+}
+
+namespace {
+
+using CurlHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+
+// host, host:port, [v6]:port: nothing that could reach into the URL's path or
+// credentials.
+bool IsServerName(std::string_view server) {
+  if (server.empty()) return false;
+  for (const char c : server) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != ':' && c != '[' &&
+        c != ']') {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A whole non-negative decimal number, or -1.
+std::int64_t ParseSize(std::string_view text) {
+  std::int64_t value = -1;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 0) return -1;
+  return value;
+}
+
+std::string_view TrimLine(std::string_view line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' ')) {
+    line.remove_suffix(1);
+  }
+  return line;
+}
+
+// What the callbacks of one refresh share.
+struct Exchange {
+  const std::atomic<bool>* cancel = nullptr;
+  // The size request: set when curl sends SIZE, cleared by the reply.
+  bool awaitingSizeReply = false;
+  std::string sizeReply;
+  // The download.
+  std::FILE* out = nullptr;
+  std::int64_t written = 0;
+  std::int64_t expected = -1;  // the reported size, when known
+  bool oversized = false;      // the server sent more than it reported
+};
+
+// Sees the FTP commands curl sends and the server's replies; keeps the reply
+// to SIZE.
+int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* user) {
+  auto& x = *static_cast<Exchange*>(user);
+  const std::string_view text(data, size);
+  if (type == CURLINFO_HEADER_OUT) {
+    x.awaitingSizeReply = text.starts_with("SIZE ");
+  } else if (type == CURLINFO_HEADER_IN && x.awaitingSizeReply) {
+    x.sizeReply = TrimLine(text);
+    x.awaitingSizeReply = false;
+  }
+  return 0;
+}
+
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<Exchange*>(user)->cancel->load() ? 1 : 0;
+}
+
+size_t OnData(char* data, size_t, size_t size, void* user) {
+  auto& x = *static_cast<Exchange*>(user);
+  // More bytes than the server announced: not the picture it reported.
+  if (x.expected >= 0 && x.written + static_cast<std::int64_t>(size) > x.expected) {
+    x.oversized = true;
+    return 0;
+  }
+  const size_t done = std::fwrite(data, 1, size, x.out);
+  x.written += static_cast<std::int64_t>(done);
+  return done;
+}
+
+size_t Discard(char*, size_t, size_t size, void*) { return size; }
+
+std::string CurlFailure(CURLcode code, const char* detail) {
+  std::string text = curl_easy_strerror(code);
+  if (detail[0] != '\0') text += std::string(": ") + detail;
+  return text;
+}
+
+// The temporary file a download is written to, in the date folder; removed
+// unless MoveTo() puts it in place.
+class PartialFile {
+ public:
+  explicit PartialFile(const fs::path& folder) {
+    std::string name = (folder / kAdWaitingName).string() + ".XXXXXX.part";
+    const int fd = ::mkstemps(name.data(), 5);
+    if (fd < 0) return;
+    ::fchmod(fd, 0644);
+    file_ = ::fdopen(fd, "wb");
+    if (file_ == nullptr) {
+      ::close(fd);
+      ::unlink(name.c_str());
+      return;
+    }
+    path_ = name;
+  }
+  ~PartialFile() {
+    Close();
+    if (!path_.empty()) ::unlink(path_.c_str());
+  }
+  PartialFile(const PartialFile&) = delete;
+  PartialFile& operator=(const PartialFile&) = delete;
+
+  std::FILE* File() const { return file_; }
+  // Closes the file with its bytes on the disk; false when that fails.
+  bool Close() {
+    if (file_ == nullptr) return true;
+    bool ok = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+    ok = std::fclose(file_) == 0 && ok;
+    file_ = nullptr;
+    return ok;
+  }
+  // Renames the closed file to `target`.
+  bool MoveTo(const fs::path& target) {
+    if (::rename(path_.c_str(), target.c_str()) != 0) return false;
+    path_.clear();
+    return true;
+  }
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::string path_;
+};
+
+}  // namespace
+
+AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir,
+                                 const std::atomic<bool>& cancel, const AdRefreshLimits& limits) {
+  AdRefreshResult result;
+  if (!IsServerName(server)) {
+    result.error = "not a server name: \"" + std::string(server) + "\"";
+    return result;
+  }
+  static std::once_flag curlReady;
+  std::call_once(curlReady, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+  CurlHandle curl(curl_easy_init(), &curl_easy_cleanup);
+  if (!curl) {
+    result.error = "cannot start a transfer";
+    return result;
+  }
+
+  Exchange x;
+  x.cancel = &cancel;
+  char detail[CURL_ERROR_SIZE] = "";
+  const std::string url = "ftp://" + std::string(server) + "/" + std::string(kAdRemotePath);
+  const std::string user(kAdUser);
+  const std::string password(kAdPassword);
+  CURL* h = curl.get();
+  curl_easy_setopt(h, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+  curl_easy_setopt(h, CURLOPT_USERNAME, user.c_str());
+  curl_easy_setopt(h, CURLOPT_PASSWORD, password.c_str());
+  // SIZE and RETR name the whole remote path, without changing directory.
+  curl_easy_setopt(h, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeout.count()));
+  curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(limits.responseTimeout.count()));
+  curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytes);
+  curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.lowSpeedTime.count()));
+  curl_easy_setopt(h, CURLOPT_ERRORBUFFER, detail);
+  curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &OnProgress);
+  curl_easy_setopt(h, CURLOPT_XFERINFODATA, &x);
+  curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
+  curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &OnDebug);
+  curl_easy_setopt(h, CURLOPT_DEBUGDATA, &x);
+
+  // The size request; curl's own summary of the answer is not needed.
+  curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+  curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Discard);
+  CURLcode code = cancel ? CURLE_ABORTED_BY_CALLBACK : curl_easy_perform(h);
+  result.replyText =
+      x.sizeReply.starts_with("213 ") ? std::string(TrimLine(x.sizeReply.substr(4))) : x.sizeReply;
+  result.remoteSize = ParseSize(result.replyText);
+  if (cancel || code == CURLE_ABORTED_BY_CALLBACK) {
+    result.outcome = AdRefreshOutcome::Cancelled;
+    result.error = "cancelled";
+    return result;
+  }
+  if (code != CURLE_OK || result.replyText.empty()) {
+    result.error = code != CURLE_OK ? CurlFailure(code, detail) : "the server did not answer SIZE";
+    return result;
+  }
+
+  // A reply that is not a number counts as a different size.
+  const fs::path folder = DateFolder(appDir);
+  result.localSize = LocalFileSize(DateFile(appDir, kAdPictureName));
+  if (result.remoteSize >= 0 && result.remoteSize == result.localSize) {
+    result.outcome = AdRefreshOutcome::SameSize;
+    return result;
+  }
+
+  // The download, over the same connection.
+  result.outcome = AdRefreshOutcome::DownloadFailed;
+  PartialFile partial(folder);
+  if (partial.File() == nullptr) {
+    result.error = "cannot create a file in " + folder.string();
+    return result;
+  }
+  x.out = partial.File();
+  x.expected = result.remoteSize;
+  detail[0] = '\0';
+  curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
+  // Read to the end of the data whatever size the server gives now; the
+  // length is checked against the answer above.
+  curl_easy_setopt(h, CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
+  curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &OnData);
+  curl_easy_setopt(h, CURLOPT_WRITEDATA, &x);
+  code = cancel ? CURLE_ABORTED_BY_CALLBACK : curl_easy_perform(h);
+  const bool closed = partial.Close();
+  if (cancel || code == CURLE_ABORTED_BY_CALLBACK) {
+    result.outcome = AdRefreshOutcome::Cancelled;
+    result.error = "cancelled";
+  } else if (code != CURLE_OK) {
+    result.error = x.oversized ? "the server sent more than the " + result.replyText + " bytes it reported"
+                               : CurlFailure(code, detail);
+  } else if (x.expected >= 0 && x.written != x.expected) {
+    result.error = "received " + std::to_string(x.written) + " of " + result.replyText + " bytes";
+  } else if (!closed || !partial.MoveTo(DateFile(appDir, kAdWaitingName))) {
+    result.error = "cannot write " + DateFile(appDir, kAdWaitingName).string();
+  } else {
+    result.outcome = AdRefreshOutcome::Downloaded;
+  }
+  return result;
+}
+
+}  // namespace kw

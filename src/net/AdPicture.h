@@ -1,0 +1,87 @@
+// The advertisement picture date/showmain.gif, kept in step with the copy on
+// the publisher's FTP server. A refresh downloads a changed picture under a
+// second name, date/showmian.gif; the next start moves it into place before
+// any window uses the picture. Nothing here is shown to the user: every
+// failure is only reported in the returned value.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kw {
+
+// The picture in use and the downloaded one waiting for the next start (the
+// two names differ on purpose: main / mian).
+inline constexpr std::string_view kAdPictureName = "showmain.gif";
+inline constexpr std::string_view kAdWaitingName = "showmian.gif";
+
+// The publisher's FTP server: the host used when the setting is absent, the
+// account and the picture's path on the server.
+inline constexpr std::string_view kDefaultAdServer = "ftp.kestrelway.cn";
+inline constexpr std::string_view kAdUser = "train";
+inline constexpr std::string_view kAdPassword = "604lamp.org";
+inline constexpr std::string_view kAdRemotePath = "train/showmain.gif";
+
+// ---------------------------------------------------------------- swap at start
+
+enum class SwapOutcome {
+  NothingWaiting,  // no date/showmian.gif: the picture in use stays as it is
+  Swapped,         // the waiting picture is now the picture in use
+  Failed,          // the picture in use is untouched; the waiting one stays for the next start
+};
+
+struct SwapResult {
+  SwapOutcome outcome = SwapOutcome::NothingWaiting;
+  std::string error;  // what went wrong; may be set with Swapped when the waiting file could not be removed
+};
+
+// Puts a waiting date/showmian.gif below `appDir` in place of date/showmain.gif
+// and deletes it. The picture in use is replaced in one step (a copy written
+// beside it, then renamed over it), so it is either the old or the new picture.
+SwapResult SwapWaitingPicture(const std::filesystem::path& appDir);
+
+// ---------------------------------------------------------------- refresh
+
+// Size in bytes of the regular file at `path`, or -1 when it cannot be opened.
+std::int64_t LocalFileSize(const std::filesystem::path& path);
+
+// How long a refresh waits for a slow or silent server.
+struct AdRefreshLimits {
+  std::chrono::milliseconds connectTimeout{5000};
+  std::chrono::seconds responseTimeout{15};  // for each reply of the server
+  long lowSpeedBytes = 100;                  // a transfer slower than this many bytes per second...
+  std::chrono::seconds lowSpeedTime{30};     // ...for this long is given up
+};
+
+enum class AdRefreshOutcome {
+  SameSize,           // the local picture has the server's size: nothing downloaded
+  Downloaded,         // the server's picture waits in date/showmian.gif
+  SizeRequestFailed,  // no usable answer to the size request
+  DownloadFailed,     // the download broke off or came out at the wrong size: nothing kept
+  Cancelled,          // the cancel flag was raised: nothing kept
+};
+
+struct AdRefreshResult {
+  AdRefreshOutcome outcome = AdRefreshOutcome::SizeRequestFailed;
+  // The server's answer to the size request: the size as decimal text for a
+  // "213" reply, the whole reply line otherwise; empty when none came.
+  std::string replyText;
+  std::int64_t remoteSize = -1;  // the reply read as a number; -1 when it is not one
+  std::int64_t localSize = -1;   // size of date/showmain.gif; -1 when missing
+  std::string error;             // what went wrong; empty for SameSize and Downloaded
+};
+
+// Asks `server` (host or host:port) for the size of the picture on it and,
+// when that differs from the local date/showmain.gif below `appDir`, downloads
+// it to a temporary file in the date folder that becomes date/showmian.gif only
+// once complete and of the reported size (when the reply was not a number,
+// complete as the server's end-of-transfer reply says). Blocks until done; raising `cancel`
+// from another thread ends it within about a second and removes the partial file.
+AdRefreshResult RefreshAdPicture(std::string_view server, const std::filesystem::path& appDir,
+                                 const std::atomic<bool>& cancel, const AdRefreshLimits& limits = {});
+
+}  // namespace kw

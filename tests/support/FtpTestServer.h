@@ -1,0 +1,38 @@
+// A real FTP server for tests: tests/net/ftp_server.py (pyftpdlib) on
+// 127.0.0.1, started by the object and stopped when it goes.
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kw::test {
+
+class FtpTestServer {
+ public:
+  // Serves `home` to the user "train" with the password "604lamp.org";
+  // `options` are extra command-line options of the script (--cut N,
+  // --stall N, --rate N, --password P, --size-reply TEXT). Throws when the
+  // server does not come up.
+  explicit FtpTestServer(const std::filesystem::path& home, const std::vector<std::string>& options = {});
+  ~FtpTestServer();
+  FtpTestServer(const FtpTestServer&) = delete;
+  FtpTestServer& operator=(const FtpTestServer&) = delete;
+
+  // "127.0.0.1:<port>", as the server setting is written.
+  std::string Address() const { return "127.0.0.1:" + std::to_string(port_); }
+
+ private:
+  void Stop();
+
+  pid_t pid_ = -1;
+  int input_ = -1;  // the write end of the server's input
+  int port_ = 0;
+};
+
+// A port on 127.0.0.1 where nothing listens.
+int ClosedPort();
+
+}  // namespace kw::test
