@@ -33,7 +33,7 @@ struct PrintedLine {
 
 struct PrintedImage {
   int page;
-  QSize imageSize;
+  QImage image;
   QRect area;
 };
 
@@ -58,7 +58,7 @@ class RecordingPrintSurface final : public PrintSurface {
   }
   void DrawText(int x, int y, const QString& text) override { texts.push_back({page, x, y, size_, font_, text}); }
   void DrawLine(int x1, int y1, int x2, int y2) override { lines.push_back({page, x1, y1, x2, y2}); }
-  void DrawImage(const QImage& image, const QRect& area) override { images.push_back({page, image.size(), area}); }
+  void DrawImage(const QImage& image, const QRect& area) override { images.push_back({page, image, area}); }
   void NewPage() override { ++page; }
   bool EndDoc() override {
     ++endDocCount;
