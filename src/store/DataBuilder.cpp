@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "query/TimetableTime.h"
+#include "store/ColumnValue.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
@@ -25,11 +25,9 @@ BuildError::BuildError(std::string file, int line, const std::string& message)
 
 namespace {
 
-using Value = std::variant<std::monostate, long long, double, std::string>;
-
 struct Row {
   int line;
-  std::vector<Value> values;
+  std::vector<ColumnValue> values;
 };
 
 std::vector<std::string> SplitTabs(const std::string& line) {
@@ -44,16 +42,6 @@ std::vector<std::string> SplitTabs(const std::string& line) {
     fields.push_back(line.substr(start, tab - start));
     start = tab + 1;
   }
-}
-
-std::optional<long long> ParseInteger(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
-  if (i == text.size() || text.size() - i > 15) return std::nullopt;
-  for (size_t j = i; j < text.size(); ++j) {
-    if (text[j] < '0' || text[j] > '9') return std::nullopt;
-  }
-  return std::stoll(text);
 }
 
 std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
@@ -92,29 +80,14 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
     for (size_t c = 0; c < fields.size(); ++c) {
       const auto& column = table.columns[c];
       const std::string& field = fields[c];
-      const std::string where = "列 " + std::string(column.name) + " 的值 “" + field + "”";
       if (field.empty()) {
-        if (column.required) throw BuildError(fileName, lineNo, "列 " + std::string(column.name) + " 不能为空");
+        if (column.required) throw BuildError(fileName, lineNo, RequiredReason(column));
         row.values.emplace_back(std::monostate{});
         continue;
       }
-      switch (column.type) {
-        case schema::ColumnType::Integer: {
-          const auto value = ParseInteger(field);
-          if (!value) throw BuildError(fileName, lineNo, where + " 不是整数");
-          row.values.emplace_back(*value);
-          break;
-        }
-        case schema::ColumnType::Time: {
-          const auto value = ParseTimetableTime(field);
-          if (!value) throw BuildError(fileName, lineNo, where + " 不是 时.分 格式的时刻（如 8.3 表示 08:30）");
-          row.values.emplace_back(*value);
-          break;
-        }
-        case schema::ColumnType::Text:
-          row.values.emplace_back(field);
-          break;
-      }
+      auto value = ParseColumnValue(column.type, field);
+      if (!value) throw BuildError(fileName, lineNo, WrongTypeReason(column, field));
+      row.values.push_back(std::move(*value));
     }
     rows.push_back(std::move(row));
   }
@@ -204,18 +177,6 @@ void Validate(std::map<std::string_view, std::vector<Row>>& tables) {
   }
 }
 
-void Bind(Query& q, int index, const Value& value) {
-  if (const auto* i = std::get_if<long long>(&value)) {
-    q.Bind(index, *i);
-  } else if (const auto* d = std::get_if<double>(&value)) {
-    q.Bind(index, *d);
-  } else if (const auto* s = std::get_if<std::string>(&value)) {
-    q.Bind(index, std::string_view(*s));
-  } else {
-    q.BindNull(index);
-  }
-}
-
 }  // namespace
 
 BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFile, const std::string& password) {
@@ -237,7 +198,7 @@ BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFil
       sql += ")";
       for (const auto& row : tables[table.name]) {
         auto q = db->Prepare(sql);
-        for (size_t c = 0; c < row.values.size(); ++c) Bind(q, static_cast<int>(c + 1), row.values[c]);
+        for (size_t c = 0; c < row.values.size(); ++c) BindValue(q, static_cast<int>(c + 1), row.values[c]);
         q.Run();
       }
     }

@@ -1,5 +1,6 @@
 #include "support/TestTimetable.h"
 
+#include <iconv.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -90,6 +91,32 @@ std::unique_ptr<Database> TestTimetable::Open() {
 BundledCopy::BundledCopy() {
   fs::create_directories(DbPath().parent_path());
   fs::copy_file(KW_BUNDLED_DB, DbPath());
+}
+
+std::vector<std::string> QueryRows(Database& db, const std::string& sql) {
+  std::vector<std::string> rows;
+  auto q = db.Prepare(sql);
+  while (q.Step()) {
+    std::string row;
+    for (int c = 0; c < q.ColumnCount(); ++c) row += (c ? "|" : "") + (q.IsNull(c) ? "NULL" : q.Text(c));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::string ToGb18030(const std::string& utf8) {
+  const iconv_t cd = iconv_open("GB18030", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no GB18030 converter");
+  std::string out(utf8.size() * 2 + 8, '\0');
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char* to = out.data();
+  size_t toLeft = out.size();
+  const size_t rc = iconv(cd, &in, &inLeft, &to, &toLeft);
+  iconv_close(cd);
+  if (rc == static_cast<size_t>(-1)) throw std::runtime_error("text not convertible to GB18030");
+  out.resize(out.size() - toLeft);
+  return out;
 }
 
 CommandResult RunCli(const std::vector<std::string>& args) {

@@ -72,6 +72,12 @@ class BundledCopy {
 // Reads a whole file.
 std::string ReadFile(const std::filesystem::path& path);
 
+// Every row of a query as text, columns joined by "|", Null as "NULL".
+std::vector<std::string> QueryRows(Database& db, const std::string& sql);
+
+// UTF-8 text written in GB18030, the code page of Simplified Chinese Windows.
+std::string ToGb18030(const std::string& utf8);
+
 struct CommandResult {
   int status = -1;
   std::string out;

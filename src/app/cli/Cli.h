@@ -54,5 +54,6 @@ void PrintTabbed(const std::vector<std::string>& fields);
 int BuildDb(Context& ctx);
 int Stations(Context& ctx);
 int Fares(Context& ctx);
+int ApplyUpdate(Context& ctx);
 
 }  // namespace kw::cli

@@ -15,7 +15,8 @@ constexpr const char* kUsage =
     "命令：\n"
     "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
     "  stations TEXT                按简码或站名开头查找车站\n"
-    "  fares KIND_ID KM             某车型、某里程的七种票价\n";
+    "  fares KIND_ID KM             某车型、某里程的七种票价\n"
+    "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n";
 
 }  // namespace
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
       {"build-db", BuildDb},
       {"stations", Stations},
       {"fares", Fares},
+      {"update", ApplyUpdate},
   };
 
   Context ctx;

@@ -1,0 +1,297 @@
+#include "update/UpdateFile.h"
+
+#include <sqlite3.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "store/ColumnValue.h"
+#include "store/CoreStrings.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+#include "update/CustomerDataSource.h"
+
+namespace kw {
+
+namespace {
+
+// A record that cannot be applied; what() says why.
+class LineError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void Refuse(std::string_view why, std::string_view what) {
+  throw LineError(std::string(why) + std::string(what));
+}
+
+std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The items of a comma-separated list, trimmed; a comma inside a text in
+// double quotes does not split.
+std::vector<std::string_view> SplitItems(std::string_view text) {
+  std::vector<std::string_view> items;
+  bool quoted = false;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') {
+      quoted = !quoted;  // a doubled quote inside a text flips twice
+    } else if (text[i] == ',' && !quoted) {
+      items.push_back(Trim(text.substr(start, i - start)));
+      start = i + 1;
+    }
+  }
+  if (quoted) Refuse(text::kUpdateUnclosedText, text);
+  items.push_back(Trim(text.substr(start)));
+  return items;
+}
+
+struct Literal {
+  enum class Kind { Null, Number, Text };
+  Kind kind;
+  std::string text;  // Number: as written; Text: without its quotes, "" made "
+};
+
+bool IsNumber(std::string_view text) {
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+  const size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  const auto digits = [](std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return whole.size() + fraction.size() > 0 && digits(whole) && digits(fraction);
+}
+
+Literal ParseLiteral(std::string_view item) {
+  if (!item.empty() && item.front() == '"') {
+    std::string text;
+    size_t i = 1;
+    for (; i < item.size(); ++i) {
+      if (item[i] != '"') {
+        text += item[i];
+      } else if (i + 1 < item.size() && item[i + 1] == '"') {
+        text += '"';
+        ++i;
+      } else {
+        break;
+      }
+    }
+    // The closing quote must end the item.
+    if (i + 1 != item.size()) Refuse(text::kUpdateBadValue, item);
+    return {Literal::Kind::Text, std::move(text)};
+  }
+  if (item.size() == 4 && strncasecmp(item.data(), "null", 4) == 0) return {Literal::Kind::Null, {}};
+  if (IsNumber(item)) return {Literal::Kind::Number, std::string(item)};
+  Refuse(text::kUpdateBadValue, item.empty() ? text::kUpdateEmptyItem : item);
+}
+
+ColumnValue ValueFor(const schema::Column& column, std::string_view item) {
+  const Literal literal = ParseLiteral(item);
+  switch (literal.kind) {
+    case Literal::Kind::Null:
+      if (column.required) throw LineError(RequiredReason(column));
+      return std::monostate{};
+    case Literal::Kind::Text:
+      if (column.type != schema::ColumnType::Text) throw LineError(WrongTypeReason(column, item));
+      return literal.text;
+    case Literal::Kind::Number:
+      break;
+  }
+  auto value = ParseColumnValue(column.type, literal.text);
+  if (!value) throw LineError(WrongTypeReason(column, item));
+  return std::move(*value);
+}
+
+const schema::Column& ColumnNamed(const schema::Table& table, std::string_view name) {
+  return *schema::FindColumn(table, name);
+}
+
+// The row's key from the id field: one value per key column.
+std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view id) {
+  const auto items = SplitItems(id);
+  if (items.size() != table.key.size()) {
+    std::string shape;
+    for (const auto name : table.key) shape += (shape.empty() ? "" : ",") + std::string(name);
+    Refuse(text::kUpdateBadKey, shape + "，实为 “" + std::string(id) + "”");
+  }
+  std::vector<ColumnValue> key;
+  for (size_t i = 0; i < items.size(); ++i) {
+    schema::Column column = ColumnNamed(table, table.key[i]);
+    column.required = true;  // a key is never Null
+    key.push_back(ValueFor(column, items[i]));
+  }
+  return key;
+}
+
+// "id=?" or "trainid=? AND station=?", built from the schema's names only.
+std::string KeyCondition(const schema::Table& table) {
+  std::string condition;
+  for (const auto name : table.key)
+    condition += (condition.empty() ? "" : " AND ") + std::string(name) + "=?";
+  return condition;
+}
+
+void BindKey(Query& query, int first, const std::vector<ColumnValue>& key) {
+  for (size_t i = 0; i < key.size(); ++i) BindValue(query, first + static_cast<int>(i), key[i]);
+}
+
+bool RowExists(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key) {
+  auto query = db.Prepare("SELECT 1 FROM " + std::string(table.name) + " WHERE " + KeyCondition(table));
+  BindKey(query, 1, key);
+  return query.Step();
+}
+
+void Insert(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key,
+            const UpdateRecord& record) {
+  const auto items = SplitItems(record.value);
+  if (items.size() != table.columns.size()) {
+    Refuse(text::kUpdateValueCount, "表 " + std::string(table.name) + " 应有 " +
+                                        std::to_string(table.columns.size()) + " 个，实有 " +
+                                        std::to_string(items.size()) + " 个");
+  }
+  std::vector<ColumnValue> row;
+  std::string columns;
+  std::string marks;
+  for (size_t c = 0; c < items.size(); ++c) {
+    row.push_back(ValueFor(table.columns[c], items[c]));
+    columns += (c ? "," : "") + std::string(table.columns[c].name);
+    marks += c ? ",?" : "?";
+  }
+  for (size_t k = 0; k < table.key.size(); ++k) {
+    const auto& name = table.key[k];
+    const auto at = static_cast<size_t>(&ColumnNamed(table, name) - table.columns.data());
+    if (row[at] != key[k])
+      Refuse(text::kUpdateKeyMismatch, std::string(name) + " 与编号 “" + record.id + "” 不同");
+  }
+  if (RowExists(db, table, key)) return;
+  auto query =
+      db.Prepare("INSERT INTO " + std::string(table.name) + " (" + columns + ") VALUES (" + marks + ")");
+  for (size_t c = 0; c < row.size(); ++c) BindValue(query, static_cast<int>(c + 1), row[c]);
+  query.Run();
+}
+
+void Update(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key,
+            const UpdateRecord& record) {
+  std::vector<const schema::Column*> columns;
+  std::vector<ColumnValue> values;
+  std::string assignments;
+  for (const auto item : SplitItems(record.value)) {
+    const size_t eq = item.find('=');
+    if (eq == std::string_view::npos)
+      Refuse(text::kUpdateBadAssignment, item.empty() ? text::kUpdateEmptyItem : item);
+    const std::string_view name = Trim(item.substr(0, eq));
+    const auto* column = schema::FindColumn(table, name);
+    if (!column) Refuse(text::kUpdateNoColumn, std::string(table.name) + "." + std::string(name));
+    if (std::find(columns.begin(), columns.end(), column) != columns.end()) {
+      Refuse(text::kUpdateRepeatedColumn, column->name);
+    }
+    columns.push_back(column);
+    values.push_back(ValueFor(*column, Trim(item.substr(eq + 1))));
+    assignments += (assignments.empty() ? "" : ",") + std::string(column->name) + "=?";
+  }
+  auto query = db.Prepare("UPDATE " + std::string(table.name) + " SET " + assignments + " WHERE " +
+                          KeyCondition(table));
+  for (size_t i = 0; i < values.size(); ++i) BindValue(query, static_cast<int>(i + 1), values[i]);
+  BindKey(query, static_cast<int>(values.size() + 1), key);
+  query.Run();
+}
+
+void Delete(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key) {
+  auto query = db.Prepare("DELETE FROM " + std::string(table.name) + " WHERE " + KeyCondition(table));
+  BindKey(query, 1, key);
+  query.Run();
+}
+
+bool IsKnownAction(std::string_view action) {
+  return action == "insert" || action == "update" || action == "delete";
+}
+
+// Applies one record; throws LineError for a bad record and DatabaseError
+// when the database refuses it.
+void ApplyRecord(Database& db, const UpdateRecord& record) {
+  if (!IsKnownAction(record.action)) return;
+  const auto* table = schema::FindTable(record.table);
+  if (!table)
+    Refuse(text::kUpdateNoTable,
+           record.table.empty() ? text::kUpdateEmptyItem : std::string_view(record.table));
+  const auto key = ParseKey(*table, record.id);
+  if (record.action == "insert") {
+    Insert(db, *table, key, record);
+  } else if (record.action == "update") {
+    Update(db, *table, key, record);
+  } else {
+    Delete(db, *table, key);
+  }
+}
+
+UpdateOutcome Failure(int line, std::string reason) {
+  return {UpdateStatus::Failed, line, std::move(reason)};
+}
+
+}  // namespace
+
+std::string UpdateOutcome::Message() const {
+  switch (status) {
+    case UpdateStatus::Applied:
+      return std::string(text::kUpdateDone);
+    case UpdateStatus::AppliedFileKept:
+      return std::string(text::kUpdateDone) + reason;
+    case UpdateStatus::NoRecords:
+      return std::string(text::kUpdateNoRecords);
+    case UpdateStatus::Failed:
+      break;
+  }
+  if (line == 0) return reason;
+  return std::string(text::kUpdateDamaged) + "第 " + std::to_string(line) + " 行：" + reason;
+}
+
+UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
+  std::vector<UpdateRecord> records;
+  try {
+    records = CustomerDataSource(file).Records();
+  } catch (const UpdateFileError& e) {
+    return Failure(e.Line(), e.what());
+  }
+  // A file in which no line asks for a change is not an update file; it is
+  // kept rather than deleted as if it had been applied.
+  if (std::none_of(records.begin(), records.end(), [](const auto& r) { return IsKnownAction(r.action); })) {
+    return {UpdateStatus::NoRecords, 0, {}};
+  }
+  try {
+    Transaction transaction(db);
+    for (const auto& record : records) {
+      try {
+        ApplyRecord(db, record);
+      } catch (const LineError& e) {
+        return Failure(record.line, e.what());
+      } catch (const DatabaseError& e) {
+        // A broken rule of the database is the line's fault; any other
+        // failure is the database's own.
+        if ((sqlite3_errcode(db.Handle()) & 0xff) != SQLITE_CONSTRAINT) return Failure(0, e.what());
+        return Failure(record.line,
+                       std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
+      }
+    }
+    transaction.Commit();
+  } catch (const DatabaseError& e) {
+    return Failure(0, e.what());
+  }
+  std::error_code ec;
+  std::filesystem::remove(file, ec);
+  if (ec) {
+    return {UpdateStatus::AppliedFileKept, 0,
+            std::string(text::kUpdateNotDeleted) + " " + file.string() + "：" + ec.message()};
+  }
+  return {UpdateStatus::Applied, 0, {}};
+}
+
+}  // namespace kw

@@ -1,0 +1,60 @@
+// Applying an update file to the timetable database: the whole file in one
+// transaction, or nothing of it.
+//
+// Nothing in the file is run as SQL. The table must be one of the seven, the
+// key is one value of the table's key column ("trainid,station" for pass),
+// an insert's value is one literal per column in table order and an update's
+// value is column=literal assignments. A literal is a number (12, 8.3), a
+// text in double quotes ("北京", with "" for a quote inside it) or Null; each
+// must suit its column (whole numbers in integer columns, h.mm in time
+// columns, no Null in required columns). The statements are the program's
+// own, with the values bound as parameters.
+//
+// What a record does:
+//   insert  adds the row, unless a row with that key exists (left unchanged);
+//           the key columns of the value must match the key
+//   update  changes the named columns of the row with that key, if there is one
+//   delete  removes the row with that key, if there is one
+//   any other action (also "INSERT") does nothing.
+// The database's own rules (one row per key, unique station names, one stop
+// per train and sequence number) hold: a record that would break them is an
+// error on its line. An update may change a key column (a station's id, a
+// stop's station); a key already taken is such an error.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace kw {
+
+class Database;
+
+enum class UpdateStatus {
+  Applied,          // every record applied; the file is deleted
+  AppliedFileKept,  // every record applied, but the file could not be deleted
+  NoRecords,        // no record asks for a change; nothing changed, the file stays
+  Failed,           // a bad line, an unreadable file or a database failure;
+                    // nothing changed, the file stays
+};
+
+struct UpdateOutcome {
+  UpdateStatus status = UpdateStatus::Failed;
+  // Failed: the line of the file that was wrong, 0 when no one line was (the
+  // file cannot be read, the database failed).
+  int line = 0;
+  // Failed: what was wrong; AppliedFileKept: why the file is still there.
+  std::string reason;
+
+  // The one-line text that reports the outcome:
+  //   Applied          更新完毕！
+  //   AppliedFileKept  更新完毕！但无法删除更新文件 <path>：<cause>
+  //   NoRecords        您的更新文件有问题，请选择正确的更新文件！
+  //   Failed           文件受损或格式不合法！第 5 行：<reason>   (line 0: the reason alone)
+  std::string Message() const;
+};
+
+// Reads the update file at `file` and applies it to `db`. Never throws for a
+// bad file or a failing database: the outcome says what happened.
+UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file);
+
+}  // namespace kw
