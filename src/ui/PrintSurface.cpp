@@ -1,5 +1,8 @@
 #include "ui/PrintSurface.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -7,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 #include "ui/Strings.h"
 
@@ -158,5 +162,27 @@ std::unique_ptr<PrintSurface> MakeDefaultPrinterSurface() {
 }
 
 std::unique_ptr<PrintSurface> MakePdfSurface(const QString& path) { return std::make_unique<PdfSurface>(path); }
+
+namespace {
+
+class DesktopPrinterSet final : public Printers {
+ public:
+  std::unique_ptr<PrintSurface> SystemPrinter() override { return MakeDefaultPrinterSurface(); }
+  QString AskPdfPath(QWidget* parent) override {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(parent, str::kPdfDialogTitle, QDir(folder).filePath(str::kPdfDefaultName),
+                                                str::kPdfFilter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    return path;
+  }
+  std::unique_ptr<PrintSurface> PdfFile(const QString& path) override { return MakePdfSurface(path); }
+};
+
+}  // namespace
+
+Printers& DesktopPrinters() {
+  static DesktopPrinterSet printers;
+  return printers;
+}
 
 }  // namespace kw

@@ -1,5 +1,6 @@
 #include "ui/PrintedTable.h"
 
+#include <QTableWidget>
 #include <algorithm>
 
 #include "ui/PrintSurface.h"
@@ -107,6 +108,19 @@ class TablePrinter {
 };
 
 }  // namespace
+
+GridTexts GridTextsOf(const QTableWidget& grid) {
+  GridTexts rows;
+  for (int r = 0; r < grid.rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid.columnCount(); ++c) {
+      const QTableWidgetItem* item = grid.item(r, c);
+      cells << (item != nullptr ? item->text() : QString());
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
 
 void PrintTextAt(PrintSurface& surface, int x, int y, double size, const QString& text) {
   surface.SetFontSize(size);

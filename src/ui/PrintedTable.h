@@ -14,12 +14,18 @@
 #include <QStringList>
 #include <vector>
 
+class QTableWidget;
+
 namespace kw {
 
 class PrintSurface;
 
 // The texts of a grid: rows of cells, the header row first.
 using GridTexts = std::vector<QStringList>;
+
+// The cell texts of a grid whose row 0 is its header row (flgDetail,
+// flgChange, flgPass); a cell without an item reads as empty.
+GridTexts GridTextsOf(const QTableWidget& grid);
 
 // Prints `text` with its top-left corner at (x, y) in the current font at
 // `size` points. The font name stays as it is.

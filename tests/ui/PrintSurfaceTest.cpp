@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include "support/TestTimetable.h"
+#include "ui/detail/DetailPrinting.h"
 #include "ui/main/ResultPrinting.h"
 
 namespace kw {
@@ -76,6 +78,19 @@ TEST(PdfSurface, ResultPrintsWithItsTrainsAndChineseTextOnEveryPage) {
   // The Chinese text is drawn with a CJK face embedded in the file.
   const QString fonts = RunTool("pdffonts", {path});
   EXPECT_TRUE(fonts.contains("CJK")) << fonts.toStdString();
+}
+
+TEST(PdfSurface, WindowImageLandsOnOnePage) {
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir.Path() / "window.pdf").string());
+  QLabel window("K21次(北京---->上海)特快列车详细情况");
+  window.resize(686, 487);
+  auto surface = MakePdfSurface(path);
+  PrintWindowImage(*surface, window, nullptr);
+  EXPECT_TRUE(surface->Error().isEmpty());
+  EXPECT_EQ(PdfPages(path), 1);
+  // pdfimages lists a header of two lines, then one line per picture.
+  EXPECT_EQ(RunTool("pdfimages", {"-list", path}).trimmed().split('\n').size(), 3);
 }
 
 TEST(PdfSurface, UnwritablePlaceIsReportedNotPassedAsSuccess) {
