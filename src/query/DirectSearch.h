@@ -27,6 +27,10 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
 // "从<from>到<to>只有返程列车，请重新选择": only trains running the other way.
 std::string OtherWayMessage(const std::string& fromName, const std::string& toName);
 
+// "对不起！目前还没有由<from>发往<to>的直达列车。": the first line of the offer
+// of the transfer search.
+std::string NoDirectTrainText(const std::string& fromName, const std::string& toName);
+
 // What the station search command did, for the window to act on.
 enum class StationSearchOutcome {
   NotSearched,      // a box empty or both boxes equal: nothing happens, no message

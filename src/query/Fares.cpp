@@ -74,4 +74,14 @@ FareSet LookupFares(Database& db, int kindId, int distance) {
   return fares;
 }
 
+std::array<std::string, 7> FarePanelTexts(const FareSet& fares) {
+  std::array<std::string, 7> texts;
+  texts[0] = fares.seatFares[0] + " ";
+  texts[1] = fares.seatFares[1] + " ";
+  for (size_t j = 0; j < fares.sleeperFares.size(); ++j) {
+    texts[2 + j] = fares.sleeperFares[0].empty() ? std::string(text::kNoSleeper) : fares.sleeperFares[j] + " ";
+  }
+  return texts;
+}
+
 }  // namespace kw

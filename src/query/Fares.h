@@ -11,6 +11,11 @@ namespace kw {
 
 class Database;
 
+// Journeys and trains this long are international: the result lists show
+// "国际列车" instead of a fare (a station search prices exactly 6000 km, a
+// train number search does not).
+inline constexpr int kInternationalDistance = 6000;
+
 struct FareSet {
   // Hard seat, soft seat.
   std::array<std::string, 2> seatFares;
@@ -25,6 +30,11 @@ struct FareSet {
 // A class whose family is not one of the five, or a distance beyond the last
 // band, gives empty fare texts.
 FareSet LookupFares(Database& db, int kindId, int distance);
+
+// The seven texts of the detail window's fare panel, in panel order: each
+// fare followed by one space; "无卧铺" in all five berth fields when the
+// train has no sleeper fare.
+std::array<std::string, 7> FarePanelTexts(const FareSet& fares);
 
 // Splits a fare column: shape 'Z' a seat column "hard,soft" into seatFares,
 // shape 'W' a sleeper column "a,b,c,d,e," into sleeperFares; other shapes do

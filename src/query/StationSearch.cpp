@@ -50,4 +50,11 @@ StationMatches FindStations(Database& db, std::string_view text, bool byInitials
   return matches;
 }
 
+std::optional<int> StationIdByName(Database& db, std::string_view name) {
+  auto q = db.Prepare("SELECT id FROM station WHERE station = ? ORDER BY id LIMIT 1");
+  q.Bind(1, name);
+  if (!q.Step()) return std::nullopt;
+  return q.Int(0);
+}
+
 }  // namespace kw

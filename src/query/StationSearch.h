@@ -2,6 +2,7 @@
 // whose name begins with the typed text.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@ struct StationMatches {
 // character changes what the statement means. An empty text matches every
 // station.
 StationMatches FindStations(Database& db, std::string_view text, bool byInitials);
+
+// The id of the station named exactly `name` (names compare without regard to
+// case); nullopt when no station has that name.
+std::optional<int> StationIdByName(Database& db, std::string_view name);
 
 // How the query panel chooses the lookup: by name when the last character of
 // the text is Chinese (a character outside ASCII), by initials otherwise.

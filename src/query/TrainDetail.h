@@ -44,10 +44,30 @@ struct TrainDetail {
   std::string runningTimeText;  // "12小时05分钟"
 };
 
+// "K21次(甲---->乙)特快列车详细情况": the title of the detail window.
+std::string DetailTitle(const TrainDetail& detail);
+
 // Whole route, or the segment from `boardName` to `alightName` (each an exact
 // station name, else the first stop whose name begins with it).
 TrainDetail LoadTrainDetail(Database& db, int trainId, bool wholeRoute, const std::string& boardName = {},
                             const std::string& alightName = {});
+
+// The stretch of a train that the detail window highlights.
+struct Segment {
+  bool found = false;        // both names are stops of the train
+  std::string missing;       // "本车次不经过X" when not found
+  int fromZhanci = 0;        // sequence number of the boarding stop
+  int toZhanci = 0;          // sequence number of the alighting stop
+  int gaps = 0;              // numbers from..to that no stop carries (when counted)
+  int stationCount = 0;      // stations of the stretch: toZhanci - fromZhanci - gaps + 1
+};
+
+// The boarding and alighting stops of `trainId` by exact station name; with
+// `prefixFallback` a name that is no stop's exact name takes the first stop
+// whose name begins with it. `countGaps` counts the sequence numbers between
+// the two stops that no stop carries.
+Segment FindSegment(Database& db, int trainId, const std::string& boardName, const std::string& alightName,
+                    bool prefixFallback, bool countGaps);
 
 struct GridColumn {
   const char* header;

@@ -11,7 +11,7 @@ namespace kw {
 class Database;
 
 struct TransferCandidates {
-  bool found = false;              // the candidate query returned rows
+  bool found = false;              // at least one candidate
   std::vector<std::string> names;  // in ascending station id, each once, never the departure station
 };
 
@@ -21,6 +21,9 @@ TransferCandidates FindTransferStations(Database& db, int fromId, int toId);
 
 // "对不起！由<from>到达<to>通过一次中转目前无法实现。"
 std::string NoTransferMessage(const std::string& fromName, const std::string& toName);
+
+// "没有名为“<name>”的车站": a transfer search named a station that does not exist.
+std::string UnknownStationMessage(const std::string& name);
 
 enum class TwoLegOutcome {
   Found,           // both legs have trains

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace kw::text {
@@ -56,5 +58,50 @@ inline constexpr std::string_view kUpdateRepeatedColumn = "同一列修改了两
 inline constexpr std::string_view kUpdateConflict = "与表中已有的行冲突";
 inline constexpr std::string_view kUpdateNotDeleted = "但无法删除更新文件";
 inline constexpr std::string_view kUpdateEmptyItem = "（空）";
+
+// Result rows. %1.. are filled in by Fill().
+inline constexpr std::string_view kStationCaption = " %1次(%2---%3)%4列车";  // number, first, last, class
+inline constexpr std::string_view kLegCaption = " %1次(%2---%3)%4";          // the same without 列车
+inline constexpr std::string_view kNumberCaption = " %1次(%2(%3----%4))";    // number, class, first, last
+inline constexpr std::string_view kInternationalTrain = "国际列车";
+
+// Messages of the searches.
+inline constexpr std::string_view kOtherWayOnly = "从%1到%2只有返程列车，请重新选择";
+inline constexpr std::string_view kNothingInWindow = "对不起目前还没有符合您要求的车次！";
+inline constexpr std::string_view kNoDirectTrain = "对不起！目前还没有由%1发往%2的直达列车。";
+inline constexpr std::string_view kOfferTransfer =
+    "请点击“确定”键，系统自动为您找出可供中转的车站\n如果您想放弃，就请点击“取消”按钮";
+inline constexpr std::string_view kNoTransfer = "对不起！由%1到达%2通过一次中转目前无法实现。\n";
+inline constexpr std::string_view kUnknownStation = "没有名为“%1”的车站";
+inline constexpr std::string_view kTrainNotFound = "对不起！目前尚未开通“%1”次列车\n\n请检查您输入的车次，或许是您的手误。";
+
+// Stop list and train detail.
+inline constexpr std::string_view kFirstStop = "始发站";
+inline constexpr std::string_view kLastStop = "终到站";
+inline constexpr std::string_view kFirstStopCell = "<--始发站-->";
+inline constexpr std::string_view kLastStopCell = "<--终到站-->";
+inline constexpr std::string_view kDetailTitle = "%1次(%2---->%3)%4列车详细情况";  // number, first, last, class
+inline constexpr std::string_view kTrainMissing = "车次编号 %1 不存在";
+inline constexpr std::string_view kNotOnTrain = "本车次不经过%1";
+inline constexpr std::array<std::string_view, 6> kStopGridHeaders = {"站次",       "经停站", "到站时间：",
+                                                                     "发车时间：", "公里数", "天数"};
+
+// `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
+// text is never scanned for markers).
+inline std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  out.reserve(pattern.size() + 32);
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const size_t n = static_cast<size_t>(pattern[i + 1] - '1');
+      if (n < args.size()) out += *(args.begin() + n);
+      ++i;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
 
 }  // namespace kw::text

@@ -78,6 +78,14 @@ TEST_F(FaresTest, UnknownFamilyOrDistanceBeyondTheTableGivesEmptyFares) {
   EXPECT_EQ(beyond.sleeperFares[4], "");
 }
 
+TEST_F(FaresTest, FarePanelShowsEachFareWithASpaceAndNoBerthWithoutSleeperFares) {
+  EXPECT_EQ(FarePanelTexts(LookupFares(*db_, 1, 400)),
+            (std::array<std::string, 7>{"40 ", "80 ", "30 ", "31 ", "32 ", "45 ", "47 "}));
+  // No sleeper fare at all (unknown family): every berth field says so.
+  EXPECT_EQ(FarePanelTexts(LookupFares(*db_, 6, 500)),
+            (std::array<std::string, 7>{" ", " ", "无卧铺", "无卧铺", "无卧铺", "无卧铺", "无卧铺"}));
+}
+
 TEST(SplitFares, ShapesAndMalformedText) {
   FareSet f;
   SplitFares("30,31,32,45,47,", 'W', f);

@@ -1,6 +1,7 @@
 #include "app/cli/Cli.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 
@@ -24,6 +25,15 @@ std::string Context::TakeOption(std::string_view name) {
 
 void Context::ExpectArgs(size_t count, std::string_view usage) const {
   if (args.size() != count) throw UsageError("用法：kestrelway-cli " + std::string(usage));
+}
+
+int ParseNumber(const std::string& text, std::string_view what) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) {
+    throw UsageError(std::string(what) + " 应为整数：" + text);
+  }
+  return value;
 }
 
 std::string JsonString(std::string_view text) {

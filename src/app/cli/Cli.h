@@ -43,6 +43,11 @@ struct Context {
   std::unique_ptr<Database> db_;
 };
 
+// Captions of the seven fares, in the order of the detail window's fare panel.
+inline constexpr std::string_view kFareNames[7] = {"硬座", "软座", "硬卧上", "硬卧中", "硬卧下", "软卧上", "软卧下"};
+
+// `text` as a whole decimal number; a UsageError naming `what` otherwise.
+int ParseNumber(const std::string& text, std::string_view what);
 // A JSON string literal for UTF-8 text.
 std::string JsonString(std::string_view text);
 // One JSON object per line from name/value pairs of texts.
@@ -55,5 +60,10 @@ int BuildDb(Context& ctx);
 int Stations(Context& ctx);
 int Fares(Context& ctx);
 int ApplyUpdate(Context& ctx);
+int Search(Context& ctx);
+int TransferStations(Context& ctx);
+int Transfer(Context& ctx);
+int Train(Context& ctx);
+int Detail(Context& ctx);
 
 }  // namespace kw::cli

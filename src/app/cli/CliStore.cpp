@@ -1,5 +1,4 @@
 // build-db, stations and fares.
-#include <charconv>
 #include <iostream>
 
 #include "app/cli/Cli.h"
@@ -9,19 +8,6 @@
 #include "store/Database.h"
 
 namespace kw::cli {
-
-namespace {
-
-int ParseNumber(const std::string& text, std::string_view what) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) {
-    throw UsageError(std::string(what) + " 应为整数：" + text);
-  }
-  return value;
-}
-
-}  // namespace
 
 int BuildDb(Context& ctx) {
   ctx.ExpectArgs(2, "build-db DATA_DIR OUT_FILE");
@@ -51,12 +37,11 @@ int Fares(Context& ctx) {
   const int kind = ParseNumber(ctx.args[0], "KIND_ID");
   const int km = ParseNumber(ctx.args[1], "KM");
   const auto fares = LookupFares(ctx.Db(), kind, km);
-  static constexpr std::string_view kNames[] = {"硬座", "软座", "硬卧上", "硬卧中", "硬卧下", "软卧上", "软卧下"};
   std::vector<std::string> texts(fares.seatFares.begin(), fares.seatFares.end());
   texts.insert(texts.end(), fares.sleeperFares.begin(), fares.sleeperFares.end());
   if (ctx.json) {
     std::vector<std::pair<std::string, std::string>> fields;
-    for (size_t i = 0; i < texts.size(); ++i) fields.emplace_back(std::string(kNames[i]), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) fields.emplace_back(std::string(kFareNames[i]), texts[i]);
     PrintJsonObject(fields);
   } else {
     for (const auto& t : texts) std::cout << t << '\n';

@@ -16,6 +16,14 @@ constexpr const char* kUsage =
     "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
     "  stations TEXT                按简码或站名开头查找车站\n"
     "  fares KIND_ID KM             某车型、某里程的七种票价\n"
+    "  search FROM TO [--after HH:MM] [--before HH:MM]\n"
+    "                               站站查询：站名开头为 FROM、TO 的各站之间的车次\n"
+    "  transfer-stations FROM TO    可供中转的车站（站名须完整）\n"
+    "  transfer FROM VIA TO [--after HH:MM] [--before HH:MM]\n"
+    "                               经 VIA 中转的两程车次\n"
+    "  train TEXT                   车次查询\n"
+    "  detail TRAIN_ID [--board NAME --alight NAME]\n"
+    "                               某车次的详细情况、经停站和票价\n"
     "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n";
 
 }  // namespace
@@ -27,6 +35,11 @@ int main(int argc, char** argv) {
       {"stations", Stations},
       {"fares", Fares},
       {"update", ApplyUpdate},
+      {"search", Search},
+      {"transfer-stations", TransferStations},
+      {"transfer", Transfer},
+      {"train", Train},
+      {"detail", Detail},
   };
 
   Context ctx;

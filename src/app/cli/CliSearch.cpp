@@ -1,0 +1,273 @@
+// search, transfer-stations, transfer, train and detail: the searches and the
+// train detail, printed as the windows show them.
+#include <iostream>
+
+#include "app/cli/Cli.h"
+#include "query/DirectSearch.h"
+#include "query/Fares.h"
+#include "query/StationSearch.h"
+#include "query/TimetableTime.h"
+#include "query/TrainDetail.h"
+#include "query/TrainNumberSearch.h"
+#include "query/TransferSearch.h"
+#include "store/Database.h"
+
+namespace kw::cli {
+
+namespace {
+
+struct TimeWindow {
+  int earliestDeparture = 0;  // hhmm, 0 = none
+  int latestArrival = 0;
+  bool hoursGiven = false;  // an hour above 0 in either bound
+};
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// --after / --before HH:MM, entered as the panel's hour and minute boxes.
+TimeWindow TakeWindow(Context& ctx) {
+  TimeWindow window;
+  const auto bound = [&](std::string_view option) {
+    const std::string value = ctx.TakeOption(option);
+    if (value.empty()) return 0;
+    const size_t colon = value.find(':');
+    const std::string hour = value.substr(0, colon);
+    const std::string minute = colon == std::string::npos ? "0" : value.substr(colon + 1);
+    if (!AllDigits(hour) || !AllDigits(minute) || std::stoi(hour) > 23 || std::stoi(minute) > 59) {
+      throw UsageError(std::string(option) + " 应为时间 HH:MM：" + value);
+    }
+    if (std::stoi(hour) > 0) window.hoursGiven = true;
+    return WindowBound(hour, minute);
+  };
+  window.earliestDeparture = bound("--after");
+  window.latestArrival = bound("--before");
+  return window;
+}
+
+// A message of the program as one line on stderr.
+void PrintMessage(std::string_view message) {
+  std::string line;
+  for (char c : message) {
+    if (c != '\n') {
+      line += c;
+    } else if (!line.empty() && line.back() != ' ') {
+      line += ' ';
+    }
+  }
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  std::cerr << line << '\n';
+}
+
+void PrintRows(const Context& ctx, const std::vector<ResultRow>& rows) {
+  for (const auto& r : rows) {
+    const std::string id = std::to_string(r.trainId);
+    if (ctx.json) {
+      PrintJsonObject({{"caption", r.caption},
+                       {"startText", r.startText},
+                       {"endText", r.endText},
+                       {"distanceText", r.distanceText},
+                       {"fareText", r.fareText},
+                       {"memoText", r.memoText},
+                       {"trainId", id}});
+    } else {
+      PrintTabbed({r.caption, r.startText, r.endText, r.distanceText, r.fareText, r.memoText, id});
+    }
+  }
+}
+
+void PrintLegRows(const Context& ctx, const std::vector<ResultRow>& rows, const char* leg) {
+  for (const auto& r : rows) {
+    const std::string id = std::to_string(r.trainId);
+    if (ctx.json) {
+      PrintJsonObject({{"leg", leg},
+                       {"caption", r.caption},
+                       {"startText", r.startText},
+                       {"endText", r.endText},
+                       {"trainId", id}});
+    } else {
+      PrintTabbed({r.caption, r.startText, r.endText, id});
+    }
+  }
+}
+
+// Candidate transfer stations on stdout, or the message that there are none.
+int PrintCandidates(const Context& ctx, const TransferCandidates& candidates, const std::string& fromName,
+                    const std::string& toName, bool header) {
+  if (!candidates.found) {
+    PrintMessage(NoTransferMessage(fromName, toName));
+    return kNotFound;
+  }
+  if (header && !ctx.json) std::cout << "中转站:\n";
+  for (const auto& name : candidates.names) {
+    if (ctx.json) {
+      PrintJsonObject({{"transferStation", name}});
+    } else {
+      std::cout << name << '\n';
+    }
+  }
+  return kOk;
+}
+
+// The station named exactly `text`; says so on stderr when there is none.
+std::optional<int> ExactStationId(Database& db, const std::string& text) {
+  const auto id = StationIdByName(db, RemoveSpaces(text));
+  if (!id) PrintMessage(UnknownStationMessage(RemoveSpaces(text)));
+  return id;
+}
+
+}  // namespace
+
+int Search(Context& ctx) {
+  const TimeWindow window = TakeWindow(ctx);
+  ctx.ExpectArgs(2, "search FROM TO [--after HH:MM] [--before HH:MM]");
+  const std::string& from = ctx.args[0];
+  const std::string& to = ctx.args[1];
+  Database& db = ctx.Db();
+  const auto result =
+      RunStationSearch(db, {from, to, window.earliestDeparture, window.latestArrival, window.hoursGiven});
+  for (const auto& message : result.otherWayMessages) PrintMessage(message);
+  switch (result.outcome) {
+    case StationSearchOutcome::NotSearched:
+      throw UsageError(RemoveSpaces(from).empty() || RemoveSpaces(to).empty() ? "请输入出发站和到达站"
+                                                                              : "出发站与到达站相同");
+    case StationSearchOutcome::NoStation: {
+      const std::string text = RemoveSpaces(FindStations(db, RemoveSpaces(from), false).found ? to : from);
+      PrintMessage("没有以“" + text + "”开头的站名");
+      return kNotFound;
+    }
+    case StationSearchOutcome::Found:
+      PrintRows(ctx, result.rows);
+      return kOk;
+    case StationSearchOutcome::NothingInWindow:
+      PrintMessage(result.message);
+      return kNotFound;
+    case StationSearchOutcome::OfferTransfer: {
+      PrintMessage(NoDirectTrainText(result.fromStationName, result.toStationName));
+      PrintCandidates(ctx, FindTransferStations(db, result.fromStationId, result.toStationId),
+                      result.fromStationName, result.toStationName, true);
+      return kNotFound;
+    }
+  }
+  return kNotFound;
+}
+
+int TransferStations(Context& ctx) {
+  ctx.ExpectArgs(2, "transfer-stations FROM TO");
+  Database& db = ctx.Db();
+  const auto fromId = ExactStationId(db, ctx.args[0]);
+  const auto toId = fromId ? ExactStationId(db, ctx.args[1]) : std::nullopt;
+  if (!toId) return kNotFound;
+  return PrintCandidates(ctx, FindTransferStations(db, *fromId, *toId), RemoveSpaces(ctx.args[0]),
+                         RemoveSpaces(ctx.args[1]), false);
+}
+
+int Transfer(Context& ctx) {
+  const TimeWindow window = TakeWindow(ctx);
+  ctx.ExpectArgs(3, "transfer FROM VIA TO [--after HH:MM] [--before HH:MM]");
+  const std::string& from = ctx.args[0];
+  const std::string& via = ctx.args[1];
+  const std::string& to = ctx.args[2];
+  Database& db = ctx.Db();
+  // Without a time window this is the panel's named transfer; with one, the
+  // search that follows a pick from the candidate list.
+  TwoLegResult result;
+  if (window.earliestDeparture == 0 && window.latestArrival == 0) {
+    result = RunNamedTransfer(db, from, via, to);
+  } else {
+    const auto fromId = ExactStationId(db, from);
+    const auto toId = fromId ? ExactStationId(db, to) : std::nullopt;
+    if (!toId) return kNotFound;
+    result = PickTransferStation(db, *fromId, *toId, via, window.earliestDeparture, window.latestArrival);
+  }
+  for (const auto& message : result.otherWayMessages) PrintMessage(message);
+  switch (result.outcome) {
+    case TwoLegOutcome::UnknownStation:
+      PrintMessage(UnknownStationMessage(result.unknownName));
+      return kNotFound;
+    case TwoLegOutcome::NoFirstLeg:
+    case TwoLegOutcome::NoSecondLeg:
+      if (result.otherWayMessages.empty()) {
+        const bool first = result.outcome == TwoLegOutcome::NoFirstLeg;
+        PrintMessage(NoDirectTrainText(RemoveSpaces(first ? from : via), RemoveSpaces(first ? via : to)));
+      }
+      return kNotFound;
+    case TwoLegOutcome::Found:
+      break;
+  }
+  PrintLegRows(ctx, result.firstLeg, "1");
+  if (!ctx.json) std::cout << '\n';
+  PrintLegRows(ctx, result.secondLeg, "2");
+  return kOk;
+}
+
+int Train(Context& ctx) {
+  ctx.ExpectArgs(1, "train TEXT");
+  const std::string text = RemoveSpaces(ctx.args[0]);
+  if (text.empty()) throw UsageError("请输入车次");
+  const auto result = FindTrainsByNumber(ctx.Db(), text);
+  if (!result.found) {
+    PrintMessage(TrainNotFoundMessage(text));
+    return kNotFound;
+  }
+  PrintRows(ctx, result.rows);
+  return kOk;
+}
+
+int Detail(Context& ctx) {
+  const std::string board = ctx.TakeOption("--board");
+  const std::string alight = ctx.TakeOption("--alight");
+  const char* usage = "detail TRAIN_ID [--board NAME --alight NAME]";
+  ctx.ExpectArgs(1, usage);
+  if (board.empty() != alight.empty()) throw UsageError(std::string("用法：kestrelway-cli ") + usage);
+  const int trainId = ParseNumber(ctx.args[0], "TRAIN_ID");
+  const bool wholeRoute = board.empty();
+  Database& db = ctx.Db();
+
+  const TrainDetail detail = LoadTrainDetail(db, trainId, wholeRoute, board, alight);
+  if (!detail.found) {
+    PrintMessage(detail.missing);
+    return kNotFound;
+  }
+  const StopList stops = LoadStopList(db, trainId);
+  const int stations =
+      wholeRoute ? stops.count() : FindSegment(db, trainId, board, alight, true, true).stationCount;
+  const auto fares = FarePanelTexts(LookupFares(db, detail.kindId, detail.distanceKm));
+
+  const std::vector<std::pair<std::string, std::string>> headline = {
+      {"title", DetailTitle(detail)},
+      {"departTime", detail.departTime},
+      {"arriveText", detail.arriveText},
+      {"runningTime", detail.runningTimeText},
+      {"distanceKm", std::to_string(detail.distanceKm)},
+      {"stations", std::to_string(stations)}};
+  if (ctx.json) {
+    PrintJsonObject(headline);
+    static constexpr const char* kCells[] = {"zhanci", "station", "arrive", "depart", "distance", "day"};
+    for (const auto& stop : stops.stops) {
+      std::vector<std::pair<std::string, std::string>> fields;
+      size_t start = 0;
+      for (const char* cell : kCells) {
+        const size_t tab = stop.gridRow.find('\t', start);
+        fields.emplace_back(cell, stop.gridRow.substr(start, tab - start));
+        start = tab == std::string::npos ? stop.gridRow.size() : tab + 1;
+      }
+      PrintJsonObject(fields);
+    }
+    std::vector<std::pair<std::string, std::string>> fareFields;
+    for (size_t i = 0; i < fares.size(); ++i) fareFields.emplace_back(std::string(kFareNames[i]), fares[i]);
+    PrintJsonObject(fareFields);
+    return kOk;
+  }
+  std::vector<std::string> values;
+  for (const auto& [name, value] : headline) values.push_back(value);
+  PrintTabbed(values);
+  std::cout << '\n';
+  for (const auto& stop : stops.stops) std::cout << stop.gridRow << '\n';
+  std::cout << '\n';
+  for (size_t i = 0; i < fares.size(); ++i) PrintTabbed({std::string(kFareNames[i]), fares[i]});
+  return kOk;
+}
+
+}  // namespace kw::cli

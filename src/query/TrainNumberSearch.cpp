@@ -1,0 +1,112 @@
+#include "query/TrainNumberSearch.h"
+
+#include "query/Fares.h"
+#include "query/StationSearch.h"
+#include "query/TimetableTime.h"
+#include "store/CoreStrings.h"
+#include "store/Database.h"
+
+namespace kw {
+
+namespace {
+
+constexpr std::string_view kSelect = R"sql(
+SELECT t.id, t.train, t.kind, k.kind, fs.station, es.station, t.ftime, t.etime, t.day, t.distance, t.memo
+FROM train t
+LEFT JOIN kind k ON k.id = t.kind
+LEFT JOIN station fs ON fs.id = t.fstation
+LEFT JOIN station es ON es.id = t.estation
+WHERE )sql";
+
+// Text with a letter: numbers ending in it, or carrying it before a "/".
+constexpr std::string_view kEndsWith = "t.train LIKE ?1 ESCAPE '\\' OR t.train LIKE ?2 ESCAPE '\\'";
+// Four characters or more, no letter: numbers containing it.
+constexpr std::string_view kContains = "t.train LIKE ?1 ESCAPE '\\'";
+// One to three characters, no letter: numbers ending in a letter or "/"
+// followed by it, or carrying a letter and it before a "/"; never a number
+// that is exactly the text.
+constexpr std::string_view kAfterLetter = "t.train GLOB ?1 OR t.train GLOB ?2 OR t.train GLOB ?3";
+
+bool HasAsciiLetter(std::string_view text) {
+  for (char c : text) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  }
+  return false;
+}
+
+// Characters of UTF-8 text (continuation bytes do not count).
+size_t CharacterCount(std::string_view text) {
+  size_t n = 0;
+  for (unsigned char c : text) {
+    if ((c & 0xC0) != 0x80) ++n;
+  }
+  return n;
+}
+
+// `text` taken literally inside a GLOB pattern.
+std::string EscapeGlob(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '*' || c == '?' || c == '[') {
+      out += '[';
+      out += c;
+      out += ']';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
+  TrainNumberResult result;
+  if (text.empty()) return result;
+
+  std::string_view rule;
+  std::vector<std::string> patterns;
+  if (HasAsciiLetter(text)) {
+    const std::string t = EscapeLike(text);
+    rule = kEndsWith;
+    patterns = {"%" + t, "%" + t + "/%"};
+  } else if (CharacterCount(text) >= 4) {
+    rule = kContains;
+    patterns = {"%" + EscapeLike(text) + "%"};
+  } else {
+    const std::string t = EscapeGlob(text);
+    rule = kAfterLetter;
+    patterns = {"*[A-Za-z]" + t, "*/" + t, "*[A-Za-z]" + t + "/*"};
+  }
+  auto q = db.Prepare(std::string(kSelect) + std::string(rule) + " ORDER BY t.id");
+  for (size_t i = 0; i < patterns.size(); ++i) q.Bind(static_cast<int>(i) + 1, patterns[i]);
+
+  while (q.Step()) {
+    ResultRow row;
+    row.trainId = q.Int(0);
+    const int kindId = q.Int(2);
+    row.caption = text::Fill(text::kNumberCaption, {q.Text(1), q.Text(3), q.Text(4), q.Text(5)});
+    row.startText = FormatTime(q.OptDouble(6));
+    row.endText = DayLabel(q.Int(8)) + FormatTime(q.OptDouble(7));
+    const int distance = q.Int(9);
+    row.distanceText = " " + std::to_string(distance);
+    const bool international = distance >= kInternationalDistance;
+    row.fareText = international ? std::string(text::kInternationalTrain)
+                                 : " " + LookupFares(db, kindId, distance).seatFares[0];
+    row.memoText = q.Text(10);
+    // Six cells; a priced row without remark ends after the fare's space.
+    row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + " \t";
+    if (international) {
+      row.printLine += row.fareText + '\t' + row.memoText;
+    } else {
+      row.printLine += row.fareText + ' ' + (row.memoText.empty() ? "" : '\t' + row.memoText);
+    }
+    result.rows.push_back(std::move(row));
+  }
+  result.found = !result.rows.empty();
+  return result;
+}
+
+std::string TrainNotFoundMessage(const std::string& text) { return text::Fill(text::kTrainNotFound, {text}); }
+
+}  // namespace kw
