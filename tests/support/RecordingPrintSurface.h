@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "ui/PrintSurface.h"
@@ -40,13 +42,12 @@ struct PrintedImage {
 class RecordingPrintSurface final : public PrintSurface {
  public:
   // A4 less a quarter-inch border, as the PDF surface has it.
-  explicit RecordingPrintSurface(QString deviceName = QStringLiteral("Recorder"), int pageWidth = 11180,
-                                 int pageHeight = 16120)
-      : deviceName_(std::move(deviceName)), pageWidth_(pageWidth), pageHeight_(pageHeight) {}
+  explicit RecordingPrintSurface(QString name = QStringLiteral("Recorder"), int width = 11180, int height = 16120)
+      : deviceName(std::move(name)), pageWidth(width), pageHeight(height) {}
 
-  QString DeviceName() const override { return deviceName_; }
-  int PageWidth() const override { return pageWidth_; }
-  int PageHeight() const override { return pageHeight_; }
+  QString DeviceName() const override { return deviceName; }
+  int PageWidth() const override { return pageWidth; }
+  int PageHeight() const override { return pageHeight; }
   void SetFontName(const QString& name) override { font_ = name; }
   void SetFontSize(double points) override { size_ = points; }
   // Chinese characters are as wide as the font is high (20 twips a point),
@@ -65,6 +66,11 @@ class RecordingPrintSurface final : public PrintSurface {
     return true;
   }
   QString Error() const override { return {}; }
+
+  // The device: an empty name stands for "no printer installed".
+  QString deviceName;
+  int pageWidth;
+  int pageHeight;
 
   // What was printed.
   int page = 1;  // the page being drawn on: the page count once the document ends
@@ -91,11 +97,51 @@ class RecordingPrintSurface final : public PrintSurface {
   }
 
  private:
-  QString deviceName_;
-  int pageWidth_;
-  int pageHeight_;
   QString font_;
   double size_ = 0;
+};
+
+// The printers of the platform in a test: the system printer is `printer`
+// (its device name empty for a system without one), the save dialog answers
+// `pdfAnswer` (empty: the user cancels), and a PDF file is a real one.
+class RecordingPrinters final : public Printers {
+ public:
+  std::unique_ptr<PrintSurface> SystemPrinter() override { return std::make_unique<Handle>(printer); }
+  QString AskPdfPath(QWidget*) override {
+    ++dialogs;
+    return pdfAnswer;
+  }
+  std::unique_ptr<PrintSurface> PdfFile(const QString& path) override {
+    pdfPaths << path;
+    return MakePdfSurface(path);
+  }
+
+  RecordingPrintSurface printer;
+  QString pdfAnswer;
+  int dialogs = 0;
+  QStringList pdfPaths;  // the PDF files written
+
+ private:
+  // Hands out the one recorder, which outlives the command that prints on it.
+  class Handle final : public PrintSurface {
+   public:
+    explicit Handle(PrintSurface& target) : t_(target) {}
+    QString DeviceName() const override { return t_.DeviceName(); }
+    int PageWidth() const override { return t_.PageWidth(); }
+    int PageHeight() const override { return t_.PageHeight(); }
+    void SetFontName(const QString& name) override { t_.SetFontName(name); }
+    void SetFontSize(double points) override { t_.SetFontSize(points); }
+    int TextWidth(const QString& text) const override { return t_.TextWidth(text); }
+    void DrawText(int x, int y, const QString& text) override { t_.DrawText(x, y, text); }
+    void DrawLine(int x1, int y1, int x2, int y2) override { t_.DrawLine(x1, y1, x2, y2); }
+    void DrawImage(const QImage& image, const QRect& area) override { t_.DrawImage(image, area); }
+    void NewPage() override { t_.NewPage(); }
+    bool EndDoc() override { return t_.EndDoc(); }
+    QString Error() const override { return t_.Error(); }
+
+   private:
+    PrintSurface& t_;
+  };
 };
 
 }  // namespace kw::test
