@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "ui/PrintSurface.h"
 #include "ui/Strings.h"
 
 namespace kw {
@@ -50,7 +51,7 @@ class DesktopShell final : public Shell {
 Platform& DesktopPlatform() {
   static QtMessageBoxes messages;
   static DesktopShell shell;
-  static Platform platform{&messages, &shell};
+  static Platform platform{&messages, &shell, &DesktopPrinters()};
   return platform;
 }
 

@@ -1,4 +1,5 @@
-// What the windows ask of the desktop: message boxes and the shell's "open".
+// What the windows ask of the desktop: message boxes, the shell's "open" and
+// the printers (ui/PrintSurface.h).
 // Each sits behind a small interface so that a test can put a recorder in its
 // place and drive every window without a person.
 #pragma once
@@ -9,6 +10,8 @@ class QUrl;
 class QWidget;
 
 namespace kw {
+
+class Printers;
 
 enum class MessageIcon { Information, Warning, Critical };  // the exclamation mark is Warning
 enum class MessageButtons { Ok, OkCancel };
@@ -36,9 +39,10 @@ class Shell {
 struct Platform {
   MessageBoxes* messages = nullptr;
   Shell* shell = nullptr;
+  Printers* printers = nullptr;
 };
 
-// QMessageBox and QDesktopServices.
+// QMessageBox, QDesktopServices, the system printer and PDF files.
 Platform& DesktopPlatform();
 
 }  // namespace kw

@@ -2,10 +2,12 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QTableWidget>
 #include <QWidget>
 #include <algorithm>
 
 #include "query/TrainDetail.h"
+#include "ui/PrintCommand.h"
 #include "ui/PrintSurface.h"
 #include "ui/Strings.h"
 
@@ -39,6 +41,14 @@ void PrintWindowImage(PrintSurface& surface, QWidget& window, QWidget* hidden) {
     surface.DrawImage(image, QRect(0, 0, int(image.width() * scale), int(image.height() * scale)));
   }
   surface.EndDoc();
+}
+
+void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass, const QString& title,
+                      Platform& platform) {
+  RunPrintCommand(&window, platform, QString(), [&](PrintSurface& surface) {
+    if (flgPass.isHidden()) PrintWindowImage(surface, window, printButton);
+    else PrintStopTable(surface, title, GridTextsOf(flgPass));
+  });
 }
 
 }  // namespace kw

@@ -1,6 +1,12 @@
 #include "ui/main/ResultPrinting.h"
 
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "ui/PrintCommand.h"
 #include "ui/Strings.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ResultArea.h"
 
 namespace kw {
 
@@ -32,6 +38,26 @@ int PrintTransferTables(PrintSurface& surface, const GridTexts& firstLeg, const 
                            str::kFooterPageSimplified,
                            str::kFooterPage};
   return PrintTable(surface, table);
+}
+
+void PrintResults(MainWindow& window, Platform& platform) {
+  const ResultArea& results = *window.results;
+  std::function<void(PrintSurface&)> print;
+  if (!results.lvMain->isHidden() && results.flgChange[0]->isHidden()) {
+    print = [&](PrintSurface& surface) { PrintDirectTable(surface, GridTextsOf(*results.flgDetail)); };
+  } else if (results.lvMain->isHidden() && !results.lvchang[0]->isHidden()) {
+    print = [&](PrintSurface& surface) {
+      PrintTransferTables(surface, GridTextsOf(*results.flgChange[0]), GridTextsOf(*results.flgChange[1]));
+    };
+  }
+  // Neither table shows: nothing to print, nothing to ask.
+  if (print) RunPrintCommand(&window, platform, str::kConfirmPrint, print);
+  window.SyncToolbar();
+}
+
+void ConnectResultPrinting(MainWindow& window, Platform& platform) {
+  QObject::connect(&window, &MainWindow::printRequested, &window,
+                   [&window, &platform] { PrintResults(window, platform); });
 }
 
 }  // namespace kw

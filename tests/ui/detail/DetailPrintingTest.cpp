@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QTableWidget>
 #include <QWidget>
 
 #include "support/RecordingPrintSurface.h"
+#include "ui/support/RecordingPlatform.h"
 
 namespace kw {
 namespace {
@@ -94,6 +96,38 @@ TEST(PrintWindowImage, WindowPrintedWithoutItsPrintButtonScaledToThePage) {
   // With the button shown, the same picture would have it.
   const QImage shown = window.grab().toImage().scaled(window.size());
   EXPECT_EQ(shown.pixelColor(612, 18), QColor(Qt::red));
+}
+
+// The print button prints what the window shows: the diagram as a picture,
+// the stop grid as a table; no question is asked first.
+TEST(PrintTrainDetail, PrintsTheDiagramAsPictureAndTheGridAsTable) {
+  QWidget window;
+  window.resize(686, 487);
+  auto* flgPass = new QTableWidget(&window);
+  const GridTexts stops = StopGrid(3);
+  flgPass->setRowCount(static_cast<int>(stops.size()));
+  flgPass->setColumnCount(6);
+  for (int r = 0; r < flgPass->rowCount(); ++r)
+    for (int c = 0; c < 6; ++c) flgPass->setItem(r, c, new QTableWidgetItem(stops[r].value(c)));
+  flgPass->hide();
+  auto* command1 = new QWidget(&window);
+  window.show();
+
+  test::RecordingPlatform recorder;
+  PrintTrainDetail(window, command1, *flgPass, " T1次 ", recorder.platform);
+  test::RecordingPrintSurface& printer = recorder.printers.printer;
+  EXPECT_TRUE(recorder.messages.shown.empty());
+  EXPECT_EQ(printer.images.size(), 1u);
+  EXPECT_TRUE(printer.texts.empty());
+  EXPECT_TRUE(command1->isVisible());
+
+  flgPass->show();
+  PrintTrainDetail(window, command1, *flgPass, " T1次 ", recorder.platform);
+  EXPECT_EQ(printer.images.size(), 1u);
+  EXPECT_EQ(printer.TextsAt(1, 700), QStringList{"T1次"});
+  EXPECT_EQ(printer.TextsAt(1, 1400 + 240 * 3), stops[3]);
+  EXPECT_EQ(printer.texts.back().text, "第 1页");
+  EXPECT_EQ(printer.endDocCount, 2);
 }
 
 }  // namespace

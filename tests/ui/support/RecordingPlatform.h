@@ -8,6 +8,7 @@
 #include <deque>
 #include <vector>
 
+#include "support/RecordingPrintSurface.h"
 #include "ui/Platform.h"
 
 namespace kw::test {
@@ -46,14 +47,15 @@ class RecordingShell final : public Shell {
   std::vector<QUrl> opened;
 };
 
-// A platform made of the two recorders.
+// A platform made of the recorders.
 struct RecordingPlatform {
   RecordingPlatform() = default;
   RecordingPlatform(const RecordingPlatform&) = delete;
   RecordingPlatform& operator=(const RecordingPlatform&) = delete;
   RecordingMessageBoxes messages;
   RecordingShell shell;
-  Platform platform{&messages, &shell};
+  RecordingPrinters printers;
+  Platform platform{&messages, &shell, &printers};
 };
 
 }  // namespace kw::test
