@@ -37,8 +37,12 @@ namespace {
 // are converted by Qt with the same resolution.
 class PaintedSurface : public PrintSurface {
  public:
-  int PageWidth() const override { return Twips(Device().pageLayout().paintRect(QPageLayout::Point).width()); }
-  int PageHeight() const override { return Twips(Device().pageLayout().paintRect(QPageLayout::Point).height()); }
+  int PageWidth() const override {
+    return Twips(Device().pageLayout().paintRect(QPageLayout::Point).width());
+  }
+  int PageHeight() const override {
+    return Twips(Device().pageLayout().paintRect(QPageLayout::Point).height());
+  }
 
   void SetFontName(const QString& name) override {
     font_.setFamilies(PrintFontFamilies(name));
@@ -111,7 +115,8 @@ class PaintedSurface : public PrintSurface {
 
 class PrinterSurface final : public PaintedSurface {
  public:
-  explicit PrinterSurface(const QPrinterInfo& info) : name_(info.printerName()), printer_(info, QPrinter::HighResolution) {
+  explicit PrinterSurface(const QPrinterInfo& info)
+      : name_(info.printerName()), printer_(info, QPrinter::HighResolution) {
     printer_.setDocName(str::kProductTitle);
   }
   QString DeviceName() const override { return name_; }
@@ -132,8 +137,8 @@ class PdfSurface final : public PaintedSurface {
     writer_.setCreator(str::kProductTitle);
     // A4 with the quarter-inch border most printers cannot reach, so that the
     // file looks like the printed page.
-    writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
-                                      QPageLayout::Inch));
+    writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
   }
   QString DeviceName() const override { return path_; }
 
@@ -161,7 +166,9 @@ std::unique_ptr<PrintSurface> MakeDefaultPrinterSurface() {
   return MakePrinterSurface(printer);
 }
 
-std::unique_ptr<PrintSurface> MakePdfSurface(const QString& path) { return std::make_unique<PdfSurface>(path); }
+std::unique_ptr<PrintSurface> MakePdfSurface(const QString& path) {
+  return std::make_unique<PdfSurface>(path);
+}
 
 namespace {
 
@@ -170,8 +177,8 @@ class DesktopPrinterSet final : public Printers {
   std::unique_ptr<PrintSurface> SystemPrinter() override { return MakeDefaultPrinterSurface(); }
   QString AskPdfPath(QWidget* parent) override {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(parent, str::kPdfDialogTitle, QDir(folder).filePath(str::kPdfDefaultName),
-                                                str::kPdfFilter);
+    QString path = QFileDialog::getSaveFileName(parent, str::kPdfDialogTitle,
+                                                QDir(folder).filePath(str::kPdfDefaultName), str::kPdfFilter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     return path;
   }

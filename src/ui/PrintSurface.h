@@ -53,8 +53,8 @@ class PrintSurface {
 // font), so Chinese text always prints as glyphs and reads back as text.
 QStringList PrintFontFamilies(const QString& name);
 
-// The given printer (the default one when `printer` names none). Its
-// DeviceName() is empty when the system has no printer.
+// The given printer; a null QPrinterInfo stands for "no printer" (an empty
+// DeviceName()).
 std::unique_ptr<PrintSurface> MakePrinterSurface(const QPrinterInfo& printer);
 // The system's default printer, or the first installed one when no default
 // is set.

@@ -10,11 +10,11 @@ namespace kw {
 
 namespace {
 
-constexpr int kRuleAboveText = 30;    // a row's rule is this far above its text
-constexpr int kRuleLeftOfText = 30;   // a vertical rule is this far left of its column's text
-constexpr int kRuleStartLeft = 50;    // horizontal rules start this far left of the table
-constexpr int kRuleEndShort = 10;     // ... and end this far short of its right edge
-constexpr int kFooterGap = 100;       // table bottom to footer
+constexpr int kRuleAboveText = 30;   // a row's rule is this far above its text
+constexpr int kRuleLeftOfText = 30;  // a vertical rule is this far left of its column's text
+constexpr int kRuleStartLeft = 50;   // horizontal rules start this far left of the table
+constexpr int kRuleEndShort = 10;    // ... and end this far short of its right edge
+constexpr int kFooterGap = 100;      // table bottom to footer
 constexpr int kFooterLeftOfRule = 1700;
 // The footer's line at size 10 (200 twips) with room for its descenders.
 constexpr int kFooterLine = 240;
@@ -25,16 +25,17 @@ class TablePrinter {
  public:
   TablePrinter(PrintSurface& surface, const PrintedTable& table)
       : surface_(surface), table_(table), capacity_(PageCapacity(surface.PageHeight())) {
+    int x = 0;
     for (const TableBand& band : table_.bands) {
-      int x = band.left;
+      x = band.left;
       for (int w : band.widths) {
         columnRules_.push_back(x - kRuleLeftOfText);
         x += w;
       }
     }
-    columnRules_.push_back(table_.left + table_.width - kRuleLeftOfText);
-    std::sort(columnRules_.begin(), columnRules_.end());
-    columnRules_.erase(std::unique(columnRules_.begin(), columnRules_.end()), columnRules_.end());
+    left_ = table_.bands.front().left;
+    right_ = x;
+    columnRules_.push_back(right_ - kRuleLeftOfText);
   }
 
   int Print() {
@@ -66,10 +67,11 @@ class TablePrinter {
 
  private:
   void StartPage() {
-    // The title stays on the paper: a long one moves left, never past the table.
+    // The title stays on the paper: a long one moves left, but not left of
+    // the table.
     surface_.SetFontSize(kTitleSize);
     const int room = surface_.PageWidth() - surface_.TextWidth(table_.title);
-    PrintTextAt(surface_, std::max(table_.left, std::min(kTitleX, room)), kTitleY, kTitleSize, table_.title);
+    PrintTextAt(surface_, std::max(left_, std::min(kTitleX, room)), kTitleY, kTitleSize, table_.title);
     HorizontalRule(kTopRuleY);
   }
 
@@ -96,13 +98,13 @@ class TablePrinter {
                 str::kFooterBefore + QString::number(pages_) + footerEnd);
   }
 
-  void HorizontalRule(int y) {
-    surface_.DrawLine(table_.left - kRuleStartLeft, y, table_.left + table_.width - kRuleEndShort, y);
-  }
+  void HorizontalRule(int y) { surface_.DrawLine(left_ - kRuleStartLeft, y, right_ - kRuleEndShort, y); }
 
   PrintSurface& surface_;
   const PrintedTable& table_;
   const int capacity_;
+  int left_ = 0;                  // text x of the first column
+  int right_ = 0;                 // the table's right edge
   std::vector<int> columnRules_;  // x of the vertical rules, left to right
   int pages_ = 0;
 };
@@ -136,6 +138,8 @@ int PageCapacity(int pageHeight) {
   return std::max(1, fit - 1);
 }
 
-int PrintTable(PrintSurface& surface, const PrintedTable& table) { return TablePrinter(surface, table).Print(); }
+int PrintTable(PrintSurface& surface, const PrintedTable& table) {
+  return TablePrinter(surface, table).Print();
+}
 
 }  // namespace kw

@@ -31,6 +31,8 @@ GridTexts GridTextsOf(const QTableWidget& grid);
 // `size` points. The font name stays as it is.
 void PrintTextAt(PrintSurface& surface, int x, int y, double size, const QString& text);
 
+inline constexpr int kTableLeft = 200;  // text x of a table's first column
+
 // Rows of one grid printed under columns that start at `left`.
 struct TableBand {
   int left = 0;
@@ -40,10 +42,9 @@ struct TableBand {
 
 struct PrintedTable {
   QString title;
-  int left = 0;   // text x of the first column
-  int width = 0;  // from `left` to the right edge
-  // Printed side by side, each from the top slot: a journey's two legs are
-  // two bands, every other table one.
+  // Printed side by side, left to right, each from the top slot: a journey's
+  // two legs are two bands, every other table one. The table spans from the
+  // first band's left to the end of the last band's columns.
   std::vector<TableBand> bands;
   // Last character of the footer of a page that breaks onto another, and of
   // the last page.

@@ -42,7 +42,8 @@ struct PrintedImage {
 class RecordingPrintSurface final : public PrintSurface {
  public:
   // A4 less a quarter-inch border, as the PDF surface has it.
-  explicit RecordingPrintSurface(QString name = QStringLiteral("Recorder"), int width = 11180, int height = 16120)
+  explicit RecordingPrintSurface(QString name = QStringLiteral("Recorder"), int width = 11180,
+                                 int height = 16120)
       : deviceName(std::move(name)), pageWidth(width), pageHeight(height) {}
 
   QString DeviceName() const override { return deviceName; }
@@ -57,7 +58,9 @@ class RecordingPrintSurface final : public PrintSurface {
     for (QChar c : text) width += size_ * (c.unicode() >= 0x2E80 ? 20 : 10);
     return static_cast<int>(width);
   }
-  void DrawText(int x, int y, const QString& text) override { texts.push_back({page, x, y, size_, font_, text}); }
+  void DrawText(int x, int y, const QString& text) override {
+    texts.push_back({page, x, y, size_, font_, text});
+  }
   void DrawLine(int x1, int y1, int x2, int y2) override { lines.push_back({page, x1, y1, x2, y2}); }
   void DrawImage(const QImage& image, const QRect& area) override { images.push_back({page, image, area}); }
   void NewPage() override { ++page; }
@@ -89,7 +92,9 @@ class RecordingPrintSurface final : public PrintSurface {
     for (const PrintedText& t : row) out << t.text;
     return out;
   }
-  bool HasLine(const PrintedLine& line) const { return std::find(lines.begin(), lines.end(), line) != lines.end(); }
+  bool HasLine(const PrintedLine& line) const {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  }
   int CountLines(int onPage, bool horizontal) const {
     return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const PrintedLine& l) {
       return l.page == onPage && (horizontal ? l.y1 == l.y2 : l.x1 == l.x2);

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -19,7 +20,8 @@ namespace {
 QString RunTool(const QString& program, const QStringList& args) {
   QProcess process;
   process.start(program, args);
-  if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("<%1 failed>").arg(program);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    return QStringLiteral("<%1 failed>").arg(program);
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -39,7 +41,8 @@ QString PdfPageText(const QString& path, int page) {
 GridTexts Trains(int count) {
   GridTexts grid{{"车次", "北京发车", "上海到站", "里程(公里)", "硬座票价(元)", "备注"}};
   for (int i = 1; i <= count; ++i)
-    grid.push_back({QString(" K%1次(北京---上海)特快列车").arg(100 + i), "08:30", "次日07:40", " 1463 ", "158 "});
+    grid.push_back(
+        {QString(" K%1次(北京---上海)特快列车").arg(100 + i), "08:30", "次日07:40", " 1463 ", "158 "});
   return grid;
 }
 
@@ -101,6 +104,10 @@ TEST(PdfSurface, UnwritablePlaceIsReportedNotPassedAsSuccess) {
   EXPECT_FALSE(surface->EndDoc());
   EXPECT_TRUE(surface->Error().contains(path)) << surface->Error().toStdString();
   EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(PrinterSurface, NoPrinterHasNoName) {
+  EXPECT_TRUE(MakePrinterSurface(QPrinterInfo())->DeviceName().isEmpty());
 }
 
 TEST(PrintFontFamilies, ChineseStandInsFollowTheNamedFont) {

@@ -15,14 +15,9 @@ namespace kw {
 
 // The columns keep the widths the stop grid's header gives them.
 int PrintStopTable(PrintSurface& surface, const QString& title, const GridTexts& stopRows) {
-  constexpr int kTableLeft = 200;
   std::vector<int> widths;
   for (const GridColumn& column : StopGridColumns()) widths.push_back(column.widthTwips);
-  int width = 0;
-  for (int w : widths) width += w;
   const PrintedTable table{title.trimmed(),
-                           kTableLeft,
-                           width,
                            {{kTableLeft, widths, &stopRows}},
                            str::kFooterPageSimplified,
                            str::kFooterPageSimplified};
@@ -37,17 +32,20 @@ void PrintWindowImage(PrintSurface& surface, QWidget& window, QWidget* hidden) {
 
   // Scaled to the page, keeping its proportions, from the top-left corner.
   if (!image.isNull()) {
-    const double scale = std::min(double(surface.PageWidth()) / image.width(), double(surface.PageHeight()) / image.height());
+    const double scale =
+        std::min(double(surface.PageWidth()) / image.width(), double(surface.PageHeight()) / image.height());
     surface.DrawImage(image, QRect(0, 0, int(image.width() * scale), int(image.height() * scale)));
   }
   surface.EndDoc();
 }
 
-void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass, const QString& title,
-                      Platform& platform) {
+void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass,
+                      const QString& title, Platform& platform) {
   RunPrintCommand(&window, platform, QString(), [&](PrintSurface& surface) {
-    if (flgPass.isHidden()) PrintWindowImage(surface, window, printButton);
-    else PrintStopTable(surface, title, GridTextsOf(flgPass));
+    if (flgPass.isHidden())
+      PrintWindowImage(surface, window, printButton);
+    else
+      PrintStopTable(surface, title, GridTextsOf(flgPass));
   });
 }
 

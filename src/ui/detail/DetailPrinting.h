@@ -26,7 +26,7 @@ void PrintWindowImage(PrintSurface& surface, QWidget& window, QWidget* hidden);
 // The print button Command1 of the detail window: the stop grid flgPass as a
 // table under lblTitle's text when the grid shows, otherwise the window's
 // image without the print button. Nothing is asked before printing.
-void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass, const QString& title,
-                      Platform& platform);
+void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass,
+                      const QString& title, Platform& platform);
 
 }  // namespace kw

@@ -19,7 +19,8 @@ GridTexts StopGrid(int stops) {
   GridTexts grid{{"站次", "经停站", "到站时间：", "发车时间：", "公里数", "天数"}};
   grid.push_back({"1", "北京", "始发站", "08:00", " 0", "1"});
   for (int i = 2; i <= stops; ++i)
-    grid.push_back({QString::number(i), QString("站%1").arg(i), "09:00", "09:05", QString(" %1").arg(i * 50), "1"});
+    grid.push_back(
+        {QString::number(i), QString("站%1").arg(i), "09:00", "09:05", QString(" %1").arg(i * 50), "1"});
   return grid;
 }
 
@@ -31,8 +32,10 @@ TEST(PrintStopTable, StopGridAsRuledTableUnderTheTrainsTitle) {
   EXPECT_EQ(PrintStopTable(surface, "  K21次(北京---->上海)特快列车详细情况 ", StopGrid(3)), 1);
   EXPECT_EQ(surface.endDocCount, 1);
 
-  EXPECT_EQ(surface.texts.front(), (PrintedText{1, 4000, 700, 18, "宋体", "K21次(北京---->上海)特快列车详细情况"}));
-  EXPECT_EQ(surface.TextsAt(1, 1400), (QStringList{"站次", "经停站", "到站时间：", "发车时间：", "公里数", "天数"}));
+  EXPECT_EQ(surface.texts.front(),
+            (PrintedText{1, 4000, 700, 18, "宋体", "K21次(北京---->上海)特快列车详细情况"}));
+  EXPECT_EQ(surface.TextsAt(1, 1400),
+            (QStringList{"站次", "经停站", "到站时间：", "发车时间：", "公里数", "天数"}));
   std::vector<int> xs;
   for (const PrintedText& t : surface.texts)
     if (t.y == 1400 + 240 * 3) xs.push_back(t.x);
@@ -40,7 +43,8 @@ TEST(PrintStopTable, StopGridAsRuledTableUnderTheTrainsTitle) {
 
   EXPECT_TRUE(surface.HasLine({1, 150, 1370, 7690, 1370}));
   EXPECT_TRUE(surface.HasLine({1, 150, 1370 + 240 * (capacity + 1), 7690, 1370 + 240 * (capacity + 1)}));
-  for (int x : {170, 970, 2470, 3870, 5270, 6670, 7670}) EXPECT_TRUE(surface.HasLine({1, x, 1370, x, bottom})) << x;
+  for (int x : {170, 970, 2470, 3870, 5270, 6670, 7670})
+    EXPECT_TRUE(surface.HasLine({1, x, 1370, x, bottom})) << x;
   EXPECT_EQ(surface.CountLines(1, false), 7);
   EXPECT_EQ(surface.texts.back(), (PrintedText{1, 7670 - 1700, bottom + 100, 10, "宋体", "第 1页"}));
 }

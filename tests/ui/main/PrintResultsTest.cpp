@@ -40,8 +40,8 @@ void FillPrintTimetable(test::TestTimetable& t) {
   std::string stops;
   auto add = [&](int id, const std::string& number, int from, int to, int distance) {
     const std::string sid = std::to_string(id);
-    trains += sid + "\t" + number + "\t1\t" + std::to_string(from) + "\t" + std::to_string(to) + "\t8\t20\t0\t" +
-              std::to_string(distance) + "\t\n";
+    trains += sid + "\t" + number + "\t1\t" + std::to_string(from) + "\t" + std::to_string(to) +
+              "\t8\t20\t0\t" + std::to_string(distance) + "\t\n";
     stops += sid + "\t" + std::to_string(from) + "\t1\t\t8\t0\t0\n";
     stops += sid + "\t" + std::to_string(to) + "\t2\t20\t\t0\t" + std::to_string(distance) + "\n";
   };
@@ -99,7 +99,8 @@ TEST_F(PrintResultsTest, ThreeTrainNumberSearchPrintsFourRowsAndEmptyRuledSlots)
   EXPECT_EQ(Printer().endDocCount, 1);
   EXPECT_EQ(Printer().page, 1);
   EXPECT_EQ(Printer().texts.front(), (PrintedText{1, 4000, 700, 18, "宋体", "Kestrelway"}));
-  EXPECT_EQ(Printer().TextsAt(1, 1400), (QStringList{"车次", "始发时刻", "终到时刻", "里程(公里)", "硬座票价(元)", "备注"}));
+  EXPECT_EQ(Printer().TextsAt(1, 1400),
+            (QStringList{"车次", "始发时刻", "终到时刻", "里程(公里)", "硬座票价(元)", "备注"}));
   for (int i = 0; i < 3; ++i) {
     const QStringList row = Printer().TextsAt(1, 1400 + 240 * (i + 1));
     ASSERT_FALSE(row.isEmpty());
@@ -155,7 +156,8 @@ TEST_F(PrintResultsTest, TransferJourneyPrintsBothLegsSideBySide) {
   QListWidget* candidates = window_->results->lstChange;
   ASSERT_EQ(candidates->count(), 1);
   ASSERT_EQ(candidates->item(0)->text(), "北京");
-  QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {}, candidates->visualItemRect(candidates->item(0)).center());
+  QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
+                    candidates->visualItemRect(candidates->item(0)).center());
   QApplication::processEvents();
   ASSERT_TRUE(window_->results->lvMain->isHidden());
   ASSERT_EQ(window_->results->lvchang[0]->topLevelItemCount(), 1);
@@ -164,7 +166,8 @@ TEST_F(PrintResultsTest, TransferJourneyPrintsBothLegsSideBySide) {
 
   window_->munPrint->trigger();
   EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{str::kConfirmPrint});
-  EXPECT_EQ(Printer().TextsAt(1, 1400), (QStringList{"车次", "包头发车", "北京到站", "车次", "北京发车", "南京到站"}));
+  EXPECT_EQ(Printer().TextsAt(1, 1400),
+            (QStringList{"车次", "包头发车", "北京到站", "车次", "北京发车", "南京到站"}));
   // Each leg's row under its own columns: the leg grids' captions end before "列车".
   std::vector<PrintedText> row;
   for (const PrintedText& t : Printer().texts)

@@ -77,7 +77,8 @@ TEST(PrintDirectTable, StationSearchHeaderPrintsTheStationNames) {
   PrintDirectTable(surface, grid);
   EXPECT_EQ(surface.TextsAt(1, 1400),
             (QStringList{"车次", "北京发车", "上海到站", "里程(公里)", "硬座票价(元)", "备注"}));
-  EXPECT_EQ(surface.TextsAt(1, 1640), (QStringList{" T109次(北京---上海)特快列车", "20:10", "次日08:12", " 1463 ", "179 "}));
+  EXPECT_EQ(surface.TextsAt(1, 1640),
+            (QStringList{" T109次(北京---上海)特快列车", "20:10", "次日08:12", " 1463 ", "179 "}));
 }
 
 // A page of 3180 twips holds six slots (C = 5): 1400 + 240·6 = 2840 is the
@@ -142,7 +143,8 @@ TEST(PrintDirectTable, CapacityFollowsThePaper) {
 
 GridTexts Leg(const QString& board, const QString& alight, int trains, const QString& prefix) {
   GridTexts grid{{"车次", board + "发车", alight + "到站"}};
-  for (int i = 1; i <= trains; ++i) grid.push_back({QString(" %1%2次(甲---乙)特快").arg(prefix).arg(i), "08:00", " 12:00"});
+  for (int i = 1; i <= trains; ++i)
+    grid.push_back({QString(" %1%2次(甲---乙)特快").arg(prefix).arg(i), "08:00", " 12:00"});
   return grid;
 }
 
@@ -153,7 +155,8 @@ TEST(PrintTransferTables, LegsSideBySideUnderOneRuling) {
   EXPECT_EQ(PrintTransferTables(surface, first, second), 1);
 
   EXPECT_EQ(surface.TextsAt(1, 700), QStringList{"Kestrelway"});
-  EXPECT_EQ(surface.TextsAt(1, 1400), (QStringList{"车次", "北京发车", "郑州到站", "车次", "郑州发车", "西安到站"}));
+  EXPECT_EQ(surface.TextsAt(1, 1400),
+            (QStringList{"车次", "北京发车", "郑州到站", "车次", "郑州发车", "西安到站"}));
   const QStringList row3 = surface.TextsAt(1, 1400 + 240 * 3);
   EXPECT_EQ(row3, (QStringList{" T3次(甲---乙)特快", "08:00", " 12:00"}));
   std::vector<int> headerXs;
@@ -169,7 +172,8 @@ TEST(PrintTransferTables, LegsSideBySideUnderOneRuling) {
   EXPECT_TRUE(surface.HasLine({1, 150, 1370, 10190, 1370}));
   const int lastRowRule = 1370 + 240 * 3;
   EXPECT_TRUE(surface.HasLine({1, 150, lastRowRule, 10190, lastRowRule}));
-  EXPECT_TRUE(surface.HasLine({1, 150, 1370 + 240 * (kA4Capacity + 1), 10190, 1370 + 240 * (kA4Capacity + 1)}));
+  EXPECT_TRUE(
+      surface.HasLine({1, 150, 1370 + 240 * (kA4Capacity + 1), 10190, 1370 + 240 * (kA4Capacity + 1)}));
   for (int x : {170, 3170, 4170, 5170, 8170, 9170, 10170})
     EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kA4Bottom})) << "x " << x;
   EXPECT_EQ(surface.CountLines(1, false), 7);
