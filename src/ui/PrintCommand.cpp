@@ -1,5 +1,7 @@
 #include "ui/PrintCommand.h"
 
+#include <QFileInfo>
+
 #include "ui/BusyCursor.h"
 #include "ui/Platform.h"
 #include "ui/PrintSurface.h"
@@ -19,8 +21,10 @@ bool RunPrintCommand(QWidget* parent, Platform& platform, const QString& questio
     if (messages.Show(parent, str::kOfferPdf, MessageIcon::Information, MessageButtons::OkCancel) !=
         MessageAnswer::Ok)
       return false;
-    const QString path = platform.printers->AskPdfPath(parent);
+    QString path =
+        platform.files->SaveFile(parent, str::kPdfDialogTitle, str::kPdfDefaultName, str::kPdfFilter);
     if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     surface = platform.printers->PdfFile(path);
   } else if (!question.isEmpty() && messages.Show(parent, question, MessageIcon::Information,
                                                   MessageButtons::OkCancel) != MessageAnswer::Ok) {

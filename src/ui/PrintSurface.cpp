@@ -1,8 +1,5 @@
 #include "ui/PrintSurface.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -10,7 +7,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include "ui/Strings.h"
 
@@ -175,13 +171,6 @@ namespace {
 class DesktopPrinterSet final : public Printers {
  public:
   std::unique_ptr<PrintSurface> SystemPrinter() override { return MakeDefaultPrinterSurface(); }
-  QString AskPdfPath(QWidget* parent) override {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(parent, str::kPdfDialogTitle,
-                                                QDir(folder).filePath(str::kPdfDefaultName), str::kPdfFilter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-    return path;
-  }
   std::unique_ptr<PrintSurface> PdfFile(const QString& path) override { return MakePdfSurface(path); }
 };
 

@@ -12,7 +12,6 @@
 #include <memory>
 
 class QPrinterInfo;
-class QWidget;
 
 namespace kw {
 
@@ -62,20 +61,17 @@ std::unique_ptr<PrintSurface> MakeDefaultPrinterSurface();
 // A PDF file of A4 pages written to `path`.
 std::unique_ptr<PrintSurface> MakePdfSurface(const QString& path);
 
-// Where printed pages can go: the system printer, or a PDF file the user
-// names in a save dialog. Part of the platform layer, so that tests answer
-// the dialog and record the pages.
+// Where printed pages can go: the system printer, or a PDF file. Part of
+// the platform layer, so that tests record the pages.
 class Printers {
  public:
   virtual ~Printers() = default;
   // The system printer; its DeviceName() is empty when none is installed.
   virtual std::unique_ptr<PrintSurface> SystemPrinter() = 0;
-  // Asks where to save the pages: a path, empty when the user cancels.
-  virtual QString AskPdfPath(QWidget* parent) = 0;
   virtual std::unique_ptr<PrintSurface> PdfFile(const QString& path) = 0;
 };
 
-// The default printer, QFileDialog, PDF files.
+// The default printer, PDF files.
 Printers& DesktopPrinters();
 
 }  // namespace kw

@@ -107,23 +107,17 @@ class RecordingPrintSurface final : public PrintSurface {
 };
 
 // The printers of the platform in a test: the system printer is `printer`
-// (its device name empty for a system without one), the save dialog answers
-// `pdfAnswer` (empty: the user cancels), and a PDF file is a real one.
+// (its device name empty for a system without one), and a PDF file is a
+// real one.
 class RecordingPrinters final : public Printers {
  public:
   std::unique_ptr<PrintSurface> SystemPrinter() override { return std::make_unique<Handle>(printer); }
-  QString AskPdfPath(QWidget*) override {
-    ++dialogs;
-    return pdfAnswer;
-  }
   std::unique_ptr<PrintSurface> PdfFile(const QString& path) override {
     pdfPaths << path;
     return MakePdfSurface(path);
   }
 
   RecordingPrintSurface printer;
-  QString pdfAnswer;
-  int dialogs = 0;
   QStringList pdfPaths;  // the PDF files written
 
  private:

@@ -30,6 +30,7 @@ class PrintCommandTest : public ::testing::Test {
   }
   RecordingMessageBoxes& Messages() { return recorder_.messages; }
   test::RecordingPrinters& Printers() { return recorder_.printers; }
+  test::ScriptedFileDialogs& Files() { return recorder_.files; }
 
   test::RecordingPlatform recorder_;
   int prints_ = 0;
@@ -43,7 +44,7 @@ TEST_F(PrintCommandTest, PrinterPrintsAfterTheQuestionIsAnsweredOk) {
   EXPECT_EQ(Messages().shown[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(Printers().printer.TextsAt(1, 1400), QStringList{"K21次"});
   EXPECT_EQ(Printers().printer.endDocCount, 1);
-  EXPECT_EQ(Printers().dialogs, 0);
+  EXPECT_EQ(Files().saveAsked, 0);
 }
 
 TEST_F(PrintCommandTest, CancelledQuestionPrintsNothing) {
@@ -62,7 +63,9 @@ TEST_F(PrintCommandTest, WithoutQuestionPrintsAtOnce) {
 TEST_F(PrintCommandTest, NoPrinterSaysSoThenSavesThePagesAsPdf) {
   test::TempDir dir;
   Printers().printer.deviceName.clear();
-  Printers().pdfAnswer = QString::fromStdString((dir.Path() / "pages.pdf").string());
+  // The name is typed without its suffix.
+  Files().savePaths = {QString::fromStdString((dir.Path() / "pages").string())};
+  const QString path = QString::fromStdString((dir.Path() / "pages.pdf").string());
   EXPECT_TRUE(Run(str::kConfirmPrint));
 
   ASSERT_EQ(Messages().shown.size(), 2u);
@@ -71,15 +74,14 @@ TEST_F(PrintCommandTest, NoPrinterSaysSoThenSavesThePagesAsPdf) {
   EXPECT_EQ(Messages().shown[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(Messages().shown[1].text, str::kOfferPdf);
   EXPECT_EQ(Messages().shown[1].buttons, MessageButtons::OkCancel);
-  EXPECT_EQ(Printers().dialogs, 1);
-  EXPECT_EQ(Printers().pdfPaths, QStringList{Printers().pdfAnswer});
+  EXPECT_EQ(Files().saveAsked, 1);
+  EXPECT_EQ(Printers().pdfPaths, QStringList{path});
   EXPECT_TRUE(Printers().printer.texts.empty());
-  EXPECT_GT(QFile(Printers().pdfAnswer).size(), 0);
+  EXPECT_GT(QFile(path).size(), 0);
 }
 
 TEST_F(PrintCommandTest, NoPrinterAndAnyRefusalEndsWithoutPages) {
   Printers().printer.deviceName.clear();
-  Printers().pdfAnswer = "/tmp/never-written.pdf";
 
   Messages().answers = {MessageAnswer::Cancel};  // on the no-printer message
   EXPECT_FALSE(Run(str::kConfirmPrint));
@@ -89,11 +91,10 @@ TEST_F(PrintCommandTest, NoPrinterAndAnyRefusalEndsWithoutPages) {
   Messages().answers = {MessageAnswer::Ok, MessageAnswer::Cancel};  // on the offer
   EXPECT_FALSE(Run(str::kConfirmPrint));
   EXPECT_EQ(Messages().shown.size(), 2u);
-  EXPECT_EQ(Printers().dialogs, 0);
+  EXPECT_EQ(Files().saveAsked, 0);
 
-  Printers().pdfAnswer.clear();  // the save dialog is cancelled
-  EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(Printers().dialogs, 1);
+  EXPECT_FALSE(Run(str::kConfirmPrint));  // the save dialog is cancelled
+  EXPECT_EQ(Files().saveAsked, 1);
 
   EXPECT_EQ(prints_, 0);
   EXPECT_TRUE(Printers().pdfPaths.isEmpty());
@@ -102,10 +103,11 @@ TEST_F(PrintCommandTest, NoPrinterAndAnyRefusalEndsWithoutPages) {
 TEST_F(PrintCommandTest, FileThatCannotBeWrittenIsReported) {
   test::TempDir dir;
   Printers().printer.deviceName.clear();
-  Printers().pdfAnswer = QString::fromStdString((dir.Path() / "missing-folder" / "pages.pdf").string());
+  const QString path = QString::fromStdString((dir.Path() / "missing-folder" / "pages.pdf").string());
+  Files().savePaths = {path};
   EXPECT_FALSE(Run(QString()));
   ASSERT_EQ(Messages().shown.size(), 3u);
-  EXPECT_EQ(Messages().shown[2].text, str::PdfFailedMessage(Printers().pdfAnswer));
+  EXPECT_EQ(Messages().shown[2].text, str::PdfFailedMessage(path));
   EXPECT_EQ(Messages().shown[2].icon, MessageIcon::Critical);
   EXPECT_EQ(Messages().shown[2].buttons, MessageButtons::Ok);
 }

@@ -197,7 +197,7 @@ TEST_F(PrintResultsTest, WithoutPrinterTheResultIsSavedAsPdf) {
   test::TempDir dir;
   Printer().deviceName.clear();
   const QString path = QString::fromStdString((dir.Path() / "result.pdf").string());
-  recorder_.printers.pdfAnswer = path;
+  recorder_.files.savePaths = {path};
   StationSearch("北京", "上海");
   recorder_.messages.shown.clear();
 
