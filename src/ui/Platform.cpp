@@ -1,11 +1,14 @@
 #include "ui/Platform.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include "ui/PrintSurface.h"
 #include "ui/Strings.h"
 
 namespace kw {
@@ -51,6 +54,11 @@ class QtFileDialogs final : public FileDialogs {
   QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
   }
+  QString SaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                   const QString& filter) override {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
+  }
 };
 
 }  // namespace
@@ -59,7 +67,7 @@ Platform& DesktopPlatform() {
   static QtMessageBoxes messages;
   static DesktopShell shell;
   static QtFileDialogs files;
-  static Platform platform{&messages, &shell, &files};
+  static Platform platform{&messages, &shell, &files, &DesktopPrinters()};
   return platform;
 }
 

@@ -8,7 +8,8 @@
 // - trainDetailCloseRequested(): the main window became active again or is
 //   closing; close the train detail window if it is open.
 // - printRequested(): the print command (menu munPrint, toolbar button 5).
-//   Call SyncToolbar() when printing is done.
+//   The program connects it to PrintResults (ResultPrinting.h), which calls
+//   SyncToolbar() when printing is done.
 // - loaded(): loading has reached the point where background work starts
 //   (the advertisement picture refresh).
 // - programEnded(): the closing screen has run out; end the program.

@@ -8,6 +8,7 @@
 #include <deque>
 #include <vector>
 
+#include "support/RecordingPrintSurface.h"
 #include "ui/Platform.h"
 
 namespace kw::test {
@@ -46,19 +47,30 @@ class RecordingShell final : public Shell {
   std::vector<QUrl> opened;
 };
 
-// An open-file dialog that answers the paths it is given, in turn (empty,
-// i.e. cancelled, once they run out).
+// File dialogs that answer the paths they are given, in turn (empty, i.e.
+// cancelled, once they run out).
 class ScriptedFileDialogs final : public FileDialogs {
  public:
   QString OpenFile(QWidget*, const QString&, const QString&) override {
     ++asked;
-    if (paths.empty()) return {};
-    const QString path = paths.front();
-    paths.pop_front();
+    return Next(paths);
+  }
+  QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+    ++saveAsked;
+    return Next(savePaths);
+  }
+  std::deque<QString> paths;  // answers of the open-file dialog
+  int asked = 0;
+  std::deque<QString> savePaths;  // answers of the save-file dialog
+  int saveAsked = 0;
+
+ private:
+  static QString Next(std::deque<QString>& answers) {
+    if (answers.empty()) return {};
+    const QString path = answers.front();
+    answers.pop_front();
     return path;
   }
-  std::deque<QString> paths;
-  int asked = 0;
 };
 
 // A platform made of the recorders.
@@ -69,7 +81,8 @@ struct RecordingPlatform {
   RecordingMessageBoxes messages;
   RecordingShell shell;
   ScriptedFileDialogs files;
-  Platform platform{&messages, &shell, &files};
+  RecordingPrinters printers;
+  Platform platform{&messages, &shell, &files, &printers};
 };
 
 }  // namespace kw::test
