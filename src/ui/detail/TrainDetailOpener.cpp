@@ -1,9 +1,12 @@
 #include "ui/detail/TrainDetailOpener.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "query/SearchContext.h"
+#include "ui/PictureButton.h"
 #include "ui/Platform.h"
+#include "ui/detail/DetailPrinting.h"
 #include "ui/detail/TrainDetailWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/QueryPanel.h"
@@ -29,6 +32,9 @@ void TrainDetailOpener::OpenDetail() {
     return;
   }
   window->setAttribute(Qt::WA_DeleteOnClose);
+  connect(window, &TrainDetailWindow::printRequested, window, [this, window] {
+    PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), main_.platform());
+  });
   window_ = window;
   window->show();
   window->raise();

@@ -1,6 +1,7 @@
 // Opens the train detail window for the rows the main window's result lists
 // open, one at a time: a new opening replaces the window that is open, and
-// coming back to the main window closes it.
+// coming back to the main window closes it. The window's print button prints
+// what it shows.
 #pragma once
 
 #include <QObject>
@@ -26,7 +27,7 @@ class TrainDetailOpener : public QObject {
   void CloseDetail();
 
  signals:
-  // A detail window was built and shown (connect its printRequested() here).
+  // A detail window was built and shown.
   void windowOpened(TrainDetailWindow* window);
 
  private:

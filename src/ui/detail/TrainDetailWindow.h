@@ -6,10 +6,9 @@
 // a small box; four picture buttons switch between grid and diagram, print
 // and close.
 //
-// Printing hooks: printRequested() fires when Command1 (打印) is clicked.
-// What printing reads: lblTitle, flgPass (row 0 is its header row),
-// gridShown(), and Command1, which is to be hidden while the window's image
-// is taken.
+// printRequested() fires when Command1 (打印) is clicked; the opener prints
+// from lblTitle, flgPass (row 0 is its header row) and the window's image
+// without Command1.
 #pragma once
 
 #include <QWidget>

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include "store/Database.h"
+#include "support/RecordingPrintSurface.h"
 #include "ui/AppPaths.h"
 #include "ui/PictureButton.h"
 #include "ui/Twips.h"
@@ -532,6 +533,26 @@ TEST_F(TrainDetailWindowTest, PrintButtonKeepsItsPressedPictureUntilThePointerLe
   test::MoveOverBackground(w);
   EXPECT_TRUE(Shows(w->Command1, "pr.jpg"));
   EXPECT_EQ(w->Command3->look(), PictureButton::Look::Normal);
+}
+
+// What the print button prints follows what the window shows.
+TEST_F(TrainDetailWindowTest, PrintButtonPrintsTheDiagramAsPictureAndTheGridAsTable) {
+  TrainDetailWindow* w = FromNumberSearch("K12");
+  ASSERT_NE(w, nullptr);
+  test::RecordingPrintSurface& printer = recorder_.printers.printer;
+  QTest::mouseClick(w->Command1, Qt::LeftButton);
+  ASSERT_EQ(printer.images.size(), 1u);
+  EXPECT_TRUE(printer.texts.empty());
+  EXPECT_FALSE(w->Command1->isHidden());
+
+  QTest::mouseClick(w->Command2, Qt::LeftButton);
+  QTest::mouseClick(w->Command1, Qt::LeftButton);
+  EXPECT_EQ(printer.images.size(), 1u);
+  EXPECT_EQ(printer.TextsAt(1, 700), QStringList{"K12次(北京---->常州)特快列车详细情况"});
+  EXPECT_EQ(printer.TextsAt(1, 1400).value(1), "经停站");
+  EXPECT_EQ(printer.TextsAt(1, 1400 + 240 * 12).value(1), "常州");
+  EXPECT_EQ(printer.endDocCount, 2);
+  EXPECT_TRUE(recorder_.messages.shown.empty());
 }
 
 TEST_F(TrainDetailWindowTest, CloseButtonAndComingBackToTheMainWindowClose) {
