@@ -333,6 +333,28 @@ TEST_F(TrainDetailWindowTest, ADiagramTallerThanTheWindowMakesTheWindowTaller) {
   EXPECT_GT(w->flgPass->height(), TwipsToPixels(5325));
 }
 
+// Every picture of the window is there, with its copy at twice the size, and
+// is found whatever the case of its name.
+TEST_F(TrainDetailWindowTest, PicturesComeAtOneAndTwiceTheSize) {
+  const QSize sizes[] = {{15, 14}, {40, 8}, {30, 30}, {28, 28}};
+  const struct {
+    const char* stem;
+    QSize size;
+  } pictures[] = {{"greenBoll", sizes[0]}, {"yellowboll", sizes[0]}, {"redboll", sizes[0]},
+                  {"rail", sizes[1]},      {"redrail", sizes[1]},    {"table", sizes[2]},
+                  {"table1", sizes[2]},    {"table2", sizes[2]},     {"site", sizes[2]},
+                  {"site1", sizes[2]},     {"site2", sizes[2]},      {"pr", sizes[2]},
+                  {"pr1", sizes[2]},       {"pr2", sizes[2]},        {"x", sizes[3]},
+                  {"x1", sizes[3]},        {"x2", sizes[3]}};
+  for (const auto& p : pictures) {
+    const std::string stem = p.stem;
+    EXPECT_EQ(DatePicture(stem + ".jpg").size(), p.size) << stem;
+    EXPECT_EQ(DatePicture(QString::fromStdString(stem).toUpper().toStdString() + ".JPG").size(), p.size)
+        << stem;
+    EXPECT_EQ(QPixmap(DatePath(stem + "@2x.jpg")).size(), p.size * 2) << stem;
+  }
+}
+
 // ------------------------------------------------------------ texts
 
 TEST_F(TrainDetailWindowTest, WholeRouteHeadlineFaresAndGrid) {
