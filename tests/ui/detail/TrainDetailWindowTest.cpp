@@ -104,6 +104,7 @@ test::TestTimetable& FillDetailTimetable(test::TestTimetable& t) {
         "4\tK263\t2\t19\t1\t22\t6.3\t1\t700\t\n"
         "5\tK14\t2\t1\t13\t8.05\t10.18\t1\t1200\t\n"
         "6\tL50\t3\t100\t149\t8.05\t10.18\t1\t4900\t\n"
+        "7\tY1\t1\t1\t1\t8.05\t8.05\t0\t0\t\n"
         "790\tK3\t1\t1\t22\t7.45\t14.3\t6\t7800\t国际联运\n");
   std::vector<int> k12, k13;
   for (int s = 1; s <= 12; ++s) k12.push_back(s);
@@ -122,6 +123,7 @@ test::TestTimetable& FillDetailTimetable(test::TestTimetable& t) {
                                  {20, 2, "23.5", "23.55", 0, 300},
                                  {21, 3, "2", "2.1", 1, 450},
                                  {1, 4, "6.3", "", 1, 700}}) +
+                    PassRows(7, {{1, 1, "", "8.05", 0, 0}}) +
                     PassRows(kK3, {{1, 1, "", "7.45", 0, 0}, {22, 2, "14.3", "", 6, 7800}}));
   t.Set("VerID", "测试\n");
   return t;
@@ -308,6 +310,17 @@ TEST_F(TrainDetailWindowTest, TheThirteenthStationStartsASecondRowBelowTheTwelft
   EXPECT_FALSE(Element(*w, "imgRail", 10)->isHidden());
   EXPECT_TRUE(Element(*w, "imgRail", 11)->isHidden());
   EXPECT_TRUE(Element(*w, "imgRail", 12)->isHidden());
+}
+
+TEST_F(TrainDetailWindowTest, ATrainOfOneStopShowsTheDesignElementsAlone) {
+  TrainDetailWindow* w = FromNumberSearch("Y1");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(ElementCount(*w, "lblDetail"), 1);
+  EXPECT_EQ(Name(Element(*w, "lblDetail", 0)), "北京");
+  EXPECT_TRUE(Shows(Element(*w, "imgBoll", 0), "greenBoll.jpg"));
+  EXPECT_FALSE(Element(*w, "imgRail", 0)->isHidden());
+  EXPECT_EQ(w->flgPass->rowCount(), 1);
+  EXPECT_EQ(w->lblKM->text(), "全程0公里，共经过1个车站");
 }
 
 // Rows are spaced from the lowest name of the row before, so a long name
