@@ -5,6 +5,104 @@
 
 namespace kw::str {
 
+// ------------------------------------------------------------ the product
 inline const QString kProductTitle = QStringLiteral("Kestrelway");
+inline const QString kProgramVersion = QStringLiteral("V1.18");
+inline const QString kEditionName = QStringLiteral("铁路时刻查询 单机版 ");
+inline const QString kPublisherSiteName = QStringLiteral("Kestrelway 铁路时刻网");
+inline const QString kPublisherUrl = QStringLiteral("https://www.kestrelway.example/");
+inline const QString kPublisherMail = QStringLiteral("service@kestrelway.example");
+
+inline const QString kOk = QStringLiteral("确定");
+inline const QString kCancel = QStringLiteral("取消");
+
+// ------------------------------------------------------------ main window
+inline const QString kStatusProgramVersion = QStringLiteral("主程序版本：");
+inline const QString kStatusDataVersion = QStringLiteral(", 库文件版本：");
+inline const QString kStatusNoticeBefore = QStringLiteral(" 　请关注");
+inline const QString kStatusNoticeAfter = QStringLiteral("网站,下载最新版库文件。");
+
+inline const QString kMenuFile = QStringLiteral("文件(&F)");
+inline const QString kMenuPrint = QStringLiteral("打印(&P)");
+inline const QString kMenuExit = QStringLiteral("退出(&X)");
+inline const QString kMenuMap = QStringLiteral("地图(&M)");
+inline const QString kMenuHelp = QStringLiteral("帮助(&H)");
+inline const QString kMenuTips = QStringLiteral("铁路小常识(&K)");
+inline const QString kMenuHelpTopics = QStringLiteral("帮助主题(&l)");
+inline const QString kMenuAbout = QStringLiteral("关于(&A)");
+
+inline const QString kToolTips = QStringLiteral("小常识");
+inline const QString kToolPrint = QStringLiteral("打印");
+inline const QString kToolHelp = QStringLiteral("帮助");
+inline const QString kToolExit = QStringLiteral("退出");
+
+// ------------------------------------------------------------ query panel
+inline const QString kFromLabel = QStringLiteral("起始站");
+inline const QString kToLabel = QStringLiteral("终到站");
+inline const QString kFromTip = QStringLiteral("请输入起始站的简码,并在车站列表中选取车站名");
+inline const QString kToTip = QStringLiteral("请输入终到站的简码,并在车站列表中选取车站名");
+inline const QString kConfirm = QStringLiteral("确定");
+inline const QString kAdvanced = QStringLiteral("高级查询");
+inline const QString kTimeOption = QStringLiteral("时    间");
+inline const QString kTransferOption = QStringLiteral("指定中转");
+inline const QString kKindOption = QStringLiteral("车    型 ");
+inline const QString kKindNames[4] = {QStringLiteral("特快"), QStringLiteral("快速"), QStringLiteral("普快"),
+                                      QStringLiteral("普慢")};
+inline const QString kEarliestHourTip = QStringLiteral("请输入您计划的最早出发时间(0点至23点)");
+inline const QString kLatestHourTip = QStringLiteral("请输入您计划的最晚到达时间(0点至23点)");
+inline const QString kEarliestMinuteTip = QStringLiteral("请输入您计划的最早出发时间(0分至60分)");
+inline const QString kLatestMinuteTip = QStringLiteral("请输入您计划的最晚到达时间(0分至60分)");
+inline const QString kTimeAt = QStringLiteral("在");
+inline const QString kTimeColon = QStringLiteral("：");
+inline const QString kAfterDeparture = QStringLiteral("点之后发车");
+inline const QString kBeforeArrival = QStringLiteral("点之前到站");
+inline const QString kOrderLabel = QStringLiteral("请输入车次");
+inline const QString kOrderTip = QStringLiteral("请输入车次");
+
+inline const QString kBadTimeInput = QStringLiteral("对不起您的输入有误！");
+inline const QString kBadTransferStation = QStringLiteral("对不起！请检查您输入的中转站是否合理。");
+
+// ------------------------------------------------------------ result lists
+inline const QString kColTrain = QStringLiteral("车次");
+inline const QString kColStart = QStringLiteral("始发时刻");
+inline const QString kColEnd = QStringLiteral("终到时刻");
+inline const QString kColDistance = QStringLiteral("里程(公里)");
+inline const QString kColFare = QStringLiteral("硬座票价(元)");
+inline const QString kColMemo = QStringLiteral("备注");
+inline const QString kColId = QStringLiteral("编号");
+inline const QString kDepartsSuffix = QStringLiteral("发车");
+inline const QString kArrivesSuffix = QStringLiteral("到站");
+inline const QString kOpenRowTip = QStringLiteral("双击任意车次可察看详细信息");
+inline const QString kResultTitle = QStringLiteral("查询结果");
+inline const QString kTransferListLabel = QStringLiteral("可供中转的车站：");
+inline const QString kLegArrow = QStringLiteral("---->");
+inline const QString kTransferPrefix = QStringLiteral("中转站");
+
+// ------------------------------------------------------------ tip of the day
+inline const QString kTipsHeading = QStringLiteral("铁路乘车小常识");
+inline const QString kTipsDefaultTitle = QStringLiteral("铁路知识");
+inline const QString kTipsDontShow = QStringLiteral("不再显示每日一贴");
+inline const QString kTipsPrevious = QStringLiteral("上一条");
+inline const QString kTipsNext = QStringLiteral("下一条");
+inline const QString kClose = QStringLiteral("关闭");
+
+// ------------------------------------------------------------ About
+inline const QString kAboutWebPrefix = QStringLiteral("网址：");
+inline const QString kAboutMailPrefix = QStringLiteral("电子邮件：");
+
+// ------------------------------------------------------------ closing screen
+inline const QString kCredits[] = {
+    QStringLiteral("Kestrelway 铁路时刻查询"),
+    QStringLiteral(""),
+    QStringLiteral("出品：Kestrelway 工作室"),
+    QStringLiteral("网址：www.kestrelway.example"),
+    QStringLiteral("电子邮件：service@kestrelway.example"),
+    QStringLiteral(""),
+    QStringLiteral("程序设计：Kestrelway 开发组"),
+    QStringLiteral("时刻数据整理：Kestrelway 数据组"),
+    QStringLiteral("界面美工：Kestrelway 美工组"),
+    QStringLiteral(""),
+    QStringLiteral("感谢您的使用，祝您旅途愉快！"),
+};
 
 }  // namespace kw::str

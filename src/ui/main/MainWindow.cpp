@@ -1,13 +1,311 @@
 #include "ui/main/MainWindow.h"
 
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "query/Tips.h"
+#include "store/Database.h"
+#include "ui/AppPaths.h"
+#include "ui/BusyCursor.h"
+#include "ui/Platform.h"
 #include "ui/Strings.h"
+#include "ui/Twips.h"
+#include "ui/aux/AboutWindow.h"
+#include "ui/aux/AdPictureWindow.h"
+#include "ui/aux/ClosingScreen.h"
+#include "ui/aux/TipWindow.h"
+#include "ui/main/QueryPanel.h"
+#include "ui/main/ResultArea.h"
 
 namespace kw {
 
-MainWindow::MainWindow(Database& db, QWidget* parent) : QMainWindow(parent), db_(db) {
+namespace {
+
+// Toolbar button indexes.
+constexpr int kTipsButton = 2;
+constexpr int kPrintButton = 5;
+constexpr int kHelpButton = 6;
+constexpr int kExitButton = 7;
+
+QAction* MakeAction(QObject* parent, const char* name, const QString& text) {
+  auto* action = new QAction(text, parent);
+  action->setObjectName(name);
+  return action;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), db_(db), platform_(platform) {
   setObjectName("frmMain");
   setWindowTitle(str::kProductTitle);
-  resize(800, 600);
+  setWindowIcon(QIcon(DatePicture("main.ico")));
+  resize(TwipsToPixels(15360), TwipsToPixels(10800));
+
+  auto* form = new QWidget(this);
+  form->setObjectName("frmMainClient");
+  panel = new QueryPanel(db_, *platform_.messages, form);
+  results = new ResultArea(form);
+  auto* layout = new QVBoxLayout(form);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(panel, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(results, 1);
+  setCentralWidget(form);
+
+  BuildMenus();
+  BuildToolbar();
+  statusBar()->setObjectName("sbMain");
+  sbMainPanel1 = new QLabel(statusBar());
+  sbMainPanel1->setObjectName("sbMainPanel1");
+  statusBar()->addWidget(sbMainPanel1, 1);
+
+  connect(panel, &QueryPanel::stationSearchRequested, this,
+          [this] { Guard([this] { StationSearchCommand(); }); });
+  connect(panel, &QueryPanel::numberSearchRequested, this,
+          [this] { Guard([this] { NumberSearchCommand(); }); });
+  connect(results->lstChange, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const QString picked = item->text();
+    Guard([this, picked] { TransferStationPicked(picked); });
+  });
+
+  connect(results, &ResultArea::mainRowOpened, this, [this](int trainId) {
+    context_.selectedTrainId = trainId;
+    emit trainDetailRequested();
+    SyncToolbar();
+  });
+  connect(results, &ResultArea::legRowOpened, this, [this](int leg, int trainId) {
+    context_.selectedTrainId = trainId;
+    SetLegContext(leg);
+    emit trainDetailRequested();
+    RefreshViewState();
+    SyncToolbar();
+  });
+  connect(results, &ResultArea::legGridOpened, this, [this](int leg) {
+    SetLegContext(leg);
+    emit trainDetailRequested();
+    RefreshViewState();
+    SyncToolbar();
+  });
+  connect(results, &ResultArea::emptyLegOpened, this, [this] {
+    RefreshViewState();
+    SyncToolbar();
+  });
+  connect(results, &ResultArea::detailGridOpened, this, [this] {
+    emit trainDetailRequested();
+    SyncToolbar();
+  });
+
+  RefreshViewState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenus() {
+  mnuFile = menuBar()->addMenu(str::kMenuFile);
+  mnuFile->setObjectName("mnuFile");
+  munPrint = MakeAction(this, "munPrint", str::kMenuPrint);
+  mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
+  mnuFile->addAction(munPrint);
+  mnuFile->addSeparator();
+  mnuFile->addAction(mnuExit);
+
+  mnuMap = MakeAction(this, "mnuMap", str::kMenuMap);
+  menuBar()->addAction(mnuMap);
+
+  mnuHelp = menuBar()->addMenu(str::kMenuHelp);
+  mnuHelp->setObjectName("mnuHelp");
+  Common = MakeAction(this, "Common", str::kMenuTips);
+  mnuHMain = MakeAction(this, "mnuHMain", str::kMenuHelpTopics);
+  About = MakeAction(this, "About", str::kMenuAbout);
+  mnuHelp->addAction(Common);
+  mnuHelp->addAction(mnuHMain);
+  mnuHelp->addSeparator();
+  mnuHelp->addAction(About);
+
+  connect(munPrint, &QAction::triggered, this, &MainWindow::printRequested);
+  connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+  connect(Common, &QAction::triggered, this, &MainWindow::OpenTips);
+  connect(mnuHMain, &QAction::triggered, this, &MainWindow::OpenAbout);
+  connect(About, &QAction::triggered, this, &MainWindow::OpenAbout);
+}
+
+void MainWindow::BuildToolbar() {
+  Toolbar1 = addToolBar(str::kProductTitle);
+  Toolbar1->setObjectName("Toolbar1");
+  Toolbar1->setMovable(false);
+  Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  const struct {
+    int index;
+    const QString& text;
+  } buttons[] = {{kTipsButton, str::kToolTips},
+                 {kPrintButton, str::kToolPrint},
+                 {kHelpButton, str::kToolHelp},
+                 {kExitButton, str::kToolExit}};
+  // Buttons 1, 3 and 4 are separators.
+  Toolbar1->addSeparator();
+  for (const auto& button : buttons) {
+    if (button.index == kPrintButton) {
+      Toolbar1->addSeparator();
+      Toolbar1->addSeparator();
+    }
+    QAction* action = Toolbar1->addAction(button.text);
+    action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.index));
+    connect(action, &QAction::triggered, this, [this, index = button.index] { Toolbar1ButtonClick(index); });
+    toolbarButtons_[button.index] = action;
+  }
+}
+
+void MainWindow::Toolbar1ButtonClick(int index) {
+  switch (index) {
+    case kTipsButton:
+      Common->trigger();
+      break;
+    case kPrintButton:
+      munPrint->trigger();
+      break;
+    case kHelpButton:
+      mnuHMain->trigger();
+      break;
+    case kExitButton:
+      mnuExit->trigger();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  {
+    BusyCursor busy;
+    const QString page = DatePath("ShowMain.html");
+    if (QFileInfo::exists(page)) results->WebBrowser1->setSource(QUrl::fromLocalFile(page));
+    AdPictureWindow frmShow;
+    frmShow.show();
+    panel->ClearStations();
+    results->ClearDetailGrid();
+    SyncToolbar();
+    emit loaded();
+  }
+  setWindowTitle(str::kProductTitle);
+  ShowVersionText();
+}
+
+void MainWindow::ShowVersionText() {
+  QString version;
+  try {
+    version = QString::fromStdString(DataVersion(db_));
+  } catch (const DatabaseError&) {
+    // A damaged version table leaves the version empty; the program works on.
+  }
+  sbMainPanel1->setText(str::kStatusProgramVersion + str::kProgramVersion + str::kStatusDataVersion +
+                        version + str::kStatusNoticeBefore + str::kPublisherSiteName +
+                        str::kStatusNoticeAfter);
+}
+
+void MainWindow::RefreshViewState() {
+  munPrint->setEnabled(!results->lvMain->isHidden() || !results->lvchang[0]->isHidden() ||
+                       !results->lvchang[1]->isHidden());
+  results->WebBrowser1->setVisible(results->lvchang[1]->isHidden());
+}
+
+void MainWindow::SyncToolbar() {
+  toolbarButtons_[kTipsButton]->setEnabled(Common->isEnabled());
+  toolbarButtons_[kPrintButton]->setEnabled(munPrint->isEnabled());
+  toolbarButtons_[kExitButton]->setEnabled(mnuExit->isEnabled());
+}
+
+void MainWindow::ResetQueryPanel() {
+  results->ClearDetailGrid();
+  results->flgDetail->hide();
+  results->lvMain->hide();
+  panel->ClearOptions();  // hides labav with cheAV
+  SyncToolbar();
+}
+
+void MainWindow::OpenTips() {
+  if (!tips_) tips_ = new TipWindow(db_, this);
+  tips_->show();
+  tips_->raise();
+  tips_->activateWindow();
+  SyncToolbar();
+}
+
+void MainWindow::OpenAbout() {
+  if (!about_) about_ = new AboutWindow(*platform_.shell, this);
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+  SyncToolbar();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
+}
+
+// Coming back to the main window closes the train detail window; an open
+// About or tip window keeps the focus until it is closed.
+void MainWindow::Activated() {
+  emit trainDetailCloseRequested();
+  for (QWidget* window : {static_cast<QWidget*>(about_), static_cast<QWidget*>(tips_)}) {
+    if (window && window->isVisible()) {
+      window->raise();
+      window->activateWindow();
+    }
+  }
+  SyncToolbar();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  emit trainDetailCloseRequested();
+  if (tips_) tips_->hide();
+  if (about_) about_->hide();
+  if (!closing_) {
+    closing_ = std::make_unique<ClosingScreen>();
+    connect(closing_.get(), &ClosingScreen::finished, this, &MainWindow::programEnded);
+  }
+  closing_->show();
+  closing_->Start();
+  event->accept();
+}
+
+void MainWindow::Guard(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const DatabaseError& e) {
+    platform_.messages->Show(this, QString::fromStdString(e.what()), MessageIcon::Critical);
+    RefreshViewState();
+    SyncToolbar();
+  }
+}
+
+void MainWindow::SetLegContext(int leg) {
+  if (leg == 1) {
+    context_.legBoardName = context_.transferStationName;
+    context_.legAlightName = panel->txtEstation->text().toStdString();
+    context_.journeyToName = context_.legAlightName;
+    context_.isSecondLeg = true;
+  } else {
+    context_.legBoardName = panel->txtFstation->text().toStdString();
+    context_.journeyFromName = context_.legBoardName;
+    context_.legAlightName = context_.transferStationName;
+    context_.isSecondLeg = false;
+  }
 }
 
 }  // namespace kw

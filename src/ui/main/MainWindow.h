@@ -1,20 +1,130 @@
-// The main query window, frmMain.
+// The main query window, frmMain: menus, toolbar, status bar, the query
+// panel and the result area, and the search commands that join them.
+//
+// Hooks for the parts wired in from outside (connect before Load()):
+// - trainDetailRequested(): a result row was opened; searchContext() names the
+//   train and the journey. Open the train detail window, replacing one that
+//   is open.
+// - trainDetailCloseRequested(): the main window became active again or is
+//   closing; close the train detail window if it is open.
+// - printRequested(): the print command (menu munPrint, toolbar button 5).
+//   Call SyncToolbar() when printing is done.
+// - loaded(): loading has reached the point where background work starts
+//   (the advertisement picture refresh).
+// - programEnded(): the closing screen has run out; end the program.
+// The 文件 menu is mnuFile; further commands go in before mnuExit.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "query/SearchContext.h"
+#include "query/TransferSearch.h"
+
+class QLabel;
+class QMenu;
+class QToolBar;
 
 namespace kw {
 
+class AboutWindow;
+class ClosingScreen;
 class Database;
+class QueryPanel;
+class ResultArea;
+class TipWindow;
+struct Platform;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(Database& db, QWidget* parent = nullptr);
+  MainWindow(Database& db, Platform& platform, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Loads the window (once): the start page, the picture window while
+  // loading, the data version in the status bar.
+  void Load();
+
+  // munPrint is enabled exactly while a result list is shown; the web pane is
+  // shown exactly while the second leg list is not.
+  void RefreshViewState();
+  // Toolbar buttons 2, 5 and 7 take the enabled state of Common, munPrint and
+  // mnuExit.
+  void SyncToolbar();
+  // Clears and hides flgDetail, hides lvMain, clears the advanced options.
+  void ResetQueryPanel();
+  // Reads the data version again and writes the status bar text.
+  void ShowVersionText();
+
+  // Menu commands.
+  void OpenTips();
+  void OpenAbout();
+  // A toolbar button, by its index: 2 tips, 5 print, 6 help, 7 exit.
+  void Toolbar1ButtonClick(int index);
+
+  const SearchContext& searchContext() const { return context_; }
+  Database& database() { return db_; }
+  TipWindow* tipWindow() const { return tips_; }
+  AboutWindow* aboutWindow() const { return about_; }
+  ClosingScreen* closingScreen() const { return closing_.get(); }
+
+  QueryPanel* panel;
+  ResultArea* results;
+  QMenu* mnuFile;
+  QMenu* mnuHelp;
+  QAction* mnuMap;
+  QAction* munPrint;
+  QAction* mnuExit;
+  QAction* Common;
+  QAction* mnuHMain;
+  QAction* About;
+  QToolBar* Toolbar1;
+  QLabel* sbMainPanel1;
+
+ signals:
+  void trainDetailRequested();
+  void trainDetailCloseRequested();
+  void printRequested();
+  void loaded();
+  void programEnded();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildMenus();
+  void BuildToolbar();
+  void Activated();
+  // Runs a search command; a failing database ends it with a message that
+  // says why, and the result area stays as the command left it.
+  void Guard(const std::function<void()>& command);
+
+  // The search commands (MainWindowSearches.cpp).
+  void StationSearchCommand();
+  void OfferTransferStations();
+  void FinishStationSearch();
+  void NamedTransferCommand();
+  void TransferStationPicked(const QString& picked);
+  void NumberSearchCommand();
+  void HideTransferResults();
+  void PrepareFirstLeg(const QString& from, const QString& via);
+  bool ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to);
+  void ShowOtherWayMessages(const std::vector<std::string>& messages);
+  void SetLegContext(int leg);
+
   Database& db_;
+  Platform& platform_;
+  SearchContext context_;
+  bool loaded_ = false;
+  // Toolbar buttons by index (1 to 7); null where the index is a separator.
+  std::array<QAction*, 8> toolbarButtons_{};
+  TipWindow* tips_ = nullptr;
+  AboutWindow* about_ = nullptr;
+  std::unique_ptr<ClosingScreen> closing_;
 };
 
 }  // namespace kw

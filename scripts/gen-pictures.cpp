@@ -1,0 +1,473 @@
+// Draws the pictures of the date folder that the main window, the tip of the
+// day and the About window show, and writes them into the folder given as
+// the argument (data/). Run through scripts/gen-pictures.
+//
+//   left/right/x.jpg      picture buttons; ...2 pointer over them, ...1 pressed
+//   main.ico              program icon
+//   Trainicon.dat         the About window's picture (PNG bytes)
+//   point.cur             the pointing cursor (a Windows cursor file)
+//   frmShow.jpg           the picture shown while the main window loads
+//   showmain.gif          the picture of the start page
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <cstdio>
+#include <unordered_map>
+
+namespace {
+
+const QColor kRailBlue(0x1f, 0x5f, 0xa8);
+const QColor kDeepBlue(0x12, 0x3c, 0x6e);
+const QColor kSignalRed(0xc0, 0x39, 0x2b);
+const QColor kPaper(0xf7, 0xf9, 0xfc);
+
+QString g_out;
+
+QFont ChineseFont(int pixelSize, bool bold = false) {
+  QFont font(QStringLiteral("Noto Sans CJK SC"));
+  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Serif CJK SC"),
+                    QStringLiteral("WenQuanYi Micro Hei")});
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+void Fail(const QString& what) {
+  std::fprintf(stderr, "gen-pictures: %s\n", qPrintable(what));
+  std::exit(1);
+}
+
+void Save(const QImage& image, const QString& name, const char* format, int quality = -1) {
+  if (!image.save(g_out + "/" + name, format, quality)) Fail("cannot write " + name);
+}
+
+void WriteBytes(const QString& name, const QByteArray& bytes) {
+  QFile file(g_out + "/" + name);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) Fail("cannot write " + name);
+}
+
+// ------------------------------------------------------------ picture buttons
+
+enum class Look { Normal, Hover, Pressed };
+
+// A rounded button face with a symbol and a caption.
+QImage ButtonFace(Look look, const QString& caption, void (*symbol)(QPainter&, QRectF)) {
+  QImage image(88, 28, QImage::Format_RGB32);
+  image.fill(QColor(0xf0, 0xf0, 0xf0));  // the window background around the face
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF face = look == Look::Pressed ? QRectF(1.5, 1.5, 85, 25) : QRectF(0.5, 0.5, 86, 26);
+  QLinearGradient fill(face.topLeft(), face.bottomLeft());
+  switch (look) {
+    case Look::Normal:
+      fill.setColorAt(0, QColor(0x3a, 0x7b, 0xc8));
+      fill.setColorAt(1, kRailBlue);
+      break;
+    case Look::Hover:
+      fill.setColorAt(0, QColor(0x5e, 0x9c, 0xe6));
+      fill.setColorAt(1, QColor(0x2f, 0x78, 0xc8));
+      break;
+    case Look::Pressed:
+      fill.setColorAt(0, kDeepBlue);
+      fill.setColorAt(1, QColor(0x1a, 0x4e, 0x8c));
+      break;
+  }
+  p.setPen(QPen(kDeepBlue, 1));
+  p.setBrush(fill);
+  p.drawRoundedRect(face, 6, 6);
+  if (look == Look::Hover) {
+    p.setPen(QPen(QColor(0xff, 0xd3, 0x4d), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(face.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  symbol(p, QRectF(face.left() + 8, face.top() + 7, 12, 12));
+  p.setPen(Qt::white);
+  p.setFont(ChineseFont(13, true));
+  p.drawText(QRectF(face.left() + 24, face.top(), face.width() - 28, face.height()), Qt::AlignCenter,
+             caption);
+  return image;
+}
+
+void LeftArrow(QPainter& p, QRectF r) {
+  p.drawPolygon(QPolygonF{QPointF(r.right(), r.top()), QPointF(r.left(), r.center().y()),
+                          QPointF(r.right(), r.bottom())});
+}
+
+void RightArrow(QPainter& p, QRectF r) {
+  p.drawPolygon(QPolygonF{QPointF(r.left(), r.top()), QPointF(r.right(), r.center().y()),
+                          QPointF(r.left(), r.bottom())});
+}
+
+void Cross(QPainter& p, QRectF r) {
+  p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(r.topLeft(), r.bottomRight());
+  p.drawLine(r.topRight(), r.bottomLeft());
+  p.setPen(Qt::NoPen);
+}
+
+void Buttons() {
+  const struct {
+    const char* name;
+    QString caption;
+    void (*symbol)(QPainter&, QRectF);
+  } buttons[] = {{"left", QStringLiteral("上一条"), LeftArrow},
+                 {"right", QStringLiteral("下一条"), RightArrow},
+                 {"x", QStringLiteral("关闭"), Cross}};
+  for (const auto& b : buttons) {
+    const QString name = QString::fromLatin1(b.name);
+    Save(ButtonFace(Look::Normal, b.caption, b.symbol), name + ".jpg", "JPG", 95);
+    Save(ButtonFace(Look::Pressed, b.caption, b.symbol), name + "1.jpg", "JPG", 95);
+    Save(ButtonFace(Look::Hover, b.caption, b.symbol), name + "2.jpg", "JPG", 95);
+  }
+}
+
+// ------------------------------------------------------------ train pictures
+
+// The front of a train, drawn into `r`.
+void TrainFront(QPainter& p, QRectF r) {
+  const qreal w = r.width();
+  const qreal h = r.height();
+  auto at = [&](qreal x, qreal y) { return QPointF(r.left() + x * w, r.top() + y * h); };
+  QPainterPath body;
+  body.moveTo(at(0.18, 0.88));
+  body.lineTo(at(0.14, 0.30));
+  body.quadTo(at(0.16, 0.06), at(0.50, 0.05));
+  body.quadTo(at(0.84, 0.06), at(0.86, 0.30));
+  body.lineTo(at(0.82, 0.88));
+  body.closeSubpath();
+  p.setPen(QPen(kDeepBlue, qMax(1.0, w / 40)));
+  p.setBrush(kRailBlue);
+  p.drawPath(body);
+  // Windscreen, stripe, lamps.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0xd6, 0xec, 0xff));
+  p.drawRoundedRect(QRectF(at(0.24, 0.16), at(0.76, 0.42)), w / 20, w / 20);
+  p.setBrush(kSignalRed);
+  p.drawRect(QRectF(at(0.16, 0.52), at(0.84, 0.60)));
+  p.setBrush(QColor(0xff, 0xe0, 0x66));
+  p.drawEllipse(QRectF(at(0.24, 0.66), at(0.36, 0.78)));
+  p.drawEllipse(QRectF(at(0.64, 0.66), at(0.76, 0.78)));
+  // Rails.
+  p.setPen(QPen(QColor(0x55, 0x55, 0x55), qMax(1.0, w / 32)));
+  p.drawLine(at(0.05, 0.95), at(0.95, 0.95));
+}
+
+QImage TrainIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  TrainFront(p, QRectF(0, 0, size, size));
+  return image;
+}
+
+// A side view of a train across `r`.
+void TrainSide(QPainter& p, QRectF r, int cars) {
+  const qreal carWidth = r.width() / cars;
+  for (int i = 0; i < cars; ++i) {
+    const QRectF car(r.left() + i * carWidth + 2, r.top(), carWidth - 4, r.height() * 0.8);
+    QPainterPath shape;
+    if (i == 0) {
+      shape.moveTo(car.bottomRight());
+      shape.lineTo(car.topRight());
+      shape.lineTo(car.left() + car.width() * 0.35, car.top());
+      shape.quadTo(car.left(), car.top() + car.height() * 0.2, car.left(), car.bottom());
+      shape.closeSubpath();
+    } else {
+      shape.addRoundedRect(car, 4, 4);
+    }
+    p.setPen(QPen(kDeepBlue, 1.5));
+    p.setBrush(Qt::white);
+    p.drawPath(shape);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRailBlue);
+    p.drawRect(QRectF(car.left() + 1, car.top() + car.height() * 0.62, car.width() - 2, car.height() * 0.12));
+    p.setBrush(QColor(0x4a, 0x6f, 0x96));
+    const qreal firstWindow = i == 0 ? car.left() + car.width() * 0.45 : car.left() + 8;
+    for (qreal x = firstWindow; x + 12 < car.right() - 4; x += 18) {
+      p.drawRoundedRect(QRectF(x, car.top() + car.height() * 0.22, 12, car.height() * 0.28), 2, 2);
+    }
+    p.setBrush(QColor(0x33, 0x33, 0x33));
+    for (qreal x : {car.left() + car.width() * 0.2, car.left() + car.width() * 0.8}) {
+      p.drawEllipse(QPointF(x, car.bottom() + 3), 4, 4);
+    }
+  }
+  p.setPen(QPen(QColor(0x66, 0x66, 0x66), 2));
+  p.drawLine(QPointF(r.left() - 20, r.bottom() + 1), QPointF(r.right() + 20, r.bottom() + 1));
+}
+
+void Sky(QPainter& p, QRectF r) {
+  QLinearGradient sky(r.topLeft(), r.bottomLeft());
+  sky.setColorAt(0, QColor(0xcf, 0xe6, 0xfb));
+  sky.setColorAt(1, kPaper);
+  p.fillRect(r, sky);
+}
+
+void LoadingPicture() {
+  QImage image(420, 260, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  Sky(p, image.rect());
+  p.setPen(QPen(kRailBlue, 4));
+  p.drawRect(QRectF(2, 2, 416, 256));
+  p.setPen(kDeepBlue);
+  p.setFont(ChineseFont(34, true));
+  p.drawText(QRectF(0, 28, 420, 48), Qt::AlignCenter, QStringLiteral("Kestrelway"));
+  p.setFont(ChineseFont(20, true));
+  p.drawText(QRectF(0, 78, 420, 32), Qt::AlignCenter, QStringLiteral("铁路列车时刻查询"));
+  TrainSide(p, QRectF(60, 140, 300, 56), 4);
+  p.setPen(QColor(0x44, 0x44, 0x44));
+  p.setFont(ChineseFont(14));
+  p.drawText(QRectF(0, 214, 420, 24), Qt::AlignCenter, QStringLiteral("正在载入，请稍候……"));
+  Save(image, "frmShow.jpg", "JPG", 92);
+}
+
+// ------------------------------------------------------------ GIF
+
+// The image as a GIF89a file: one frame, its colour table, LZW-coded pixels.
+QByteArray EncodeGif(const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  const QList<QRgb> colours = image.colorTable();
+  int tableBits = 1;
+  while ((1 << tableBits) < colours.size()) ++tableBits;
+
+  QByteArray out("GIF89a");
+  auto word = [&](int v) {
+    out.append(char(v & 0xff));
+    out.append(char((v >> 8) & 0xff));
+  };
+  word(image.width());
+  word(image.height());
+  out.append(char(0x80 | ((tableBits - 1) << 4) | (tableBits - 1)));  // global table, its size
+  out.append(char(0));                                                // background colour
+  out.append(char(0));                                                // pixel aspect
+  for (int i = 0; i < (1 << tableBits); ++i) {
+    const QRgb c = i < colours.size() ? colours[i] : 0;
+    out.append(char(qRed(c)));
+    out.append(char(qGreen(c)));
+    out.append(char(qBlue(c)));
+  }
+  out.append(char(0x2c));  // image descriptor
+  word(0);
+  word(0);
+  word(image.width());
+  word(image.height());
+  out.append(char(0));
+
+  const int minCodeSize = qMax(2, tableBits);
+  out.append(char(minCodeSize));
+  const int clearCode = 1 << minCodeSize;
+  const int endCode = clearCode + 1;
+
+  QByteArray data;
+  quint32 bitBuffer = 0;
+  int bitCount = 0;
+  int codeSize = minCodeSize + 1;
+  auto emitCode = [&](int code) {
+    bitBuffer |= quint32(code) << bitCount;
+    bitCount += codeSize;
+    while (bitCount >= 8) {
+      data.append(char(bitBuffer & 0xff));
+      bitBuffer >>= 8;
+      bitCount -= 8;
+    }
+  };
+
+  std::unordered_map<int, int> dictionary;  // (prefix code << 8 | pixel) -> code
+  int lastCode = endCode;
+  emitCode(clearCode);
+  int prefix = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const uchar* line = image.constScanLine(y);
+    for (int x = 0; x < image.width(); ++x) {
+      const int pixel = line[x];
+      if (prefix < 0) {
+        prefix = pixel;
+        continue;
+      }
+      const auto found = dictionary.find(prefix << 8 | pixel);
+      if (found != dictionary.end()) {
+        prefix = found->second;
+        continue;
+      }
+      emitCode(prefix);
+      dictionary[prefix << 8 | pixel] = ++lastCode;
+      if (lastCode >= (1 << codeSize)) ++codeSize;
+      if (lastCode == 4095) {
+        emitCode(clearCode);
+        dictionary.clear();
+        codeSize = minCodeSize + 1;
+        lastCode = endCode;
+      }
+      prefix = pixel;
+    }
+  }
+  emitCode(prefix);
+  emitCode(endCode);
+  if (bitCount > 0) data.append(char(bitBuffer & 0xff));
+
+  for (qsizetype at = 0; at < data.size(); at += 255) {
+    const QByteArray block = data.mid(at, 255);
+    out.append(char(block.size()));
+    out.append(block);
+  }
+  out.append(char(0));
+  out.append(char(0x3b));
+  return out;
+}
+
+void StartPagePicture() {
+  // Flat colours: a GIF holds 256 at most, and the picture keeps them all.
+  QImage image(520, 170, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(QRectF(0, 0, 520, 6), kRailBlue);
+  p.fillRect(QRectF(0, 164, 520, 6), kRailBlue);
+  TrainSide(p, QRectF(250, 88, 240, 46), 3);
+  p.setPen(kDeepBlue);
+  p.setFont(ChineseFont(26, true));
+  p.drawText(QRectF(24, 18, 480, 40), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Kestrelway 铁路时刻查询"));
+  p.setPen(QColor(0x33, 0x33, 0x33));
+  p.setFont(ChineseFont(14));
+  p.drawText(QRectF(24, 64, 230, 24), Qt::AlignLeft, QStringLiteral("全国列车时刻　一查便知"));
+  p.drawText(QRectF(24, 90, 230, 24), Qt::AlignLeft, QStringLiteral("票价　里程　中转站"));
+  p.setPen(kSignalRed);
+  p.setFont(ChineseFont(13, true));
+  p.drawText(QRectF(24, 124, 230, 24), Qt::AlignLeft, QStringLiteral("祝您旅途愉快！"));
+  p.end();
+  const QByteArray gif = EncodeGif(image);
+  // The file must read back as the picture that was drawn.
+  QImage check;
+  if (!check.loadFromData(gif, "GIF") || check.size() != image.size()) Fail("the GIF does not read back");
+  const QImage indexed =
+      image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (check.pixel(x, y) != indexed.pixel(x, y)) Fail("the GIF's pixels differ from the picture");
+    }
+  }
+  WriteBytes("showmain.gif", gif);
+}
+
+// ------------------------------------------------------------ icon and cursor
+
+// A Windows icon (type 1) or cursor (type 2) file holding one 32-bit image.
+QByteArray IconFile(const QImage& source, int type, int hotX, int hotY) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  const int w = image.width();
+  const int h = image.height();
+  const int maskStride = ((w + 31) / 32) * 4;
+  QByteArray bitmap;
+  auto put16 = [](QByteArray& b, int v) {
+    b.append(char(v & 0xff));
+    b.append(char((v >> 8) & 0xff));
+  };
+  auto put32 = [&](QByteArray& b, quint32 v) {
+    put16(b, int(v & 0xffff));
+    put16(b, int(v >> 16));
+  };
+  put32(bitmap, 40);     // header size
+  put32(bitmap, w);      // width
+  put32(bitmap, h * 2);  // height of colour and mask together
+  put16(bitmap, 1);      // planes
+  put16(bitmap, 32);     // bits per pixel
+  put32(bitmap, 0);      // no compression
+  put32(bitmap, w * h * 4 + maskStride * h);
+  for (int i = 0; i < 4; ++i) put32(bitmap, 0);
+  for (int y = h - 1; y >= 0; --y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < w; ++x) put32(bitmap, line[x]);  // BGRA in memory order
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    QByteArray row(maskStride, 0);
+    for (int x = 0; x < w; ++x) {
+      if (qAlpha(line[x]) == 0) row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    bitmap.append(row);
+  }
+  QByteArray file;
+  put16(file, 0);
+  put16(file, type);
+  put16(file, 1);
+  file.append(char(w < 256 ? w : 0));
+  file.append(char(h < 256 ? h : 0));
+  file.append(char(0));  // no palette
+  file.append(char(0));
+  put16(file, type == 2 ? hotX : 1);   // cursor hot spot, or planes
+  put16(file, type == 2 ? hotY : 32);  // cursor hot spot, or bit count
+  put32(file, bitmap.size());
+  put32(file, 6 + 16);
+  file.append(bitmap);
+  return file;
+}
+
+// A hand pointing up; the tip of the forefinger is at (10, 1).
+QImage PointingHand() {
+  QImage image(32, 32, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath hand;
+  hand.moveTo(8, 3);
+  hand.quadTo(10, 0.5, 12, 3);
+  hand.lineTo(12, 12);
+  hand.quadTo(14, 10, 16, 12.5);
+  hand.quadTo(18, 11, 20, 13.5);
+  hand.quadTo(22.5, 12.5, 24, 15);
+  hand.lineTo(24, 22);
+  hand.quadTo(23, 28, 19, 29);
+  hand.lineTo(11, 29);
+  hand.quadTo(8, 27, 4.5, 19);
+  hand.quadTo(4, 16, 6.5, 16.5);
+  hand.lineTo(8, 19);
+  hand.closeSubpath();
+  p.setPen(QPen(Qt::black, 1.2));
+  p.setBrush(Qt::white);
+  p.drawPath(hand);
+  p.setPen(QPen(Qt::black, 1));
+  p.drawLine(QPointF(16, 12.5), QPointF(16, 18));
+  p.drawLine(QPointF(20, 13.5), QPointF(20, 18.5));
+  return image;
+}
+
+void IconAndCursor() {
+  WriteBytes("main.ico", IconFile(TrainIcon(32), 1, 0, 0));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!TrainIcon(64).save(&buffer, "PNG")) Fail("cannot make Trainicon.dat");
+  WriteBytes("Trainicon.dat", png);
+  WriteBytes("point.cur", IconFile(PointingHand(), 2, 10, 1));
+  for (const char* name : {"main.ico", "point.cur", "Trainicon.dat"}) {
+    if (QPixmap(g_out + "/" + name).isNull()) Fail(QString("%1 does not read back").arg(name));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gen-pictures OUTPUT_DIR\n");
+    return 2;
+  }
+  g_out = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(g_out)) Fail("cannot create " + g_out);
+  Buttons();
+  LoadingPicture();
+  StartPagePicture();
+  IconAndCursor();
+  return 0;
+}

@@ -1,0 +1,46 @@
+// A button drawn with pictures from the date folder: one normal, one while
+// the pointer is over it (with the program's pointing cursor), one while it
+// is pressed.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace kw {
+
+class PictureButton : public QLabel {
+  Q_OBJECT
+
+ public:
+  enum class Look { Normal, Hover, Pressed };
+
+  // `normal`, `hover` and `pressed` name pictures of the date folder;
+  // `fallbackText` is shown when the normal picture cannot be loaded.
+  PictureButton(const char* objectName, const char* normal, const char* hover, const char* pressed,
+                const QString& fallbackText, QWidget* parent);
+
+  Look look() const { return look_; }
+  // Back to the normal picture (the pointer is over the window's background).
+  void ShowNormal() { SetLook(Look::Normal); }
+
+ signals:
+  void clicked();
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void SetLook(Look look);
+
+  QPixmap pictures_[3];
+  Look look_ = Look::Normal;
+};
+
+// The program's pointing cursor, date/point.cur; the system's pointing hand
+// when the file cannot be read.
+QCursor PointCursor();
+
+}  // namespace kw

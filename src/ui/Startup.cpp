@@ -1,0 +1,44 @@
+#include "ui/Startup.h"
+
+#include <cmath>
+
+#include "store/Database.h"
+#include "store/DateFolder.h"
+#include "ui/AppPaths.h"
+#include "ui/Platform.h"
+#include "ui/main/MainWindow.h"
+
+namespace kw {
+
+Program::Program(Platform& platform) : platform_(platform) {}
+
+Program::~Program() = default;
+
+bool Program::Start(const std::function<void(MainWindow&)>& wire) {
+  try {
+    db_ = Database::Open(DatabasePath(ProgramFolder()).string());
+  } catch (const DatabaseError& e) {
+    // A second copy of the program finds the database locked by the first.
+    platform_.messages->Show(nullptr, QString::fromStdString(e.what()), MessageIcon::Critical);
+    return false;
+  }
+  main_ = std::make_unique<MainWindow>(*db_, platform_);
+  if (wire) wire(*main_);
+
+  // "Display": 0 opens the tips first, another number the main window alone.
+  // A first start, or a value that is not a number, writes the defaults and
+  // opens the tips.
+  bool isNumber = false;
+  const double display = ReadEveryDay(kDisplayKey).trimmed().toDouble(&isNumber);
+  if (!isNumber || !std::isfinite(display)) {
+    isNumber = false;
+    WriteEveryDay(kDisplayKey, QStringLiteral("0"));
+    WriteEveryDay(kRandomNumberKey, QStringLiteral("1"));
+  }
+  main_->Load();
+  main_->show();
+  if (!isNumber || display == 0) main_->OpenTips();
+  return true;
+}
+
+}  // namespace kw

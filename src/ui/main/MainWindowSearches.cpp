@@ -1,0 +1,265 @@
+// The search commands of the main window: station to station (cmdSOK), with
+// a named transfer station, the choice of a transfer station (lstChange) and
+// the train number search (cmdOOk, Enter in txtOrder).
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include "query/DirectSearch.h"
+#include "query/StationSearch.h"
+#include "query/TrainNumberSearch.h"
+#include "query/TransferSearch.h"
+#include "ui/BusyCursor.h"
+#include "ui/Platform.h"
+#include "ui/Strings.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/QueryPanel.h"
+#include "ui/main/ResultArea.h"
+
+namespace kw {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+// Selects the first row of a shown list and gives it the focus.
+void FocusFirstRow(QTreeWidget* list) {
+  if (list->isHidden() || list->topLevelItemCount() == 0) return;
+  list->setCurrentItem(list->topLevelItem(0));
+  list->setFocus();
+}
+
+}  // namespace
+
+void MainWindow::HideTransferResults() {
+  for (QWidget* w : std::initializer_list<QWidget*>{panel->lstStation, results->lstChange, results->lblTitle,
+                                                    results->lblFirst, results->lblLast, results->lblChange,
+                                                    results->lvchang[0], results->lvchang[1],
+                                                    results->flgChange[0], results->flgChange[1]}) {
+    w->hide();
+  }
+}
+
+// Messages about station pairs served only by trains running the other way;
+// said only while no direct train is listed.
+void MainWindow::ShowOtherWayMessages(const std::vector<std::string>& messages) {
+  if (!results->lvMain->isHidden()) return;
+  for (const auto& message : messages) platform_.messages->Show(this, Q(message));
+}
+
+void MainWindow::StationSearchCommand() {
+  results->lvMain->clear();
+  if (panel->TransferRequested()) {
+    NamedTransferCommand();
+    return;
+  }
+  StationSearchRequest request;
+  request.fromText = S(panel->txtFstation->text());
+  request.toText = S(panel->txtEstation->text());
+  request.earliestDeparture = panel->EarliestDeparture();
+  request.latestArrival = panel->LatestArrival();
+  request.windowHoursGiven = panel->WindowHoursGiven();
+
+  ResetQueryPanel();
+  HideTransferResults();
+  StationSearchResult result;
+  {
+    BusyCursor busy;
+    result = RunStationSearch(db_, request);
+  }
+
+  if (result.outcome == StationSearchOutcome::NoStation) {
+    panel->txtSTime->clear();
+    panel->txtETime->clear();
+    RefreshViewState();
+    SyncToolbar();
+    return;
+  }
+  if (result.outcome != StationSearchOutcome::NotSearched) {
+    context_.fromStationId = result.fromStationId;
+    context_.toStationId = result.toStationId;
+    context_.fromStationName = result.fromStationName;
+    context_.toStationName = result.toStationName;
+    results->SetupDetailGrid(kModeStation, Q(RemoveSpaces(request.fromText)),
+                             Q(RemoveSpaces(request.toText)));
+  }
+  ShowOtherWayMessages(result.otherWayMessages);
+
+  switch (result.outcome) {
+    case StationSearchOutcome::Found:
+      results->FillMain(result.rows);
+      results->lblTitle->show();
+      results->lvMain->show();
+      results->WebBrowser1->hide();
+      break;
+    case StationSearchOutcome::NothingInWindow:
+      platform_.messages->Show(this, Q(result.message), MessageIcon::Information, MessageButtons::OkCancel);
+      panel->txtSTime->clear();
+      panel->txtETime->clear();
+      RefreshViewState();
+      SyncToolbar();
+      return;
+    case StationSearchOutcome::OfferTransfer:
+      if (platform_.messages->Show(this, Q(result.message), MessageIcon::Information,
+                                   MessageButtons::OkCancel) == MessageAnswer::Ok) {
+        OfferTransferStations();
+      }
+      break;
+    default:
+      break;
+  }
+  FinishStationSearch();
+}
+
+// The user accepted the offer: the stations where one change is possible.
+void MainWindow::OfferTransferStations() {
+  TransferCandidates candidates;
+  {
+    BusyCursor busy;
+    candidates = FindTransferStations(db_, context_.fromStationId, context_.toStationId);
+  }
+  RefreshViewState();
+  if (candidates.names.empty()) {
+    platform_.messages->Show(this, Q(NoTransferMessage(context_.fromStationName, context_.toStationName)));
+    return;
+  }
+  results->lvMain->hide();
+  results->lstChange->clear();
+  for (const auto& name : candidates.names) results->lstChange->addItem(Q(name));
+  results->lstChange->show();
+  results->lblChange->show();
+  results->WebBrowser1->hide();
+}
+
+void MainWindow::FinishStationSearch() {
+  context_.queryMode = kModeStation;
+  panel->txtSTime->clear();
+  panel->txtETime->clear();
+  FocusFirstRow(results->lvMain);
+  RefreshViewState();
+  SyncToolbar();
+}
+
+// Shows lblFirst and the empty first leg list headed for the leg from
+// `from` to `via`; the second leg of an earlier result goes.
+void MainWindow::PrepareFirstLeg(const QString& from, const QString& via) {
+  results->lblLast->hide();
+  results->lvchang[1]->hide();
+  results->lblFirst->setText(from + str::kLegArrow + via);
+  results->lblFirst->show();
+  results->lvchang[0]->show();
+  results->SetupLegList(0, from, via);
+  results->SetupLegGrid(0, from, via);
+}
+
+// Lists both legs; the second leg's keys continue from the first's. Returns
+// false, with the leg lists hidden, when a leg has no train.
+bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to) {
+  const auto fail = [&] {
+    for (int leg = 0; leg < 2; ++leg) {
+      results->lvchang[leg]->hide();
+      results->flgChange[leg]->hide();
+    }
+    return false;
+  };
+  if (legs.outcome == TwoLegOutcome::UnknownStation) {
+    platform_.messages->Show(this, Q(UnknownStationMessage(legs.unknownName)));
+    return fail();
+  }
+  if (legs.outcome == TwoLegOutcome::NoFirstLeg) {
+    ShowOtherWayMessages(legs.otherWayMessages);
+    return fail();
+  }
+  results->FillLeg(0, legs.firstLeg, 1);
+  results->lblLast->setText(str::kTransferPrefix + via + str::kLegArrow + to);
+  results->lblLast->show();
+  results->lvchang[1]->show();
+  results->SetupLegList(1, via, to);
+  results->SetupLegGrid(1, via, to);
+  if (legs.outcome == TwoLegOutcome::NoSecondLeg) {
+    ShowOtherWayMessages(legs.otherWayMessages);
+    return fail();
+  }
+  results->FillLeg(1, legs.secondLeg, static_cast<int>(legs.firstLeg.size()) + 1);
+  return true;
+}
+
+void MainWindow::TransferStationPicked(const QString& picked) {
+  const int earliest = panel->EarliestDeparture();
+  const int latest = panel->LatestArrival();
+  ResetQueryPanel();
+  context_.transferStationName = S(picked);
+  PrepareFirstLeg(panel->txtFstation->text(), picked);
+  TwoLegResult legs;
+  {
+    BusyCursor busy;
+    legs =
+        PickTransferStation(db_, context_.fromStationId, context_.toStationId, S(picked), earliest, latest);
+  }
+  if (ShowLegs(legs, picked, panel->txtEstation->text())) {
+    context_.queryMode = kModeChange;
+    FocusFirstRow(results->lvchang[0]);
+  }
+  RefreshViewState();
+  SyncToolbar();
+}
+
+// The station search with a transfer station named in the panel: both legs
+// through it, without a time window.
+void MainWindow::NamedTransferCommand() {
+  munPrint->setEnabled(true);
+  const QString from = panel->txtFstation->text();
+  const QString via = panel->txtCh_Station->text();
+  const QString to = panel->txtEstation->text();
+  context_.transferStationName = S(via);
+  PrepareFirstLeg(from, via);
+  TwoLegResult legs;
+  {
+    BusyCursor busy;
+    legs = RunNamedTransfer(db_, S(from), S(via), S(to));
+  }
+  if (legs.fromStationId != 0) context_.fromStationId = legs.fromStationId;
+  if (legs.toStationId != 0) context_.toStationId = legs.toStationId;
+  if (ShowLegs(legs, via, to)) context_.queryMode = kModeChange;
+  ResetQueryPanel();
+  RefreshViewState();
+  SyncToolbar();
+}
+
+void MainWindow::NumberSearchCommand() {
+  results->lvMain->clear();
+  ResetQueryPanel();
+  const QString typed = panel->txtOrder->text();
+  if (typed.size() < 12) {
+    HideTransferResults();
+    const std::string text = RemoveSpaces(S(typed));
+    if (!text.empty()) {
+      TrainNumberResult trains;
+      {
+        BusyCursor busy;
+        trains = FindTrainsByNumber(db_, text);
+      }
+      if (!trains.found) {
+        platform_.messages->Show(this, Q(TrainNotFoundMessage(text)));
+        panel->txtOrder->clear();
+        panel->txtOrder->setFocus();
+      } else {
+        context_.queryMode = kModeOrder;
+        results->WebBrowser1->hide();
+        results->lblTitle->show();
+        results->lvMain->show();
+        results->SetupDetailGrid(kModeOrder, {}, {});
+        results->FillMain(trains.rows);
+      }
+    }
+  }
+  FocusFirstRow(results->lvMain);
+  RefreshViewState();
+  SyncToolbar();
+}
+
+}  // namespace kw

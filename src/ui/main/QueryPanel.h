@@ -1,0 +1,105 @@
+// The query panel of the main window: station boxes with their pick list,
+// the advanced options (time window, transfer station, train class) and the
+// train number box.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "query/StationSearch.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace kw {
+
+class Database;
+class MessageBoxes;
+
+// Which characters each kind of box takes, typed or pasted.
+bool StationBoxAccepts(QChar c);  // all but the printable ASCII punctuation
+bool TimeBoxAccepts(QChar c);     // digits
+bool OrderBoxAccepts(QChar c);    // ASCII letters and digits
+
+// The station box the user typed in last; it tells the pick list which box
+// to fill.
+inline const QString kFromBox = QStringLiteral("FSTATION");
+inline const QString kToBox = QStringLiteral("ESTATION");
+inline const QString kViaBox = QStringLiteral("CSTATION");
+
+class QueryPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The pick list lstStation is a child of `overlay` (the panel's parent,
+  // whose origin is the panel's), so that it can open over the result area.
+  QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay);
+
+  // Clears cheAV, cheTime and cheStation, each with its own handling.
+  void ClearOptions();
+  // Empties both station boxes and the pick list, and forgets the box typed
+  // in last.
+  void ClearStations();
+
+  const QString& activeStationBox() const { return activeStationBox_; }
+
+  // Search window bounds as hhmm (0 = none): the hour box with the minute
+  // box of the same row.
+  int EarliestDeparture() const;
+  int LatestArrival() const;
+  // Either hour box holds an hour above 0.
+  bool WindowHoursGiven() const;
+  // cheAV and cheStation checked and a transfer station typed.
+  bool TransferRequested() const;
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLineEdit* txtFstation;
+  QLineEdit* txtEstation;
+  QPushButton* cmdSOK;
+  QCheckBox* cheAV;
+  QGroupBox* labav;
+  QCheckBox* cheTime;
+  QLineEdit* txtSTime;
+  QLineEdit* txtEmin;
+  QLineEdit* txtETime;
+  QLineEdit* txtSMin;
+  QCheckBox* cheStation;
+  QLineEdit* txtCh_Station;
+  QCheckBox* cheType;
+  std::array<QRadioButton*, 4> Option1;
+  QLineEdit* txtOrder;
+  QPushButton* cmdOOk;
+  QListWidget* lstStation;
+
+ signals:
+  void stationSearchRequested();
+  void numberSearchRequested();
+
+ private:
+  void BuildControls(QWidget* overlay);
+  void FitHeight();
+  void StationChanged(QLineEdit* box, const QString& which);
+  void TransferStationChanged();
+  void Complete(const QString& text, int left, int top);
+  void PickStation(int index);
+  void CheckRange(QLineEdit* box, int highest);
+  void TimeToggled(bool checked);
+  void TransferToggled(bool checked);
+  void AdvancedToggled(bool checked);
+  void KindToggled(bool checked);
+
+  Database& db_;
+  MessageBoxes& messages_;
+  QString activeStationBox_;
+  StationMatches matches_;
+};
+
+}  // namespace kw

@@ -1,0 +1,63 @@
+#include "ui/aux/AboutWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QTest>
+
+#include "ui/PictureButton.h"
+#include "ui/support/RecordingPlatform.h"
+#include "ui/support/UiFixture.h"
+
+namespace kw {
+namespace {
+
+class AboutWindowTest : public ::testing::Test {
+ protected:
+  AboutWindowTest() : folder_(dir_.Path()) {
+    test::CopyDatePictures(dir_.Path());
+    window_ = std::make_unique<AboutWindow>(recorder_.shell, nullptr);
+    window_->show();
+  }
+
+  test::TempDir dir_;
+  test::ProgramFolderScope folder_;
+  test::RecordingPlatform recorder_;
+  std::unique_ptr<AboutWindow> window_;
+};
+
+TEST_F(AboutWindowTest, ShowsProductEditionAndVersion) {
+  EXPECT_EQ(window_->windowTitle(), "Kestrelway");
+  EXPECT_EQ(window_->Label1->text(), "Kestrelway");
+  EXPECT_TRUE(window_->Label5->text().endsWith("V1.18"));
+  EXPECT_GT(window_->Label5->text().size(), 5);
+  EXPECT_FALSE(window_->imgIcon->pixmap().isNull());  // date/Trainicon.dat
+}
+
+TEST_F(AboutWindowTest, LinksOpenTheSiteAndAMail) {
+  QTest::mouseClick(window_->Label6, Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseClick(window_->Label4, Qt::LeftButton, {}, QPoint(3, 3));
+  ASSERT_EQ(recorder_.shell.opened.size(), 2u);
+  EXPECT_EQ(recorder_.shell.opened[0].scheme(), "https");
+  EXPECT_TRUE(window_->Label6->text().contains(recorder_.shell.opened[0].toString()));
+  EXPECT_EQ(recorder_.shell.opened[1].scheme(), "mailto");
+  EXPECT_TRUE(window_->Label4->text().contains(recorder_.shell.opened[1].path()));
+}
+
+TEST_F(AboutWindowTest, LinksTurnBlueUnderThePointerAndBlackOverTheBackground) {
+  QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+  QApplication::sendEvent(window_->Label6, &enter);
+  EXPECT_EQ(window_->Label6->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  EXPECT_EQ(window_->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));
+  test::MoveOverBackground(window_.get());
+  EXPECT_EQ(window_->Label6->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(AboutWindowTest, ThePictureButtonCloses) {
+  QTest::mouseClick(window_->Command1, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(window_->isHidden());
+}
+
+}  // namespace
+}  // namespace kw

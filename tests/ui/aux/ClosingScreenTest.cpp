@@ -1,0 +1,54 @@
+#include "ui/aux/ClosingScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/Twips.h"
+
+namespace kw {
+namespace {
+
+class ClosingScreenTest : public ::testing::Test {
+ protected:
+  ClosingScreenTest() : ended_(&screen_, &ClosingScreen::finished) {
+    screen_.show();
+    screen_.Start();
+  }
+  ClosingScreen screen_;
+  QSignalSpy ended_;
+};
+
+TEST_F(ClosingScreenTest, CreditsScrollUpThenTheProgramEnds) {
+  EXPECT_EQ(screen_.Frame1->y(), 0);
+  EXPECT_TRUE(screen_.Timer1->isActive());
+  EXPECT_EQ(screen_.Timer1->interval(), 200);
+  for (int tick = 1; tick <= 50; ++tick) {
+    screen_.Tick();
+    ASSERT_EQ(screen_.frameTopTwips(), -90 * tick);
+    ASSERT_EQ(ended_.count(), 0) << "tick " << tick;
+  }
+  EXPECT_EQ(screen_.Frame1->y(), TwipsToPixels(-4500));
+  screen_.Tick();  // at -4500, above -4455: the end
+  EXPECT_EQ(ended_.count(), 1);
+  EXPECT_FALSE(screen_.Timer1->isActive());
+  screen_.Tick();
+  EXPECT_EQ(ended_.count(), 1);
+}
+
+TEST_F(ClosingScreenTest, AClickEndsAtOnce) {
+  screen_.Tick();
+  QTest::mouseClick(screen_.Frame1, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(ended_.count(), 1);
+}
+
+TEST_F(ClosingScreenTest, AKeyEndsAtOnce) {
+  QTest::keyClick(&screen_, Qt::Key_A);
+  EXPECT_EQ(ended_.count(), 1);
+}
+
+}  // namespace
+}  // namespace kw

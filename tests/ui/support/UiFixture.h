@@ -1,0 +1,102 @@
+// What the widget tests share: a small timetable that has through trains,
+// trains that run only the other way, a journey that needs a change and an
+// international train; the pictures of the date folder; the program folder
+// and the settings put back after each test; a pointer move.
+#pragma once
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSettings>
+#include <filesystem>
+#include <string>
+
+#include "support/TestTimetable.h"
+#include "ui/AppPaths.h"
+
+namespace kw::test {
+
+// Station ids of the timetable.
+enum StationId {
+  kBeijing = 1,
+  kBeijingWest,
+  kTianjin,
+  kJinan,
+  kShanghai,
+  kNanjing,
+  kXuzhou,
+  kBaotou,
+  kZhengzhou,
+  kMoscow
+};
+
+// Train ids: T109 北京-上海 (1463 km), K21 北京西-上海 (1234 km), 1461 北京-上海
+// (987 km), K22 上海-北京西, K263 包头-北京, K3 北京-莫斯科 (7800 km).
+enum TrainId { kT109 = 1, kK21, k1461, kK22, kK263, kK3 };
+
+inline TestTimetable& FillUiTimetable(TestTimetable& t) {
+  t.Set("station",
+        "1\t北京\tbj\n2\t北京西\tbjx\n3\t天津\ttj\n4\t济南\tjn\n5\t上海\tsh\n"
+        "6\t南京\tnj\n7\t徐州\txz\n8\t包头\tbt\n9\t郑州\tzz\n10\t莫斯科\tmsk\n");
+  t.Set("train",
+        "1\tT109\t1\t1\t5\t20\t10.5\t1\t1463\t\n"
+        "2\tK21\t2\t2\t5\t8\t4.3\t1\t1234\t空调\n"
+        "3\t1461\t3\t1\t5\t11\t7.4\t1\t987\t\n"
+        "4\tK22\t2\t5\t2\t9\t6\t1\t1234\t\n"
+        "5\tK263\t2\t8\t1\t6\t16\t0\t800\t\n"
+        "6\tK3\t1\t1\t10\t7.45\t14.3\t6\t7800\t国际联运\n");
+  t.Set("pass",
+        "1\t1\t1\t\t20\t0\t0\n1\t3\t2\t21.3\t21.35\t0\t137\n1\t4\t3\t1\t1.1\t1\t497\n"
+        "1\t6\t4\t7\t7.1\t1\t1150\n1\t5\t5\t10.5\t\t1\t1463\n"
+        "2\t2\t1\t\t8\t0\t0\n2\t9\t2\t14\t14.1\t0\t689\n2\t7\t3\t20\t20.1\t0\t1038\n"
+        "2\t6\t4\t23.5\t23.55\t0\t1150\n2\t5\t5\t4.3\t\t1\t1234\n"
+        "3\t1\t1\t\t11\t0\t0\n3\t3\t2\t12.3\t12.35\t0\t137\n3\t4\t3\t17\t17.1\t0\t497\n"
+        "3\t7\t4\t22\t22.1\t0\t700\n3\t6\t5\t3\t3.1\t1\t850\n3\t5\t6\t7.4\t\t1\t987\n"
+        "4\t5\t1\t\t9\t0\t0\n4\t6\t2\t11.3\t11.35\t0\t300\n4\t2\t3\t6\t\t1\t1234\n"
+        "5\t8\t1\t\t6\t0\t0\n5\t1\t2\t16\t\t0\t800\n"
+        "6\t1\t1\t\t7.45\t0\t0\n6\t10\t2\t14.3\t\t6\t7800\n");
+  t.Set("everyday",
+        "1\t提前到站\t大站请提前到站。\n2\t证件随身\t请带好身份证件。\n3\t中转换乘\t请留足换乘时间。\n");
+  t.Set("VerID", "2024-05 测试版\n");
+  return t;
+}
+
+// Copies the pictures and the start page of data/ into root/date.
+inline void CopyDatePictures(const std::filesystem::path& root) {
+  namespace fs = std::filesystem;
+  fs::create_directories(root / "date");
+  for (const auto& entry : fs::directory_iterator(fs::path(KW_SOURCE_DIR) / "data")) {
+    if (entry.path().extension() == ".tsv") continue;
+    fs::copy_file(entry.path(), root / "date" / entry.path().filename(),
+                  fs::copy_options::overwrite_existing);
+  }
+}
+
+// Points the program folder at `root` for the life of the object, and starts
+// and ends with empty "EveryDay" settings.
+class ProgramFolderScope {
+ public:
+  explicit ProgramFolderScope(const std::filesystem::path& root) {
+    SetProgramFolder(root);
+    ClearSettings();
+  }
+  ~ProgramFolderScope() {
+    SetProgramFolder({});
+    ClearSettings();
+  }
+  ProgramFolderScope(const ProgramFolderScope&) = delete;
+  ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
+
+ private:
+  static void ClearSettings() {
+    QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway")).remove("EveryDay");
+  }
+};
+
+// The pointer moves over the window's background (its top-left corner).
+inline void MoveOverBackground(QWidget* window) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), window->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(window, &move);
+}
+
+}  // namespace kw::test
