@@ -55,8 +55,8 @@ void DirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int
   while (candidates.Step()) {
     anyCandidate = true;
     const int t = candidates.Int(0);
-    const StopRead from =
-        ReadStop(db, "SELECT zhanci, distance, depart FROM pass WHERE trainid = ? AND station = ?", t, fromId);
+    const StopRead from = ReadStop(
+        db, "SELECT zhanci, distance, depart FROM pass WHERE trainid = ? AND station = ?", t, fromId);
     const StopRead to =
         ReadStop(db, "SELECT zhanci, distance, arrive FROM pass WHERE trainid = ? AND station = ?", t, toId);
     if (from.zhanci >= to.zhanci) continue;
@@ -99,8 +99,8 @@ void DirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int
     row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
     row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
                     row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
-    row.legLine =
-        text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText + '\t' + row.endText;
+    row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText +
+                  '\t' + row.endText;
     rows.push_back(std::move(row));
     anyStored = true;
   }
@@ -150,7 +150,8 @@ std::vector<ResultRow> StationSearch(Database& db, const std::string& fromText, 
 std::vector<std::string> TransferStations(Database& db, int fromId, int toId) {
   auto q = db.Prepare(
       "SELECT station FROM pass WHERE trainid IN (SELECT trainid FROM pass WHERE station = ?1) "
-      "AND station IN (SELECT station FROM pass WHERE trainid IN (SELECT trainid FROM pass WHERE station = ?2)) "
+      "AND station IN (SELECT station FROM pass WHERE trainid IN (SELECT trainid FROM pass WHERE station = "
+      "?2)) "
       "ORDER BY station");
   q.Bind(1, fromId).Bind(2, toId);
   std::vector<std::string> names;
@@ -199,8 +200,8 @@ std::vector<ResultRow> TrainsByNumber(Database& db, const std::string& text) {
     row.fareText = distance >= kInternationalDistance ? std::string(text::kInternationalTrain)
                                                       : " " + LookupFares(db, kindId, distance).seatFares[0];
     row.memoText = q.Text(9);
-    row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + " \t" +
-                    row.fareText + '\t' + row.memoText;
+    row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText +
+                    " \t" + row.fareText + '\t' + row.memoText;
     rows.push_back(std::move(row));
   }
   return rows;

@@ -103,11 +103,11 @@ void BM_StationSearch_Literal(benchmark::State& state, Families f) {
   for (auto _ : state) benchmark::DoNotOptimize(search());
 }
 
-#define KW_FAMILIES(bm)                                                                              \
-  BENCHMARK_CAPTURE(bm, beijing_shanghai, kBeijingShanghai)->Apply(Scales);                        \
-  BENCHMARK_CAPTURE(bm, guangzhou_wuhan, kGuangzhouWuhan)->Apply(Scales);                          \
-  BENCHMARK_CAPTURE(bm, beijing_shanghai_0800_2000, kBeijingShanghaiWindow)->Apply(Scales);        \
-  BENCHMARK_CAPTURE(bm, guangzhou_wuhan_0800_2000, kGuangzhouWuhanWindow)->Apply(Scales);          \
+#define KW_FAMILIES(bm)                                                                     \
+  BENCHMARK_CAPTURE(bm, beijing_shanghai, kBeijingShanghai)->Apply(Scales);                 \
+  BENCHMARK_CAPTURE(bm, guangzhou_wuhan, kGuangzhouWuhan)->Apply(Scales);                   \
+  BENCHMARK_CAPTURE(bm, beijing_shanghai_0800_2000, kBeijingShanghaiWindow)->Apply(Scales); \
+  BENCHMARK_CAPTURE(bm, guangzhou_wuhan_0800_2000, kGuangzhouWuhanWindow)->Apply(Scales);   \
   BENCHMARK_CAPTURE(bm, one_character, kOneCharacter)->Apply(Scales)
 
 void Scales(benchmark::internal::Benchmark* b) {

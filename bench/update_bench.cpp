@@ -21,7 +21,8 @@ constexpr int kGroups = 1000;  // of ten lines each
 
 std::string Time(std::mt19937& rng) {
   char text[8];
-  std::snprintf(text, sizeof text, "%u.%02u", static_cast<unsigned>(rng() % 24), static_cast<unsigned>(rng() % 60));
+  std::snprintf(text, sizeof text, "%u.%02u", static_cast<unsigned>(rng() % 24),
+                static_cast<unsigned>(rng() % 60));
   return text;
 }
 

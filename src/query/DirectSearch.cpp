@@ -41,7 +41,8 @@ CROSS JOIN train t ON t.id = a.trainid
 LEFT JOIN kind k ON k.id = t.kind
 LEFT JOIN station fs ON fs.id = t.fstation
 LEFT JOIN station es ON es.id = t.estation
-WHERE a.station )sql" + std::string(fromStations) + R"sql(
+WHERE a.station )sql" +
+         std::string(fromStations) + R"sql(
   AND a.station <> b.station
   AND (?3 = 0 OR CAST(round(a.depart * 100) AS INTEGER) >= ?3)
 ORDER BY a.station, b.station, t.id)sql";
