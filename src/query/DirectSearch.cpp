@@ -17,36 +17,30 @@ namespace kw {
 namespace {
 
 // Every train that calls at a departure station and at an arrival station,
-// with its stop at each, for every pair of the stations that `fromStations`
-// and `toStations` name (?1 and ?2). Pairs come in ascending departure and
-// then arrival station id, the trains of a pair in ascending train id. Bounds
-// ?3 and ?4 are hhmm, 0 = none; clock times only.
+// with its stop at each, for every pair of the stations that %1 (departure,
+// parameter ?1) and %2 (arrival, ?2) name. Pairs come in ascending departure
+// and then arrival station id, the trains of a pair in ascending train id.
+// Bounds ?3 and ?4 are hhmm, 0 = none; clock times only.
 //
 // The arrival side's stops are read once into a table of their own (LIMIT -1
 // keeps SQLite from folding the subquery into the join), which SQLite indexes
 // by train; each departure stop then finds its train there. So a search costs
 // one pass over each side's stops, however many pairs the two sides make.
 // CROSS JOIN keeps that order.
-std::string TrainsOfPairsSql(std::string_view fromStations, std::string_view toStations) {
-  return std::string(R"sql(
+constexpr std::string_view kPairsSql = R"sql(
 SELECT a.station, b.station, t.id, t.train, t.kind, k.kind, fs.station, es.station, t.memo,
        a.zhanci < b.zhanci, a.depart, b.arrive, b.day - a.day, b.distance - a.distance
 FROM pass a
 CROSS JOIN (SELECT trainid, station, zhanci, arrive, day, distance FROM pass
-            WHERE station )sql") +
-         std::string(toStations) + R"sql(
-              AND (?4 = 0 OR CAST(round(arrive * 100) AS INTEGER) <= ?4)
+            WHERE station %2 AND (?4 = 0 OR CAST(round(arrive * 100) AS INTEGER) <= ?4)
             LIMIT -1) b ON b.trainid = a.trainid
 CROSS JOIN train t ON t.id = a.trainid
 LEFT JOIN kind k ON k.id = t.kind
 LEFT JOIN station fs ON fs.id = t.fstation
 LEFT JOIN station es ON es.id = t.estation
-WHERE a.station )sql" +
-         std::string(fromStations) + R"sql(
-  AND a.station <> b.station
+WHERE a.station %1 AND a.station <> b.station
   AND (?3 = 0 OR CAST(round(a.depart * 100) AS INTEGER) >= ?3)
 ORDER BY a.station, b.station, t.id)sql";
-}
 
 // Every station whose name begins with the pattern bound to ?`param`.
 std::string StationsNamed(const PrefixPattern& prefix, int param) {
@@ -56,7 +50,7 @@ std::string StationsNamed(const PrefixPattern& prefix, int param) {
 
 using PairTrains = std::map<std::pair<int, int>, DirectTrains>;
 
-// The trains of each pair that has any, from a statement of TrainsOfPairsSql.
+// The trains of each pair that has any, from a statement of kPairsSql.
 PairTrains CollectTrains(Database& db, Query& q) {
   PairTrains pairs;
   while (q.Step()) {
@@ -97,7 +91,7 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
   // A station is no journey to itself (every train through it would seem to
   // run the other way).
   if (fromId == toId) return {};
-  auto q = db.Prepare(TrainsOfPairsSql("= ?1", "= ?2"));
+  auto q = db.Prepare(text::Fill(kPairsSql, {"= ?1", "= ?2"}));
   q.Bind(1, fromId).Bind(2, toId).Bind(3, earliestDeparture).Bind(4, latestArrival);
   PairTrains pairs = CollectTrains(db, q);
   return pairs.empty() ? DirectTrains{} : std::move(pairs.begin()->second);
@@ -128,7 +122,7 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   // the traveller's list shows them.
   const PrefixPattern fromPrefix = MakePrefixPattern(fromText);
   const PrefixPattern toPrefix = MakePrefixPattern(toText);
-  auto q = db.Prepare(TrainsOfPairsSql(StationsNamed(fromPrefix, 1), StationsNamed(toPrefix, 2)));
+  auto q = db.Prepare(text::Fill(kPairsSql, {StationsNamed(fromPrefix, 1), StationsNamed(toPrefix, 2)}));
   q.Bind(1, fromPrefix.pattern).Bind(2, toPrefix.pattern);
   q.Bind(3, request.earliestDeparture).Bind(4, request.latestArrival);
   PairTrains pairs = CollectTrains(db, q);
