@@ -17,35 +17,43 @@ namespace kw {
 namespace {
 
 // Every train that calls at a departure station and at an arrival station,
-// with its stop at each, for every pair of the stations that %1 (departure,
-// parameter ?1) and %2 (arrival, ?2) name. Pairs come in ascending departure
-// and then arrival station id, the trains of a pair in ascending train id.
-// Bounds ?3 and ?4 are hhmm, 0 = none; clock times only.
-//
-// The arrival side's stops are read once into a table of their own (LIMIT -1
-// keeps SQLite from folding the subquery into the join), which SQLite indexes
-// by train; each departure stop then finds its train there. So a search costs
-// one pass over each side's stops, however many pairs the two sides make.
-// CROSS JOIN keeps that order.
+// with its stop at each (a and b), for every pair of a departure station that
+// %2 names (parameter ?1) and an arrival station that %1 joins as b (?2).
+// Pairs come in ascending departure and then arrival station id, the trains
+// of a pair in ascending train id. Bounds ?3 and ?4 are hhmm, 0 = none; clock
+// times only.
 constexpr std::string_view kPairsSql = R"sql(
 SELECT a.station, b.station, t.id, t.train, t.kind, k.kind, fs.station, es.station, t.memo,
        a.zhanci < b.zhanci, a.depart, b.arrive, b.day - a.day, b.distance - a.distance
 FROM pass a
-CROSS JOIN (SELECT trainid, station, zhanci, arrive, day, distance FROM pass
-            WHERE station %2 AND (?4 = 0 OR CAST(round(arrive * 100) AS INTEGER) <= ?4)
-            LIMIT -1) b ON b.trainid = a.trainid
+%1
 CROSS JOIN train t ON t.id = a.trainid
 LEFT JOIN kind k ON k.id = t.kind
 LEFT JOIN station fs ON fs.id = t.fstation
 LEFT JOIN station es ON es.id = t.estation
-WHERE a.station %1 AND a.station <> b.station
+WHERE a.station %2 AND a.station <> b.station
   AND (?3 = 0 OR CAST(round(a.depart * 100) AS INTEGER) >= ?3)
+  AND (?4 = 0 OR CAST(round(b.arrive * 100) AS INTEGER) <= ?4)
 ORDER BY a.station, b.station, t.id)sql";
+
+// One pair: each departure stop looks its train's stop at the arrival
+// station up in the index.
+constexpr std::string_view kArrivalById = "JOIN pass b ON b.trainid = a.trainid AND b.station = ?2";
 
 // Every station whose name begins with the pattern bound to ?`param`.
 std::string StationsNamed(const PrefixPattern& prefix, int param) {
   return "IN (SELECT id FROM station WHERE station LIKE ?" + std::to_string(param) +
          (prefix.escaped ? " ESCAPE '\\')" : ")");
+}
+
+// Families of stations: a lookup per departure stop and arrival station would
+// grow with the number of pairs. Instead the arrival side's stops are read
+// once into a table of their own (LIMIT -1 keeps SQLite from folding the
+// subquery into the join), which SQLite indexes by train; each departure stop
+// then finds its train there. CROSS JOIN keeps that order.
+std::string ArrivalsNamed(const PrefixPattern& prefix) {
+  return "CROSS JOIN (SELECT trainid, station, zhanci, arrive, day, distance FROM pass WHERE station " +
+         StationsNamed(prefix, 2) + " LIMIT -1) b ON b.trainid = a.trainid";
 }
 
 using PairTrains = std::map<std::pair<int, int>, DirectTrains>;
@@ -91,7 +99,7 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
   // A station is no journey to itself (every train through it would seem to
   // run the other way).
   if (fromId == toId) return {};
-  auto q = db.Prepare(text::Fill(kPairsSql, {"= ?1", "= ?2"}));
+  auto q = db.Prepare(text::Fill(kPairsSql, {kArrivalById, "= ?1"}));
   q.Bind(1, fromId).Bind(2, toId).Bind(3, earliestDeparture).Bind(4, latestArrival);
   PairTrains pairs = CollectTrains(db, q);
   return pairs.empty() ? DirectTrains{} : std::move(pairs.begin()->second);
@@ -122,7 +130,7 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   // the traveller's list shows them.
   const PrefixPattern fromPrefix = MakePrefixPattern(fromText);
   const PrefixPattern toPrefix = MakePrefixPattern(toText);
-  auto q = db.Prepare(text::Fill(kPairsSql, {StationsNamed(fromPrefix, 1), StationsNamed(toPrefix, 2)}));
+  auto q = db.Prepare(text::Fill(kPairsSql, {ArrivalsNamed(toPrefix), StationsNamed(fromPrefix, 1)}));
   q.Bind(1, fromPrefix.pattern).Bind(2, toPrefix.pattern);
   q.Bind(3, request.earliestDeparture).Bind(4, request.latestArrival);
   PairTrains pairs = CollectTrains(db, q);
