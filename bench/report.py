@@ -79,8 +79,8 @@ def main():
                f"{ctx.get('mhz_per_cpu', '?')} MHz, {platform.system()} {platform.release()}")
     out.append(f"- build: {ctx.get('library_build_type', '?')} Google Benchmark library; program built RelWithDebInfo")
     out.append(f"- timetable: {source}; scales 1x, 2x, 4x (copies of the network)")
-    out.append("- time per operation, mean of the repetitions\n")
-    out.append("| case | 1x | 2x | 4x | target | within |")
+    out.append("- wall-clock time per operation, mean of the repetitions (the machine is shared with other work)\n")
+    out.append("| case | 1x | 2x | 4x | target | within at 1x |")
     out.append("|---|---:|---:|---:|---:|---|")
     for case, by_scale in rows.items():
         target = target_for(case)
