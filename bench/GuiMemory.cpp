@@ -99,9 +99,10 @@ int main(int argc, char** argv) {
     if (listed == 0) throw std::runtime_error("the search listed no train");
     const double mb = PeakResidentKb() / 1024.0;
     std::printf(
-        "- peak memory of the window process (VmHWM) after the search %s → %s on the 1x timetable "
+        "- peak memory of the window process (VmHWM) after the search %s → %s on the timetable of %s "
         "(%d trains listed): %.1f MB; target 100 MB: %s\n",
-        from.toStdString().c_str(), to.toStdString().c_str(), listed, mb, mb < 100 ? "yes" : "**no**");
+        from.toStdString().c_str(), to.toStdString().c_str(), folder.filename().string().c_str(), listed, mb,
+        mb < 100 ? "yes" : "**no**");
   } catch (const std::exception& e) {
     std::cerr << "kw_gui_memory: " << e.what() << '\n';
     return 1;
