@@ -2,6 +2,7 @@
 // guard goes, whichever way the operation ends.
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace kw {

@@ -1,10 +1,14 @@
 #include "ui/Platform.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include "ui/PrintSurface.h"
 #include "ui/Strings.h"
 
 namespace kw {
@@ -45,12 +49,25 @@ class DesktopShell final : public Shell {
   void Open(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
+class QtFileDialogs final : public FileDialogs {
+ public:
+  QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+  }
+  QString SaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                   const QString& filter) override {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
+  }
+};
+
 }  // namespace
 
 Platform& DesktopPlatform() {
   static QtMessageBoxes messages;
   static DesktopShell shell;
-  static Platform platform{&messages, &shell};
+  static QtFileDialogs files;
+  static Platform platform{&messages, &shell, &files, &DesktopPrinters()};
   return platform;
 }
 

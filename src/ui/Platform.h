@@ -1,4 +1,5 @@
-// What the windows ask of the desktop: message boxes and the shell's "open".
+// What the windows ask of the desktop: message boxes, the shell's "open",
+// file dialogs and the printers (ui/PrintSurface.h).
 // Each sits behind a small interface so that a test can put a recorder in its
 // place and drive every window without a person.
 #pragma once
@@ -9,6 +10,8 @@ class QUrl;
 class QWidget;
 
 namespace kw {
+
+class Printers;
 
 enum class MessageIcon { Information, Warning, Critical };  // the exclamation mark is Warning
 enum class MessageButtons { Ok, OkCancel };
@@ -31,14 +34,28 @@ class Shell {
   virtual void Open(const QUrl& url) = 0;
 };
 
+// The open-file and save-file dialogs.
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // The chosen file, or empty text when the user cancels.
+  virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+  // Where to save a new file, `suggestedName` offered in the user's documents
+  // folder; empty text when the user cancels.
+  virtual QString SaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
+                           const QString& filter) = 0;
+};
+
 // The desktop services a window uses. Windows keep the pointers; whoever
 // creates the windows keeps the services alive longer.
 struct Platform {
   MessageBoxes* messages = nullptr;
   Shell* shell = nullptr;
+  FileDialogs* files = nullptr;
+  Printers* printers = nullptr;
 };
 
-// QMessageBox and QDesktopServices.
+// QMessageBox, QDesktopServices, QFileDialog, the system printer and PDF files.
 Platform& DesktopPlatform();
 
 }  // namespace kw

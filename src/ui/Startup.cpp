@@ -7,6 +7,7 @@
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ResultPrinting.h"
 
 namespace kw {
 
@@ -23,6 +24,7 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
     return false;
   }
   main_ = std::make_unique<MainWindow>(*db_, platform_);
+  ConnectResultPrinting(*main_, platform_);
   if (wire) wire(*main_);
 
   // "Display": 0 opens the tips first, another number the main window alone.

@@ -25,6 +25,9 @@ inline const QString kStatusNoticeAfter = QStringLiteral("网站,下载最新版
 inline const QString kMenuFile = QStringLiteral("文件(&F)");
 inline const QString kMenuPrint = QStringLiteral("打印(&P)");
 inline const QString kMenuExit = QStringLiteral("退出(&X)");
+inline const QString kMenuUpdate = QStringLiteral("更新数据库(&U)...");
+inline const QString kUpdateDialogCaption = QStringLiteral("选择更新文件");
+inline const QString kUpdateDialogFilter = QStringLiteral("更新文件 (*.txt *.upd *.dat);;所有文件 (*)");
 inline const QString kMenuMap = QStringLiteral("地图(&M)");
 inline const QString kMenuHelp = QStringLiteral("帮助(&H)");
 inline const QString kMenuTips = QStringLiteral("铁路小常识(&K)");
@@ -104,5 +107,26 @@ inline const QString kCredits[] = {
     QStringLiteral(""),
     QStringLiteral("感谢您的使用，祝您旅途愉快！"),
 };
+
+// ------------------------------------------------------------ printing
+inline const QString kPrintFont = QStringLiteral("宋体");
+inline const QString kNoPrinter = QStringLiteral("对不起，请先安装打印机！");
+inline const QString kConfirmPrint = QStringLiteral("打印您的查询结果吗？");
+// Without a printer the same pages can go to a PDF file instead.
+inline const QString kOfferPdf = QStringLiteral("没有可用的打印机。要把这些页面保存为PDF文件吗？");
+inline const QString kPdfDialogTitle = QStringLiteral("保存为PDF文件");
+inline const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
+inline const QString kPdfDefaultName = QStringLiteral("Kestrelway.pdf");
+// Page footers: "第 1頁"; a transfer table's page that breaks onto another,
+// and every page of a train's stop table, end in the simplified "页".
+inline const QString kFooterBefore = QStringLiteral("第 ");
+inline const QString kFooterPage = QStringLiteral("頁");
+inline const QString kFooterPageSimplified = QStringLiteral("页");
+inline QString PrinterFailedMessage(const QString& printer) {
+  return QStringLiteral("打印机“%1”未能打印这些页面。").arg(printer);
+}
+inline QString PdfFailedMessage(const QString& path) {
+  return QStringLiteral("无法写入文件“%1”，请换一个位置保存。").arg(path);
+}
 
 }  // namespace kw::str

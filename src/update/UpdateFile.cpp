@@ -127,7 +127,12 @@ std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view i
   for (size_t i = 0; i < items.size(); ++i) {
     schema::Column column = ColumnNamed(table, table.key[i]);
     column.required = true;  // a key is never Null
-    key.push_back(ValueFor(column, items[i]));
+    // A text key may stand bare (2026-12 标准版): splitting the line strips
+    // the id field's enclosing quotes, so a quoted key would need doubled ones.
+    const bool bareText = column.type == schema::ColumnType::Text && !items[i].empty() &&
+                          items[i].front() != '"' && !IsNumber(items[i]) &&
+                          !(items[i].size() == 4 && strncasecmp(items[i].data(), "null", 4) == 0);
+    key.push_back(bareText ? ColumnValue(std::string(items[i])) : ValueFor(column, items[i]));
   }
   return key;
 }

@@ -125,6 +125,11 @@ TEST_F(UpdateFileTest, AllTablesAndNamesAreFoundWithoutRegardToCase) {
   EXPECT_EQ(QueryRows(*db_, "SELECT * FROM VerID"), (std::vector<std::string>{"2019.06"}));
 }
 
+TEST_F(UpdateFileTest, ATextKeyMayStandBare) {
+  ExpectApplied("update;VerID;2019.05;ver=\"2020-01 标准版\"\nupdate;VerID;2020-01 标准版;ver=\"2020-02\"\n");
+  EXPECT_EQ(QueryRows(*db_, "SELECT * FROM VerID"), (std::vector<std::string>{"2020-02"}));
+}
+
 TEST_F(UpdateFileTest, TextLiteralsKeepCommasAndDoubledQuotes) {
   ExpectApplied("insert;station;4;4, \"A,\"\"B\"\" C\" ,null\n");
   EXPECT_EQ(Stations().back(), "4|A,\"B\" C|NULL");

@@ -117,8 +117,10 @@ void MainWindow::BuildMenus() {
   mnuFile = menuBar()->addMenu(str::kMenuFile);
   mnuFile->setObjectName("mnuFile");
   munPrint = MakeAction(this, "munPrint", str::kMenuPrint);
+  mnuUpdate = MakeAction(this, "mnuUpdate", str::kMenuUpdate);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
   mnuFile->addAction(munPrint);
+  mnuFile->addAction(mnuUpdate);
   mnuFile->addSeparator();
   mnuFile->addAction(mnuExit);
 
@@ -136,6 +138,7 @@ void MainWindow::BuildMenus() {
   mnuHelp->addAction(About);
 
   connect(munPrint, &QAction::triggered, this, &MainWindow::printRequested);
+  connect(mnuUpdate, &QAction::triggered, this, &MainWindow::UpdateDatabaseCommand);
   connect(mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(Common, &QAction::triggered, this, &MainWindow::OpenTips);
   connect(mnuHMain, &QAction::triggered, this, &MainWindow::OpenAbout);

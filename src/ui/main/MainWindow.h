@@ -8,11 +8,11 @@
 // - trainDetailCloseRequested(): the main window became active again or is
 //   closing; close the train detail window if it is open.
 // - printRequested(): the print command (menu munPrint, toolbar button 5).
-//   Call SyncToolbar() when printing is done.
+//   The program connects it to PrintResults (ResultPrinting.h), which calls
+//   SyncToolbar() when printing is done.
 // - loaded(): loading has reached the point where background work starts
 //   (the advertisement picture refresh).
 // - programEnded(): the closing screen has run out; end the program.
-// The 文件 menu is mnuFile; further commands go in before mnuExit.
 #pragma once
 
 #include <QMainWindow>
@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow {
 
   // Menu commands.
   void OpenTips();
+  // Applies an update file the user picks (MainWindowUpdate.cpp).
+  void UpdateDatabaseCommand();
   void OpenAbout();
   // A toolbar button, by its index: 2 tips, 5 print, 6 help, 7 exit.
   void Toolbar1ButtonClick(int index);
@@ -77,6 +79,7 @@ class MainWindow : public QMainWindow {
   QMenu* mnuHelp;
   QAction* mnuMap;
   QAction* munPrint;
+  QAction* mnuUpdate;
   QAction* mnuExit;
   QAction* Common;
   QAction* mnuHMain;

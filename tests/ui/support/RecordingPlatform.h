@@ -8,6 +8,7 @@
 #include <deque>
 #include <vector>
 
+#include "support/RecordingPrintSurface.h"
 #include "ui/Platform.h"
 
 namespace kw::test {
@@ -46,14 +47,42 @@ class RecordingShell final : public Shell {
   std::vector<QUrl> opened;
 };
 
-// A platform made of the two recorders.
+// File dialogs that answer the paths they are given, in turn (empty, i.e.
+// cancelled, once they run out).
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  QString OpenFile(QWidget*, const QString&, const QString&) override {
+    ++asked;
+    return Next(paths);
+  }
+  QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+    ++saveAsked;
+    return Next(savePaths);
+  }
+  std::deque<QString> paths;  // answers of the open-file dialog
+  int asked = 0;
+  std::deque<QString> savePaths;  // answers of the save-file dialog
+  int saveAsked = 0;
+
+ private:
+  static QString Next(std::deque<QString>& answers) {
+    if (answers.empty()) return {};
+    const QString path = answers.front();
+    answers.pop_front();
+    return path;
+  }
+};
+
+// A platform made of the recorders.
 struct RecordingPlatform {
   RecordingPlatform() = default;
   RecordingPlatform(const RecordingPlatform&) = delete;
   RecordingPlatform& operator=(const RecordingPlatform&) = delete;
   RecordingMessageBoxes messages;
   RecordingShell shell;
-  Platform platform{&messages, &shell};
+  ScriptedFileDialogs files;
+  RecordingPrinters printers;
+  Platform platform{&messages, &shell, &files, &printers};
 };
 
 }  // namespace kw::test
