@@ -82,7 +82,11 @@ int main(int argc, char** argv) {
     auto db = kw::Database::Open(kw::DatabasePath(folder).string());
     PrintedMessages messages;
     NoShell shell;
-    kw::Platform platform{&messages, &shell};
+    // The desktop's services, but no message box waits for a person and no
+    // address is opened.
+    kw::Platform platform = kw::DesktopPlatform();
+    platform.messages = &messages;
+    platform.shell = &shell;
     kw::MainWindow window(*db, platform);
     window.Load();
     window.show();
