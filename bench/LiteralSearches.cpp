@@ -1,5 +1,6 @@
 #include "LiteralSearches.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -124,13 +125,6 @@ std::vector<std::pair<int, std::string>> StationsNamed(Database& db, const std::
   return stations;
 }
 
-bool HasAsciiLetter(const std::string& text) {
-  for (char c : text) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::vector<ResultRow> StationSearch(Database& db, const std::string& fromText, const std::string& toText,
@@ -176,7 +170,8 @@ std::vector<ResultRow> TrainsByNumber(Database& db, const std::string& text) {
   // letter, either case) so that both searches find the same trains.
   std::vector<std::string> patterns;
   const char* sql;
-  if (HasAsciiLetter(text)) {
+  const auto letter = [](unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+  if (std::any_of(text.begin(), text.end(), letter)) {
     sql = "SELECT * FROM train WHERE train LIKE ? OR train LIKE ?";
     patterns = {"%" + text, "%" + text + "/%"};
   } else if (text.size() >= 4) {

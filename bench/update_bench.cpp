@@ -3,7 +3,7 @@
 // clock is stopped (a successful update deletes its file).
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
