@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
     WriteTsv(out / "station.tsv", stationHeader, newStations);
     WriteTsv(out / "train.tsv", trainHeader, newTrains);
     WriteTsv(out / "pass.tsv", passHeader, newStops);
-    std::cerr << out.string() << ": " << newStations.size() << " stations, " << newTrains.size() << " trains, "
-              << newStops.size() << " stops\n";
+    std::cerr << out.string() << ": " << newStations.size() << " stations, " << newTrains.size()
+              << " trains, " << newStops.size() << " stops\n";
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return 3;

@@ -3,9 +3,11 @@
 
 usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT]
 
-Cases named BM_X and BM_X_Literal (the statement-per-row reference) are set
-side by side with the speed-up of the first over the second, measured in the
-same run.
+Cases named BM_X... and BM_X_Literal... (the statement-per-row reference, with
+the same arguments) are set side by side with the speed-up of the first over
+the second, measured in the same run. A case that failed (a reference that
+disagrees with the search, a station missing from the timetable) is listed
+with its error instead of a time.
 """
 import json
 import platform
@@ -27,10 +29,15 @@ TARGETS_MS = OrderedDict([
 
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}
 
+# Marks the statement-per-row reference of a case.
+LITERAL = "_Literal"
+
 
 def target_for(name):
+    if LITERAL in name:
+        return None
     for prefix, ms in TARGETS_MS.items():
-        if name.startswith(prefix) and not name.endswith("_Literal"):
+        if name.startswith(prefix):
             return ms
     return None
 
@@ -46,14 +53,20 @@ def main():
     with open(path, encoding="utf-8") as f:
         data = json.load(f)
 
-    # name/scale -> mean ms
+    # name/scale -> mean ms; name -> error
     rows = OrderedDict()
+    errors = OrderedDict()
     for b in data["benchmarks"]:
-        if b.get("aggregate_name", "mean") != "mean":
-            continue
         name = b.get("run_name", b["name"])
+        # Settings such as /iterations:5 are no part of the case's name.
+        name = re.sub(r"/[a-z_]+:[^/]*", "", name)
         m = re.match(r"(.*)/(\d+)$", name)
         case, scale = (m.group(1), int(m.group(2))) if m else (name, 1)
+        if b.get("error_occurred"):
+            errors.setdefault(case, b.get("error_message", "failed"))
+            continue
+        if b.get("aggregate_name", "mean") != "mean":
+            continue
         ms = b["real_time"] * UNIT_MS[b.get("time_unit", "ns")]
         rows.setdefault(case, {})[scale] = ms
 
@@ -66,8 +79,8 @@ def main():
                f"{ctx.get('mhz_per_cpu', '?')} MHz, {platform.system()} {platform.release()}")
     out.append(f"- build: {ctx.get('library_build_type', '?')} Google Benchmark library; program built RelWithDebInfo")
     out.append(f"- timetable: {source}; scales 1x, 2x, 4x (copies of the network)")
-    out.append("- time per operation, mean of the repetitions\n")
-    out.append("| case | 1x | 2x | 4x | target | within |")
+    out.append("- wall-clock time per operation, mean of the repetitions (the machine is shared with other work)\n")
+    out.append("| case | 1x | 2x | 4x | target | within at 1x |")
     out.append("|---|---:|---:|---:|---:|---|")
     for case, by_scale in rows.items():
         target = target_for(case)
@@ -77,7 +90,12 @@ def main():
             ok = "yes" if by_scale[1] < target else "**no**"
         out.append(f"| {case} | {' | '.join(cells)} | {fmt(target) if target else ''} | {ok} |")
 
-    ratios = [(c[:-len('_Literal')], c) for c in rows if c.endswith("_Literal")]
+    if errors:
+        out.append("\nCases that failed:\n")
+        for case, message in errors.items():
+            out.append(f"- {case}: {message}")
+
+    ratios = [(c.replace(LITERAL, "", 1), c) for c in rows if LITERAL in c]
     if ratios:
         out.append("\n## Set-based queries against one statement per row\n")
         out.append("Speed-up of each search over a reference that issues the old program's statements one row at "

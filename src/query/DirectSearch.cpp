@@ -1,6 +1,8 @@
 #include "query/DirectSearch.h"
 
+#include <map>
 #include <optional>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 
@@ -14,46 +16,65 @@ namespace kw {
 
 namespace {
 
-// Every train that calls at both stations, with its stop at each, in ascending
-// train id. Bounds are hhmm, 0 = none; clock times only.
-constexpr const char* kPairSql = R"sql(
-SELECT t.id, t.train, t.kind, k.kind, fs.station, es.station, t.memo,
+// Every train that calls at a departure station and at an arrival station,
+// with its stop at each (a and b), for every pair of a departure station that
+// %2 names (parameter ?1) and an arrival station that %1 joins as b (?2).
+// Pairs come in ascending departure and then arrival station id, the trains
+// of a pair in ascending train id. Bounds ?3 and ?4 are hhmm, 0 = none; clock
+// times only.
+constexpr std::string_view kPairsSql = R"sql(
+SELECT a.station, b.station, t.id, t.train, t.kind, k.kind, fs.station, es.station, t.memo,
        a.zhanci < b.zhanci, a.depart, b.arrive, b.day - a.day, b.distance - a.distance
 FROM pass a
-JOIN pass b ON b.trainid = a.trainid AND b.station = ?2
-JOIN train t ON t.id = a.trainid
+%1
+CROSS JOIN train t ON t.id = a.trainid
 LEFT JOIN kind k ON k.id = t.kind
 LEFT JOIN station fs ON fs.id = t.fstation
 LEFT JOIN station es ON es.id = t.estation
-WHERE a.station = ?1
+WHERE a.station %2 AND a.station <> b.station
   AND (?3 = 0 OR CAST(round(a.depart * 100) AS INTEGER) >= ?3)
   AND (?4 = 0 OR CAST(round(b.arrive * 100) AS INTEGER) <= ?4)
-ORDER BY t.id)sql";
+ORDER BY a.station, b.station, t.id)sql";
 
-}  // namespace
+// One pair: each departure stop looks its train's stop at the arrival
+// station up in the index.
+constexpr std::string_view kArrivalById = "JOIN pass b ON b.trainid = a.trainid AND b.station = ?2";
 
-DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival) {
-  DirectTrains result;
-  // A station is no journey to itself (every train through it would seem to
-  // run the other way).
-  if (fromId == toId) return result;
-  auto q = db.Prepare(kPairSql);
-  q.Bind(1, fromId).Bind(2, toId).Bind(3, earliestDeparture).Bind(4, latestArrival);
-  bool anyCandidate = false;
+// Every station whose name begins with the pattern bound to ?`param`.
+std::string StationsNamed(const PrefixPattern& prefix, int param) {
+  return "IN (SELECT id FROM station WHERE station LIKE ?" + std::to_string(param) +
+         (prefix.escaped ? " ESCAPE '\\')" : ")");
+}
+
+// Families of stations: a lookup per departure stop and arrival station would
+// grow with the number of pairs. Instead the arrival side's stops are read
+// once into a table of their own (LIMIT -1 keeps SQLite from folding the
+// subquery into the join), which SQLite indexes by train; each departure stop
+// then finds its train there. CROSS JOIN keeps that order.
+std::string ArrivalsNamed(const PrefixPattern& prefix) {
+  return "CROSS JOIN (SELECT trainid, station, zhanci, arrive, day, distance FROM pass WHERE station " +
+         StationsNamed(prefix, 2) + " LIMIT -1) b ON b.trainid = a.trainid";
+}
+
+using PairTrains = std::map<std::pair<int, int>, DirectTrains>;
+
+// The trains of each pair that has any, from a statement of kPairsSql.
+PairTrains CollectTrains(Database& db, Query& q) {
+  PairTrains pairs;
   while (q.Step()) {
-    anyCandidate = true;
-    if (q.Int(7) == 0) continue;  // calls at the arrival station first
+    DirectTrains& pair = pairs[{q.Int(0), q.Int(1)}];
+    if (q.Int(9) == 0) continue;  // calls at the arrival station first
     ResultRow row;
-    row.trainId = q.Int(0);
-    const std::string number = q.Text(1);
-    const int kindId = q.Int(2);
-    const std::string kindName = q.Text(3);
-    const std::string first = q.Text(4);
-    const std::string last = q.Text(5);
-    row.memoText = q.Text(6);
-    row.startText = FormatTime(q.OptDouble(8));
-    row.endText = DayLabel(q.Int(10)) + FormatTime(q.OptDouble(9));
-    const int distance = q.Int(11);
+    row.trainId = q.Int(2);
+    const std::string number = q.Text(3);
+    const int kindId = q.Int(4);
+    const std::string kindName = q.Text(5);
+    const std::string first = q.Text(6);
+    const std::string last = q.Text(7);
+    row.memoText = q.Text(8);
+    row.startText = FormatTime(q.OptDouble(10));
+    row.endText = DayLabel(q.Int(12)) + FormatTime(q.OptDouble(11));
+    const int distance = q.Int(13);
     row.distanceText = " " + std::to_string(distance) + " ";
     row.fareText = distance > kInternationalDistance ? std::string(text::kInternationalTrain)
                                                      : LookupFares(db, kindId, distance).seatFares[0] + " ";
@@ -62,11 +83,26 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
                     row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
     row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText +
                   '\t' + row.endText;
-    result.rows.push_back(std::move(row));
+    pair.rows.push_back(std::move(row));
   }
-  result.found = !result.rows.empty();
-  result.onlyOtherWay = anyCandidate && !result.found;
-  return result;
+  // A pair is here because some train calls at both of its stations.
+  for (auto& [stations, pair] : pairs) {
+    pair.found = !pair.rows.empty();
+    pair.onlyOtherWay = !pair.found;
+  }
+  return pairs;
+}
+
+}  // namespace
+
+DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival) {
+  // A station is no journey to itself (every train through it would seem to
+  // run the other way).
+  if (fromId == toId) return {};
+  auto q = db.Prepare(text::Fill(kPairsSql, {kArrivalById, "= ?1"}));
+  q.Bind(1, fromId).Bind(2, toId).Bind(3, earliestDeparture).Bind(4, latestArrival);
+  PairTrains pairs = CollectTrains(db, q);
+  return pairs.empty() ? DirectTrains{} : std::move(pairs.begin()->second);
 }
 
 std::string OtherWayMessage(const std::string& fromName, const std::string& toName) {
@@ -90,6 +126,15 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
     return result;
   }
 
+  // The trains of every pair at once; the pairs are then taken in the order
+  // the traveller's list shows them.
+  const PrefixPattern fromPrefix = MakePrefixPattern(fromText);
+  const PrefixPattern toPrefix = MakePrefixPattern(toText);
+  auto q = db.Prepare(text::Fill(kPairsSql, {ArrivalsNamed(toPrefix), StationsNamed(fromPrefix, 1)}));
+  q.Bind(1, fromPrefix.pattern).Bind(2, toPrefix.pattern);
+  q.Bind(3, request.earliestDeparture).Bind(4, request.latestArrival);
+  PairTrains pairs = CollectTrains(db, q);
+
   std::unordered_set<int> listed;
   std::optional<std::pair<int, int>> firstPair;
   for (int i = 0; i < from.count(); ++i) {
@@ -102,8 +147,9 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
       result.fromStationName = from.names[i];
       result.toStationId = to.ids[j];
       result.toStationName = to.names[j];
-      DirectTrains pair =
-          FindDirectTrains(db, from.ids[i], to.ids[j], request.earliestDeparture, request.latestArrival);
+      const auto found = pairs.find({from.ids[i], to.ids[j]});
+      if (found == pairs.end()) continue;
+      DirectTrains& pair = found->second;
       if (pair.onlyOtherWay && result.rows.empty()) {
         result.otherWayMessages.push_back(OtherWayMessage(from.names[i], to.names[j]));
       }

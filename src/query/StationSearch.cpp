@@ -30,17 +30,21 @@ bool LooksUpByInitials(std::string_view text) {
   return static_cast<unsigned char>(text.back()) < 0x80;
 }
 
+PrefixPattern MakePrefixPattern(std::string_view text) {
+  const bool escaped = text.find_first_of("%_\\") != std::string_view::npos;
+  return {(escaped ? EscapeLike(text) : std::string(text)) + "%", escaped};
+}
+
 StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
-  // Without an ESCAPE clause the prefix match can walk the index; the clause
-  // is needed only when the text holds a LIKE wildcard of its own.
-  const bool plain = text.find_first_of("%_\\") == std::string_view::npos;
+  const PrefixPattern prefix = MakePrefixPattern(text);
   const char* sql =
-      byInitials ? (plain ? "SELECT id, station FROM station WHERE jm LIKE ? ORDER BY id"
-                          : "SELECT id, station FROM station WHERE jm LIKE ? ESCAPE '\\' ORDER BY id")
-                 : (plain ? "SELECT id, station FROM station WHERE station LIKE ? ORDER BY id"
-                          : "SELECT id, station FROM station WHERE station LIKE ? ESCAPE '\\' ORDER BY id");
+      byInitials
+          ? (prefix.escaped ? "SELECT id, station FROM station WHERE jm LIKE ? ESCAPE '\\' ORDER BY id"
+                            : "SELECT id, station FROM station WHERE jm LIKE ? ORDER BY id")
+          : (prefix.escaped ? "SELECT id, station FROM station WHERE station LIKE ? ESCAPE '\\' ORDER BY id"
+                            : "SELECT id, station FROM station WHERE station LIKE ? ORDER BY id");
   auto q = db.Prepare(sql);
-  q.Bind(1, (plain ? std::string(text) : EscapeLike(text)) + "%");
+  q.Bind(1, prefix.pattern);
   StationMatches matches;
   while (q.Step()) {
     matches.ids.push_back(q.Int(0));

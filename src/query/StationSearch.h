@@ -39,4 +39,14 @@ std::string RemoveSpaces(std::string_view text);
 // literally.
 std::string EscapeLike(std::string_view text);
 
+// A prefix match of `text`, bound as one parameter: `pattern` is the text
+// followed by "%", and `escaped` says whether the statement needs the clause
+// ESCAPE '\' (only when the text holds %, _ or \ of its own, which are then
+// escaped in the pattern). Without the clause the match walks the index.
+struct PrefixPattern {
+  std::string pattern;
+  bool escaped = false;
+};
+PrefixPattern MakePrefixPattern(std::string_view text);
+
 }  // namespace kw

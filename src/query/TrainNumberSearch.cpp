@@ -24,8 +24,11 @@ constexpr std::string_view kEndsWith = "t.train LIKE ?1 ESCAPE '\\' OR t.train L
 constexpr std::string_view kContains = "t.train LIKE ?1 ESCAPE '\\'";
 // One to three characters, no letter: numbers ending in a letter or "/"
 // followed by it, or carrying a letter and it before a "/"; never a number
-// that is exactly the text.
-constexpr std::string_view kAfterLetter = "t.train GLOB ?1 OR t.train GLOB ?2 OR t.train GLOB ?3";
+// that is exactly the text. A GLOB with a character class after "*" tries
+// every position of the number, so the plain substring test (?4, the text
+// itself) goes first and spares it nearly every train.
+constexpr std::string_view kAfterLetter =
+    "instr(t.train, ?4) > 0 AND (t.train GLOB ?1 OR t.train GLOB ?2 OR t.train GLOB ?3)";
 
 bool HasAsciiLetter(std::string_view text) {
   for (char c : text) {
@@ -76,7 +79,7 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
   } else {
     const std::string t = EscapeGlob(text);
     rule = kAfterLetter;
-    patterns = {"*[A-Za-z]" + t, "*/" + t, "*[A-Za-z]" + t + "/*"};
+    patterns = {"*[A-Za-z]" + t, "*/" + t, "*[A-Za-z]" + t + "/*", text};
   }
   auto q = db.Prepare(std::string(kSelect) + std::string(rule) + " ORDER BY t.id");
   for (size_t i = 0; i < patterns.size(); ++i) q.Bind(static_cast<int>(i) + 1, patterns[i]);

@@ -126,7 +126,7 @@ CREATE TABLE VerID (
   ver TEXT
 );
 CREATE INDEX station_jm ON station (jm);
-CREATE INDEX pass_station ON pass (station, trainid);
+CREATE INDEX pass_station ON pass (station, trainid, zhanci, arrive, depart, day, distance);
 CREATE INDEX train_number ON train (train);
 )sql");
 }
