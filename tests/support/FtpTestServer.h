@@ -1,5 +1,5 @@
 // A real FTP server for tests: tests/net/ftp_server.py (pyftpdlib) on
-// 127.0.0.1, started by the object and stopped when it goes.
+// 127.0.0.1, started by the object and killed when it goes.
 #pragma once
 
 #include <sys/types.h>
@@ -14,8 +14,8 @@ class FtpTestServer {
  public:
   // Serves `home` to the user "train" with the password "604lamp.org";
   // `options` are extra command-line options of the script (--cut N,
-  // --stall N, --rate N, --password P, --size-reply TEXT). Throws when the
-  // server does not come up.
+  // --stall N, --rate N, --password P, --size-reply TEXT, --silent). Throws
+  // when the server does not come up.
   explicit FtpTestServer(const std::filesystem::path& home, const std::vector<std::string>& options = {});
   ~FtpTestServer();
   FtpTestServer(const FtpTestServer&) = delete;
@@ -28,7 +28,6 @@ class FtpTestServer {
   void Stop();
 
   pid_t pid_ = -1;
-  int input_ = -1;  // the write end of the server's input
   int port_ = 0;
 };
 
