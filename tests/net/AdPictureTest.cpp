@@ -154,8 +154,8 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
     expectNothingChanged(Refresh(server.Address()), c.outcome, c.cause);
   }
   // No server there, or a setting that is no server name.
-  const std::string closed = "127.0.0.1:" + std::to_string(test::ClosedPort());
-  expectNothingChanged(Refresh(closed), AdRefreshOutcome::SizeRequestFailed, "connect");
+  const std::string gone = FtpTestServer(home_.Path()).Address();  // a server that has ended
+  expectNothingChanged(Refresh(gone), AdRefreshOutcome::SizeRequestFailed, "connect");
   for (const char* address : {"127.0.0.1/elsewhere", "", "user:pw@127.0.0.1"})
     expectNothingChanged(Refresh(address), AdRefreshOutcome::SizeRequestFailed, "not a server name");
 }

@@ -31,7 +31,4 @@ class FtpTestServer {
   int port_ = 0;
 };
 
-// A port on 127.0.0.1 where nothing listens.
-int ClosedPort();
-
 }  // namespace kw::test

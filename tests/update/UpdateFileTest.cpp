@@ -168,9 +168,7 @@ TEST_F(UpdateFileTest, NothingInTheFileRunsAsSql) {
   ExpectRefused("insert;station;4;4,\"x\",\"y\"),(5,\"z\",\"w\"\r\n", 1, "插入的值的个数不对");
   ExpectRefused("insert;station;4;4,\"x\",\"y\") --\r\n", 1, "无法识别的值：\"y\") --");
   ExpectRefused("update;station;1;id=1 or 1=1\r\n", 1, "无法识别的值：1 or 1=1");
-  ExpectRefused("update;station;1;station=(select station from station where id=2)\r\n", 1, "无法识别的值");
   ExpectRefused("update;station;1 or 1=1;jm=\"x\"\r\n", 1, "1 or 1=1");
-  ExpectRefused("delete;pass;1,1 or trainid>0\r\n", 1, "1 or trainid>0");
   ExpectRefused("delete;sqlite_master;1\r\n", 1, "没有这个表");
   ExpectRefused("update;station;1;\"station\"=\"x\"\r\n", 1, "表中没有这一列");
   ExpectRefused("update;station;1;rowid=5\r\n", 1, "表中没有这一列：station.rowid");

@@ -243,11 +243,10 @@ TEST(UpdateFuzz, EveryFileIsAppliedWhollyOrNotAtAll) {
       model = mangled ? Load(*db) : expected;  // whatever the mangled lines meant
     }
     ASSERT_EQ(Load(*db), model);  // a file not applied changes nothing
-    if (round % 25 == 0) {
+    if (round % 25 == 24) {
       ASSERT_EQ(test::QueryRows(*db, "PRAGMA integrity_check").at(0), "ok");
     }
   }
-  EXPECT_EQ(test::QueryRows(*db, "PRAGMA integrity_check").at(0), "ok");
   // The generator must exercise both ways, with thousands of lines.
   EXPECT_GT(applied, 150);
   EXPECT_LT(applied, 450);
