@@ -16,7 +16,10 @@ const std::string& Db() {
        "2\t1\t1\t\t8.29\t0\t0\n2\t2\t2\t12\t\t0\t200\n"
        "3\t2\t1\t\t13\t0\t0\n3\t4\t2\t15\t\t0\t100\n"
        "4\t4\t1\t\t6\t0\t0\n4\t1\t2\t9\t\t0\t300\n"}};
-  static const std::string path = (t.Build(), t.DbPath().string());
+  static const std::string path = [] {
+    t.Build();
+    return t.DbPath().string();
+  }();
   return path;
 }
 

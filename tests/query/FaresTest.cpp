@@ -27,12 +27,13 @@ Database& Db() {
 }
 
 TEST(Fares, BandIsTheSmallestDistanceNotBelowTheJourneyInTheFamilysColumn) {
+  // Class 1 (普慢) reads 普快's seat column; class 6 has an unknown family and
+  // 99 is no class; 401 km is beyond the table.
   const std::tuple<int, int, Seats> cases[] = {
-      {2, 20, {"12", "19"}},  {2, 21, {"13", "20"}}, {2, 11, {"12", "19"}},
-      {2, 10, {"1", "2"}},    {2, 0, {"1", "2"}},    {1, 20, {"12", "19"}},  // 普慢 shares pkz
-      {3, 20, {"13", "20"}},  {4, 20, {"14", "21"}}, {5, 20, {"15", "22"}},
-      {1, 399, {"40", "80"}}, {6, 500, {"", ""}},    {99, 20, {"", ""}},  // unknown family or class
-      {2, 401, {"", ""}}};                                                // beyond the table
+      {2, 20, {"12", "19"}}, {2, 21, {"13", "20"}},  {2, 11, {"12", "19"}}, {2, 10, {"1", "2"}},
+      {2, 0, {"1", "2"}},    {1, 20, {"12", "19"}},  {3, 20, {"13", "20"}}, {4, 20, {"14", "21"}},
+      {5, 20, {"15", "22"}}, {1, 399, {"40", "80"}}, {6, 500, {"", ""}},    {99, 20, {"", ""}},
+      {2, 401, {"", ""}}};
   for (const auto& [kind, km, seats] : cases) {
     EXPECT_EQ(LookupFares(Db(), kind, km).seatFares, seats) << kind << " " << km;
   }

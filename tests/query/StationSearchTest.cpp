@@ -48,15 +48,12 @@ TEST(StationSearch, TypedCharactersAreNeverPatternsOrSql) {
   EXPECT_EQ(FindStations(Db(), "", true).count(), 9) << "the table must be intact";
 }
 
-TEST(StationSearch, InitialsAreDecidedByTheLastCharacterAndSpacesRemoved) {
+TEST(StationSearch, InitialsAreDecidedByTheLastCharacter) {
   EXPECT_TRUE(LooksUpByInitials("bj"));
   EXPECT_TRUE(LooksUpByInitials("BJ"));
   EXPECT_FALSE(LooksUpByInitials("北京"));
   EXPECT_FALSE(LooksUpByInitials("bj北"));
   EXPECT_TRUE(LooksUpByInitials("北京x"));
-  EXPECT_EQ(RemoveSpaces(" k 2 1 "), "k21");
-  EXPECT_EQ(RemoveSpaces("   "), "");
-  EXPECT_EQ(RemoveSpaces("北 京"), "北京");
 }
 
 }  // namespace
