@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -94,15 +93,6 @@ TEST_F(PdfSurface, WindowImageLandsOnOnePage) {
   EXPECT_EQ(PdfPages(path), 1);
   // pdfimages lists a header of two lines, then one line per picture.
   EXPECT_EQ(RunTool("pdfimages", {"-list", path}).trimmed().split('\n').size(), 3);
-}
-
-TEST_F(PdfSurface, UnwritablePlaceIsReportedNotPassedAsSuccess) {
-  const QString path = PathIn("no-such-folder/result.pdf");
-  auto surface = MakePdfSurface(path);
-  PrintDirectTable(*surface, Trains(1));
-  EXPECT_FALSE(surface->EndDoc());
-  EXPECT_TRUE(surface->Error().contains(path)) << surface->Error().toStdString();
-  EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST(PrinterSurface, NoPrinterHasNoNameAndChineseStandInsFollowTheNamedFont) {
