@@ -75,6 +75,7 @@ TEST_F(PrintResultsTest, StationSearchPrintsItsRowsUnderTheStationNamesAfterTheQ
   EXPECT_EQ(printer_.endDocCount, 1);
   EXPECT_EQ(printer_.TextsAt(1, 1400),
             (QStringList{"车次", "北京发车", "上海到站", "里程(公里)", "硬座票价(元)", "备注"}));
+  // Every row as the grid holds it, then an empty slot.
   for (int r = 1; r <= grid->rowCount(); ++r)
     EXPECT_EQ(printer_.TextsAt(1, 1400 + 240 * r), Printed(grid, r)) << r;
   EXPECT_EQ(printer_.TextsAt(1, kFooterY), QStringList{"第 1頁"});
