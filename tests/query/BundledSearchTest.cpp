@@ -1,20 +1,17 @@
 // The searches on the bundled timetable every new user meets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "query/DirectSearch.h"
 #include "query/StationSearch.h"
 #include "query/TrainDetail.h"
-#include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
 namespace {
-
-using test::TrainIds;
-using Ids = std::vector<int>;
 
 Database& Db() {
   static test::BundledCopy copy;
@@ -25,20 +22,13 @@ Database& Db() {
 TEST(BundledSearch, BeijingToShanghaiCoversEveryStationOfBothCitiesOnce) {
   const auto r = RunStationSearch(Db(), {"北京", "上海", 0, 0, false});
   ASSERT_EQ(r.outcome, StationSearchOutcome::Found);
-  const Ids all = TrainIds(r.rows);
+  const auto all = test::TrainIds(r.rows);
   const std::set<int> ids(all.begin(), all.end());
   EXPECT_EQ(ids.size(), all.size()) << "each train once";
   for (int id : {1, 3, 5, 7})
     EXPECT_TRUE(ids.count(id)) << "T109, 1461, D311 (北京南), G1 (to 上海虹桥): " << id;
   for (int id : {2, 4, 6, 8}) EXPECT_FALSE(ids.count(id)) << "trains to Beijing: " << id;
   EXPECT_EQ(r.rows[0].caption + r.rows[0].endText, " T109次(北京---上海)特快列车次日10:18");
-}
-
-TEST(BundledSearch, NumbersWithTwoPartsAndLettersBeyondKAndT) {
-  const std::pair<const char*, Ids> cases[] = {{"Z41", {15}}, {"z40", {15}}, {"41", {15}},
-                                               {"d311", {5}}, {"g1", {7}},   {"K3", {789}}};
-  for (const auto& [text, ids] : cases) EXPECT_EQ(TrainIds(FindTrainsByNumber(Db(), text).rows), ids) << text;
-  EXPECT_EQ(FindTrainsByNumber(Db(), "K3").rows.at(0).fareText, "国际列车");
 }
 
 TEST(BundledSearch, TransferFromUrumqiToBeijingWest) {

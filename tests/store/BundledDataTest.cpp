@@ -2,6 +2,8 @@
 // with their own stop lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "query/StationSearch.h"
 #include "store/Database.h"
 #include "support/TestTimetable.h"
