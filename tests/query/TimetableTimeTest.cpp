@@ -5,79 +5,46 @@
 namespace kw {
 namespace {
 
-TEST(FormatTime, WritesHourAndMinutesFromTheStoredNumber) {
-  EXPECT_EQ(FormatTime(8.0), "08:00");
-  EXPECT_EQ(FormatTime(12.0), "12:00");
-  EXPECT_EQ(FormatTime(8.3), "08:30");
-  EXPECT_EQ(FormatTime(8.05), "08:05");
-  EXPECT_EQ(FormatTime(23.59), "23:59");
-  EXPECT_EQ(FormatTime(0.4), "00:40");
-  EXPECT_EQ(FormatTime(10.0), "10:00");
-  EXPECT_EQ(FormatTime(9.0), "09:00");
-}
-
-TEST(FormatTime, OneDecimalIsTensOfMinutes) {
-  EXPECT_EQ(FormatTime(8.5), "08:50");
-  EXPECT_EQ(FormatTime(13.1), "13:10");
-}
-
-TEST(FormatTime, ZeroAndMissing) {
-  EXPECT_EQ(FormatTime(0.0), "00:00");
+TEST(TimetableTime, FormatsAndConvertsTheStoredNumber) {
+  // One decimal is tens of minutes (8.5 is 08:50); 8.3, 8.29 and 0.07 are not exact in binary.
+  const std::pair<double, const char*> formats[] = {{8.0, "08:00"},  {12.0, "12:00"},  {8.3, "08:30"},
+                                                    {8.05, "08:05"}, {23.59, "23:59"}, {0.4, "00:40"},
+                                                    {8.5, "08:50"},  {13.1, "13:10"},  {0.0, "00:00"}};
+  for (const auto& [stored, text] : formats) EXPECT_EQ(FormatTime(stored), text) << stored;
   EXPECT_EQ(FormatTime(std::nullopt), "0");
+  const std::pair<double, int> hhmm[] = {
+      {8.3, 830}, {8.29, 829}, {0.07, 7}, {23.59, 2359}, {8 + 30 / 100.0, 830}};
+  for (const auto& [stored, expected] : hhmm) EXPECT_EQ(ToHhmm(stored), expected) << stored;
 }
 
-TEST(ToHhmm, SurvivesBinaryFractions) {
-  // 8.3, 8.29 and 0.07 are not exact in binary; hhmm must still be exact.
-  EXPECT_EQ(ToHhmm(8.3), 830);
-  EXPECT_EQ(ToHhmm(8.29), 829);
-  EXPECT_EQ(ToHhmm(0.07), 7);
-  EXPECT_EQ(ToHhmm(23.59), 2359);
-  EXPECT_EQ(ToHhmm(8 + 30 / 100.0), ToHhmm(8.3));
-}
-
-TEST(WindowBound, CombinesHourAndMinuteBoxes) {
+TEST(TimetableTime, WindowBoundAndDayLabel) {
   EXPECT_EQ(WindowBound("8", "5"), 805);
   EXPECT_EQ(WindowBound("8", "30"), 830);
   EXPECT_EQ(WindowBound("", "30"), 30);  // greater than 0, so it applies
-  EXPECT_EQ(WindowBound("0", "0"), 0);    // no bound
+  EXPECT_EQ(WindowBound("0", "0"), 0);   // no bound
   EXPECT_EQ(WindowBound("", ""), 0);
   EXPECT_EQ(WindowBound("18", ""), 1800);
+  const std::pair<int, const char*> labels[] = {{0, " "},      {1, "次日"}, {2, "第三日"},
+                                                {7, "第八日"}, {8, ""},     {-1, ""}};
+  for (const auto& [offset, label] : labels) EXPECT_EQ(DayLabel(offset), label) << offset;
 }
 
-TEST(DayLabel, NamesEachDayOffset) {
-  EXPECT_EQ(DayLabel(0), " ");
-  EXPECT_EQ(DayLabel(1), "次日");
-  EXPECT_EQ(DayLabel(2), "第三日");
-  EXPECT_EQ(DayLabel(7), "第八日");
-  EXPECT_EQ(DayLabel(8), "");
-  EXPECT_EQ(DayLabel(-1), "");
-}
-
-TEST(ParseTimetableTime, AcceptsTheStoredEncodingOnly) {
-  EXPECT_EQ(ToHhmm(*ParseTimetableTime("8.3")), 830);
-  EXPECT_EQ(ToHhmm(*ParseTimetableTime("8.03")), 803);
-  EXPECT_EQ(ToHhmm(*ParseTimetableTime("8")), 800);
-  EXPECT_EQ(ToHhmm(*ParseTimetableTime("0.45")), 45);
-  EXPECT_EQ(ToHhmm(*ParseTimetableTime(".4")), 40);
-  EXPECT_EQ(ToHhmm(*ParseTimetableTime("23.59")), 2359);
+TEST(TimetableTime, ParsesTheStoredEncodingOnly) {
+  const std::pair<const char*, int> good[] = {{"8.3", 830}, {"8.03", 803}, {"8", 800},
+                                              {"0.45", 45}, {".4", 40},    {"23.59", 2359}};
+  for (const auto& [text, hhmm] : good) EXPECT_EQ(ToHhmm(ParseTimetableTime(text).value()), hhmm) << text;
   for (const char* bad : {"24", "8.6", "8.60", "8.305", "8:30", "", ".", "8.", "-1", "a", "123"}) {
     EXPECT_FALSE(ParseTimetableTime(bad).has_value()) << bad;
   }
 }
 
-TEST(RunningTimeText, HoursAndMinutes) {
-  EXPECT_EQ(RunningTimeText(800, 2000, 0), "12小时");
-  EXPECT_EQ(RunningTimeText(800, 2005, 0), "12小时05分钟");
-  EXPECT_EQ(RunningTimeText(800, 2050, 0), "12小时50分钟");
-  EXPECT_EQ(RunningTimeText(800, 850, 0), "50分钟");
-  EXPECT_EQ(RunningTimeText(800, 805, 0), "5分钟");
-  EXPECT_EQ(RunningTimeText(800, 930, 0), "1小时30分钟");
-}
-
-TEST(RunningTimeText, AcrossMidnight) {
-  EXPECT_EQ(RunningTimeText(2210, 600, 1), "7小时50分钟");
-  EXPECT_EQ(RunningTimeText(2330, 110, 1), "1小时40分钟");
-  EXPECT_EQ(RunningTimeText(1000, 1000, 2), "48小时");
+TEST(TimetableTime, RunningTimeIncludingAcrossMidnight) {
+  const std::tuple<int, int, int, const char*> cases[] = {
+      {800, 2000, 0, "12小时"},      {800, 2005, 0, "12小时05分钟"}, {800, 2050, 0, "12小时50分钟"},
+      {800, 850, 0, "50分钟"},       {800, 805, 0, "5分钟"},         {800, 930, 0, "1小时30分钟"},
+      {2210, 600, 1, "7小时50分钟"}, {2330, 110, 1, "1小时40分钟"},  {1000, 1000, 2, "48小时"}};
+  for (const auto& [depart, arrive, days, text] : cases)
+    EXPECT_EQ(RunningTimeText(depart, arrive, days), text);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // with their own stop lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "query/StationSearch.h"
 #include "store/Database.h"
 #include "support/TestTimetable.h"
@@ -9,43 +11,30 @@
 namespace kw {
 namespace {
 
-class BundledDataTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    copy_ = new test::BundledCopy;
-    db_ = copy_->Open().release();
-  }
-  static void TearDownTestSuite() {
-    delete db_;
-    delete copy_;
-  }
-  static int Count(const char* sql) {
-    auto q = db_->Prepare(sql);
-    EXPECT_TRUE(q.Step());
-    return q.Int(0);
-  }
-  static test::BundledCopy* copy_;
-  static Database* db_;
-};
+Database& Db() {
+  static test::BundledCopy copy;
+  static const auto db = copy.Open();
+  return *db;
+}
 
-test::BundledCopy* BundledDataTest::copy_ = nullptr;
-Database* BundledDataTest::db_ = nullptr;
+int Count(const char* sql) { return std::stoi(test::QueryRows(Db(), sql).at(0)); }
 
-TEST_F(BundledDataTest, HasARealisticNetwork) {
+TEST(BundledData, HasARealisticNetworkWithFaresForEveryTrain) {
   EXPECT_GE(Count("SELECT count(*) FROM station"), 150);
   EXPECT_GE(Count("SELECT count(*) FROM train"), 60);
   EXPECT_GE(Count("SELECT count(*) FROM everyday"), 20);
   EXPECT_EQ(Count("SELECT count(*) FROM VerID"), 1);
   // Tips are numbered 1..n without gaps: the tip window steps through them.
   EXPECT_EQ(Count("SELECT max(id) FROM everyday"), Count("SELECT count(*) FROM everyday"));
-}
-
-TEST_F(BundledDataTest, InternationalTrainsHoldTheReservedIds) {
+  // International trains hold the reserved ids.
   EXPECT_EQ(Count("SELECT count(*) FROM train WHERE id BETWEEN 789 AND 792"), 4);
   EXPECT_GT(Count("SELECT max(distance) FROM train WHERE id BETWEEN 789 AND 792"), 6000);
+  EXPECT_EQ(
+      Count("SELECT count(*) FROM kind WHERE price NOT IN ('普慢','普快','特快','空调普快','空调特快')"), 0);
+  EXPECT_GE(Count("SELECT max(distance) FROM price"), Count("SELECT max(distance) FROM train"));
 }
 
-TEST_F(BundledDataTest, TrainRowsAgreeWithTheirStops) {
+TEST(BundledData, TrainRowsAgreeWithTheirStops) {
   // First and last stop, times, day and distance of each train as its stop list has them.
   EXPECT_EQ(Count(R"sql(
     SELECT count(*) FROM train t
@@ -55,20 +44,16 @@ TEST_F(BundledDataTest, TrainRowsAgreeWithTheirStops) {
        OR round(t.ftime * 100) <> round(f.depart * 100) OR round(t.etime * 100) <> round(l.arrive * 100)
        OR t.day <> l.day OR t.distance <> l.distance)sql"),
             0);
-  EXPECT_EQ(Count("SELECT count(*) FROM train t WHERE NOT EXISTS (SELECT 1 FROM pass WHERE trainid = t.id)"), 0);
+  EXPECT_EQ(Count("SELECT count(*) FROM train t WHERE NOT EXISTS (SELECT 1 FROM pass WHERE trainid = t.id)"),
+            0);
 }
 
-TEST_F(BundledDataTest, EveryClassHasAKnownFareFamilyAndEveryTrainABand) {
-  EXPECT_EQ(Count("SELECT count(*) FROM kind WHERE price NOT IN ('普慢','普快','特快','空调普快','空调特快')"), 0);
-  EXPECT_GE(Count("SELECT max(distance) FROM price"), Count("SELECT max(distance) FROM train"));
-}
-
-TEST_F(BundledDataTest, InitialsFindTheBeijingFamily) {
-  const auto m = FindStations(*db_, "bj", true);
+TEST(BundledData, InitialsFindTheBeijingFamilyAndSharedCodes) {
+  const auto m = FindStations(Db(), "bj", true);
   for (const char* name : {"北京", "北京西", "北京南", "北京北", "北京东"}) {
     EXPECT_NE(std::find(m.names.begin(), m.names.end(), name), m.names.end()) << name;
   }
-  EXPECT_GE(FindStations(*db_, "cz", true).count(), 3) << "a code shared by several stations";
+  EXPECT_GE(FindStations(Db(), "cz", true).count(), 3) << "a code shared by several stations";
 }
 
 }  // namespace

@@ -16,20 +16,14 @@ namespace kw::test {
 
 struct PrintedText {
   int page;  // from 1
-  int x;
-  int y;
+  int x, y;
   double size;
-  QString font;
-  QString text;
+  QString font, text;
   bool operator==(const PrintedText&) const = default;
 };
 
 struct PrintedLine {
-  int page;
-  int x1;
-  int y1;
-  int x2;
-  int y2;
+  int page, x1, y1, x2, y2;
   bool operator==(const PrintedLine&) const = default;
 };
 
@@ -39,7 +33,7 @@ struct PrintedImage {
   QRect area;
 };
 
-class RecordingPrintSurface final : public PrintSurface {
+class RecordingPrintSurface : public PrintSurface {
  public:
   // A4 less a quarter-inch border, as the PDF surface has it.
   explicit RecordingPrintSurface(QString name = QStringLiteral("Recorder"), int width = 11180,
@@ -121,25 +115,12 @@ class RecordingPrinters final : public Printers {
   QStringList pdfPaths;  // the PDF files written
 
  private:
-  // Hands out the one recorder, which outlives the command that prints on it.
-  class Handle final : public PrintSurface {
-   public:
-    explicit Handle(PrintSurface& target) : t_(target) {}
-    QString DeviceName() const override { return t_.DeviceName(); }
-    int PageWidth() const override { return t_.PageWidth(); }
-    int PageHeight() const override { return t_.PageHeight(); }
-    void SetFontName(const QString& name) override { t_.SetFontName(name); }
-    void SetFontSize(double points) override { t_.SetFontSize(points); }
-    int TextWidth(const QString& text) const override { return t_.TextWidth(text); }
-    void DrawText(int x, int y, const QString& text) override { t_.DrawText(x, y, text); }
-    void DrawLine(int x1, int y1, int x2, int y2) override { t_.DrawLine(x1, y1, x2, y2); }
-    void DrawImage(const QImage& image, const QRect& area) override { t_.DrawImage(image, area); }
-    void NewPage() override { t_.NewPage(); }
-    bool EndDoc() override { return t_.EndDoc(); }
-    QString Error() const override { return t_.Error(); }
-
-   private:
-    PrintSurface& t_;
+  // A copy of `printer` for the command that prints; what it recorded goes
+  // back to `printer` when the command lets it go.
+  struct Handle final : RecordingPrintSurface {
+    explicit Handle(RecordingPrintSurface& target) : RecordingPrintSurface(target), target_(target) {}
+    ~Handle() override { target_ = *this; }
+    RecordingPrintSurface& target_;
   };
 };
 

@@ -6,8 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <random>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 #include "store/DataBuilder.h"
@@ -18,17 +17,9 @@ namespace kw::test {
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-  std::random_device rd;
-  const fs::path base = fs::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path candidate = base / ("kestrelway-test-" + std::to_string(rd()));
-    std::error_code ec;
-    if (fs::create_directory(candidate, ec)) {
-      path_ = candidate;
-      return;
-    }
-  }
-  throw std::runtime_error("cannot create a temporary folder");
+  std::string name = (fs::temp_directory_path() / "kestrelway-test-XXXXXX").string();
+  if (!mkdtemp(name.data())) throw std::runtime_error("cannot create a temporary folder");
+  path_ = name;
 }
 
 TempDir::~TempDir() {
@@ -46,9 +37,7 @@ fs::path TempDir::Write(const std::string& name, const std::string& content) con
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 TestTimetable::TestTimetable() {
@@ -66,6 +55,11 @@ TestTimetable::TestTimetable() {
   Set("price", price);
 }
 
+TestTimetable::TestTimetable(std::initializer_list<std::pair<const std::string, std::string>> tables)
+    : TestTimetable() {
+  for (const auto& [table, rows] : tables) Set(table, rows);
+}
+
 TestTimetable& TestTimetable::Set(const std::string& table, const std::string& rows) {
   rows_[table] = rows;
   return *this;
@@ -74,7 +68,8 @@ TestTimetable& TestTimetable::Set(const std::string& table, const std::string& r
 void TestTimetable::Build() {
   for (const auto& table : schema::Tables()) {
     std::string header;
-    for (const auto& column : table.columns) header += (header.empty() ? "" : "\t") + std::string(column.name);
+    for (const auto& column : table.columns)
+      header += (header.empty() ? "" : "\t") + std::string(column.name);
     dir_.Write("data/" + std::string(table.name) + ".tsv", header + "\n" + rows_[std::string(table.name)]);
   }
   fs::create_directories(DbPath().parent_path());
@@ -123,25 +118,19 @@ CommandResult RunCli(const std::vector<std::string>& args) {
   TempDir dir;
   const fs::path out = dir.Path() / "out";
   const fs::path err = dir.Path() / "err";
+  std::vector<std::string> copies(args);
+  std::vector<char*> argv{const_cast<char*>(KW_CLI_PATH)};
+  for (auto& a : copies) argv.push_back(a.data());
+  argv.push_back(nullptr);
   const pid_t pid = fork();
   if (pid == 0) {
-    std::vector<char*> argv;
-    std::string cli = KW_CLI_PATH;
-    argv.push_back(cli.data());
-    std::vector<std::string> copies(args);
-    for (auto& a : copies) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
-    execv(cli.c_str(), argv.data());
+    if (freopen(out.c_str(), "w", stdout) && freopen(err.c_str(), "w", stderr))
+      execv(KW_CLI_PATH, argv.data());
     _exit(127);
   }
   int status = 0;
   waitpid(pid, &status, 0);
-  CommandResult result;
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.out = ReadFile(out);
-  result.err = ReadFile(err);
-  return result;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
 }
 
 }  // namespace kw::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,10 +18,8 @@ class TempDir {
  public:
   TempDir();
   ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+  // Movable, not copyable: the folder has one owner.
   TempDir(TempDir&& other) noexcept : path_(std::move(other.path_)) { other.path_.clear(); }
-  TempDir& operator=(TempDir&&) = delete;
   const std::filesystem::path& Path() const { return path_; }
   // Writes `content` to a file below the folder and returns its path.
   std::filesystem::path Write(const std::string& name, const std::string& content) const;
@@ -32,6 +31,8 @@ class TempDir {
 class TestTimetable {
  public:
   TestTimetable();
+  // The default timetable with these tables set, as by Set(table, rows).
+  TestTimetable(std::initializer_list<std::pair<const std::string, std::string>> tables);
 
   // Sets the rows of a table: lines of tab-separated values, without the
   // header line, which is written from the schema. Tables not set are empty,
@@ -60,14 +61,20 @@ class TestTimetable {
 class BundledCopy {
  public:
   BundledCopy();
-  // The copy's program folder: Root()/date/Train.dll is the database.
-  const std::filesystem::path& Root() const { return dir_.Path(); }
   std::filesystem::path DbPath() const { return dir_.Path() / "date" / "Train.dll"; }
   std::unique_ptr<Database> Open() const { return Database::Open(DbPath().string()); }
 
  private:
   TempDir dir_;
 };
+
+// The train ids of result rows, in their order.
+template <class Rows>
+std::vector<int> TrainIds(const Rows& rows) {
+  std::vector<int> ids;
+  for (const auto& row : rows) ids.push_back(row.trainId);
+  return ids;
+}
 
 // Reads a whole file.
 std::string ReadFile(const std::filesystem::path& path);

@@ -15,8 +15,6 @@
 namespace kw {
 namespace {
 
-using test::RecordingMessageBoxes;
-
 class PrintCommandTest : public ::testing::Test {
  protected:
   // Prints one line of text and ends the document, counting the runs.
@@ -28,88 +26,76 @@ class PrintCommandTest : public ::testing::Test {
       surface.EndDoc();
     });
   }
-  RecordingMessageBoxes& Messages() { return recorder_.messages; }
-  test::RecordingPrinters& Printers() { return recorder_.printers; }
-  test::ScriptedFileDialogs& Files() { return recorder_.files; }
+  QString PathIn(const char* name) { return QString::fromStdString((dir_.Path() / name).string()); }
 
+  test::TempDir dir_;
   test::RecordingPlatform recorder_;
+  test::RecordingMessageBoxes& messages_ = recorder_.messages;
+  test::RecordingPrintSurface& printer_ = recorder_.printers.printer;
+  test::ScriptedFileDialogs& files_ = recorder_.files;
   int prints_ = 0;
 };
 
-TEST_F(PrintCommandTest, PrinterPrintsAfterTheQuestionIsAnsweredOk) {
-  EXPECT_TRUE(Run(str::kConfirmPrint));
-  ASSERT_EQ(Messages().shown.size(), 1u);
-  EXPECT_EQ(Messages().shown[0].text, "打印您的查询结果吗？");
-  EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Information);
-  EXPECT_EQ(Messages().shown[0].buttons, MessageButtons::OkCancel);
-  EXPECT_EQ(Printers().printer.TextsAt(1, 1400), QStringList{"K21次"});
-  EXPECT_EQ(Printers().printer.endDocCount, 1);
-  EXPECT_EQ(Files().saveAsked, 0);
-}
-
-TEST_F(PrintCommandTest, CancelledQuestionPrintsNothing) {
-  Messages().answers = {MessageAnswer::Cancel};
+TEST_F(PrintCommandTest, PrinterPrintsOnceTheQuestionIsAnsweredOkOrWhenNoneIsAsked) {
+  messages_.answers = {MessageAnswer::Cancel};
   EXPECT_FALSE(Run(str::kConfirmPrint));
   EXPECT_EQ(prints_, 0);
-  EXPECT_TRUE(Printers().printer.texts.empty());
-}
+  EXPECT_TRUE(printer_.texts.empty());
 
-TEST_F(PrintCommandTest, WithoutQuestionPrintsAtOnce) {
+  EXPECT_TRUE(Run(str::kConfirmPrint));
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(messages_.shown[1].text, "打印您的查询结果吗？");
+  EXPECT_EQ(messages_.shown[1].icon, MessageIcon::Information);
+  EXPECT_EQ(messages_.shown[1].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(printer_.TextsAt(1, 1400), QStringList{"K21次"});
+  EXPECT_EQ(printer_.endDocCount, 1);
+
   EXPECT_TRUE(Run(QString()));
-  EXPECT_TRUE(Messages().shown.empty());
-  EXPECT_EQ(prints_, 1);
+  EXPECT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(prints_, 2);
+  EXPECT_EQ(files_.saveAsked, 0);
 }
 
 TEST_F(PrintCommandTest, NoPrinterSaysSoThenSavesThePagesAsPdf) {
-  test::TempDir dir;
-  Printers().printer.deviceName.clear();
-  // The name is typed without its suffix.
-  Files().savePaths = {QString::fromStdString((dir.Path() / "pages").string())};
-  const QString path = QString::fromStdString((dir.Path() / "pages.pdf").string());
-  EXPECT_TRUE(Run(str::kConfirmPrint));
+  printer_.deviceName.clear();
+  // A place that cannot be written is reported; then a name typed without its suffix.
+  const QString unwritable = PathIn("missing-folder/pages.pdf");
+  files_.savePaths = {unwritable, PathIn("pages")};
+  EXPECT_FALSE(Run(QString()));
+  ASSERT_EQ(messages_.shown.size(), 3u);
+  EXPECT_EQ(messages_.shown[2].text, str::PdfFailedMessage(unwritable));
+  EXPECT_EQ(messages_.shown[2].icon, MessageIcon::Critical);
+  EXPECT_EQ(messages_.shown[2].buttons, MessageButtons::Ok);
 
-  ASSERT_EQ(Messages().shown.size(), 2u);
-  EXPECT_EQ(Messages().shown[0].text, "对不起，请先安装打印机！");
-  EXPECT_EQ(Messages().shown[0].icon, MessageIcon::Warning);
-  EXPECT_EQ(Messages().shown[0].buttons, MessageButtons::OkCancel);
-  EXPECT_EQ(Messages().shown[1].text, str::kOfferPdf);
-  EXPECT_EQ(Messages().shown[1].buttons, MessageButtons::OkCancel);
-  EXPECT_EQ(Files().saveAsked, 1);
-  EXPECT_EQ(Printers().pdfPaths, QStringList{path});
-  EXPECT_TRUE(Printers().printer.texts.empty());
-  EXPECT_GT(QFile(path).size(), 0);
+  messages_.shown.clear();
+  EXPECT_TRUE(Run(str::kConfirmPrint));
+  ASSERT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(messages_.shown[0].text, "对不起，请先安装打印机！");
+  EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(messages_.shown[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(messages_.shown[1].text, str::kOfferPdf);
+  EXPECT_EQ(messages_.shown[1].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(recorder_.printers.pdfPaths, (QStringList{unwritable, PathIn("pages.pdf")}));
+  EXPECT_TRUE(printer_.texts.empty());
+  EXPECT_GT(QFile(PathIn("pages.pdf")).size(), 0);
 }
 
 TEST_F(PrintCommandTest, NoPrinterAndAnyRefusalEndsWithoutPages) {
-  Printers().printer.deviceName.clear();
-
-  Messages().answers = {MessageAnswer::Cancel};  // on the no-printer message
+  printer_.deviceName.clear();
+  messages_.answers = {MessageAnswer::Cancel};  // on the no-printer message
   EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(Messages().Texts(), std::vector<QString>{str::kNoPrinter});
+  EXPECT_EQ(messages_.Texts(), std::vector<QString>{str::kNoPrinter});
 
-  Messages().shown.clear();
-  Messages().answers = {MessageAnswer::Ok, MessageAnswer::Cancel};  // on the offer
+  messages_.shown.clear();
+  messages_.answers = {MessageAnswer::Ok, MessageAnswer::Cancel};  // on the offer
   EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(Messages().shown.size(), 2u);
-  EXPECT_EQ(Files().saveAsked, 0);
+  EXPECT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(files_.saveAsked, 0);
 
   EXPECT_FALSE(Run(str::kConfirmPrint));  // the save dialog is cancelled
-  EXPECT_EQ(Files().saveAsked, 1);
-
+  EXPECT_EQ(files_.saveAsked, 1);
   EXPECT_EQ(prints_, 0);
-  EXPECT_TRUE(Printers().pdfPaths.isEmpty());
-}
-
-TEST_F(PrintCommandTest, FileThatCannotBeWrittenIsReported) {
-  test::TempDir dir;
-  Printers().printer.deviceName.clear();
-  const QString path = QString::fromStdString((dir.Path() / "missing-folder" / "pages.pdf").string());
-  Files().savePaths = {path};
-  EXPECT_FALSE(Run(QString()));
-  ASSERT_EQ(Messages().shown.size(), 3u);
-  EXPECT_EQ(Messages().shown[2].text, str::PdfFailedMessage(path));
-  EXPECT_EQ(Messages().shown[2].icon, MessageIcon::Critical);
-  EXPECT_EQ(Messages().shown[2].buttons, MessageButtons::Ok);
+  EXPECT_TRUE(recorder_.printers.pdfPaths.isEmpty());
 }
 
 }  // namespace

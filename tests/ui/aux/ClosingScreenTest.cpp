@@ -23,9 +23,7 @@ class ClosingScreenTest : public ::testing::Test {
 };
 
 TEST_F(ClosingScreenTest, CreditsScrollUpThenTheProgramEnds) {
-  EXPECT_EQ(screen_.Frame1->y(), 0);
   EXPECT_TRUE(screen_.Timer1->isActive());
-  EXPECT_EQ(screen_.Timer1->interval(), 200);
   for (int tick = 1; tick <= 50; ++tick) {
     screen_.Tick();
     ASSERT_EQ(screen_.frameTopTwips(), -90 * tick);
@@ -40,7 +38,6 @@ TEST_F(ClosingScreenTest, CreditsScrollUpThenTheProgramEnds) {
 }
 
 TEST_F(ClosingScreenTest, AClickEndsAtOnce) {
-  screen_.Tick();
   QTest::mouseClick(screen_.Frame1, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(ended_.count(), 1);
 }

@@ -1,19 +1,32 @@
+// The main window on the small timetable of the widget tests: loading, the
+// toolbar and menus, the update command, and the search commands driven
+// through its controls, checked against what the query engine returns for
+// the same request.
 #include "ui/main/MainWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
 #include <QTextBrowser>
-#include <QToolBar>
 #include <QTreeWidget>
 
+#include "query/DirectSearch.h"
+#include "query/TrainNumberSearch.h"
+#include "query/TransferSearch.h"
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
+#include "ui/main/QueryPanel.h"
 #include "ui/main/ResultArea.h"
 #include "ui/support/RecordingPlatform.h"
 #include "ui/support/UiFixture.h"
@@ -21,67 +34,132 @@
 namespace kw {
 namespace {
 
+using test::kBaotou;
+using test::kNanjing;
+
+// Tab-joined cells, trailing empty ones left off.
+QString Joined(QStringList cells) {
+  while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+  return cells.join(u'\t');
+}
+QString GridLine(const QTableWidget* grid, int row) {
+  QStringList cells;
+  for (int c = 0; c < grid->columnCount(); ++c)
+    cells << (grid->item(row, c) ? grid->item(row, c)->text() : "");
+  return Joined(cells);
+}
+QString Line(const std::string& line) { return Joined(QString::fromStdString(line).split(u'\t')); }
+
+QStringList ListRow(const QTreeWidgetItem* item) {
+  QStringList texts;
+  for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
+  return texts;
+}
+QStringList Fields(const ResultRow& row) {
+  QStringList fields;
+  for (const auto& s : {row.caption, row.startText, row.endText, row.distanceText, row.fareText, row.memoText,
+                        std::to_string(row.trainId)})
+    fields << QString::fromStdString(s);
+  return fields;
+}
+QString Key(const QTreeWidget* list, int row) {
+  return list->topLevelItem(row)->data(0, kRowKeyRole).toString();
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() : folder_(timetable_.Root()) { test::CopyDatePictures(timetable_.Root()); }
-
-  MainWindow& Open() {
-    db_ = timetable_.Open();
+  MainWindowTest() : db_(test::FillUiTimetable(timetable_).Open()), folder_(timetable_.Root()) {
+    test::CopyDatePictures(timetable_.Root());
     window_ = std::make_unique<MainWindow>(*db_, recorder_.platform);
     window_->Load();
     window_->show();
-    return *window_;
+    QApplication::setActiveWindow(window_.get());
+    panel_ = window_->panel;
+    results_ = window_->results;
   }
 
+  void StationSearch(const QString& from, const QString& to) {
+    panel_->txtFstation->setText(from);
+    panel_->txtEstation->setText(to);
+    QTest::mouseClick(panel_->cmdSOK, Qt::LeftButton);
+    QApplication::processEvents();  // lay out the lists just shown
+  }
+
+  void NumberSearch(const QString& text) {
+    panel_->txtOrder->setText(text);
+    QTest::mouseClick(panel_->cmdOOk, Qt::LeftButton);
+    QApplication::processEvents();
+  }
+
+  void Advanced(QCheckBox* option) {
+    panel_->cheAV->setChecked(true);
+    option->setChecked(true);
+  }
+
+  void PickCandidate(int row) {
+    QListWidget* list = results_->lstChange;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QApplication::processEvents();
+  }
+
+  // The result widgets that show, by name, then "print" while printing is on
+  // and "busy" while the busy cursor is.
+  QString Showing() const {
+    QStringList names;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{results_->lstChange, results_->lvMain, results_->lvchang[0],
+                                         results_->lvchang[1], results_->WebBrowser1})
+      if (!w->isHidden()) names << w->objectName();
+    if (window_->munPrint->isEnabled()) names << "print";
+    if (QApplication::overrideCursor()) names << "busy";
+    return names.join(u' ');
+  }
+
+  const std::vector<test::RecordingMessageBoxes::Shown>& Shown() const { return recorder_.messages.shown; }
   QAction* Button(int index) {
     return window_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(index));
   }
 
+  // Picks a file holding `content` in the dialog of 文件 → 更新数据库 and runs the command.
+  std::filesystem::path Update(const std::string& content) {
+    const auto file = files_.Write("update.txt", content);
+    recorder_.files.paths.push_back(QString::fromStdString(file.string()));
+    window_->mnuUpdate->trigger();
+    return file;
+  }
+  int Stations() { return std::stoi(test::QueryRows(*db_, "SELECT count(*) FROM station").at(0)); }
+
   test::TestTimetable timetable_;
-  test::ProgramFolderScope folder_;
   std::unique_ptr<Database> db_;
+  test::ProgramFolderScope folder_;
   test::RecordingPlatform recorder_;
+  test::TempDir files_;
   std::unique_ptr<MainWindow> window_;
+  QueryPanel* panel_;
+  ResultArea* results_;
 };
 
 TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
-  test::FillUiTimetable(timetable_);
-  MainWindow& window = Open();
-  EXPECT_EQ(window.windowTitle(), "Kestrelway");
+  MainWindow& window = *window_;
   EXPECT_EQ(
       window.sbMainPanel1->text(),
       "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
   EXPECT_TRUE(window.results->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
-  EXPECT_FALSE(window.results->WebBrowser1->isHidden());
-  EXPECT_TRUE(window.results->lvMain->isHidden());
-  EXPECT_FALSE(window.munPrint->isEnabled());
+  EXPECT_EQ(Showing(), "WebBrowser1");
   EXPECT_FALSE(Button(5)->isEnabled());
-  EXPECT_TRUE(Button(7)->isEnabled());
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "frmShow");  // closed
 }
 
 TEST_F(MainWindowTest, AnEmptyVersionTableLeavesTheVersionEmpty) {
-  MainWindow& window = Open();
+  db_->Execute("DELETE FROM VerID");
+  MainWindow window(*db_, recorder_.platform);
+  window.Load();
   EXPECT_EQ(window.sbMainPanel1->text(),
             "主程序版本：V1.18, 库文件版本： 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
 }
 
-TEST_F(MainWindowTest, MenusCarryTheirCaptions) {
-  MainWindow& window = Open();
-  EXPECT_EQ(window.mnuFile->title(), "文件(&F)");
-  EXPECT_EQ(window.mnuHelp->title(), "帮助(&H)");
-  EXPECT_EQ(window.mnuMap->text(), "地图(&M)");
-  EXPECT_EQ(window.munPrint->text(), "打印(&P)");
-  EXPECT_EQ(window.mnuExit->text(), "退出(&X)");
-  EXPECT_EQ(window.Common->text(), "铁路小常识(&K)");
-  EXPECT_EQ(window.mnuHMain->text(), "帮助主题(&l)");
-  EXPECT_EQ(window.About->text(), "关于(&A)");
-  EXPECT_EQ(window.mnuFile->actions().last(), window.mnuExit);
-}
-
-TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndex) {
-  MainWindow& window = Open();
+TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
+  MainWindow& window = *window_;
   QSignalSpy print(&window, &MainWindow::printRequested);
   Button(2)->trigger();
   ASSERT_NE(window.tipWindow(), nullptr);
@@ -91,48 +169,43 @@ TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndex) {
   EXPECT_TRUE(window.aboutWindow()->isVisible());
   Button(5)->trigger();  // nothing shown: printing is off
   EXPECT_EQ(print.count(), 0);
-  window.results->lvMain->show();
+  for (int index : {1, 3, 4, 8}) window.Toolbar1ButtonClick(index);  // nothing
+  EXPECT_EQ(window.closingScreen(), nullptr);
+
+  // Printing follows the shown lists; the web pane shows unless the second leg does.
+  results_->lvchang[0]->show();
+  results_->lvchang[1]->show();
+  window.RefreshViewState();
+  EXPECT_EQ(Showing(), "lvchang0 lvchang1 print");
+  results_->lvchang[1]->hide();
+  window.RefreshViewState();
+  EXPECT_EQ(Showing(), "lvchang0 WebBrowser1 print");
+  results_->lvchang[0]->hide();
+  window.RefreshViewState();
+  EXPECT_EQ(Showing(), "WebBrowser1");
+  results_->lvMain->show();
   window.RefreshViewState();
   window.SyncToolbar();
   Button(5)->trigger();
   EXPECT_EQ(print.count(), 1);
-  for (int index : {1, 3, 4, 8}) window.Toolbar1ButtonClick(index);  // nothing
-  EXPECT_EQ(window.closingScreen(), nullptr);
-}
-
-TEST_F(MainWindowTest, ViewStateFollowsTheShownLists) {
-  MainWindow& window = Open();
-  ResultArea* results = window.results;
-  results->lvchang[0]->show();
-  results->lvchang[1]->show();
-  window.RefreshViewState();
-  EXPECT_TRUE(window.munPrint->isEnabled());
-  EXPECT_TRUE(results->WebBrowser1->isHidden());
-  results->lvchang[1]->hide();
-  window.RefreshViewState();
-  EXPECT_TRUE(window.munPrint->isEnabled());
-  EXPECT_FALSE(results->WebBrowser1->isHidden());
-  results->lvchang[0]->hide();
-  window.RefreshViewState();
-  EXPECT_FALSE(window.munPrint->isEnabled());
 
   window.Common->setEnabled(false);
   window.SyncToolbar();
   EXPECT_FALSE(Button(2)->isEnabled());
-  EXPECT_FALSE(Button(5)->isEnabled());
 }
 
 TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndKeepsAboutInFront) {
-  MainWindow& window = Open();
+  MainWindow& window = *window_;
   window.About->trigger();
+  QApplication::setActiveWindow(window.aboutWindow());
   QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
   QApplication::setActiveWindow(&window);
   EXPECT_GE(closeDetail.count(), 1);
-  EXPECT_TRUE(window.aboutWindow()->isVisible());
+  EXPECT_TRUE(window.aboutWindow()->isVisible());  // not hidden by coming back
 }
 
 TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {
-  MainWindow& window = Open();
+  MainWindow& window = *window_;
   window.Common->trigger();
   QSignalSpy ended(&window, &MainWindow::programEnded);
   QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
@@ -143,10 +216,218 @@ TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {
   ClosingScreen* closing = window.closingScreen();
   ASSERT_NE(closing, nullptr);
   EXPECT_TRUE(closing->isVisible());
-  for (int tick = 0; tick < 50; ++tick) closing->Tick();
-  EXPECT_EQ(ended.count(), 0);
-  closing->Tick();
+  for (int tick = 0; tick <= 50; ++tick) closing->Tick();  // the 51st tick ends it
   EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
+  MainWindow& window = *window_;
+  const auto actions = window.mnuFile->actions();
+  EXPECT_GE(actions.indexOf(window.mnuUpdate), 0);
+  EXPECT_LT(actions.indexOf(window.mnuUpdate), actions.indexOf(window.mnuExit));
+
+  const auto file =
+      Update("insert;station;11;11,\"石家庄\",\"sjz\"\nupdate;VerID;2024-05 测试版;ver=\"2025-01\"\n");
+  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"更新完毕！"});
+  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Information);
+  EXPECT_EQ(Stations(), 11);
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_TRUE(window.sbMainPanel1->text().contains("库文件版本：2025-01 "));
+}
+
+TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
+  window_->mnuUpdate->trigger();  // the dialog answers nothing: cancelled
+  EXPECT_EQ(recorder_.files.asked, 1);
+  EXPECT_TRUE(recorder_.messages.shown.empty());
+
+  const auto file = Update("insert;station;11;11,\"石家庄\",\"sjz\"\ndelete;nowhere;1;\n");
+  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith("文件受损或格式不合法！第 2 行"));
+  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_TRUE(std::filesystem::exists(file));
+
+  recorder_.messages.shown.clear();
+  Update("");  // no records: both messages
+  EXPECT_EQ(recorder_.messages.Texts(),
+            (std::vector<QString>{"您的更新文件有问题，请选择正确的更新文件！", "文件受损或格式不合法！"}));
+  EXPECT_EQ(Stations(), 10);
+}
+
+TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne) {
+  const auto expected = RunStationSearch(*db_, {.fromText = "北京", .toText = "上海"});
+  ASSERT_EQ(expected.rows.size(), 3u);  // 北京 and 北京西 to 上海
+  StationSearch("北京", "上海");
+  QTreeWidget* list = results_->lvMain;
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(ListRow(list->topLevelItem(i)), Fields(expected.rows[i]));
+    EXPECT_EQ(Key(list, i), QStringLiteral("Row%1").arg(i + 1));
+    EXPECT_EQ(GridLine(results_->flgDetail, i + 1), Line(expected.rows[i].printLine));
+  }
+  EXPECT_EQ(Showing(), "lvMain WebBrowser1 print");
+  EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+  EXPECT_EQ(window_->searchContext().queryMode, "STATION");
+  EXPECT_TRUE(Shown().empty());
+
+  // Enter opens the row a double-click opens, in the same search context.
+  QSignalSpy opened(window_.get(), &MainWindow::trainDetailRequested);
+  const QPoint at = list->visualItemRect(list->topLevelItem(2)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  ASSERT_EQ(opened.count(), 1);
+  const SearchContext byDoubleClick = window_->searchContext();
+  EXPECT_EQ(byDoubleClick.selectedTrainId, list->topLevelItem(2)->text(6).toInt());
+
+  list->setCurrentItem(list->topLevelItem(0));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(window_->searchContext().selectedTrainId, list->topLevelItem(0)->text(6).toInt());
+  list->setCurrentItem(list->topLevelItem(2));
+  QTest::keyClick(list, Qt::Key_Return);
+  ASSERT_EQ(opened.count(), 3);
+  EXPECT_EQ(window_->searchContext().selectedTrainId, byDoubleClick.selectedTrainId);
+  EXPECT_EQ(window_->searchContext().queryMode, byDoubleClick.queryMode);
+  EXPECT_EQ(window_->searchContext().fromStationName, byDoubleClick.fromStationName);
+
+  StationSearch("北京", "zzz");  // unknown or equal stations end quietly
+  StationSearch("北京", "北京");
+  EXPECT_EQ(Showing(), "WebBrowser1");
+  EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(MainWindowTest, TheTimeWindowBoundsTheSearchAndNothingInItSaysSo) {
+  Advanced(panel_->cheTime);
+  panel_->txtSTime->setText("11");
+  panel_->txtEmin->setText("1");  // the departure row: leaving at 11:01 or later
+  StationSearch("北京", "上海");
+  ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);  // T109 at 20:00, not 1461 at 11:00
+  EXPECT_EQ(results_->lvMain->topLevelItem(0)->text(6), "1");
+  // The search resets the options and empties the hour boxes.
+  EXPECT_FALSE(panel_->cheAV->isChecked());
+  EXPECT_EQ(panel_->txtSTime->text(), "");
+
+  Advanced(panel_->cheTime);
+  panel_->txtSTime->setText("21");
+  StationSearch("北京", "上海");
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].text, "对不起目前还没有符合您要求的车次！");
+  EXPECT_EQ(Shown()[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(Showing(), "WebBrowser1");
+}
+
+TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs) {
+  recorder_.messages.answers = {MessageAnswer::Cancel};
+  StationSearch("包头", "南京");  // cancelled: nothing more
+  EXPECT_EQ(Showing(), "WebBrowser1");
+
+  StationSearch("包头", "南京");
+  ASSERT_EQ(Shown().size(), 2u);
+  EXPECT_EQ(Shown()[1].buttons, MessageButtons::OkCancel);
+  EXPECT_TRUE(Shown()[1].text.startsWith("对不起！目前还没有由包头发往南京的直达列车。"));
+  const auto candidates = FindTransferStations(*db_, kBaotou, kNanjing);
+  ASSERT_EQ(results_->lstChange->count(), static_cast<int>(candidates.names.size()));
+  EXPECT_EQ(window_->searchContext().fromStationId, kBaotou);
+  EXPECT_EQ(window_->searchContext().toStationId, kNanjing);
+
+  PickCandidate(0);
+  const auto legs = PickTransferStation(*db_, kBaotou, kNanjing, "北京", 0, 0);
+  QTreeWidget* first = results_->lvchang[0];
+  QTreeWidget* second = results_->lvchang[1];
+  const int n = first->topLevelItemCount();
+  ASSERT_EQ(n, static_cast<int>(legs.firstLeg.size()));
+  ASSERT_EQ(second->topLevelItemCount(), static_cast<int>(legs.secondLeg.size()));
+  ASSERT_GE(second->topLevelItemCount(), 2);
+  // Keys run on from the first leg into the second.
+  for (int i = 0; i < n; ++i) EXPECT_EQ(Key(first, i), QStringLiteral("Row%1").arg(i + 1));
+  for (int i = 0; i < second->topLevelItemCount(); ++i) {
+    EXPECT_EQ(Key(second, i), QStringLiteral("Row%1").arg(n + i + 1));
+    EXPECT_EQ(second->topLevelItem(i)->text(3).toInt(), legs.secondLeg[i].trainId);
+    EXPECT_EQ(GridLine(results_->flgChange[1], i + 1), Line(legs.secondLeg[i].legLine));
+  }
+  EXPECT_EQ(second->headerItem()->text(2), "南京到站");
+  EXPECT_TRUE(second->isColumnHidden(3));  // the train id
+  EXPECT_EQ(results_->lblFirst->text(), "包头---->北京");
+  EXPECT_EQ(results_->lblLast->text(), "中转站北京---->南京");
+  EXPECT_EQ(window_->searchContext().queryMode, "CHANGE");
+  EXPECT_EQ(window_->searchContext().transferStationName, "北京");
+  EXPECT_EQ(Showing(), "lstChange lvchang0 lvchang1 print");  // the candidates stay for further picks
+
+  NumberSearch("K21");  // a number search afterwards shows only its own list
+  EXPECT_EQ(Showing(), "lvMain WebBrowser1 print");
+}
+
+TEST_F(MainWindowTest, TrainsOnlyTheOtherWayAreNamedBeforeTheOffer) {
+  const auto expected = RunStationSearch(*db_, {.fromText = "天津", .toText = "北京"});
+  ASSERT_EQ(expected.outcome, StationSearchOutcome::OfferTransfer);
+  StationSearch("天津", "北京");
+  EXPECT_EQ(recorder_.messages.Texts(),
+            (std::vector<QString>{QString::fromStdString(OtherWayMessage("天津", "北京")),
+                                  QString::fromStdString(expected.message)}));
+  ASSERT_EQ(Shown().size(), 2u);
+  EXPECT_EQ(Shown()[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(Shown()[1].buttons, MessageButtons::OkCancel);
+}
+
+TEST_F(MainWindowTest, NamedTransferListsBothLegsOrNamesTheUnknownStation) {
+  const auto named = [&](const QString& via) {
+    Advanced(panel_->cheStation);
+    panel_->txtCh_Station->setText(via);
+    StationSearch("包头", "南京");
+  };
+  named("西安");
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_TRUE(Shown()[0].text.contains("西安"));
+  EXPECT_EQ(Showing(), "WebBrowser1");
+
+  named("北京");
+  const auto legs = RunNamedTransfer(*db_, "包头", "北京", "南京");
+  ASSERT_EQ(legs.outcome, TwoLegOutcome::Found);
+  EXPECT_EQ(results_->lvchang[0]->topLevelItemCount(), static_cast<int>(legs.firstLeg.size()));
+  EXPECT_EQ(results_->lvchang[1]->topLevelItemCount(), static_cast<int>(legs.secondLeg.size()));
+  EXPECT_EQ(window_->searchContext().queryMode, "CHANGE");
+  EXPECT_EQ(window_->searchContext().fromStationId, kBaotou);
+  EXPECT_FALSE(panel_->cheStation->isChecked());
+  EXPECT_EQ(Showing(), "lvchang0 lvchang1 print");
+  EXPECT_EQ(Shown().size(), 1u);
+}
+
+TEST_F(MainWindowTest, ABrokenDatabaseEndsTheSearchWithAMessage) {
+  db_->Execute("DROP TABLE pass");
+  StationSearch("北京", "上海");
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].icon, MessageIcon::Critical);
+  EXPECT_TRUE(Shown()[0].text.contains("pass"));
+  EXPECT_EQ(Showing(), "WebBrowser1");  // and the busy cursor is gone
+
+  db_->Execute("DROP TABLE station");
+  QTest::keyClicks(panel_->txtEstation, "s");  // the pick list cannot be filled
+  ASSERT_EQ(Shown().size(), 2u);
+  EXPECT_EQ(Shown()[1].icon, MessageIcon::Critical);
+  EXPECT_TRUE(panel_->lstStation->isHidden());
+}
+
+TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
+  const auto expected = FindTrainsByNumber(*db_, "K21");
+  ASSERT_EQ(expected.rows.size(), 1u);
+  NumberSearch("K 21");
+  ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);
+  EXPECT_EQ(ListRow(results_->lvMain->topLevelItem(0)), Fields(expected.rows[0]));
+  EXPECT_EQ(GridLine(results_->flgDetail, 1), Line(expected.rows[0].printLine));
+  EXPECT_EQ(window_->searchContext().queryMode, "ORDER");
+  EXPECT_EQ(QApplication::focusWidget(), results_->lvMain);
+
+  NumberSearch("K21K21K21K21");  // twelve characters search nothing
+  EXPECT_EQ(results_->lvMain->topLevelItemCount(), 0);
+  EXPECT_EQ(Showing(), "WebBrowser1");
+  EXPECT_TRUE(Shown().empty());
+
+  panel_->txtOrder->clear();
+  QTest::keyClicks(panel_->txtOrder, "99");
+  QTest::keyClick(panel_->txtOrder, Qt::Key_Return);
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].text, QString::fromStdString(TrainNotFoundMessage("99")));
+  EXPECT_EQ(panel_->txtOrder->text(), "");
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtOrder);
+  EXPECT_EQ(Showing(), "WebBrowser1");
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // The printed result tables, read back from a recording surface in twips.
+// Which grid is printed for which result is checked on real searches
+// (PrintResultsTest).
 #include "ui/main/ResultPrinting.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +10,6 @@
 namespace kw {
 namespace {
 
-using test::PrintedLine;
 using test::PrintedText;
 using test::RecordingPrintSurface;
 
@@ -17,19 +18,20 @@ using test::RecordingPrintSurface;
 // of the page's 16120.
 constexpr int kA4Capacity = 58;
 constexpr int kA4Bottom = 1400 + 240 * (kA4Capacity + 1);
+// A page of 3180 twips holds six slots (C = 5): 1400 + 240·6 = 2840 is the
+// table bottom and the footer's line ends at 2840 + 100 + 240 = 3180.
+constexpr int kSmallPage = 3180;
+constexpr int kSmallBottom = 2840;
+const int kDirectRules[] = {170, 3670, 4870, 6070, 7270, 8470, 10970};
 
-GridTexts NumberSearchGrid() {
-  return {
+TEST(PrintDirectTable, ThreeTrainsFillFourRowsThenEmptyRuledSlotsToTheBottom) {
+  RecordingPrintSurface surface;
+  const GridTexts grid{
       {"车次", "始发时刻", "终到时刻", "里程(公里)", "硬座票价(元)", "备注"},
       {" K21次(特快(北京----上海))", "08:30", "次日07:40", " 1463 ", "158 ", "空调"},
       {" K210次(特快(上海----北京))", "19:02", "次日18:10", " 1463 ", "158 "},
       {" 2101次(普快(北京----天津))", "06:10", " 08:05", " 137 ", "国际列车", ""},
   };
-}
-
-TEST(PrintDirectTable, ThreeTrainsFillFourRowsThenEmptyRuledSlotsToTheBottom) {
-  RecordingPrintSurface surface;
-  const GridTexts grid = NumberSearchGrid();
   EXPECT_EQ(PrintDirectTable(surface, grid), 1);
   EXPECT_EQ(surface.page, 1);
   EXPECT_EQ(surface.endDocCount, 1);
@@ -44,47 +46,27 @@ TEST(PrintDirectTable, ThreeTrainsFillFourRowsThenEmptyRuledSlotsToTheBottom) {
     cells.removeAll(QString());
     EXPECT_EQ(surface.TextsAt(1, y), cells);
     for (const PrintedText& t : surface.texts) {
-      if (t.y != y) continue;
-      EXPECT_EQ(t.x, xs[grid[r].indexOf(t.text)]) << t.text.toStdString();
-      EXPECT_EQ(t.size, 8);
-      EXPECT_EQ(t.font, "宋体");
+      if (t.y == y) {
+        EXPECT_EQ(t, (PrintedText{1, xs[grid[r].indexOf(t.text)], y, 8, "宋体", t.text}));
+      }
     }
   }
   EXPECT_TRUE(surface.TextsAt(1, 1400 + 240 * 4).isEmpty());
 
-  // Horizontal rules: the top rule, one 30 above every slot 0..C+1 (four
-  // rows, then the empty slots), all from 150 to 10990.
+  // Horizontal rules from 150 to 10990: the top rule, one 30 above every
+  // slot 0..C+1 (four rows, then the empty slots).
   EXPECT_TRUE(surface.HasLine({1, 150, 1370, 10990, 1370}));
   for (int slot = 0; slot <= kA4Capacity + 1; ++slot) {
     const int y = 1400 + 240 * slot - 30;
     EXPECT_TRUE(surface.HasLine({1, 150, y, 10990, y})) << "slot " << slot;
   }
   EXPECT_EQ(surface.CountLines(1, true), 1 + kA4Capacity + 2);
-
   // Vertical rules 30 left of each column and of the right edge, top rule to bottom.
-  for (int x : {170, 3670, 4870, 6070, 7270, 8470, 10970})
-    EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kA4Bottom})) << "x " << x;
+  for (int x : kDirectRules) EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kA4Bottom})) << "x " << x;
   EXPECT_EQ(surface.CountLines(1, false), 7);
-
   // Footer 100 below the table, 1700 left of the rightmost rule.
   EXPECT_EQ(surface.texts.back(), (PrintedText{1, 10970 - 1700, kA4Bottom + 100, 10, "宋体", "第 1頁"}));
 }
-
-TEST(PrintDirectTable, StationSearchHeaderPrintsTheStationNames) {
-  RecordingPrintSurface surface;
-  const GridTexts grid{{"车次", "北京发车", "上海到站", "里程(公里)", "硬座票价(元)", "备注"},
-                       {" T109次(北京---上海)特快列车", "20:10", "次日08:12", " 1463 ", "179 "}};
-  PrintDirectTable(surface, grid);
-  EXPECT_EQ(surface.TextsAt(1, 1400),
-            (QStringList{"车次", "北京发车", "上海到站", "里程(公里)", "硬座票价(元)", "备注"}));
-  EXPECT_EQ(surface.TextsAt(1, 1640),
-            (QStringList{" T109次(北京---上海)特快列车", "20:10", "次日08:12", " 1463 ", "179 "}));
-}
-
-// A page of 3180 twips holds six slots (C = 5): 1400 + 240·6 = 2840 is the
-// table bottom and the footer's line ends at 2840 + 100 + 240 = 3180.
-constexpr int kSmallPage = 3180;
-constexpr int kSmallBottom = 2840;
 
 GridTexts TrainRows(int trains) {
   GridTexts grid{{"车次", "始发时刻", "终到时刻", "里程(公里)", "硬座票价(元)", "备注"}};
@@ -95,49 +77,42 @@ GridTexts TrainRows(int trains) {
 
 TEST(PrintDirectTable, LongResultBreaksOntoASecondPage) {
   RecordingPrintSurface surface("Recorder", 11180, kSmallPage);
-  const GridTexts grid = TrainRows(8);  // nine rows: six on page 1, three on page 2
-  EXPECT_EQ(PrintDirectTable(surface, grid), 2);
+  EXPECT_EQ(PrintDirectTable(surface, TrainRows(8)), 2);  // nine rows: six on page 1, three on page 2
   EXPECT_EQ(surface.page, 2);
   EXPECT_EQ(surface.endDocCount, 1);
 
-  // Page 1: rows 0..5, the break rule under the last of them, vertical rules,
-  // footer "第 1頁".
+  // Page 1: rows 0..5, the break rule under the last of them, vertical rules, footer.
   EXPECT_EQ(surface.TextsAt(1, 1400 + 240 * 5).value(0), " K5次");
   EXPECT_TRUE(surface.HasLine({1, 150, kSmallBottom, 10990, kSmallBottom}));
-  for (int x : {170, 3670, 4870, 6070, 7270, 8470, 10970})
-    EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kSmallBottom}));
+  for (int x : kDirectRules) EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kSmallBottom}));
   EXPECT_EQ(surface.TextsAt(1, kSmallBottom + 100), QStringList{"第 1頁"});
   EXPECT_EQ(surface.CountLines(1, true), 1 + 6 + 1);
 
-  // Page 2: the title and top rule again, rows 6..8 from y 1400, the
-  // empty slots 3..6 ruled, footer "第 2頁" at the same place.
+  // Page 2: the title and top rule again, rows 6..8 from y 1400, the empty
+  // slots 3..6 ruled, the footer at the same place.
   EXPECT_EQ(surface.TextsAt(2, 700), QStringList{"Kestrelway"});
-  EXPECT_TRUE(surface.HasLine({2, 150, 1370, 10990, 1370}));
   EXPECT_EQ(surface.TextsAt(2, 1400).value(0), " K6次");
   EXPECT_EQ(surface.TextsAt(2, 1400 + 240 * 2).value(0), " K8次");
   for (int slot = 0; slot <= 6; ++slot)
     EXPECT_TRUE(surface.HasLine({2, 150, 1370 + 240 * slot, 10990, 1370 + 240 * slot})) << slot;
   EXPECT_EQ(surface.CountLines(2, true), 1 + 7);
   EXPECT_EQ(surface.CountLines(2, false), 7);
-  EXPECT_EQ(surface.TextsAt(2, kSmallBottom + 100), QStringList{"第 2頁"});
-  EXPECT_EQ(surface.texts.back().text, "第 2頁");
+  EXPECT_EQ(surface.texts.back(), (PrintedText{2, 10970 - 1700, kSmallBottom + 100, 10, "宋体", "第 2頁"}));
+
+  // Twelve rows fill two pages exactly: no blank third page; the rule of
+  // slot 6 closes the last one.
+  RecordingPrintSurface full("Recorder", 11180, kSmallPage);
+  EXPECT_EQ(PrintDirectTable(full, TrainRows(11)), 2);
+  EXPECT_EQ(full.page, 2);
+  EXPECT_EQ(full.TextsAt(2, 1400 + 240 * 5).value(0), " K11次");
+  EXPECT_TRUE(full.HasLine({2, 150, 1370 + 240 * 6, 10990, 1370 + 240 * 6}));
+  EXPECT_EQ(full.TextsAt(2, kSmallBottom + 100), QStringList{"第 2頁"});
 }
 
-TEST(PrintDirectTable, ResultThatExactlyFillsItsPagesEndsWithoutABlankPage) {
-  RecordingPrintSurface surface("Recorder", 11180, kSmallPage);
-  EXPECT_EQ(PrintDirectTable(surface, TrainRows(11)), 2);  // twelve rows, two full pages
-  EXPECT_EQ(surface.page, 2);
-  EXPECT_EQ(surface.TextsAt(2, 1400 + 240 * 5).value(0), " K11次");
-  // The full last page is closed by the rule of slot 6.
-  EXPECT_TRUE(surface.HasLine({2, 150, 1370 + 240 * 6, 10990, 1370 + 240 * 6}));
-  EXPECT_EQ(surface.TextsAt(2, kSmallBottom + 100), QStringList{"第 2頁"});
-}
-
+// Capacity follows the paper to the twip; however small the paper, a page
+// takes the header and one row.
 TEST(PrintDirectTable, CapacityFollowsThePaper) {
-  EXPECT_EQ(PageCapacity(16120), kA4Capacity);
-  EXPECT_EQ(PageCapacity(kSmallPage), 5);
   EXPECT_EQ(PageCapacity(kSmallPage - 1), 4);
-  // However small the paper, a page takes the header and one row.
   EXPECT_EQ(PageCapacity(0), 1);
 }
 
@@ -148,49 +123,26 @@ GridTexts Leg(const QString& board, const QString& alight, int trains, const QSt
   return grid;
 }
 
-TEST(PrintTransferTables, LegsSideBySideUnderOneRuling) {
-  RecordingPrintSurface surface;
-  const GridTexts first = Leg("北京", "郑州", 2, "K");
-  const GridTexts second = Leg("郑州", "西安", 3, "T");
-  EXPECT_EQ(PrintTransferTables(surface, first, second), 1);
-
-  EXPECT_EQ(surface.TextsAt(1, 700), QStringList{"Kestrelway"});
-  EXPECT_EQ(surface.TextsAt(1, 1400),
-            (QStringList{"车次", "北京发车", "郑州到站", "车次", "郑州发车", "西安到站"}));
-  const QStringList row3 = surface.TextsAt(1, 1400 + 240 * 3);
-  EXPECT_EQ(row3, (QStringList{" T3次(甲---乙)特快", "08:00", " 12:00"}));
-  std::vector<int> headerXs;
-  for (const PrintedText& t : surface.texts) {
-    if (t.y == 1400) headerXs.push_back(t.x);
-    if (t.y == 1400 + 240 * 3) {
-      EXPECT_TRUE(t.x == 5200 || t.x == 8200 || t.x == 9200) << t.x;
-    }
-  }
-  EXPECT_EQ(headerXs, (std::vector<int>{200, 3200, 4200, 5200, 8200, 9200}));
-
-  // Rules across the whole width, 150..10190, down to the bottom slot.
-  EXPECT_TRUE(surface.HasLine({1, 150, 1370, 10190, 1370}));
-  const int lastRowRule = 1370 + 240 * 3;
-  EXPECT_TRUE(surface.HasLine({1, 150, lastRowRule, 10190, lastRowRule}));
-  EXPECT_TRUE(
-      surface.HasLine({1, 150, 1370 + 240 * (kA4Capacity + 1), 10190, 1370 + 240 * (kA4Capacity + 1)}));
-  for (int x : {170, 3170, 4170, 5170, 8170, 9170, 10170})
-    EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kA4Bottom})) << "x " << x;
-  EXPECT_EQ(surface.CountLines(1, false), 7);
-  EXPECT_EQ(surface.texts.back(), (PrintedText{1, 10170 - 1700, kA4Bottom + 100, 10, "宋体", "第 1頁"}));
-}
-
-TEST(PrintTransferTables, PageBreakFootersReadTheSimplifiedCharacter) {
+// The legs share one ruling (150..10190); a shorter first leg leaves its
+// columns empty on the later pages. Only the last page's footer reads 頁.
+TEST(PrintTransferTables, LegsOfDifferentLengthsBreakTogether) {
   RecordingPrintSurface surface("Recorder", 11180, kSmallPage);
-  // The second leg has 13 rows: pages of six slots take three pages; the
-  // first leg ends on page 1.
+  // The second leg has 13 rows: pages of six slots take three pages.
   EXPECT_EQ(PrintTransferTables(surface, Leg("甲", "乙", 2, "K"), Leg("乙", "丙", 12, "T")), 3);
+  EXPECT_EQ(surface.TextsAt(1, 1400), (QStringList{"车次", "甲发车", "乙到站", "车次", "乙发车", "丙到站"}));
   EXPECT_EQ(surface.TextsAt(1, kSmallBottom + 100), QStringList{"第 1页"});
   EXPECT_EQ(surface.TextsAt(2, kSmallBottom + 100), QStringList{"第 2页"});
   EXPECT_EQ(surface.TextsAt(3, kSmallBottom + 100), QStringList{"第 3頁"});
   EXPECT_TRUE(surface.HasLine({1, 150, kSmallBottom, 10190, kSmallBottom}));
   EXPECT_EQ(surface.TextsAt(2, 1400), (QStringList{" T6次(甲---乙)特快", "08:00", " 12:00"}));
   EXPECT_EQ(surface.TextsAt(3, 1400), (QStringList{" T12次(甲---乙)特快", "08:00", " 12:00"}));
+  for (const PrintedText& t : surface.texts) {
+    if (t.page == 2 && t.y == 1400) {
+      EXPECT_TRUE(t.x == 5200 || t.x == 8200 || t.x == 9200) << t.x;
+    }
+  }
+  for (int x : {170, 3170, 4170, 5170, 8170, 9170, 10170})
+    EXPECT_TRUE(surface.HasLine({3, x, 1370, x, kSmallBottom})) << "x " << x;
   // Last page: one row, then slots 1..6 ruled empty.
   EXPECT_EQ(surface.CountLines(3, true), 1 + 1 + 6);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
+
 #include "ui/aux/TipWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/support/RecordingPlatform.h"
@@ -22,45 +24,28 @@ class StartupTest : public ::testing::Test {
   test::RecordingPlatform recorder_;
 };
 
-TEST_F(StartupTest, FirstStartWritesTheDefaultsAndShowsTheTips) {
-  Program program(recorder_.platform);
-  ASSERT_TRUE(program.Start());
-  EXPECT_EQ(ReadEveryDay(kDisplayKey), "0");
-  EXPECT_EQ(ReadEveryDay(kRandomNumberKey), "1");
-  EXPECT_TRUE(program.mainWindow()->isVisible());
-  ASSERT_NE(program.mainWindow()->tipWindow(), nullptr);
-  EXPECT_TRUE(program.mainWindow()->tipWindow()->isVisible());
-  EXPECT_EQ(program.mainWindow()->tipWindow()->currentId(), 1);
-}
-
-TEST_F(StartupTest, DisplayOneOpensTheMainWindowAlone) {
-  WriteEveryDay(kDisplayKey, "1");
-  WriteEveryDay(kRandomNumberKey, "3");
-  Program program(recorder_.platform);
-  ASSERT_TRUE(program.Start());
-  EXPECT_TRUE(program.mainWindow()->isVisible());
-  EXPECT_EQ(program.mainWindow()->tipWindow(), nullptr);
-  EXPECT_EQ(ReadEveryDay(kRandomNumberKey), "3");
-}
-
-TEST_F(StartupTest, DisplayZeroShowsTheTipTheSettingNames) {
-  WriteEveryDay(kDisplayKey, "0");
-  WriteEveryDay(kRandomNumberKey, "3");
-  Program program(recorder_.platform);
-  ASSERT_TRUE(program.Start());
-  ASSERT_NE(program.mainWindow()->tipWindow(), nullptr);
-  EXPECT_EQ(program.mainWindow()->tipWindow()->currentId(), 3);
-}
-
-TEST_F(StartupTest, ADisplayThatIsNoNumberCountsAsAFirstStart) {
-  WriteEveryDay(kDisplayKey, "yes");
-  WriteEveryDay(kRandomNumberKey, "3");
-  Program program(recorder_.platform);
-  ASSERT_TRUE(program.Start());
-  EXPECT_EQ(ReadEveryDay(kDisplayKey), "0");
-  EXPECT_EQ(ReadEveryDay(kRandomNumberKey), "1");
-  ASSERT_NE(program.mainWindow()->tipWindow(), nullptr);
-  EXPECT_TRUE(program.mainWindow()->tipWindow()->isVisible());
+TEST_F(StartupTest, TheDisplaySettingDecidesWhetherTheTipsOpenFirst) {
+  const struct {
+    const char* display;  // none: a first start
+    int tipShown;         // 0: none
+    const char* displayAfter;
+    const char* tipAfter;
+  } cases[] = {{nullptr, 1, "0", "1"}, {"1", 0, "1", "3"}, {"0", 3, "0", "3"}, {"yes", 1, "0", "1"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.display ? c.display : "first start");
+    QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway")).remove("EveryDay");
+    if (c.display) {
+      WriteEveryDay(kDisplayKey, c.display);
+      WriteEveryDay(kRandomNumberKey, "3");
+    }
+    Program program(recorder_.platform);
+    ASSERT_TRUE(program.Start());
+    EXPECT_TRUE(program.mainWindow()->isVisible());
+    const TipWindow* tips = program.mainWindow()->tipWindow();
+    EXPECT_EQ(tips && tips->isVisible() ? tips->currentId() : 0, c.tipShown);
+    EXPECT_EQ(ReadEveryDay(kDisplayKey), c.displayAfter);
+    EXPECT_EQ(ReadEveryDay(kRandomNumberKey), c.tipAfter);
+  }
 }
 
 TEST_F(StartupTest, AMissingDatabaseIsReportedAndTheProgramDoesNotStart) {
