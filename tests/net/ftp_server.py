@@ -33,6 +33,7 @@ def main():
         listener = socket.create_server(("127.0.0.1", 0))
         print(listener.getsockname()[1], flush=True)
         time.sleep(3600)
+        return
 
     limit = args.cut if args.cut is not None else args.stall
 

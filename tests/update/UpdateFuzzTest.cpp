@@ -44,6 +44,7 @@ const Table kTables[] = {
 
 using Model = std::vector<std::map<Row, Row>>;  // per table of kTables: key -> row
 
+// What the database holds (no generated text has a "|" in it).
 Model Load(Database& db) {
   Model model(std::size(kTables));
   for (size_t t = 0; t < model.size(); ++t) {
