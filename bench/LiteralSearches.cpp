@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "query/DirectSearch.h"
 #include "query/Fares.h"
 #include "query/TimetableTime.h"
 #include "store/CoreStrings.h"
@@ -88,8 +89,6 @@ void DirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int
     const char* daySql = "SELECT day FROM pass WHERE station = ? AND trainid = ?";
     const int offset = FirstInt(db, daySql, toId, t) - FirstInt(db, daySql, fromId, t);
     row.endText = DayLabel(offset) + FormatTime(to.time);
-    const int distance = to.distance - from.distance;
-    row.distanceText = " " + std::to_string(distance) + " ";
     int kindId = 0;
     {
       auto q = db.Prepare("SELECT memo, kind FROM train WHERE id = ?");
@@ -99,13 +98,8 @@ void DirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int
         kindId = q.Int(1);
       }
     }
-    row.fareText = distance > kInternationalDistance ? std::string(text::kInternationalTrain)
-                                                     : LookupFares(db, kindId, distance).seatFares[0] + " ";
-    row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
-    row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
-                    row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
-    row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText +
-                  '\t' + row.endText;
+    // The fare lookup inside issues the old program's two statements.
+    CompleteStationRow(db, row, number, first, last, kindName, kindId, to.distance - from.distance);
     rows.push_back(std::move(row));
     anyStored = true;
   }

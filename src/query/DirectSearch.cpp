@@ -74,15 +74,7 @@ PairTrains CollectTrains(Database& db, Query& q) {
     row.memoText = q.Text(8);
     row.startText = FormatTime(q.OptDouble(10));
     row.endText = DayLabel(q.Int(12)) + FormatTime(q.OptDouble(11));
-    const int distance = q.Int(13);
-    row.distanceText = " " + std::to_string(distance) + " ";
-    row.fareText = distance > kInternationalDistance ? std::string(text::kInternationalTrain)
-                                                     : LookupFares(db, kindId, distance).seatFares[0] + " ";
-    row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
-    row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
-                    row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
-    row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText +
-                  '\t' + row.endText;
+    CompleteStationRow(db, row, number, first, last, kindName, kindId, q.Int(13));
     pair.rows.push_back(std::move(row));
   }
   // A pair is here because some train calls at both of its stations.
@@ -94,6 +86,18 @@ PairTrains CollectTrains(Database& db, Query& q) {
 }
 
 }  // namespace
+
+void CompleteStationRow(Database& db, ResultRow& row, const std::string& number, const std::string& first,
+                        const std::string& last, const std::string& kindName, int kindId, int distance) {
+  row.distanceText = " " + std::to_string(distance) + " ";
+  row.fareText = distance > kInternationalDistance ? std::string(text::kInternationalTrain)
+                                                   : LookupFares(db, kindId, distance).seatFares[0] + " ";
+  row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
+  row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
+                  row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
+  row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText + '\t' +
+                row.endText;
+}
 
 DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival) {
   // A station is no journey to itself (every train through it would seem to

@@ -24,6 +24,13 @@ struct DirectTrains {
 // run plays no part).
 DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival);
 
+// Fills the distance, fare, caption, print and leg texts of a station-search
+// row whose trainId, startText, endText and memoText are set: a journey of
+// `distance` km on train `number` of class `kindId` named `kindName`, running
+// from `first` to `last`.
+void CompleteStationRow(Database& db, ResultRow& row, const std::string& number, const std::string& first,
+                        const std::string& last, const std::string& kindName, int kindId, int distance);
+
 // "从<from>到<to>只有返程列车，请重新选择": only trains running the other way.
 std::string OtherWayMessage(const std::string& fromName, const std::string& toName);
 

@@ -13,11 +13,7 @@
 namespace kw {
 namespace {
 
-Database& Db() {
-  static test::BundledCopy copy;
-  static const auto db = copy.Open();
-  return *db;
-}
+Database& Db() { return test::BundledDb(); }
 
 TEST(BundledSearch, BeijingToShanghaiCoversEveryStationOfBothCitiesOnce) {
   const auto r = RunStationSearch(Db(), {"北京", "上海", 0, 0, false});

@@ -11,11 +11,7 @@
 namespace kw {
 namespace {
 
-Database& Db() {
-  static test::BundledCopy copy;
-  static const auto db = copy.Open();
-  return *db;
-}
+Database& Db() { return test::BundledDb(); }
 
 int Count(const char* sql) { return std::stoi(test::QueryRows(Db(), sql).at(0)); }
 

@@ -114,6 +114,12 @@ std::string ToGb18030(const std::string& utf8) {
   return out;
 }
 
+Database& BundledDb() {
+  static BundledCopy copy;
+  static const auto db = copy.Open();
+  return *db;
+}
+
 CommandResult RunCli(const std::vector<std::string>& args) {
   TempDir dir;
   const fs::path out = dir.Path() / "out";

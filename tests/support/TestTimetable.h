@@ -76,6 +76,9 @@ std::vector<int> TrainIds(const Rows& rows) {
   return ids;
 }
 
+// One private copy of the bundled timetable for the whole test process, open.
+Database& BundledDb();
+
 // Reads a whole file.
 std::string ReadFile(const std::filesystem::path& path);
 
