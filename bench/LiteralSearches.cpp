@@ -98,8 +98,12 @@ void DirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int
         kindId = q.Int(1);
       }
     }
+    // A departure stop at 0 km has a known distance only when it is the first.
+    const bool fromFirst =
+        from.zhanci == FirstInt(db, "SELECT min(zhanci) FROM pass WHERE trainid = ?", t);
     // The fare lookup inside issues the old program's two statements.
-    CompleteStationRow(db, row, number, first, last, kindName, kindId, to.distance - from.distance);
+    CompleteStationRow(db, row, number, first, last, kindName, kindId,
+                       JourneyDistance(from.distance, fromFirst, to.distance));
     rows.push_back(std::move(row));
     anyStored = true;
   }

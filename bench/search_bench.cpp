@@ -243,7 +243,7 @@ void BM_TrainDetail(benchmark::State& state, bool wholeRoute) {
   for (auto _ : state) {
     const StopList list = LoadStopList(db, train.id);
     const TrainDetail detail = LoadTrainDetail(db, train.id, wholeRoute, train.board, train.alight);
-    const FareSet fares = LookupFares(db, detail.kindId, detail.distanceKm);
+    const auto fares = FarePanelTexts(db, detail.kindId, detail.distanceKm);
     stops = list.stops.size();
     benchmark::DoNotOptimize(list);
     benchmark::DoNotOptimize(fares);

@@ -21,10 +21,13 @@ namespace {
 // %2 names (parameter ?1) and an arrival station that %1 joins as b (?2).
 // Pairs come in ascending departure and then arrival station id, the trains
 // of a pair in ascending train id. Bounds ?3 and ?4 are hhmm, 0 = none; clock
-// times only.
+// times only. Whether the departure stop is the train's first matters only
+// at 0 km (where it tells a known 0 from a missing distance), so only there
+// is it looked up.
 constexpr std::string_view kPairsSql = R"sql(
 SELECT a.station, b.station, t.id, t.train, t.kind, k.kind, fs.station, es.station, t.memo,
-       a.zhanci < b.zhanci, a.depart, b.arrive, b.day - a.day, b.distance - a.distance
+       a.zhanci < b.zhanci, a.depart, b.arrive, b.day - a.day, a.distance, b.distance,
+       a.distance = 0 AND NOT EXISTS (SELECT 1 FROM pass f WHERE f.trainid = a.trainid AND f.zhanci < a.zhanci)
 FROM pass a
 %1
 CROSS JOIN train t ON t.id = a.trainid
@@ -74,7 +77,8 @@ PairTrains CollectTrains(Database& db, Query& q) {
     row.memoText = q.Text(8);
     row.startText = FormatTime(q.OptDouble(10));
     row.endText = DayLabel(q.Int(12)) + FormatTime(q.OptDouble(11));
-    CompleteStationRow(db, row, number, first, last, kindName, kindId, q.Int(13));
+    CompleteStationRow(db, row, number, first, last, kindName, kindId,
+                       JourneyDistance(q.Int(13), q.Int(15) != 0, q.Int(14)));
     pair.rows.push_back(std::move(row));
   }
   // A pair is here because some train calls at both of its stations.
@@ -88,10 +92,11 @@ PairTrains CollectTrains(Database& db, Query& q) {
 }  // namespace
 
 void CompleteStationRow(Database& db, ResultRow& row, const std::string& number, const std::string& first,
-                        const std::string& last, const std::string& kindName, int kindId, int distance) {
-  row.distanceText = " " + std::to_string(distance) + " ";
-  row.fareText = distance > kInternationalDistance ? std::string(text::kInternationalTrain)
-                                                   : LookupFares(db, kindId, distance).seatFares[0] + " ";
+                        const std::string& last, const std::string& kindName, int kindId,
+                        std::optional<int> distance) {
+  RowFigures figures = RowDistanceFare(db, RowStyle::Station, kindId, distance);
+  row.distanceText = std::move(figures.distanceText);
+  row.fareText = std::move(figures.fareText);
   row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
   row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
                   row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
@@ -158,7 +163,10 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
         result.otherWayMessages.push_back(OtherWayMessage(from.names[i], to.names[j]));
       }
       for (auto& row : pair.rows) {
-        if (listed.insert(row.trainId).second) result.rows.push_back(std::move(row));
+        if (!listed.insert(row.trainId).second) continue;
+        row.boardName = from.names[i];
+        row.alightName = to.names[j];
+        result.rows.push_back(std::move(row));
       }
     }
   }

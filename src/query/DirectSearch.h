@@ -2,6 +2,7 @@
 // later at an arrival station, optionally within a time window.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,11 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
 
 // Fills the distance, fare, caption, print and leg texts of a station-search
 // row whose trainId, startText, endText and memoText are set: a journey of
-// `distance` km on train `number` of class `kindId` named `kindName`, running
-// from `first` to `last`.
+// `distance` km (nullopt: not known) on train `number` of class `kindId`
+// named `kindName`, running from `first` to `last`.
 void CompleteStationRow(Database& db, ResultRow& row, const std::string& number, const std::string& first,
-                        const std::string& last, const std::string& kindName, int kindId, int distance);
+                        const std::string& last, const std::string& kindName, int kindId,
+                        std::optional<int> distance);
 
 // "从<from>到<to>只有返程列车，请重新选择": only trains running the other way.
 std::string OtherWayMessage(const std::string& fromName, const std::string& toName);
@@ -61,7 +63,8 @@ struct StationSearchResult {
   StationSearchOutcome outcome = StationSearchOutcome::NotSearched;
   // Every departure station beginning with the departure text paired with
   // every arrival station beginning with the arrival text; a train found
-  // through several pairs is listed once, under the first.
+  // through several pairs is listed once, under the first, whose stations
+  // the row names in boardName and alightName.
   std::vector<ResultRow> rows;
   // "Only trains the other way" messages to show, in order, one per pair met
   // before any train was listed.

@@ -58,6 +58,7 @@ FareSet LookupFares(Database& db, int kindId, int distance) {
         "WHERE distance >= ? ORDER BY distance LIMIT 1");
     q.Bind(1, fares.distance);
     if (q.Step()) {
+      fares.priced = true;
       const auto column = [&q](std::string_view name) {
         for (int c = 0; c < q.ColumnCount(); ++c) {
           if (q.ColumnName(c) == name) return q.Text(c);
@@ -74,12 +75,51 @@ FareSet LookupFares(Database& db, int kindId, int distance) {
   return fares;
 }
 
-std::array<std::string, 7> FarePanelTexts(const FareSet& fares) {
+bool StopDistanceKnown(int km, bool firstStop) { return km > 0 || (km == 0 && firstStop); }
+
+std::optional<int> JourneyDistance(int boardKm, bool boardIsFirst, int alightKm) {
+  if (!StopDistanceKnown(boardKm, boardIsFirst) || !StopDistanceKnown(alightKm, false) || alightKm <= boardKm) {
+    return std::nullopt;
+  }
+  return alightKm - boardKm;
+}
+
+std::string DistanceText(std::optional<int> km) {
+  return km ? std::to_string(*km) : std::string(text::kUnknownFigure);
+}
+
+RowFigures RowDistanceFare(Database& db, RowStyle style, int kindId, std::optional<int> distance) {
+  RowFigures figures;
+  const bool station = style == RowStyle::Station;
+  figures.distanceText = " " + DistanceText(distance) + (station ? " " : "");
+  figures.international =
+      distance && (station ? *distance > kInternationalDistance : *distance >= kInternationalDistance);
+  if (figures.international) {
+    figures.fareText = std::string(text::kInternationalTrain);
+    return figures;
+  }
+  std::string fare = distance ? LookupFares(db, kindId, *distance).seatFares[0] : std::string();
+  if (fare.empty()) fare = std::string(text::kUnknownFigure);
+  figures.fareText = station ? fare + " " : " " + fare;
+  return figures;
+}
+
+std::array<std::string, 7> FarePanelTexts(Database& db, int kindId, std::optional<int> distance) {
   std::array<std::string, 7> texts;
-  texts[0] = fares.seatFares[0] + " ";
-  texts[1] = fares.seatFares[1] + " ";
+  if (!distance) {
+    texts.fill(std::string(text::kUnknownFigure));
+    return texts;
+  }
+  const FareSet fares = LookupFares(db, kindId, *distance);
+  const auto shown = [](const std::string& fare) {
+    return fare.empty() ? std::string(text::kUnknownFigure) : fare + " ";
+  };
+  texts[0] = shown(fares.seatFares[0]);
+  texts[1] = shown(fares.seatFares[1]);
+  // A family whose sleeper column is empty has no berths.
+  const bool noBerths = fares.priced && fares.sleeperFares[0].empty();
   for (size_t j = 0; j < fares.sleeperFares.size(); ++j) {
-    texts[2 + j] = fares.sleeperFares[0].empty() ? std::string(text::kNoSleeper) : fares.sleeperFares[j] + " ";
+    texts[2 + j] = noBerths ? std::string(text::kNoSleeper) : shown(fares.sleeperFares[j]);
   }
   return texts;
 }

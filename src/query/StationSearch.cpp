@@ -23,6 +23,14 @@ std::string RemoveSpaces(std::string_view text) {
   return out;
 }
 
+size_t CharacterCount(std::string_view text) {
+  size_t n = 0;
+  for (unsigned char c : text) {
+    if ((c & 0xC0) != 0x80) ++n;
+  }
+  return n;
+}
+
 bool LooksUpByInitials(std::string_view text) {
   if (text.empty()) return true;
   // The last character is Chinese when the text ends in a multi-byte UTF-8
@@ -36,6 +44,7 @@ PrefixPattern MakePrefixPattern(std::string_view text) {
 }
 
 StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
+  if (text.size() > kMaxPatternText) return {};
   const PrefixPattern prefix = MakePrefixPattern(text);
   const char* sql =
       byInitials

@@ -11,6 +11,15 @@ namespace kw {
 
 class Database;
 
+// The longest station text the boxes take and the command-line tool accepts,
+// in characters: room for any station name or short code.
+inline constexpr int kMaxStationTextLength = 20;
+
+// Texts longer than this (bytes) match nothing by prefix or by content: no
+// station name or train number comes near it, and SQLite refuses LIKE and
+// GLOB patterns over 50,000 bytes.
+inline constexpr size_t kMaxPatternText = 10000;
+
 struct StationMatches {
   bool found = false;              // at least one station matched
   std::vector<std::string> names;  // station.station of each match, in table order
@@ -34,6 +43,9 @@ bool LooksUpByInitials(std::string_view text);
 
 // `text` with every space removed.
 std::string RemoveSpaces(std::string_view text);
+
+// Characters of UTF-8 text (continuation bytes do not count).
+size_t CharacterCount(std::string_view text);
 
 // `text` escaped for a LIKE pattern with ESCAPE '\': %, _ and \ are taken
 // literally.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "query/Fares.h"
 #include "query/StationSearch.h"
 #include "query/TimetableTime.h"
 #include "store/CoreStrings.h"
@@ -34,6 +35,7 @@ struct StopRow {
   std::optional<double> depart;
   int day = 0;
   int distance = 0;
+  bool first = false;  // the train's first stop
 };
 
 // The stop of `trainId` at the station named `name`; with `prefixFallback`,
@@ -42,14 +44,16 @@ std::optional<StopRow> FindStop(Database& db, int trainId, const std::string& na
   const std::string exact = RemoveSpaces(name);
   if (exact.empty()) return std::nullopt;
   auto q = db.Prepare(R"sql(
-SELECT p.zhanci, p.arrive, p.depart, p.day, p.distance
+SELECT p.zhanci, p.arrive, p.depart, p.day, p.distance,
+       NOT EXISTS (SELECT 1 FROM pass f WHERE f.trainid = p.trainid AND f.zhanci < p.zhanci)
 FROM pass p JOIN station s ON s.id = p.station
 WHERE p.trainid = ?1 AND (s.station = ?2 OR (?3 AND s.station LIKE ?4 ESCAPE '\'))
 ORDER BY s.station = ?2 DESC, p.zhanci
 LIMIT 1)sql");
-  q.Bind(1, trainId).Bind(2, exact).Bind(3, prefixFallback ? 1 : 0).Bind(4, EscapeLike(exact) + "%");
+  const bool prefix = prefixFallback && exact.size() <= kMaxPatternText;
+  q.Bind(1, trainId).Bind(2, exact).Bind(3, prefix ? 1 : 0).Bind(4, prefix ? EscapeLike(exact) + "%" : "");
   if (!q.Step()) return std::nullopt;
-  return StopRow{q.Int(0), q.OptDouble(1), q.OptDouble(2), q.Int(3), q.Int(4)};
+  return StopRow{q.Int(0), q.OptDouble(1), q.OptDouble(2), q.Int(3), q.Int(4), q.Int(5) != 0};
 }
 
 }  // namespace
@@ -70,7 +74,8 @@ ORDER BY p.zhanci)sql");
     stop.departureText = FormatTime(q.OptDouble(3));
     stop.day = q.Int(4);
     stop.distance = q.Int(5);
-    stop.distanceText = Signed(stop.distance);
+    stop.distanceKnown = StopDistanceKnown(stop.distance, list.stops.empty());
+    stop.distanceText = stop.distanceKnown ? Signed(stop.distance) : " " + std::string(text::kUnknownFigure);
     list.stops.push_back(std::move(stop));
   }
   const int last = list.count() - 1;
@@ -121,7 +126,7 @@ WHERE t.id = ?)sql");
     depart = q.OptDouble(5);
     arrive = q.OptDouble(6);
     detail.dayOffset = q.Int(7);
-    detail.distanceKm = q.Int(8);
+    detail.distanceKm = JourneyDistance(0, true, q.Int(8));
   } else {
     const auto board = FindStop(db, trainId, boardName, true);
     const auto alight = FindStop(db, trainId, alightName, true);
@@ -129,10 +134,14 @@ WHERE t.id = ?)sql");
       detail.missing = text::Fill(text::kNotOnTrain, {board ? alightName : boardName});
       return detail;
     }
+    if (alight->zhanci <= board->zhanci) {
+      detail.missing = text::Fill(text::kWrongDirection, {boardName, alightName});
+      return detail;
+    }
     depart = board->depart;
     arrive = alight->arrive;
     detail.dayOffset = alight->day - board->day;
-    detail.distanceKm = alight->distance - board->distance;
+    detail.distanceKm = JourneyDistance(board->distance, board->first, alight->distance);
   }
   detail.departTime = FormatTime(depart);
   detail.arriveText = DayLabel(detail.dayOffset) + FormatTime(arrive);

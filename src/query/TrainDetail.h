@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,10 @@ struct Stop {
   std::string stationName;
   std::string arrivalText;    // "始发站" first, "终到站" last, else the arrival time
   std::string departureText;  // departure time; the arrival time at the last stop
-  std::string distanceText;   // cumulative km with a leading sign blank: " 1463"
+  std::string distanceText;   // cumulative km with a leading sign blank: " 1463"; " 暂缺" when not known
   std::string gridRow;        // six tab-separated fields for the stop grid
-  int distance = 0;           // cumulative km
+  int distance = 0;           // cumulative km as stored
+  bool distanceKnown = true;  // 0 km or less after the first stop is no distance
   int zhanci = 0;             // sequence number
   int day = 0;                // day of the run
 };
@@ -43,7 +45,7 @@ struct TrainDetail {
   std::string lastStation;
   std::string departTime;       // "08:30"
   std::string arriveText;       // day label + arrival time
-  int distanceKm = 0;
+  std::optional<int> distanceKm;  // nullopt when not known
   int dayOffset = 0;
   std::string runningTimeText;  // "12小时05分钟"
 };
@@ -52,7 +54,9 @@ struct TrainDetail {
 std::string DetailTitle(const TrainDetail& detail);
 
 // Whole route, or the segment from `boardName` to `alightName` (each an exact
-// station name, else the first stop whose name begins with it).
+// station name, else the first stop whose name begins with it). A segment
+// whose alighting stop does not come after its boarding stop is not found
+// ("本车次不是由X开往Y").
 TrainDetail LoadTrainDetail(Database& db, int trainId, bool wholeRoute, const std::string& boardName = {},
                             const std::string& alightName = {});
 

@@ -37,15 +37,6 @@ bool HasAsciiLetter(std::string_view text) {
   return false;
 }
 
-// Characters of UTF-8 text (continuation bytes do not count).
-size_t CharacterCount(std::string_view text) {
-  size_t n = 0;
-  for (unsigned char c : text) {
-    if ((c & 0xC0) != 0x80) ++n;
-  }
-  return n;
-}
-
 // `text` taken literally inside a GLOB pattern.
 std::string EscapeGlob(std::string_view text) {
   std::string out;
@@ -65,7 +56,7 @@ std::string EscapeGlob(std::string_view text) {
 
 TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
   TrainNumberResult result;
-  if (text.empty()) return result;
+  if (text.empty() || text.size() > kMaxPatternText) return result;
 
   std::string_view rule;
   std::vector<std::string> patterns;
@@ -91,15 +82,13 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
     row.caption = text::Fill(text::kNumberCaption, {q.Text(1), q.Text(3), q.Text(4), q.Text(5)});
     row.startText = FormatTime(q.OptDouble(6));
     row.endText = DayLabel(q.Int(8)) + FormatTime(q.OptDouble(7));
-    const int distance = q.Int(9);
-    row.distanceText = " " + std::to_string(distance);
-    const bool international = distance >= kInternationalDistance;
-    row.fareText = international ? std::string(text::kInternationalTrain)
-                                 : " " + LookupFares(db, kindId, distance).seatFares[0];
+    RowFigures figures = RowDistanceFare(db, RowStyle::Number, kindId, JourneyDistance(0, true, q.Int(9)));
+    row.distanceText = std::move(figures.distanceText);
+    row.fareText = std::move(figures.fareText);
     row.memoText = q.Text(10);
     // Six cells; a priced row without remark ends after the fare's space.
     row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + " \t";
-    if (international) {
+    if (figures.international) {
       row.printLine += row.fareText + '\t' + row.memoText;
     } else {
       row.printLine += row.fareText + ' ' + (row.memoText.empty() ? "" : '\t' + row.memoText);

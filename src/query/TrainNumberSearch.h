@@ -10,6 +10,11 @@ namespace kw {
 
 class Database;
 
+// The longest text the train number box takes and the command-line tool
+// accepts, in characters: a train number has at most 11 ("G1028/G1029"),
+// and the box searches nothing for twelve.
+inline constexpr int kMaxTrainNumberLength = 12;
+
 struct TrainNumberResult {
   bool found = false;
   std::vector<ResultRow> rows;  // one per train, in the database's order

@@ -64,6 +64,8 @@ inline constexpr std::string_view kStationCaption = " %1次(%2---%3)%4列车";  
 inline constexpr std::string_view kLegCaption = " %1次(%2---%3)%4";          // the same without 列车
 inline constexpr std::string_view kNumberCaption = " %1次(%2(%3----%4))";    // number, class, first, last
 inline constexpr std::string_view kInternationalTrain = "国际列车";
+// Shown in place of a distance or a fare that is not known.
+inline constexpr std::string_view kUnknownFigure = "暂缺";
 
 // Messages of the searches.
 inline constexpr std::string_view kOtherWayOnly = "从%1到%2只有返程列车，请重新选择";
@@ -83,6 +85,7 @@ inline constexpr std::string_view kLastStopCell = "<--终到站-->";
 inline constexpr std::string_view kDetailTitle = "%1次(%2---->%3)%4列车详细情况";  // number, first, last, class
 inline constexpr std::string_view kTrainMissing = "车次编号 %1 不存在";
 inline constexpr std::string_view kNotOnTrain = "本车次不经过%1";
+inline constexpr std::string_view kWrongDirection = "本车次不是由%1开往%2";  // boarding, alighting
 inline constexpr std::array<std::string_view, 6> kStopGridHeaders = {"站次",       "经停站", "到站时间：",
                                                                      "发车时间：", "公里数", "天数"};
 

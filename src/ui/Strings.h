@@ -94,14 +94,12 @@ inline const QString kFareCaptions[7] = {
 // Distance and number of stations of the shown stretch.
 inline const QString kKmLine = QStringLiteral("全程%1公里，共经过%2个车站");
 inline const QString kKm = QStringLiteral("KM");
-inline const QString kDistanceUnknown = QStringLiteral("暂缺");
 inline const QString kShowList = QStringLiteral("列表");
 inline const QString kShowDiagram = QStringLiteral("图形");
 inline const QString kPrint = QStringLiteral("打印");
 inline const QString kInternationalDetail = QStringLiteral("国际专列，暂无详细信息！");
 // What the window could not find, said after the title.
 inline const QString kWholeRouteInstead = QStringLiteral("（%1，显示全程）");
-inline const QString kWrongDirection = QStringLiteral("本车次不是由%1开往%2");
 inline const QString kNoStops = QStringLiteral("（本车次暂无经停站信息）");
 
 // ------------------------------------------------------------ tip of the day

@@ -10,12 +10,15 @@ const std::string& Db() {
       {"station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t戊\tw\n5\t丁\td\n"},
       {"train",
        "1\tK21\t1\t1\t3\t8.3\t23.5\t0\t1463\t\n2\tT5\t2\t1\t2\t8.29\t12\t0\t200\t空调\n"
-       "3\tB1\t2\t2\t4\t13\t15\t0\t100\t\n4\tC1\t2\t4\t1\t6\t9\t0\t300\t\n"},
+       "3\tB1\t2\t2\t4\t13\t15\t0\t100\t\n4\tC1\t2\t4\t1\t6\t9\t0\t300\t\n"
+       "5\tE1\t2\t4\t5\t7\t8\t0\t-1\t\n"},
       {"pass",
        "1\t1\t1\t\t8.3\t0\t0\n1\t2\t2\t10.15\t10.2\t0\t137\n1\t3\t3\t23.5\t\t0\t1463\n"
        "2\t1\t1\t\t8.29\t0\t0\n2\t2\t2\t12\t\t0\t200\n"
        "3\t2\t1\t\t13\t0\t0\n3\t4\t2\t15\t\t0\t100\n"
-       "4\t4\t1\t\t6\t0\t0\n4\t1\t2\t9\t\t0\t300\n"}};
+       "4\t4\t1\t\t6\t0\t0\n4\t1\t2\t9\t\t0\t300\n"
+       // E1 戊 -> 丁 has no distance at 丁.
+       "5\t4\t1\t\t7\t0\t0\n5\t5\t2\t8\t\t0\t-1\n"}};
   static const std::string path = [] {
     t.Build();
     return t.DbPath().string();
@@ -57,12 +60,21 @@ TEST(CliSearch, SearchPrintsRowsOrSaysWhyNotWithTheTransferStations) {
   Expect({"search", "丙", "丁"}, 1, "",
          "对不起！目前还没有由丙发往丁的直达列车。\n对不起！由丙到达丁通过一次中转目前无法实现。\n");
   Expect({"search", "甲", "辛"}, 1, "", "没有以“辛”开头的站名\n");
+  Expect({"search", "戊", "丁"}, 0, " E1次(戊---丁)普快列车\t07:00\t 08:00\t 暂缺 \t暂缺 \t\t5\n");
+  // Texts longer than the window's boxes take are refused.
+  const std::string longName(21, 'j');
+  Expect({"search", longName, "乙"}, 2, "", "站名过长（最多 20 个字符）\n");
   for (const auto& bad : std::vector<std::vector<std::string>>{{"search", "甲", " 甲"},
                                                                {"search", "甲", "乙", "--after", "25:00"},
                                                                {"search", "甲", "乙", "--before", "8:x"},
                                                                {"search", "甲"},
                                                                {"detail", "1", "--board", "甲"},
-                                                               {"detail", "K21"}}) {
+                                                               {"detail", "K21"},
+                                                               {"stations", longName},
+                                                               {"transfer", "甲", longName, "戊"},
+                                                               {"transfer-stations", "甲", longName},
+                                                               {"detail", "1", "--board", "甲", "--alight", longName},
+                                                               {"train", "K2121212121212"}}) {
     Expect(bad, 2);
   }
 }
@@ -102,6 +114,15 @@ TEST(CliSearch, DetailPrintsHeadlineStopsAndFares) {
       << r.out;
   Expect({"detail", "99"}, 1, nullptr, "车次编号 99 不存在\n");
   Expect({"detail", "1", "--board", "甲", "--alight", "丁"}, 1, nullptr, "本车次不经过丁\n");
+  Expect({"detail", "1", "--board", "乙", "--alight", "甲"}, 1, "", "本车次不是由乙开往甲\n");
+  // No distance, so no fare.
+  Expect({"detail", "5"}, 0,
+         "E1次(戊---->丁)普快列车详细情况\t07:00\t 08:00\t1小时\t暂缺\t2\n"
+         "\n"
+         " 1\t戊\t<--始发站-->\t07:00\t<--始发站-->\t 0\n"
+         " 2\t丁\t08:00\t<--终到站-->\t 暂缺 \t 0\n"
+         "\n"
+         "硬座\t暂缺\n软座\t暂缺\n硬卧上\t暂缺\n硬卧中\t暂缺\n硬卧下\t暂缺\n软卧上\t暂缺\n软卧下\t暂缺\n");
 }
 
 }  // namespace

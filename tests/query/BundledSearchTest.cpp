@@ -7,6 +7,7 @@
 #include "query/DirectSearch.h"
 #include "query/StationSearch.h"
 #include "query/TrainDetail.h"
+#include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
 #include "support/TestTimetable.h"
 
@@ -36,6 +37,23 @@ TEST(BundledSearch, TransferFromUrumqiToBeijingWest) {
   const auto r = RunNamedTransfer(Db(), "乌鲁木齐", "郑州", "北京西");
   ASSERT_EQ(r.outcome, TwoLegOutcome::Found);
   EXPECT_FALSE(r.firstLeg.empty() || r.secondLeg.empty());
+}
+
+// Text far longer than any name (SQLite refuses LIKE patterns over 50,000
+// bytes) matches nothing and fails nothing.
+TEST(BundledSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
+  const auto repeated = [](const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+  };
+  for (const std::string& text : {repeated("b", 60000), repeated("北", 20000), repeated("1", 60000)}) {
+    EXPECT_FALSE(FindStations(Db(), text, true).found);
+    EXPECT_FALSE(FindStations(Db(), text, false).found);
+    EXPECT_EQ(RunStationSearch(Db(), {text, "上海", 0, 0, false}).outcome, StationSearchOutcome::NoStation);
+    EXPECT_FALSE(FindTrainsByNumber(Db(), text).found);
+    EXPECT_FALSE(LoadTrainDetail(Db(), 1, false, text, "上海").found);
+  }
 }
 
 TEST(BundledSearch, EveryTrainLoadsItsStopsAndDetail) {

@@ -12,18 +12,20 @@ using Texts = std::vector<std::string>;
 using Outcome = StationSearchOutcome;
 
 // Classes come from the test timetable's fare table: 1 特快 (hard seat "t" +
-// band/10), 2 普快 (band/10), 5 空调特快 ("kt" + band/10).
+// band/10), 2 普快 (band/10), 5 空调特快 ("kt" + band/10); 6 has no fare family.
 Database& Db() {
   static test::TestTimetable t{
+      {"kind", "1\t特快\t特快\n2\t普快\t普快\n5\t空调特快\t空调特快\n6\t高速动车组\t\n"},
       {"station",
        "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t北京\tbj\n6\t北京西\tbjx\n7\t北京南\tbjn\n"
-       "8\t上海\tsh\n9\t上海南\tshn\n10\t戊\tw\n"},
+       "8\t上海\tsh\n9\t上海南\tshn\n10\t戊\tw\n11\t子\tz\n12\t丑\tc\n13\t寅\ty\n14\t卯\tm\n"},
       {"train",
        "1\tK21\t1\t1\t3\t8.3\t23.5\t0\t1463\t\n2\tK22\t1\t3\t1\t6\t21\t0\t1463\t\n"
        "3\tT5\t2\t1\t2\t8.29\t12\t0\t200\t空调\n4\tZ7\t1\t1\t2\t23.1\t7.4\t1\t600\t\n"
        "5\tD5\t5\t7\t8\t9\t14\t0\t1318\t\n6\tD1\t5\t6\t8\t7\t12\t0\t1300\t\n"
        "7\tK3\t5\t1\t10\t1\t8\t3\t6001\t\n8\tG3\t5\t8\t5\t9\t14\t0\t1300\t\n"
-       "9\tG4\t5\t9\t7\t9\t14\t0\t1300\t\n10\tD9\t5\t6\t8\t15\t20\t0\t1300\t\n"},
+       "9\tG4\t5\t9\t7\t9\t14\t0\t1300\t\n10\tD9\t5\t6\t8\t15\t20\t0\t1300\t\n"
+       "11\tK11\t1\t11\t14\t8\t12\t0\t300\t\n12\tG12\t6\t11\t14\t9\t11\t0\t250\t\n"},
       {"pass",
        "1\t1\t1\t\t8.3\t0\t0\n1\t2\t2\t10.15\t10.2\t0\t137\n1\t3\t3\t23.5\t\t0\t1463\n"
        "2\t3\t1\t\t6\t0\t0\n2\t2\t2\t19\t19.1\t0\t1326\n2\t1\t3\t21\t\t0\t1463\n"
@@ -34,7 +36,10 @@ Database& Db() {
        "7\t1\t1\t\t1\t0\t0\n7\t4\t2\t5\t6\t3\t6000\n7\t10\t3\t8\t\t3\t6001\n"
        "8\t8\t1\t\t9\t0\t0\n8\t5\t2\t14\t\t0\t1300\n"
        "9\t9\t1\t\t9\t0\t0\n9\t7\t2\t14\t\t0\t1300\n"
-       "10\t6\t1\t\t15\t0\t0\n10\t8\t2\t20\t\t0\t1300\n"}};
+       "10\t6\t1\t\t15\t0\t0\n10\t8\t2\t20\t\t0\t1300\n"
+       // K11 has no distance at 丑 (0) and 寅 (-119).
+       "11\t11\t1\t\t8\t0\t0\n11\t12\t2\t9\t9.1\t0\t0\n11\t13\t3\t10\t10.1\t0\t-119\n"
+       "11\t14\t4\t12\t\t0\t300\n12\t11\t1\t\t9\t0\t0\n12\t14\t2\t11\t\t0\t250\n"}};
   static const auto db = t.Open();
   return *db;
 }
@@ -59,6 +64,22 @@ TEST(DirectSearch, RowTextsAsTheListShowsThem) {
   EXPECT_EQ(to6000.distanceText + to6000.fareText + to6000.endText, " 6000 kt600 第四日05:00");
   EXPECT_EQ(FindDirectTrains(Db(), 1, 10, 0, 0).rows.at(0).printLine,
             " K3次(甲---戊)空调特快列车\t01:00\t第四日08:00\t 6001 \t国际列车");
+}
+
+TEST(DirectSearch, UnknownDistancesAndFaresReadUnknownAndNothingIsPricedWithoutADistance) {
+  // Distance and fare of each train from 子 (11), 丑 (12), 寅 (13) to 卯 (14) or 丑, 寅.
+  const std::tuple<int, int, Texts> cases[] = {
+      {11, 14, {" 300 |t30 ", " 250 |暂缺 "}},  // G12's class has no fare family
+      {11, 12, {" 暂缺 |暂缺 "}},
+      {11, 13, {" 暂缺 |暂缺 "}},
+      {12, 14, {" 暂缺 |暂缺 "}},
+      {13, 14, {" 暂缺 |暂缺 "}}};
+  for (const auto& [from, to, figures] : cases) {
+    Texts texts;
+    for (const auto& row : FindDirectTrains(Db(), from, to, 0, 0).rows)
+      texts.push_back(row.distanceText + "|" + row.fareText);
+    EXPECT_EQ(texts, figures) << from << "->" << to;
+  }
 }
 
 TEST(DirectSearch, DirectionTestTellsOtherWayOnlyFromNoCommonTrain) {
@@ -110,6 +131,10 @@ TEST(DirectSearch, PrefixPairsListATrainOnceUnderItsFirstPair) {
   // repeated; D5 (id 5) is met only at 北京南.
   EXPECT_EQ(test::TrainIds(r.rows), (Ids{6, 10, 5}));
   EXPECT_EQ(r.rows[0].startText, "07:00") << "D1 as found from 北京西";
+  // Each row names the pair it was found for.
+  Texts pairs;
+  for (const auto& row : r.rows) pairs.push_back(row.boardName + "-" + row.alightName);
+  EXPECT_EQ(pairs, (Texts{"北京西-上海", "北京西-上海", "北京南-上海"}));
   // G3 runs 上海 -> 北京: said while nothing was listed. G4 runs 上海南 ->
   // 北京南: met after rows were listed, so not said.
   EXPECT_EQ(r.otherWayMessages, Texts{"从北京到上海只有返程列车，请重新选择"});

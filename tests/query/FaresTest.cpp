@@ -21,19 +21,21 @@ Database& Db() {
        "20\t12,19\t1,1,1,1,1,\t2,2,2,2,2,\t13,20\t3,3,3,3,3,\t14,21\t4,4,4,4,4,\t15,22\t5,5,5,5,5,\n"
        "30\t13,20\t1,1,1,1,1,\t2,2,2,2,2,\t14,21\t3,3,3,3,3,\t15,22\t4,4,4,4,4,\t16,23\t5,5,5,5,5,\n"
        "400\t40,80\t30,31,32,45,47,\t33,34,35,48,50,\t41,81\t36,37,38,51,53,\t42,82\t39,40,41,54,56,\t43,"
-       "83\t42,43,44,57,59,\n"}};
+       "83\t42,43,44,57,59,\n"
+       // A band without sleeper fares.
+       "500\t50,90\t\t\t51,91\t\t52,92\t\t53,93\t\n"}};
   static const auto db = t.Open();
   return *db;
 }
 
 TEST(Fares, BandIsTheSmallestDistanceNotBelowTheJourneyInTheFamilysColumn) {
   // Class 1 (普慢) reads 普快's seat column; class 6 has an unknown family and
-  // 99 is no class; 401 km is beyond the table.
+  // 99 is no class; 501 km is beyond the table.
   const std::tuple<int, int, Seats> cases[] = {
       {2, 20, {"12", "19"}}, {2, 21, {"13", "20"}},  {2, 11, {"12", "19"}}, {2, 10, {"1", "2"}},
       {2, 0, {"1", "2"}},    {1, 20, {"12", "19"}},  {3, 20, {"13", "20"}}, {4, 20, {"14", "21"}},
       {5, 20, {"15", "22"}}, {1, 399, {"40", "80"}}, {6, 500, {"", ""}},    {99, 20, {"", ""}},
-      {2, 401, {"", ""}}};
+      {2, 501, {"", ""}}};
   for (const auto& [kind, km, seats] : cases) {
     EXPECT_EQ(LookupFares(Db(), kind, km).seatFares, seats) << kind << " " << km;
   }
@@ -49,14 +51,61 @@ TEST(Fares, SleepersFromFourHundredKilometresInTheFamilysColumn) {
   for (const auto& [kind, upper] : upperBerths)
     EXPECT_EQ(LookupFares(Db(), kind, 400).sleeperFares[0], upper);
   EXPECT_EQ(LookupFares(Db(), 6, 500).sleeperFares, Berths{});
-  EXPECT_EQ(LookupFares(Db(), 2, 401).sleeperFares, Berths{});
+  EXPECT_EQ(LookupFares(Db(), 2, 501).sleeperFares, Berths{});
 }
 
-TEST(Fares, PanelShowsEachFareWithASpaceAndNoBerthWithoutSleeperFares) {
-  EXPECT_EQ(FarePanelTexts(LookupFares(Db(), 1, 400)),
-            (std::array<std::string, 7>{"40 ", "80 ", "30 ", "31 ", "32 ", "45 ", "47 "}));
-  EXPECT_EQ(FarePanelTexts(LookupFares(Db(), 6, 500)),
-            (std::array<std::string, 7>{" ", " ", "无卧铺", "无卧铺", "无卧铺", "无卧铺", "无卧铺"}));
+TEST(Fares, JourneyDistanceIsKnownOnlyBetweenStopsWithDistances) {
+  // (boarding km, boarding is the first stop, alighting km): 0 km or less
+  // after the first stop is no distance, nor is a journey of 0 km or less.
+  const std::tuple<int, bool, int, std::optional<int>> cases[] = {
+      {0, true, 137, 137},  {20, false, 137, 117},         {0, false, 137, std::nullopt},
+      {-1, false, 137, {}}, {-3, true, 50, {}},            {20, false, 0, {}},
+      {20, false, -119, {}}, {137, false, 137, {}},        {200, false, 137, {}},
+      {0, true, 0, {}}};
+  for (const auto& [board, first, alight, km] : cases) {
+    EXPECT_EQ(JourneyDistance(board, first, alight), km) << board << " " << first << " " << alight;
+  }
+  EXPECT_EQ(DistanceText(1463), "1463");
+  EXPECT_EQ(DistanceText(std::nullopt), "暂缺");
+}
+
+TEST(Fares, RowFiguresSayUnknownForAnUnknownDistanceOrFare) {
+  using Style = RowStyle;
+  const std::tuple<Style, int, std::optional<int>, const char*, const char*> cases[] = {
+      {Style::Station, 2, 20, " 20 ", "12 "},
+      {Style::Number, 2, 20, " 20", " 12"},
+      {Style::Station, 2, std::nullopt, " 暂缺 ", "暂缺 "},
+      {Style::Number, 2, std::nullopt, " 暂缺", " 暂缺"},
+      {Style::Station, 6, 20, " 20 ", "暂缺 "},  // a family that is none of the five
+      {Style::Number, 99, 20, " 20", " 暂缺"},   // no such class
+      {Style::Station, 2, 501, " 501 ", "暂缺 "},  // beyond the last band
+      // The station search prices 6000 km, the number search does not.
+      {Style::Station, 2, 6000, " 6000 ", "暂缺 "},
+      {Style::Station, 2, 6001, " 6001 ", "国际列车"},
+      {Style::Number, 2, 6000, " 6000", "国际列车"}};
+  for (const auto& [style, kind, km, distanceText, fareText] : cases) {
+    const RowFigures f = RowDistanceFare(Db(), style, kind, km);
+    EXPECT_EQ(f.distanceText + "|" + f.fareText, std::string(distanceText) + "|" + fareText)
+        << kind << " " << km.value_or(0);
+    EXPECT_EQ(f.international, std::string(fareText) == "国际列车");
+  }
+}
+
+TEST(Fares, PanelShowsEachFareWithASpaceNoBerthWithoutSleeperFaresAndUnknownFaresAsSuch) {
+  using Panel = std::array<std::string, 7>;
+  const Panel unknown{"暂缺", "暂缺", "暂缺", "暂缺", "暂缺", "暂缺", "暂缺"};
+  const std::tuple<int, std::optional<int>, Panel> cases[] = {
+      {1, 400, {"40 ", "80 ", "30 ", "31 ", "32 ", "45 ", "47 "}},
+      {2, 450, {"50 ", "90 ", "无卧铺", "无卧铺", "无卧铺", "无卧铺", "无卧铺"}},
+      // Under 400 km the berths are "无卧铺" whatever the seats are.
+      {2, 20, {"12 ", "19 ", "无卧铺 ", "无卧铺 ", "无卧铺 ", "无卧铺 ", "无卧铺 "}},
+      {6, 20, {"暂缺", "暂缺", "无卧铺 ", "无卧铺 ", "无卧铺 ", "无卧铺 ", "无卧铺 "}},
+      {6, 500, unknown},
+      {2, 501, unknown},
+      {2, std::nullopt, unknown}};
+  for (const auto& [kind, km, panel] : cases) {
+    EXPECT_EQ(FarePanelTexts(Db(), kind, km), panel) << kind << " " << km.value_or(0);
+  }
 }
 
 TEST(Fares, SplitFaresShapesAndMalformedText) {

@@ -10,18 +10,22 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // K21 甲 22:10 -> 乙 -> 北京西 -> 丙 06:00 next day, with no stop numbered 3;
-// S1 one stop, N0 none, P1 北京西 -> 北京 -> 丙.
+// S1 one stop, N0 none, P1 北京西 -> 北京 -> 丙; U1 甲 -> 乙 -> 北京 -> 丁
+// without a distance at 乙 (0) and 北京 (-119).
 Database& Db() {
   static test::TestTimetable t{
       {"station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t北京\tbj\n6\t北京西\tbjx\n"},
       {"train",
        "1\tK21\t1\t1\t3\t22.1\t6\t1\t800\t\n2\tS1\t2\t1\t1\t9\t9\t0\t0\t\n"
-       "3\tN0\t2\t1\t3\t9\t10\t0\t100\t\n4\tP1\t2\t6\t3\t8\t9.3\t0\t100\t\n"},
+       "3\tN0\t2\t1\t3\t9\t10\t0\t100\t\n4\tP1\t2\t6\t3\t8\t9.3\t0\t100\t\n"
+       "5\tU1\t2\t1\t4\t8\t11\t0\t300\t\n"},
       {"pass",
        "1\t1\t1\t\t22.1\t0\t0\n1\t2\t2\t23.5\t23.58\t0\t120\n1\t6\t4\t3\t3.1\t1\t500\n"
        "1\t3\t5\t6\t\t1\t800\n"
        "2\t1\t1\t\t9\t0\t0\n"
-       "4\t6\t1\t\t8\t0\t0\n4\t5\t2\t8.2\t8.25\t0\t20\n4\t3\t3\t9.3\t\t0\t100\n"}};
+       "4\t6\t1\t\t8\t0\t0\n4\t5\t2\t8.2\t8.25\t0\t20\n4\t3\t3\t9.3\t\t0\t100\n"
+       "5\t1\t1\t\t8\t0\t0\n5\t2\t2\t9\t9.1\t0\t0\n5\t5\t3\t10\t10.1\t0\t-119\n"
+       "5\t4\t4\t11\t\t0\t300\n"}};
   static const auto db = t.Open();
   return *db;
 }
@@ -42,6 +46,11 @@ TEST(TrainDetail, StopListInRouteOrder) {
                              // The last stop carries its arrival as the departure text.
                              " 5\t丙\t06:00\t<--终到站-->\t 800 \t 1|终到站|06:00| 800"}));
   EXPECT_EQ(Stops(2), (Texts{" 1\t甲\t<--始发站-->\t09:00\t<--始发站-->\t 0|始发站|09:00| 0"}));
+  // Stops after the first at 0 km or less have no distance.
+  EXPECT_EQ(Stops(5), (Texts{" 1\t甲\t<--始发站-->\t08:00\t<--始发站-->\t 0|始发站|08:00| 0",
+                             " 2\t乙\t09:00\t09:10\t 暂缺 \t 0|09:00|09:10| 暂缺",
+                             " 3\t北京\t10:00\t10:10\t 暂缺 \t 0|10:00|10:10| 暂缺",
+                             " 4\t丁\t11:00\t<--终到站-->\t 300 \t 0|终到站|11:00| 300"}));
   EXPECT_TRUE(Stops(3).empty());
   EXPECT_TRUE(Stops(99).empty());
 }
@@ -68,13 +77,27 @@ TEST(TrainDetail, WholeRouteAndSegmentsRunAcrossMidnight) {
   EXPECT_EQ(LoadTrainDetail(Db(), 4, false, "北京", "丙").departTime, "08:25");
 }
 
+TEST(TrainDetail, DistanceIsUnknownWhereAStopHasNoneOrTheRouteHasNoLength) {
+  const std::tuple<int, const char*, const char*, std::optional<int>> cases[] = {
+      {5, "", "", 300},     {5, "甲", "丁", 300}, {5, "甲", "乙", std::nullopt}, {5, "乙", "丁", {}},
+      {5, "北京", "丁", {}}, {5, "甲", "北京", {}}, {2, "", "", {}}};  // S1's route is 0 km
+  for (const auto& [train, board, alight, km] : cases) {
+    const TrainDetail d = LoadTrainDetail(Db(), train, *board == '\0', board, alight);
+    ASSERT_TRUE(d.found) << board << "-" << alight;
+    EXPECT_EQ(d.distanceKm, km) << train << " " << board << "-" << alight;
+  }
+}
+
 TEST(TrainDetail, MissingTrainOrStopGivesAnEmptyDetailThatSaysWhy) {
   const std::tuple<int, bool, const char*, const char*, const char*> cases[] = {
       {99, true, "", "", "车次编号 99 不存在"},
       {1, false, "甲", "丁", "本车次不经过丁"},
       {3, false, "甲", "丙", "本车次不经过甲"},  // a train without stops
       {1, false, "", "丙", "本车次不经过"},
-      {1, false, "%", "丙", "本车次不经过%"}};  // a typed wildcard is a character
+      {1, false, "%", "丙", "本车次不经过%"},  // a typed wildcard is a character
+      // The alighting stop must come after the boarding stop.
+      {1, false, "丙", "甲", "本车次不是由丙开往甲"},
+      {1, false, "乙", "乙", "本车次不是由乙开往乙"}};
   for (const auto& [train, whole, board, alight, missing] : cases) {
     const TrainDetail d = LoadTrainDetail(Db(), train, whole, board, alight);
     EXPECT_FALSE(d.found) << board << "-" << alight;

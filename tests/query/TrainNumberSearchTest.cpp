@@ -27,7 +27,11 @@ Database& Db() {
                                 "13\tY21/Y22\t5\t1\t2\t9\t10\t0\t100\t\n"
                                 "14\t121\t2\t1\t2\t9\t10\t0\t100\t\n"
                                 "15\t1462\t2\t1\t2\t9\t10\t0\t100\t\n"
-                                "16\tK4\t1\t1\t2\t9\t10\t5\t7000\t国际列车\n"}};
+                                "16\tK4\t1\t1\t2\t9\t10\t5\t7000\t国际列车\n"
+                                "17\tA8\t1\t1\t2\t9\t10\t0\t0\t\n"
+                                "18\tB8\t1\t1\t2\t9\t10\t0\t-5\t\n"
+                                "19\tC8\t6\t1\t2\t9\t10\t0\t300\t\n"},
+                               {"kind", "1\t特快\t特快\n2\t普快\t普快\n5\t空调特快\t空调特快\n6\t城际动车组\t\n"}};
   static const auto db = t.Open();
   return *db;
 }
@@ -54,13 +58,18 @@ TEST(TrainNumberSearch, WhichNumbersATextMatches) {
             "对不起！目前尚未开通“k21”次列车\n\n请检查您输入的车次，或许是您的手误。");
 }
 
-TEST(TrainNumberSearch, RowTextsWithSixThousandKilometresInternational) {
+TEST(TrainNumberSearch, RowTextsWithSixThousandKilometresInternationalAndUnknownFigures) {
   // Priced, no remark: the line ends after the fare's space.
   EXPECT_EQ(PrintLine("K21"), " K21次(特快(甲----乙))\t08:30\t次日07:40\t 1463 \t t150 ");
   // International without remark: the line ends with the tab of the empty remark.
   EXPECT_EQ(PrintLine("Z4"), " Z4次(空调特快(甲----乙))\t09:00\t第六日10:00\t 6000 \t国际列车\t");
   EXPECT_EQ(PrintLine("K4"), " K4次(特快(甲----乙))\t09:00\t第六日10:00\t 7000 \t国际列车\t国际列车");
   EXPECT_EQ(PrintLine("G5"), " G5次(空调特快(甲----乙))\t09:00\t 10:00\t 5999 \t kt600 \t周末开行");
+  // A route of 0 km or less has no distance and is not priced; a class
+  // without a fare family has no fare.
+  EXPECT_EQ(PrintLine("A8"), " A8次(特快(甲----乙))\t09:00\t 10:00\t 暂缺 \t 暂缺 ");
+  EXPECT_EQ(PrintLine("B8"), " B8次(特快(甲----乙))\t09:00\t 10:00\t 暂缺 \t 暂缺 ");
+  EXPECT_EQ(PrintLine("C8"), " C8次(城际动车组(甲----乙))\t09:00\t 10:00\t 300 \t 暂缺 ");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "query/StationSearch.h"
 #include "store/Database.h"
 
 namespace kw::cli {
@@ -34,6 +35,12 @@ int ParseNumber(const std::string& text, std::string_view what) {
     throw UsageError(std::string(what) + " 应为整数：" + text);
   }
   return value;
+}
+
+void RefuseLongText(std::string_view text, int maxLength, std::string_view what) {
+  if (CharacterCount(text) > static_cast<size_t>(maxLength)) {
+    throw UsageError(std::string(what) + "过长（最多 " + std::to_string(maxLength) + " 个字符）");
+  }
 }
 
 std::string JsonString(std::string_view text) {

@@ -48,6 +48,8 @@ inline constexpr std::string_view kFareNames[7] = {"硬座", "软座", "硬卧�
 
 // `text` as a whole decimal number; a UsageError naming `what` otherwise.
 int ParseNumber(const std::string& text, std::string_view what);
+// A UsageError naming `what` when `text` has more than `maxLength` characters.
+void RefuseLongText(std::string_view text, int maxLength, std::string_view what);
 // A JSON string literal for UTF-8 text.
 std::string JsonString(std::string_view text);
 // One JSON object per line from name/value pairs of texts.

@@ -110,6 +110,11 @@ int PrintCandidates(const Context& ctx, const TransferCandidates& candidates, co
   return kOk;
 }
 
+// Station texts the query panel's boxes could not hold are refused.
+void RefuseLongStations(const std::vector<std::string>& texts) {
+  for (const auto& text : texts) RefuseLongText(text, kMaxStationTextLength, "站名");
+}
+
 // The station named exactly `text`; says so on stderr when there is none.
 std::optional<int> ExactStationId(Database& db, const std::string& text) {
   const auto id = StationIdByName(db, RemoveSpaces(text));
@@ -122,6 +127,7 @@ std::optional<int> ExactStationId(Database& db, const std::string& text) {
 int Search(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
   ctx.ExpectArgs(2, "search FROM TO [--after HH:MM] [--before HH:MM]");
+  RefuseLongStations(ctx.args);
   const std::string& from = ctx.args[0];
   const std::string& to = ctx.args[1];
   Database& db = ctx.Db();
@@ -155,6 +161,7 @@ int Search(Context& ctx) {
 
 int TransferStations(Context& ctx) {
   ctx.ExpectArgs(2, "transfer-stations FROM TO");
+  RefuseLongStations(ctx.args);
   Database& db = ctx.Db();
   const auto fromId = ExactStationId(db, ctx.args[0]);
   const auto toId = fromId ? ExactStationId(db, ctx.args[1]) : std::nullopt;
@@ -166,6 +173,7 @@ int TransferStations(Context& ctx) {
 int Transfer(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
   ctx.ExpectArgs(3, "transfer FROM VIA TO [--after HH:MM] [--before HH:MM]");
+  RefuseLongStations(ctx.args);
   const std::string& from = ctx.args[0];
   const std::string& via = ctx.args[1];
   const std::string& to = ctx.args[2];
@@ -204,6 +212,7 @@ int Transfer(Context& ctx) {
 
 int Train(Context& ctx) {
   ctx.ExpectArgs(1, "train TEXT");
+  RefuseLongText(ctx.args[0], kMaxTrainNumberLength, "车次");
   const std::string text = RemoveSpaces(ctx.args[0]);
   if (text.empty()) throw UsageError("请输入车次");
   const auto result = FindTrainsByNumber(ctx.Db(), text);
@@ -221,6 +230,7 @@ int Detail(Context& ctx) {
   const char* usage = "detail TRAIN_ID [--board NAME --alight NAME]";
   ctx.ExpectArgs(1, usage);
   if (board.empty() != alight.empty()) throw UsageError(std::string("用法：kestrelway-cli ") + usage);
+  RefuseLongStations({board, alight});
   const int trainId = ParseNumber(ctx.args[0], "TRAIN_ID");
   const bool wholeRoute = board.empty();
   Database& db = ctx.Db();
@@ -233,14 +243,14 @@ int Detail(Context& ctx) {
   const StopList stops = LoadStopList(db, trainId);
   const int stations =
       wholeRoute ? stops.count() : FindSegment(db, trainId, board, alight, true, true).stationCount;
-  const auto fares = FarePanelTexts(LookupFares(db, detail.kindId, detail.distanceKm));
+  const auto fares = FarePanelTexts(db, detail.kindId, detail.distanceKm);
 
   const std::vector<std::pair<std::string, std::string>> headline = {
       {"title", DetailTitle(detail)},
       {"departTime", detail.departTime},
       {"arriveText", detail.arriveText},
       {"runningTime", detail.runningTimeText},
-      {"distanceKm", std::to_string(detail.distanceKm)},
+      {"distanceKm", DistanceText(detail.distanceKm)},
       {"stations", std::to_string(stations)}};
   if (ctx.json) {
     PrintJsonObject(headline);

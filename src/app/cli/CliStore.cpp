@@ -19,6 +19,7 @@ int BuildDb(Context& ctx) {
 
 int Stations(Context& ctx) {
   ctx.ExpectArgs(1, "stations TEXT");
+  RefuseLongText(ctx.args[0], kMaxStationTextLength, "站名");
   const std::string text = RemoveSpaces(ctx.args[0]);
   if (text.empty()) throw UsageError("请输入车站简码或站名");
   const auto matches = FindStations(ctx.Db(), text, LooksUpByInitials(text));

@@ -1,15 +1,12 @@
 #include "ui/detail/TrainDetailOpener.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
-#include "query/SearchContext.h"
 #include "ui/PictureButton.h"
 #include "ui/Platform.h"
 #include "ui/detail/DetailPrinting.h"
 #include "ui/detail/TrainDetailWindow.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/QueryPanel.h"
 
 namespace kw {
 
@@ -19,15 +16,8 @@ TrainDetailWindow* TrainDetailOpener::window() const { return window_; }
 
 void TrainDetailOpener::OpenDetail() {
   CloseDetail();
-  SearchContext context = main_.searchContext();
-  // A station-to-station result shows the stretch between the texts of the
-  // departure and arrival boxes.
-  if (context.queryMode == kModeStation) {
-    context.legBoardName = main_.panel->txtFstation->text().toStdString();
-    context.legAlightName = main_.panel->txtEstation->text().toStdString();
-  }
   auto* window = new TrainDetailWindow(main_.database(), *main_.platform().messages, &main_);
-  if (!window->Open(context)) {
+  if (!window->Open(main_.searchContext())) {
     delete window;
     return;
   }

@@ -292,8 +292,6 @@ void TrainDetailWindow::Load(const SearchContext& context) {
     missing = QString::fromStdString(part.missing);
   else if (!segment.found)
     missing = QString::fromStdString(segment.missing);
-  else if (segment.toZhanci < segment.fromZhanci)
-    missing = str::kWrongDirection.arg(QString::fromStdString(board), QString::fromStdString(alight));
   if (!missing.isEmpty()) {
     ShowDetail(whole, stops_.count(), str::kWholeRouteInstead.arg(missing));
     LayOutDiagram(whole.firstStation);
@@ -310,12 +308,12 @@ void TrainDetailWindow::HideDiagram() {
 
 void TrainDetailWindow::ShowDetail(const TrainDetail& detail, int stationCount, const QString& note) {
   lblTitle->setText(QString::fromStdString(DetailTitle(detail)) + note);
-  const auto fares = FarePanelTexts(LookupFares(db_, detail.kindId, detail.distanceKm));
+  const auto fares = FarePanelTexts(db_, detail.kindId, detail.distanceKm);
   for (size_t j = 0; j < fares.size(); ++j) lblPrice[j]->setText(QString::fromStdString(fares[j]));
   lblFTime->setText(HeadlineTime(detail.departTime));
   lblETime->setText(QString::fromStdString(detail.arriveText));
   lblCount->setText(QString::fromStdString(detail.runningTimeText));
-  lblKM->setText(str::kKmLine.arg(detail.distanceKm).arg(stationCount));
+  lblKM->setText(str::kKmLine.arg(QString::fromStdString(DistanceText(detail.distanceKm))).arg(stationCount));
 }
 
 // The chain of stations: a ball above each name, a rail from each station to
@@ -447,8 +445,8 @@ void TrainDetailWindow::mouseMoveEvent(QMouseEvent* event) {
 void TrainDetailWindow::ShowStation(int i, QPoint pointer) {
   if (i < 0 || i >= stopCount()) return;
   const Stop& stop = stops_.stops[i];
-  labDistance->setText(stop.distance == 0 && i > 0 ? str::kDistanceUnknown
-                                                   : QString::fromStdString(stop.distanceText) + str::kKm);
+  labDistance->setText(stop.distanceKnown ? QString::fromStdString(stop.distanceText) + str::kKm
+                                           : QString::fromUtf8(text::kUnknownFigure));
   flblStime->setText(QString::fromStdString(stop.departureText));
   flblEtime->setText(QString::fromStdString(stop.arrivalText));
   Label4_2->setVisible(stop.arrivalText == text::kLastStop);

@@ -50,7 +50,7 @@ class TrainDetailWindow : public QWidget {
 
   // Builds the window for the train `context` names, as the result list that
   // opened it left the context (in "STATION" mode legBoardName and
-  // legAlightName hold the texts of the departure and arrival boxes). False
+  // legAlightName name the stations of the pair the row was found for). False
   // when there is nothing to show: an international train, or a database
   // that failed; the message has been shown (over the parent) then. Call
   // once, before show().

@@ -81,8 +81,11 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
     Guard([this, picked] { TransferStationPicked(picked); });
   });
 
-  connect(results, &ResultArea::mainRowOpened, this, [this](int trainId) {
+  connect(results, &ResultArea::mainRowOpened, this,
+          [this](int trainId, const QString& boardName, const QString& alightName) {
     context_.selectedTrainId = trainId;
+    context_.legBoardName = boardName.toStdString();
+    context_.legAlightName = alightName.toStdString();
     emit trainDetailRequested();
     SyncToolbar();
   });

@@ -11,6 +11,7 @@
 #include <QValidator>
 
 #include "query/TimetableTime.h"
+#include "query/TrainNumberSearch.h"
 #include "store/Database.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
@@ -151,6 +152,10 @@ void QueryPanel::BuildControls(QWidget* overlay) {
   Label3 = MakeLabel(this, str::kOrderLabel, TwipsRect(6150, 450, 1800, 270), "Label3");
   txtOrder =
       MakeBox(this, "txtOrder", TwipsRect(6150, 720, 1650, kBoxHeight), str::kOrderTip, OrderBoxAccepts);
+  // The boxes take a station name or a train number, with room to spare.
+  txtFstation->setMaxLength(kMaxStationTextLength);
+  txtEstation->setMaxLength(kMaxStationTextLength);
+  txtOrder->setMaxLength(kMaxTrainNumberLength);
   cmdOOk = new QPushButton(str::kConfirm, this);
   cmdOOk->setObjectName("cmdOOk");
   cmdOOk->setGeometry(TwipsRect(7920, 705, 900, kButtonHeight));
@@ -203,6 +208,7 @@ void QueryPanel::BuildControls(QWidget* overlay) {
       labav, "txtCh_Station",
       TwipsRect(kViaListLeft - kFrameLeft, kViaListTop - kFrameTop - 30 - kBoxHeight, 1800, kBoxHeight),
       QString(), StationBoxAccepts);
+  txtCh_Station->setMaxLength(kMaxStationTextLength);
 
   lstStation = new QListWidget(overlay);
   lstStation->setObjectName("lstStation");

@@ -37,6 +37,10 @@ const MainColumn kMainColumns[] = {
     {str::kColTrain, 3600}, {str::kColStart, 1000}, {str::kColEnd, 1200}, {str::kColDistance, 1100},
     {str::kColFare, 1400},  {str::kColMemo, 1500},  {str::kColId, 700},
 };
+// Item data of an lvMain row's first column: the stations of the pair a
+// station-search row was found for.
+constexpr int kBoardRole = Qt::UserRole + 1;
+constexpr int kAlightRole = Qt::UserRole + 2;
 constexpr int kMainIdColumn = 6;
 constexpr int kLegIdColumn = 3;
 // Columns sorted by number on a header click: distance and fare.
@@ -225,6 +229,8 @@ void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
                     QString::fromStdString(row.fareText), QString::fromStdString(row.memoText),
                     QString::number(row.trainId)});
     item->setData(0, kRowKeyRole, RowKey(++n));
+    item->setData(0, kBoardRole, QString::fromStdString(row.boardName));
+    item->setData(0, kAlightRole, QString::fromStdString(row.alightName));
     lvMain->addTopLevelItem(item);
     AppendGridLine(flgDetail, row.printLine, row.trainId);
   }
@@ -306,7 +312,8 @@ void ResultArea::LegHeaderClicked(int leg, int column) {
 void ResultArea::OpenMainRow() {
   const QTreeWidgetItem* item = lvMain->currentItem();
   if (!item) return;
-  emit mainRowOpened(IdOf(item, kMainIdColumn));
+  emit mainRowOpened(IdOf(item, kMainIdColumn), item->data(0, kBoardRole).toString(),
+                     item->data(0, kAlightRole).toString());
 }
 
 void ResultArea::OpenLegRow(int leg) {

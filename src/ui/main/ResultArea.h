@@ -72,8 +72,10 @@ class ResultArea : public QWidget {
   QTextBrowser* WebBrowser1;
 
  signals:
-  // A row of lvMain was opened (double-click or Enter); `trainId` from its 编号.
-  void mainRowOpened(int trainId);
+  // A row of lvMain was opened (double-click or Enter); `trainId` from its
+  // 编号, and for a station-search row the stations of the pair it was found
+  // for (empty for a train-number row).
+  void mainRowOpened(int trainId, const QString& boardName, const QString& alightName);
   // A row of lvchang(leg) was opened.
   void legRowOpened(int leg, int trainId);
   // flgChange(leg), holding rows, was double-clicked.

@@ -38,7 +38,7 @@ constexpr int kLongTrainStops = 50;
 // The pass rows of train `id` calling at `stations`, 100 km apart, leaving
 // the first at 08:05, then one stop an hour (arriving on the hour, leaving
 // five minutes later), reaching the terminal at 10:18 the next day; the
-// second stop's distance is missing (0).
+// second and third stops have no distance (0 and -200).
 std::string Chain(int id, const std::vector<int>& stations) {
   const int n = static_cast<int>(stations.size());
   std::string rows = std::to_string(id) + "\t" + std::to_string(stations[0]) + "\t1\t\t8.05\t0\t0\n";
@@ -48,7 +48,7 @@ std::string Chain(int id, const std::vector<int>& stations) {
     const std::string times = i == n - 1 ? "10.18\t\t" + std::to_string(1 + hour / 24)
                                          : h + "\t" + h + ".05\t" + std::to_string(hour / 24);
     rows += std::to_string(id) + "\t" + std::to_string(stations[i]) + "\t" + std::to_string(i + 1) + "\t" +
-            times + "\t" + std::to_string(i == 1 ? 0 : i * 100) + "\n";
+            times + "\t" + std::to_string(i == 1 ? 0 : i == 2 ? -200 : i * 100) + "\n";
   }
   return rows;
 }
@@ -264,7 +264,7 @@ TEST_F(TrainDetailWindowTest, OneStopAndLongTrains) {
   EXPECT_TRUE(Shows(Element(*w, "imgBoll", 0), "greenBoll.jpg"));
   EXPECT_FALSE(Element(*w, "imgRail", 0)->isHidden());
   EXPECT_EQ(w->flgPass->rowCount(), 1);
-  EXPECT_EQ(w->lblKM->text(), "全程0公里，共经过1个车站");
+  EXPECT_EQ(w->lblKM->text(), "全程暂缺公里，共经过1个车站");  // a route of 0 km has no distance
 
   // A diagram taller than the window makes the window and the grid taller.
   w = FromNumberSearch("L50");
@@ -307,6 +307,7 @@ TEST_F(TrainDetailWindowTest, WholeRouteHeadlineFaresAndGrid) {
   ASSERT_EQ(grid->rowCount(), 13);
   EXPECT_EQ(RowTexts(grid, 0), (QStringList{"站次", "经停站", "到站时间：", "发车时间：", "公里数", "天数"}));
   EXPECT_EQ(RowTexts(grid, 1), (QStringList{" 1", "北京", "<--始发站-->", "08:05", "<--始发站-->", " 0"}));
+  EXPECT_EQ(RowTexts(grid, 3), (QStringList{" 3", "沧州", "10:00", "10:05", " 暂缺 ", " 0"}));
   EXPECT_EQ(RowTexts(grid, 12), (QStringList{" 12", "常州", "10:18", "<--终到站-->", " 1100 ", " 1"}));
   ExpectStretch(*w, -1, -1);
 }
@@ -320,7 +321,8 @@ TEST_F(TrainDetailWindowTest, StationSearchShowsTheTravelledStretch) {
     const char *from, *to, *number, *depart, *arrive, *km, *seatFare;
     int first, last;
   } cases[] = {
-      {"天津", "南京", "K12", "09:05", " 17:00", "全程900公里，共经过9个车站", "t90 ", 1, 9},
+      // 天津 has no distance: neither has the stretch, nor a fare.
+      {"天津", "南京", "K12", "09:05", " 17:00", "全程暂缺公里，共经过9个车站", "暂缺", 1, 9},
       {"北京", "武汉", "T3", "07:30", " 17:30", "全程1220公里，共经过4个车站", "t130 ", 0, 3},
       {"郑州", "长沙", "T3", "13:00", "次日06:45", "全程890公里，共经过3个车站", "t90 ", 2, 4},
   };
@@ -334,6 +336,18 @@ TEST_F(TrainDetailWindowTest, StationSearchShowsTheTravelledStretch) {
     EXPECT_EQ(w->lblPrice[0]->text(), c.seatFare);
     ExpectStretch(*w, c.first, c.last);
   }
+}
+
+// The row keeps the stations it was found for: what the boxes hold by the
+// time it is opened changes nothing.
+TEST_F(TrainDetailWindowTest, AStationSearchRowShowsTheStretchOfItsOwnPair) {
+  StationSearch("北京", "南京");
+  main_->panel->txtFstation->setText("天津");
+  main_->panel->txtEstation->setText("蚌埠");
+  TrainDetailWindow* w = OpenRow(main_->results->lvMain, "K12");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->lblKM->text(), "全程900公里，共经过10个车站");
+  ExpectStretch(*w, 0, 9);
 }
 
 TEST_F(TrainDetailWindowTest, EachLegOfAJourneyWithAChangeShowsItsStretch) {
@@ -373,7 +387,8 @@ TEST_F(TrainDetailWindowTest, HoverBoxShowsTheStationAndSitsBesideIt) {
     int left;
   } stations[] = {
       {"lblDetail", 0, "始发站", "08:05", " 0KM", 420 + 30 + 100},
-      {"imgBoll", 1, "09:00", "09:05", "暂缺", 420 + 855 + 30 + 100},  // a later stop without a distance
+      {"imgBoll", 1, "09:00", "09:05", "暂缺", 420 + 855 + 30 + 100},  // later stops without a distance
+      {"lblDetail", 2, "10:00", "10:05", "暂缺", 420 + 855 * 2 + 30 + 100},
       {"lblDetail", 11, "终到站", "10:18", " 1100KM", 420 + 855 * 11 - 1815 - 100 - 30},
   };
   for (const auto& s : stations) {

@@ -123,6 +123,14 @@ TEST_F(QueryPanelTest, BoxesDropWhatTheyDoNotTakeAndTimeBoxesCheckTheirRange) {
     EXPECT_EQ(c.box->cursorPosition(), c.keptPasted.size());
     c.box->clear();
   }
+  // A station name or a train number, with room to spare: longer text is cut.
+  const std::pair<QLineEdit*, int> lengths[] = {
+      {panel_->txtFstation, 20}, {panel_->txtEstation, 20}, {panel_->txtCh_Station, 20}, {panel_->txtOrder, 12}};
+  for (const auto& [box, most] : lengths) {
+    box->setText(QString(60000, u'z'));
+    EXPECT_EQ(box->text().size(), most) << box->objectName().toStdString();
+    box->clear();
+  }
   // Hours above 23 and minutes above 59 are refused with a message.
   const std::pair<QLineEdit*, int> boxes[] = {
       {panel_->txtSTime, 23}, {panel_->txtETime, 23}, {panel_->txtEmin, 59}, {panel_->txtSMin, 59}};

@@ -15,7 +15,7 @@ using Texts = std::vector<QString>;
 
 ResultRow Row(const std::string& caption, const std::string& distance, const std::string& fare, int id,
               const std::string& start = "08:00") {
-  return {caption, start, "次日07:40", distance, fare, "", id, "", ""};
+  return {caption, start, "次日07:40", distance, fare, "", id, "", "", "", ""};
 }
 
 Texts Column(const QTreeWidget* list, int column) {
