@@ -99,8 +99,7 @@ void DirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int
       }
     }
     // A departure stop at 0 km has a known distance only when it is the first.
-    const bool fromFirst =
-        from.zhanci == FirstInt(db, "SELECT min(zhanci) FROM pass WHERE trainid = ?", t);
+    const bool fromFirst = from.zhanci == FirstInt(db, "SELECT min(zhanci) FROM pass WHERE trainid = ?", t);
     // The fare lookup inside issues the old program's two statements.
     CompleteStationRow(db, row, number, first, last, kindName, kindId,
                        JourneyDistance(from.distance, fromFirst, to.distance));

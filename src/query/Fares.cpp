@@ -78,7 +78,8 @@ FareSet LookupFares(Database& db, int kindId, int distance) {
 bool StopDistanceKnown(int km, bool firstStop) { return km > 0 || (km == 0 && firstStop); }
 
 std::optional<int> JourneyDistance(int boardKm, bool boardIsFirst, int alightKm) {
-  if (!StopDistanceKnown(boardKm, boardIsFirst) || !StopDistanceKnown(alightKm, false) || alightKm <= boardKm) {
+  if (!StopDistanceKnown(boardKm, boardIsFirst) || !StopDistanceKnown(alightKm, false) ||
+      alightKm <= boardKm) {
     return std::nullopt;
   }
   return alightKm - boardKm;

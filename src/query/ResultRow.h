@@ -10,8 +10,8 @@ struct ResultRow {
   std::string caption;       // " K21次(甲---乙)特快列车" (station search) or " K21次(特快(甲----乙))" (number search)
   std::string startText;     // departure time "08:30"
   std::string endText;       // day label + arrival time, " 08:30" or "次日07:40"
-  std::string distanceText;  // " 137 " (station search) or " 1463" (number search); "暂缺" when not known
-  std::string fareText;      // hard-seat fare + " " (" " + fare in a number search), "暂缺" or "国际列车"
+  std::string distanceText;  // " 137 " (station search) or " 1463" (number search); "暂缺" unknown
+  std::string fareText;      // hard-seat fare + " " (" " + fare, number search), "暂缺" or "国际列车"
   std::string memoText;      // remark, empty when there is none
   int trainId = 0;           // train.id; the list shows it as decimal text
 

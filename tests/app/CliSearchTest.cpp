@@ -64,17 +64,18 @@ TEST(CliSearch, SearchPrintsRowsOrSaysWhyNotWithTheTransferStations) {
   // Texts longer than the window's boxes take are refused.
   const std::string longName(21, 'j');
   Expect({"search", longName, "乙"}, 2, "", "站名过长（最多 20 个字符）\n");
-  for (const auto& bad : std::vector<std::vector<std::string>>{{"search", "甲", " 甲"},
-                                                               {"search", "甲", "乙", "--after", "25:00"},
-                                                               {"search", "甲", "乙", "--before", "8:x"},
-                                                               {"search", "甲"},
-                                                               {"detail", "1", "--board", "甲"},
-                                                               {"detail", "K21"},
-                                                               {"stations", longName},
-                                                               {"transfer", "甲", longName, "戊"},
-                                                               {"transfer-stations", "甲", longName},
-                                                               {"detail", "1", "--board", "甲", "--alight", longName},
-                                                               {"train", "K2121212121212"}}) {
+  for (const auto& bad :
+       std::vector<std::vector<std::string>>{{"search", "甲", " 甲"},
+                                             {"search", "甲", "乙", "--after", "25:00"},
+                                             {"search", "甲", "乙", "--before", "8:x"},
+                                             {"search", "甲"},
+                                             {"detail", "1", "--board", "甲"},
+                                             {"detail", "K21"},
+                                             {"stations", longName},
+                                             {"transfer", "甲", longName, "戊"},
+                                             {"transfer-stations", "甲", longName},
+                                             {"detail", "1", "--board", "甲", "--alight", longName},
+                                             {"train", "K2121212121212"}}) {
     Expect(bad, 2);
   }
 }

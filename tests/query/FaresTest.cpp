@@ -58,10 +58,9 @@ TEST(Fares, JourneyDistanceIsKnownOnlyBetweenStopsWithDistances) {
   // (boarding km, boarding is the first stop, alighting km): 0 km or less
   // after the first stop is no distance, nor is a journey of 0 km or less.
   const std::tuple<int, bool, int, std::optional<int>> cases[] = {
-      {0, true, 137, 137},  {20, false, 137, 117},         {0, false, 137, std::nullopt},
-      {-1, false, 137, {}}, {-3, true, 50, {}},            {20, false, 0, {}},
-      {20, false, -119, {}}, {137, false, 137, {}},        {200, false, 137, {}},
-      {0, true, 0, {}}};
+      {0, true, 137, 137},   {20, false, 137, 117}, {0, false, 137, std::nullopt}, {-1, false, 137, {}},
+      {-3, true, 50, {}},    {20, false, 0, {}},    {20, false, -119, {}},         {137, false, 137, {}},
+      {200, false, 137, {}}, {0, true, 0, {}}};
   for (const auto& [board, first, alight, km] : cases) {
     EXPECT_EQ(JourneyDistance(board, first, alight), km) << board << " " << first << " " << alight;
   }
@@ -76,8 +75,8 @@ TEST(Fares, RowFiguresSayUnknownForAnUnknownDistanceOrFare) {
       {Style::Number, 2, 20, " 20", " 12"},
       {Style::Station, 2, std::nullopt, " 暂缺 ", "暂缺 "},
       {Style::Number, 2, std::nullopt, " 暂缺", " 暂缺"},
-      {Style::Station, 6, 20, " 20 ", "暂缺 "},  // a family that is none of the five
-      {Style::Number, 99, 20, " 20", " 暂缺"},   // no such class
+      {Style::Station, 6, 20, " 20 ", "暂缺 "},    // a family that is none of the five
+      {Style::Number, 99, 20, " 20", " 暂缺"},     // no such class
       {Style::Station, 2, 501, " 501 ", "暂缺 "},  // beyond the last band
       // The station search prices 6000 km, the number search does not.
       {Style::Station, 2, 6000, " 6000 ", "暂缺 "},

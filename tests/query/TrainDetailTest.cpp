@@ -79,8 +79,9 @@ TEST(TrainDetail, WholeRouteAndSegmentsRunAcrossMidnight) {
 
 TEST(TrainDetail, DistanceIsUnknownWhereAStopHasNoneOrTheRouteHasNoLength) {
   const std::tuple<int, const char*, const char*, std::optional<int>> cases[] = {
-      {5, "", "", 300},     {5, "甲", "丁", 300}, {5, "甲", "乙", std::nullopt}, {5, "乙", "丁", {}},
-      {5, "北京", "丁", {}}, {5, "甲", "北京", {}}, {2, "", "", {}}};  // S1's route is 0 km
+      {5, "", "", 300},    {5, "甲", "丁", 300},  {5, "甲", "乙", std::nullopt},
+      {5, "乙", "丁", {}}, {5, "北京", "丁", {}}, {5, "甲", "北京", {}},
+      {2, "", "", {}}};  // S1's route is 0 km
   for (const auto& [train, board, alight, km] : cases) {
     const TrainDetail d = LoadTrainDetail(Db(), train, *board == '\0', board, alight);
     ASSERT_TRUE(d.found) << board << "-" << alight;

@@ -31,7 +31,7 @@ Database& Db() {
                                 "17\tA8\t1\t1\t2\t9\t10\t0\t0\t\n"
                                 "18\tB8\t1\t1\t2\t9\t10\t0\t-5\t\n"
                                 "19\tC8\t6\t1\t2\t9\t10\t0\t300\t\n"},
-                               {"kind", "1\t特快\t特快\n2\t普快\t普快\n5\t空调特快\t空调特快\n6\t城际动车组\t\n"}};
+                               {"kind", "1\t特快\t特快\n2\t普快\t普快\n5\t空调特快\t空调特快\n6\t城际\t\n"}};
   static const auto db = t.Open();
   return *db;
 }
@@ -69,7 +69,7 @@ TEST(TrainNumberSearch, RowTextsWithSixThousandKilometresInternationalAndUnknown
   // without a fare family has no fare.
   EXPECT_EQ(PrintLine("A8"), " A8次(特快(甲----乙))\t09:00\t 10:00\t 暂缺 \t 暂缺 ");
   EXPECT_EQ(PrintLine("B8"), " B8次(特快(甲----乙))\t09:00\t 10:00\t 暂缺 \t 暂缺 ");
-  EXPECT_EQ(PrintLine("C8"), " C8次(城际动车组(甲----乙))\t09:00\t 10:00\t 300 \t 暂缺 ");
+  EXPECT_EQ(PrintLine("C8"), " C8次(城际(甲----乙))\t09:00\t 10:00\t 300 \t 暂缺 ");
 }
 
 }  // namespace

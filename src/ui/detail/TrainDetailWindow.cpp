@@ -446,7 +446,7 @@ void TrainDetailWindow::ShowStation(int i, QPoint pointer) {
   if (i < 0 || i >= stopCount()) return;
   const Stop& stop = stops_.stops[i];
   labDistance->setText(stop.distanceKnown ? QString::fromStdString(stop.distanceText) + str::kKm
-                                           : QString::fromUtf8(text::kUnknownFigure));
+                                          : QString::fromUtf8(text::kUnknownFigure));
   flblStime->setText(QString::fromStdString(stop.departureText));
   flblEtime->setText(QString::fromStdString(stop.arrivalText));
   Label4_2->setVisible(stop.arrivalText == text::kLastStop);

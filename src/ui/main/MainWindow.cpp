@@ -83,12 +83,12 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
 
   connect(results, &ResultArea::mainRowOpened, this,
           [this](int trainId, const QString& boardName, const QString& alightName) {
-    context_.selectedTrainId = trainId;
-    context_.legBoardName = boardName.toStdString();
-    context_.legAlightName = alightName.toStdString();
-    emit trainDetailRequested();
-    SyncToolbar();
-  });
+            context_.selectedTrainId = trainId;
+            context_.legBoardName = boardName.toStdString();
+            context_.legAlightName = alightName.toStdString();
+            emit trainDetailRequested();
+            SyncToolbar();
+          });
   connect(results, &ResultArea::legRowOpened, this, [this](int leg, int trainId) {
     context_.selectedTrainId = trainId;
     SetLegContext(leg);

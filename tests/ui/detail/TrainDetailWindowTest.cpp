@@ -47,8 +47,9 @@ std::string Chain(int id, const std::vector<int>& stations) {
     const std::string h = std::to_string(hour % 24);
     const std::string times = i == n - 1 ? "10.18\t\t" + std::to_string(1 + hour / 24)
                                          : h + "\t" + h + ".05\t" + std::to_string(hour / 24);
+    const int km = i == 1 ? 0 : i == 2 ? -200 : i * 100;
     rows += std::to_string(id) + "\t" + std::to_string(stations[i]) + "\t" + std::to_string(i + 1) + "\t" +
-            times + "\t" + std::to_string(i == 1 ? 0 : i == 2 ? -200 : i * 100) + "\n";
+            times + "\t" + std::to_string(km) + "\n";
   }
   return rows;
 }

@@ -124,8 +124,10 @@ TEST_F(QueryPanelTest, BoxesDropWhatTheyDoNotTakeAndTimeBoxesCheckTheirRange) {
     c.box->clear();
   }
   // A station name or a train number, with room to spare: longer text is cut.
-  const std::pair<QLineEdit*, int> lengths[] = {
-      {panel_->txtFstation, 20}, {panel_->txtEstation, 20}, {panel_->txtCh_Station, 20}, {panel_->txtOrder, 12}};
+  const std::pair<QLineEdit*, int> lengths[] = {{panel_->txtFstation, 20},
+                                                {panel_->txtEstation, 20},
+                                                {panel_->txtCh_Station, 20},
+                                                {panel_->txtOrder, 12}};
   for (const auto& [box, most] : lengths) {
     box->setText(QString(60000, u'z'));
     EXPECT_EQ(box->text().size(), most) << box->objectName().toStdString();
