@@ -1,6 +1,8 @@
 #include "support/TestTimetable.h"
 
+#include <gtest/gtest.h>
 #include <iconv.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -118,6 +120,19 @@ Database& BundledDb() {
   static BundledCopy copy;
   static const auto db = copy.Open();
   return *db;
+}
+
+void RunUnprivileged(const std::function<void()>& check) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(3);
+    check();
+    _exit(::testing::Test::HasFailure() ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unprivileged check failed: " << status;
 }
 
 CommandResult RunCli(const std::vector<std::string>& args) {
