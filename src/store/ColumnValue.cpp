@@ -43,7 +43,8 @@ std::optional<long long> ParseInteger(std::string_view text) {
 std::optional<double> ParseTimetableTime(std::string_view text) {
   const size_t point = text.find('.');
   const std::string_view hourPart = text.substr(0, point);
-  const std::string_view minutePart = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  const std::string_view minutePart =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
   if (hourPart.size() > 2 || minutePart.size() > 2) return std::nullopt;
   if (hourPart.empty() && minutePart.empty()) return std::nullopt;
   if (point != std::string_view::npos && minutePart.empty()) return std::nullopt;

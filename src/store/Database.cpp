@@ -54,12 +54,14 @@ void CheckSchema(Database& db) {
     std::vector<std::string> present;
     while (q.Step()) present.push_back(Lower(q.Text(1)));
     if (present.empty()) {
-      throw DatabaseError(OpenFailure(db.Path(), std::string(text::kDbMissingTable) + " " + std::string(table.name)));
+      throw DatabaseError(
+          OpenFailure(db.Path(), std::string(text::kDbMissingTable) + " " + std::string(table.name)));
     }
     for (const auto& column : table.columns) {
       if (std::find(present.begin(), present.end(), Lower(column.name)) == present.end()) {
         throw DatabaseError(OpenFailure(db.Path(), std::string(text::kDbMissingColumn) + " " +
-                                                       std::string(table.name) + "." + std::string(column.name)));
+                                                       std::string(table.name) + "." +
+                                                       std::string(column.name)));
       }
     }
   }
@@ -149,8 +151,8 @@ int Query::Int(int column) const {
   // error, never another (smaller) number.
   const long long value = sqlite3_column_int64(stmt_, column);
   if (value < INT_MIN || value > INT_MAX) {
-    throw DatabaseError(std::string(text::kDbError) + " " + db_->Path() + "：" + std::string(text::kDbNumberTooLarge) +
-                        "（" + std::to_string(value) + "）");
+    throw DatabaseError(std::string(text::kDbError) + " " + db_->Path() + "：" +
+                        std::string(text::kDbNumberTooLarge) + "（" + std::to_string(value) + "）");
   }
   return static_cast<int>(value);
 }

@@ -153,7 +153,8 @@ void BindKey(Query& query, int first, const std::vector<ColumnValue>& key) {
 }
 
 bool RowExists(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key) {
-  auto query = db.Prepare("SELECT 1 FROM " + std::string(table.name) + " WHERE " + KeyCondition(table, key.size()));
+  auto query =
+      db.Prepare("SELECT 1 FROM " + std::string(table.name) + " WHERE " + KeyCondition(table, key.size()));
   BindKey(query, 1, key);
   return query.Step();
 }
@@ -195,7 +196,8 @@ void Update(Database& db, const schema::Table& table, const std::vector<ColumnVa
   for (const auto item : SplitItems(record.value)) {
     const size_t eq = item.find('=');
     if (eq == std::string_view::npos)
-      Refuse(text::kUpdateBadAssignment, item.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(item));
+      Refuse(text::kUpdateBadAssignment,
+             item.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(item));
     const std::string_view name = Trim(item.substr(0, eq));
     const auto* column = schema::FindColumn(table, name);
     if (!column) Refuse(text::kUpdateNoColumn, std::string(table.name) + "." + text::Excerpt(name));
@@ -215,7 +217,8 @@ void Update(Database& db, const schema::Table& table, const std::vector<ColumnVa
 
 // Removes the row with that key, or every row whose key begins with it.
 void Delete(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key) {
-  auto query = db.Prepare("DELETE FROM " + std::string(table.name) + " WHERE " + KeyCondition(table, key.size()));
+  auto query =
+      db.Prepare("DELETE FROM " + std::string(table.name) + " WHERE " + KeyCondition(table, key.size()));
   BindKey(query, 1, key);
   query.Run();
 }

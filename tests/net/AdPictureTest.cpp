@@ -157,7 +157,8 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
       {{"--password", "another"}, AdRefreshOutcome::SizeRequestFailed, "530"},
       {{"--size-reply", "550 Not allowed."}, AdRefreshOutcome::SizeRequestFailed, "not found"},
       // Without a size a cut-short download could not be told from the picture.
-      {{"--size-reply", "500 Command not understood.", "--cut", "2500"}, AdRefreshOutcome::SizeRequestFailed,
+      {{"--size-reply", "500 Command not understood.", "--cut", "2500"},
+       AdRefreshOutcome::SizeRequestFailed,
        "no size"},
       {{"--size-reply", "213 "}, AdRefreshOutcome::SizeRequestFailed, "no size"},
       {{"--silent"}, AdRefreshOutcome::SizeRequestFailed, "server response timeout"},

@@ -16,7 +16,8 @@ const schema::Column& ColumnOf(const char* table, const char* column) {
 TEST(ColumnValue, TimesAreReadInTheStoredEncodingOnly) {
   const std::pair<const char*, long> good[] = {{"8.3", 830}, {"8.03", 803}, {"8", 800},
                                                {"0.45", 45}, {".4", 40},    {"23.59", 2359}};
-  for (const auto& [text, hhmm] : good) EXPECT_EQ(std::lround(ParseTimetableTime(text).value() * 100), hhmm) << text;
+  for (const auto& [text, hhmm] : good)
+    EXPECT_EQ(std::lround(ParseTimetableTime(text).value() * 100), hhmm) << text;
   for (const char* bad : {"24", "8.6", "8.60", "8.305", "8:30", "", ".", "8.", "-1", "a", "123"}) {
     EXPECT_FALSE(ParseTimetableTime(bad).has_value()) << bad;
   }

@@ -107,7 +107,8 @@ TEST(DatabaseOpen, AFileOrFolderThatCannotBeWrittenIsSaidToBeSo) {
     const auto db = Database::Open(path);
     const auto outcome = ApplyUpdateFile(*db, update);
     EXPECT_EQ(outcome.status, UpdateStatus::Failed);
-    EXPECT_EQ(outcome.Message(), "无法修改时刻表数据库 " + path + "：文件夹 " + folder + " 不能写入（没有写入权限）");
+    EXPECT_EQ(outcome.Message(),
+              "无法修改时刻表数据库 " + path + "：文件夹 " + folder + " 不能写入（没有写入权限）");
     EXPECT_EQ(QueryRows(*db, "SELECT jm FROM station"), Rows{"bj"});
   });
   chmod(folder.c_str(), 0755);
@@ -160,19 +161,6 @@ TEST(DatabaseQueries, CaseBlindNamesNestedStatementsAndRejectedStatements) {
   EXPECT_THROW(db->Prepare("SELECT nothing FROM nowhere"), DatabaseError);
   EXPECT_THROW(db->Execute("INSERT INTO station VALUES (1, '重复', 'cf')"), DatabaseError);
   EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{"2"});
-}
-
-TEST(Transaction, RollsBackUnlessCommitted) {
-  TestTimetable t;
-  auto db = t.Open();
-  for (bool commit : {false, true}) {
-    {
-      Transaction tx(*db);
-      db->Execute("INSERT INTO station VALUES (5, '戊', 'w')");
-      if (commit) tx.Commit();
-    }
-    EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{commit ? "1" : "0"});
-  }
 }
 
 TEST(DateFolder, FindsFilesWithoutRegardToCase) {

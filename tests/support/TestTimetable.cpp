@@ -1,8 +1,8 @@
 #include "support/TestTimetable.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
-#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -126,7 +126,8 @@ void RunUnprivileged(const std::function<void()>& check) {
   const pid_t pid = fork();
   if (pid == 0) {
     constexpr uid_t kNobody = 65534;
-    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(3);
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+      _exit(3);
     check();
     _exit(::testing::Test::HasFailure() ? 1 : 0);
   }

@@ -253,11 +253,15 @@ TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
     EXPECT_EQ(Stations()[3], "4|乌鲁木齐|wlm");
   }
   // A first line that still cannot be read is refused, not skipped.
-  ExpectRefused("\xEF\xBB\xBF\xEF\xBB\xBF" "delete;station;4\r\ndelete;station;5\r\n", 1, "文件开头无法识别");
+  ExpectRefused(
+      "\xEF\xBB\xBF\xEF\xBB\xBF"
+      "delete;station;4\r\ndelete;station;5\r\n",
+      1, "文件开头无法识别");
   // A file is one encoding: a line in another one is named, not garbled.
   const std::string utf8Line = "update;station;4;station=\"北京南京\"\r\n";
   ExpectRefused(utf8Line + test::ToGb18030(utf8Line), 2, "（文件按 UTF-8 读取）");
-  ExpectRefused("\r\n" + test::ToGb18030(utf8Line) + "delete;station;1\r\n" + utf8Line, 4, "（文件按 GB18030 读取）");
+  ExpectRefused("\r\n" + test::ToGb18030(utf8Line) + "delete;station;1\r\n" + utf8Line, 4,
+                "（文件按 GB18030 读取）");
 }
 
 TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
