@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <csignal>
 
-#include "store/Schema.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
@@ -63,16 +62,6 @@ TEST_F(CliUpdateTest, ABadOrMissingFileIsOneLineOnStderrAndChangesNothing) {
   EXPECT_EQ(Run({"stations", "sh"}).out, "");
 }
 
-// Every row of every table, in a stable order.
-std::vector<std::string> Everything(Database& db) {
-  std::vector<std::string> rows;
-  for (const auto& table : schema::Tables()) {
-    const auto some = test::QueryRows(db, "SELECT * FROM " + std::string(table.name) + " ORDER BY 1");
-    rows.insert(rows.end(), some.begin(), some.end());
-  }
-  return rows;
-}
-
 // The change is one transaction that outlives the process: the tool killed
 // while it writes a large update into the file leaves the old timetable whole.
 TEST_F(CliUpdateTest, KilledInTheMiddleOfALargeUpdateLeavesTheOldTimetableWhole) {
@@ -85,7 +74,7 @@ TEST_F(CliUpdateTest, KilledInTheMiddleOfALargeUpdateLeavesTheOldTimetableWhole)
     lines += "update;station;" + n + ";jm=\"changed" + n + "\"\r\n";
   }
   t_.Set("station", stations).Build();
-  const auto before = Everything(*Database::Open(t_.DbPath().string()));
+  const auto before = test::EveryRow(*Database::Open(t_.DbPath().string()));
   const auto file = dir_.Write("large.txt", lines);
   struct stat start {};
   ASSERT_EQ(stat(t_.DbPath().c_str(), &start), 0);
@@ -111,7 +100,7 @@ TEST_F(CliUpdateTest, KilledInTheMiddleOfALargeUpdateLeavesTheOldTimetableWhole)
 
   const auto db = Database::Open(t_.DbPath().string());
   EXPECT_EQ(test::QueryRows(*db, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
-  EXPECT_EQ(Everything(*db), before);
+  EXPECT_EQ(test::EveryRow(*db), before);
   EXPECT_TRUE(fs::exists(file));
 }
 

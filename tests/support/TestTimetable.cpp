@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -99,6 +100,17 @@ std::vector<std::string> QueryRows(Database& db, const std::string& sql) {
     rows.push_back(row);
   }
   return rows;
+}
+
+std::vector<std::string> EveryRow(Database& db) {
+  std::vector<std::string> all;
+  for (const auto& table : schema::Tables()) {
+    const std::string name(table.name);
+    const auto rows = QueryRows(db, "SELECT '" + name + "', * FROM " + name);
+    all.insert(all.end(), rows.begin(), rows.end());
+  }
+  std::sort(all.begin(), all.end());
+  return all;
 }
 
 std::string ToGb18030(const std::string& utf8) {

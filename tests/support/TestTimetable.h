@@ -86,6 +86,9 @@ std::string ReadFile(const std::filesystem::path& path);
 // Every row of a query as text, columns joined by "|", Null as "NULL".
 std::vector<std::string> QueryRows(Database& db, const std::string& sql);
 
+// Every row of every table as "table|column|...", sorted.
+std::vector<std::string> EveryRow(Database& db);
+
 // UTF-8 text written in GB18030, the code page of Simplified Chinese Windows.
 std::string ToGb18030(const std::string& utf8);
 

@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
-
 #include "store/Database.h"
-#include "store/Schema.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
@@ -33,17 +30,7 @@ class UpdateFileTest : public ::testing::Test {
   }
   Rows Stations() { return QueryRows(*db_, "SELECT * FROM station ORDER BY id"); }
   Rows Stops() { return QueryRows(*db_, "SELECT station, arrive, depart FROM pass ORDER BY station"); }
-  // Every row of every table.
-  Rows Everything() {
-    Rows all;
-    for (const auto& table : schema::Tables()) {
-      const auto rows =
-          QueryRows(*db_, "SELECT '" + std::string(table.name) + "', * FROM " + std::string(table.name));
-      all.insert(all.end(), rows.begin(), rows.end());
-    }
-    std::sort(all.begin(), all.end());
-    return all;
-  }
+  Rows Everything() { return test::EveryRow(*db_); }
 
   // `content` must fail on `line` with a reason containing `reason`, leave
   // the database as it was and keep the file.
