@@ -3,6 +3,8 @@
 #include <curl/curl.h>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <strings.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,9 +32,32 @@ bool SyncFile(const fs::path& path) {
   return ok;
 }
 
+// The name of a download in progress: date/showmian.gif.XXXXXX.part.
+bool IsPartialDownload(const std::string& name) {
+  const std::string prefix = std::string(kAdWaitingName) + ".";
+  const std::string suffix = ".part";
+  return name.size() > prefix.size() + suffix.size() &&
+         strncasecmp(name.c_str(), prefix.c_str(), prefix.size()) == 0 &&
+         strcasecmp(name.c_str() + name.size() - suffix.size(), suffix.c_str()) == 0;
+}
+
+// Removes the partial downloads in `folder` that no running download holds
+// (a download keeps its file locked until it is in place or removed).
+void RemoveStalePartials(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!IsPartialDownload(it->path().filename().string())) continue;
+    const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(it->path().c_str());
+    ::close(fd);
+  }
+}
+
 }  // namespace
 
 SwapResult SwapWaitingPicture(const fs::path& appDir) {
+  RemoveStalePartials(DateFolder(appDir));
   std::error_code ec;
   const fs::path waiting = DateFile(appDir, kAdWaitingName);
   if (!fs::exists(waiting, ec)) return {};
@@ -89,10 +114,12 @@ std::int64_t ParseSize(std::string_view text) {
   return value;
 }
 
+// Without blanks and the line end around it.
 std::string_view TrimLine(std::string_view line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' ')) {
     line.remove_suffix(1);
   }
+  while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
   return line;
 }
 
@@ -105,8 +132,8 @@ struct Exchange {
   // The download.
   std::FILE* out = nullptr;
   std::int64_t written = 0;
-  std::int64_t expected = -1;  // the reported size, when known
-  bool oversized = false;      // the server sent more than it reported
+  std::int64_t expected = 0;  // the size the server reported
+  bool oversized = false;     // the server sent more than it reported
 };
 
 // Sees the FTP commands curl sends and the server's replies; keeps the reply
@@ -130,7 +157,7 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 size_t OnData(char* data, size_t, size_t size, void* user) {
   auto& x = *static_cast<Exchange*>(user);
   // More bytes than the server announced: not the picture it reported.
-  if (x.expected >= 0 && x.written + static_cast<std::int64_t>(size) > x.expected) {
+  if (x.written + static_cast<std::int64_t>(size) > x.expected) {
     x.oversized = true;
     return 0;
   }
@@ -148,7 +175,8 @@ std::string CurlFailure(CURLcode code, const char* detail) {
 }
 
 // The temporary file a download is written to, in the date folder; removed
-// unless MoveTo() puts it in place.
+// unless MoveTo() puts it in place. It stays locked while the object lives,
+// so that a start of another copy of the program leaves it alone.
 class PartialFile {
  public:
   explicit PartialFile(const fs::path& folder) {
@@ -156,6 +184,10 @@ class PartialFile {
     const int fd = ::mkstemps(name.data(), 5);
     if (fd < 0) return;
     ::fchmod(fd, 0644);
+    // The lock belongs to the open file, which the duplicate keeps open
+    // after the FILE is closed.
+    lock_ = ::dup(fd);
+    if (lock_ >= 0) ::flock(lock_, LOCK_EX);
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
       ::close(fd);
@@ -167,6 +199,7 @@ class PartialFile {
   ~PartialFile() {
     Close();
     if (!path_.empty()) ::unlink(path_.c_str());
+    if (lock_ >= 0) ::close(lock_);
   }
   PartialFile(const PartialFile&) = delete;
   PartialFile& operator=(const PartialFile&) = delete;
@@ -189,6 +222,7 @@ class PartialFile {
 
  private:
   std::FILE* file_ = nullptr;
+  int lock_ = -1;
   std::string path_;
 };
 
@@ -234,28 +268,43 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
   curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
   curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &OnDebug);
   curl_easy_setopt(h, CURLOPT_DEBUGDATA, &x);
+  // Both requests share one time limit.
+  const auto deadline = std::chrono::steady_clock::now() + limits.totalTime;
+  const auto perform = [&] {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (cancel) return CURLE_ABORTED_BY_CALLBACK;
+    if (left.count() <= 0) return CURLE_OPERATION_TIMEDOUT;
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
+    return curl_easy_perform(h);
+  };
 
   // The size request; curl's own summary of the answer is not needed.
   curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &Discard);
-  CURLcode code = cancel ? CURLE_ABORTED_BY_CALLBACK : curl_easy_perform(h);
-  result.replyText =
-      x.sizeReply.starts_with("213 ") ? std::string(TrimLine(x.sizeReply.substr(4))) : x.sizeReply;
-  result.remoteSize = ParseSize(result.replyText);
+  CURLcode code = perform();
+  // "213 <size>" is the size; a 213 without one, or any other reply, is none.
+  const bool sizeReply = x.sizeReply.starts_with("213") && (x.sizeReply.size() == 3 || x.sizeReply[3] == ' ');
+  result.replyText = sizeReply ? std::string(TrimLine(x.sizeReply.substr(3))) : x.sizeReply;
+  if (sizeReply) result.remoteSize = ParseSize(result.replyText);
   if (cancel || code == CURLE_ABORTED_BY_CALLBACK) {
     result.outcome = AdRefreshOutcome::Cancelled;
     result.error = "cancelled";
     return result;
   }
-  if (code != CURLE_OK || result.replyText.empty()) {
+  if (code != CURLE_OK || x.sizeReply.empty()) {
     result.error = code != CURLE_OK ? CurlFailure(code, detail) : "the server did not answer SIZE";
     return result;
   }
+  // Without a size nothing could tell a complete download from a cut one.
+  if (result.remoteSize < 0) {
+    result.error = "the answer to SIZE is no size: " + x.sizeReply;
+    return result;
+  }
 
-  // A reply that is not a number counts as a different size.
   const fs::path folder = DateFolder(appDir);
   result.localSize = LocalFileSize(DateFile(appDir, kAdPictureName));
-  if (result.remoteSize >= 0 && result.remoteSize == result.localSize) {
+  if (result.remoteSize == result.localSize) {
     result.outcome = AdRefreshOutcome::SameSize;
     return result;
   }
@@ -276,7 +325,7 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
   curl_easy_setopt(h, CURLOPT_IGNORE_CONTENT_LENGTH, 1L);
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &OnData);
   curl_easy_setopt(h, CURLOPT_WRITEDATA, &x);
-  code = cancel ? CURLE_ABORTED_BY_CALLBACK : curl_easy_perform(h);
+  code = perform();
   const bool closed = partial.Close();
   if (cancel || code == CURLE_ABORTED_BY_CALLBACK) {
     result.outcome = AdRefreshOutcome::Cancelled;
@@ -284,7 +333,7 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
   } else if (code != CURLE_OK) {
     result.error = x.oversized ? "the server sent more than the " + result.replyText + " bytes it reported"
                                : CurlFailure(code, detail);
-  } else if (x.expected >= 0 && x.written != x.expected) {
+  } else if (x.written != x.expected) {
     result.error = "received " + std::to_string(x.written) + " of " + result.replyText + " bytes";
   } else if (!closed || !partial.MoveTo(DateFile(appDir, kAdWaitingName))) {
     result.error = "cannot write " + DateFile(appDir, kAdWaitingName).string();

@@ -39,9 +39,12 @@ struct SwapResult {
   std::string error;  // what went wrong; may be set with Swapped when the waiting file could not be removed
 };
 
-// Puts a waiting date/showmian.gif below `appDir` in place of date/showmain.gif
-// and deletes it. The picture in use is replaced in one step (a copy written
-// beside it, then renamed over it), so it is either the old or the new picture.
+// Removes the partial downloads (date/showmian.gif.*.part) that a program
+// ended in the middle of a refresh left behind, then puts a waiting
+// date/showmian.gif below `appDir` in place of date/showmain.gif and deletes
+// it. The picture in use is replaced in one step (a copy written beside it,
+// then renamed over it), so it is either the old or the new picture. A
+// download still running in another copy of the program is left alone.
 SwapResult SwapWaitingPicture(const std::filesystem::path& appDir);
 
 // ---------------------------------------------------------------- refresh
@@ -55,32 +58,33 @@ struct AdRefreshLimits {
   std::chrono::seconds responseTimeout{15};  // for each reply of the server
   long lowSpeedBytes = 100;                  // a transfer slower than this many bytes per second...
   std::chrono::seconds lowSpeedTime{30};     // ...for this long is given up
+  std::chrono::seconds totalTime{300};       // the whole refresh, however the server trickles
 };
 
 enum class AdRefreshOutcome {
   SameSize,           // the local picture has the server's size: nothing downloaded
   Downloaded,         // the server's picture waits in date/showmian.gif
-  SizeRequestFailed,  // no usable answer to the size request
+  SizeRequestFailed,  // no answer to the size request that is a size: nothing downloaded
   DownloadFailed,     // the download broke off or came out at the wrong size: nothing kept
   Cancelled,          // the cancel flag was raised: nothing kept
 };
 
 struct AdRefreshResult {
   AdRefreshOutcome outcome = AdRefreshOutcome::SizeRequestFailed;
-  // The server's answer to the size request: the size as decimal text for a
-  // "213" reply, the whole reply line otherwise; empty when none came.
+  // The server's answer to the size request: what follows the code of a
+  // "213" reply (the size), the whole reply line otherwise; empty when none came.
   std::string replyText;
-  std::int64_t remoteSize = -1;  // the reply read as a number; -1 when it is not one
+  std::int64_t remoteSize = -1;  // the size a 213 reply gives; -1 when it gives none
   std::int64_t localSize = -1;   // size of date/showmain.gif; -1 when missing
   std::string error;             // what went wrong; empty for SameSize and Downloaded
 };
 
 // Asks `server` (host or host:port) for the size of the picture on it and,
-// when that differs from the local date/showmain.gif below `appDir`, downloads
-// it to a temporary file in the date folder that becomes date/showmian.gif only
-// once complete and of the reported size (when the reply was not a number,
-// complete as the server's end-of-transfer reply says). Blocks until done; raising `cancel`
-// from another thread ends it within about a second and removes the partial file.
+// when that is a size and differs from the local date/showmain.gif below
+// `appDir`, downloads it to a temporary file in the date folder that becomes
+// date/showmian.gif only once complete and of the reported size. Blocks until
+// done, at most limits.totalTime; raising `cancel` from another thread ends it
+// within about a second and removes the partial file.
 AdRefreshResult RefreshAdPicture(std::string_view server, const std::filesystem::path& appDir,
                                  const std::atomic<bool>& cancel, const AdRefreshLimits& limits = {});
 

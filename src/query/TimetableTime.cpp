@@ -41,27 +41,6 @@ std::string DayLabel(int offset) {
   return std::string(text::kDayLabels[offset]);
 }
 
-std::optional<double> ParseTimetableTime(std::string_view text) {
-  const size_t point = text.find('.');
-  const std::string_view hourPart = text.substr(0, point);
-  const std::string_view minutePart = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-  if (hourPart.size() > 2 || minutePart.size() > 2) return std::nullopt;
-  if (hourPart.empty() && minutePart.empty()) return std::nullopt;
-  if (point != std::string_view::npos && minutePart.empty()) return std::nullopt;
-  for (char c : hourPart) {
-    if (c < '0' || c > '9') return std::nullopt;
-  }
-  for (char c : minutePart) {
-    if (c < '0' || c > '9') return std::nullopt;
-  }
-  const int hour = BoxNumber(hourPart);
-  // One decimal digit means tens of minutes: 8.3 is 08:30.
-  int minute = BoxNumber(minutePart);
-  if (minutePart.size() == 1) minute *= 10;
-  if (hour > 23 || minute > 59) return std::nullopt;
-  return hour + minute / 100.0;
-}
-
 std::string RunningTimeText(int departHhmm, int arriveHhmm, int dayOffset) {
   const int depart = departHhmm / 100 * 60 + departHhmm % 100;
   const int arrive = arriveHhmm / 100 * 60 + arriveHhmm % 100;

@@ -26,11 +26,6 @@ int WindowBound(std::string_view hourText, std::string_view minuteText);
 // "次日" the next day, "第三日" ... "第八日". Empty for offsets outside 0..7.
 std::string DayLabel(int offset);
 
-// Parses a time written in the stored encoding ("8.3", "23.59", "0.45", "8")
-// into its stored number; nullopt when the text is not h.mm with hour 0-23
-// and minutes 0-59.
-std::optional<double> ParseTimetableTime(std::string_view text);
-
 // Running time between a departure and an arrival hhmm, `dayOffset` days
 // later, as "12小时", "12小时05分钟" or "50分钟".
 std::string RunningTimeText(int departHhmm, int arriveHhmm, int dayOffset);

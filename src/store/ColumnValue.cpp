@@ -1,26 +1,68 @@
 #include "store/ColumnValue.h"
 
-#include "query/TimetableTime.h"
+#include <algorithm>
+
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 
 namespace kw {
 
-std::optional<long long> ParseInteger(std::string_view text) {
-  const size_t digits = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  if (digits == text.size() || text.size() - digits > 15) return std::nullopt;
-  long long value = 0;
-  for (size_t i = digits; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return text[0] == '-' ? -value : value;
+namespace {
+
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::optional<ColumnValue> ParseColumnValue(schema::ColumnType type, std::string_view text) {
-  switch (type) {
+// Digits only, with an optional sign: a whole number, however long.
+bool IsWholeNumber(std::string_view text) {
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+  return !text.empty() && AllDigits(text);
+}
+
+int TwoDigits(std::string_view digits) {
+  int value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return value;
+}
+
+// A whole number in decimal with an optional sign, as long as it has at most
+// nine digits after its leading zeros (see schema::kLargestNumber).
+std::optional<long long> ParseInteger(std::string_view text) {
+  if (!IsWholeNumber(text)) return std::nullopt;
+  const bool negative = text[0] == '-';
+  std::string_view digits = text.substr(text[0] == '-' || text[0] == '+' ? 1 : 0);
+  digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+  if (digits.size() > 9) return std::nullopt;
+  long long value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+std::optional<double> ParseTimetableTime(std::string_view text) {
+  const size_t point = text.find('.');
+  const std::string_view hourPart = text.substr(0, point);
+  const std::string_view minutePart =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if (hourPart.size() > 2 || minutePart.size() > 2) return std::nullopt;
+  if (hourPart.empty() && minutePart.empty()) return std::nullopt;
+  if (point != std::string_view::npos && minutePart.empty()) return std::nullopt;
+  if (!AllDigits(hourPart) || !AllDigits(minutePart)) return std::nullopt;
+  const int hour = TwoDigits(hourPart);
+  // One decimal digit means tens of minutes: 8.3 is 08:30.
+  int minute = TwoDigits(minutePart);
+  if (minutePart.size() == 1) minute *= 10;
+  if (hour > 23 || minute > 59) return std::nullopt;
+  return hour + minute / 100.0;
+}
+
+std::optional<ColumnValue> ParseColumnValue(const schema::Column& column, std::string_view text) {
+  switch (column.type) {
     case schema::ColumnType::Integer:
-      if (const auto value = ParseInteger(text)) return *value;
+      if (const auto value = ParseInteger(text); value && *value >= column.low && *value <= column.high) {
+        return *value;
+      }
       return std::nullopt;
     case schema::ColumnType::Time:
       if (const auto value = ParseTimetableTime(text)) return *value;
@@ -32,9 +74,12 @@ std::optional<ColumnValue> ParseColumnValue(schema::ColumnType type, std::string
 }
 
 std::string WrongTypeReason(const schema::Column& column, std::string_view text) {
-  const std::string_view problem =
-      column.type == schema::ColumnType::Time ? text::kValueNotTime : text::kValueNotInteger;
-  return "列 " + std::string(column.name) + " 的值 “" + std::string(text) + "” " + std::string(problem);
+  std::string problem(column.type == schema::ColumnType::Time ? text::kValueNotTime : text::kValueNotInteger);
+  if (column.type == schema::ColumnType::Integer && IsWholeNumber(text)) {
+    problem = std::string(text::kValueOutOfRange) + "（" + std::to_string(column.low) + " 至 " +
+              std::to_string(column.high) + "）";
+  }
+  return "列 " + std::string(column.name) + " 的值 “" + text::Excerpt(text) + "” " + problem;
 }
 
 std::string RequiredReason(const schema::Column& column) {

@@ -29,6 +29,13 @@ inline constexpr std::string_view kDbCannotOpen = "无法打开时刻表数据�
 inline constexpr std::string_view kDbMissing = "文件不存在";
 inline constexpr std::string_view kDbNotTimetable = "密码不符或文件已损坏，不是本程序的时刻表数据库";
 inline constexpr std::string_view kDbMissingTable = "缺少数据表";
+inline constexpr std::string_view kDbMissingColumn = "缺少数据列";
+inline constexpr std::string_view kDbReadOnly = "文件不能写入";
+inline constexpr std::string_view kDbCannotChange = "无法修改时刻表数据库";
+inline constexpr std::string_view kDbFolderReadOnly = "文件夹 %1 不能写入";
+inline constexpr std::string_view kDbNoPermission = "没有写入权限";
+inline constexpr std::string_view kDbReadOnlyFileSystem = "文件系统是只读的";
+inline constexpr std::string_view kDbNumberTooLarge = "数值超出本程序能处理的范围";
 inline constexpr std::string_view kDbLocked = "文件正被另一个程序使用（本程序可能已经在运行）";
 inline constexpr std::string_view kDbExists = "文件已存在";
 inline constexpr std::string_view kDbError = "时刻表数据库出错";
@@ -37,6 +44,7 @@ inline constexpr std::string_view kDbError = "时刻表数据库出错";
 inline constexpr std::string_view kValueNotInteger = "不是整数";
 inline constexpr std::string_view kValueNotTime = "不是 时.分 格式的时刻（如 8.3 表示 08:30）";
 inline constexpr std::string_view kValueRequired = "不能为空";
+inline constexpr std::string_view kValueOutOfRange = "超出范围";
 
 // Applying an update file: the messages shown for its outcome.
 inline constexpr std::string_view kUpdateNoRecords = "您的更新文件有问题，请选择正确的更新文件！";
@@ -46,6 +54,8 @@ inline constexpr std::string_view kUpdateDone = "更新完毕！";
 inline constexpr std::string_view kUpdateCannotRead = "无法读取更新文件";
 inline constexpr std::string_view kUpdateBadEncoding = "含有既非 UTF-8 也非 GB18030 编码的字节";
 inline constexpr std::string_view kUpdateNoConverter = "本机缺少 GB18030 编码转换";
+inline constexpr std::string_view kUpdateUnreadableStart = "文件开头无法识别：";
+inline constexpr std::string_view kUpdateMixedEncoding = "与前面各行的编码不同（文件按 %1 读取），一个文件只能用一种编码";
 inline constexpr std::string_view kUpdateNoTable = "没有这个表：";
 inline constexpr std::string_view kUpdateBadKey = "编号应写成 ";
 inline constexpr std::string_view kUpdateBadValue = "无法识别的值：";
@@ -88,6 +98,19 @@ inline constexpr std::string_view kNotOnTrain = "本车次不经过%1";
 inline constexpr std::string_view kWrongDirection = "本车次不是由%1开往%2";  // boarding, alighting
 inline constexpr std::array<std::string_view, 6> kStopGridHeaders = {"站次",       "经停站", "到站时间：",
                                                                      "发车时间：", "公里数", "天数"};
+
+// A piece of the user's text as a message repeats it: at most kExcerptLength
+// characters, then "…" when there were more.
+inline constexpr size_t kExcerptLength = 80;
+inline std::string Excerpt(std::string_view text) {
+  size_t characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    // A UTF-8 character begins at every byte that is not a continuation byte.
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (characters++ == kExcerptLength) return std::string(text.substr(0, i)) + "…";
+  }
+  return std::string(text);
+}
 
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "store/ColumnValue.h"
+#include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
@@ -70,7 +71,7 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
         if (strcasecmp(fields[c].c_str(), std::string(table.columns[c].name).c_str()) != 0) {
           throw BuildError(fileName, lineNo,
                            "第 " + std::to_string(c + 1) + " 列应为 " + std::string(table.columns[c].name) +
-                               "，实为 " + fields[c]);
+                               "，实为 " + text::Excerpt(fields[c]));
         }
       }
       header = false;
@@ -85,7 +86,7 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
         row.values.emplace_back(std::monostate{});
         continue;
       }
-      auto value = ParseColumnValue(column.type, field);
+      auto value = ParseColumnValue(column, field);
       if (!value) throw BuildError(fileName, lineNo, WrongTypeReason(column, field));
       row.values.push_back(std::move(*value));
     }

@@ -1,10 +1,17 @@
 #include "store/Database.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "store/CoreStrings.h"
 #include "store/Schema.h"
@@ -29,6 +36,35 @@ std::string Trim(std::string_view s) {
 
 std::string OpenFailure(const std::string& path, std::string_view cause) {
   return std::string(text::kDbCannotOpen) + " " + path + "：" + std::string(cause);
+}
+
+// Why a file or folder cannot be written, from the errno of the attempt.
+std::string WriteCause(int error) {
+  if (error == EACCES || error == EPERM) return std::string(text::kDbNoPermission);
+  if (error == EROFS) return std::string(text::kDbReadOnlyFileSystem);
+  return std::strerror(error);
+}
+
+// Checks that the opened file holds every table and column the program reads
+// and writes (names compared without regard to case).
+void CheckSchema(Database& db) {
+  for (const auto& table : schema::Tables()) {
+    // Names from the program's own schema, never typed text.
+    auto q = db.Prepare("PRAGMA table_info(" + std::string(table.name) + ")");
+    std::vector<std::string> present;
+    while (q.Step()) present.push_back(Lower(q.Text(1)));
+    if (present.empty()) {
+      throw DatabaseError(
+          OpenFailure(db.Path(), std::string(text::kDbMissingTable) + " " + std::string(table.name)));
+    }
+    for (const auto& column : table.columns) {
+      if (std::find(present.begin(), present.end(), Lower(column.name)) == present.end()) {
+        throw DatabaseError(OpenFailure(db.Path(), std::string(text::kDbMissingColumn) + " " +
+                                                       std::string(table.name) + "." +
+                                                       std::string(column.name)));
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -110,7 +146,16 @@ void Query::Run() {
 }
 
 bool Query::IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
-int Query::Int(int column) const { return sqlite3_column_int(stmt_, column); }
+int Query::Int(int column) const {
+  // Read at the width it is stored: a number the program cannot hold is an
+  // error, never another (smaller) number.
+  const long long value = sqlite3_column_int64(stmt_, column);
+  if (value < INT_MIN || value > INT_MAX) {
+    throw DatabaseError(std::string(text::kDbError) + " " + db_->Path() + "：" +
+                        std::string(text::kDbNumberTooLarge) + "（" + std::to_string(value) + "）");
+  }
+  return static_cast<int>(value);
+}
 long long Query::Int64(int column) const { return sqlite3_column_int64(stmt_, column); }
 double Query::Double(int column) const { return sqlite3_column_double(stmt_, column); }
 
@@ -146,6 +191,19 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
   if (!std::filesystem::is_regular_file(path, ec)) {
     throw DatabaseError(OpenFailure(path, text::kDbMissing));
   }
+  // SQLite would quietly open a file it cannot write for reading only, and
+  // would take an empty file for a new database and write a first page into
+  // it: both are found out here, before SQLite sees the file.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) {
+    const std::string cause = WriteCause(errno);
+    throw DatabaseError(OpenFailure(path, std::string(text::kDbReadOnly) + "（" + cause + "）"));
+  }
+  struct stat st {};
+  const bool empty = ::fstat(fd, &st) == 0 && st.st_size == 0;
+  ::close(fd);
+  if (empty) throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
+
   sqlite3* handle = nullptr;
   const int rc = sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr);
   if (rc != SQLITE_OK) {
@@ -168,19 +226,14 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw DatabaseError(OpenFailure(path, text::kDbLocked));
     throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
   }
+  // Only reads so far: a file refused here is left as it was.
+  CheckSchema(*db);
   // Hold the lock for the life of the connection, so that a second copy of
   // the program cannot work on the same file at the same time.
   try {
     db->Execute("BEGIN EXCLUSIVE; COMMIT;");
   } catch (const DatabaseError&) {
     throw DatabaseError(OpenFailure(path, text::kDbLocked));
-  }
-  for (const auto& table : schema::Tables()) {
-    auto q = db->Prepare("SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE");
-    q.Bind(1, table.name);
-    if (!q.Step()) {
-      throw DatabaseError(OpenFailure(path, std::string(text::kDbMissingTable) + " " + std::string(table.name)));
-    }
   }
   return db;
 }
@@ -229,7 +282,7 @@ void Database::Execute(std::string_view sql) {
   if (rc != SQLITE_OK) {
     const std::string message = error ? error : sqlite3_errstr(rc);
     sqlite3_free(error);
-    throw DatabaseError(std::string(text::kDbError) + " " + path_ + "：" + message);
+    throw DatabaseError(ErrorText(rc, message));
   }
 }
 
@@ -239,7 +292,23 @@ void Database::Fail(int rc, std::string_view what) const {
   (void)what;
   std::string message = sqlite3_errmsg(db_);
   if (message.empty() || message == "not an error") message = sqlite3_errstr(rc);
-  throw DatabaseError(std::string(text::kDbError) + " " + path_ + "：" + message);
+  throw DatabaseError(ErrorText(rc, message));
+}
+
+std::string Database::ErrorText(int rc, const std::string& message) const {
+  // A change needs a journal beside the file: a folder that cannot be
+  // written turns every change into SQLite's "unable to open database file".
+  const int code = rc & 0xff;
+  if (code == SQLITE_CANTOPEN || code == SQLITE_READONLY) {
+    std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    if (folder.empty()) folder = ".";
+    if (::access(folder.c_str(), W_OK) != 0) {
+      const std::string cause = WriteCause(errno);
+      return std::string(text::kDbCannotChange) + " " + path_ + "：" +
+             text::Fill(text::kDbFolderReadOnly, {folder.string()}) + "（" + cause + "）";
+    }
+  }
+  return std::string(text::kDbError) + " " + path_ + "：" + message;
 }
 
 // ------------------------------------------------------------------ Transaction

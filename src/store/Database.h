@@ -79,9 +79,11 @@ class Database {
  public:
   // Opens an existing database file for reading and writing, keyed with the
   // password of the connect string, and takes an exclusive lock on it that is
-  // held while the connection lives. Never creates a file. Throws
-  // DatabaseError when the file is missing, the key is wrong, the file is not
-  // a timetable database or is damaged, or another program holds it.
+  // held while the connection lives. Never creates a file, and never writes
+  // to one it refuses. Throws DatabaseError when the file is missing or
+  // cannot be written, the key is wrong, the file is not a timetable database
+  // (a table or column the program uses is missing) or is damaged, or
+  // another program holds it.
   static std::unique_ptr<Database> Open(const std::string& path,
                                         std::string_view connectString = kConnectString);
 
@@ -106,6 +108,8 @@ class Database {
   friend class Query;
   Database(sqlite3* db, std::string path);
   [[noreturn]] void Fail(int rc, std::string_view what) const;
+  // The message of a failure with SQLite's result code `rc` and text `message`.
+  std::string ErrorText(int rc, const std::string& message) const;
 
   sqlite3* db_;
   std::string path_;

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include "store/CoreStrings.h"
 #include "store/Database.h"
 
 namespace kw::schema {
@@ -11,6 +12,10 @@ namespace {
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
+
+// Day offsets run from 0, the departure day, to the last day a result can
+// name (7, 第八日).
+constexpr long long kLastDay = static_cast<long long>(text::kDayLabels.size()) - 1;
 
 }  // namespace
 
@@ -27,7 +32,7 @@ const std::vector<Table>& Tables() {
         {"estation", Integer, false},
         {"ftime", Time, false},
         {"etime", Time, false},
-        {"day", Integer, false},
+        {"day", Integer, false, 0, kLastDay},
         {"distance", Integer, false},
         {"memo", Text, false}},
        {"id"}},
@@ -37,7 +42,7 @@ const std::vector<Table>& Tables() {
         {"zhanci", Integer, true},
         {"arrive", Time, false},
         {"depart", Time, false},
-        {"day", Integer, false},
+        {"day", Integer, false, 0, kLastDay},
         {"distance", Integer, false}},
        {"trainid", "station"}},
       {"price",

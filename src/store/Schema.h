@@ -17,10 +17,18 @@ enum class ColumnType {
   Text,
 };
 
+// The widest whole number the program keeps: nine digits, so that it and the
+// difference of any two (a journey's distance, a stop count) fit the program's
+// 32-bit numbers.
+inline constexpr long long kLargestNumber = 999999999;
+
 struct Column {
   std::string_view name;
   ColumnType type;
   bool required;  // may not be Null
+  // Integer columns: the values the program can hold and show.
+  long long low = -kLargestNumber;
+  long long high = kLargestNumber;
 };
 
 struct Table {

@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "net/AdPicture.h"
 #include "store/Database.h"
 #include "store/DateFolder.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
+#include "ui/aux/AdRefresher.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ResultPrinting.h"
 
@@ -16,6 +18,9 @@ Program::Program(Platform& platform) : platform_(platform) {}
 Program::~Program() = default;
 
 bool Program::Start(const std::function<void(MainWindow&)>& wire) {
+  // A picture downloaded by the last run takes its place before anything
+  // shows it.
+  SwapWaitingPicture(ProgramFolder());
   try {
     db_ = Database::Open(DatabasePath(ProgramFolder()).string());
   } catch (const DatabaseError& e) {
@@ -25,6 +30,12 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
   }
   main_ = std::make_unique<MainWindow>(*db_, platform_);
   ConnectResultPrinting(*main_, platform_);
+  // Ask the publisher's server for a newer advertisement picture once the
+  // window has loaded; the refresher is the window's child, so closing the
+  // window cancels a transfer still running.
+  MainWindow* window = main_.get();
+  QObject::connect(window, &MainWindow::loaded, window,
+                   [window] { (new AdRefresher(ProgramFolder(), window))->Start(); });
   if (wire) wire(*main_);
 
   // "Display": 0 opens the tips first, another number the main window alone.

@@ -1,6 +1,6 @@
-// The start-up procedure: opens the timetable database and chooses the first
-// window. The program object then keeps the database and the main window for
-// the whole run.
+// The start-up procedure: puts a downloaded advertisement picture in place,
+// opens the timetable database and chooses the first window. The program
+// object then keeps the database and the main window for the whole run.
 #pragma once
 
 #include <functional>
@@ -19,10 +19,12 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Opens the database (a failure is reported in a message box, and the
-  // result is false), then shows the main window, and the tip of the day
-  // above it unless the user turned the tips off. `wire` is given the main
-  // window before it loads, to connect its hooks.
+  // Swaps in a waiting advertisement picture, opens the database (a failure
+  // is reported in a message box, and the result is false), then shows the
+  // main window, and the tip of the day above it unless the user turned the
+  // tips off. Once the main window has loaded, the advertisement picture is
+  // refreshed in the background. `wire` is given the main window before it
+  // loads, to connect its hooks.
   bool Start(const std::function<void(MainWindow&)>& wire = {});
 
   MainWindow* mainWindow() const { return main_.get(); }

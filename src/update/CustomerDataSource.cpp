@@ -14,7 +14,10 @@ namespace kw {
 
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
+// Byte order marks: UTF-8's (also found in front of GB18030 text) and
+// GB18030's own (U+FEFF written in GB18030).
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kGb18030Bom = "\x84\x31\x95\x33";
 
 // The number of bytes of the widest character when `text` is valid UTF-8
 // (1 for plain ASCII, 0 for empty text), -1 when it is not UTF-8.
@@ -135,25 +138,46 @@ UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber) {
 }
 
 std::string DecodeUpdateText(std::string_view bytes) {
-  if (bytes.substr(0, kBom.size()) == kBom && WidestUtf8Character(bytes) > 0) {
-    return std::string(bytes.substr(kBom.size()));
+  if (bytes.starts_with(kGb18030Bom)) return FromGb18030(bytes.substr(kGb18030Bom.size()));
+  const bool utf8Marked = bytes.starts_with(kUtf8Bom);
+  if (utf8Marked) bytes.remove_prefix(kUtf8Bom.size());
+
+  // Each line on its own: ASCII or two-byte characters only (either
+  // encoding), Chinese text in UTF-8, or no UTF-8 at all. A line end is
+  // never part of a GB18030 character, so lines split the same in both.
+  int widest = 0;
+  int firstUtf8 = 0;     // line of the first Chinese text in UTF-8
+  int firstNotUtf8 = 0;  // line of the first bytes that are no UTF-8
+  int line = 1;
+  for (size_t start = 0; start <= bytes.size(); ++line) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const int lineWidest = WidestUtf8Character(bytes.substr(start, end - start));
+    if (lineWidest < 0 && !firstNotUtf8) firstNotUtf8 = line;
+    if (lineWidest > 2 && !firstUtf8) firstUtf8 = line;
+    widest = std::max(widest, lineWidest);
+    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
+    start = end + 1;
   }
-  switch (WidestUtf8Character(bytes)) {
-    case -1:
+  // A file is one encoding: a line that breaks the one the file reads in
+  // would garble every text of the other kind.
+  if (firstUtf8 && firstNotUtf8) {
+    const bool readAsUtf8 = firstUtf8 < firstNotUtf8;
+    throw UpdateFileError(text::Fill(text::kUpdateMixedEncoding, {readAsUtf8 ? "UTF-8" : "GB18030"}),
+                          std::max(firstUtf8, firstNotUtf8));
+  }
+  if (firstNotUtf8) return FromGb18030(bytes);
+  if (widest == 2 && !utf8Marked) {
+    // Every Chinese character takes three bytes in UTF-8. Text whose widest
+    // character takes two (Latin, Greek, Cyrillic ...) is GB18030 that
+    // happens to read as UTF-8: 站 is D5 BE in GB18030, and D5 BE is
+    // U+057E in UTF-8.
+    try {
       return FromGb18030(bytes);
-    case 2:
-      // Every Chinese character takes three bytes in UTF-8. Text whose widest
-      // character takes two (Latin, Greek, Cyrillic ...) is GB18030 that
-      // happens to read as UTF-8: 站 is D5 BE in GB18030, and D5 BE is
-      // U+057E in UTF-8.
-      try {
-        return FromGb18030(bytes);
-      } catch (const UpdateFileError&) {
-        return std::string(bytes);
-      }
-    default:
-      return std::string(bytes);
+    } catch (const UpdateFileError&) {
+    }
   }
+  return std::string(bytes);
 }
 
 CustomerDataSource::CustomerDataSource(const std::filesystem::path& path) {

@@ -56,12 +56,14 @@ class CustomerDataSource {
 // character.
 UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber);
 
-// The text of an update file as UTF-8: the bytes themselves when they are
-// valid UTF-8 (without a leading byte order mark), otherwise converted from
-// GB18030. Valid UTF-8 without a BOM whose only characters beyond ASCII are
-// two-byte ones is no Chinese text: it is read as GB18030 when it reads as
-// such. Throws UpdateFileError naming the line of the first byte that is
-// neither.
+// The text of an update file as UTF-8. A byte order mark is dropped:
+// GB18030's own means a GB18030 body; UTF-8's may stand in front of either.
+// Otherwise the file is UTF-8 when it reads as UTF-8, else GB18030; valid
+// UTF-8 without a mark whose only characters beyond ASCII are two-byte ones
+// is no Chinese text: it is read as GB18030 when it reads as such. A file is
+// one encoding: one with lines of Chinese text in UTF-8 and lines that are
+// no UTF-8 is refused, naming the first line that breaks the encoding of the
+// line that came first. Throws UpdateFileError naming the line.
 std::string DecodeUpdateText(std::string_view bytes);
 
 }  // namespace kw

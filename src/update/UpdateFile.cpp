@@ -48,7 +48,7 @@ std::vector<std::string_view> SplitItems(std::string_view text) {
       start = i + 1;
     }
   }
-  if (quoted) Refuse(text::kUpdateUnclosedText, text);
+  if (quoted) Refuse(text::kUpdateUnclosedText, text::Excerpt(text));
   items.push_back(Trim(text.substr(start)));
   return items;
 }
@@ -86,12 +86,12 @@ Literal ParseLiteral(std::string_view item) {
       }
     }
     // The closing quote must end the item.
-    if (i + 1 != item.size()) Refuse(text::kUpdateBadValue, item);
+    if (i + 1 != item.size()) Refuse(text::kUpdateBadValue, text::Excerpt(item));
     return {Literal::Kind::Text, std::move(text)};
   }
   if (item.size() == 4 && strncasecmp(item.data(), "null", 4) == 0) return {Literal::Kind::Null, {}};
   if (IsNumber(item)) return {Literal::Kind::Number, std::string(item)};
-  Refuse(text::kUpdateBadValue, item.empty() ? text::kUpdateEmptyItem : item);
+  Refuse(text::kUpdateBadValue, item.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(item));
 }
 
 ColumnValue ValueFor(const schema::Column& column, std::string_view item) {
@@ -106,7 +106,7 @@ ColumnValue ValueFor(const schema::Column& column, std::string_view item) {
     case Literal::Kind::Number:
       break;
   }
-  auto value = ParseColumnValue(column.type, literal.text);
+  auto value = ParseColumnValue(column, literal.text);
   if (!value) throw LineError(WrongTypeReason(column, item));
   return std::move(*value);
 }
@@ -115,13 +115,15 @@ const schema::Column& ColumnNamed(const schema::Table& table, std::string_view n
   return *schema::FindColumn(table, name);
 }
 
-// The row's key from the id field: one value per key column.
-std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view id) {
+// The row's key from the id field: one value per key column. With
+// `leadingPart`, the first key columns may stand alone ("12" for every stop
+// of train 12).
+std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view id, bool leadingPart) {
   const auto items = SplitItems(id);
-  if (items.size() != table.key.size()) {
+  if (items.size() != table.key.size() && !(leadingPart && items.size() < table.key.size())) {
     std::string shape;
     for (const auto name : table.key) shape += (shape.empty() ? "" : ",") + std::string(name);
-    Refuse(text::kUpdateBadKey, shape + "，实为 “" + std::string(id) + "”");
+    Refuse(text::kUpdateBadKey, shape + "，实为 “" + text::Excerpt(id) + "”");
   }
   std::vector<ColumnValue> key;
   for (size_t i = 0; i < items.size(); ++i) {
@@ -137,11 +139,12 @@ std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view i
   return key;
 }
 
-// "id=?" or "trainid=? AND station=?", built from the schema's names only.
-std::string KeyCondition(const schema::Table& table) {
+// "id=?" or "trainid=? AND station=?" for the first `parts` key columns,
+// built from the schema's names only.
+std::string KeyCondition(const schema::Table& table, size_t parts) {
   std::string condition;
-  for (const auto name : table.key)
-    condition += (condition.empty() ? "" : " AND ") + std::string(name) + "=?";
+  for (size_t i = 0; i < parts; ++i)
+    condition += (condition.empty() ? "" : " AND ") + std::string(table.key[i]) + "=?";
   return condition;
 }
 
@@ -150,7 +153,8 @@ void BindKey(Query& query, int first, const std::vector<ColumnValue>& key) {
 }
 
 bool RowExists(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key) {
-  auto query = db.Prepare("SELECT 1 FROM " + std::string(table.name) + " WHERE " + KeyCondition(table));
+  auto query =
+      db.Prepare("SELECT 1 FROM " + std::string(table.name) + " WHERE " + KeyCondition(table, key.size()));
   BindKey(query, 1, key);
   return query.Step();
 }
@@ -175,7 +179,7 @@ void Insert(Database& db, const schema::Table& table, const std::vector<ColumnVa
     const auto& name = table.key[k];
     const auto at = static_cast<size_t>(&ColumnNamed(table, name) - table.columns.data());
     if (row[at] != key[k])
-      Refuse(text::kUpdateKeyMismatch, std::string(name) + " 与编号 “" + record.id + "” 不同");
+      Refuse(text::kUpdateKeyMismatch, std::string(name) + " 与编号 “" + text::Excerpt(record.id) + "” 不同");
   }
   if (RowExists(db, table, key)) return;
   auto query =
@@ -192,10 +196,11 @@ void Update(Database& db, const schema::Table& table, const std::vector<ColumnVa
   for (const auto item : SplitItems(record.value)) {
     const size_t eq = item.find('=');
     if (eq == std::string_view::npos)
-      Refuse(text::kUpdateBadAssignment, item.empty() ? text::kUpdateEmptyItem : item);
+      Refuse(text::kUpdateBadAssignment,
+             item.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(item));
     const std::string_view name = Trim(item.substr(0, eq));
     const auto* column = schema::FindColumn(table, name);
-    if (!column) Refuse(text::kUpdateNoColumn, std::string(table.name) + "." + std::string(name));
+    if (!column) Refuse(text::kUpdateNoColumn, std::string(table.name) + "." + text::Excerpt(name));
     if (std::find(columns.begin(), columns.end(), column) != columns.end()) {
       Refuse(text::kUpdateRepeatedColumn, column->name);
     }
@@ -204,16 +209,29 @@ void Update(Database& db, const schema::Table& table, const std::vector<ColumnVa
     assignments += (assignments.empty() ? "" : ",") + std::string(column->name) + "=?";
   }
   auto query = db.Prepare("UPDATE " + std::string(table.name) + " SET " + assignments + " WHERE " +
-                          KeyCondition(table));
+                          KeyCondition(table, key.size()));
   for (size_t i = 0; i < values.size(); ++i) BindValue(query, static_cast<int>(i + 1), values[i]);
   BindKey(query, static_cast<int>(values.size() + 1), key);
   query.Run();
 }
 
+// Removes the row with that key, or every row whose key begins with it.
 void Delete(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key) {
-  auto query = db.Prepare("DELETE FROM " + std::string(table.name) + " WHERE " + KeyCondition(table));
+  auto query =
+      db.Prepare("DELETE FROM " + std::string(table.name) + " WHERE " + KeyCondition(table, key.size()));
   BindKey(query, 1, key);
   query.Run();
+}
+
+// Text that no update file begins with: a byte order mark (a second one, or
+// one of another encoding), a replacement or non-character, or a control
+// character. Such a first line was not read as it was written.
+bool StartsUnreadable(std::string_view action) {
+  for (const std::string_view mark : {"\xEF\xBB\xBF", "\xEF\xBF\xBD", "\xEF\xBF\xBE"}) {
+    if (action.starts_with(mark)) return true;
+  }
+  const auto first = action.empty() ? '\0' : static_cast<unsigned char>(action.front());
+  return (first < 0x20 && first != '\t' && first != '\0') || first == 0x7F;
 }
 
 bool IsKnownAction(std::string_view action) {
@@ -224,11 +242,12 @@ bool IsKnownAction(std::string_view action) {
 // when the database refuses it.
 void ApplyRecord(Database& db, const UpdateRecord& record) {
   if (!IsKnownAction(record.action)) return;
-  const auto* table = schema::FindTable(record.table);
+  const std::string_view tableName = Trim(record.table);
+  const auto* table = schema::FindTable(tableName);
   if (!table)
     Refuse(text::kUpdateNoTable,
-           record.table.empty() ? text::kUpdateEmptyItem : std::string_view(record.table));
-  const auto key = ParseKey(*table, record.id);
+           tableName.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(tableName));
+  const auto key = ParseKey(*table, record.id, record.action == "delete");
   if (record.action == "insert") {
     Insert(db, *table, key, record);
   } else if (record.action == "update") {
@@ -265,6 +284,9 @@ UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
     records = CustomerDataSource(file).Records();
   } catch (const UpdateFileError& e) {
     return Failure(e.Line(), e.what());
+  }
+  if (!records.empty() && records.front().line == 1 && StartsUnreadable(records.front().action)) {
+    return Failure(1, std::string(text::kUpdateUnreadableStart) + text::Excerpt(records.front().action));
   }
   // A file in which no line asks for a change is not an update file; it is
   // kept rather than deleted as if it had been applied.

@@ -1,20 +1,23 @@
 // Applying an update file to the timetable database: the whole file in one
 // transaction, or nothing of it.
 //
-// Nothing in the file is run as SQL. The table must be one of the seven, the
-// key is one value of the table's key column ("trainid,station" for pass),
-// an insert's value is one literal per column in table order and an update's
-// value is column=literal assignments. A literal is a number (12, 8.3), a
-// text in double quotes ("北京", with "" for a quote inside it) or Null; each
-// must suit its column (whole numbers in integer columns, h.mm in time
-// columns, no Null in required columns). The statements are the program's
-// own, with the values bound as parameters.
+// Nothing in the file is run as SQL. The table must be one of the seven
+// (blanks around its name do not count), the key is one value of the table's
+// key column ("trainid,station" for pass), an insert's value is one literal
+// per column in table order and an update's value is column=literal
+// assignments. A literal is a number (12, 8.3), a text in double quotes
+// ("北京", with "" for a quote inside it) or Null; each must suit its column
+// (whole numbers of at most nine digits in integer columns, day offsets 0-7,
+// h.mm in time columns, no Null in required columns). The statements are the
+// program's own, with the values bound as parameters. A refusal repeats at
+// most 80 characters of the item it names.
 //
 // What a record does:
 //   insert  adds the row, unless a row with that key exists (left unchanged);
 //           the key columns of the value must match the key
 //   update  changes the named columns of the row with that key, if there is one
-//   delete  removes the row with that key, if there is one
+//   delete  removes the row with that key, if there is one; a pass key may
+//           be the train id alone ("delete;pass;12"): every stop of the train
 //   any other action (also "INSERT") does nothing.
 // The database's own rules (one row per key, unique station names, one stop
 // per train and sequence number) hold: a record that would break them is an

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 
 #include "support/TestTimetable.h"
 
@@ -56,6 +60,48 @@ TEST_F(CliUpdateTest, ABadOrMissingFileIsOneLineOnStderrAndChangesNothing) {
   ExpectError({}, 2, "用法：kestrelway-cli update FILE");
   EXPECT_TRUE(fs::exists(bad) && fs::exists(empty));
   EXPECT_EQ(Run({"stations", "sh"}).out, "");
+}
+
+// The change is one transaction that outlives the process: the tool killed
+// while it writes a large update into the file leaves the old timetable whole.
+TEST_F(CliUpdateTest, KilledInTheMiddleOfALargeUpdateLeavesTheOldTimetableWhole) {
+  // Every row changes, far more than SQLite keeps in memory: changed pages
+  // reach the file long before the end.
+  std::string stations, lines;
+  for (int id = 1; id <= 60'000; ++id) {
+    const std::string n = std::to_string(id);
+    stations += n + "\t站" + n + "\tz" + n + "\n";
+    lines += "update;station;" + n + ";jm=\"changed" + n + "\"\r\n";
+  }
+  t_.Set("station", stations).Build();
+  const auto before = test::EveryRow(*Database::Open(t_.DbPath().string()));
+  const auto file = dir_.Write("large.txt", lines);
+  struct stat start {};
+  ASSERT_EQ(stat(t_.DbPath().c_str(), &start), 0);
+
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (freopen("/dev/null", "w", stdout) && freopen("/dev/null", "w", stderr))
+      execl(KW_CLI_PATH, KW_CLI_PATH, "--db", t_.DbPath().c_str(), "update", file.c_str(), nullptr);
+    _exit(127);
+  }
+  // Kill it as soon as the database file changes.
+  int status = 0;
+  for (struct stat now = start; waitpid(pid, &status, WNOHANG) == 0; usleep(200)) {
+    if (stat(t_.DbPath().c_str(), &now) == 0 &&
+        (now.st_size != start.st_size || now.st_mtim.tv_nsec != start.st_mtim.tv_nsec ||
+         now.st_mtim.tv_sec != start.st_mtim.tv_sec)) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      break;
+    }
+  }
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the update ended before it could be killed: " << status;
+
+  const auto db = Database::Open(t_.DbPath().string());
+  EXPECT_EQ(test::QueryRows(*db, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+  EXPECT_EQ(test::EveryRow(*db), before);
+  EXPECT_TRUE(fs::exists(file));
 }
 
 }  // namespace

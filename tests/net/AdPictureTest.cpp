@@ -1,6 +1,9 @@
 #include "net/AdPicture.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <map>
 #include <thread>
@@ -46,6 +49,15 @@ TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
       // Folder and file names match without regard to case.
       {"Date", {{"ShowMain.GIF", "old"}, {"ShowMian.gif", "new"}}, Swapped, {{"ShowMain.GIF", "new"}}},
       {"date", unreadable, Failed, unreadable},
+      // Downloads a killed program left half done go first.
+      {"date",
+       {{"showmain.gif", "old"}, {"showmian.gif.a1B2c3.part", "half"}, {"ShowMian.GIF.x.PART", "half"}},
+       NothingWaiting,
+       {{"showmain.gif", "old"}}},
+      {"date",
+       {{"showmian.gif.a1B2c3.part", "half"}, {"showmian.gif", "new"}, {"showmian.gif.txt", "kept"}},
+       Swapped,
+       {{"showmain.gif", "new"}, {"showmian.gif.txt", "kept"}}},
   };
   for (const auto& c : cases) {
     const TempDir app;
@@ -61,6 +73,14 @@ TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
     EXPECT_EQ(result.error.empty(), c.outcome != SwapOutcome::Failed) << result.error;
     EXPECT_EQ(Snapshot(date), c.after);
   }
+  // A download still running in another copy of the program keeps its file.
+  const TempDir app;
+  const fs::path running = app.Write("date/showmian.gif.r4nd0m.part", "half");
+  const int fd = ::open(running.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+  SwapWaitingPicture(app.Path());
+  ::close(fd);
+  EXPECT_TRUE(fs::exists(running));
 }
 
 TEST(LocalFileSize, IsTheSizeOfARegularFileAndMinusOneOtherwise) {
@@ -113,18 +133,11 @@ TEST_F(AdRefresh, DifferentSizeDownloadsThePictureAndTheNextStartSwapsItIn) {
 }
 
 TEST_F(AdRefresh, AMissingPictureIsDownloaded) {
-  const auto expectDownloaded = [&](const std::vector<std::string>& options, const std::string& reply) {
-    FtpTestServer server(home_.Path(), options);
-    const AdRefreshResult result = Refresh(server.Address());
-    EXPECT_EQ(result.outcome, AdRefreshOutcome::Downloaded) << result.error;
-    EXPECT_EQ(result.replyText, reply);
-    EXPECT_EQ(result.localSize, -1);
-    EXPECT_EQ(Date(), (Files{{"showmian.gif", kServerPicture}}));
-    fs::remove(app_.Path() / "date" / "showmian.gif");
-  };
-  expectDownloaded({}, "5000");
-  // A reply that is no size (-1) differs even from a missing picture (-1).
-  expectDownloaded({"--size-reply", "500 Command not understood."}, "500 Command not understood.");
+  FtpTestServer server(home_.Path());
+  const AdRefreshResult result = Refresh(server.Address());
+  EXPECT_EQ(result.outcome, AdRefreshOutcome::Downloaded) << result.error;
+  EXPECT_EQ(result.localSize, -1);
+  EXPECT_EQ(Date(), (Files{{"showmian.gif", kServerPicture}}));
 }
 
 TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
@@ -143,6 +156,11 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
   } servers[] = {
       {{"--password", "another"}, AdRefreshOutcome::SizeRequestFailed, "530"},
       {{"--size-reply", "550 Not allowed."}, AdRefreshOutcome::SizeRequestFailed, "not found"},
+      // Without a size a cut-short download could not be told from the picture.
+      {{"--size-reply", "500 Command not understood.", "--cut", "2500"},
+       AdRefreshOutcome::SizeRequestFailed,
+       "no size"},
+      {{"--size-reply", "213 "}, AdRefreshOutcome::SizeRequestFailed, "no size"},
       {{"--silent"}, AdRefreshOutcome::SizeRequestFailed, "server response timeout"},
       {{"--cut", "2500"}, AdRefreshOutcome::DownloadFailed, "received 2500 of 5000 bytes"},
       {{"--stall", "2500"}, AdRefreshOutcome::DownloadFailed, "too slow"},
@@ -158,6 +176,19 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
   expectNothingChanged(Refresh(gone), AdRefreshOutcome::SizeRequestFailed, "connect");
   for (const char* address : {"127.0.0.1/elsewhere", "", "user:pw@127.0.0.1"})
     expectNothingChanged(Refresh(address), AdRefreshOutcome::SizeRequestFailed, "not a server name");
+}
+
+TEST_F(AdRefresh, ATricklingServerIsGivenUpAtTheTimeLimit) {
+  app_.Write("date/showmain.gif", kLocalPicture);
+  home_.Write("train/showmain.gif", std::string(40000, 's'));  // 20 seconds at this rate
+  FtpTestServer server(home_.Path(), {"--rate", "2000"});
+  limits_.lowSpeedBytes = 1;
+  limits_.lowSpeedTime = std::chrono::seconds(60);
+  limits_.totalTime = std::chrono::seconds(3);
+  const AdRefreshResult result = Refresh(server.Address());
+  EXPECT_EQ(result.outcome, AdRefreshOutcome::DownloadFailed);
+  EXPECT_NE(result.error.find("Timeout"), std::string::npos) << result.error;
+  EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}}));
 }
 
 TEST_F(AdRefresh, CancelledDuringTheTransferLeavesNoPartialFile) {

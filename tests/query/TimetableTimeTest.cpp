@@ -29,15 +29,6 @@ TEST(TimetableTime, WindowBoundAndDayLabel) {
   for (const auto& [offset, label] : labels) EXPECT_EQ(DayLabel(offset), label) << offset;
 }
 
-TEST(TimetableTime, ParsesTheStoredEncodingOnly) {
-  const std::pair<const char*, int> good[] = {{"8.3", 830}, {"8.03", 803}, {"8", 800},
-                                              {"0.45", 45}, {".4", 40},    {"23.59", 2359}};
-  for (const auto& [text, hhmm] : good) EXPECT_EQ(ToHhmm(ParseTimetableTime(text).value()), hhmm) << text;
-  for (const char* bad : {"24", "8.6", "8.60", "8.305", "8:30", "", ".", "8.", "-1", "a", "123"}) {
-    EXPECT_FALSE(ParseTimetableTime(bad).has_value()) << bad;
-  }
-}
-
 TEST(TimetableTime, RunningTimeIncludingAcrossMidnight) {
   const std::tuple<int, int, int, const char*> cases[] = {
       {800, 2000, 0, "12小时"},      {800, 2005, 0, "12小时05分钟"}, {800, 2050, 0, "12小时50分钟"},

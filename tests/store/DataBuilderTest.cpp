@@ -48,6 +48,11 @@ TEST(DataBuilder, RefusesABadRowNamingItsFileAndLine) {
       {"station", "1\t北京\tbj\n2\t天津\n", "station.tsv", 3, "应有 3 列"},
       {"station", kStations + "1\t上海\tsh\n", "station.tsv", 4, "车站编号与第 2 行重复"},
       {"station", kStations + "3\t北京\tbj\n", "station.tsv", 4, "车站名"},
+      // Numbers the program cannot hold exactly (4294967306 would read back as 10).
+      {"station", kStations + "4294967306\t北京南\tbjn\n", "station.tsv", 4,
+       "列 id 的值 “4294967306” 超出范围"},
+      {"train", "1\tK1\t1\t1\t2\t8.3\t9.5\t0\t999999999999999\t\n", "train.tsv", 2, "列 distance"},
+      {"pass", kFirstStop + "1\t2\t2\t9.5\t9.5\t8\t137\n", "pass.tsv", 3, "列 day 的值 “8” 超出范围"},
   };
   for (const auto& [table, rows, file, line, words] : cases) {
     auto t = ValidTimetable();

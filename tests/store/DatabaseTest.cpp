@@ -1,13 +1,16 @@
 #include "store/Database.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 
 #include "store/DateFolder.h"
+#include "store/Schema.h"
 #include "support/TestTimetable.h"
+#include "update/UpdateFile.h"
 
 namespace kw {
 namespace {
@@ -33,25 +36,83 @@ TEST(PasswordFromConnectString, TakesThePwdEntry) {
   EXPECT_EQ(PasswordFromConnectString("MS Access"), "");
 }
 
-TEST(DatabaseOpen, RefusesAMissingWronglyKeyedDamagedOrForeignFile) {
+// The bytes of a new keyed database: the timetable's tables when
+// `withSchema`, then what `sql` does.
+std::string KeyedDatabase(const TempDir& dir, bool withSchema, const std::string& sql) {
+  const auto path = dir.Path() / "keyed.dll";
+  const auto db = Database::Create(path.string(), PasswordFromConnectString(kConnectString));
+  if (withSchema) schema::CreateSchema(*db);
+  db->Execute(sql);
+  const std::string bytes = test::ReadFile(path);
+  std::filesystem::remove(path);
+  return bytes;
+}
+
+TEST(DatabaseOpen, RefusesWhatIsNoTimetableAndLeavesTheFileAsItWas) {
   TempDir dir;
   const auto missing = (dir.Path() / "date" / "Train.dll").string();
   ExpectRefused(missing, missing);
   ExpectRefused(missing, "文件不存在");
   EXPECT_FALSE(std::filesystem::exists(missing)) << "opening created the file";
-  ExpectRefused(dir.Write("garbage.dll", std::string(8192, 'x')).string(), "不是本程序的时刻表数据库");
 
   TestTimetable t{{"station", "1\t北京\tbj\n"}};
   t.Build();
   EXPECT_THROW(Database::Open(t.DbPath().string(), "MS Access;PWD=wrong"), DatabaseError);
   EXPECT_NO_THROW(Database::Open(t.DbPath().string()));
   // Plain sqlite sees neither the file header nor a station name.
-  const std::string content = test::ReadFile(t.DbPath());
-  EXPECT_NE(content.rfind("SQLite format 3", 0), 0u);
-  EXPECT_EQ(content.find("北京"), std::string::npos);
-  // The first page overwritten: the file is there but can no longer be read.
-  std::fstream(t.DbPath(), std::ios::in | std::ios::out | std::ios::binary) << std::string(1024, '\0');
-  ExpectRefused(t.DbPath().string(), "不是本程序的时刻表数据库");
+  const std::string timetable = test::ReadFile(t.DbPath());
+  EXPECT_NE(timetable.rfind("SQLite format 3", 0), 0u);
+  EXPECT_EQ(timetable.find("北京"), std::string::npos);
+
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "不是本程序的时刻表数据库"},  // SQLite would take it for a new database
+      {std::string(8192, 'x'), "不是本程序的时刻表数据库"},
+      {std::string(1024, '\0') + timetable.substr(1024), "不是本程序的时刻表数据库"},
+      {KeyedDatabase(dir, false, "CREATE TABLE other (x)"), "缺少数据表 station"},
+      // Every lookup of a station reads jm.
+      {KeyedDatabase(dir, true, "ALTER TABLE station RENAME TO old; CREATE TABLE station (id, station)"),
+       "缺少数据列 station.jm"},
+  };
+  for (const auto& [content, words] : cases) {
+    const auto path = dir.Write("date/broken.dll", content);
+    ExpectRefused(path.string(), words);
+    EXPECT_EQ(test::ReadFile(path), content) << words;
+  }
+}
+
+TEST(DatabaseOpen, AFileOrFolderThatCannotBeWrittenIsSaidToBeSo) {
+  TestTimetable t{{"station", "1\t北京\tbj\n"}};
+  t.Build();
+  const std::string path = t.DbPath().string();
+  const std::string folder = t.DbPath().parent_path().string();
+  const auto update = t.Root() / "update.txt";
+  std::ofstream(update) << "update;station;1;jm=\"bjx\"\r\n";
+  chmod(t.Root().c_str(), 0755);
+
+  // Not "another program holds it": the file's path and the cause.
+  chmod(folder.c_str(), 0777);
+  chmod(path.c_str(), 0444);
+  test::RunUnprivileged([&] {
+    try {
+      Database::Open(path);
+      ADD_FAILURE() << "opened a file that cannot be written";
+    } catch (const DatabaseError& e) {
+      EXPECT_EQ(std::string(e.what()), "无法打开时刻表数据库 " + path + "：文件不能写入（没有写入权限）");
+    }
+  });
+  // A folder that cannot be written still serves searches; a change says why it cannot be made.
+  chmod(path.c_str(), 0666);
+  chmod(folder.c_str(), 0555);
+  test::RunUnprivileged([&] {
+    const auto db = Database::Open(path);
+    const auto outcome = ApplyUpdateFile(*db, update);
+    EXPECT_EQ(outcome.status, UpdateStatus::Failed);
+    EXPECT_EQ(outcome.Message(),
+              "无法修改时刻表数据库 " + path + "：文件夹 " + folder + " 不能写入（没有写入权限）");
+    EXPECT_EQ(QueryRows(*db, "SELECT jm FROM station"), Rows{"bj"});
+  });
+  chmod(folder.c_str(), 0755);
+  EXPECT_TRUE(std::filesystem::exists(update));
 }
 
 TEST(DatabaseOpen, ASecondConnectionIsLockedOut) {
@@ -83,23 +144,23 @@ TEST(DatabaseQueries, CaseBlindNamesNestedStatementsAndRejectedStatements) {
     seen.push_back(outer.Text(0));
   }
   EXPECT_EQ(seen, (Rows{"1", "2"}));
+  // Numbers are read at the width they are stored: one the program cannot
+  // hold is an error, never another number (4294967306 is not 10).
+  const std::pair<const char*, bool> numbers[] = {
+      {"2147483647", true}, {"-2147483648", true}, {"4294967306", false}, {"-2147483649", false}};
+  for (const auto& [number, fits] : numbers) {
+    auto q = db->Prepare(std::string("SELECT ") + number);
+    ASSERT_TRUE(q.Step());
+    if (fits) {
+      EXPECT_EQ(std::to_string(q.Int(0)), number);
+    } else {
+      EXPECT_THROW(q.Int(0), DatabaseError) << number;
+    }
+  }
   // A rejected statement throws and the connection goes on.
   EXPECT_THROW(db->Prepare("SELECT nothing FROM nowhere"), DatabaseError);
   EXPECT_THROW(db->Execute("INSERT INTO station VALUES (1, '重复', 'cf')"), DatabaseError);
   EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{"2"});
-}
-
-TEST(Transaction, RollsBackUnlessCommitted) {
-  TestTimetable t;
-  auto db = t.Open();
-  for (bool commit : {false, true}) {
-    {
-      Transaction tx(*db);
-      db->Execute("INSERT INTO station VALUES (5, '戊', 'w')");
-      if (commit) tx.Commit();
-    }
-    EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{commit ? "1" : "0"});
-  }
 }
 
 TEST(DateFolder, FindsFilesWithoutRegardToCase) {

@@ -1,9 +1,12 @@
 #include "support/TestTimetable.h"
 
+#include <grp.h>
+#include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -99,6 +102,17 @@ std::vector<std::string> QueryRows(Database& db, const std::string& sql) {
   return rows;
 }
 
+std::vector<std::string> EveryRow(Database& db) {
+  std::vector<std::string> all;
+  for (const auto& table : schema::Tables()) {
+    const std::string name(table.name);
+    const auto rows = QueryRows(db, "SELECT '" + name + "', * FROM " + name);
+    all.insert(all.end(), rows.begin(), rows.end());
+  }
+  std::sort(all.begin(), all.end());
+  return all;
+}
+
 std::string ToGb18030(const std::string& utf8) {
   const iconv_t cd = iconv_open("GB18030", "UTF-8");
   if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no GB18030 converter");
@@ -118,6 +132,20 @@ Database& BundledDb() {
   static BundledCopy copy;
   static const auto db = copy.Open();
   return *db;
+}
+
+void RunUnprivileged(const std::function<void()>& check) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+      _exit(3);
+    check();
+    _exit(::testing::Test::HasFailure() ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unprivileged check failed: " << status;
 }
 
 CommandResult RunCli(const std::vector<std::string>& args) {

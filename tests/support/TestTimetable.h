@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -85,8 +86,16 @@ std::string ReadFile(const std::filesystem::path& path);
 // Every row of a query as text, columns joined by "|", Null as "NULL".
 std::vector<std::string> QueryRows(Database& db, const std::string& sql);
 
+// Every row of every table as "table|column|...", sorted.
+std::vector<std::string> EveryRow(Database& db);
+
 // UTF-8 text written in GB18030, the code page of Simplified Chinese Windows.
 std::string ToGb18030(const std::string& utf8);
+
+// Runs `check` in a child process in which file permissions hold: when the
+// tests run as root, the child becomes the unprivileged user nobody. A
+// failure in the child fails the calling test.
+void RunUnprivileged(const std::function<void()>& check);
 
 struct CommandResult {
   int status = -1;

@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
-
 #include "store/Database.h"
-#include "store/Schema.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
@@ -33,17 +30,7 @@ class UpdateFileTest : public ::testing::Test {
   }
   Rows Stations() { return QueryRows(*db_, "SELECT * FROM station ORDER BY id"); }
   Rows Stops() { return QueryRows(*db_, "SELECT station, arrive, depart FROM pass ORDER BY station"); }
-  // Every row of every table.
-  Rows Everything() {
-    Rows all;
-    for (const auto& table : schema::Tables()) {
-      const auto rows =
-          QueryRows(*db_, "SELECT '" + std::string(table.name) + "', * FROM " + std::string(table.name));
-      all.insert(all.end(), rows.begin(), rows.end());
-    }
-    std::sort(all.begin(), all.end());
-    return all;
-  }
+  Rows Everything() { return test::EveryRow(*db_); }
 
   // `content` must fail on `line` with a reason containing `reason`, leave
   // the database as it was and keep the file.
@@ -85,6 +72,10 @@ TEST_F(UpdateFileTest, EachActionOnStationAndOnPass) {
   EXPECT_EQ(Stops(), (Rows{"1|NULL|8.0", "2|9.4|9.45", "3|20.0|NULL", "4|21.05|NULL"}));
   ExpectApplied("delete;pass;1,2\r\n");
   EXPECT_EQ(Stops(), (Rows{"1|NULL|8.0", "3|20.0|NULL", "4|21.05|NULL"}));
+  // Withdrawing a train: the train id alone names every stop of the train.
+  ExpectApplied("insert;pass;2,1;2,1,1,Null,7,0,0\r\ndelete;train;1\r\ndelete;pass;1\r\n");
+  EXPECT_EQ(QueryRows(*db_, "SELECT trainid, station FROM pass"), Rows{"2|1"});
+  EXPECT_EQ(QueryRows(*db_, "SELECT count(*) FROM train"), Rows{"0"});
 }
 
 TEST_F(UpdateFileTest, ExistingKeysOnInsertAndMissingKeysOnUpdateOrDeleteChangeNothing) {
@@ -113,6 +104,7 @@ TEST_F(UpdateFileTest, EveryTableTakesItsValuesAsWritten) {
       {"update;VerID;2020-01 标准版;ver=\"2020-02\"", "SELECT * FROM VerID", "2020-02"},
       {"insert;station;4;4, \"A,\"\"B\"\" C\" ,null", "SELECT station, jm FROM station WHERE id=4",
        "A,\"B\" C|NULL"},
+      {"insert; station ;6;6,\"拉萨\",\"ls\"", "SELECT station FROM station WHERE id=6", "拉萨"},
       // Quoted fields arrive without their quotes.
       {"\"insert\";\"station\";\"5\";\"5,\"乌鲁木齐\",\"wlmq\"\"", "SELECT * FROM station WHERE id=5",
        "5|乌鲁木齐|wlmq"},
@@ -190,18 +182,45 @@ TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
       {"update;pass;1,2;zhanci=null", "列 zhanci 不能为空"},
       {"update;pass;1,2;zhanci=2,zhanci=3", "同一列修改了两次：zhanci"},
       {"update;pass;1,2;zhanci", "修改应写成 列名=值"},
-      {"delete;pass;1", "编号应写成 trainid,station，实为 “1”"},
+      {"update;pass;1;arrive=8", "编号应写成 trainid,station，实为 “1”"},
+      {"delete;pass;1,2,3", "编号应写成 trainid,station，实为 “1,2,3”"},
       {"delete;station;1,2", "编号应写成 id"},
       {"delete;station;null", "列 id 不能为空"},
       {"delete;station;", "无法识别的值：（空）"},
       {"insert;station;4;5,\"x\",\"y\"", "插入的值与编号不一致：id"},
       {"insert;pass;1,5;1,4,9,1,1,0,0", "插入的值与编号不一致：station"},
+      // Numbers the program cannot hold exactly.
+      {"insert;station;4294967306;4294967306,\"远\",\"y\"", "列 id 的值 “4294967306” 超出范围"},
+      {"delete;pass;1,4294967306", "列 station 的值 “4294967306” 超出范围"},
+      {"update;train;1;distance=999999999999999", "列 distance 的值 “999999999999999” 超出范围"},
+      {"update;train;1;kind=-10000000000", "列 kind"},
+      {"update;pass;1,2;zhanci=12345678901", "列 zhanci"},
+      {"update;pass;1,2;day=8", "列 day 的值 “8” 超出范围（0 至 7）"},
       // The database's own rules: one stop per train and sequence number,
       // station names unique without regard to case.
       {"insert;pass;1,4;1,4,2,1,1,0,0", "pass.trainid, pass.zhanci"},
   };
   for (const auto& c : cases) ExpectRefused(std::string(c.line) + "\r\n", 1, c.reason);
   ExpectRefused("insert;station;4;4,\"Ab\",\"\"\r\ninsert;station;5;5,\"aB\",\"\"\r\n", 2, "station.station");
+}
+
+TEST_F(UpdateFileTest, ARefusalRepeatsAtMostEightyCharactersOfAnItem) {
+  const std::string longItem(1'000'000, 'x');
+  for (const std::string& line : {
+           "update;station;1;jm=" + longItem,
+           "update;station;1;jm=\"" + longItem,
+           "update;station;1;" + longItem,
+           "update;station;1;" + longItem + "=1",
+           "update;station;" + longItem + ";jm=\"x\"",
+           "delete;pass;1,2," + longItem,
+           "insert;station;5" + std::string(1'000'000, ' ') + ";6,\"a\",\"b\"",
+           "delete;" + longItem + ";1",
+       }) {
+    const auto outcome = Apply(line + "\r\n");
+    EXPECT_EQ(outcome.status, UpdateStatus::Failed) << line.substr(0, 30);
+    EXPECT_NE(outcome.reason.find("…"), std::string::npos) << outcome.reason.substr(0, 300);
+    EXPECT_LT(outcome.Message().size(), 300u) << line.substr(0, 30);
+  }
 }
 
 TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
@@ -211,6 +230,25 @@ TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
   EXPECT_EQ(Stations().back(), "5|呼和浩特|hhht");
   EXPECT_EQ(Stations()[3], "4|乌鲁木齐|wlmq");
   ExpectRefused("delete;station;1\r\n\xFF\xFF\r\n", 2, "既非 UTF-8 也非 GB18030");
+  // A byte order mark in front of GB18030 text, UTF-8's or GB18030's own.
+  const std::string gbLine = test::ToGb18030("update;station;5;station=\"呼和浩特东\"\r\n");
+  for (const std::string mark : {"\xEF\xBB\xBF", "\x84\x31\x95\x33"}) {
+    ExpectApplied(mark + gbLine + test::ToGb18030("update;station;4;jm=\"wlmq\"\r\n"));
+    EXPECT_EQ(Stations()[3], "4|乌鲁木齐|wlmq");
+    EXPECT_EQ(Stations().back(), "5|呼和浩特东|hhht");
+    ExpectApplied(mark + test::ToGb18030("update;station;4;jm=\"wlm\"\r\n"));
+    EXPECT_EQ(Stations()[3], "4|乌鲁木齐|wlm");
+  }
+  // A first line that still cannot be read is refused, not skipped.
+  ExpectRefused(
+      "\xEF\xBB\xBF\xEF\xBB\xBF"
+      "delete;station;4\r\ndelete;station;5\r\n",
+      1, "文件开头无法识别");
+  // A file is one encoding: a line in another one is named, not garbled.
+  const std::string utf8Line = "update;station;4;station=\"北京南京\"\r\n";
+  ExpectRefused(utf8Line + test::ToGb18030(utf8Line), 2, "（文件按 UTF-8 读取）");
+  ExpectRefused("\r\n" + test::ToGb18030(utf8Line) + "delete;station;1\r\n" + utf8Line, 4,
+                "（文件按 GB18030 读取）");
 }
 
 TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {

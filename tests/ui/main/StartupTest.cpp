@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSettings>
+#include <chrono>
+#include <fstream>
 
+#include "support/FtpTestServer.h"
 #include "ui/aux/TipWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/support/RecordingPlatform.h"
@@ -46,6 +50,34 @@ TEST_F(StartupTest, TheDisplaySettingDecidesWhetherTheTipsOpenFirst) {
     EXPECT_EQ(ReadEveryDay(kDisplayKey), c.displayAfter);
     EXPECT_EQ(ReadEveryDay(kRandomNumberKey), c.tipAfter);
   }
+}
+
+// The picture downloaded by the last run is put in place first, before the
+// database opens (so even when it cannot); once the main window has loaded,
+// the picture on the publisher's server is fetched in the background.
+TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWindowHasLoaded) {
+  namespace fs = std::filesystem;
+  const fs::path date = timetable_.Root() / "date";
+  std::ofstream(date / "showmian.gif") << "downloaded last time";
+  fs::rename(timetable_.DbPath(), date / "away.dll");
+  EXPECT_FALSE(Program(recorder_.platform).Start());
+  EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
+  EXPECT_FALSE(fs::exists(date / "showmian.gif"));
+  fs::rename(date / "away.dll", timetable_.DbPath());
+
+  test::TempDir server;
+  server.Write("train/showmain.gif", "on the server");
+  test::FtpTestServer ftp(server.Path());
+  QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"))
+      .setValue("Network/AdServer", QString::fromStdString(ftp.Address()));
+  Program program(recorder_.platform);
+  ASSERT_TRUE(program.Start());
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!fs::exists(date / "showmian.gif") && std::chrono::steady_clock::now() < end) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  EXPECT_EQ(test::ReadFile(date / "showmian.gif"), "on the server");
+  EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
 }
 
 TEST_F(StartupTest, AMissingDatabaseIsReportedAndTheProgramDoesNotStart) {

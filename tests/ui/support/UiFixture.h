@@ -72,7 +72,8 @@ inline void CopyDatePictures(const std::filesystem::path& root) {
 }
 
 // Points the program folder at `root` for the life of the object, and starts
-// and ends with empty "EveryDay" settings.
+// and ends with empty "EveryDay" settings and the advertisement refresh
+// turned off (an empty server), so that no test reaches out to the network.
 class ProgramFolderScope {
  public:
   explicit ProgramFolderScope(const std::filesystem::path& root) {
@@ -88,7 +89,9 @@ class ProgramFolderScope {
 
  private:
   static void ClearSettings() {
-    QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway")).remove("EveryDay");
+    QSettings settings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"));
+    settings.remove("EveryDay");
+    settings.setValue("Network/AdServer", QString());
   }
 };
 

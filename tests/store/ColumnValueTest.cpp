@@ -1,0 +1,81 @@
+#include "store/ColumnValue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "store/CoreStrings.h"
+
+namespace kw {
+namespace {
+
+const schema::Column& ColumnOf(const char* table, const char* column) {
+  return *schema::FindColumn(*schema::FindTable(table), column);
+}
+
+TEST(ColumnValue, TimesAreReadInTheStoredEncodingOnly) {
+  const std::pair<const char*, long> good[] = {{"8.3", 830}, {"8.03", 803}, {"8", 800},
+                                               {"0.45", 45}, {".4", 40},    {"23.59", 2359}};
+  for (const auto& [text, hhmm] : good)
+    EXPECT_EQ(std::lround(ParseTimetableTime(text).value() * 100), hhmm) << text;
+  for (const char* bad : {"24", "8.6", "8.60", "8.305", "8:30", "", ".", "8.", "-1", "a", "123"}) {
+    EXPECT_FALSE(ParseTimetableTime(bad).has_value()) << bad;
+  }
+}
+
+// Whole numbers are kept only when the program can hold them exactly: nine
+// digits at most (so a distance or stop count of two still fits), day
+// offsets 0-7 (第八日 is the last day shown).
+TEST(ColumnValue, WholeNumbersTheProgramCannotHoldAreRefusedAsOutOfRange) {
+  const struct {
+    const char *table, *column, *text;
+    long long stored;    // when kept
+    const char* reason;  // when refused
+  } cases[] = {
+      {"station", "id", "999999999", 999999999, nullptr},
+      {"station", "id", "-999999999", -999999999, nullptr},
+      {"station", "id", "+000000000012", 12, nullptr},
+      {"station", "id", "1000000000", 0, "超出范围（-999999999 至 999999999）"},
+      {"station", "id", "4294967306", 0, "超出范围"},
+      {"train", "distance", "999999999999999", 0, "超出范围"},
+      {"train", "kind", "-99999999999999999999999", 0, "超出范围"},
+      {"pass", "zhanci", "10000000000", 0, "超出范围"},
+      {"pass", "day", "7", 7, nullptr},
+      {"pass", "day", "8", 0, "列 day 的值 “8” 超出范围（0 至 7）"},
+      {"train", "day", "-1", 0, "超出范围（0 至 7）"},
+      {"station", "id", "1.5", 0, "列 id 的值 “1.5” 不是整数"},
+      {"station", "id", "12a", 0, "不是整数"},
+      {"station", "id", "-", 0, "不是整数"},
+  };
+  for (const auto& c : cases) {
+    const auto& column = ColumnOf(c.table, c.column);
+    const auto value = ParseColumnValue(column, c.text);
+    if (c.reason) {
+      EXPECT_FALSE(value) << c.text;
+      EXPECT_NE(WrongTypeReason(column, c.text).find(c.reason), std::string::npos)
+          << WrongTypeReason(column, c.text);
+    } else {
+      ASSERT_TRUE(value) << c.text;
+      EXPECT_EQ(std::get<long long>(*value), c.stored);
+    }
+  }
+}
+
+TEST(ColumnValue, AMessageRepeatsAtMostEightyCharactersOfAnItem) {
+  const std::string eighty(80, 'x');
+  std::string chinese;
+  for (int i = 0; i < 81; ++i) chinese += "站";
+  const std::pair<std::string, std::string> cases[] = {
+      {eighty, eighty},
+      {eighty + "y", eighty + "…"},
+      // Cut between characters, never inside one.
+      {chinese, chinese.substr(0, 80 * 3) + "…"},
+      {std::string(3'000'000, 'z'), std::string(80, 'z') + "…"},
+  };
+  for (const auto& [text, excerpt] : cases) EXPECT_EQ(text::Excerpt(text), excerpt);
+  EXPECT_EQ(WrongTypeReason(ColumnOf("station", "id"), std::string(100'000, '9')),
+            "列 id 的值 “" + std::string(80, '9') + "…” 超出范围（-999999999 至 999999999）");
+}
+
+}  // namespace
+}  // namespace kw
