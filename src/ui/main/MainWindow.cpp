@@ -261,15 +261,13 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
 }
 
-// Coming back to the main window closes the train detail window; an open
-// About or tip window keeps the focus until it is closed.
+// Coming back to the main window closes the train detail window. An open
+// About or tip window stays in front, but the focus stays where the user put
+// it: keys typed into the main window land there.
 void MainWindow::Activated() {
   emit trainDetailCloseRequested();
   for (QWidget* window : {static_cast<QWidget*>(about_), static_cast<QWidget*>(tips_)}) {
-    if (window && window->isVisible()) {
-      window->raise();
-      window->activateWindow();
-    }
+    if (window && window->isVisible()) window->raise();
   }
   SyncToolbar();
 }

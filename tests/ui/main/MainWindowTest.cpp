@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
   MainWindow& window = *window_;
   EXPECT_EQ(
       window.sbMainPanel1->text(),
-      "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
+      "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
   EXPECT_TRUE(window.results->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
   EXPECT_EQ(Showing(), "WebBrowser1");
   EXPECT_FALSE(Button(5)->isEnabled());
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, AnEmptyVersionTableLeavesTheVersionEmpty) {
   MainWindow window(*db_, recorder_.platform);
   window.Load();
   EXPECT_EQ(window.sbMainPanel1->text(),
-            "主程序版本：V1.18, 库文件版本： 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
+            "主程序版本：V1.18, 库文件版本： 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
@@ -194,14 +194,22 @@ TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
   EXPECT_FALSE(Button(2)->isEnabled());
 }
 
-TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndKeepsAboutInFront) {
+// A click into the main window while About or the tips are open closes the
+// detail window and leaves the focus there, with the other window still open.
+TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndLetsTheUserTypeThere) {
   MainWindow& window = *window_;
-  window.About->trigger();
-  QApplication::setActiveWindow(window.aboutWindow());
-  QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
-  QApplication::setActiveWindow(&window);
-  EXPECT_GE(closeDetail.count(), 1);
-  EXPECT_TRUE(window.aboutWindow()->isVisible());  // not hidden by coming back
+  for (QAction* open : {window.About, window.Common}) {
+    open->trigger();
+    QApplication::processEvents();
+    QWidget* other = QApplication::activeWindow();
+    ASSERT_TRUE(other == window.aboutWindow() || other == window.tipWindow());
+    QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    EXPECT_GE(closeDetail.count(), 1);
+    EXPECT_EQ(QApplication::activeWindow(), &window) << other->objectName().toStdString();
+    EXPECT_TRUE(other->isVisible());
+  }
 }
 
 TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {
