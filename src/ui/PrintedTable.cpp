@@ -1,5 +1,6 @@
 #include "ui/PrintedTable.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -113,12 +114,15 @@ class TablePrinter {
 
 GridTexts GridTextsOf(const QTableWidget& grid) {
   GridTexts rows;
+  const auto text = [](const QTableWidgetItem* item) { return item != nullptr ? item->text() : QString(); };
+  if (!grid.horizontalHeader()->isHidden()) {
+    QStringList labels;
+    for (int c = 0; c < grid.columnCount(); ++c) labels << text(grid.horizontalHeaderItem(c));
+    rows.push_back(labels);
+  }
   for (int r = 0; r < grid.rowCount(); ++r) {
     QStringList cells;
-    for (int c = 0; c < grid.columnCount(); ++c) {
-      const QTableWidgetItem* item = grid.item(r, c);
-      cells << (item != nullptr ? item->text() : QString());
-    }
+    for (int c = 0; c < grid.columnCount(); ++c) cells << text(grid.item(r, c));
     rows.push_back(cells);
   }
   return rows;

@@ -23,8 +23,9 @@ class PrintSurface;
 // The texts of a grid: rows of cells, the header row first.
 using GridTexts = std::vector<QStringList>;
 
-// The cell texts of a grid whose row 0 is its header row (flgDetail,
-// flgChange, flgPass); a cell without an item reads as empty.
+// The cell texts of a grid, its header row first: the labels of its header
+// where it shows one (flgPass), else its row 0 (flgDetail, flgChange). A cell
+// without an item reads as empty.
 GridTexts GridTextsOf(const QTableWidget& grid);
 
 // Prints `text` with its top-left corner at (x, y) in the current font at
