@@ -7,7 +7,8 @@
 // its right edge; vertical rules stand 30 left of each column's text and of
 // the right edge, from y 1370 to the table bottom; the footer "第 n頁"
 // (size 10) sits 100 below the table bottom, 1700 left of the rightmost
-// vertical rule.
+// vertical rule. A cell's text keeps to its column: too wide at size 8, it
+// prints smaller (down to size 6), and is cut at the column's end beyond that.
 #pragma once
 
 #include <QString>
