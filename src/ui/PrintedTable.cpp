@@ -107,7 +107,8 @@ class TablePrinter {
     surface_.SetFontSize(size);
     int width = surface_.TextWidth(text);
     if (width > room) {
-      size = std::max(kSmallestCellSize, std::floor(kCellSize * room / width / kCellSizeStep) * kCellSizeStep);
+      size =
+          std::max(kSmallestCellSize, std::floor(kCellSize * room / width / kCellSizeStep) * kCellSizeStep);
       surface_.SetFontSize(size);
       // Glyph widths do not shrink exactly in step with the size.
       while ((width = surface_.TextWidth(text)) > room && size > kSmallestCellSize) {

@@ -1,11 +1,13 @@
 #include "ui/Startup.h"
 
+#include <QApplication>
 #include <cmath>
 
 #include "store/Database.h"
 #include "store/DateFolder.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
+#include "ui/WindowPlacement.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ResultPrinting.h"
 
@@ -23,6 +25,9 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
     platform_.messages->Show(nullptr, QString::fromStdString(e.what()), MessageIcon::Critical);
     return false;
   }
+  // Every window of the program carries its icon, message boxes and file
+  // dialogs too.
+  QApplication::setWindowIcon(ProgramIcon());
   main_ = std::make_unique<MainWindow>(*db_, platform_);
   ConnectResultPrinting(*main_, platform_);
   if (wire) wire(*main_);

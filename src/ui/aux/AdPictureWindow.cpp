@@ -1,12 +1,11 @@
 #include "ui/aux/AdPictureWindow.h"
 
-#include <algorithm>
-
 #include <QEventLoop>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 #include "ui/AppPaths.h"
 #include "ui/Strings.h"

@@ -91,7 +91,7 @@ TEST_F(QueryPanelTest, EnterAndSpacePressAFocusedConfirmButton) {
   QSignalSpy station(panel_, &QueryPanel::stationSearchRequested);
   QSignalSpy number(panel_, &QueryPanel::numberSearchRequested);
   const std::pair<QPushButton*, QSignalSpy*> buttons[] = {{panel_->cmdSOK, &station},
-                                                           {panel_->cmdOOk, &number}};
+                                                          {panel_->cmdOOk, &number}};
   for (const auto& [button, searches] : buttons) {
     button->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {

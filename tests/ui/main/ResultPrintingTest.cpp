@@ -75,7 +75,7 @@ TEST(PrintDirectTable, ThreeTrainsFillFourRowsThenEmptyRuledSlotsToTheBottom) {
 // even size 6 is too wide.
 TEST(PrintDirectTable, CellTextsKeepToTheirColumns) {
   const QString caption = " G7391/G7394次(乌鲁木齐南---哈尔滨西)高速动车组列车";  // 4080 wide at size 8
-  const QString memo = QString("逢周五、周日开行").repeated(5);                       // 6400 wide
+  const QString memo = QString("逢周五、周日开行").repeated(5);                   // 6400 wide
   RecordingPrintSurface surface;
   PrintDirectTable(surface, {{"车次", "始发时刻", "终到时刻", "里程(公里)", "硬座票价(元)", "备注"},
                              {caption, "08:00", "次日07:40", " 4700 ", "", memo}});
@@ -84,7 +84,8 @@ TEST(PrintDirectTable, CellTextsKeepToTheirColumns) {
     int x;
     double size;
     int cutAt;
-  } cells[] = {{"车次", 200, 8, 0}, {caption, 200, 6.75, 0}, {"次日07:40", 4900, 8, 0}, {memo, 8500, 6, 2450}};
+  } cells[] = {
+      {"车次", 200, 8, 0}, {caption, 200, 6.75, 0}, {"次日07:40", 4900, 8, 0}, {memo, 8500, 6, 2450}};
   for (const auto& c : cells) {
     const auto printed = std::find_if(surface.texts.begin(), surface.texts.end(),
                                       [&](const PrintedText& t) { return t.text == c.text; });

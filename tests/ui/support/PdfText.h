@@ -38,8 +38,8 @@ struct PdfWord {
 };
 
 inline std::vector<PdfWord> PdfWords(const QString& path, int page) {
-  const QString bbox = RunTool(
-      "pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
+  const QString bbox =
+      RunTool("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
   static const QRegularExpression word(
       R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
   std::vector<PdfWord> words;
