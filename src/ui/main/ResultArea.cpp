@@ -72,6 +72,9 @@ QTreeWidget* MakeList(QWidget* parent, const char* name) {
   list->setSortingEnabled(false);
   list->header()->setSectionsClickable(true);
   list->header()->setSectionsMovable(false);
+  // The last column is as wide as its texts too, so that the list asks for
+  // the width of its rows and no more.
+  list->header()->setStretchLastSection(false);
   // Every header keeps room for the arrow of a sort; none shows one yet.
   list->header()->setSortIndicatorShown(true);
   list->header()->setSortIndicator(-1, Qt::AscendingOrder);
