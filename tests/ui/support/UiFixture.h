@@ -33,8 +33,8 @@ enum StationId {
 
 // Train ids: T109 北京-上海 (1463 km), K21 北京西-上海 (1234 km), 1461 北京-上海
 // (987 km), K22 上海-北京西, K263 包头-北京, K3 北京-莫斯科 (7800 km), and
-// G7391/G7394 乌鲁木齐南-哈尔滨西 by 天津 and 徐州, whose caption and remark
-// are as long as the national timetable's longest.
+// G7391/G7394 乌鲁木齐南-哈尔滨西 by 天津 and 徐州, whose caption is as long as
+// the national timetable's longest, with a remark.
 enum TrainId { kT109 = 1, kK21, k1461, kK22, kK263, kK3, kG7391 };
 
 inline TestTimetable& FillUiTimetable(TestTimetable& t) {
