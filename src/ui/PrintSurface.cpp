@@ -58,6 +58,14 @@ class PaintedSurface : public PrintSurface {
     const QFontMetricsF metrics(font_, &Device());
     painter_.drawText(QPointF(X(x), Y(y) + metrics.ascent()), text);
   }
+  void DrawTextWithin(int x, int y, int width, const QString& text) override {
+    if (text.isEmpty() || !Begin()) return;
+    const QFontMetricsF metrics(font_, &Device());
+    painter_.save();
+    painter_.setClipRect(QRectF(X(x), Y(y), X(width), metrics.height()));
+    painter_.drawText(QPointF(X(x), Y(y) + metrics.ascent()), text);
+    painter_.restore();
+  }
   void DrawLine(int x1, int y1, int x2, int y2) override {
     if (!Begin()) return;
     painter_.drawLine(QPointF(X(x1), Y(y1)), QPointF(X(x2), Y(y2)));

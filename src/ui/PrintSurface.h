@@ -35,6 +35,9 @@ class PrintSurface {
 
   // Text whose character cells start at (x, y): y is the top of the line.
   virtual void DrawText(int x, int y, const QString& text) = 0;
+  // The same, with what runs further than `width` right of x cut off on the
+  // page (the document's text keeps all of it).
+  virtual void DrawTextWithin(int x, int y, int width, const QString& text) = 0;
   // A thin black line.
   virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
   // A picture stretched over `area`.

@@ -1,7 +1,9 @@
 #include "ui/PrintedTable.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/PrintSurface.h"
 #include "ui/Strings.h"
@@ -18,6 +20,12 @@ constexpr int kFooterGap = 100;      // table bottom to footer
 constexpr int kFooterLeftOfRule = 1700;
 // The footer's line at size 10 (200 twips) with room for its descenders.
 constexpr int kFooterLine = 240;
+// A cell's text ends this far short of the rule on its right.
+constexpr int kCellGap = 20;
+// A text too wide for its column prints smaller, down to this size; what
+// still runs over is cut at the column's end.
+constexpr double kSmallestCellSize = 6;
+constexpr double kCellSizeStep = 0.25;
 
 int SlotY(int slot) { return kFirstRowY + kRowPitch * slot; }
 
@@ -84,10 +92,34 @@ class TablePrinter {
       int x = band.left;
       for (std::size_t c = 0; c < band.widths.size(); ++c) {
         const QString text = cells.value(static_cast<int>(c));
-        if (!text.isEmpty()) PrintTextAt(surface_, x, y, kCellSize, text);
+        if (!text.isEmpty()) PrintCell(x, y, band.widths[c], text);
         x += band.widths[c];
       }
     }
+  }
+
+  // A cell's text keeps to its column: where it is too wide at the cell
+  // size it prints smaller, and cut at the column's end if even the smallest
+  // size is too wide.
+  void PrintCell(int x, int y, int columnWidth, const QString& text) {
+    const int room = columnWidth - kRuleLeftOfText - kCellGap;
+    double size = kCellSize;
+    surface_.SetFontSize(size);
+    int width = surface_.TextWidth(text);
+    if (width > room) {
+      size =
+          std::max(kSmallestCellSize, std::floor(kCellSize * room / width / kCellSizeStep) * kCellSizeStep);
+      surface_.SetFontSize(size);
+      // Glyph widths do not shrink exactly in step with the size.
+      while ((width = surface_.TextWidth(text)) > room && size > kSmallestCellSize) {
+        size = std::max(kSmallestCellSize, size - kCellSizeStep);
+        surface_.SetFontSize(size);
+      }
+    }
+    if (width > room)
+      surface_.DrawTextWithin(x, y, room, text);
+    else
+      surface_.DrawText(x, y, text);
   }
 
   void EndPage(const QString& footerEnd) {
@@ -113,12 +145,15 @@ class TablePrinter {
 
 GridTexts GridTextsOf(const QTableWidget& grid) {
   GridTexts rows;
+  const auto text = [](const QTableWidgetItem* item) { return item != nullptr ? item->text() : QString(); };
+  if (!grid.horizontalHeader()->isHidden()) {
+    QStringList labels;
+    for (int c = 0; c < grid.columnCount(); ++c) labels << text(grid.horizontalHeaderItem(c));
+    rows.push_back(labels);
+  }
   for (int r = 0; r < grid.rowCount(); ++r) {
     QStringList cells;
-    for (int c = 0; c < grid.columnCount(); ++c) {
-      const QTableWidgetItem* item = grid.item(r, c);
-      cells << (item != nullptr ? item->text() : QString());
-    }
+    for (int c = 0; c < grid.columnCount(); ++c) cells << text(grid.item(r, c));
     rows.push_back(cells);
   }
   return rows;

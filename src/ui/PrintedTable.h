@@ -7,7 +7,8 @@
 // its right edge; vertical rules stand 30 left of each column's text and of
 // the right edge, from y 1370 to the table bottom; the footer "第 n頁"
 // (size 10) sits 100 below the table bottom, 1700 left of the rightmost
-// vertical rule.
+// vertical rule. A cell's text keeps to its column: too wide at size 8, it
+// prints smaller (down to size 6), and is cut at the column's end beyond that.
 #pragma once
 
 #include <QString>
@@ -23,8 +24,9 @@ class PrintSurface;
 // The texts of a grid: rows of cells, the header row first.
 using GridTexts = std::vector<QStringList>;
 
-// The cell texts of a grid whose row 0 is its header row (flgDetail,
-// flgChange, flgPass); a cell without an item reads as empty.
+// The cell texts of a grid, its header row first: the labels of its header
+// where it shows one (flgPass), else its row 0 (flgDetail, flgChange). A cell
+// without an item reads as empty.
 GridTexts GridTextsOf(const QTableWidget& grid);
 
 // Prints `text` with its top-left corner at (x, y) in the current font at

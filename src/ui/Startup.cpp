@@ -1,5 +1,6 @@
 #include "ui/Startup.h"
 
+#include <QApplication>
 #include <cmath>
 
 #include "net/AdPicture.h"
@@ -7,6 +8,7 @@
 #include "store/DateFolder.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
+#include "ui/WindowPlacement.h"
 #include "ui/aux/AdRefresher.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ResultPrinting.h"
@@ -28,6 +30,9 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
     platform_.messages->Show(nullptr, QString::fromStdString(e.what()), MessageIcon::Critical);
     return false;
   }
+  // Every window of the program carries its icon, message boxes and file
+  // dialogs too.
+  QApplication::setWindowIcon(ProgramIcon());
   main_ = std::make_unique<MainWindow>(*db_, platform_);
   ConnectResultPrinting(*main_, platform_);
   // Ask the publisher's server for a newer advertisement picture once the

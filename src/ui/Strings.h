@@ -9,7 +9,8 @@ namespace kw::str {
 inline const QString kProductTitle = QStringLiteral("Kestrelway");
 inline const QString kProgramVersion = QStringLiteral("V1.18");
 inline const QString kEditionName = QStringLiteral("铁路时刻查询 单机版 ");
-inline const QString kPublisherSiteName = QStringLiteral("Kestrelway 铁路时刻网");
+// The site's name as the status bar's notice ends it with "网站".
+inline const QString kPublisherSiteName = QStringLiteral("Kestrelway 铁路时刻");
 inline const QString kPublisherUrl = QStringLiteral("https://www.kestrelway.example/");
 inline const QString kPublisherMail = QStringLiteral("service@kestrelway.example");
 

@@ -19,6 +19,7 @@ struct PrintedText {
   int x, y;
   double size;
   QString font, text;
+  int cutAt = 0;  // the width after which the text was cut off; 0: whole
   bool operator==(const PrintedText&) const = default;
 };
 
@@ -54,6 +55,9 @@ class RecordingPrintSurface : public PrintSurface {
   }
   void DrawText(int x, int y, const QString& text) override {
     texts.push_back({page, x, y, size_, font_, text});
+  }
+  void DrawTextWithin(int x, int y, int width, const QString& text) override {
+    texts.push_back({page, x, y, size_, font_, text, width});
   }
   void DrawLine(int x1, int y1, int x2, int y2) override { lines.push_back({page, x1, y1, x2, y2}); }
   void DrawImage(const QImage& image, const QRect& area) override { images.push_back({page, image, area}); }

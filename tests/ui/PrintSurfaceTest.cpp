@@ -6,35 +6,27 @@
 
 #include <QLabel>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include "support/TestTimetable.h"
 #include "ui/detail/DetailPrinting.h"
 #include "ui/main/ResultPrinting.h"
+#include "ui/support/PdfText.h"
 
 namespace kw {
 namespace {
 
-QString RunTool(const QString& program, const QStringList& args) {
-  QProcess process;
-  process.start(program, args);
-  if (!process.waitForFinished(60000) || process.exitCode() != 0)
-    return QStringLiteral("<%1 failed>").arg(program);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using test::RunTool;
 
 int PdfPages(const QString& path) {
   const QRegularExpressionMatch m = QRegularExpression(R"(Pages:\s+(\d+))").match(RunTool("pdfinfo", {path}));
   return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// The text of one page. Qt maps a glyph that the CJK face shares between an
-// ideograph and a Kangxi radical back to the radical (頁 reads as U+2FB4);
-// compatibility normalisation turns such radicals into the ideographs.
+// The text of one page.
 QString PdfPageText(const QString& path, int page) {
-  return RunTool("pdftotext", {"-raw", "-f", QString::number(page), "-l", QString::number(page), path, "-"})
-      .normalized(QString::NormalizationForm_KC);
+  return test::Readable(
+      RunTool("pdftotext", {"-raw", "-f", QString::number(page), "-l", QString::number(page), path, "-"}));
 }
 
 GridTexts Trains(int count) {

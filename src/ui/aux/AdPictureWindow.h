@@ -2,6 +2,7 @@
 // main window loads.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 namespace kw {
@@ -11,6 +12,16 @@ class AdPictureWindow : public QWidget {
 
  public:
   explicit AdPictureWindow(QWidget* parent = nullptr);
+
+  // Shows the picture centred on the screen and paints it now: the main
+  // window loads before the event loop runs.
+  void ShowPainted();
+  // Keeps the picture on screen until `milliseconds` have passed since it
+  // was shown, repainting it as the window system asks; input waits.
+  void StayShown(int milliseconds);
+
+ private:
+  QElapsedTimer shown_;
 };
 
 }  // namespace kw

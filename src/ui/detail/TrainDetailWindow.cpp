@@ -87,20 +87,18 @@ TrainDetailWindow::TrainDetailWindow(Database& db, MessageBoxes& messages, QWidg
   Element& label0 = AddElement(labels_, "lblDetail", kLabel0);
   label0.widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
+  // The stop grid's captions are its header, which stays in place while a
+  // long train's stops scroll under it; rows are as tall as their text.
   flgPass = new QTableWidget(this);
   flgPass->setObjectName("flgPass");
   flgPass->setGeometry(Pixels(kGridBox));
-  flgPass->horizontalHeader()->hide();
   flgPass->verticalHeader()->hide();
+  flgPass->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   flgPass->setEditTriggers(QAbstractItemView::NoEditTriggers);
   const auto& columns = StopGridColumns();
   flgPass->setColumnCount(static_cast<int>(columns.size()));
-  flgPass->setRowCount(1);
   for (int c = static_cast<int>(columns.size()) - 1; c >= 0; --c) {
-    auto* header = new QTableWidgetItem(QString::fromUtf8(columns[c].header));
-    header->setFont(bold);
-    header->setBackground(palette().button());
-    flgPass->setItem(0, c, header);
+    flgPass->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(columns[c].header)));
     flgPass->setColumnWidth(c, TwipsToPixels(columns[c].widthTwips));
   }
   flgPass->hide();
@@ -377,8 +375,7 @@ void TrainDetailWindow::LayOutDiagram(const std::string& firstStation) {
     }
   }
 
-  // The stop grid: one row per stop after the header row (a train of one
-  // stop keeps the header row alone).
+  // The stop grid: one row per stop (a train of one stop keeps none).
   if (count > 1) {
     for (const Stop& stop : stops_.stops) {
       const QStringList cells = QString::fromStdString(stop.gridRow).split(u'\t');
@@ -413,10 +410,8 @@ void TrainDetailWindow::Highlight(const Segment& segment) {
     blue.setColor(QPalette::WindowText, kSegmentName);
     labels_[p].widget->setPalette(blue);
     if (zhanci < segment.toZhanci) rails_[p].widget->setPixmap(redRail);
-    if (p + 1 < flgPass->rowCount()) {
-      for (int c = 0; c < flgPass->columnCount(); ++c) {
-        if (QTableWidgetItem* item = flgPass->item(p + 1, c)) item->setForeground(kSegmentRow);
-      }
+    for (int c = 0; c < flgPass->columnCount(); ++c) {
+      if (QTableWidgetItem* item = flgPass->item(p, c)) item->setForeground(kSegmentRow);
     }
   }
 }

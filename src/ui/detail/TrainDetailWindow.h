@@ -7,7 +7,7 @@
 // and close.
 //
 // printRequested() fires when Command1 (打印) is clicked; the opener prints
-// from lblTitle, flgPass (row 0 is its header row) and the window's image
+// from lblTitle, flgPass (its captions are its header) and the window's image
 // without Command1.
 #pragma once
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "query/Tips.h"
 #include "store/Database.h"
@@ -22,6 +24,7 @@
 #include "ui/Platform.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/AdPictureWindow.h"
 #include "ui/aux/ClosingScreen.h"
@@ -39,6 +42,9 @@ constexpr int kPrintButton = 5;
 constexpr int kHelpButton = 6;
 constexpr int kExitButton = 7;
 
+// The picture window stays on screen this long while the window loads.
+constexpr int kPictureMilliseconds = 200;
+
 QAction* MakeAction(QObject* parent, const char* name, const QString& text) {
   auto* action = new QAction(text, parent);
   action->setObjectName(name);
@@ -51,8 +57,6 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
     : QMainWindow(parent), db_(db), platform_(platform) {
   setObjectName("frmMain");
   setWindowTitle(str::kProductTitle);
-  setWindowIcon(QIcon(DatePicture("main.ico")));
-  resize(TwipsToPixels(15360), TwipsToPixels(10800));
 
   auto* form = new QWidget(this);
   form->setObjectName("frmMainClient");
@@ -112,6 +116,13 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   });
 
   RefreshViewState();
+  // As designed, or wider where a whole result row needs it, as far as the
+  // screen allows (keeping room for the window manager's frame).
+  QSize size(std::max(TwipsToPixels(15360), results->WidthForFullRows()), TwipsToPixels(10800));
+  if (const QScreen* screen = this->screen())
+    size = size.boundedTo(screen->availableGeometry().size() - QSize(TwipsToPixels(300), TwipsToPixels(900)));
+  resize(size);
+  CentreWindow(*this, nullptr);
 }
 
 MainWindow::~MainWindow() = default;
@@ -198,14 +209,15 @@ void MainWindow::Load() {
   loaded_ = true;
   {
     BusyCursor busy;
+    AdPictureWindow frmShow;
+    frmShow.ShowPainted();
     const QString page = DatePath("ShowMain.html");
     if (QFileInfo::exists(page)) results->WebBrowser1->setSource(QUrl::fromLocalFile(page));
-    AdPictureWindow frmShow;
-    frmShow.show();
     panel->ClearStations();
     results->ClearDetailGrid();
     SyncToolbar();
     emit loaded();
+    frmShow.StayShown(kPictureMilliseconds);
   }
   setWindowTitle(str::kProductTitle);
   ShowVersionText();
@@ -245,6 +257,7 @@ void MainWindow::ResetQueryPanel() {
 
 void MainWindow::OpenTips() {
   if (!tips_) tips_ = new TipWindow(db_, this);
+  if (!tips_->isVisible()) CentreWindow(*tips_, this);
   tips_->show();
   tips_->raise();
   tips_->activateWindow();
@@ -253,6 +266,7 @@ void MainWindow::OpenTips() {
 
 void MainWindow::OpenAbout() {
   if (!about_) about_ = new AboutWindow(*platform_.shell, this);
+  if (!about_->isVisible()) CentreWindow(*about_, this);
   about_->show();
   about_->raise();
   about_->activateWindow();
@@ -264,15 +278,13 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
 }
 
-// Coming back to the main window closes the train detail window; an open
-// About or tip window keeps the focus until it is closed.
+// Coming back to the main window closes the train detail window. An open
+// About or tip window stays in front, but the focus stays where the user put
+// it: keys typed into the main window land there.
 void MainWindow::Activated() {
   emit trainDetailCloseRequested();
   for (QWidget* window : {static_cast<QWidget*>(about_), static_cast<QWidget*>(tips_)}) {
-    if (window && window->isVisible()) {
-      window->raise();
-      window->activateWindow();
-    }
+    if (window && window->isVisible()) window->raise();
   }
   SyncToolbar();
 }
@@ -285,6 +297,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closing_ = std::make_unique<ClosingScreen>();
     connect(closing_.get(), &ClosingScreen::finished, this, &MainWindow::programEnded);
   }
+  CentreWindow(*closing_, this);
   closing_->show();
   closing_->Start();
   event->accept();

@@ -126,6 +126,9 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
   connect(cheTime, &QCheckBox::toggled, this, &QueryPanel::TimeToggled);
   connect(cheStation, &QCheckBox::toggled, this, &QueryPanel::TransferToggled);
   connect(cheType, &QCheckBox::toggled, this, &QueryPanel::KindToggled);
+  // Enter presses a focused 确定 as Space does (after a pick the focus waits
+  // on cmdSOK); outside a dialog a button takes Enter only when auto-default.
+  for (QPushButton* button : {cmdSOK, cmdOOk}) button->setAutoDefault(true);
   connect(cmdSOK, &QPushButton::clicked, this, &QueryPanel::stationSearchRequested);
   connect(cmdOOk, &QPushButton::clicked, this, &QueryPanel::numberSearchRequested);
   connect(txtOrder, &QLineEdit::returnPressed, this, &QueryPanel::numberSearchRequested);

@@ -7,15 +7,17 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
-#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "query/SearchContext.h"
+#include "ui/FittedColumns.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
+#include "ui/main/StartPage.h"
 
 namespace kw {
 
@@ -28,27 +30,44 @@ std::optional<double> NumericValue(const QString& text) {
 
 namespace {
 
-// lvMain columns, with widths of our choosing (twips).
+// lvMain columns, with widths of our choosing (twips) that hold a long row
+// of the national timetable; once filled, each column takes its content's
+// width.
 struct MainColumn {
   const QString& header;
   int width;
 };
 const MainColumn kMainColumns[] = {
-    {str::kColTrain, 3600}, {str::kColStart, 1000}, {str::kColEnd, 1200}, {str::kColDistance, 1100},
-    {str::kColFare, 1400},  {str::kColMemo, 1500},  {str::kColId, 700},
+    {str::kColTrain, 4800}, {str::kColStart, 1100}, {str::kColEnd, 1200}, {str::kColDistance, 1400},
+    {str::kColFare, 1700},  {str::kColMemo, 1200},  {str::kColId, 900},
 };
 // Item data of an lvMain row's first column: the stations of the pair a
 // station-search row was found for.
 constexpr int kBoardRole = Qt::UserRole + 1;
 constexpr int kAlightRole = Qt::UserRole + 2;
+// The web pane keeps at least this width (twips) beside a list.
+constexpr int kWebPaneWidth = 3600;
 constexpr int kMainIdColumn = 6;
 constexpr int kLegIdColumn = 3;
 // Columns sorted by number on a header click: distance and fare.
 constexpr int kMainDistanceColumn = 3;
 constexpr int kMainFareColumn = 4;
 
+// A result list asks its column of the result area for the width of its
+// whole rows; the web pane beside it gives way.
+class ResultList final : public QTreeWidget {
+ public:
+  explicit ResultList(QWidget* parent) : QTreeWidget(parent) {
+    connect(header(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+  }
+  QSize sizeHint() const override {
+    return {header()->length() + 2 * frameWidth() + verticalScrollBar()->sizeHint().width(),
+            QTreeWidget::sizeHint().height()};
+  }
+};
+
 QTreeWidget* MakeList(QWidget* parent, const char* name) {
-  auto* list = new QTreeWidget(parent);
+  auto* list = new ResultList(parent);
   list->setObjectName(name);
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
@@ -57,6 +76,13 @@ QTreeWidget* MakeList(QWidget* parent, const char* name) {
   list->setSortingEnabled(false);
   list->header()->setSectionsClickable(true);
   list->header()->setSectionsMovable(false);
+  // The last column is as wide as its texts too, so that the list asks for
+  // the width of its rows and no more.
+  list->header()->setStretchLastSection(false);
+  // Every header keeps room for the arrow of a sort; none shows one yet.
+  list->header()->setSortIndicatorShown(true);
+  list->header()->setSortIndicator(-1, Qt::AscendingOrder);
+  ShowCutTextsInToolTips(*list);
   list->hide();
   return list;
 }
@@ -140,18 +166,19 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   }
   flgDetail = MakeGrid(this, "flgDetail");
 
-  WebBrowser1 = new QTextBrowser(this);
+  WebBrowser1 = new StartPage(this);
   WebBrowser1->setObjectName("WebBrowser1");
   WebBrowser1->setOpenExternalLinks(true);
+  WebBrowser1->setMinimumWidth(TwipsToPixels(kWebPaneWidth));
 
-  // Candidates on the left; the direct list or the first leg in the middle;
-  // the web pane or the second leg on the right. A column shows while any of
-  // its widgets does, so that the shown ones share the width.
+  // Candidates on the left; the direct list or the first leg in the middle,
+  // as wide as its rows; the web pane or the second leg on the right, in the
+  // rest. A column shows while any of its widgets does.
   auto* columns = new QHBoxLayout(this);
   columns->setContentsMargins(TwipsToPixels(120), 0, TwipsToPixels(120), TwipsToPixels(60));
   const std::initializer_list<QWidget*> columnWidgets[] = {
       {lblChange, lstChange}, {lblTitle, lvMain, lblFirst, lvchang[0]}, {WebBrowser1, lblLast, lvchang[1]}};
-  const int stretch[] = {0, 3, 2};
+  const int stretch[] = {0, 0, 1};
   for (int c = 0; c < 3; ++c) {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
@@ -181,6 +208,12 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
     });
   }
   connect(flgDetail, &QTableWidget::cellDoubleClicked, this, &ResultArea::detailGridOpened);
+}
+
+int ResultArea::WidthForFullRows() const {
+  const QMargins margins = layout()->contentsMargins();
+  return margins.left() + lvMain->sizeHint().width() + layout()->spacing() +
+         std::max(WebBrowser1->sizeHint().width(), WebBrowser1->minimumWidth()) + margins.right();
 }
 
 void ResultArea::SetupDetailGrid(const QString& mode, const QString& fromName, const QString& toName) {
@@ -234,7 +267,7 @@ void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
     lvMain->addTopLevelItem(item);
     AppendGridLine(flgDetail, row.printLine, row.trainId);
   }
-  if (mainSort_.textSort) ApplyTextSort(lvMain);
+  Refilled(lvMain);
 }
 
 void ResultArea::FillLeg(int leg, const std::vector<ResultRow>& rows, int firstKey) {
@@ -247,7 +280,18 @@ void ResultArea::FillLeg(int leg, const std::vector<ResultRow>& rows, int firstK
     lvchang[leg]->addTopLevelItem(item);
     AppendGridLine(flgChange[leg], row.legLine, row.trainId);
   }
-  if (legSort_[leg].textSort) ApplyTextSort(lvchang[leg]);
+  Refilled(lvchang[leg]);
+}
+
+// A list that keeps itself sorted sorts its new rows; the rows of any other
+// list stand in the order they came, under no sort arrow.
+void ResultArea::Refilled(QTreeWidget* list) {
+  const ListSort& sort = SortOf(list);
+  if (sort.textSort)
+    ApplyTextSort(list);
+  else
+    list->header()->setSortIndicator(-1, sort.order);
+  FitColumnsToContents(*list);
 }
 
 ResultArea::ListSort& ResultArea::SortOf(QTreeWidget* list) {
@@ -259,7 +303,6 @@ ResultArea::ListSort& ResultArea::SortOf(QTreeWidget* list) {
 void ResultArea::ApplyTextSort(QTreeWidget* list) {
   const ListSort& sort = SortOf(list);
   list->sortItems(sort.column, sort.order);
-  list->header()->setSortIndicatorShown(true);
   list->header()->setSortIndicator(sort.column, sort.order);
 }
 
@@ -280,7 +323,6 @@ void ResultArea::SortListView(QTreeWidget* list, int column, Qt::SortOrder order
   });
   for (QTreeWidgetItem* item : items) list->addTopLevelItem(item);
   if (current) list->setCurrentItem(current);
-  list->header()->setSortIndicatorShown(true);
   list->header()->setSortIndicator(column, order);
 }
 

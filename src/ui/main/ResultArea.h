@@ -39,6 +39,10 @@ class ResultArea : public QWidget {
  public:
   explicit ResultArea(QWidget* parent = nullptr);
 
+  // The width that shows a whole row of lvMain at its first column widths
+  // beside the web pane.
+  int WidthForFullRows() const;
+
   // Empties flgDetail and writes its header row; `mode` "ORDER" heads
   // columns 1 and 2 with the timetable words, "STATION" with the station
   // names, any other mode leaves column 1 empty.
@@ -98,6 +102,9 @@ class ResultArea : public QWidget {
   // Shows a column of the result area while any of its widgets is shown.
   void FitColumn(QWidget* column);
   ListSort& SortOf(QTreeWidget* list);
+  // After rows were added: sorted and marked as its sort says, columns
+  // fitted to the texts.
+  void Refilled(QTreeWidget* list);
   void ApplyTextSort(QTreeWidget* list);
   void MainHeaderClicked(int column);
   void LegHeaderClicked(int leg, int column);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,6 +185,12 @@ QStringList RowTexts(QTableWidget* grid, int row) {
   return cells;
 }
 
+QStringList HeaderTexts(QTableWidget* grid) {
+  QStringList captions;
+  for (int c = 0; c < grid->columnCount(); ++c) captions << grid->horizontalHeaderItem(c)->text();
+  return captions;
+}
+
 // Stops first..last (indices) are the travelled stretch: blue names, red
 // grid rows, red rails between them; nothing else is marked.
 void ExpectStretch(TrainDetailWindow& w, int first, int last) {
@@ -193,7 +200,7 @@ void ExpectStretch(TrainDetailWindow& w, int first, int last) {
     EXPECT_EQ(Element(w, "lblDetail", i)->palette().color(QPalette::WindowText) == QColor(0, 0, 255), inside)
         << i;
     for (int c = 0; c < w.flgPass->columnCount(); ++c)
-      EXPECT_EQ(w.flgPass->item(i + 1, c)->foreground().color() == QColor(255, 0, 0), inside) << i;
+      EXPECT_EQ(w.flgPass->item(i, c)->foreground().color() == QColor(255, 0, 0), inside) << i;
     EXPECT_TRUE(Shows(Element(w, "imgRail", i), i >= first && i < last ? "redrail.jpg" : "rail.jpg")) << i;
   }
 }
@@ -257,14 +264,14 @@ TEST_F(TrainDetailWindowTest, TwelveStopsFitOneRowAndTheThirteenthStartsASecond)
 }
 
 TEST_F(TrainDetailWindowTest, OneStopAndLongTrains) {
-  // A train of one stop: the design elements alone, the grid's header row.
+  // A train of one stop: the design elements alone, no grid rows under the captions.
   TrainDetailWindow* w = FromNumberSearch("Y1");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(ElementCount(*w, "lblDetail"), 1);
   EXPECT_EQ(Name(Element(*w, "lblDetail", 0)), "北京");
   EXPECT_TRUE(Shows(Element(*w, "imgBoll", 0), "greenBoll.jpg"));
   EXPECT_FALSE(Element(*w, "imgRail", 0)->isHidden());
-  EXPECT_EQ(w->flgPass->rowCount(), 1);
+  EXPECT_EQ(w->flgPass->rowCount(), 0);
   EXPECT_EQ(w->lblKM->text(), "全程暂缺公里，共经过1个车站");  // a route of 0 km has no distance
 
   // A diagram taller than the window makes the window and the grid taller.
@@ -274,6 +281,19 @@ TEST_F(TrainDetailWindowTest, OneStopAndLongTrains) {
   EXPECT_GT(w->height(), TwipsToPixels(7305));
   EXPECT_LE(Element(*w, "lblDetail", kLongTrainStops - 1)->geometry().bottom(), w->height());
   EXPECT_GT(w->flgPass->height(), TwipsToPixels(5325));
+
+  // Scrolled to the last stop, the grid still shows its captions above the
+  // rows, each row as tall as its text.
+  QTableWidget* grid = w->flgPass;
+  QTest::mouseClick(w->Command2, Qt::LeftButton);
+  grid->scrollToBottom();
+  QApplication::processEvents();
+  ASSERT_GT(grid->rowAt(0), 0);  // the first stops have scrolled away
+  EXPECT_EQ(grid->rowAt(grid->viewport()->height() - 1), kLongTrainStops - 1);
+  EXPECT_TRUE(grid->horizontalHeader()->isVisible());
+  EXPECT_EQ(HeaderTexts(grid), (QStringList{"站次", "经停站", "到站时间：", "发车时间：", "公里数", "天数"}));
+  for (int r = 0; r < grid->rowCount(); ++r)
+    EXPECT_LE(grid->rowHeight(r), static_cast<QAbstractItemView*>(grid)->sizeHintForRow(r)) << r;
 }
 
 // Every picture of the window is there, with its copy at twice the size, and
@@ -305,11 +325,10 @@ TEST_F(TrainDetailWindowTest, WholeRouteHeadlineFaresAndGrid) {
 
   QTableWidget* grid = w->flgPass;
   EXPECT_TRUE(grid->isHidden());
-  ASSERT_EQ(grid->rowCount(), 13);
-  EXPECT_EQ(RowTexts(grid, 0), (QStringList{"站次", "经停站", "到站时间：", "发车时间：", "公里数", "天数"}));
-  EXPECT_EQ(RowTexts(grid, 1), (QStringList{" 1", "北京", "<--始发站-->", "08:05", "<--始发站-->", " 0"}));
-  EXPECT_EQ(RowTexts(grid, 3), (QStringList{" 3", "沧州", "10:00", "10:05", " 暂缺 ", " 0"}));
-  EXPECT_EQ(RowTexts(grid, 12), (QStringList{" 12", "常州", "10:18", "<--终到站-->", " 1100 ", " 1"}));
+  ASSERT_EQ(grid->rowCount(), 12);
+  EXPECT_EQ(RowTexts(grid, 0), (QStringList{" 1", "北京", "<--始发站-->", "08:05", "<--始发站-->", " 0"}));
+  EXPECT_EQ(RowTexts(grid, 2), (QStringList{" 3", "沧州", "10:00", "10:05", " 暂缺 ", " 0"}));
+  EXPECT_EQ(RowTexts(grid, 11), (QStringList{" 12", "常州", "10:18", "<--终到站-->", " 1100 ", " 1"}));
   ExpectStretch(*w, -1, -1);
 }
 
@@ -535,7 +554,7 @@ TEST_F(TrainDetailWindowTest, WhatCannotBeFoundIsSaidInTheTitle) {
     EXPECT_EQ(ElementCount(w, "lblDetail"), drawn ? 12 : 1);
     for (const char* array : {"lblDetail", "imgBoll", "imgRail"})
       EXPECT_EQ(Element(w, array, 0)->isHidden(), !drawn);
-    EXPECT_EQ(w.flgPass->rowCount(), drawn ? 13 : 1);
+    EXPECT_EQ(w.flgPass->rowCount(), drawn ? 12 : 0);
     if (drawn) ExpectStretch(w, -1, -1);
   }
   EXPECT_TRUE(recorder_.messages.shown.empty());

@@ -9,20 +9,27 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include "query/DirectSearch.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
+#include "ui/Strings.h"
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
@@ -66,6 +73,27 @@ QString Key(const QTreeWidget* list, int row) {
   return list->topLevelItem(row)->data(0, kRowKeyRole).toString();
 }
 
+// The headers of the shown columns of `list` that are not exactly as wide as
+// the widest text they hold (their own or one of their cells') needs: cut
+// or padded.
+QStringList UnfittedColumns(const QTreeWidget* list) {
+  QStringList unfitted;
+  for (int c = 0; c < list->columnCount(); ++c) {
+    const int needed = std::max(static_cast<const QAbstractItemView*>(list)->sizeHintForColumn(c),
+                                list->header()->sectionSizeHint(c));
+    if (!list->isColumnHidden(c) && list->columnWidth(c) != needed) unfitted << list->headerItem()->text(c);
+  }
+  return unfitted;
+}
+
+// The tool tip of the pointer resting on the cell of `item` in `column`.
+QString ToolTipAt(QTreeWidget* list, const QTreeWidgetItem* item, int column) {
+  const QPoint at = list->visualRect(list->indexFromItem(item, column)).center();
+  QHelpEvent tip(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(list->viewport(), &tip);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() : db_(test::FillUiTimetable(timetable_).Open()), folder_(timetable_.Root()) {
@@ -99,7 +127,8 @@ class MainWindowTest : public ::testing::Test {
   void PickCandidate(int row) {
     QListWidget* list = results_->lstChange;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    QApplication::processEvents();
+    // The leg lists' new widths reach the result area's layout a round later.
+    for (int round = 0; round < 2; ++round) QApplication::processEvents();
   }
 
   // The result widgets that show, by name, then "print" while printing is on
@@ -143,11 +172,10 @@ TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
   MainWindow& window = *window_;
   EXPECT_EQ(
       window.sbMainPanel1->text(),
-      "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
+      "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
   EXPECT_TRUE(window.results->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
   EXPECT_EQ(Showing(), "WebBrowser1");
   EXPECT_FALSE(Button(5)->isEnabled());
-  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "frmShow");  // closed
 }
 
 TEST_F(MainWindowTest, AnEmptyVersionTableLeavesTheVersionEmpty) {
@@ -155,7 +183,25 @@ TEST_F(MainWindowTest, AnEmptyVersionTableLeavesTheVersionEmpty) {
   MainWindow window(*db_, recorder_.platform);
   window.Load();
   EXPECT_EQ(window.sbMainPanel1->text(),
-            "主程序版本：V1.18, 库文件版本： 　请关注Kestrelway 铁路时刻网网站,下载最新版库文件。");
+            "主程序版本：V1.18, 库文件版本： 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
+}
+
+// The picture window stays on screen while the window loads, with the
+// window system's events let through (a window system that puts it up a
+// little later paints it then); it is gone once the window has loaded.
+TEST_F(MainWindowTest, ThePictureWindowStaysUpWhileTheWindowLoads) {
+  MainWindow window(*db_, recorder_.platform);
+  bool shownMeanwhile = false;
+  QTimer probe;  // comes round while the picture is up, not as it is first shown
+  probe.setSingleShot(true);
+  QObject::connect(&probe, &QTimer::timeout, [&shownMeanwhile] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      shownMeanwhile |= w->objectName() == "frmShow" && w->isVisible();
+  });
+  probe.start(100);
+  window.Load();
+  EXPECT_TRUE(shownMeanwhile);
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "frmShow");
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
@@ -194,14 +240,49 @@ TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
   EXPECT_FALSE(Button(2)->isEnabled());
 }
 
-TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndKeepsAboutInFront) {
+// A click into the main window while About or the tips are open closes the
+// detail window and leaves the focus there, with the other window still open.
+TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndLetsTheUserTypeThere) {
   MainWindow& window = *window_;
-  window.About->trigger();
-  QApplication::setActiveWindow(window.aboutWindow());
-  QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
-  QApplication::setActiveWindow(&window);
-  EXPECT_GE(closeDetail.count(), 1);
-  EXPECT_TRUE(window.aboutWindow()->isVisible());  // not hidden by coming back
+  for (QAction* open : {window.About, window.Common}) {
+    open->trigger();
+    QApplication::processEvents();
+    QWidget* other = QApplication::activeWindow();
+    ASSERT_TRUE(other == window.aboutWindow() || other == window.tipWindow());
+    QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    EXPECT_GE(closeDetail.count(), 1);
+    EXPECT_EQ(QApplication::activeWindow(), &window) << other->objectName().toStdString();
+    EXPECT_TRUE(other->isVisible());
+  }
+}
+
+// The tips and About open centred on the main window, or on the screen while
+// it is hidden; the closing screen on the main window. Each has the icon.
+TEST_F(MainWindowTest, AuxiliaryWindowsOpenCentredWithTheProgramsIcon) {
+  MainWindow& window = *window_;
+  const struct {
+    QAction* open;
+    bool mainShown;
+    std::function<QWidget*()> opened;
+  } cases[] = {{window.Common, true, [&] { return window.tipWindow(); }},
+               {window.About, true, [&] { return window.aboutWindow(); }},
+               {window.Common, false, [&] { return window.tipWindow(); }},
+               {window.About, false, [&] { return window.aboutWindow(); }},
+               {window.mnuExit, true, [&] { return window.closingScreen(); }}};
+  for (const auto& c : cases) {
+    window.setVisible(c.mainShown);
+    const QRect around = c.mainShown ? window.frameGeometry() : window.screen()->availableGeometry();
+    c.open->trigger();
+    QWidget* opened = c.opened();
+    ASSERT_NE(opened, nullptr);
+    SCOPED_TRACE(opened->objectName().toStdString() + (c.mainShown ? " over the main window" : " alone"));
+    ASSERT_TRUE(opened->isVisible());
+    EXPECT_LE((opened->frameGeometry().center() - around.center()).manhattanLength(), 2);
+    EXPECT_FALSE(opened->windowIcon().isNull());
+    opened->hide();
+  }
 }
 
 TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {
@@ -227,10 +308,10 @@ TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
   EXPECT_LT(actions.indexOf(window.mnuUpdate), actions.indexOf(window.mnuExit));
 
   const auto file =
-      Update("insert;station;11;11,\"石家庄\",\"sjz\"\nupdate;VerID;2024-05 测试版;ver=\"2025-01\"\n");
+      Update("insert;station;13;13,\"石家庄\",\"sjz\"\nupdate;VerID;2024-05 测试版;ver=\"2025-01\"\n");
   EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"更新完毕！"});
   EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Information);
-  EXPECT_EQ(Stations(), 11);
+  EXPECT_EQ(Stations(), 13);
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_TRUE(window.sbMainPanel1->text().contains("库文件版本：2025-01 "));
 }
@@ -240,7 +321,7 @@ TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
   EXPECT_EQ(recorder_.files.asked, 1);
   EXPECT_TRUE(recorder_.messages.shown.empty());
 
-  const auto file = Update("insert;station;11;11,\"石家庄\",\"sjz\"\ndelete;nowhere;1;\n");
+  const auto file = Update("insert;station;13;13,\"石家庄\",\"sjz\"\ndelete;nowhere;1;\n");
   ASSERT_EQ(recorder_.messages.shown.size(), 1u);
   EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith("文件受损或格式不合法！第 2 行"));
   EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Warning);
@@ -250,7 +331,7 @@ TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
   Update("");  // no records: both messages
   EXPECT_EQ(recorder_.messages.Texts(),
             (std::vector<QString>{"您的更新文件有问题，请选择正确的更新文件！", "文件受损或格式不合法！"}));
-  EXPECT_EQ(Stations(), 10);
+  EXPECT_EQ(Stations(), 12);
 }
 
 TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne) {
@@ -292,6 +373,28 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
   StationSearch("北京", "北京");
   EXPECT_EQ(Showing(), "WebBrowser1");
   EXPECT_TRUE(Shown().empty());
+}
+
+// At the default size a whole row of a long result shows, each column as
+// wide as its texts, and the start page fits the room left beside the list.
+// A column the user narrows tells its cut texts in tool tips; a whole text
+// leaves the list's own tip.
+TEST_F(MainWindowTest, AtTheDefaultSizeWholeRowsShowAndCutTextsAreToldInToolTips) {
+  EXPECT_TRUE(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
+  StationSearch("天津", "徐州");
+  QTreeWidget* list = results_->lvMain;
+  ASSERT_EQ(list->topLevelItemCount(), 2);  // 1461 and G7391/G7394
+  EXPECT_EQ(UnfittedColumns(list), QStringList());
+  EXPECT_LE(list->header()->length(), list->viewport()->width());
+  EXPECT_EQ(results_->WebBrowser1->horizontalScrollBar()->maximum(), 0);
+
+  const QString g7391 = QString::number(test::kG7391);
+  const QTreeWidgetItem* longest =
+      list->topLevelItem(0)->text(6) == g7391 ? list->topLevelItem(0) : list->topLevelItem(1);
+  for (int column : {0, 5}) list->header()->resizeSection(column, list->columnWidth(column) / 2);
+  EXPECT_EQ(ToolTipAt(list, longest, 0), longest->text(0));
+  EXPECT_EQ(ToolTipAt(list, longest, 5), "逢周五、周日开行");
+  EXPECT_EQ(ToolTipAt(list, longest, 1), str::kOpenRowTip);
 }
 
 TEST_F(MainWindowTest, TheTimeWindowBoundsTheSearchAndNothingInItSaysSo) {
@@ -345,6 +448,10 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   }
   EXPECT_EQ(second->headerItem()->text(2), "南京到站");
   EXPECT_TRUE(second->isColumnHidden(3));  // the train id
+  for (const QTreeWidget* leg : {first, second}) {  // whole rows, side by side
+    EXPECT_EQ(UnfittedColumns(leg), QStringList());
+    EXPECT_LE(leg->header()->length(), leg->viewport()->width()) << leg->objectName().toStdString();
+  }
   EXPECT_EQ(results_->lblFirst->text(), "包头---->北京");
   EXPECT_EQ(results_->lblLast->text(), "中转站北京---->南京");
   EXPECT_EQ(window_->searchContext().queryMode, "CHANGE");

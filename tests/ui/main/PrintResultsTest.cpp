@@ -12,14 +12,17 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "support/RecordingPrintSurface.h"
 #include "ui/AppPaths.h"
+#include "ui/PrintedTable.h"
 #include "ui/Startup.h"
 #include "ui/Strings.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/QueryPanel.h"
 #include "ui/main/ResultArea.h"
+#include "ui/support/PdfText.h"
 #include "ui/support/RecordingPlatform.h"
 #include "ui/support/UiFixture.h"
 
@@ -81,6 +84,44 @@ TEST_F(PrintResultsTest, StationSearchPrintsItsRowsUnderTheStationNamesAfterTheQ
   EXPECT_EQ(printer_.TextsAt(1, kFooterY), QStringList{"第 1頁"});
   EXPECT_TRUE(window_->findChild<QAction*>("Toolbar1_5")->isEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Saved as a PDF where there is no printer, every cell of a result with a
+// long caption and remark reads back from the file whole and within its
+// column: between the rules left and right of it.
+TEST_F(PrintResultsTest, EveryCellReadsBackFromThePdfWithinItsColumn) {
+  printer_.deviceName.clear();
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir.Path() / "result.pdf").string());
+  recorder_.files.savePaths = {path};
+  StationSearch("天津", "徐州");
+  window_->munPrint->trigger();
+  ASSERT_EQ(recorder_.printers.pdfPaths, QStringList{path});
+
+  // Twips from the printable area's corner, a quarter inch into the page, to points.
+  const auto points = [](int twips) { return 18 + twips / 20.0; };
+  const int rules[] = {170, 3670, 4870, 6070, 7270, 8470, 10970};
+  std::vector<test::PdfWord> words = test::PdfWords(path, 1);
+  std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.xMin < b.xMin; });
+  const GridTexts grid = GridTextsOf(*window_->results->flgDetail);
+  ASSERT_EQ(grid.size(), 3u);  // the header row, 1461, G7391/G7394
+  for (int r = 0; r < 3; ++r) {
+    const double top = points(1400 + 240 * r);
+    QStringList read;
+    for (const test::PdfWord& word : words) {
+      if (word.yMin < top - 6 || word.yMin >= top + 6) continue;
+      read << word.text;
+      int column = -1;  // the last whose left rule the word starts right of
+      for (int c = 0; c < 6; ++c)
+        if (word.xMin >= points(rules[c])) column = c;
+      ASSERT_GE(column, 0) << word.text.toStdString();
+      EXPECT_LE(word.xMax, points(rules[column + 1])) << word.text.toStdString();
+    }
+    QStringList cells;
+    for (const QString& cell : grid[r])
+      if (!cell.trimmed().isEmpty()) cells << cell.trimmed();
+    EXPECT_EQ(read.join(u'|').toStdString(), cells.join(u'|').toStdString());
+  }
 }
 
 TEST_F(PrintResultsTest, TransferJourneyPrintsBothLegsSideBySide) {

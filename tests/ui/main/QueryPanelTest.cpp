@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <tuple>
 
@@ -82,6 +83,24 @@ TEST_F(QueryPanelTest, TypingFillsThePickListUnderTheBoxAndAPickMovesOn) {
       EXPECT_EQ(Items(panel_->lstStation), names) << text.toStdString();
     }
   }
+}
+
+// After a pick the focus waits on 确定: Enter, the keypad's Enter and Space
+// press it, and the train number's 确定 alike.
+TEST_F(QueryPanelTest, EnterAndSpacePressAFocusedConfirmButton) {
+  QSignalSpy station(panel_, &QueryPanel::stationSearchRequested);
+  QSignalSpy number(panel_, &QueryPanel::numberSearchRequested);
+  const std::pair<QPushButton*, QSignalSpy*> buttons[] = {{panel_->cmdSOK, &station},
+                                                          {panel_->cmdOOk, &number}};
+  for (const auto& [button, searches] : buttons) {
+    button->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+      const qsizetype before = searches->count();
+      QTest::keyClick(QApplication::focusWidget(), key);
+      EXPECT_EQ(searches->count(), before + 1) << button->objectName().toStdString() << " key " << key;
+    }
+  }
+  EXPECT_EQ(station.count() + number.count(), 6);
 }
 
 TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyleOptionHeader>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -68,16 +69,42 @@ TEST_F(ResultAreaTest, HeaderClicksOnTheMainListShareOneOrderThatFlipsEveryTime)
   EXPECT_EQ(Column(area_.lvMain, 4), (Texts{"90 ", "120 ", "150 ", "国际列车"}));
 }
 
+// The arrow stays over a list that keeps itself sorted; rows refilled in the
+// database's order stand under no arrow.
 TEST_F(ResultAreaTest, TextSortKeepsHoldingAfterARefillNumericSortDoesNot) {
+  const QHeaderView* header = area_.lvMain->header();
   FillFour();
   ClickHeader(area_.lvMain, 0);  // descending by caption, the list keeps itself sorted
   area_.lvMain->clear();
   area_.FillMain({Row(" A1次", " 1 ", "1 ", 7), Row(" Z9次", " 2 ", "2 ", 8)});
   EXPECT_EQ(Column(area_.lvMain, 0), (Texts{" Z9次", " A1次"}));
+  EXPECT_EQ(header->sortIndicatorSection(), 0);
   ClickHeader(area_.lvMain, 3);
+  EXPECT_EQ(header->sortIndicatorSection(), 3);
   area_.lvMain->clear();
   area_.FillMain({Row(" Z9次", " 2 ", "2 ", 8), Row(" A1次", " 1 ", "1 ", 7)});
   EXPECT_EQ(Column(area_.lvMain, 0), (Texts{" Z9次", " A1次"}));
+  EXPECT_EQ(header->sortIndicatorSection(), -1);
+}
+
+// Whichever column is sorted, its arrow leaves the header's text whole.
+TEST_F(ResultAreaTest, TheSortArrowLeavesTheHeaderTextWhole) {
+  FillFour();
+  QHeaderView* header = area_.lvMain->header();
+  for (int c = 0; c < area_.lvMain->columnCount(); ++c) {
+    ClickHeader(area_.lvMain, c);
+    ASSERT_EQ(header->sortIndicatorSection(), c);
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.state |= QStyle::State_Horizontal;
+    option.orientation = Qt::Horizontal;
+    option.rect = QRect(0, 0, header->sectionSize(c), header->height());
+    option.section = c;
+    option.text = area_.lvMain->headerItem()->text(c);
+    option.sortIndicator = QStyleOptionHeader::SortDown;
+    const QRect label = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+    EXPECT_GE(label.width(), option.fontMetrics.horizontalAdvance(option.text)) << option.text.toStdString();
+  }
 }
 
 TEST_F(ResultAreaTest, LegListNewColumnAscendsSameColumnFlips) {

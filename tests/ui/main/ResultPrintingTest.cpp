@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/RecordingPrintSurface.h"
 
 namespace kw {
@@ -66,6 +68,32 @@ TEST(PrintDirectTable, ThreeTrainsFillFourRowsThenEmptyRuledSlotsToTheBottom) {
   EXPECT_EQ(surface.CountLines(1, false), 7);
   // Footer 100 below the table, 1700 left of the rightmost rule.
   EXPECT_EQ(surface.texts.back(), (PrintedText{1, 10970 - 1700, kA4Bottom + 100, 10, "宋体", "第 1頁"}));
+}
+
+// A cell's text keeps to its column (its width less 50): whole at size 8
+// where it fits, smaller where it does not, cut at the column's end where
+// even size 6 is too wide.
+TEST(PrintDirectTable, CellTextsKeepToTheirColumns) {
+  const QString caption = " G7391/G7394次(乌鲁木齐南---哈尔滨西)高速动车组列车";  // 4080 wide at size 8
+  const QString memo = QString("逢周五、周日开行").repeated(5);                   // 6400 wide
+  RecordingPrintSurface surface;
+  PrintDirectTable(surface, {{"车次", "始发时刻", "终到时刻", "里程(公里)", "硬座票价(元)", "备注"},
+                             {caption, "08:00", "次日07:40", " 4700 ", "", memo}});
+  const struct {
+    QString text;
+    int x;
+    double size;
+    int cutAt;
+  } cells[] = {
+      {"车次", 200, 8, 0}, {caption, 200, 6.75, 0}, {"次日07:40", 4900, 8, 0}, {memo, 8500, 6, 2450}};
+  for (const auto& c : cells) {
+    const auto printed = std::find_if(surface.texts.begin(), surface.texts.end(),
+                                      [&](const PrintedText& t) { return t.text == c.text; });
+    ASSERT_NE(printed, surface.texts.end()) << c.text.toStdString();
+    EXPECT_EQ(printed->x, c.x) << c.text.toStdString();
+    EXPECT_EQ(printed->size, c.size) << c.text.toStdString();
+    EXPECT_EQ(printed->cutAt, c.cutAt) << c.text.toStdString();
+  }
 }
 
 GridTexts TrainRows(int trains) {

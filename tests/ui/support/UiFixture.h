@@ -26,24 +26,30 @@ enum StationId {
   kXuzhou,
   kBaotou,
   kZhengzhou,
-  kMoscow
+  kMoscow,
+  kUrumqiSouth,
+  kHarbinWest
 };
 
 // Train ids: T109 北京-上海 (1463 km), K21 北京西-上海 (1234 km), 1461 北京-上海
-// (987 km), K22 上海-北京西, K263 包头-北京, K3 北京-莫斯科 (7800 km).
-enum TrainId { kT109 = 1, kK21, k1461, kK22, kK263, kK3 };
+// (987 km), K22 上海-北京西, K263 包头-北京, K3 北京-莫斯科 (7800 km), and
+// G7391/G7394 乌鲁木齐南-哈尔滨西 by 天津 and 徐州, whose caption is as long as
+// the national timetable's longest, with a remark.
+enum TrainId { kT109 = 1, kK21, k1461, kK22, kK263, kK3, kG7391 };
 
 inline TestTimetable& FillUiTimetable(TestTimetable& t) {
   t.Set("station",
         "1\t北京\tbj\n2\t北京西\tbjx\n3\t天津\ttj\n4\t济南\tjn\n5\t上海\tsh\n"
-        "6\t南京\tnj\n7\t徐州\txz\n8\t包头\tbt\n9\t郑州\tzz\n10\t莫斯科\tmsk\n");
+        "6\t南京\tnj\n7\t徐州\txz\n8\t包头\tbt\n9\t郑州\tzz\n10\t莫斯科\tmsk\n"
+        "11\t乌鲁木齐南\twlmqn\n12\t哈尔滨西\thebx\n");
   t.Set("train",
         "1\tT109\t1\t1\t5\t20\t10.5\t1\t1463\t\n"
         "2\tK21\t2\t2\t5\t8\t4.3\t1\t1234\t空调\n"
         "3\t1461\t3\t1\t5\t11\t7.4\t1\t987\t\n"
         "4\tK22\t2\t5\t2\t9\t6\t1\t1234\t\n"
         "5\tK263\t2\t8\t1\t6\t16\t0\t800\t\n"
-        "6\tK3\t1\t1\t10\t7.45\t14.3\t6\t7800\t国际联运\n");
+        "6\tK3\t1\t1\t10\t7.45\t14.3\t6\t7800\t国际联运\n"
+        "7\tG7391/G7394\t5\t11\t12\t8\t9\t2\t4700\t逢周五、周日开行\n");
   t.Set("pass",
         "1\t1\t1\t\t20\t0\t0\n1\t3\t2\t21.3\t21.35\t0\t137\n1\t4\t3\t1\t1.1\t1\t497\n"
         "1\t6\t4\t7\t7.1\t1\t1150\n1\t5\t5\t10.5\t\t1\t1463\n"
@@ -53,7 +59,9 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
         "3\t7\t4\t22\t22.1\t0\t700\n3\t6\t5\t3\t3.1\t1\t850\n3\t5\t6\t7.4\t\t1\t987\n"
         "4\t5\t1\t\t9\t0\t0\n4\t6\t2\t11.3\t11.35\t0\t300\n4\t2\t3\t6\t\t1\t1234\n"
         "5\t8\t1\t\t6\t0\t0\n5\t1\t2\t16\t\t0\t800\n"
-        "6\t1\t1\t\t7.45\t0\t0\n6\t10\t2\t14.3\t\t6\t7800\n");
+        "6\t1\t1\t\t7.45\t0\t0\n6\t10\t2\t14.3\t\t6\t7800\n"
+        "7\t11\t1\t\t8\t0\t0\n7\t3\t2\t20\t20.1\t1\t2900\n7\t7\t3\t2.3\t2.4\t2\t3600\n"
+        "7\t12\t4\t9\t\t2\t4700\n");
   t.Set("everyday",
         "1\t提前到站\t大站请提前到站。\n2\t证件随身\t请带好身份证件。\n3\t中转换乘\t请留足换乘时间。\n");
   t.Set("VerID", "2024-05 测试版\n");

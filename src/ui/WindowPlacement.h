@@ -1,0 +1,18 @@
+// Where a window of the program opens, and the icon it carries.
+#pragma once
+
+#include <QIcon>
+
+class QWidget;
+
+namespace kw {
+
+// The program's icon, date/main.ico.
+QIcon ProgramIcon();
+
+// Gives `window` the program's icon and moves it so that it stands centred on
+// `owner` when that is shown, else on the screen, and wholly on the screen.
+// Call before showing the window.
+void CentreWindow(QWidget& window, const QWidget* owner);
+
+}  // namespace kw

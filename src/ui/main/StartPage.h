@@ -1,0 +1,24 @@
+// The web pane WebBrowser1: the start page of the date folder, whose
+// pictures shrink with the pane, keeping their proportions, where it is
+// narrower than they are, so that the page never scrolls sideways.
+#pragma once
+
+#include <QTextBrowser>
+
+namespace kw {
+
+class StartPage : public QTextBrowser {
+  Q_OBJECT
+
+ public:
+  explicit StartPage(QWidget* parent = nullptr);
+
+ protected:
+  void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void FitPictures();
+};
+
+}  // namespace kw

@@ -1,0 +1,54 @@
+// Reading a PDF back with poppler's tools: the output of a tool, and the
+// words of a page with their boxes.
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kw::test {
+
+// What `program` writes to stdout; "<program failed>" when it fails.
+inline QString RunTool(const QString& program, const QStringList& args) {
+  QProcess process;
+  process.start(program, args);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0)
+    return QStringLiteral("<%1 failed>").arg(program);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Text as read back from a PDF, made comparable with what was printed. The
+// CJK face shares some glyphs between an ideograph and a radical, and Qt
+// maps them back to the radical: compatibility normalisation turns the
+// Kangxi radicals (頁 read as U+2FB4) into the ideographs, and the few
+// simplified radicals of the test timetables are turned back by hand.
+inline QString Readable(const QString& text) {
+  QString readable = text.normalized(QString::NormalizationForm_KC);
+  const std::pair<char16_t, char16_t> radicals[] = {{u'⻋', u'车'}, {u'⻬', u'齐'}, {u'⻓', u'长'}};
+  for (const auto& [radical, ideograph] : radicals) readable.replace(QChar(radical), QChar(ideograph));
+  return readable;
+}
+
+// A word on a page, its box in points from the page's top-left corner.
+struct PdfWord {
+  double xMin, yMin, xMax, yMax;
+  QString text;  // Readable()
+};
+
+inline std::vector<PdfWord> PdfWords(const QString& path, int page) {
+  const QString bbox =
+      RunTool("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
+  static const QRegularExpression word(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+  std::vector<PdfWord> words;
+  for (auto it = word.globalMatch(bbox); it.hasNext();) {
+    const auto m = it.next();
+    words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                     m.captured(4).toDouble(), Readable(m.captured(5))});
+  }
+  return words;
+}
+
+}  // namespace kw::test
