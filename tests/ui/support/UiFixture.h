@@ -60,12 +60,13 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
   return t;
 }
 
-// Copies the pictures and the start page of data/ into root/date.
+// Copies the pictures and the start page of data/ into root/date (not the
+// tables and their README).
 inline void CopyDatePictures(const std::filesystem::path& root) {
   namespace fs = std::filesystem;
   fs::create_directories(root / "date");
   for (const auto& entry : fs::directory_iterator(fs::path(KW_SOURCE_DIR) / "data")) {
-    if (entry.path().extension() == ".tsv") continue;
+    if (entry.path().extension() == ".tsv" || entry.path().extension() == ".md") continue;
     fs::copy_file(entry.path(), root / "date" / entry.path().filename(),
                   fs::copy_options::overwrite_existing);
   }
