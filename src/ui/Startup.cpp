@@ -1,5 +1,6 @@
 #include "ui/Startup.h"
 
+#include <QStatusBar>
 #include <cmath>
 
 #include "store/Database.h"
@@ -16,8 +17,9 @@ Program::Program(Platform& platform) : platform_(platform) {}
 Program::~Program() = default;
 
 bool Program::Start(const std::function<void(MainWindow&)>& wire) {
+  const std::string path = DatabasePath(DateRoot()).string();
   try {
-    db_ = Database::Open(DatabasePath(ProgramFolder()).string());
+    db_ = Database::Open(path);
   } catch (const DatabaseError& e) {
     // A second copy of the program finds the database locked by the first.
     platform_.messages->Show(nullptr, QString::fromStdString(e.what()), MessageIcon::Critical);
@@ -38,6 +40,9 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
     WriteEveryDay(kRandomNumberKey, QStringLiteral("1"));
   }
   main_->Load();
+  // Which database is open (the program's own or the per-user copy): the
+  // version text's tool tip names the file.
+  main_->statusBar()->setToolTip(QString::fromStdString(path));
   main_->show();
   if (!isNumber || display == 0) main_->OpenTips();
   return true;

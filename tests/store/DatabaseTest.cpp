@@ -6,7 +6,6 @@
 
 #include <fstream>
 
-#include "store/DateFolder.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
@@ -100,15 +99,6 @@ TEST(Transaction, RollsBackUnlessCommitted) {
     }
     EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{commit ? "1" : "0"});
   }
-}
-
-TEST(DateFolder, FindsFilesWithoutRegardToCase) {
-  TempDir dir;
-  dir.Write("Date/greenboll.jpg", "x");
-  EXPECT_EQ(DateFile(dir.Path(), "greenBoll.jpg"), dir.Path() / "Date" / "greenboll.jpg");
-  EXPECT_EQ(DateFile(dir.Path(), "missing.jpg"), dir.Path() / "Date" / "missing.jpg");
-  TempDir empty;
-  EXPECT_EQ(DatabasePath(empty.Path()), empty.Path() / "date" / "Train.dll");
 }
 
 }  // namespace

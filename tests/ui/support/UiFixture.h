@@ -72,16 +72,16 @@ inline void CopyDatePictures(const std::filesystem::path& root) {
   }
 }
 
-// Points the program folder at `root` for the life of the object, and starts
-// and ends with empty "EveryDay" settings.
+// Points the date root at `root` for the life of the object, as if root were
+// the program folder, and starts and ends with empty "EveryDay" settings.
 class ProgramFolderScope {
  public:
   explicit ProgramFolderScope(const std::filesystem::path& root) {
-    SetProgramFolder(root);
+    SetDateRoot(root);
     ClearSettings();
   }
   ~ProgramFolderScope() {
-    SetProgramFolder({});
+    SetDateRoot({});
     ClearSettings();
   }
   ProgramFolderScope(const ProgramFolderScope&) = delete;
