@@ -65,7 +65,9 @@ fs::path ExecutableDir() {
   return self.parent_path();
 }
 
-fs::path InstalledDataDir(const fs::path& programDir) { return (programDir / KW_INSTALLED_DATA).lexically_normal(); }
+fs::path InstalledDataDir(const fs::path& programDir) {
+  return (programDir / KW_INSTALLED_DATA).lexically_normal();
+}
 
 fs::path UserDataRoot() {
   // Qt's rule for the data home: XDG_DATA_HOME when it is an absolute path.
@@ -85,7 +87,7 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   std::error_code ec;
   const fs::path own = DateFolder(sources.programDir);
   const bool ownExists = fs::is_directory(own, ec);
-  if (ownExists && isWritable(own)) return {sources.programDir, false, {}};
+  if (ownExists && isWritable(own)) return {sources.programDir, {}};
 
   fs::path seed;
   if (!sources.installedDir.empty() && fs::is_directory(sources.installedDir, ec)) {
@@ -94,16 +96,16 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
     seed = own;
   }
   const bool hasCopy = !sources.userRoot.empty() && fs::is_regular_file(DatabasePath(sources.userRoot), ec);
-  if (seed.empty() && !hasCopy) return {sources.programDir, false, {}};
-  if (sources.userRoot.empty()) return {{}, true, std::string(text::kUserDataNoHome)};
+  if (seed.empty() && !hasCopy) return {sources.programDir, {}};
+  if (sources.userRoot.empty()) return {{}, std::string(text::kUserDataNoHome)};
 
   const fs::path copy = DateFolder(sources.userRoot);
   try {
     if (!seed.empty()) FillFrom(seed, copy);
   } catch (const fs::filesystem_error& e) {
-    return {{}, true, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + e.code().message()};
+    return {{}, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + e.code().message()};
   }
-  return {sources.userRoot, true, {}};
+  return {sources.userRoot, {}};
 }
 
 }  // namespace kw

@@ -44,10 +44,10 @@ struct DateSources {
 
 struct DatePlace {
   std::filesystem::path root;  // the folder whose date/ this run uses
-  bool perUser = false;        // the per-user copy rather than the program's own folder
   std::string error;           // set when the per-user copy could not be made; root is then empty
 };
 
+// `folder` is a folder this process may write in.
 bool IsWritableFolder(const std::filesystem::path& folder);
 
 // Chooses the date folder of this run. The program's own date folder is used

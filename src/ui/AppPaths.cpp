@@ -22,7 +22,8 @@ DatePlace ChooseDateRoot(const std::filesystem::path& programDir) {
   // application's own name: ~/.local/share/Kestrelway on Linux.
   const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   const std::filesystem::path userRoot =
-      data.isEmpty() ? std::filesystem::path() : std::filesystem::path(data.toStdString()) / str::kProductTitle.toStdString();
+      data.isEmpty() ? std::filesystem::path()
+                     : std::filesystem::path(data.toStdString()) / str::kProductTitle.toStdString();
   const DatePlace place = ChooseDatePlace({programDir, InstalledDataDir(programDir), userRoot});
   SetDateRoot(place.root);
   return place;

@@ -27,8 +27,9 @@ TEST_P(TimetableData, TipsFaresAndVersionAreUsable) {
   EXPECT_EQ(Count(Db(), "SELECT min(id) FROM everyday"), 1);
   EXPECT_EQ(Count(Db(), "SELECT max(id) FROM everyday"), Count(Db(), "SELECT count(*) FROM everyday"));
   // A class names one of the five fare families, or none (fares unknown).
-  EXPECT_EQ(Count(Db(), "SELECT count(*) FROM kind WHERE coalesce(price, '') NOT IN "
-                        "('', '普慢', '普快', '特快', '空调普快', '空调特快')"),
+  EXPECT_EQ(Count(Db(),
+                  "SELECT count(*) FROM kind WHERE coalesce(price, '') NOT IN "
+                  "('', '普慢', '普快', '特快', '空调普快', '空调特快')"),
             0);
   EXPECT_GE(Count(Db(), "SELECT max(distance) FROM price"), Count(Db(), "SELECT max(distance) FROM train"));
 }
@@ -44,8 +45,9 @@ TEST_P(TimetableData, TrainRowsAgreeWithTheirStops) {
        OR round(t.ftime * 100) <> round(f.depart * 100) OR round(t.etime * 100) <> round(l.arrive * 100)
        OR t.day <> l.day OR (l.distance > 0 AND t.distance <> l.distance))sql"),
             0);
-  EXPECT_EQ(Count(Db(), "SELECT count(*) FROM train t WHERE NOT EXISTS (SELECT 1 FROM pass WHERE trainid = t.id)"),
-            0);
+  EXPECT_EQ(
+      Count(Db(), "SELECT count(*) FROM train t WHERE NOT EXISTS (SELECT 1 FROM pass WHERE trainid = t.id)"),
+      0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, TimetableData, ::testing::Values("Shipped", "HandMade"),
