@@ -119,7 +119,15 @@ int main(int argc, char** argv) {
   PickStation(journey, "txtEstation", "sh", "上海");
   QTest::mouseClick(Find<QPushButton>(journey, "cmdSearch"), Qt::LeftButton);
   auto* list = Find<QTreeWidget>(journey, "lvJourney");
-  if (list->topLevelItemCount() > 0) list->expandItem(list->topLevelItem(0));
+  // Open the first journey with a change (more than one leg), else the first.
+  QTreeWidgetItem* shown = list->topLevelItem(0);
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    if (list->topLevelItem(i)->childCount() > 1) {
+      shown = list->topLevelItem(i);
+      break;
+    }
+  }
+  if (shown) list->expandItem(shown);
   Save(journey, "journey.png");
   return 0;
 }
