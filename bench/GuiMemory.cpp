@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   try {
     const std::filesystem::path folder = argv[1];
-    kw::SetProgramFolder(folder);
+    kw::SetDateRoot(folder);
     auto db = kw::Database::Open(kw::DatabasePath(folder).string());
     PrintedMessages messages;
     NoShell shell;

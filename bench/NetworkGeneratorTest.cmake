@@ -1,4 +1,4 @@
-# Smoke test of the network generator: the bundled timetable doubled must pass
+# Smoke test of the network generator: the hand-made timetable doubled must pass
 # the builder's checks (unique names, keys and stops, references that hold),
 # hold twice the rows, and give a station search twice the trains, since the
 # copied stations' names begin like the originals'.

@@ -1,5 +1,7 @@
 // Draws the pictures of the date folder that the windows show, and writes
-// them into the folder given as the argument (data/). Run through
+// them into the folder given as the first argument (data/); the program icon
+// at the desktop's usual sizes goes below the second (dist/icons/hicolor,
+// NxN/apps/kestrelway.png). Run through
 // scripts/gen-pictures. Pictures shown at a fixed size come twice: name.jpg
 // at their size and name@2x.jpg at twice it, for high-density screens.
 //
@@ -599,12 +601,21 @@ void IconAndCursor() {
   }
 }
 
+// The icon of the desktop's menus and windows in the hicolor theme's layout.
+void DesktopIcons(const QString& hicolor) {
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+    const QString folder = QString("%1/%2x%2/apps").arg(hicolor).arg(size);
+    if (!QDir().mkpath(folder)) Fail("cannot create " + folder);
+    if (!TrainIcon(size).save(folder + "/kestrelway.png", "PNG")) Fail("cannot write the icon in " + folder);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: gen-pictures OUTPUT_DIR\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: gen-pictures DATE_FILES_DIR ICON_THEME_DIR\n");
     return 2;
   }
   g_out = QString::fromLocal8Bit(argv[1]);
@@ -614,5 +625,6 @@ int main(int argc, char** argv) {
   LoadingPicture();
   StartPagePicture();
   IconAndCursor();
+  DesktopIcons(QString::fromLocal8Bit(argv[2]));
   return 0;
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generate data/price.tsv, the fare table of conventional passenger trains.
+"""Generate tests/data/price.tsv, the fare table of the hand-made test timetable.
 
 Fares follow the published rules for conventional (non high-speed) trains:
 
@@ -22,7 +22,7 @@ Columns: seat columns hold "hardSeat,softSeat"; berth columns hold five fares
 each followed by a comma (hard upper, middle, lower, soft upper, lower).
 The 普慢 family has no express surcharge and only a berth column (pmw).
 
-Usage: scripts/gen-price.py [output]   (default: data/price.tsv beside scripts/)
+Usage: scripts/gen-price.py [output]   (default: tests/data/price.tsv)
 """
 import os
 import sys
@@ -109,7 +109,7 @@ def fares(mid):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', 'data', 'price.tsv')
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', 'tests', 'data', 'price.tsv')
     header = ['distance', 'pkz', 'pmw', 'pkw', 'tkz', 'tkw', 'ktpkz', 'ktpkw', 'kttkz', 'kttkw']
     with open(out, 'w', encoding='utf-8', newline='\n') as f:
         f.write('\t'.join(header) + '\n')

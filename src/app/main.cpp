@@ -1,6 +1,7 @@
 // kestrelway: the timetable enquiry program.
 #include <QApplication>
 
+#include "ui/AppPaths.h"
 #include "ui/Platform.h"
 #include "ui/Startup.h"
 #include "ui/detail/TrainDetailOpener.h"
@@ -8,7 +9,17 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  kw::Program program(kw::DesktopPlatform());
+  // The desktop entry the installed program is started from (its icon and name).
+  QGuiApplication::setDesktopFileName(QStringLiteral("cn.kestrelway.Kestrelway"));
+  kw::Platform& platform = kw::DesktopPlatform();
+  // One date folder for the whole run: beside the program, or the per-user
+  // copy when the program's own cannot be written (an installed program).
+  const kw::DatePlace place = kw::ChooseDateRoot(QCoreApplication::applicationDirPath().toStdString());
+  if (!place.error.empty()) {
+    platform.messages->Show(nullptr, QString::fromStdString(place.error), kw::MessageIcon::Critical);
+    return 1;
+  }
+  kw::Program program(platform);
   if (!program.Start([](kw::MainWindow& window) { kw::WireTrainDetail(window); })) return 1;
   QObject::connect(program.mainWindow(), &kw::MainWindow::programEnded, &app, &QApplication::quit);
   return app.exec();

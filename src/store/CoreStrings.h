@@ -40,6 +40,10 @@ inline constexpr std::string_view kDbLocked = "文件正被另一个程序使用
 inline constexpr std::string_view kDbExists = "文件已存在";
 inline constexpr std::string_view kDbError = "时刻表数据库出错";
 
+// The per-user copy of the date folder, made when the program's own cannot be written.
+inline constexpr std::string_view kUserDataCannotCopy = "无法建立本用户的数据文件夹";
+inline constexpr std::string_view kUserDataNoHome = "找不到本用户的数据文件夹：HOME 和 XDG_DATA_HOME 都没有设置";
+
 // Why a written value cannot be stored in a column (table files, update files).
 inline constexpr std::string_view kValueNotInteger = "不是整数";
 inline constexpr std::string_view kValueNotTime = "不是 时.分 格式的时刻（如 8.3 表示 08:30）";

@@ -1,8 +1,18 @@
 #include "store/DateFolder.h"
 
 #include <strings.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <system_error>
+
+#include "store/CoreStrings.h"
+
+// Where an installed executable finds the program data, relative to its own
+// folder; set by the build from the install layout.
+#ifndef KW_INSTALLED_DATA
+#define KW_INSTALLED_DATA "../share/kestrelway"
+#endif
 
 namespace kw {
 
@@ -24,19 +34,78 @@ fs::path FindEntry(const fs::path& dir, std::string_view name) {
   return exact;
 }
 
+// Copies each file of `source` that `copy` lacks into it. A file is written
+// under a temporary name and renamed into place, so an interrupted copy
+// leaves no half file behind.
+void FillFrom(const fs::path& source, const fs::path& copy) {
+  fs::create_directories(copy);
+  for (const auto& entry : fs::directory_iterator(source)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string name = entry.path().filename().string();
+    const fs::path target = FindEntry(copy, name);
+    if (fs::exists(target)) continue;
+    const fs::path part = copy / (name + ".part");
+    fs::copy_file(entry.path(), part, fs::copy_options::overwrite_existing);
+    fs::rename(part, target);
+  }
+}
+
 }  // namespace
 
-fs::path DateFolder(const fs::path& appDir) { return FindEntry(appDir, "date"); }
+fs::path DateFolder(const fs::path& root) { return FindEntry(root, "date"); }
 
-fs::path DateFile(const fs::path& appDir, std::string_view name) { return FindEntry(DateFolder(appDir), name); }
+fs::path DateFile(const fs::path& root, std::string_view name) { return FindEntry(DateFolder(root), name); }
 
-fs::path DatabasePath(const fs::path& appDir) { return DateFile(appDir, "Train.dll"); }
+fs::path DatabasePath(const fs::path& root) { return DateFile(root, "Train.dll"); }
 
 fs::path ExecutableDir() {
   std::error_code ec;
   const fs::path self = fs::read_symlink("/proc/self/exe", ec);
   if (ec) return fs::current_path();
   return self.parent_path();
+}
+
+fs::path InstalledDataDir(const fs::path& programDir) {
+  return (programDir / KW_INSTALLED_DATA).lexically_normal();
+}
+
+fs::path UserDataRoot() {
+  // Qt's rule for the data home: XDG_DATA_HOME when it is an absolute path.
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome && fs::path(dataHome).is_absolute()) return fs::path(dataHome) / "Kestrelway";
+  const char* home = std::getenv("HOME");
+  if (home && *home) return fs::path(home) / ".local" / "share" / "Kestrelway";
+  return {};
+}
+
+bool IsWritableFolder(const fs::path& folder) {
+  std::error_code ec;
+  return fs::is_directory(folder, ec) && access(folder.c_str(), W_OK) == 0;
+}
+
+DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const fs::path&)) {
+  std::error_code ec;
+  const fs::path own = DateFolder(sources.programDir);
+  const bool ownExists = fs::is_directory(own, ec);
+  if (ownExists && isWritable(own)) return {sources.programDir, {}};
+
+  fs::path seed;
+  if (!sources.installedDir.empty() && fs::is_directory(sources.installedDir, ec)) {
+    seed = sources.installedDir;
+  } else if (ownExists) {
+    seed = own;
+  }
+  const bool hasCopy = !sources.userRoot.empty() && fs::is_regular_file(DatabasePath(sources.userRoot), ec);
+  if (seed.empty() && !hasCopy) return {sources.programDir, {}};
+  if (sources.userRoot.empty()) return {{}, std::string(text::kUserDataNoHome)};
+
+  const fs::path copy = DateFolder(sources.userRoot);
+  try {
+    if (!seed.empty()) FillFrom(seed, copy);
+  } catch (const fs::filesystem_error& e) {
+    return {{}, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + e.code().message()};
+  }
+  return {sources.userRoot, {}};
 }
 
 }  // namespace kw

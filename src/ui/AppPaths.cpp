@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 #include <QSettings>
+#include <QStandardPaths>
 
-#include "store/DateFolder.h"
 #include "ui/Strings.h"
 
 namespace kw {
@@ -17,15 +17,27 @@ std::filesystem::path& FolderOverride() {
 
 }  // namespace
 
-std::filesystem::path ProgramFolder() {
+DatePlace ChooseDateRoot(const std::filesystem::path& programDir) {
+  // Qt's application data location of "Kestrelway", whatever the
+  // application's own name: ~/.local/share/Kestrelway on Linux.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  const std::filesystem::path userRoot =
+      data.isEmpty() ? std::filesystem::path()
+                     : std::filesystem::path(data.toStdString()) / str::kProductTitle.toStdString();
+  const DatePlace place = ChooseDatePlace({programDir, InstalledDataDir(programDir), userRoot});
+  SetDateRoot(place.root);
+  return place;
+}
+
+std::filesystem::path DateRoot() {
   if (!FolderOverride().empty()) return FolderOverride();
   return QCoreApplication::applicationDirPath().toStdString();
 }
 
-void SetProgramFolder(const std::filesystem::path& folder) { FolderOverride() = folder; }
+void SetDateRoot(const std::filesystem::path& folder) { FolderOverride() = folder; }
 
 QString DatePath(std::string_view name) {
-  return QString::fromStdString(DateFile(ProgramFolder(), name).string());
+  return QString::fromStdString(DateFile(DateRoot(), name).string());
 }
 
 QPixmap DatePicture(std::string_view name) {
@@ -33,7 +45,7 @@ QPixmap DatePicture(std::string_view name) {
   // name@2x.ext, where there is one (Qt reads the scale from the name).
   if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
     const std::filesystem::path plain(name);
-    const auto twice = DateFile(ProgramFolder(), plain.stem().string() + "@2x" + plain.extension().string());
+    const auto twice = DateFile(DateRoot(), plain.stem().string() + "@2x" + plain.extension().string());
     const QPixmap picture(QString::fromStdString(twice.string()));
     if (!picture.isNull()) return picture;
   }

@@ -6,15 +6,22 @@
 #include <filesystem>
 #include <string_view>
 
+#include "store/DateFolder.h"
+
 namespace kw {
 
-// The program folder: the folder of the executable, unless a test has put
-// another in its place.
-std::filesystem::path ProgramFolder();
-// Puts `folder` in place of the program folder; an empty path undoes it.
-void SetProgramFolder(const std::filesystem::path& folder);
+// Chooses this run's date folder once, at start (see ChooseDatePlace): the
+// one beside the program in `programDir`, or the per-user copy in Qt's
+// application data location of "Kestrelway". DateRoot() then names it.
+DatePlace ChooseDateRoot(const std::filesystem::path& programDir);
 
-// The file `name` of the date folder below the program folder, found without
+// The folder whose date folder this run uses: as chosen at start, or the
+// folder of the executable, unless a test has put another in its place.
+std::filesystem::path DateRoot();
+// Puts `folder` in place of the date root; an empty path undoes it.
+void SetDateRoot(const std::filesystem::path& folder);
+
+// The file `name` of the date folder below the date root, found without
 // regard to the case of its name.
 QString DatePath(std::string_view name);
 // A picture of the date folder; a null pixmap when it cannot be read. On a

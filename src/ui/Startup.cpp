@@ -1,6 +1,7 @@
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QStatusBar>
 #include <cmath>
 
 #include "net/AdPicture.h"
@@ -22,9 +23,10 @@ Program::~Program() = default;
 bool Program::Start(const std::function<void(MainWindow&)>& wire) {
   // A picture downloaded by the last run takes its place before anything
   // shows it.
-  SwapWaitingPicture(ProgramFolder());
+  SwapWaitingPicture(DateRoot());
+  const std::string path = DatabasePath(DateRoot()).string();
   try {
-    db_ = Database::Open(DatabasePath(ProgramFolder()).string());
+    db_ = Database::Open(path);
   } catch (const DatabaseError& e) {
     // A second copy of the program finds the database locked by the first.
     platform_.messages->Show(nullptr, QString::fromStdString(e.what()), MessageIcon::Critical);
@@ -40,7 +42,7 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
   // window cancels a transfer still running.
   MainWindow* window = main_.get();
   QObject::connect(window, &MainWindow::loaded, window,
-                   [window] { (new AdRefresher(ProgramFolder(), window))->Start(); });
+                   [window] { (new AdRefresher(DateRoot(), window))->Start(); });
   if (wire) wire(*main_);
 
   // "Display": 0 opens the tips first, another number the main window alone.
@@ -54,6 +56,9 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
     WriteEveryDay(kRandomNumberKey, QStringLiteral("1"));
   }
   main_->Load();
+  // Which database is open (the program's own or the per-user copy): the
+  // version text's tool tip names the file.
+  main_->statusBar()->setToolTip(QString::fromStdString(path));
   main_->show();
   if (!isNumber || display == 0) main_->OpenTips();
   return true;

@@ -7,7 +7,6 @@
 
 #include <fstream>
 
-#include "store/DateFolder.h"
 #include "store/Schema.h"
 #include "support/TestTimetable.h"
 #include "update/UpdateFile.h"
@@ -161,15 +160,6 @@ TEST(DatabaseQueries, CaseBlindNamesNestedStatementsAndRejectedStatements) {
   EXPECT_THROW(db->Prepare("SELECT nothing FROM nowhere"), DatabaseError);
   EXPECT_THROW(db->Execute("INSERT INTO station VALUES (1, '重复', 'cf')"), DatabaseError);
   EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{"2"});
-}
-
-TEST(DateFolder, FindsFilesWithoutRegardToCase) {
-  TempDir dir;
-  dir.Write("Date/greenboll.jpg", "x");
-  EXPECT_EQ(DateFile(dir.Path(), "greenBoll.jpg"), dir.Path() / "Date" / "greenboll.jpg");
-  EXPECT_EQ(DateFile(dir.Path(), "missing.jpg"), dir.Path() / "Date" / "missing.jpg");
-  TempDir empty;
-  EXPECT_EQ(DatabasePath(empty.Path()), empty.Path() / "date" / "Train.dll");
 }
 
 }  // namespace

@@ -86,9 +86,9 @@ std::unique_ptr<Database> TestTimetable::Open() {
   return Database::Open(DbPath().string());
 }
 
-BundledCopy::BundledCopy() {
+DatabaseCopy::DatabaseCopy(const fs::path& source) {
   fs::create_directories(DbPath().parent_path());
-  fs::copy_file(KW_BUNDLED_DB, DbPath());
+  fs::copy_file(source, DbPath());
 }
 
 std::vector<std::string> QueryRows(Database& db, const std::string& sql) {
@@ -128,8 +128,14 @@ std::string ToGb18030(const std::string& utf8) {
   return out;
 }
 
-Database& BundledDb() {
-  static BundledCopy copy;
+Database& HandMadeDb() {
+  static const DatabaseCopy copy;
+  static const auto db = copy.Open();
+  return *db;
+}
+
+Database& ShippedDb() {
+  static const DatabaseCopy copy(KW_SHIPPED_DB);
   static const auto db = copy.Open();
   return *db;
 }

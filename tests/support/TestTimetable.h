@@ -56,12 +56,12 @@ class TestTimetable {
   std::map<std::string, std::string> rows_;
 };
 
-// A private copy of the bundled timetable (build/date/Train.dll) in a
-// temporary program folder: the program holds its database exclusively, so
-// tests running side by side each open their own copy.
-class BundledCopy {
+// A private copy of a built timetable (by default the hand-made one of
+// tests/data) in a temporary program folder: the program holds its database
+// exclusively, so tests running side by side each open their own copy.
+class DatabaseCopy {
  public:
-  BundledCopy();
+  explicit DatabaseCopy(const std::filesystem::path& source = KW_HANDMADE_DB);
   std::filesystem::path DbPath() const { return dir_.Path() / "date" / "Train.dll"; }
   std::unique_ptr<Database> Open() const { return Database::Open(DbPath().string()); }
 
@@ -77,8 +77,10 @@ std::vector<int> TrainIds(const Rows& rows) {
   return ids;
 }
 
-// One private copy of the bundled timetable for the whole test process, open.
-Database& BundledDb();
+// One private copy of the hand-made timetable for the whole test process, open.
+Database& HandMadeDb();
+// The same for the shipped timetable (date/Train.dll of the build).
+Database& ShippedDb();
 
 // Reads a whole file.
 std::string ReadFile(const std::filesystem::path& path);

@@ -29,7 +29,7 @@ class UsageError : public std::runtime_error {
 
 struct Context {
   std::vector<std::string> args;  // the command's own arguments, options removed
-  std::string dbPath;             // --db, or the bundled database beside the executable
+  std::string dbPath;             // --db, or Train.dll of the run's date folder
   bool json = false;              // --json
 
   // Opens the database (once); throws DatabaseError on failure.

@@ -64,7 +64,16 @@ int main(int argc, char** argv) {
     std::cerr << (command.empty() ? "缺少命令" : "未知命令：" + command) << '\n' << kUsage;
     return kBadUsage;
   }
-  if (ctx.dbPath.empty()) ctx.dbPath = kw::DatabasePath(kw::ExecutableDir()).string();
+  if (ctx.dbPath.empty() && command != "build-db") {
+    // The date folder beside the tool, or the per-user copy of an installed one.
+    const std::filesystem::path self = kw::ExecutableDir();
+    const kw::DatePlace place = kw::ChooseDatePlace({self, kw::InstalledDataDir(self), kw::UserDataRoot()});
+    if (!place.error.empty()) {
+      std::cerr << place.error << '\n';
+      return kFailure;
+    }
+    ctx.dbPath = kw::DatabasePath(place.root).string();
+  }
   try {
     return it->second(ctx);
   } catch (const UsageError& e) {

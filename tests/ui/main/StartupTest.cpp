@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <QStatusBar>
 #include <chrono>
 #include <fstream>
 
@@ -45,6 +46,8 @@ TEST_F(StartupTest, TheDisplaySettingDecidesWhetherTheTipsOpenFirst) {
     Program program(recorder_.platform);
     ASSERT_TRUE(program.Start());
     EXPECT_TRUE(program.mainWindow()->isVisible());
+    // The version text's tool tip names the database that is open.
+    EXPECT_EQ(program.mainWindow()->statusBar()->toolTip().toStdString(), timetable_.DbPath().string());
     const TipWindow* tips = program.mainWindow()->tipWindow();
     EXPECT_EQ(tips && tips->isVisible() ? tips->currentId() : 0, c.tipShown);
     EXPECT_EQ(ReadEveryDay(kDisplayKey), c.displayAfter);

@@ -68,28 +68,30 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
   return t;
 }
 
-// Copies the pictures and the start page of data/ into root/date.
+// Copies the pictures and the start page of data/ into root/date (not the
+// tables and their README).
 inline void CopyDatePictures(const std::filesystem::path& root) {
   namespace fs = std::filesystem;
   fs::create_directories(root / "date");
   for (const auto& entry : fs::directory_iterator(fs::path(KW_SOURCE_DIR) / "data")) {
-    if (entry.path().extension() == ".tsv") continue;
+    if (entry.path().extension() == ".tsv" || entry.path().extension() == ".md") continue;
     fs::copy_file(entry.path(), root / "date" / entry.path().filename(),
                   fs::copy_options::overwrite_existing);
   }
 }
 
-// Points the program folder at `root` for the life of the object, and starts
-// and ends with empty "EveryDay" settings and the advertisement refresh
-// turned off (an empty server), so that no test reaches out to the network.
+// Points the date root at `root` for the life of the object, as if root were
+// the program folder, and starts and ends with empty "EveryDay" settings and
+// the advertisement refresh turned off (an empty server), so that no test
+// reaches out to the network.
 class ProgramFolderScope {
  public:
   explicit ProgramFolderScope(const std::filesystem::path& root) {
-    SetProgramFolder(root);
+    SetDateRoot(root);
     ClearSettings();
   }
   ~ProgramFolderScope() {
-    SetProgramFolder({});
+    SetDateRoot({});
     ClearSettings();
   }
   ProgramFolderScope(const ProgramFolderScope&) = delete;

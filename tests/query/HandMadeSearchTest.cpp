@@ -1,4 +1,4 @@
-// The searches on the bundled timetable every new user meets.
+// The searches on the hand-made timetable of tests/data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,9 +14,9 @@
 namespace kw {
 namespace {
 
-Database& Db() { return test::BundledDb(); }
+Database& Db() { return test::HandMadeDb(); }
 
-TEST(BundledSearch, BeijingToShanghaiCoversEveryStationOfBothCitiesOnce) {
+TEST(HandMadeSearch, BeijingToShanghaiCoversEveryStationOfBothCitiesOnce) {
   const auto r = RunStationSearch(Db(), {"北京", "上海", 0, 0, false});
   ASSERT_EQ(r.outcome, StationSearchOutcome::Found);
   const auto all = test::TrainIds(r.rows);
@@ -28,7 +28,7 @@ TEST(BundledSearch, BeijingToShanghaiCoversEveryStationOfBothCitiesOnce) {
   EXPECT_EQ(r.rows[0].caption + r.rows[0].endText, " T109次(北京---上海)特快列车次日10:18");
 }
 
-TEST(BundledSearch, TransferFromUrumqiToBeijingWest) {
+TEST(HandMadeSearch, TransferFromUrumqiToBeijingWest) {
   const auto from = StationIdByName(Db(), "乌鲁木齐");
   const auto to = StationIdByName(Db(), "北京");
   ASSERT_TRUE(from && to);
@@ -41,7 +41,7 @@ TEST(BundledSearch, TransferFromUrumqiToBeijingWest) {
 
 // Text far longer than any name (SQLite refuses LIKE patterns over 50,000
 // bytes) matches nothing and fails nothing.
-TEST(BundledSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
+TEST(HandMadeSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
   const auto repeated = [](const std::string& piece, int times) {
     std::string text;
     for (int i = 0; i < times; ++i) text += piece;
@@ -57,7 +57,7 @@ TEST(BundledSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
   }
 }
 
-TEST(BundledSearch, EveryTrainLoadsItsStopsAndDetail) {
+TEST(HandMadeSearch, EveryTrainLoadsItsStopsAndDetail) {
   const auto trains = test::QueryRows(Db(), "SELECT id FROM train ORDER BY id");
   ASSERT_FALSE(trains.empty());
   for (const auto& text : trains) {

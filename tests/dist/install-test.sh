@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and uses the installed tool as a
+# user of an installed program would: its date folder is the per-user copy in
+# a temporary data home, seeded from the installed data, and an update file
+# changes that copy only. Usage: install-test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR=$work/root cmake --install "$build" --prefix /usr > "$work/install.log"
+usr=$work/root/usr
+for f in bin/kestrelway bin/kestrelway-cli share/kestrelway/Train.dll share/kestrelway/ShowMain.html \
+         share/applications/cn.kestrelway.Kestrelway.desktop share/metainfo/cn.kestrelway.Kestrelway.metainfo.xml \
+         share/icons/hicolor/48x48/apps/kestrelway.png share/man/man1/kestrelway-cli.1; do
+  [ -f "$usr/$f" ] || fail "not installed: $f"
+done
+[ ! -e "$usr/bin/date" ] || fail "a date folder beside the installed programs"
+installed_sum=$(md5sum < "$usr/share/kestrelway/Train.dll")
+
+export HOME=$work/home XDG_DATA_HOME=$work/data
+copy=$XDG_DATA_HOME/Kestrelway/date
+out=$("$usr/bin/kestrelway-cli" search 北京 上海) || fail "search failed"
+grep -q '^ T109次(北京---上海)特快列车	' <<< "$out" || fail "no T109 in: $out"
+cmp -s "$copy/Train.dll" "$usr/share/kestrelway/Train.dll" || fail "no per-user copy of the database"
+[ -f "$copy/showmain.gif" ] || fail "the pictures were not copied"
+
+# An update goes into the copy; the installed database stays as it was.
+printf 'insert;station;9999;9999,"测试新站","csxz"\n' > "$work/update.txt"
+"$usr/bin/kestrelway-cli" update "$work/update.txt" > /dev/null || fail "update failed"
+[ "$("$usr/bin/kestrelway-cli" stations csxz)" = "9999	测试新站" ] || fail "the update is not in the copy"
+[ "$(md5sum < "$usr/share/kestrelway/Train.dll")" = "$installed_sum" ] || fail "the installed database changed"
+echo "installed and searched through $copy"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the .deb once, unpacks it with dpkg-deb -x and checks what it holds:
+# exactly the programs, the date folder's files, the desktop entry, icons,
+# metainfo and man page; dependencies found from the shared libraries; the
+# desktop entry and metainfo valid. Usage: package-test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" > "$work/cpack.log" || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(echo "$work"/*.deb)
+[ -f "$deb" ] || fail "no .deb made"
+dpkg-deb -x "$deb" "$work/x"
+
+# The file list: everything below usr/, against what the source says it must be.
+{
+  echo usr/bin/kestrelway
+  echo usr/bin/kestrelway-cli
+  echo usr/share/kestrelway/Train.dll
+  for f in "$source"/data/*; do
+    case $f in *.tsv|*.md) ;; *) echo "usr/share/kestrelway/${f##*/}" ;; esac
+  done
+  echo usr/share/applications/cn.kestrelway.Kestrelway.desktop
+  echo usr/share/metainfo/cn.kestrelway.Kestrelway.metainfo.xml
+  echo usr/share/man/man1/kestrelway-cli.1
+  echo usr/share/doc/kestrelway/timetable.md
+  for d in "$source"/dist/icons/hicolor/*/apps; do echo "usr/share/icons/hicolor/${d#*/hicolor/}/kestrelway.png"; done
+} | sort > "$work/expected"
+(cd "$work/x" && find . -type f | sed 's|^\./||' | sort) > "$work/actual"
+diff -u "$work/expected" "$work/actual" || fail "the package's file list differs (- expected, + in the package)"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libsqlcipher0 libcurl4; do
+  grep -q "$lib" <<< "$depends" || fail "Depends lacks $lib: $depends"
+done
+desktop=$work/x/usr/share/applications/cn.kestrelway.Kestrelway.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$work/x/usr/share/metainfo/cn.kestrelway.Kestrelway.metainfo.xml" || fail "appstreamcli validate"
+# The entry starts an installed program and names an installed icon.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -x "$work/x/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+[ -f "$work/x/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "Icon=$icon is not installed"
+echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, valid"

@@ -1,0 +1,127 @@
+#include "store/DateFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "support/TestTimetable.h"
+
+namespace kw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::TempDir;
+
+TEST(DateFolder, FindsFilesWithoutRegardToCase) {
+  TempDir dir;
+  dir.Write("Date/greenboll.jpg", "x");
+  EXPECT_EQ(DateFile(dir.Path(), "greenBoll.jpg"), dir.Path() / "Date" / "greenboll.jpg");
+  EXPECT_EQ(DateFile(dir.Path(), "missing.jpg"), dir.Path() / "Date" / "missing.jpg");
+  TempDir empty;
+  EXPECT_EQ(DatabasePath(empty.Path()), empty.Path() / "date" / "Train.dll");
+}
+
+bool ReadOnly(const fs::path&) { return false; }
+
+// A program folder, installed program data and a per-user folder, each
+// holding a date folder with the files the case gives ("name=content").
+TEST(DateFolder, TheProgramsOwnFolderWhenWritableElseThePerUserCopy) {
+  enum Place { Program, User };
+  const struct {
+    const char* what;
+    std::vector<const char*> program, installed, user;
+    bool programWritable;
+    Place place;
+    std::vector<const char*> userAfter;  // the per-user date folder after the choice; empty: not made
+  } cases[] = {
+      {"a build or portable folder", {"Train.dll=P"}, {"Train.dll=I"}, {}, true, Program, {}},
+      {"installed: first run seeds the copy",
+       {},
+       {"Train.dll=I", "point.cur=c"},
+       {},
+       true,
+       User,
+       {"Train.dll=I", "point.cur=c"}},
+      {"a read-only program folder without installed data seeds from itself",
+       {"Train.dll=P"},
+       {},
+       {},
+       false,
+       User,
+       {"Train.dll=P"}},
+      {"the user's copy is kept, a file it lacks is added",
+       {},
+       {"Train.dll=I2020", "point.cur=c", "showmain.gif=i"},
+       {"train.DLL=U2019", "showmain.gif=u"},
+       true,
+       User,
+       {"train.DLL=U2019", "showmain.gif=u", "point.cur=c"}},
+      {"a copy without anything to seed from", {}, {}, {"Train.dll=U"}, true, User, {"Train.dll=U"}},
+      {"nothing anywhere: the program folder, to report what is missing", {}, {}, {}, true, Program, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const auto fill = [&dir](const std::string& folder, const std::vector<const char*>& files) {
+      for (const std::string file : files) {
+        const auto eq = file.find('=');
+        dir.Write(folder + "/" + file.substr(0, eq), file.substr(eq + 1));
+      }
+    };
+    fill("program/date", c.program);
+    fill("share/kestrelway", c.installed);
+    fill("user/date", c.user);
+    const DateSources sources{dir.Path() / "program", dir.Path() / "share" / "kestrelway",
+                              dir.Path() / "user"};
+    if (c.installed.empty()) fs::remove_all(sources.installedDir);
+
+    const DatePlace place = ChooseDatePlace(sources, c.programWritable ? IsWritableFolder : ReadOnly);
+    EXPECT_EQ(place.error, "");
+    EXPECT_EQ(place.root, c.place == Program ? sources.programDir : sources.userRoot);
+    if (c.userAfter.empty()) {
+      EXPECT_FALSE(fs::exists(sources.userRoot / "date"));
+    }
+    size_t files = 0;
+    for (const std::string file : c.userAfter) {
+      const auto eq = file.find('=');
+      EXPECT_EQ(ReadFile(sources.userRoot / "date" / file.substr(0, eq)), file.substr(eq + 1)) << file;
+    }
+    if (fs::exists(sources.userRoot / "date")) {
+      for ([[maybe_unused]] const auto& entry : fs::directory_iterator(sources.userRoot / "date")) ++files;
+    }
+    EXPECT_EQ(files, c.userAfter.size()) << "no other file, no part file left";
+  }
+}
+
+TEST(DateFolder, APerUserCopyThatCannotBeMadeIsReported) {
+  TempDir dir;
+  dir.Write("share/kestrelway/Train.dll", "I");
+  dir.Write("user", "a file where the folder should be");
+  const DatePlace place =
+      ChooseDatePlace({dir.Path() / "program", dir.Path() / "share" / "kestrelway", dir.Path() / "user"});
+  EXPECT_TRUE(place.root.empty());
+  EXPECT_NE(place.error.find((dir.Path() / "user" / "date").string()), std::string::npos) << place.error;
+  EXPECT_FALSE(
+      ChooseDatePlace({dir.Path() / "program", dir.Path() / "share" / "kestrelway", {}}).error.empty());
+}
+
+// The tool's per-user folder is where Qt puts the program's (the same rule).
+TEST(DateFolder, UserDataRootFollowsTheXdgDataHome) {
+  const std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
+  const char* savedXdg = std::getenv("XDG_DATA_HOME");
+  const std::string xdg = savedXdg ? savedXdg : "";
+  setenv("HOME", "/home/u", 1);
+  setenv("XDG_DATA_HOME", "/data/u", 1);
+  EXPECT_EQ(UserDataRoot(), fs::path("/data/u/Kestrelway"));
+  setenv("XDG_DATA_HOME", "relative", 1);  // ignored, as Qt ignores it
+  EXPECT_EQ(UserDataRoot(), fs::path("/home/u/.local/share/Kestrelway"));
+  unsetenv("XDG_DATA_HOME");
+  unsetenv("HOME");
+  EXPECT_EQ(UserDataRoot(), fs::path());
+  setenv("HOME", saved.c_str(), 1);
+  if (savedXdg) setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace kw
