@@ -23,6 +23,8 @@ inline constexpr std::string_view kFamilyFast = "普快";
 inline constexpr std::string_view kFamilyExpress = "特快";
 inline constexpr std::string_view kFamilyAcFast = "空调普快";
 inline constexpr std::string_view kFamilyAcExpress = "空调特快";
+// The class name of slow trains, which the 普慢 option also takes.
+inline constexpr std::string_view kSlowTrainClass = "普客";
 
 // Failures of the timetable database.
 inline constexpr std::string_view kDbCannotOpen = "无法打开时刻表数据库";
@@ -85,6 +87,13 @@ inline constexpr std::string_view kTrainMissing = "车次编号 %1 不存在";
 inline constexpr std::string_view kNotOnTrain = "本车次不经过%1";
 inline constexpr std::array<std::string_view, 6> kStopGridHeaders = {"站次",       "经停站", "到站时间：",
                                                                      "发车时间：", "公里数", "天数"};
+
+// Journeys with changes.
+inline constexpr std::string_view kJourneyTrainJoin = "→";         // "K21→T5"
+inline constexpr std::string_view kJourneyTransfer = "%1(%2)";      // station, wait
+inline constexpr std::string_view kJourneyTransferJoin = "、";
+inline constexpr std::string_view kLaterDay = "第%1日";             // days past the eighth
+inline constexpr std::string_view kNoJourney = "对不起！由%1到%2在所选的时间和车型内没有能够衔接的行程。";
 
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).

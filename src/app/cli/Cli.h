@@ -65,5 +65,6 @@ int TransferStations(Context& ctx);
 int Transfer(Context& ctx);
 int Train(Context& ctx);
 int Detail(Context& ctx);
+int Journeys(Context& ctx);
 
 }  // namespace kw::cli
