@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <set>
 
 #include "store/Database.h"
 
@@ -85,46 +83,70 @@ const JourneyReference::Stop* JourneyReference::FindStop(int trainId, int statio
 }
 
 std::vector<JourneyTriple> JourneyReference::Find(const JourneyRequest& r) const {
-  const std::set<int> sources(r.fromStations.begin(), r.fromStations.end());
-  const std::set<int> targets(r.toStations.begin(), r.toStations.end());
+  int stations = 0;
+  for (const auto& t : trains_) {
+    for (const auto& stop : t.stops) stations = std::max(stations, stop.station + 1);
+  }
+  const auto flags = [&](const std::vector<int>& ids) {
+    std::vector<char> of(stations);
+    for (int id : ids) {
+      if (id >= 0 && id < stations) of[id] = 1;
+    }
+    return of;
+  };
+  const std::vector<char> isSource = flags(r.fromStations);
+  const std::vector<char> isTarget = flags(r.toStations);
   const int legs = r.maxChanges + 1;
   std::vector<const Train*> trains;
   for (const auto& t : trains_) {
     if (TypeAllowed(t.number, r.types)) trains.push_back(&t);
   }
-  // A boarding: train, and position of the stop boarded.
+  // A boarding: train, position of the stop boarded, and the positions after
+  // it at arrival stations (all a last leg can end at).
   struct Boarding {
     const Train* train;
     size_t at;
+    std::vector<size_t> toTargets;
   };
-  std::map<int, std::vector<Boarding>> boardings;  // by station
+  // By station: every boarding, and those that reach an arrival station.
+  std::vector<std::vector<Boarding>> boardings(stations);
+  std::vector<std::vector<Boarding>> lastBoardings(stations);
   for (const Train* t : trains) {
-    for (size_t i = 0; i + 1 < t->stops.size(); ++i) boardings[t->stops[i].station].push_back({t, i});
+    for (size_t i = 0; i + 1 < t->stops.size(); ++i) {
+      Boarding b{t, i, {}};
+      for (size_t j = i + 1; j < t->stops.size(); ++j) {
+        if (isTarget[t->stops[j].station]) b.toTargets.push_back(j);
+      }
+      if (!b.toTargets.empty()) lastBoardings[t->stops[i].station].push_back(b);
+      boardings[t->stops[i].station].push_back(std::move(b));
+    }
   }
   // Best arrival by departure minute and changes.
   std::vector<int> best(kDay * 3, kNone);
   const auto record = [&](int start, int departure, int arrival, int station, int changes) {
-    if (targets.count(station) && station != start) {
+    if (isTarget[station] && station != start) {
       int& b = best[departure * 3 + changes];
       b = std::min(b, arrival);
     }
   };
-  // Every leg on from `station` reached at `arrival` on `from`.
-  const auto onward = [&](int station, int arrival, const Train* from, auto&& visit) {
-    const auto it = boardings.find(station);
-    if (it == boardings.end()) return;
-    for (const Boarding& b : it->second) {
+  // Every leg on from `station` reached at `arrival` on `from` (only to the
+  // arrival stations when it is the last).
+  const auto onward = [&](int station, int arrival, const Train* from, bool last, auto&& visit) {
+    for (const Boarding& b : (last ? lastBoardings : boardings)[station]) {
       if (b.train == from) continue;
       const int run = RunFrom(arrival + r.minChange, b.train->stops[b.at].depart);
-      for (size_t j = b.at + 1; j < b.train->stops.size(); ++j) {
-        visit(b.train, b.train->stops[j].station, run + b.train->stops[j].arrive);
+      const auto ride = [&](size_t j) { visit(b.train, b.train->stops[j].station, run + b.train->stops[j].arrive); };
+      if (last) {
+        for (size_t j : b.toTargets) ride(j);
+      } else {
+        for (size_t j = b.at + 1; j < b.train->stops.size(); ++j) ride(j);
       }
     }
   };
   for (const Train* t : trains) {
     for (size_t i = 0; i + 1 < t->stops.size(); ++i) {
       const int start = t->stops[i].station;
-      if (!sources.count(start)) continue;
+      if (!isSource[start]) continue;
       const int departure = ((t->stops[i].depart % kDay) + kDay) % kDay;
       if (departure < r.earliestDeparture || departure > r.latestDeparture) continue;
       const int run = departure - t->stops[i].depart;
@@ -133,10 +155,10 @@ std::vector<JourneyTriple> JourneyReference::Find(const JourneyRequest& r) const
         const int s1 = t->stops[j].station;
         record(start, departure, a1, s1, 0);
         if (legs < 2) continue;
-        onward(s1, a1, t, [&](const Train* t2, int s2, int a2) {
+        onward(s1, a1, t, legs == 2, [&](const Train* t2, int s2, int a2) {
           record(start, departure, a2, s2, 1);
           if (legs < 3) return;
-          onward(s2, a2, t2, [&](const Train*, int s3, int a3) { record(start, departure, a3, s3, 2); });
+          onward(s2, a2, t2, true, [&](const Train*, int s3, int a3) { record(start, departure, a3, s3, 2); });
         });
       }
     }
