@@ -329,7 +329,7 @@ std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const Journ
   return journeys;
 }
 
-void SortJourneys(std::vector<Journey>& journeys, JourneySort sort) {
+bool JourneyBefore(const Journey& a, const Journey& b, JourneySort sort) {
   const auto key = [sort](const Journey& j) {
     switch (sort) {
       case JourneySort::Arrival: return j.arrivalMinutes;
@@ -339,11 +339,14 @@ void SortJourneys(std::vector<Journey>& journeys, JourneySort sort) {
     }
     return j.departureMinutes;
   };
-  std::stable_sort(journeys.begin(), journeys.end(), [&](const Journey& a, const Journey& b) {
-    if (key(a) != key(b)) return key(a) < key(b);
-    if (a.departureMinutes != b.departureMinutes) return a.departureMinutes < b.departureMinutes;
-    return a.arrivalMinutes < b.arrivalMinutes;
-  });
+  if (key(a) != key(b)) return key(a) < key(b);
+  if (a.departureMinutes != b.departureMinutes) return a.departureMinutes < b.departureMinutes;
+  return a.arrivalMinutes < b.arrivalMinutes;
+}
+
+void SortJourneys(std::vector<Journey>& journeys, JourneySort sort) {
+  std::stable_sort(journeys.begin(), journeys.end(),
+                   [sort](const Journey& a, const Journey& b) { return JourneyBefore(a, b, sort); });
 }
 
 std::optional<JourneySort> ParseJourneySort(std::string_view name) {

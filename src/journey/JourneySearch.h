@@ -59,6 +59,8 @@ std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const Journ
 // How a list of journeys is ordered. Ties go by departure, then arrival.
 enum class JourneySort { Departure, Arrival, Duration, Changes };
 
+// Whether `a` comes before `b` in that order.
+bool JourneyBefore(const Journey& a, const Journey& b, JourneySort sort);
 void SortJourneys(std::vector<Journey>& journeys, JourneySort sort);
 
 // "depart", "arrive", "duration" or "changes".

@@ -18,7 +18,6 @@ TrainDetailOpener::TrainDetailOpener(MainWindow& main) : QObject(&main), main_(m
 TrainDetailWindow* TrainDetailOpener::window() const { return window_; }
 
 void TrainDetailOpener::OpenDetail() {
-  CloseDetail();
   SearchContext context = main_.searchContext();
   // A station-to-station result shows the stretch between the texts of the
   // departure and arrival boxes.
@@ -26,6 +25,11 @@ void TrainDetailOpener::OpenDetail() {
     context.legBoardName = main_.panel->txtFstation->text().toStdString();
     context.legAlightName = main_.panel->txtEstation->text().toStdString();
   }
+  OpenDetailFor(context);
+}
+
+void TrainDetailOpener::OpenDetailFor(const SearchContext& context) {
+  CloseDetail();
   auto* window = new TrainDetailWindow(main_.database(), *main_.platform().messages, &main_);
   if (!window->Open(context)) {
     delete window;
@@ -53,6 +57,7 @@ TrainDetailOpener* WireTrainDetail(MainWindow& main) {
   auto* opener = new TrainDetailOpener(main);
   QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
   QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
+  QObject::connect(&main, &MainWindow::journeyLegRequested, opener, &TrainDetailOpener::OpenDetailFor);
   return opener;
 }
 
