@@ -88,8 +88,11 @@ class RangeSearch {
 
  private:
   // Whether leaving `stop` at `time` or later could still reach an arrival
-  // station before the best arrival by k legs.
-  bool Promising(int k, int stop, int time) const { return time < targetBest_[k] - reach_[stop]; }
+  // station before the best arrival by k legs; on the last leg, by this
+  // train alone.
+  bool Promising(int k, int stop, int time) const {
+    return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
+  }
 
   // Round 1: the train that leaves a departure station at `minute`.
   void RideFrom(int stop, int minute) {
@@ -153,6 +156,7 @@ class RangeSearch {
   // beat the best arrival at the arrival stations.
   void Improve(int k, int q, int arrival, const Label& label) {
     const int s = t_.stops[q].station;
+    if (k == legs_ && !isTarget_[s]) return;  // no leg follows the last
     if (arrival >= best_[k][s] || arrival >= targetBest_[k] - rideToTarget_[s]) return;
     for (int level = k; level <= legs_ && arrival < best_[level][s]; ++level) {
       best_[level][s] = arrival;
@@ -201,18 +205,23 @@ class RangeSearch {
   }
 
   // For every stop, the least time from leaving it to an arrival station on
-  // its train and riding on from where it is left (kNever for a last stop,
-  // or a train not taken).
+  // its train and riding on from where it is left (reach_), and to an
+  // arrival station on its train alone (directReach_); kNever for a last
+  // stop, a train not taken, or none reached.
   void MeasureReach() {
     reach_.assign(t_.stops.size(), kNever);
+    directReach_.assign(t_.stops.size(), kNever);
     for (size_t i = 0; i < t_.trains.size(); ++i) {
       if (!allowed_[i]) continue;
       const JourneyTimetable::Train& train = t_.trains[i];
       int best = kNever;  // least arrival + ride on, over the stops after this one
+      int direct = kNever;  // least arrival at an arrival station after this one
       for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
         const JourneyTimetable::Stop& stop = t_.stops[q];
         if (best < kNever) reach_[q] = best - stop.depart;
+        if (direct < kNever) directReach_[q] = direct - stop.depart;
         best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
+        if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
       }
     }
   }
@@ -255,6 +264,7 @@ class RangeSearch {
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
   std::vector<int> reach_;         // by stop: see MeasureReach
+  std::vector<int> directReach_;   // by stop: see MeasureReach
   // (minute of day, stop) of every departure within the window, latest first.
   std::vector<std::pair<int, int>> departures_;
   // By number of legs k and station: the earliest arrival by at most k legs
