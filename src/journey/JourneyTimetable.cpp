@@ -53,17 +53,14 @@ size_t JourneyTimetable::MemoryBytes() const {
 
 namespace {
 
-int Minutes(double stored) {
-  const int hhmm = ToHhmm(stored);
-  return hhmm / 100 * 60 + hhmm % 100;
-}
+constexpr int kNoTime = -1;
 
 struct PassRow {
   int trainId;
   int zhanci;
   int station;  // index into stations
-  std::optional<double> arrive;
-  std::optional<double> depart;
+  int arrive;   // hhmm, or kNoTime
+  int depart;
   int day;
   int distance;
 };
@@ -95,18 +92,35 @@ std::vector<JourneyTimetable::Train> ReadTrains(Database& db) {
   return trains;
 }
 
-// Every stop whose station is known and which has a time, by train and zhanci.
+// Every stop whose station is known and which has a time, by train and
+// zhanci. Times become whole hhmm, as everywhere (8.3 -> 830).
 std::vector<PassRow> ReadStops(Database& db, const JourneyTimetable& t) {
+  // Station ids as they index the timetable's stations; a table instead of a
+  // search for each stop while the ids are not spread too far.
+  const int maxId = t.stations.empty() ? 0 : t.stations.back().id;
+  std::vector<int> indexOf;
+  if (!t.stations.empty() && t.stations.front().id >= 0 && maxId <= 16 * static_cast<int>(t.stations.size()) + 4096) {
+    indexOf.assign(static_cast<size_t>(maxId) + 1, -1);
+    for (size_t i = 0; i < t.stations.size(); ++i) indexOf[t.stations[i].id] = static_cast<int>(i);
+  }
+  const auto stationIndex = [&](int id) {
+    if (indexOf.empty()) return t.StationIndex(id).value_or(-1);
+    return id >= 0 && id <= maxId ? indexOf[id] : -1;
+  };
+
   std::vector<PassRow> rows;
   auto q = db.Prepare("SELECT trainid, zhanci, station, arrive, depart, day, distance FROM pass");
   while (q.Step()) {
-    const auto station = t.StationIndex(q.Int(2));
-    if (!station || (q.IsNull(3) && q.IsNull(4))) continue;
-    rows.push_back({q.Int(0), q.Int(1), *station, q.OptDouble(3), q.OptDouble(4), q.Int(5), q.Int(6)});
+    const int station = stationIndex(q.Int(2));
+    const int arrive = q.IsNull(3) ? kNoTime : ToHhmm(q.Double(3));
+    const int depart = q.IsNull(4) ? kNoTime : ToHhmm(q.Double(4));
+    if (station < 0 || (arrive == kNoTime && depart == kNoTime)) continue;
+    rows.push_back({q.Int(0), q.Int(1), station, arrive, depart, q.Int(5), q.Int(6)});
   }
-  std::sort(rows.begin(), rows.end(), [](const PassRow& a, const PassRow& b) {
+  const auto before = [](const PassRow& a, const PassRow& b) {
     return a.trainId != b.trainId ? a.trainId < b.trainId : a.zhanci < b.zhanci;
-  });
+  };
+  if (!std::is_sorted(rows.begin(), rows.end(), before)) std::sort(rows.begin(), rows.end(), before);
   return rows;
 }
 
@@ -114,10 +128,11 @@ std::vector<PassRow> ReadStops(Database& db, const JourneyTimetable& t) {
 // arrival. A train's first stop is only left and its last only reached, so
 // their other time plays no part.
 JourneyTimetable::Stop TimedStop(const PassRow& row, bool first, bool last) {
-  const std::optional<double>& arriveTime = first || !row.arrive ? row.depart : row.arrive;
-  const std::optional<double>& departTime = last || !row.depart ? row.arrive : row.depart;
-  const int arrive = Minutes(arriveTime ? *arriveTime : *departTime);
-  const int depart = Minutes(departTime ? *departTime : *arriveTime);
+  const int arriveTime = first || row.arrive == kNoTime ? row.depart : row.arrive;
+  const int departTime = last || row.depart == kNoTime ? row.arrive : row.depart;
+  const auto minutes = [](int hhmm) { return hhmm / 100 * 60 + hhmm % 100; };
+  const int arrive = minutes(arriveTime != kNoTime ? arriveTime : departTime);
+  const int depart = minutes(departTime != kNoTime ? departTime : arriveTime);
   const int base = row.day * kMinutesPerDay;
   return {row.station, 0, base + arrive, base + depart + (depart < arrive ? kMinutesPerDay : 0), row.distance};
 }
