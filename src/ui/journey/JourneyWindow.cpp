@@ -60,7 +60,7 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   setObjectName("frmJourney");
   setWindowTitle(str::kJourneyTitle);
   setWindowIcon(QIcon(DatePicture("main.ico")));
-  resize(TwipsToPixels(13500), TwipsToPixels(9000));
+  resize(TwipsToPixels(16500), TwipsToPixels(9000));
   BuildControls();
 
   for (QLineEdit* box : {txtFstation, txtEstation}) {
@@ -134,7 +134,7 @@ void JourneyWindow::BuildControls() {
   lvJourney->setUniformRowHeights(true);
   lvJourney->setAllColumnsShowFocus(true);
   lvJourney->header()->setSectionsClickable(true);
-  const int widths[kColumnCount] = {900, 1500, 1500, 600, 3600, 3000, 1100, 1300};
+  const int widths[kColumnCount] = {2000, 2000, 1500, 600, 3200, 4200, 1100, 1300};
   for (int c = 0; c < kColumnCount; ++c) lvJourney->setColumnWidth(c, TwipsToPixels(widths[c]));
   lblCount = Named(new QLabel(this), "lblCount");
 

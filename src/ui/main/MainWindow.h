@@ -130,9 +130,6 @@ class MainWindow : public QMainWindow {
   void SetLegContext(int leg);
   // The journey window on the search that found no through train.
   void OpenOfferedJourneys();
-  // Rows of the trains whose class passes the chosen 车型 option; all rows
-  // when none is chosen.
-  std::vector<ResultRow> OfChosenClass(std::vector<ResultRow> rows) const;
 
   Database& db_;
   Platform& platform_;

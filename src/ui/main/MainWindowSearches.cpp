@@ -79,7 +79,7 @@ void MainWindow::StationSearchCommand() {
     BusyCursor busy;
     result = RunStationSearch(db_, request);
     if (result.outcome == StationSearchOutcome::Found && !classOption_.empty()) {
-      result.rows = OfChosenClass(std::move(result.rows));
+      result.rows = KeepClass(db_, std::move(result.rows), classOption_);
       // Trains run, but none of the chosen class.
       if (result.rows.empty()) {
         result.outcome = StationSearchOutcome::NothingInWindow;
@@ -179,8 +179,8 @@ bool MainWindow::ShowLegs(TwoLegResult legs, const QString& via, const QString& 
   // With a 车型 option a leg may keep no train: then nothing meets the
   // request.
   if (legs.outcome == TwoLegOutcome::Found && !classOption_.empty()) {
-    legs.firstLeg = OfChosenClass(std::move(legs.firstLeg));
-    legs.secondLeg = OfChosenClass(std::move(legs.secondLeg));
+    legs.firstLeg = KeepClass(db_, std::move(legs.firstLeg), classOption_);
+    legs.secondLeg = KeepClass(db_, std::move(legs.secondLeg), classOption_);
     if (legs.firstLeg.empty() || legs.secondLeg.empty()) {
       legs.outcome = legs.firstLeg.empty() ? TwoLegOutcome::NoFirstLeg : TwoLegOutcome::NoSecondLeg;
       platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow));
@@ -293,10 +293,6 @@ void MainWindow::NumberSearchCommand() {
   FocusFirstRow(results->lvMain);
   RefreshViewState();
   SyncToolbar();
-}
-
-std::vector<ResultRow> MainWindow::OfChosenClass(std::vector<ResultRow> rows) const {
-  return classOption_.empty() ? rows : KeepClass(db_, std::move(rows), classOption_);
 }
 
 void MainWindow::OpenOfferedJourneys() {
