@@ -60,7 +60,7 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   setObjectName("frmJourney");
   setWindowTitle(str::kJourneyTitle);
   setWindowIcon(QIcon(DatePicture("main.ico")));
-  resize(TwipsToPixels(16500), TwipsToPixels(9000));
+  resize(TwipsToPixels(18000), TwipsToPixels(9000));
   BuildControls();
 
   for (QLineEdit* box : {txtFstation, txtEstation}) {
@@ -134,7 +134,7 @@ void JourneyWindow::BuildControls() {
   lvJourney->setUniformRowHeights(true);
   lvJourney->setAllColumnsShowFocus(true);
   lvJourney->header()->setSectionsClickable(true);
-  const int widths[kColumnCount] = {2000, 2000, 1500, 600, 3200, 4200, 1100, 1300};
+  const int widths[kColumnCount] = {2400, 2400, 1500, 600, 3600, 4200, 1100, 1300};
   for (int c = 0; c < kColumnCount; ++c) lvJourney->setColumnWidth(c, TwipsToPixels(widths[c]));
   lblCount = Named(new QLabel(this), "lblCount");
 
@@ -251,8 +251,9 @@ void JourneyWindow::FillList() {
       const JourneyLegTexts& leg = t.legs[i];
       auto* child = new QTreeWidgetItem(QStringList{
           Q(leg.board) + ' ' + Q(leg.boardText).trimmed(), Q(leg.alight) + ' ' + Q(leg.alightText).trimmed(),
-          Q(leg.runningText), leg.waitText.empty() ? QString() : str::kJourneyWait.arg(Q(leg.waitText)),
-          Q(leg.caption).trimmed(), QString(), Q(row.fares[i].distanceText), Q(row.fares[i].fareText)});
+          Q(leg.runningText), QString(), Q(leg.caption).trimmed(),
+          leg.waitText.empty() ? QString() : str::kJourneyWait.arg(Q(leg.waitText)), Q(row.fares[i].distanceText),
+          Q(row.fares[i].fareText)});
       child->setData(0, kTrainRole, leg.trainId);
       child->setData(0, kBoardRole, Q(leg.board));
       child->setData(0, kAlightRole, Q(leg.alight));

@@ -2,10 +2,11 @@
 // connect, over one day of departures. From and To boxes with the query
 // panel's pick list, the departure window, the most changes, the least time
 // to change and the train types; one row per journey (出发, 到达, 历时, 换乘,
-// 车次, 中转), which opens onto its legs. A leg opened (double-click or Enter)
-// asks for the train detail window on that train, from its boarding to its
-// alighting station. The column headers 出发 .. 换乘 sort; 打印 prints the
-// rows shown.
+// 车次, 中转), which opens onto its legs (boarding and alighting station with
+// their times, riding time, train, wait before it, km and fare). A leg
+// opened (double-click or Enter) asks for the train detail window on that
+// train, from its boarding to its alighting station. The column headers
+// 出发 .. 换乘 sort; 打印 prints the rows shown.
 #pragma once
 
 #include <QString>

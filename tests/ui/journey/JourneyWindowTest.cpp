@@ -144,8 +144,8 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   ASSERT_EQ(w->lvJourney->topLevelItemCount(), 1);
   QTreeWidgetItem* t109 = w->lvJourney->topLevelItem(0)->child(1);
   ASSERT_NE(t109, nullptr);
-  EXPECT_EQ(Texts(t109, 7), (QStringList{"北京 20:00", "南京 次日07:00", "11小时", "等候4小时",
-                                        "T109次(北京---上海)特快列车", "", " 1150 "}));
+  EXPECT_EQ(Texts(t109, 7), (QStringList{"北京 20:00", "南京 次日07:00", "11小时", "",
+                                        "T109次(北京---上海)特快列车", "等候4小时", " 1150 "}));
   w->lvJourney->itemActivated(t109, 0);
   TrainDetailWindow* detail = opener_->window();
   ASSERT_NE(detail, nullptr);
