@@ -53,7 +53,7 @@ class RangeSearch {
     for (int s : targets) isTarget_[s] = 1;
     MeasureRidesToTargets(targets);
     MeasureReach();
-    for (int k = 0; k <= legs_; ++k) {
+    for (int k = 1; k <= legs_; ++k) {
       best_[k].assign(t.stations.size(), kNever);
       labels_[k].resize(t.stations.size());
       isMarked_[k].assign(t.stations.size(), 0);
