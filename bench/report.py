@@ -5,7 +5,8 @@ usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT]
 
 Cases named BM_X... and BM_X_Literal... (the statement-per-row reference, with
 the same arguments) are set side by side with the speed-up of the first over
-the second, measured in the same run. A case that failed (a reference that
+the second, measured in the same run; so are BM_X_Reference... (the
+brute-force reference of the journey search). A case that failed (a reference that
 disagrees with the search, a station missing from the timetable) is listed
 with its error instead of a time.
 """
@@ -25,16 +26,25 @@ TARGETS_MS = OrderedDict([
     ("BM_TrainDetail", 5),
     ("BM_OpenDatabase", 200),
     ("BM_ApplyUpdate", 2000),
+    ("BM_JourneyTimetable", 100),
+    ("BM_JourneySearch/kashi_fuzhou", 30),
+    ("BM_JourneySearch/lasa_haerbin", 30),
+    ("BM_JourneySearch/beijing_shanghai", 20),
+    ("BM_JourneySearch/guangzhou_beijing", 20),
 ])
+
+# Memory of the journey timetable at 1x, in MB (the counter memoryMB).
+JOURNEY_MEMORY_TARGET_MB = 20
 
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}
 
-# Marks the statement-per-row reference of a case.
+# Marks the statement-per-row reference of a case, and the brute-force one.
 LITERAL = "_Literal"
+REFERENCE = "_Reference"
 
 
 def target_for(name):
-    if LITERAL in name:
+    if LITERAL in name or REFERENCE in name:
         return None
     for prefix, ms in TARGETS_MS.items():
         if name.startswith(prefix):
@@ -56,6 +66,7 @@ def main():
     # name/scale -> mean ms; name -> error
     rows = OrderedDict()
     errors = OrderedDict()
+    memory = {}  # scale -> MB of the journey timetable
     for b in data["benchmarks"]:
         name = b.get("run_name", b["name"])
         # Settings such as /iterations:5 are no part of the case's name.
@@ -69,6 +80,8 @@ def main():
             continue
         ms = b["real_time"] * UNIT_MS[b.get("time_unit", "ns")]
         rows.setdefault(case, {})[scale] = ms
+        if "memoryMB" in b:
+            memory[scale] = b["memoryMB"]
 
     ctx = data.get("context", {})
     out = []
@@ -95,11 +108,18 @@ def main():
         for case, message in errors.items():
             out.append(f"- {case}: {message}")
 
-    ratios = [(c.replace(LITERAL, "", 1), c) for c in rows if LITERAL in c]
-    if ratios:
-        out.append("\n## Set-based queries against one statement per row\n")
-        out.append("Speed-up of each search over a reference that issues the old program's statements one row at "
-                   "a time on the same database, in the same run.\n")
+    for marker, heading, text in (
+            (LITERAL, "Set-based queries against one statement per row",
+             "Speed-up of each search over a reference that issues the old program's statements one row at "
+             "a time on the same database, in the same run."),
+            (REFERENCE, "Journey search against the brute-force reference",
+             "Speed-up of the journey search over the brute-force reference of the tests (every train and "
+             "every change station tried), timed once on the same query after it found the same journeys.")):
+        ratios = [(c.replace(marker, "", 1), c) for c in rows if marker in c]
+        if not ratios:
+            continue
+        out.append(f"\n## {heading}\n")
+        out.append(text + "\n")
         out.append("| case | 1x | 2x | 4x |")
         out.append("|---|---:|---:|---:|")
         for fast, slow in ratios:
@@ -111,8 +131,14 @@ def main():
                 cells.append(f"{b / a:.1f}x" if a and b else "")
             out.append(f"| {fast} | {' | '.join(cells)} |")
 
-    if gui_memory:
+    if memory or gui_memory:
         out.append("\n## Memory\n")
+    if memory:
+        sizes = ", ".join(f"{s}x {memory[s]:.1f} MB" for s in sorted(memory))
+        within = "yes" if memory.get(1, float("inf")) < JOURNEY_MEMORY_TARGET_MB else "**no**"
+        out.append(f"- the journey search's in-memory timetable: {sizes}; target {JOURNEY_MEMORY_TARGET_MB} MB "
+                   f"at 1x: {within}")
+    if gui_memory:
         out.append(gui_memory)
     print("\n".join(out))
 

@@ -11,8 +11,8 @@
 namespace kw::text {
 
 // Day labels put before an arrival time, by day offset 0..7.
-inline constexpr std::array<std::string_view, 8> kDayLabels = {
-    " ", "次日", "第三日", "第四日", "第五日", "第六日", "第七日", "第八日"};
+inline constexpr std::array<std::string_view, 8> kDayLabels = {" ",      "次日",   "第三日", "第四日",
+                                                               "第五日", "第六日", "第七日", "第八日"};
 
 // Sleeper fare shown for journeys too short for a berth.
 inline constexpr std::string_view kNoSleeper = "无卧铺";
@@ -23,6 +23,8 @@ inline constexpr std::string_view kFamilyFast = "普快";
 inline constexpr std::string_view kFamilyExpress = "特快";
 inline constexpr std::string_view kFamilyAcFast = "空调普快";
 inline constexpr std::string_view kFamilyAcExpress = "空调特快";
+// The class name of slow trains, which the 普慢 option also takes.
+inline constexpr std::string_view kSlowTrainClass = "普客";
 
 // Failures of the timetable database.
 inline constexpr std::string_view kDbCannotOpen = "无法打开时刻表数据库";
@@ -42,7 +44,8 @@ inline constexpr std::string_view kDbError = "时刻表数据库出错";
 
 // The per-user copy of the date folder, made when the program's own cannot be written.
 inline constexpr std::string_view kUserDataCannotCopy = "无法建立本用户的数据文件夹";
-inline constexpr std::string_view kUserDataNoHome = "找不到本用户的数据文件夹：HOME 和 XDG_DATA_HOME 都没有设置";
+inline constexpr std::string_view kUserDataNoHome =
+    "找不到本用户的数据文件夹：HOME 和 XDG_DATA_HOME 都没有设置";
 
 // Why a written value cannot be stored in a column (table files, update files).
 inline constexpr std::string_view kValueNotInteger = "不是整数";
@@ -59,7 +62,8 @@ inline constexpr std::string_view kUpdateCannotRead = "无法读取更新文件"
 inline constexpr std::string_view kUpdateBadEncoding = "含有既非 UTF-8 也非 GB18030 编码的字节";
 inline constexpr std::string_view kUpdateNoConverter = "本机缺少 GB18030 编码转换";
 inline constexpr std::string_view kUpdateUnreadableStart = "文件开头无法识别：";
-inline constexpr std::string_view kUpdateMixedEncoding = "与前面各行的编码不同（文件按 %1 读取），一个文件只能用一种编码";
+inline constexpr std::string_view kUpdateMixedEncoding =
+    "与前面各行的编码不同（文件按 %1 读取），一个文件只能用一种编码";
 inline constexpr std::string_view kUpdateNoTable = "没有这个表：";
 inline constexpr std::string_view kUpdateBadKey = "编号应写成 ";
 inline constexpr std::string_view kUpdateBadValue = "无法识别的值：";
@@ -89,14 +93,16 @@ inline constexpr std::string_view kOfferTransfer =
     "请点击“确定”键，系统自动为您找出可供中转的车站\n如果您想放弃，就请点击“取消”按钮";
 inline constexpr std::string_view kNoTransfer = "对不起！由%1到达%2通过一次中转目前无法实现。\n";
 inline constexpr std::string_view kUnknownStation = "没有名为“%1”的车站";
-inline constexpr std::string_view kTrainNotFound = "对不起！目前尚未开通“%1”次列车\n\n请检查您输入的车次，或许是您的手误。";
+inline constexpr std::string_view kTrainNotFound =
+    "对不起！目前尚未开通“%1”次列车\n\n请检查您输入的车次，或许是您的手误。";
 
 // Stop list and train detail.
 inline constexpr std::string_view kFirstStop = "始发站";
 inline constexpr std::string_view kLastStop = "终到站";
 inline constexpr std::string_view kFirstStopCell = "<--始发站-->";
 inline constexpr std::string_view kLastStopCell = "<--终到站-->";
-inline constexpr std::string_view kDetailTitle = "%1次(%2---->%3)%4列车详细情况";  // number, first, last, class
+inline constexpr std::string_view kDetailTitle =
+    "%1次(%2---->%3)%4列车详细情况";  // number, first, last, class
 inline constexpr std::string_view kTrainMissing = "车次编号 %1 不存在";
 inline constexpr std::string_view kNotOnTrain = "本车次不经过%1";
 inline constexpr std::string_view kWrongDirection = "本车次不是由%1开往%2";  // boarding, alighting
@@ -115,6 +121,13 @@ inline std::string Excerpt(std::string_view text) {
   }
   return std::string(text);
 }
+
+// Journeys with changes.
+inline constexpr std::string_view kJourneyTrainJoin = "→";      // "K21→T5"
+inline constexpr std::string_view kJourneyTransfer = "%1(%2)";  // station, wait
+inline constexpr std::string_view kJourneyTransferJoin = "、";
+inline constexpr std::string_view kLaterDay = "第%1日";  // days past the eighth
+inline constexpr std::string_view kNoJourney = "对不起！由%1到%2在所选的时间和车型内没有能够衔接的行程。";
 
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).

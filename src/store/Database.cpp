@@ -287,6 +287,7 @@ void Database::Execute(std::string_view sql) {
 }
 
 long long Database::Changes() const { return sqlite3_changes(db_); }
+long long Database::TotalChanges() const { return sqlite3_total_changes(db_); }
 
 void Database::Fail(int rc, std::string_view what) const {
   (void)what;

@@ -103,6 +103,9 @@ class Database {
   const std::string& Path() const { return path_; }
   sqlite3* Handle() const { return db_; }
   long long Changes() const;
+  // Rows changed through this connection since it opened; a cache of the
+  // data can tell by it whether the data has changed.
+  long long TotalChanges() const;
 
  private:
   friend class Query;

@@ -82,6 +82,34 @@ inline const QString kTransferListLabel = QStringLiteral("可供中转的车站�
 inline const QString kLegArrow = QStringLiteral("---->");
 inline const QString kTransferPrefix = QStringLiteral("中转站");
 
+// ------------------------------------------------------------ journey window
+inline const QString kMenuJourney = QStringLiteral("中转行程(&J)...");
+inline const QString kToolJourney = QStringLiteral("中转行程");
+inline const QString kOfferJourneys = QStringLiteral("查看中转行程");
+inline const QString kJourneyTitle = QStringLiteral("中转行程 - Kestrelway");
+inline const QString kJourneyFrom = QStringLiteral("出发站");
+inline const QString kJourneyTo = QStringLiteral("到达站");
+inline const QString kJourneyLeave = QStringLiteral("出发时间");
+inline const QString kJourneyLeaveTo = QStringLiteral("至");
+inline const QString kJourneyMaxChanges = QStringLiteral("最多换乘");
+inline const QString kJourneyTimes = QStringLiteral("次");
+inline const QString kJourneyMinChange = QStringLiteral("换乘至少");
+inline const QString kJourneyMinutes = QStringLiteral("分钟");
+inline const QString kJourneyTypes = QStringLiteral("车型");
+inline const QString kJourneyTypeNames[6] = {QStringLiteral("高铁/城际"), QStringLiteral("动车"),
+                                             QStringLiteral("直达"),      QStringLiteral("特快"),
+                                             QStringLiteral("快速"),      QStringLiteral("其他")};
+inline const QString kJourneySearch = QStringLiteral("查询");
+inline const QString kJourneyColumns[8] = {QStringLiteral("出发"), QStringLiteral("到达"), QStringLiteral("历时"),
+                                           QStringLiteral("换乘"), QStringLiteral("车次"), QStringLiteral("中转"),
+                                           QStringLiteral("里程(公里)"), QStringLiteral("硬座票价(元)")};
+inline const QString kJourneyWait = QStringLiteral("等候%1");
+inline const QString kJourneyCount = QStringLiteral("共 %1 条行程；双击一程可察看该车次的详细情况");
+inline const QString kJourneyNeedStations = QStringLiteral("请输入出发站和到达站");
+inline const QString kJourneySameStations = QStringLiteral("出发站与到达站相同");
+inline const QString kJourneyNoStation = QStringLiteral("没有以“%1”开头的站名");
+inline const QString kJourneyBadWindow = QStringLiteral("最早出发时间不能晚于最晚出发时间");
+
 // ------------------------------------------------------------ train detail window
 inline const QString kDetailFrame = QStringLiteral("详细情况");
 inline const QString kFareFrame = QStringLiteral("票价信息");

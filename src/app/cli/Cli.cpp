@@ -37,6 +37,20 @@ int ParseNumber(const std::string& text, std::string_view what) {
   return value;
 }
 
+Clock ParseClock(const std::string& value, std::string_view option) {
+  const auto part = [&](std::string_view digits, int highest) {
+    int n = -1;
+    const bool digitsOnly = !digits.empty() && digits.size() <= 2 &&
+                            digits.find_first_not_of("0123456789") == std::string_view::npos;
+    if (digitsOnly) std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (n < 0 || n > highest) throw UsageError(std::string(option) + " 应为时间 HH:MM：" + value);
+    return n;
+  };
+  const size_t colon = value.find(':');
+  const std::string_view text(value);
+  return {part(text.substr(0, colon), 23), colon == std::string::npos ? 0 : part(text.substr(colon + 1), 59)};
+}
+
 void RefuseLongText(std::string_view text, int maxLength, std::string_view what) {
   if (CharacterCount(text) > static_cast<size_t>(maxLength)) {
     throw UsageError(std::string(what) + "过长（最多 " + std::to_string(maxLength) + " 个字符）");
@@ -47,11 +61,21 @@ std::string JsonString(std::string_view text) {
   std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char escaped[8];

@@ -17,9 +17,9 @@ namespace kw::cli {
 
 // Exit statuses.
 inline constexpr int kOk = 0;
-inline constexpr int kNotFound = 1;   // the search found nothing
-inline constexpr int kBadUsage = 2;   // wrong arguments or bad input
-inline constexpr int kFailure = 3;    // the database or a file failed
+inline constexpr int kNotFound = 1;  // the search found nothing
+inline constexpr int kBadUsage = 2;  // wrong arguments or bad input
+inline constexpr int kFailure = 3;   // the database or a file failed
 
 // Wrong arguments: main prints the message and the usage, exits kBadUsage.
 class UsageError : public std::runtime_error {
@@ -44,10 +44,18 @@ struct Context {
 };
 
 // Captions of the seven fares, in the order of the detail window's fare panel.
-inline constexpr std::string_view kFareNames[7] = {"硬座", "软座", "硬卧上", "硬卧中", "硬卧下", "软卧上", "软卧下"};
+inline constexpr std::string_view kFareNames[7] = {"硬座",   "软座",   "硬卧上", "硬卧中",
+                                                   "硬卧下", "软卧上", "软卧下"};
 
 // `text` as a whole decimal number; a UsageError naming `what` otherwise.
 int ParseNumber(const std::string& text, std::string_view what);
+// An option's clock time "HH:MM" ("H" alone: on the hour); a UsageError
+// naming `option` otherwise.
+struct Clock {
+  int hour = 0;
+  int minute = 0;
+};
+Clock ParseClock(const std::string& value, std::string_view option);
 // A UsageError naming `what` when `text` has more than `maxLength` characters.
 void RefuseLongText(std::string_view text, int maxLength, std::string_view what);
 // A JSON string literal for UTF-8 text.
@@ -67,5 +75,6 @@ int TransferStations(Context& ctx);
 int Transfer(Context& ctx);
 int Train(Context& ctx);
 int Detail(Context& ctx);
+int Journeys(Context& ctx);
 
 }  // namespace kw::cli

@@ -22,24 +22,15 @@ struct TimeWindow {
   bool hoursGiven = false;  // an hour above 0 in either bound
 };
 
-bool AllDigits(std::string_view text) {
-  return !text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 // --after / --before HH:MM, entered as the panel's hour and minute boxes.
 TimeWindow TakeWindow(Context& ctx) {
   TimeWindow window;
   const auto bound = [&](std::string_view option) {
     const std::string value = ctx.TakeOption(option);
     if (value.empty()) return 0;
-    const size_t colon = value.find(':');
-    const std::string hour = value.substr(0, colon);
-    const std::string minute = colon == std::string::npos ? "0" : value.substr(colon + 1);
-    if (!AllDigits(hour) || !AllDigits(minute) || std::stoi(hour) > 23 || std::stoi(minute) > 59) {
-      throw UsageError(std::string(option) + " 应为时间 HH:MM：" + value);
-    }
-    if (std::stoi(hour) > 0) window.hoursGiven = true;
-    return WindowBound(hour, minute);
+    const Clock clock = ParseClock(value, option);
+    if (clock.hour > 0) window.hoursGiven = true;
+    return clock.hour * 100 + clock.minute;  // hhmm, as the panel's boxes give it
   };
   window.earliestDeparture = bound("--after");
   window.latestArrival = bound("--before");

@@ -24,6 +24,9 @@ constexpr const char* kUsage =
     "  train TEXT                   车次查询\n"
     "  detail TRAIN_ID [--board NAME --alight NAME]\n"
     "                               某车次的详细情况、经停站和票价\n"
+    "  journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES]\n"
+    "           [--types GCDZTKO] [--sort depart|arrive|duration|changes]\n"
+    "                               一天之内最多换乘两次、真正衔接得上的最佳行程\n"
     "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n";
 
 }  // namespace
@@ -31,15 +34,10 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
   using namespace kw::cli;
   const std::map<std::string, std::function<int(Context&)>> commands = {
-      {"build-db", BuildDb},
-      {"stations", Stations},
-      {"fares", Fares},
-      {"update", ApplyUpdate},
-      {"search", Search},
-      {"transfer-stations", TransferStations},
-      {"transfer", Transfer},
-      {"train", Train},
-      {"detail", Detail},
+      {"build-db", BuildDb},   {"stations", Stations}, {"fares", Fares},
+      {"update", ApplyUpdate}, {"search", Search},     {"transfer-stations", TransferStations},
+      {"transfer", Transfer},  {"train", Train},       {"detail", Detail},
+      {"journeys", Journeys},
   };
 
   Context ctx;

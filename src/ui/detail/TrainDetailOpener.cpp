@@ -14,10 +14,12 @@ TrainDetailOpener::TrainDetailOpener(MainWindow& main) : QObject(&main), main_(m
 
 TrainDetailWindow* TrainDetailOpener::window() const { return window_; }
 
-void TrainDetailOpener::OpenDetail() {
+void TrainDetailOpener::OpenDetail() { OpenDetailFor(main_.searchContext()); }
+
+void TrainDetailOpener::OpenDetailFor(const SearchContext& context) {
   CloseDetail();
   auto* window = new TrainDetailWindow(main_.database(), *main_.platform().messages, &main_);
-  if (!window->Open(main_.searchContext())) {
+  if (!window->Open(context)) {
     delete window;
     return;
   }
@@ -43,6 +45,7 @@ TrainDetailOpener* WireTrainDetail(MainWindow& main) {
   auto* opener = new TrainDetailOpener(main);
   QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
   QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
+  QObject::connect(&main, &MainWindow::journeyLegRequested, opener, &TrainDetailOpener::OpenDetailFor);
   return opener;
 }
 

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "query/SearchContext.h"
+
 namespace kw {
 
 class MainWindow;
@@ -24,6 +26,9 @@ class TrainDetailOpener : public QObject {
   // Closes the open window and opens one for the train the main window's
   // search context names.
   void OpenDetail();
+  // The same for the train and stretch that `context` names (a leg of the
+  // journey window).
+  void OpenDetailFor(const SearchContext& context);
   void CloseDetail();
 
  signals:

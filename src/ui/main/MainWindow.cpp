@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -29,6 +30,7 @@
 #include "ui/aux/AdPictureWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
+#include "ui/journey/JourneyWindow.h"
 #include "ui/main/QueryPanel.h"
 #include "ui/main/ResultArea.h"
 
@@ -85,6 +87,8 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
     Guard([this, picked] { TransferStationPicked(picked); });
   });
 
+  connect(results->cmdJourney, &QPushButton::clicked, this, &MainWindow::OpenOfferedJourneys);
+
   connect(results, &ResultArea::mainRowOpened, this,
           [this](int trainId, const QString& boardName, const QString& alightName) {
             context_.selectedTrainId = trainId;
@@ -130,9 +134,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildMenus() {
   mnuFile = menuBar()->addMenu(str::kMenuFile);
   mnuFile->setObjectName("mnuFile");
+  mnuJourney = MakeAction(this, "mnuJourney", str::kMenuJourney);
   munPrint = MakeAction(this, "munPrint", str::kMenuPrint);
   mnuUpdate = MakeAction(this, "mnuUpdate", str::kMenuUpdate);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
+  mnuFile->addAction(mnuJourney);
+  mnuFile->addSeparator();
   mnuFile->addAction(munPrint);
   mnuFile->addAction(mnuUpdate);
   mnuFile->addSeparator();
@@ -151,6 +158,7 @@ void MainWindow::BuildMenus() {
   mnuHelp->addSeparator();
   mnuHelp->addAction(About);
 
+  connect(mnuJourney, &QAction::triggered, this, &MainWindow::OpenJourneys);
   connect(munPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuUpdate, &QAction::triggered, this, &MainWindow::UpdateDatabaseCommand);
   connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -183,6 +191,11 @@ void MainWindow::BuildToolbar() {
     connect(action, &QAction::triggered, this, [this, index = button.index] { Toolbar1ButtonClick(index); });
     toolbarButtons_[button.index] = action;
   }
+  // The journey window's button stands first, outside the numbered ones.
+  auto* journeys = new QAction(str::kToolJourney, Toolbar1);
+  journeys->setObjectName("Toolbar1_Journey");
+  Toolbar1->insertAction(toolbarButtons_[kTipsButton], journeys);
+  connect(journeys, &QAction::triggered, mnuJourney, &QAction::trigger);
 }
 
 void MainWindow::Toolbar1ButtonClick(int index) {
@@ -273,6 +286,16 @@ void MainWindow::OpenAbout() {
   SyncToolbar();
 }
 
+void MainWindow::OpenJourneys() {
+  if (!journeys_) {
+    journeys_ = new JourneyWindow(db_, platform_, this);
+    connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::journeyLegRequested);
+  }
+  journeys_->show();
+  journeys_->raise();
+  journeys_->activateWindow();
+}
+
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
@@ -293,6 +316,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   emit trainDetailCloseRequested();
   if (tips_) tips_->hide();
   if (about_) about_->hide();
+  if (journeys_) journeys_->hide();
   if (!closing_) {
     closing_ = std::make_unique<ClosingScreen>();
     connect(closing_.get(), &ClosingScreen::finished, this, &MainWindow::programEnded);

@@ -10,6 +10,9 @@
 // - printRequested(): the print command (menu munPrint, toolbar button 5).
 //   The program connects it to PrintResults (ResultPrinting.h), which calls
 //   SyncToolbar() when printing is done.
+// - journeyLegRequested(context): a leg of the journey window was opened;
+//   `context` names the train and its stretch. Open the train detail window
+//   on it, replacing one that is open.
 // - loaded(): loading has reached the point where background work starts
 //   (the advertisement picture refresh).
 // - programEnded(): the closing screen has run out; end the program.
@@ -32,6 +35,7 @@ namespace kw {
 class AboutWindow;
 class ClosingScreen;
 class Database;
+class JourneyWindow;
 class QueryPanel;
 class ResultArea;
 class TipWindow;
@@ -64,6 +68,8 @@ class MainWindow : public QMainWindow {
   // Applies an update file the user picks (MainWindowUpdate.cpp).
   void UpdateDatabaseCommand();
   void OpenAbout();
+  // The journey window (mnuJourney, the toolbar's 中转行程), as it was left.
+  void OpenJourneys();
   // A toolbar button, by its index: 2 tips, 5 print, 6 help, 7 exit.
   void Toolbar1ButtonClick(int index);
 
@@ -72,6 +78,7 @@ class MainWindow : public QMainWindow {
   Platform& platform() { return platform_; }
   TipWindow* tipWindow() const { return tips_; }
   AboutWindow* aboutWindow() const { return about_; }
+  JourneyWindow* journeyWindow() const { return journeys_; }
   ClosingScreen* closingScreen() const { return closing_.get(); }
 
   QueryPanel* panel;
@@ -79,6 +86,7 @@ class MainWindow : public QMainWindow {
   QMenu* mnuFile;
   QMenu* mnuHelp;
   QAction* mnuMap;
+  QAction* mnuJourney;
   QAction* munPrint;
   QAction* mnuUpdate;
   QAction* mnuExit;
@@ -91,6 +99,7 @@ class MainWindow : public QMainWindow {
  signals:
   void trainDetailRequested();
   void trainDetailCloseRequested();
+  void journeyLegRequested(const kw::SearchContext& context);
   void printRequested();
   void loaded();
   void programEnded();
@@ -116,9 +125,11 @@ class MainWindow : public QMainWindow {
   void NumberSearchCommand();
   void HideTransferResults();
   void PrepareFirstLeg(const QString& from, const QString& via);
-  bool ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to);
+  bool ShowLegs(TwoLegResult legs, const QString& via, const QString& to);
   void ShowOtherWayMessages(const std::vector<std::string>& messages);
   void SetLegContext(int leg);
+  // The journey window on the search that found no through train.
+  void OpenOfferedJourneys();
 
   Database& db_;
   Platform& platform_;
@@ -128,6 +139,17 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, 8> toolbarButtons_{};
   TipWindow* tips_ = nullptr;
   AboutWindow* about_ = nullptr;
+  JourneyWindow* journeys_ = nullptr;
+  // The search that ended in the offer of transfer stations: its texts and
+  // earliest departure (minutes), for the journey window.
+  struct JourneyOffer {
+    QString from;
+    QString to;
+    int earliestDeparture = 0;
+  } journeyOffer_;
+  // The 车型 option of the last station search (empty: none), which the
+  // transfer legs picked from its candidates keep.
+  std::string classOption_;
   std::unique_ptr<ClosingScreen> closing_;
 };
 

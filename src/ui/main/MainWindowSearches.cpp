@@ -4,17 +4,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
+#include "query/ClassFilter.h"
 #include "query/DirectSearch.h"
 #include "query/StationSearch.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
+#include "store/CoreStrings.h"
 #include "ui/BusyCursor.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
+#include "ui/journey/JourneyWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/QueryPanel.h"
 #include "ui/main/ResultArea.h"
@@ -39,7 +43,8 @@ void MainWindow::HideTransferResults() {
   for (QWidget* w : std::initializer_list<QWidget*>{panel->lstStation, results->lstChange, results->lblTitle,
                                                     results->lblFirst, results->lblLast, results->lblChange,
                                                     results->lvchang[0], results->lvchang[1],
-                                                    results->flgChange[0], results->flgChange[1]}) {
+                                                    results->flgChange[0], results->flgChange[1],
+                                                    results->cmdJourney}) {
     w->hide();
   }
 }
@@ -63,6 +68,9 @@ void MainWindow::StationSearchCommand() {
   request.earliestDeparture = panel->EarliestDeparture();
   request.latestArrival = panel->LatestArrival();
   request.windowHoursGiven = panel->WindowHoursGiven();
+  classOption_ = panel->ChosenClass();
+  journeyOffer_ = {Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText)),
+                   request.earliestDeparture / 100 * 60 + request.earliestDeparture % 100};
 
   ResetQueryPanel();
   HideTransferResults();
@@ -70,6 +78,14 @@ void MainWindow::StationSearchCommand() {
   {
     BusyCursor busy;
     result = RunStationSearch(db_, request);
+    if (result.outcome == StationSearchOutcome::Found && !classOption_.empty()) {
+      result.rows = KeepClass(db_, std::move(result.rows), classOption_);
+      // Trains run, but none of the chosen class.
+      if (result.rows.empty()) {
+        result.outcome = StationSearchOutcome::NothingInWindow;
+        result.message = std::string(text::kNothingInWindow);
+      }
+    }
   }
 
   if (result.outcome == StationSearchOutcome::NoStation) {
@@ -132,6 +148,7 @@ void MainWindow::OfferTransferStations() {
   for (const auto& name : candidates.names) results->lstChange->addItem(Q(name));
   results->lstChange->show();
   results->lblChange->show();
+  results->cmdJourney->show();
   results->WebBrowser1->hide();
 }
 
@@ -158,7 +175,17 @@ void MainWindow::PrepareFirstLeg(const QString& from, const QString& via) {
 
 // Lists both legs; the second leg's keys continue from the first's. Returns
 // false, with the leg lists hidden, when a leg has no train.
-bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to) {
+bool MainWindow::ShowLegs(TwoLegResult legs, const QString& via, const QString& to) {
+  // With a 车型 option a leg may keep no train: then nothing meets the
+  // request.
+  if (legs.outcome == TwoLegOutcome::Found && !classOption_.empty()) {
+    legs.firstLeg = KeepClass(db_, std::move(legs.firstLeg), classOption_);
+    legs.secondLeg = KeepClass(db_, std::move(legs.secondLeg), classOption_);
+    if (legs.firstLeg.empty() || legs.secondLeg.empty()) {
+      legs.outcome = legs.firstLeg.empty() ? TwoLegOutcome::NoFirstLeg : TwoLegOutcome::NoSecondLeg;
+      platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow));
+    }
+  }
   const auto fail = [&] {
     for (int leg = 0; leg < 2; ++leg) {
       results->lvchang[leg]->hide();
@@ -212,6 +239,7 @@ void MainWindow::TransferStationPicked(const QString& picked) {
 // through it, without a time window.
 void MainWindow::NamedTransferCommand() {
   munPrint->setEnabled(true);
+  classOption_ = panel->ChosenClass();
   const QString from = panel->txtFstation->text();
   const QString via = panel->txtCh_Station->text();
   const QString to = panel->txtEstation->text();
@@ -232,6 +260,7 @@ void MainWindow::NamedTransferCommand() {
 
 void MainWindow::NumberSearchCommand() {
   results->lvMain->clear();
+  const std::string option = panel->ChosenClass();
   ResetQueryPanel();
   const QString typed = panel->txtOrder->text();
   if (typed.size() < 12) {
@@ -243,7 +272,11 @@ void MainWindow::NumberSearchCommand() {
         BusyCursor busy;
         trains = FindTrainsByNumber(db_, text);
       }
-      if (!trains.found) {
+      if (trains.found && !option.empty()) trains.rows = KeepClass(db_, std::move(trains.rows), option);
+      if (trains.found && trains.rows.empty()) {
+        // Trains of that number run, but none of the chosen class.
+        platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow));
+      } else if (!trains.found) {
         platform_.messages->Show(this, Q(TrainNotFoundMessage(text)));
         panel->txtOrder->clear();
         panel->txtOrder->setFocus();
@@ -260,6 +293,11 @@ void MainWindow::NumberSearchCommand() {
   FocusFirstRow(results->lvMain);
   RefreshViewState();
   SyncToolbar();
+}
+
+void MainWindow::OpenOfferedJourneys() {
+  OpenJourneys();
+  journeys_->SearchFrom(journeyOffer_.from, journeyOffer_.to, journeyOffer_.earliestDeparture);
 }
 
 }  // namespace kw

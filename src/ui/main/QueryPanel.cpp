@@ -77,7 +77,7 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, QRect geometry, const QStr
   box->setObjectName(name);
   box->setGeometry(geometry);
   box->setToolTip(tip);
-  box->setValidator(new CharacterFilter(accepts, box));
+  box->setValidator(NewCharacterFilter(accepts, box));
   return box;
 }
 
@@ -102,6 +102,10 @@ void SetBoxEnabled(QLineEdit* box, bool enabled) {
 int BoxValue(const QLineEdit* box) { return box->text().left(9).toInt(); }
 
 }  // namespace
+
+QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent) {
+  return new CharacterFilter(accepts, parent);
+}
 
 QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
     : QWidget(overlay), db_(db), messages_(messages) {
@@ -251,6 +255,14 @@ bool QueryPanel::WindowHoursGiven() const { return BoxValue(txtSTime) > 0 || Box
 bool QueryPanel::TransferRequested() const {
   return cheStation->isChecked() && cheAV->isChecked() &&
          !RemoveSpaces(txtCh_Station->text().toStdString()).empty();
+}
+
+std::string QueryPanel::ChosenClass() const {
+  if (!cheType->isChecked()) return {};
+  for (QRadioButton* option : Option1) {
+    if (option->isChecked()) return option->text().toStdString();
+  }
+  return {};
 }
 
 void QueryPanel::StationChanged(QLineEdit* box, const QString& which) {

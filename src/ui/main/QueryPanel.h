@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QValidator;
 
 namespace kw {
 
@@ -26,6 +27,9 @@ class MessageBoxes;
 bool StationBoxAccepts(QChar c);  // all but the printable ASCII punctuation
 bool TimeBoxAccepts(QChar c);     // digits
 bool OrderBoxAccepts(QChar c);    // ASCII letters and digits
+// A validator that drops every character `accepts` refuses, whether typed,
+// pasted or dropped, keeping the cursor where it belongs.
+QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent);
 
 // The station box the user typed in last; it tells the pick list which box
 // to fill.
@@ -57,6 +61,9 @@ class QueryPanel : public QWidget {
   bool WindowHoursGiven() const;
   // cheAV and cheStation checked and a transfer station typed.
   bool TransferRequested() const;
+  // The text of the chosen 车型 option while cheType is checked; empty
+  // otherwise.
+  std::string ChosenClass() const;
 
   QLabel* Label1;
   QLabel* Label2;

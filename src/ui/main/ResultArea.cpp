@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -147,6 +148,9 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   lstChange->setObjectName("lstChange");
   lstChange->setFixedWidth(TwipsToPixels(2250));
   lstChange->hide();
+  cmdJourney = new QPushButton(str::kOfferJourneys, this);
+  cmdJourney->setObjectName("cmdJourney");
+  cmdJourney->hide();
 
   lblTitle = MakeCaption(this, "lblTitle", str::kResultTitle);
   lvMain = MakeList(this, "lvMain");
@@ -176,8 +180,9 @@ ResultArea::ResultArea(QWidget* parent) : QWidget(parent) {
   // rest. A column shows while any of its widgets does.
   auto* columns = new QHBoxLayout(this);
   columns->setContentsMargins(TwipsToPixels(120), 0, TwipsToPixels(120), TwipsToPixels(60));
-  const std::initializer_list<QWidget*> columnWidgets[] = {
-      {lblChange, lstChange}, {lblTitle, lvMain, lblFirst, lvchang[0]}, {WebBrowser1, lblLast, lvchang[1]}};
+  const std::initializer_list<QWidget*> columnWidgets[] = {{lblChange, lstChange, cmdJourney},
+                                                           {lblTitle, lvMain, lblFirst, lvchang[0]},
+                                                           {WebBrowser1, lblLast, lvchang[1]}};
   const int stretch[] = {0, 0, 1};
   for (int c = 0; c < 3; ++c) {
     auto* column = new QWidget(this);

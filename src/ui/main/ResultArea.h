@@ -18,6 +18,7 @@
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QTableWidget;
 class QTextBrowser;
 class QTreeWidget;
@@ -73,6 +74,8 @@ class ResultArea : public QWidget {
   QTableWidget* flgDetail;
   QLabel* lblChange;
   QListWidget* lstChange;
+  // Under the candidates: the journey window on the same search.
+  QPushButton* cmdJourney;
   QTextBrowser* WebBrowser1;
 
  signals:

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -535,6 +536,48 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   EXPECT_EQ(panel_->txtOrder->text(), "");
   EXPECT_EQ(QApplication::focusWidget(), panel_->txtOrder);
   EXPECT_EQ(Showing(), "WebBrowser1");
+}
+
+// The 车型 options: T109 is 特快, K21 (from 北京西) and K263 普快, 1461 普慢.
+TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
+  const auto mainIds = [this] {
+    QStringList ids;
+    for (int i = 0; i < results_->lvMain->topLevelItemCount(); ++i) ids << results_->lvMain->topLevelItem(i)->text(6);
+    return ids.join(' ');
+  };
+  const struct {
+    int option;  // -1: 车型 left unchecked
+    const char* stationIds;
+    const char* numberIds;  // of the number search "21"
+  } cases[] = {{-1, "1 3 2", "2"}, {0, "1", ""}, {1, "", ""}, {2, "2", "2"}, {3, "3", ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.option);
+    for (const auto& search : {0, 1}) {
+      recorder_.messages.shown.clear();
+      if (c.option >= 0) {
+        Advanced(panel_->cheType);
+        panel_->Option1[c.option]->setChecked(true);
+      }
+      if (search == 0)
+        StationSearch("北京", "上海");
+      else
+        NumberSearch("21");
+      const char* expected = search == 0 ? c.stationIds : c.numberIds;
+      EXPECT_EQ(mainIds(), expected);
+      // None of the class: nothing meets the request, said so.
+      EXPECT_EQ(recorder_.messages.Texts(),
+                *expected ? std::vector<QString>{} : std::vector<QString>{"对不起目前还没有符合您要求的车次！"});
+    }
+  }
+  // The legs of a transfer keep the option of the search that offered it:
+  // 北京 to 南京 has no 普快 train.
+  Advanced(panel_->cheType);
+  panel_->Option1[2]->setChecked(true);
+  StationSearch("包头", "南京");
+  recorder_.messages.shown.clear();
+  PickCandidate(results_->lstChange->row(results_->lstChange->findItems("北京", Qt::MatchExactly)[0]));
+  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"对不起目前还没有符合您要求的车次！"});
+  EXPECT_TRUE(results_->lvchang[1]->isHidden());
 }
 
 }  // namespace

@@ -1,0 +1,117 @@
+// journeys: a day's best journeys with up to two changes between two
+// families of stations.
+#include <iostream>
+
+#include "app/cli/Cli.h"
+#include "journey/JourneyTexts.h"
+#include "query/StationSearch.h"
+#include "store/CoreStrings.h"
+
+namespace kw::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES] "
+    "[--types GCDZTKO] [--sort depart|arrive|duration|changes]";
+
+// "HH:MM" as minutes after midnight; `fallback` when the option is not given.
+int TakeClock(Context& ctx, std::string_view option, int fallback) {
+  const std::string value = ctx.TakeOption(option);
+  if (value.empty()) return fallback;
+  const Clock clock = ParseClock(value, option);
+  return clock.hour * 60 + clock.minute;
+}
+
+// A whole number from `lowest` to `highest`; `fallback` when the option is not given.
+int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, int fallback) {
+  const std::string value = ctx.TakeOption(option);
+  if (value.empty()) return fallback;
+  const int n = ParseNumber(value, option);
+  if (n < lowest || n > highest) {
+    throw UsageError(std::string(option) + " 应在 " + std::to_string(lowest) + " 到 " +
+                     std::to_string(highest) + " 之间：" + value);
+  }
+  return n;
+}
+
+void PrintJson(const JourneyTimetable& timetable, const Journey& journey, const JourneyTexts& texts) {
+  std::string line = "{\"departure\":" + JsonString(texts.departure) +
+                     ",\"arrival\":" + JsonString(texts.arrival) +
+                     ",\"duration\":" + JsonString(texts.duration) +
+                     ",\"departureMinutes\":" + std::to_string(journey.departureMinutes) +
+                     ",\"arrivalMinutes\":" + std::to_string(journey.arrivalMinutes) +
+                     ",\"durationMinutes\":" + std::to_string(journey.durationMinutes()) +
+                     ",\"changes\":" + std::to_string(journey.changes()) + ",\"legs\":[";
+  for (size_t i = 0; i < journey.legs.size(); ++i) {
+    const JourneyLeg& leg = journey.legs[i];
+    const JourneyLegTexts& l = texts.legs[i];
+    line += std::string(i ? "," : "") + "{\"trainId\":" + std::to_string(timetable.trains[leg.train].id) +
+            ",\"train\":" + JsonString(l.number) + ",\"board\":" + JsonString(l.board) +
+            ",\"boardMinutes\":" + std::to_string(leg.boardMinutes) + ",\"alight\":" + JsonString(l.alight) +
+            ",\"alightMinutes\":" + std::to_string(leg.alightMinutes) +
+            ",\"waitMinutes\":" + std::to_string(leg.waitMinutes) + "}";
+  }
+  std::cout << line << "]}\n";
+}
+
+}  // namespace
+
+int Journeys(Context& ctx) {
+  JourneyRequest request;
+  request.earliestDeparture = TakeClock(ctx, "--after", 0);
+  request.latestDeparture = TakeClock(ctx, "--until", kMinutesPerDay - 1);
+  request.maxChanges = TakeBounded(ctx, "--max-changes", 0, kMaxChanges, kMaxChanges);
+  request.minChange = TakeBounded(ctx, "--min-change", 0, kMaxMinChange, kDefaultMinChange);
+  if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
+    const auto parsed = ParseTrainTypes(types);
+    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + types);
+    request.types = *parsed;
+  }
+  JourneySort sort = JourneySort::Departure;
+  if (const std::string name = ctx.TakeOption("--sort"); !name.empty()) {
+    const auto parsed = ParseJourneySort(name);
+    if (!parsed) throw UsageError("--sort 应为 depart、arrive、duration 或 changes：" + name);
+    sort = *parsed;
+  }
+  ctx.ExpectArgs(2, kUsage);
+  if (request.earliestDeparture > request.latestDeparture) throw UsageError("--after 不能晚于 --until");
+  const std::string from = RemoveSpaces(ctx.args[0]);
+  const std::string to = RemoveSpaces(ctx.args[1]);
+  if (from.empty() || to.empty()) throw UsageError("请输入出发站和到达站");
+  for (const std::string& text : {from, to}) RefuseLongText(text, kMaxStationTextLength, "站名");
+  if (from == to) throw UsageError("出发站与到达站相同");
+
+  Database& db = ctx.Db();
+  for (const std::string* text : {&from, &to}) {
+    const StationMatches matches = FindStations(db, *text, false);
+    if (!matches.found) {
+      std::cerr << "没有以“" << *text << "”开头的站名\n";
+      return kNotFound;
+    }
+    (text == &from ? request.fromStations : request.toStations) = matches.ids;
+  }
+  const JourneyTimetable timetable = BuildJourneyTimetable(db);
+  std::vector<Journey> journeys = FindJourneys(timetable, request);
+  if (journeys.empty()) {
+    std::cerr << text::Fill(text::kNoJourney, {from, to}) << '\n';
+    return kNotFound;
+  }
+  SortJourneys(journeys, sort);
+  for (const auto& journey : journeys) {
+    const JourneyTexts texts = DescribeJourney(timetable, journey);
+    if (ctx.json) {
+      PrintJson(timetable, journey, texts);
+      continue;
+    }
+    std::vector<std::string> fields{texts.departure, texts.arrival, texts.duration, texts.changes};
+    for (const auto& leg : texts.legs) {
+      fields.insert(fields.end(),
+                    {leg.number, leg.board, leg.boardText, leg.alight, leg.alightText, leg.waitText});
+    }
+    PrintTabbed(fields);
+  }
+  return kOk;
+}
+
+}  // namespace kw::cli

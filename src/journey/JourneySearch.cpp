@@ -1,0 +1,370 @@
+// A range search in rounds (rRAPTOR): each train is a route whose trips are
+// its daily runs. The departures from the departure stations within the
+// window are taken from the latest to the earliest; round k rides the trains
+// boarded where round k - 1 improved an arrival. The earliest arrivals by at
+// most k legs are kept from one departure to the next (a journey that leaves
+// later is also one that the earlier departure has to beat), so each
+// departure only works where it does better than every later one, and a
+// journey is listed exactly when its departure improved the best arrival at
+// the arrival stations for its number of legs.
+#include "journey/JourneySearch.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <functional>
+#include <queue>
+
+namespace kw {
+
+namespace {
+
+constexpr int kNever = INT_MAX / 2;
+
+// The run of a train (the midnight of its first day, in minutes) that leaves
+// a stop whose time within the run is `depart` at or after `ready`.
+int FirstRunFrom(int ready, int depart) {
+  const int gap = ready - depart;
+  if (gap <= 0) return -(-gap / kMinutesPerDay) * kMinutesPerDay;
+  return (gap + kMinutesPerDay - 1) / kMinutesPerDay * kMinutesPerDay;
+}
+
+int MinuteOfDay(int minutes) { return (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay; }
+
+// How the earliest arrival at a station was reached: its last leg.
+struct Label {
+  int boardStop = -1;
+  int alightStop = -1;
+  int run = 0;   // midnight of the run's first day
+  int legs = 0;  // legs of the whole journey
+};
+
+class RangeSearch {
+ public:
+  RangeSearch(const JourneyTimetable& t, const JourneyRequest& r, const std::vector<int>& sources,
+              const std::vector<int>& targets)
+      : t_(t),
+        legs_(std::clamp(r.maxChanges, 0, kMaxChanges) + 1),
+        minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
+        allowed_(t.trains.size()),
+        isTarget_(t.stations.size()),
+        boardings_(t.trains.size()) {
+    for (size_t i = 0; i < t.trains.size(); ++i) allowed_[i] = (r.types & TypeBit(t.trains[i].type)) != 0;
+    for (int s : targets) isTarget_[s] = 1;
+    MeasureRidesToTargets(targets);
+    MeasureReach();
+    for (int k = 1; k <= legs_; ++k) {
+      best_[k].assign(t.stations.size(), kNever);
+      labels_[k].resize(t.stations.size());
+      isMarked_[k].assign(t.stations.size(), 0);
+    }
+    targetBest_.fill(kNever);
+    for (int s : sources) {
+      for (int c = t.callsBegin[s]; c < t.callsBegin[s + 1]; ++c) {
+        const int stop = t.calls[c];
+        const int minute = MinuteOfDay(t.stops[stop].depart);
+        if (t.IsLastStop(stop) || !allowed_[t.stops[stop].train]) continue;
+        if (minute >= r.earliestDeparture && minute <= r.latestDeparture) departures_.push_back({minute, stop});
+      }
+    }
+    std::sort(departures_.begin(), departures_.end(), std::greater<>());
+  }
+
+  void Run(std::vector<Journey>& out) {
+    for (size_t first = 0; first < departures_.size();) {
+      const int minute = departures_[first].first;
+      size_t end = first;
+      while (end < departures_.size() && departures_[end].first == minute) ++end;
+      const auto before = targetBest_;
+      ClearMarks();
+      for (size_t d = first; d < end; ++d) RideFrom(departures_[d].second, minute);
+      for (int k = 2; k <= legs_ && !marked_[k - 1].empty(); ++k) ScanRound(k);
+      for (int k = 1; k <= legs_; ++k) {
+        if (targetBest_[k] < before[k] && targetBest_[k] < targetBest_[k - 1]) out.push_back(Rebuild(k));
+      }
+      first = end;
+    }
+  }
+
+ private:
+  // Whether leaving `stop` at `time` or later could still reach an arrival
+  // station before the best arrival by k legs; on the last leg, by this
+  // train alone.
+  bool Promising(int k, int stop, int time) const {
+    return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
+  }
+
+  // Round 1: the train that leaves a departure station at `minute`.
+  void RideFrom(int stop, int minute) {
+    if (!Promising(1, stop, minute)) return;
+    const JourneyTimetable::Train& train = t_.trains[t_.stops[stop].train];
+    const int run = minute - t_.stops[stop].depart;
+    for (int q = stop + 1; q < train.firstStop + train.stopCount; ++q) {
+      Improve(1, q, run + t_.stops[q].arrive, {stop, q, run, 1});
+    }
+  }
+
+  // Round k: every train through a station that round k - 1 improved, from
+  // the first such station on, on the earliest run that can be caught. Only
+  // these stations are boarded from: an arrival that an earlier round or a
+  // later departure found has had its trains ridden then. A train is left
+  // once its run can no longer do better and no boarding lies ahead.
+  void ScanRound(int k) {
+    for (int s : marked_[k - 1]) {
+      const int ready = best_[k - 1][s] + minChange_;
+      for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
+        const int stop = t_.calls[c];
+        if (!Promising(k, stop, ready)) continue;
+        Boardings& b = boardings_[t_.stops[stop].train];
+        if (b.first == INT_MAX) queued_.push_back(t_.stops[stop].train);
+        b.first = std::min(b.first, stop);
+        b.last = std::max(b.last, stop);
+      }
+    }
+    for (int train : queued_) {
+      Boardings& b = boardings_[train];
+      const int last = t_.trains[train].firstStop + t_.trains[train].stopCount - 1;
+      int run = kNever;
+      int board = -1;
+      int legs = 0;
+      for (int q = b.first; q <= last; ++q) {
+        const JourneyTimetable::Stop& stop = t_.stops[q];
+        if (board >= 0) {
+          Improve(k, q, run + stop.arrive, {board, q, run, legs});
+          if (!Promising(k, q, run + stop.depart)) board = -1;
+        }
+        if (board < 0 && q > b.last) break;
+        if (q > b.last || !isMarked_[k - 1][stop.station]) continue;
+        const int ready = best_[k - 1][stop.station] + minChange_;
+        const Label& arrived = labels_[k - 1][stop.station];
+        // A change is onto another train.
+        if (!Promising(k, q, ready) || t_.stops[arrived.boardStop].train == train) continue;
+        const int catchable = FirstRunFrom(ready, stop.depart);
+        if (catchable < run) {
+          run = catchable;
+          board = q;
+          legs = arrived.legs + 1;
+        }
+      }
+      b = Boardings{};
+    }
+    queued_.clear();
+  }
+
+  // Arrival at stop `q` by a journey of at most k legs: kept when it beats
+  // what is known for the station, and when riding on from there could still
+  // beat the best arrival at the arrival stations.
+  void Improve(int k, int q, int arrival, const Label& label) {
+    const int s = t_.stops[q].station;
+    if (k == legs_ && !isTarget_[s]) return;  // no leg follows the last
+    if (arrival >= best_[k][s] || arrival >= targetBest_[k] - rideToTarget_[s]) return;
+    for (int level = k; level <= legs_ && arrival < best_[level][s]; ++level) {
+      best_[level][s] = arrival;
+      labels_[level][s] = label;
+    }
+    if (isTarget_[s]) {
+      for (int level = k; level <= legs_ && arrival < targetBest_[level]; ++level) {
+        targetBest_[level] = arrival;
+        targetStation_[level] = s;
+      }
+      return;  // going on from an arrival station only arrives later
+    }
+    if (!isMarked_[k][s]) {
+      isMarked_[k][s] = 1;
+      marked_[k].push_back(s);
+    }
+  }
+
+  // For every station, the least riding time on to an arrival station, waits
+  // and stops left out (kNever where none is reached): a backward search
+  // over the rides between neighbouring stops of the trains.
+  void MeasureRidesToTargets(const std::vector<int>& targets) {
+    rideToTarget_.assign(t_.stations.size(), kNever);
+    using Entry = std::pair<int, int>;  // riding time, station
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    for (int s : targets) {
+      rideToTarget_[s] = 0;
+      open.push({0, s});
+    }
+    while (!open.empty()) {
+      const auto [time, s] = open.top();
+      open.pop();
+      if (time > rideToTarget_[s]) continue;
+      for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
+        const int stop = t_.calls[c];
+        const JourneyTimetable::Stop& here = t_.stops[stop];
+        if (stop == t_.trains[here.train].firstStop || !allowed_[here.train]) continue;
+        const JourneyTimetable::Stop& before = t_.stops[stop - 1];
+        const int through = time + here.arrive - before.depart;
+        if (through < rideToTarget_[before.station]) {
+          rideToTarget_[before.station] = through;
+          open.push({through, before.station});
+        }
+      }
+    }
+  }
+
+  // For every stop, the least time from leaving it to an arrival station on
+  // its train and riding on from where it is left (reach_), and to an
+  // arrival station on its train alone (directReach_); kNever for a last
+  // stop, a train not taken, or none reached.
+  void MeasureReach() {
+    reach_.assign(t_.stops.size(), kNever);
+    directReach_.assign(t_.stops.size(), kNever);
+    for (size_t i = 0; i < t_.trains.size(); ++i) {
+      if (!allowed_[i]) continue;
+      const JourneyTimetable::Train& train = t_.trains[i];
+      int best = kNever;  // least arrival + ride on, over the stops after this one
+      int direct = kNever;  // least arrival at an arrival station after this one
+      for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
+        const JourneyTimetable::Stop& stop = t_.stops[q];
+        if (best < kNever) reach_[q] = best - stop.depart;
+        if (direct < kNever) directReach_[q] = direct - stop.depart;
+        best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
+        if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
+      }
+    }
+  }
+
+  void ClearMarks() {
+    for (int k = 1; k <= legs_; ++k) {
+      for (int s : marked_[k]) isMarked_[k][s] = 0;
+      marked_[k].clear();
+    }
+  }
+
+  // The journey that reached the arrival stations best with at most k legs.
+  Journey Rebuild(int k) const {
+    Journey journey;
+    int level = k;
+    int station = targetStation_[k];
+    while (level > 0) {
+      const Label& l = labels_[level][station];
+      const JourneyTimetable::Stop& board = t_.stops[l.boardStop];
+      journey.legs.push_back({board.train, l.boardStop, l.alightStop, l.run + board.depart,
+                              l.run + t_.stops[l.alightStop].arrive, 0});
+      level = l.legs - 1;
+      station = board.station;
+    }
+    std::reverse(journey.legs.begin(), journey.legs.end());
+    for (size_t i = 1; i < journey.legs.size(); ++i) {
+      journey.legs[i].waitMinutes = journey.legs[i].boardMinutes - journey.legs[i - 1].alightMinutes;
+    }
+    journey.departureMinutes = journey.legs.front().boardMinutes;
+    journey.arrivalMinutes = journey.legs.back().alightMinutes;
+    return journey;
+  }
+
+  static constexpr int kLevels = kMaxChanges + 2;  // level 0 stays empty
+
+  const JourneyTimetable& t_;
+  const int legs_;
+  const int minChange_;
+  std::vector<char> allowed_;   // by train: of a type the request takes
+  std::vector<char> isTarget_;  // by station
+  std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
+  std::vector<int> reach_;         // by stop: see MeasureReach
+  std::vector<int> directReach_;   // by stop: see MeasureReach
+  // (minute of day, stop) of every departure within the window, latest first.
+  std::vector<std::pair<int, int>> departures_;
+  // By number of legs k and station: the earliest arrival by at most k legs
+  // of the departures taken so far, and its last leg.
+  std::array<std::vector<int>, kLevels> best_;
+  std::array<std::vector<Label>, kLevels> labels_;
+  std::array<int, kLevels> targetBest_{};
+  std::array<int, kLevels> targetStation_{};
+  // Stations improved in round k for the current departure.
+  std::array<std::vector<int>, kLevels> marked_;
+  std::array<std::vector<char>, kLevels> isMarked_;
+  // By train: the first and last stops at which the current round may board
+  // it; the trains with any, in queued_.
+  struct Boardings {
+    int first = INT_MAX;
+    int last = -1;
+  };
+  std::vector<Boardings> boardings_;
+  std::vector<int> queued_;
+};
+
+// Keeps the journeys no other beats, each (departure, arrival, changes) once.
+void KeepUnbeaten(std::vector<Journey>& journeys) {
+  std::sort(journeys.begin(), journeys.end(), [](const Journey& a, const Journey& b) {
+    if (a.departureMinutes != b.departureMinutes) return a.departureMinutes > b.departureMinutes;
+    if (a.arrivalMinutes != b.arrivalMinutes) return a.arrivalMinutes < b.arrivalMinutes;
+    return a.changes() < b.changes();
+  });
+  // Every journey met before leaves at the same time or later.
+  std::array<int, kMaxChanges + 1> earliest;
+  earliest.fill(kNever);
+  std::vector<Journey> kept;
+  for (auto& j : journeys) {
+    const int c = std::clamp(j.changes(), 0, kMaxChanges);
+    if (*std::min_element(earliest.begin(), earliest.begin() + c + 1) <= j.arrivalMinutes) continue;
+    earliest[c] = j.arrivalMinutes;
+    kept.push_back(std::move(j));
+  }
+  journeys = std::move(kept);
+}
+
+}  // namespace
+
+std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const JourneyRequest& request) {
+  const auto indexes = [&](const std::vector<int>& ids) {
+    std::vector<int> out;
+    for (int id : ids) {
+      if (const auto s = timetable.StationIndex(id)) out.push_back(*s);
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+  };
+  const std::vector<int> sources = indexes(request.fromStations);
+  const std::vector<int> targets = indexes(request.toStations);
+
+  // A station of both families starts journeys of its own, which may end at
+  // every arrival station but itself.
+  std::vector<int> plainSources;
+  std::vector<int> sharedSources;
+  for (int s : sources) {
+    (std::binary_search(targets.begin(), targets.end(), s) ? sharedSources : plainSources).push_back(s);
+  }
+  std::vector<Journey> journeys;
+  if (!plainSources.empty()) RangeSearch(timetable, request, plainSources, targets).Run(journeys);
+  for (int s : sharedSources) {
+    std::vector<int> others;
+    std::copy_if(targets.begin(), targets.end(), std::back_inserter(others), [s](int t) { return t != s; });
+    if (!others.empty()) RangeSearch(timetable, request, {s}, others).Run(journeys);
+  }
+  KeepUnbeaten(journeys);
+  return journeys;
+}
+
+bool JourneyBefore(const Journey& a, const Journey& b, JourneySort sort) {
+  const auto key = [sort](const Journey& j) {
+    switch (sort) {
+      case JourneySort::Arrival: return j.arrivalMinutes;
+      case JourneySort::Duration: return j.durationMinutes();
+      case JourneySort::Changes: return j.changes();
+      case JourneySort::Departure: break;
+    }
+    return j.departureMinutes;
+  };
+  if (key(a) != key(b)) return key(a) < key(b);
+  if (a.departureMinutes != b.departureMinutes) return a.departureMinutes < b.departureMinutes;
+  return a.arrivalMinutes < b.arrivalMinutes;
+}
+
+void SortJourneys(std::vector<Journey>& journeys, JourneySort sort) {
+  std::stable_sort(journeys.begin(), journeys.end(),
+                   [sort](const Journey& a, const Journey& b) { return JourneyBefore(a, b, sort); });
+}
+
+std::optional<JourneySort> ParseJourneySort(std::string_view name) {
+  if (name == "depart") return JourneySort::Departure;
+  if (name == "arrive") return JourneySort::Arrival;
+  if (name == "duration") return JourneySort::Duration;
+  if (name == "changes") return JourneySort::Changes;
+  return std::nullopt;
+}
+
+}  // namespace kw

@@ -1,0 +1,83 @@
+#include "journey/JourneyTexts.h"
+
+#include <cstdio>
+
+#include "query/Fares.h"
+#include "query/TimetableTime.h"
+#include "store/CoreStrings.h"
+
+namespace kw {
+
+namespace {
+
+int DayOf(int minutes) { return minutes >= 0 ? minutes / kMinutesPerDay : -1; }
+
+// A day number in Chinese numerals, 1..99: 九, 十, 十一, 二十, 二十一.
+std::string ChineseNumber(int n) {
+  static constexpr const char* kDigits[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  if (n < 10) return kDigits[n];
+  return std::string(n >= 20 ? kDigits[n / 10] : "") + "十" + kDigits[n % 10];
+}
+
+}  // namespace
+
+std::string ClockText(int minutes) {
+  const int m = (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", m / 60, m % 60);
+  return text;
+}
+
+std::string DayTimeText(int minutes) {
+  const int day = DayOf(minutes);
+  std::string label = DayLabel(day);
+  if (day >= static_cast<int>(text::kDayLabels.size()) && day < 99) {
+    label = text::Fill(text::kLaterDay, {ChineseNumber(day + 1)});
+  }
+  return label + ClockText(minutes);
+}
+
+std::string DurationText(int minutes) {
+  const int m = minutes % kMinutesPerDay;
+  return RunningTimeText(0, m / 60 * 100 + m % 60, minutes / kMinutesPerDay);
+}
+
+JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& journey) {
+  JourneyTexts texts;
+  texts.departure = ClockText(journey.departureMinutes);
+  texts.arrival = DayTimeText(journey.arrivalMinutes);
+  texts.duration = DurationText(journey.durationMinutes());
+  texts.changes = std::to_string(journey.changes());
+  for (const auto& leg : journey.legs) {
+    const JourneyTimetable::Train& train = timetable.trains[leg.train];
+    JourneyLegTexts l;
+    l.trainId = train.id;
+    l.number = train.number;
+    l.caption = text::Fill(text::kStationCaption,
+                           {train.number, train.firstStation, train.lastStation, train.kindName});
+    l.board = timetable.stations[timetable.stops[leg.boardStop].station].name;
+    l.alight = timetable.stations[timetable.stops[leg.alightStop].station].name;
+    l.boardText = DayTimeText(leg.boardMinutes);
+    l.alightText = DayTimeText(leg.alightMinutes);
+    l.runningText = DurationText(leg.alightMinutes - leg.boardMinutes);
+    if (!texts.legs.empty()) {
+      l.waitText = DurationText(leg.waitMinutes);
+      texts.trains += text::kJourneyTrainJoin;
+      if (!texts.transfers.empty()) texts.transfers += text::kJourneyTransferJoin;
+      texts.transfers += text::Fill(text::kJourneyTransfer, {l.board, l.waitText});
+    }
+    texts.trains += l.number;
+    texts.legs.push_back(std::move(l));
+  }
+  return texts;
+}
+
+RowFigures LegDistanceAndFare(Database& db, const JourneyTimetable& timetable, const JourneyLeg& leg) {
+  const JourneyTimetable::Stop& board = timetable.stops[leg.boardStop];
+  const JourneyTimetable::Stop& alight = timetable.stops[leg.alightStop];
+  return RowDistanceFare(
+      db, RowStyle::Station, timetable.trains[leg.train].kindId,
+      JourneyDistance(board.distance, timetable.PositionInTrain(leg.boardStop) == 0, alight.distance));
+}
+
+}  // namespace kw

@@ -1,0 +1,191 @@
+#include "journey/JourneyTimetable.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "query/TimetableTime.h"
+#include "store/Database.h"
+
+namespace kw {
+
+TrainType TrainTypeOf(std::string_view number) {
+  if (number.empty()) return TrainType::Other;
+  switch (std::toupper(static_cast<unsigned char>(number.front()))) {
+    case 'G': return TrainType::G;
+    case 'C': return TrainType::C;
+    case 'D': return TrainType::D;
+    case 'Z': return TrainType::Z;
+    case 'T': return TrainType::T;
+    case 'K': return TrainType::K;
+    default: return TrainType::Other;
+  }
+}
+
+std::optional<TrainTypes> ParseTrainTypes(std::string_view letters) {
+  static constexpr std::string_view kLetters = "GCDZTKO";
+  if (letters.empty()) return std::nullopt;
+  TrainTypes types = 0;
+  for (char c : letters) {
+    const size_t i = kLetters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    if (i == std::string_view::npos) return std::nullopt;
+    types |= 1u << i;
+  }
+  return types;
+}
+
+std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
+  const auto it = std::lower_bound(stations.begin(), stations.end(), stationId,
+                                   [](const Station& s, int id) { return s.id < id; });
+  if (it == stations.end() || it->id != stationId) return std::nullopt;
+  return static_cast<int>(it - stations.begin());
+}
+
+size_t JourneyTimetable::MemoryBytes() const {
+  size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
+                 stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int);
+  const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
+  for (const auto& s : stations) bytes += text(s.name);
+  for (const auto& t : trains) {
+    bytes += text(t.number) + text(t.kindName) + text(t.firstStation) + text(t.lastStation);
+  }
+  return bytes;
+}
+
+namespace {
+
+constexpr int kNoTime = -1;
+
+struct PassRow {
+  int trainId;
+  int zhanci;
+  int station;  // index into stations
+  int arrive;   // hhmm, or kNoTime
+  int depart;
+  int day;
+  int distance;
+};
+
+std::vector<JourneyTimetable::Station> ReadStations(Database& db) {
+  std::vector<JourneyTimetable::Station> stations;
+  auto q = db.Prepare("SELECT id, station FROM station ORDER BY id");
+  while (q.Step()) stations.push_back({q.Int(0), q.Text(1)});
+  return stations;
+}
+
+std::vector<JourneyTimetable::Train> ReadTrains(Database& db) {
+  std::vector<JourneyTimetable::Train> trains;
+  auto q = db.Prepare(
+      "SELECT t.id, t.train, t.kind, k.kind, fs.station, es.station FROM train t "
+      "LEFT JOIN kind k ON k.id = t.kind LEFT JOIN station fs ON fs.id = t.fstation "
+      "LEFT JOIN station es ON es.id = t.estation ORDER BY t.id");
+  while (q.Step()) {
+    JourneyTimetable::Train train;
+    train.id = q.Int(0);
+    train.number = q.Text(1);
+    train.kindId = q.Int(2);
+    train.kindName = q.Text(3);
+    train.firstStation = q.Text(4);
+    train.lastStation = q.Text(5);
+    train.type = TrainTypeOf(train.number);
+    trains.push_back(std::move(train));
+  }
+  return trains;
+}
+
+// Every stop whose station is known and which has a time, by train and
+// zhanci. Times become whole hhmm, as everywhere (8.3 -> 830).
+std::vector<PassRow> ReadStops(Database& db, const JourneyTimetable& t) {
+  // Station ids as they index the timetable's stations; a table instead of a
+  // search for each stop while the ids are not spread too far.
+  const int maxId = t.stations.empty() ? 0 : t.stations.back().id;
+  std::vector<int> indexOf;
+  if (!t.stations.empty() && t.stations.front().id >= 0 && maxId <= 16 * static_cast<int>(t.stations.size()) + 4096) {
+    indexOf.assign(static_cast<size_t>(maxId) + 1, -1);
+    for (size_t i = 0; i < t.stations.size(); ++i) indexOf[t.stations[i].id] = static_cast<int>(i);
+  }
+  const auto stationIndex = [&](int id) {
+    if (indexOf.empty()) return t.StationIndex(id).value_or(-1);
+    return id >= 0 && id <= maxId ? indexOf[id] : -1;
+  };
+
+  std::vector<PassRow> rows;
+  auto q = db.Prepare("SELECT trainid, zhanci, station, arrive, depart, day, distance FROM pass");
+  while (q.Step()) {
+    const int station = stationIndex(q.Int(2));
+    const int arrive = q.IsNull(3) ? kNoTime : ToHhmm(q.Double(3));
+    const int depart = q.IsNull(4) ? kNoTime : ToHhmm(q.Double(4));
+    if (station < 0 || (arrive == kNoTime && depart == kNoTime)) continue;
+    rows.push_back({q.Int(0), q.Int(1), station, arrive, depart, q.Int(5), q.Int(6)});
+  }
+  const auto before = [](const PassRow& a, const PassRow& b) {
+    return a.trainId != b.trainId ? a.trainId < b.trainId : a.zhanci < b.zhanci;
+  };
+  if (!std::is_sorted(rows.begin(), rows.end(), before)) std::sort(rows.begin(), rows.end(), before);
+  return rows;
+}
+
+// The stop's times counted from the train's first day; `day` is the day of
+// arrival. A train's first stop is only left and its last only reached, so
+// their other time plays no part.
+JourneyTimetable::Stop TimedStop(const PassRow& row, bool first, bool last) {
+  const int arriveTime = first || row.arrive == kNoTime ? row.depart : row.arrive;
+  const int departTime = last || row.depart == kNoTime ? row.arrive : row.depart;
+  const auto minutes = [](int hhmm) { return hhmm / 100 * 60 + hhmm % 100; };
+  const int arrive = minutes(arriveTime != kNoTime ? arriveTime : departTime);
+  const int depart = minutes(departTime != kNoTime ? departTime : arriveTime);
+  const int base = row.day * kMinutesPerDay;
+  return {row.station, 0, base + arrive, base + depart + (depart < arrive ? kMinutesPerDay : 0), row.distance};
+}
+
+}  // namespace
+
+JourneyTimetable BuildJourneyTimetable(Database& db) {
+  JourneyTimetable t;
+  t.stations = ReadStations(db);
+  std::vector<JourneyTimetable::Train> read = ReadTrains(db);
+  const std::vector<PassRow> rows = ReadStops(db, t);
+
+  t.stops.reserve(rows.size());
+  size_t r = 0;
+  for (auto& train : read) {
+    while (r < rows.size() && rows[r].trainId < train.id) ++r;  // stops of no known train
+    const size_t first = t.stops.size();
+    const size_t firstRow = r;
+    size_t end = r;
+    while (end < rows.size() && rows[end].trainId == train.id) ++end;
+    bool inOrder = true;
+    for (; r < end; ++r) {
+      JourneyTimetable::Stop stop = TimedStop(rows[r], r == firstRow, r + 1 == end);
+      stop.train = static_cast<int>(t.trains.size());
+      if (t.stops.size() > first && stop.arrive < t.stops.back().depart) inOrder = false;
+      t.stops.push_back(stop);
+    }
+    if (!inOrder || t.stops.size() - first < 2) {
+      t.stops.resize(first);
+      continue;
+    }
+    train.firstStop = static_cast<int>(first);
+    train.stopCount = static_cast<int>(t.stops.size() - first);
+    t.trains.push_back(std::move(train));
+  }
+  t.stops.shrink_to_fit();
+
+  t.callsBegin.assign(t.stations.size() + 1, 0);
+  for (const auto& stop : t.stops) ++t.callsBegin[stop.station + 1];
+  for (size_t s = 1; s < t.callsBegin.size(); ++s) t.callsBegin[s] += t.callsBegin[s - 1];
+  t.calls.resize(t.stops.size());
+  std::vector<int> next(t.callsBegin.begin(), t.callsBegin.end() - 1);
+  for (size_t i = 0; i < t.stops.size(); ++i) t.calls[next[t.stops[i].station]++] = static_cast<int>(i);
+  return t;
+}
+
+const JourneyTimetable& JourneyTimetableCache::Current() {
+  const long long changes = db_.TotalChanges();
+  if (!timetable_ || changes != builtAtChange_) {
+    timetable_ = BuildJourneyTimetable(db_);
+    builtAtChange_ = changes;
+  }
+  return *timetable_;
+}
+
+}  // namespace kw

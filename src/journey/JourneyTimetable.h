@@ -1,0 +1,108 @@
+// The timetable as journeys with changes need it: every train's stops as
+// minutes counted from midnight of the day its run begins, and the stops at
+// each station, in compact arrays built once from the database. The
+// searches of the query engine stay on SQL; only the journey search reads
+// this copy.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kw {
+
+class Database;
+
+inline constexpr int kMinutesPerDay = 1440;
+
+// Kinds of train as travellers tell them apart: by the leading letter of the
+// number. Other covers every number that begins otherwise (1461, Y1, L5 ...).
+enum class TrainType : std::uint8_t { G, C, D, Z, T, K, Other };
+inline constexpr int kTrainTypeCount = 7;
+
+// A set of TrainType, one bit each.
+using TrainTypes = unsigned;
+inline constexpr TrainTypes kAllTrainTypes = (1u << kTrainTypeCount) - 1;
+constexpr TrainTypes TypeBit(TrainType type) { return 1u << static_cast<unsigned>(type); }
+
+TrainType TrainTypeOf(std::string_view number);
+
+// The set named by letters of "GCDZTKO" (either case, O for Other);
+// nullopt when a letter is none of them or the text is empty.
+std::optional<TrainTypes> ParseTrainTypes(std::string_view letters);
+
+struct JourneyTimetable {
+  struct Station {
+    int id = 0;  // station.id
+    std::string name;
+  };
+  struct Train {
+    int id = 0;  // train.id
+    std::string number;
+    int kindId = 0;
+    std::string kindName;
+    std::string firstStation;  // names of the stations the train runs between
+    std::string lastStation;
+    TrainType type = TrainType::Other;
+    int firstStop = 0;  // its stops are stops[firstStop .. firstStop + stopCount)
+    int stopCount = 0;
+  };
+  // A train at a station. Times are minutes after midnight of the day the
+  // train leaves its first station: a stop on its second day arrives at
+  // 1440 + the clock time. A stop that arrives before midnight and leaves
+  // after it leaves on the following day.
+  struct Stop {
+    int station = 0;  // index into stations
+    int train = 0;    // index into trains
+    int arrive = 0;
+    int depart = 0;
+    int distance = 0;  // km from the train's first station, as the timetable has it
+  };
+
+  // In ascending station.id.
+  std::vector<Station> stations;
+  // In ascending train.id; trains whose times cannot be followed (a stop
+  // reached before the previous one is left, fewer than two timed stops)
+  // are left out.
+  std::vector<Train> trains;
+  // Train by train, each train's in the order of its zhanci.
+  std::vector<Stop> stops;
+  // The stops at station s are calls[callsBegin[s] .. callsBegin[s + 1]),
+  // indexes into stops.
+  std::vector<int> callsBegin;
+  std::vector<int> calls;
+
+  // Index of the station with that id.
+  std::optional<int> StationIndex(int stationId) const;
+  // Index of the train's stop within its own run (0 = its first stop).
+  int PositionInTrain(int stop) const { return stop - trains[stops[stop].train].firstStop; }
+  bool IsLastStop(int stop) const {
+    const Train& t = trains[stops[stop].train];
+    return stop == t.firstStop + t.stopCount - 1;
+  }
+  // Bytes held by the arrays and texts.
+  size_t MemoryBytes() const;
+};
+
+// Reads the whole timetable. Stops whose times are both missing, or whose
+// station or train is not in the timetable, are left out; a missing arrival
+// is taken as the departure and the other way round.
+JourneyTimetable BuildJourneyTimetable(Database& db);
+
+// The timetable as the database holds it now: built on first use and built
+// again once the database has been changed through its connection (an update
+// file applied).
+class JourneyTimetableCache {
+ public:
+  explicit JourneyTimetableCache(Database& db) : db_(db) {}
+  const JourneyTimetable& Current();
+
+ private:
+  Database& db_;
+  std::optional<JourneyTimetable> timetable_;
+  long long builtAtChange_ = -1;
+};
+
+}  // namespace kw

@@ -1,0 +1,324 @@
+#include "ui/journey/JourneyWindow.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimeEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "query/StationSearch.h"
+#include "store/CoreStrings.h"
+#include "store/Database.h"
+#include "ui/AppPaths.h"
+#include "ui/BusyCursor.h"
+#include "ui/Platform.h"
+#include "ui/PrintCommand.h"
+#include "ui/PrintedTable.h"
+#include "ui/Strings.h"
+#include "ui/Twips.h"
+#include "ui/main/QueryPanel.h"
+
+namespace kw {
+
+namespace {
+
+// Item data of a leg row.
+constexpr int kTrainRole = Qt::UserRole;
+constexpr int kBoardRole = Qt::UserRole + 1;
+constexpr int kAlightRole = Qt::UserRole + 2;
+
+constexpr int kColumnCount = 8;
+// Columns whose header sorts, in the order of JourneySort.
+constexpr JourneySort kColumnSorts[] = {JourneySort::Departure, JourneySort::Arrival, JourneySort::Duration,
+                                        JourneySort::Changes};
+// The printed columns (出发 .. 中转), twips.
+const std::vector<int> kPrintWidths = {800, 1300, 1400, 700, 2800, 3800};
+
+// The types of each check box, in order.
+constexpr TrainTypes kTypeGroups[6] = {TypeBit(TrainType::G) | TypeBit(TrainType::C),
+                                       TypeBit(TrainType::D),
+                                       TypeBit(TrainType::Z),
+                                       TypeBit(TrainType::T),
+                                       TypeBit(TrainType::K),
+                                       TypeBit(TrainType::Other)};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+template <class W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+}  // namespace
+
+JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), db_(db), platform_(platform), timetable_(db) {
+  setObjectName("frmJourney");
+  setWindowTitle(str::kJourneyTitle);
+  setWindowIcon(QIcon(DatePicture("main.ico")));
+  resize(TwipsToPixels(18000), TwipsToPixels(9000));
+  BuildControls();
+
+  for (QLineEdit* box : {txtFstation, txtEstation}) {
+    connect(box, &QLineEdit::textEdited, this, [this, box] { StationEdited(box); });
+  }
+  connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
+  connect(lstStation, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
+  connect(lstStation, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
+  connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
+  connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
+  connect(lvJourney->header(), &QHeaderView::sectionClicked, this, &JourneyWindow::HeaderClicked);
+  connect(lvJourney, &QTreeWidget::itemActivated, this, &JourneyWindow::ItemActivated);
+}
+
+void JourneyWindow::BuildControls() {
+  const auto label = [this](const QString& text) { return new QLabel(text, this); };
+  txtFstation = Named(new QLineEdit(this), "txtFstation");
+  txtEstation = Named(new QLineEdit(this), "txtEstation");
+  txtFstation->setToolTip(str::kFromTip);
+  txtEstation->setToolTip(str::kToTip);
+  for (QLineEdit* box : {txtFstation, txtEstation}) {
+    box->setValidator(NewCharacterFilter(StationBoxAccepts, box));
+    box->setMaxLength(kMaxStationTextLength);
+    box->setFixedWidth(TwipsToPixels(1800));
+  }
+  cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
+  cmdPrint = Named(new QPushButton(str::kPrint, this), "cmdPrint");
+
+  timAfter = Named(new QTimeEdit(QTime(0, 0), this), "timAfter");
+  timUntil = Named(new QTimeEdit(QTime(23, 59), this), "timUntil");
+  for (QTimeEdit* time : {timAfter, timUntil}) time->setDisplayFormat(QStringLiteral("HH:mm"));
+  spnChanges = Named(new QSpinBox(this), "spnChanges");
+  spnChanges->setRange(0, kMaxChanges);
+  spnChanges->setValue(kMaxChanges);
+  spnMinChange = Named(new QSpinBox(this), "spnMinChange");
+  spnMinChange->setRange(0, kMaxMinChange);
+  spnMinChange->setValue(kDefaultMinChange);
+
+  auto* stations = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneyFrom), txtFstation,
+                                                    label(str::kJourneyTo), txtEstation, cmdSearch}) {
+    stations->addWidget(w);
+  }
+  stations->addStretch(1);
+
+  auto* options = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           label(str::kJourneyLeave), timAfter, label(str::kJourneyLeaveTo), timUntil,
+           label(str::kJourneyMaxChanges), spnChanges, label(str::kJourneyTimes),
+           label(str::kJourneyMinChange), spnMinChange, label(str::kJourneyMinutes)}) {
+    options->addWidget(w);
+  }
+  options->addStretch(1);
+
+  auto* types = new QHBoxLayout;
+  types->addWidget(label(str::kJourneyTypes));
+  for (size_t i = 0; i < cheType.size(); ++i) {
+    cheType[i] = new QCheckBox(str::kJourneyTypeNames[i], this);
+    cheType[i]->setObjectName(QStringLiteral("cheType%1").arg(i));
+    cheType[i]->setChecked(true);
+    types->addWidget(cheType[i]);
+  }
+  types->addStretch(1);
+  types->addWidget(cmdPrint);
+
+  lvJourney = Named(new QTreeWidget(this), "lvJourney");
+  lvJourney->setColumnCount(kColumnCount);
+  lvJourney->setHeaderLabels(QStringList(std::begin(str::kJourneyColumns), std::end(str::kJourneyColumns)));
+  lvJourney->setToolTip(str::kOpenRowTip);
+  lvJourney->setUniformRowHeights(true);
+  lvJourney->setAllColumnsShowFocus(true);
+  lvJourney->header()->setSectionsClickable(true);
+  const int widths[kColumnCount] = {2400, 2400, 1500, 600, 3600, 4200, 1100, 1300};
+  for (int c = 0; c < kColumnCount; ++c) lvJourney->setColumnWidth(c, TwipsToPixels(widths[c]));
+  lblCount = Named(new QLabel(this), "lblCount");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(stations);
+  layout->addLayout(options);
+  layout->addLayout(types);
+  layout->addWidget(lvJourney, 1);
+  layout->addWidget(lblCount);
+
+  lstStation = Named(new QListWidget(this), "lstStation");
+  lstStation->resize(TwipsToPixels(1800), TwipsToPixels(2400));
+  lstStation->hide();
+}
+
+// The pick list fills while typing: by initials, or by name when the text
+// ends in a Chinese character.
+void JourneyWindow::StationEdited(QLineEdit* box) {
+  const std::string text = RemoveSpaces(box->text().toStdString());
+  lstStation->clear();
+  matches_ = {};
+  if (!text.empty()) {
+    try {
+      matches_ = FindStations(db_, text, LooksUpByInitials(text));
+    } catch (const DatabaseError& e) {
+      platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
+    }
+  }
+  if (!matches_.found) {
+    lstStation->hide();
+    return;
+  }
+  pickingFor_ = box;
+  for (const auto& name : matches_.names) lstStation->addItem(Q(name));
+  lstStation->move(box->mapTo(this, QPoint(0, box->height())));
+  lstStation->show();
+  lstStation->raise();
+}
+
+void JourneyWindow::PickStation(int index) {
+  if (index < 0 || index >= matches_.count() || !pickingFor_) return;
+  pickingFor_->setText(Q(matches_.names[index]));
+  (pickingFor_ == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
+  lstStation->clear();
+  lstStation->hide();
+}
+
+TrainTypes JourneyWindow::ChosenTypes() const {
+  TrainTypes types = 0;
+  for (size_t i = 0; i < cheType.size(); ++i) {
+    if (cheType[i]->isChecked()) types |= kTypeGroups[i];
+  }
+  return types;
+}
+
+void JourneyWindow::SearchFrom(const QString& from, const QString& to, int earliestDeparture) {
+  txtFstation->setText(from);
+  txtEstation->setText(to);
+  timAfter->setTime(QTime(0, 0).addSecs(earliestDeparture * 60));
+  timUntil->setTime(QTime(23, 59));
+  Search();
+}
+
+void JourneyWindow::Search() {
+  lstStation->hide();
+  rows_.clear();
+  FillList();
+  const std::string from = RemoveSpaces(txtFstation->text().toStdString());
+  const std::string to = RemoveSpaces(txtEstation->text().toStdString());
+  const auto refuse = [this](const QString& message) { platform_.messages->Show(this, message); };
+  if (from.empty() || to.empty()) return refuse(str::kJourneyNeedStations);
+  if (from == to) return refuse(str::kJourneySameStations);
+  JourneyRequest request;
+  request.earliestDeparture = timAfter->time().msecsSinceStartOfDay() / 60000;
+  request.latestDeparture = timUntil->time().msecsSinceStartOfDay() / 60000;
+  if (request.earliestDeparture > request.latestDeparture) return refuse(str::kJourneyBadWindow);
+  request.maxChanges = spnChanges->value();
+  request.minChange = spnMinChange->value();
+  request.types = ChosenTypes();
+
+  try {
+    BusyCursor busy;
+    request.fromStations = FindStations(db_, from, false).ids;
+    request.toStations = FindStations(db_, to, false).ids;
+    if (request.fromStations.empty() || request.toStations.empty()) {
+      return refuse(str::kJourneyNoStation.arg(Q(request.fromStations.empty() ? from : to)));
+    }
+    const JourneyTimetable& timetable = timetable_.Current();
+    std::vector<Journey> journeys = FindJourneys(timetable, request);
+    for (auto& journey : journeys) {
+      JourneyTexts texts = DescribeJourney(timetable, journey);
+      std::vector<RowFigures> fares;
+      for (const auto& leg : journey.legs) fares.push_back(LegDistanceAndFare(db_, timetable, leg));
+      rows_.push_back({std::move(journey), std::move(texts), std::move(fares)});
+    }
+  } catch (const DatabaseError& e) {
+    rows_.clear();
+    platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
+    return;
+  }
+  if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {from, to})));
+  FillList();
+}
+
+void JourneyWindow::FillList() {
+  std::stable_sort(rows_.begin(), rows_.end(),
+                   [this](const Row& a, const Row& b) { return JourneyBefore(a.journey, b.journey, sort_); });
+  lvJourney->clear();
+  for (const Row& row : rows_) {
+    const JourneyTexts& t = row.texts;
+    auto* item = new QTreeWidgetItem(QStringList{Q(t.departure), Q(t.arrival).trimmed(), Q(t.duration),
+                                                 Q(t.changes), Q(t.trains), Q(t.transfers)});
+    for (size_t i = 0; i < t.legs.size(); ++i) {
+      const JourneyLegTexts& leg = t.legs[i];
+      auto* child = new QTreeWidgetItem(QStringList{
+          Q(leg.board) + ' ' + Q(leg.boardText).trimmed(), Q(leg.alight) + ' ' + Q(leg.alightText).trimmed(),
+          Q(leg.runningText), QString(), Q(leg.caption).trimmed(),
+          leg.waitText.empty() ? QString() : str::kJourneyWait.arg(Q(leg.waitText)),
+          Q(row.fares[i].distanceText), Q(row.fares[i].fareText)});
+      child->setData(0, kTrainRole, leg.trainId);
+      child->setData(0, kBoardRole, Q(leg.board));
+      child->setData(0, kAlightRole, Q(leg.alight));
+      item->addChild(child);
+    }
+    lvJourney->addTopLevelItem(item);
+  }
+  const int sortColumn = static_cast<int>(std::find(std::begin(kColumnSorts), std::end(kColumnSorts), sort_) -
+                                          std::begin(kColumnSorts));
+  lvJourney->header()->setSortIndicatorShown(true);
+  lvJourney->header()->setSortIndicator(sortColumn, Qt::AscendingOrder);
+  lblCount->setText(rows_.empty() ? QString() : str::kJourneyCount.arg(rows_.size()));
+  cmdPrint->setEnabled(!rows_.empty());
+}
+
+void JourneyWindow::HeaderClicked(int column) {
+  if (column < 0 || column >= static_cast<int>(std::size(kColumnSorts))) {
+    FillList();  // the indicator stays on the sorted column
+    return;
+  }
+  sort_ = kColumnSorts[column];
+  FillList();
+}
+
+void JourneyWindow::ItemActivated(QTreeWidgetItem* item) {
+  if (!item || !item->parent()) return;  // a journey opens onto its legs by itself
+  SearchContext context;
+  context.queryMode = kModeChange;
+  context.selectedTrainId = item->data(0, kTrainRole).toInt();
+  context.legBoardName = item->data(0, kBoardRole).toString().toStdString();
+  context.legAlightName = item->data(0, kAlightRole).toString().toStdString();
+  // The detail window takes a leg's stretch from the journey's origin to
+  // its change station: the leg is such a journey of its own.
+  context.journeyFromName = context.legBoardName;
+  context.transferStationName = context.legAlightName;
+  context.journeyToName = context.legAlightName;
+  emit legDetailRequested(context);
+}
+
+void JourneyWindow::Print() {
+  GridTexts rows;
+  QStringList header;
+  for (size_t c = 0; c < kPrintWidths.size(); ++c) header << str::kJourneyColumns[c];
+  rows.push_back(header);
+  const auto cells = [](const QTreeWidgetItem* item) {
+    QStringList texts;
+    for (size_t c = 0; c < kPrintWidths.size(); ++c) texts << item->text(static_cast<int>(c));
+    return texts;
+  };
+  for (int i = 0; i < lvJourney->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* journey = lvJourney->topLevelItem(i);
+    rows.push_back(cells(journey));
+    if (!journey->isExpanded()) continue;
+    for (int l = 0; l < journey->childCount(); ++l) rows.push_back(cells(journey->child(l)));
+  }
+  if (rows.size() == 1) return;
+  const PrintedTable table{
+      str::kJourneyTitle, {{kTableLeft, kPrintWidths, &rows}}, str::kFooterPage, str::kFooterPage};
+  RunPrintCommand(this, platform_, str::kConfirmPrint,
+                  [&](PrintSurface& surface) { PrintTable(surface, table); });
+}
+
+}  // namespace kw

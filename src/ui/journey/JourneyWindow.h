@@ -1,0 +1,95 @@
+// The journey window, frmJourney: journeys of one to three trains that really
+// connect, over one day of departures. From and To boxes with the query
+// panel's pick list, the departure window, the most changes, the least time
+// to change and the train types; one row per journey (出发, 到达, 历时, 换乘,
+// 车次, 中转), which opens onto its legs (boarding and alighting station with
+// their times, riding time, train, wait before it, km and fare). A leg
+// opened (double-click or Enter) asks for the train detail window on that
+// train, from its boarding to its alighting station. The column headers
+// 出发 .. 换乘 sort; 打印 prints the rows shown.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "journey/JourneyTexts.h"
+#include "journey/JourneyTimetable.h"
+#include "query/SearchContext.h"
+#include "query/StationSearch.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTimeEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace kw {
+
+class Database;
+struct Platform;
+
+class JourneyWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A separate window above `parent`.
+  JourneyWindow(Database& db, Platform& platform, QWidget* parent);
+
+  // Puts the stations and the earliest departure (minutes after midnight;
+  // the latest is the end of the day) into the boxes and searches.
+  void SearchFrom(const QString& from, const QString& to, int earliestDeparture);
+  // The search command (查询).
+  void Search();
+  // The print command (打印): the rows shown, legs of opened journeys under
+  // their journey.
+  void Print();
+
+  QLineEdit* txtFstation;
+  QLineEdit* txtEstation;
+  QListWidget* lstStation;
+  QTimeEdit* timAfter;
+  QTimeEdit* timUntil;
+  QSpinBox* spnChanges;
+  QSpinBox* spnMinChange;
+  // 高铁/城际, 动车, 直达, 特快, 快速, 其他.
+  std::array<QCheckBox*, 6> cheType{};
+  QPushButton* cmdSearch;
+  QPushButton* cmdPrint;
+  QTreeWidget* lvJourney;
+  QLabel* lblCount;
+
+ signals:
+  // A leg was opened: `context` names its train and stretch ("CHANGE").
+  void legDetailRequested(const kw::SearchContext& context);
+
+ private:
+  struct Row {
+    Journey journey;
+    JourneyTexts texts;
+    std::vector<RowFigures> fares;  // by leg
+  };
+
+  void BuildControls();
+  void StationEdited(QLineEdit* box);
+  void PickStation(int index);
+  void HeaderClicked(int column);
+  void ItemActivated(QTreeWidgetItem* item);
+  void FillList();
+  TrainTypes ChosenTypes() const;
+
+  Database& db_;
+  Platform& platform_;
+  JourneyTimetableCache timetable_;
+  std::vector<Row> rows_;
+  JourneySort sort_ = JourneySort::Departure;
+  StationMatches matches_;
+  QLineEdit* pickingFor_ = nullptr;  // the box the pick list fills
+};
+
+}  // namespace kw

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "support/JourneyFixture.h"
+
+namespace kw {
+namespace {
+
+const std::string& Db() {
+  static test::TestTimetable t;
+  static const std::string path = [] {
+    test::FillJourneyTimetable(t).Build();
+    return t.DbPath().string();
+  }();
+  return path;
+}
+
+test::CommandResult RunJourneys(std::vector<std::string> args) {
+  args.insert(args.begin(), {"--db", Db(), "journeys"});
+  return test::RunCli(args);
+}
+
+TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
+  // Z4 to 丁, then D5 after midnight; D10 and D11 tie with Z4 but change more.
+  auto r = RunJourneys({"甲", "戊"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "22:00\t次日02:00\t4小时\t1\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
+  r = RunJourneys({"--json", "甲", "戊"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "{\"departure\":\"22:00\",\"arrival\":\"次日02:00\",\"duration\":\"4小时\",\"departureMinutes\":1320,"
+            "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"legs\":["
+            "{\"trainId\":4,\"train\":\"Z4\",\"board\":\"甲\",\"boardMinutes\":1320,\"alight\":\"丁\","
+            "\"alightMinutes\":1430,\"waitMinutes\":0},"
+            "{\"trainId\":5,\"train\":\"D5\",\"board\":\"丁\",\"boardMinutes\":1470,\"alight\":\"戊\","
+            "\"alightMinutes\":1560,\"waitMinutes\":40}]}\n");
+  // 城际, 特快 and 其他 trains only, the shortest first; 甲 covers 甲西.
+  r = RunJourneys({"甲", "丙", "--types", "cto", "--sort", "duration", "--after", "7:00", "--until", "07:30"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "07:30\t 11:00\t3小时30分钟\t1\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t 11:00\t1小时59分钟\n"
+            "07:00\t 20:00\t13小时\t0\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
+  // 45 minutes to change at 丁 miss D5 by five minutes: the next night's.
+  r = RunJourneys({"甲", "戊", "--min-change", "45", "--max-changes", "1"});
+  EXPECT_EQ(r.out.substr(0, r.out.find('\t', 6)), "22:00\t第三日02:00");
+}
+
+TEST(CliJourneys, SaysWhyNothingIsListed) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* err;
+  } cases[] = {
+      {{"戊", "甲"}, 1, "对不起！由戊到甲在所选的时间和车型内没有能够衔接的行程。\n"},
+      {{"甲", "己", "--max-changes", "0"}, 1, "对不起！由甲到己在所选的时间和车型内没有能够衔接的行程。\n"},
+      {{"甲", "辛"}, 1, "没有以“辛”开头的站名\n"},
+      {{"甲", " 甲"}, 2, "出发站与到达站相同\n"},
+      {{"甲", "丙", "--after", "24:00"}, 2, "--after 应为时间 HH:MM：24:00\n"},
+      {{"甲", "丙", "--until", "8:60"}, 2, "--until 应为时间 HH:MM：8:60\n"},
+      {{"甲", "丙", "--after", "12:00", "--until", "11:59"}, 2, "--after 不能晚于 --until\n"},
+      {{"甲", "丙", "--max-changes", "3"}, 2, "--max-changes 应在 0 到 2 之间：3\n"},
+      {{"甲", "丙", "--min-change", "181"}, 2, "--min-change 应在 0 到 180 之间：181\n"},
+      {{"甲", "丙", "--min-change", "半"}, 2, "--min-change 应为整数：半\n"},
+      {{"甲", "丙", "--types", "GX"}, 2, "--types 应为 GCDZTKO 中的字母：GX\n"},
+      {{"甲", "丙", "--sort", "fastest"}, 2, "--sort 应为 depart、arrive、duration 或 changes：fastest\n"},
+  };
+  for (const auto& c : cases) {
+    const auto r = RunJourneys(c.args);
+    EXPECT_EQ(r.status, c.status) << c.err;
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(r.out, "");
+  }
+}
+
+}  // namespace
+}  // namespace kw

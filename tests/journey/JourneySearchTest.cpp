@@ -1,0 +1,318 @@
+#include "journey/JourneySearch.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "journey/JourneyTexts.h"
+#include "support/JourneyFixture.h"
+#include "support/JourneyReference.h"
+#include "update/UpdateFile.h"
+
+namespace kw {
+namespace {
+
+using test::JourneyTriple;
+using Triples = std::vector<JourneyTriple>;
+
+std::vector<JourneyTriple> TriplesOf(const std::vector<Journey>& journeys) {
+  Triples out;
+  for (const auto& j : journeys) out.push_back({j.departureMinutes, j.arrivalMinutes, j.changes()});
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+std::string Describe(const Triples& triples) {
+  std::string out;
+  for (const auto& t : triples) {
+    out += "(" + std::to_string(t.departure) + "," + std::to_string(t.arrival) + "," + std::to_string(t.changes) + ")";
+  }
+  return out;
+}
+
+// The search finds exactly the reference's journeys, each of them valid.
+Triples ExpectAsReference(const JourneyTimetable& timetable, const test::JourneyReference& reference,
+                          const JourneyRequest& request) {
+  const std::vector<Journey> journeys = FindJourneys(timetable, request);
+  const Triples found = TriplesOf(journeys);
+  EXPECT_EQ(Describe(found), Describe(reference.Find(request)));
+  for (const auto& j : journeys) EXPECT_EQ(test::CheckJourney(reference, timetable, request, j), "");
+  return found;
+}
+
+struct Fixture {
+  Fixture() : db(test::FillJourneyTimetable(t).Open()), timetable(BuildJourneyTimetable(*db)), reference(*db) {}
+  test::TestTimetable t;
+  std::unique_ptr<Database> db;
+  JourneyTimetable timetable;
+  test::JourneyReference reference;
+};
+
+Fixture& Journeys() {
+  static Fixture f;
+  return f;
+}
+
+constexpr int kDay = kMinutesPerDay;
+
+// Each case on the fixture of JourneyFixture.h, from the 甲 family; times in
+// minutes after midnight of the departure day.
+struct Case {
+  const char* what;
+  int to;
+  int after, until, maxChanges, minChange;
+  const char* types;
+  Triples expected;
+};
+
+const Case kCases[] = {
+    // 1007 direct; C8 then T3; G1 (or K9, the same times: listed once) then
+    // K2, which leaves 乙 exactly 30 minutes after G1 arrives; D10 then T3
+    // on the next day.
+    {"the minimum change met at the exact minute", test::kBing, 0, 1439, 2, 30, "GCDZTKO",
+     {{420, 1200, 0}, {450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
+    // With 29 minutes G1 catches T3, which beats C8's journey to the minute.
+    {"a minute less catches the earlier train", test::kBing, 0, 1439, 2, 29, "GCDZTKO",
+     {{420, 1200, 0}, {480, 660, 1}, {1320, 2100, 1}}},
+    {"no changes", test::kBing, 0, 1439, 0, 30, "GCDZTKO", {{420, 1200, 0}}},
+    {"types without 其他", test::kBing, 0, 1439, 2, 30, "GCDZTK", {{450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
+    {"城际 and 特快 only", test::kBing, 0, 1439, 2, 30, "CT", {{450, 660, 1}}},
+    {"动车 and 特快 only", test::kBing, 0, 1439, 2, 30, "DT", {{1320, 2100, 1}}},
+    {"leaving from 07:45", test::kBing, 465, 1439, 2, 30, "GCDZTKO", {{480, 720, 1}, {1320, 2100, 1}}},
+    {"leaving by 07:30", test::kBing, 0, 450, 2, 30, "GCDZTKO", {{420, 1200, 0}, {450, 660, 1}}},
+    // Z4 reaches 丁 at 23:50; D5 leaves at 00:30 the next day.
+    {"a change past midnight", test::kWu, 0, 1439, 2, 30, "GCDZTKO", {{1320, kDay + 120, 1}}},
+    {"the next day's train missed by the minimum", test::kWu, 0, 1439, 2, 45, "GCDZTKO", {{1320, 2 * kDay + 120, 1}}},
+    // K6 leaves 丁 at 00:03 after arriving 23:58: the day after its arrival
+    // day, so Z4's traveller (ready 00:20) takes the next day's K6, which
+    // reaches 己 two days after leaving 丙. It beats every earlier journey.
+    {"a leg of several days, leaving a stop after midnight", test::kJi, 0, 1439, 2, 30, "GCDZTKO",
+     {{1320, 3 * kDay + 1080, 1}}},
+    {"one change against two leaving later", test::kJi, 0, 1260, 2, 30, "GCDZTKO",
+     {{420, 3 * kDay + 1080, 1}, {480, 3 * kDay + 1080, 2}}},
+    {"at most one change", test::kJi, 0, 1260, 1, 30, "GCDZTKO", {{420, 3 * kDay + 1080, 1}}},
+    {"nothing direct", test::kJi, 0, 1439, 0, 30, "GCDZTKO", {}},
+    // D10 then D11 ties with Z4 on departure and arrival: fewer changes win.
+    {"a tie goes to fewer changes", test::kDing, 0, 1439, 2, 30, "GCDZTKO", {{1320, 1430, 0}}},
+    {"the tie's loser when the winner is filtered out", test::kDing, 0, 1439, 2, 30, "D", {{1320, 1430, 1}}},
+};
+
+TEST(JourneySearch, RulesOnTheFixtureAgreeWithTheReference) {
+  Fixture& f = Journeys();
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    JourneyRequest request{test::kJiaFamily, {c.to}, c.after, c.until, c.maxChanges, c.minChange,
+                           *ParseTrainTypes(c.types)};
+    EXPECT_EQ(Describe(ExpectAsReference(f.timetable, f.reference, request)), Describe(c.expected));
+  }
+}
+
+// A random timetable: eight stations, trains of two to five stops at times
+// on a five-minute grid (so that ties are common), legs up to fifteen hours.
+void FillRandomTimetable(test::TestTimetable& t, std::mt19937& rng) {
+  const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  const char* letters[] = {"G", "C", "D", "Z", "T", "K", ""};
+  std::string stations, trains, pass;
+  for (int s = 1; s <= 8; ++s) stations += std::to_string(s) + "\t站" + std::to_string(s) + "\tz" + std::to_string(s) + "\n";
+  const auto stored = [](int minutes) {
+    const int m = minutes % kDay;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%02d", m / 60, m % 60);
+    return std::string(text);
+  };
+  for (int id = 1; id <= 16; ++id) {
+    std::vector<int> route{1, 2, 3, 4, 5, 6, 7, 8};
+    std::shuffle(route.begin(), route.end(), rng);
+    route.resize(pick(2, 5));
+    trains += std::to_string(id) + "\t" + letters[pick(0, 6)] + std::to_string(id) + "\t1\t" +
+              std::to_string(route.front()) + "\t" + std::to_string(route.back()) + "\t\t\t\t\t\n";
+    int clock = 5 * pick(0, 287);
+    for (size_t i = 0; i < route.size(); ++i) {
+      const int arrive = clock;
+      if (i > 0) clock += 5 * pick(0, 4);  // dwell, perhaps across midnight
+      const bool last = i + 1 == route.size();
+      pass += std::to_string(id) + "\t" + std::to_string(route[i]) + "\t" + std::to_string(i + 1) + "\t" +
+              (i == 0 ? "" : stored(arrive)) + "\t" + (last ? "" : stored(clock)) + "\t" +
+              std::to_string(arrive / kDay) + "\t" + std::to_string(100 * i) + "\n";
+      clock += 5 * pick(2, 180);
+    }
+  }
+  t.Set("station", stations).Set("train", trains).Set("pass", pass);
+}
+
+TEST(JourneySearch, RandomTimetablesAgreeWithTheReference) {
+  std::mt19937 rng(14);
+  const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  const auto someStations = [&] {
+    std::vector<int> ids{pick(1, 8)};
+    if (pick(0, 1)) ids.push_back(pick(1, 8));
+    return ids;
+  };
+  int found = 0;
+  for (int round = 0; round < 6; ++round) {
+    test::TestTimetable t;
+    FillRandomTimetable(t, rng);
+    const auto db = t.Open();
+    const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+    const test::JourneyReference reference(*db);
+    for (int q = 0; q < 40; ++q) {
+      JourneyRequest request;
+      request.fromStations = someStations();
+      request.toStations = someStations();  // may share a station with the departures
+      if (pick(0, 1)) {
+        request.earliestDeparture = 5 * pick(0, 287);
+        request.latestDeparture = std::min(kDay - 1, request.earliestDeparture + 5 * pick(0, 200));
+      }
+      request.maxChanges = pick(0, 2);
+      request.minChange = std::vector<int>{0, 5, 30, 120, 180}[pick(0, 4)];
+      if (pick(0, 1)) request.types = static_cast<TrainTypes>(pick(1, kAllTrainTypes));
+      SCOPED_TRACE("timetable " + std::to_string(round) + ", query " + std::to_string(q));
+      found += static_cast<int>(ExpectAsReference(timetable, reference, request).size());
+    }
+  }
+  EXPECT_GT(found, 200);  // the queries do find journeys
+}
+
+// Stops by train id and station id: (arrive, depart) in minutes of the run.
+struct StopCase {
+  int trainId;
+  int stationId;
+  int arrive, depart;
+};
+
+TEST(JourneyTimetable, TimesCountFromTheTrainsFirstDayAndUnfollowableTrainsAreLeftOut) {
+  test::TestTimetable t;
+  test::FillJourneyTimetable(t);
+  // 12 reaches 乙 before it leaves 甲; 13's second stop has no time; 14's
+  // middle stop has none either, but two stops are left; 15 gives its first
+  // stop an arrival and its last a departure, which play no part.
+  t.Set("train", test::kJourneyTrains +
+                     "12\tX12\t1\t1\t2\t8\t7\t0\t1\t\n13\tX13\t1\t1\t2\t8\t9\t0\t1\t\n"
+                     "14\tX14\t1\t1\t2\t8\t10\t0\t1\t\n15\tX15\t1\t1\t2\t8\t10\t0\t1\t\n");
+  t.Set("pass", test::kJourneyPass +
+                    "12\t1\t1\t\t8\t0\t0\n12\t2\t2\t7\t\t0\t1\n13\t1\t1\t\t8\t0\t0\n13\t2\t2\t\t\t0\t1\n"
+                    "14\t1\t1\t\t8\t0\t0\n14\t3\t2\t\t\t0\t1\n14\t2\t3\t10\t\t0\t1\n"
+                    "15\t1\t1\t23\t8\t0\t0\n15\t2\t2\t10\t9\t0\t1\n");
+  const auto db = t.Open();
+  const JourneyTimetable tt = BuildJourneyTimetable(*db);
+  std::vector<int> ids;
+  for (const auto& train : tt.trains) ids.push_back(train.id);
+  EXPECT_EQ(ids, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15}));
+
+  const StopCase stops[] = {
+      {6, test::kBing, 540, 540},
+      {6, test::kDing, 1438, 1443},  // arrives 23:58, leaves 00:03 the next day
+      {6, test::kJi, 2 * kDay + 1080, 2 * kDay + 1080},
+      {5, test::kDing, 30, 30},
+      {14, test::kYi, 600, 600},
+      {15, test::kJia, 480, 480},
+      {15, test::kYi, 600, 600},
+  };
+  for (const auto& c : stops) {
+    SCOPED_TRACE("train " + std::to_string(c.trainId) + " at station " + std::to_string(c.stationId));
+    const auto it = std::find_if(tt.stops.begin(), tt.stops.end(), [&](const JourneyTimetable::Stop& s) {
+      return tt.trains[s.train].id == c.trainId && tt.stations[s.station].id == c.stationId;
+    });
+    ASSERT_NE(it, tt.stops.end());
+    EXPECT_EQ(it->arrive, c.arrive);
+    EXPECT_EQ(it->depart, c.depart);
+  }
+  // The stops at each station, by train.
+  std::vector<int> atDing;
+  const int ding = *tt.StationIndex(test::kDing);
+  for (int c = tt.callsBegin[ding]; c < tt.callsBegin[ding + 1]; ++c) atDing.push_back(tt.trains[tt.stops[tt.calls[c]].train].id);
+  EXPECT_EQ(atDing, (std::vector<int>{4, 5, 6, 11}));
+}
+
+TEST(JourneyTimetable, CacheIsBuiltAgainOnlyAfterTheDatabaseChanged) {
+  test::TestTimetable t;
+  const auto db = test::FillJourneyTimetable(t).Open();
+  JourneyTimetableCache cache(*db);
+  const auto* first = cache.Current().trains.data();
+  EXPECT_EQ(cache.Current().trains.data(), first);
+  EXPECT_EQ(cache.Current().trains.size(), 11u);
+
+  test::TempDir dir;
+  const auto file = dir.Write("update.txt",
+                              "insert;train;12;12,\"K12\",2,1,5,6,9,0,100,Null\n"
+                              "insert;pass;12,1;12,1,1,Null,6,0,0\ninsert;pass;12,5;12,5,2,9,Null,0,100\n");
+  ASSERT_EQ(ApplyUpdateFile(*db, file).status, UpdateStatus::Applied);
+  EXPECT_EQ(cache.Current().trains.size(), 12u);
+  JourneyRequest request{{test::kJia}, {test::kWu}};
+  EXPECT_EQ(Describe(TriplesOf(FindJourneys(cache.Current(), request))), "(360,540,0)(1320,1560,1)");
+}
+
+TEST(JourneyTexts, TimesDurationsAndAJourneysLines) {
+  const struct {
+    int minutes;
+    const char* dayTime;
+    const char* duration;
+  } times[] = {
+      {0, " 00:00", "0小时"},
+      {65, " 01:05", "1小时05分钟"},
+      {kDay + 450, "次日07:30", "31小时30分钟"},
+      {7 * kDay + 59, "第八日00:59", "168小时59分钟"},
+      {8 * kDay, "第九日00:00", "192小时"},
+      {10 * kDay + 600, "第十一日10:00", "250小时"},
+      {19 * kDay, "第二十日00:00", "456小时"},
+  };
+  for (const auto& t : times) {
+    EXPECT_EQ(DayTimeText(t.minutes), t.dayTime) << t.minutes;
+    EXPECT_EQ(DurationText(t.minutes), t.duration) << t.minutes;
+  }
+  EXPECT_EQ(DurationText(50), "50分钟");
+
+  Fixture& f = Journeys();
+  const auto journeys = FindJourneys(f.timetable, {test::kJiaFamily, {test::kJi}});
+  ASSERT_EQ(journeys.size(), 1u);
+  const JourneyTexts texts = DescribeJourney(f.timetable, journeys[0]);
+  EXPECT_EQ(texts.departure, "22:00");
+  EXPECT_EQ(texts.arrival, "第四日18:00");
+  EXPECT_EQ(texts.duration, "68小时");
+  EXPECT_EQ(texts.changes, "1");
+  EXPECT_EQ(texts.trains, "Z4→K6");
+  EXPECT_EQ(texts.transfers, "丁(24小时13分钟)");
+  ASSERT_EQ(texts.legs.size(), 2u);
+  const JourneyLegTexts& k6 = texts.legs[1];
+  EXPECT_EQ(k6.caption, " K6次(丙---己)普快列车");
+  EXPECT_EQ(std::vector<std::string>({k6.board, k6.boardText, k6.alight, k6.alightText, k6.runningText, k6.waitText}),
+            (std::vector<std::string>{"丁", "第三日00:03", "己", "第四日18:00", "41小时57分钟", "24小时13分钟"}));
+  EXPECT_EQ(texts.legs[0].waitText, "");
+  // 丁 is 900 km along K6, 己 2000: 1100 km in the 普快 band of 1100 km.
+  const RowFigures fare = LegDistanceAndFare(*f.db, f.timetable, journeys[0].legs[1]);
+  EXPECT_EQ(fare.distanceText, " 1100 ");
+  EXPECT_EQ(fare.fareText, "110 ");
+}
+
+TEST(JourneySearch, SortsByEachKeyWithTiesByDepartureThenArrival) {
+  const auto journey = [](int departure, int arrival, int changes) {
+    Journey j{departure, arrival, std::vector<JourneyLeg>(changes + 1)};
+    return j;
+  };
+  const std::vector<Journey> journeys = {journey(600, 900, 1), journey(480, 900, 2), journey(480, 700, 0),
+                                         journey(700, 800, 0)};
+  const struct {
+    const char* name;
+    const char* order;
+  } sorts[] = {
+      {"depart", "(480,700,0)(480,900,2)(600,900,1)(700,800,0)"},
+      {"arrive", "(480,700,0)(700,800,0)(480,900,2)(600,900,1)"},
+      {"duration", "(700,800,0)(480,700,0)(600,900,1)(480,900,2)"},
+      {"changes", "(480,700,0)(700,800,0)(600,900,1)(480,900,2)"},
+  };
+  for (const auto& s : sorts) {
+    std::vector<Journey> sorted = journeys;
+    SortJourneys(sorted, *ParseJourneySort(s.name));
+    Triples order;
+    for (const auto& j : sorted) order.push_back({j.departureMinutes, j.arrivalMinutes, j.changes()});
+    EXPECT_EQ(Describe(order), s.order) << s.name;
+  }
+  EXPECT_FALSE(ParseJourneySort("fastest"));
+  EXPECT_EQ(ParseTrainTypes("gK"), TypeBit(TrainType::G) | TypeBit(TrainType::K));
+  EXPECT_EQ(ParseTrainTypes("O"), TypeBit(TrainType::Other));
+  EXPECT_FALSE(ParseTrainTypes("GX"));
+  EXPECT_FALSE(ParseTrainTypes(""));
+}
+
+}  // namespace
+}  // namespace kw

@@ -1,0 +1,193 @@
+// The journey window on the small timetable of the widget tests, opened the
+// three ways the main window offers, driven through its controls.
+#include "ui/journey/JourneyWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTreeWidget>
+
+#include "ui/detail/TrainDetailOpener.h"
+#include "ui/detail/TrainDetailWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/QueryPanel.h"
+#include "ui/main/ResultArea.h"
+#include "ui/support/RecordingPlatform.h"
+#include "ui/support/UiFixture.h"
+
+namespace kw {
+namespace {
+
+QStringList Texts(const QTreeWidgetItem* item, int columns) {
+  QStringList texts;
+  for (int c = 0; c < columns; ++c) texts << item->text(c);
+  return texts;
+}
+
+class JourneyWindowTest : public ::testing::Test {
+ protected:
+  JourneyWindowTest() : db_(test::FillUiTimetable(timetable_).Open()), folder_(timetable_.Root()) {
+    test::CopyDatePictures(timetable_.Root());
+    main_ = std::make_unique<MainWindow>(*db_, recorder_.platform);
+    opener_ = WireTrainDetail(*main_);
+    main_->Load();
+    main_->show();
+  }
+
+  JourneyWindow* Opened() {
+    main_->mnuJourney->trigger();
+    return main_->journeyWindow();
+  }
+
+  // Types `keys` into `box` (Chinese as an input method commits it) and
+  // picks `name` from the pick list.
+  void Pick(JourneyWindow* w, QLineEdit* box, const QString& keys, const QString& name) {
+    box->clear();
+    if (keys.front().unicode() < 0x80) {
+      QTest::keyClicks(box, keys);
+    } else {
+      QInputMethodEvent commit;
+      commit.setCommitString(keys);
+      QApplication::sendEvent(box, &commit);
+    }
+    const auto found = w->lstStation->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << keys.toStdString();
+    ASSERT_FALSE(w->lstStation->isHidden());
+    QTest::mouseClick(w->lstStation->viewport(), Qt::LeftButton, {},
+                      w->lstStation->visualItemRect(found[0]).center());
+    EXPECT_EQ(box->text(), name);
+    EXPECT_TRUE(w->lstStation->isHidden());
+  }
+
+  test::TestTimetable timetable_;
+  std::unique_ptr<Database> db_;
+  test::ProgramFolderScope folder_;
+  test::RecordingPlatform recorder_;
+  std::unique_ptr<MainWindow> main_;
+  TrainDetailOpener* opener_ = nullptr;
+};
+
+TEST_F(JourneyWindowTest, MenuToolbarAndTheTransferOfferOpenIt) {
+  JourneyWindow* w = Opened();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->objectName(), "frmJourney");
+  EXPECT_TRUE(w->isVisible());
+  w->close();
+  main_->findChild<QAction*>("Toolbar1_Journey")->trigger();
+  EXPECT_EQ(main_->journeyWindow(), w);
+  EXPECT_TRUE(w->isVisible());
+  w->close();
+
+  // No through train from 包头 to 南京: with the stations to change at comes
+  // the way to the journeys of the same search.
+  main_->panel->txtFstation->setText("包头");
+  main_->panel->txtEstation->setText("南京");
+  QTest::mouseClick(main_->panel->cmdSOK, Qt::LeftButton);
+  ASSERT_FALSE(main_->results->cmdJourney->isHidden());
+  QTest::mouseClick(main_->results->cmdJourney, Qt::LeftButton);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(w->txtFstation->text(), "包头");
+  EXPECT_EQ(w->txtEstation->text(), "南京");
+  // K263 to 北京, four hours there, T109 on overnight.
+  ASSERT_EQ(w->lvJourney->topLevelItemCount(), 1);
+  EXPECT_EQ(Texts(w->lvJourney->topLevelItem(0), 6),
+            (QStringList{"06:00", "次日07:00", "25小时", "1", "K263→T109", "北京(4小时)"}));
+
+  main_->panel->txtFstation->setText("北京");  // through trains: no offer
+  main_->panel->txtEstation->setText("上海");
+  QTest::mouseClick(main_->panel->cmdSOK, Qt::LeftButton);
+  EXPECT_TRUE(main_->results->cmdJourney->isHidden());
+}
+
+TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStretch) {
+  JourneyWindow* w = Opened();
+  Pick(w, w->txtFstation, "bj", "北京");
+  Pick(w, w->txtEstation, "上", "上海");
+  QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+  // 北京 covers 北京西: K21 08:00, 1461 11:00, T109 20:00, none beaten.
+  const auto trains = [w] {
+    QStringList order;
+    for (int i = 0; i < w->lvJourney->topLevelItemCount(); ++i) order << w->lvJourney->topLevelItem(i)->text(4);
+    return order;
+  };
+  EXPECT_EQ(trains(), (QStringList{"K21", "1461", "T109"}));
+  EXPECT_EQ(w->lblCount->text(), "共 3 条行程；双击一程可察看该车次的详细情况");
+  w->lvJourney->header()->sectionClicked(2);  // 历时
+  EXPECT_EQ(trains(), (QStringList{"T109", "K21", "1461"}));
+  w->lvJourney->header()->sectionClicked(4);  // 车次 does not sort
+  EXPECT_EQ(trains(), (QStringList{"T109", "K21", "1461"}));
+
+  w->lvJourney->topLevelItem(0)->setExpanded(true);
+  QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
+  QStringList printed;
+  for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
+  EXPECT_TRUE(printed.contains("T109")) << printed.join(' ').toStdString();
+  EXPECT_TRUE(printed.contains("北京 20:00"));  // the opened journey's leg
+  EXPECT_FALSE(printed.contains("北京西 08:00"));  // a closed one's is not
+
+  // 包头 to 南京: T109's leg rides 北京 to 南京 only.
+  w->spnChanges->setValue(1);
+  Pick(w, w->txtFstation, "bt", "包头");
+  Pick(w, w->txtEstation, "南京", "南京");
+  QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+  ASSERT_EQ(w->lvJourney->topLevelItemCount(), 1);
+  QTreeWidgetItem* t109 = w->lvJourney->topLevelItem(0)->child(1);
+  ASSERT_NE(t109, nullptr);
+  EXPECT_EQ(Texts(t109, 7), (QStringList{"北京 20:00", "南京 次日07:00", "11小时", "",
+                                        "T109次(北京---上海)特快列车", "等候4小时", " 1150 "}));
+  w->lvJourney->itemActivated(t109, 0);
+  TrainDetailWindow* detail = opener_->window();
+  ASSERT_NE(detail, nullptr);
+  EXPECT_EQ(detail->lblTitle->text(), "T109次(北京---->上海)特快列车详细情况");
+  EXPECT_EQ(detail->lblFTime->text(), "20:00");
+  EXPECT_EQ(detail->lblETime->text(), "次日07:00");
+  EXPECT_EQ(detail->lblKM->text(), "全程1150公里，共经过4个车站");
+}
+
+TEST_F(JourneyWindowTest, WhatCannotBeSearchedIsSaid) {
+  JourneyWindow* w = Opened();
+  const struct {
+    const char* from;
+    const char* to;
+    QString message;
+  } cases[] = {
+      {"", "上海", "请输入出发站和到达站"},
+      {"北京", " 北京", "出发站与到达站相同"},
+      {"北京", "广州", "没有以“广州”开头的站名"},
+      {"上海", "包头", "对不起！由上海到包头在所选的时间和车型内没有能够衔接的行程。"},
+  };
+  for (const auto& c : cases) {
+    recorder_.messages.shown.clear();
+    w->txtFstation->setText(c.from);
+    w->txtEstation->setText(c.to);
+    QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+    EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{c.message});
+    EXPECT_EQ(w->lvJourney->topLevelItemCount(), 0);
+  }
+  // Only 快速 (K) trains: K21 alone; a window that ends before it starts.
+  w->txtFstation->setText("北京");
+  w->txtEstation->setText("上海");
+  for (int i = 0; i < 6; ++i) w->cheType[i]->setChecked(i == 4);
+  QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+  ASSERT_EQ(w->lvJourney->topLevelItemCount(), 1);
+  EXPECT_EQ(w->lvJourney->topLevelItem(0)->text(4), "K21");
+  recorder_.messages.shown.clear();
+  w->timAfter->setTime(QTime(9, 0));
+  w->timUntil->setTime(QTime(8, 0));
+  QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"最早出发时间不能晚于最晚出发时间"});
+}
+
+}  // namespace
+}  // namespace kw
