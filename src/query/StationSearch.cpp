@@ -23,14 +23,6 @@ std::string RemoveSpaces(std::string_view text) {
   return out;
 }
 
-size_t CharacterCount(std::string_view text) {
-  size_t n = 0;
-  for (unsigned char c : text) {
-    if ((c & 0xC0) != 0x80) ++n;
-  }
-  return n;
-}
-
 bool LooksUpByInitials(std::string_view text) {
   if (text.empty()) return true;
   // The last character is Chinese when the text ends in a multi-byte UTF-8

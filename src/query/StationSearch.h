@@ -44,9 +44,6 @@ bool LooksUpByInitials(std::string_view text);
 // `text` with every space removed.
 std::string RemoveSpaces(std::string_view text);
 
-// Characters of UTF-8 text (continuation bytes do not count).
-size_t CharacterCount(std::string_view text);
-
 // `text` escaped for a LIKE pattern with ESCAPE '\': %, _ and \ are taken
 // literally.
 std::string EscapeLike(std::string_view text);

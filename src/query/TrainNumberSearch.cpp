@@ -64,7 +64,7 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
     const std::string t = EscapeLike(text);
     rule = kEndsWith;
     patterns = {"%" + t, "%" + t + "/%"};
-  } else if (CharacterCount(text) >= 4) {
+  } else if (text::CharacterCount(text) >= 4) {
     rule = kContains;
     patterns = {"%" + EscapeLike(text) + "%"};
   } else {

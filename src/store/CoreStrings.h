@@ -109,14 +109,23 @@ inline constexpr std::string_view kWrongDirection = "本车次不是由%1开往%
 inline constexpr std::array<std::string_view, 6> kStopGridHeaders = {"站次",       "经停站", "到站时间：",
                                                                      "发车时间：", "公里数", "天数"};
 
+// A UTF-8 character begins at every byte that is not a continuation byte.
+inline constexpr bool BeginsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+// Characters of UTF-8 text.
+inline size_t CharacterCount(std::string_view text) {
+  size_t n = 0;
+  for (char c : text) n += BeginsCharacter(c);
+  return n;
+}
+
 // A piece of the user's text as a message repeats it: at most kExcerptLength
 // characters, then "…" when there were more.
 inline constexpr size_t kExcerptLength = 80;
 inline std::string Excerpt(std::string_view text) {
   size_t characters = 0;
   for (size_t i = 0; i < text.size(); ++i) {
-    // A UTF-8 character begins at every byte that is not a continuation byte.
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (!BeginsCharacter(text[i])) continue;
     if (characters++ == kExcerptLength) return std::string(text.substr(0, i)) + "…";
   }
   return std::string(text);

@@ -23,22 +23,26 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
   // Z4 to 丁, then D5 after midnight; D10 and D11 tie with Z4 but change more.
   auto r = RunJourneys({"甲", "戊"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "22:00\t次日02:00\t4小时\t1\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
+  EXPECT_EQ(
+      r.out,
+      "22:00\t次日02:00\t4小时\t1\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
   r = RunJourneys({"--json", "甲", "戊"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "{\"departure\":\"22:00\",\"arrival\":\"次日02:00\",\"duration\":\"4小时\",\"departureMinutes\":1320,"
-            "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"legs\":["
-            "{\"trainId\":4,\"train\":\"Z4\",\"board\":\"甲\",\"boardMinutes\":1320,\"alight\":\"丁\","
-            "\"alightMinutes\":1430,\"waitMinutes\":0},"
-            "{\"trainId\":5,\"train\":\"D5\",\"board\":\"丁\",\"boardMinutes\":1470,\"alight\":\"戊\","
-            "\"alightMinutes\":1560,\"waitMinutes\":40}]}\n");
+  EXPECT_EQ(
+      r.out,
+      "{\"departure\":\"22:00\",\"arrival\":\"次日02:00\",\"duration\":\"4小时\",\"departureMinutes\":1320,"
+      "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"legs\":["
+      "{\"trainId\":4,\"train\":\"Z4\",\"board\":\"甲\",\"boardMinutes\":1320,\"alight\":\"丁\","
+      "\"alightMinutes\":1430,\"waitMinutes\":0},"
+      "{\"trainId\":5,\"train\":\"D5\",\"board\":\"丁\",\"boardMinutes\":1470,\"alight\":\"戊\","
+      "\"alightMinutes\":1560,\"waitMinutes\":40}]}\n");
   // 城际, 特快 and 其他 trains only, the shortest first; 甲 covers 甲西.
-  r = RunJourneys({"甲", "丙", "--types", "cto", "--sort", "duration", "--after", "7:00", "--until", "07:30"});
+  r = RunJourneys(
+      {"甲", "丙", "--types", "cto", "--sort", "duration", "--after", "7:00", "--until", "07:30"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
-            "07:30\t 11:00\t3小时30分钟\t1\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t 11:00\t1小时59分钟\n"
+            "07:30\t 11:00\t3小时30分钟\t1\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t "
+            "11:00\t1小时59分钟\n"
             "07:00\t 20:00\t13小时\t0\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
   // 45 minutes to change at 丁 miss D5 by five minutes: the next night's.
   r = RunJourneys({"甲", "戊", "--min-change", "45", "--max-changes", "1"});

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "query/StationSearch.h"
+#include "store/CoreStrings.h"
 #include "store/Database.h"
 
 namespace kw::cli {
@@ -52,7 +52,7 @@ Clock ParseClock(const std::string& value, std::string_view option) {
 }
 
 void RefuseLongText(std::string_view text, int maxLength, std::string_view what) {
-  if (CharacterCount(text) > static_cast<size_t>(maxLength)) {
+  if (text::CharacterCount(text) > static_cast<size_t>(maxLength)) {
     throw UsageError(std::string(what) + "过长（最多 " + std::to_string(maxLength) + " 个字符）");
   }
 }

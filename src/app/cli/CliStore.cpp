@@ -37,9 +37,13 @@ int Fares(Context& ctx) {
   ctx.ExpectArgs(2, "fares KIND_ID KM");
   const int kind = ParseNumber(ctx.args[0], "KIND_ID");
   const int km = ParseNumber(ctx.args[1], "KM");
-  const auto fares = LookupFares(ctx.Db(), kind, km);
-  std::vector<std::string> texts(fares.seatFares.begin(), fares.seatFares.end());
-  texts.insert(texts.end(), fares.sleeperFares.begin(), fares.sleeperFares.end());
+  // As the fare panel shows them ("暂缺" for a fare the table does not
+  // give), without the panel's trailing space.
+  std::vector<std::string> texts;
+  for (std::string text : FarePanelTexts(ctx.Db(), kind, km)) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    texts.push_back(text);
+  }
   if (ctx.json) {
     std::vector<std::pair<std::string, std::string>> fields;
     for (size_t i = 0; i < texts.size(); ++i) fields.emplace_back(std::string(kFareNames[i]), texts[i]);

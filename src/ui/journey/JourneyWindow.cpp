@@ -16,8 +16,8 @@
 #include "query/StationSearch.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
-#include "ui/AppPaths.h"
 #include "ui/BusyCursor.h"
+#include "ui/FittedColumns.h"
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
 #include "ui/PrintedTable.h"
@@ -63,7 +63,6 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), db_(db), platform_(platform), timetable_(db) {
   setObjectName("frmJourney");
   setWindowTitle(str::kJourneyTitle);
-  setWindowIcon(QIcon(DatePicture("main.ico")));
   resize(TwipsToPixels(18000), TwipsToPixels(9000));
   BuildControls();
 
@@ -141,6 +140,10 @@ void JourneyWindow::BuildControls() {
   lvJourney->header()->setSectionsClickable(true);
   const int widths[kColumnCount] = {2400, 2400, 1500, 600, 3600, 4200, 1100, 1300};
   for (int c = 0; c < kColumnCount; ++c) lvJourney->setColumnWidth(c, TwipsToPixels(widths[c]));
+  // Columns widen to the texts shown, a journey's legs too once it is opened;
+  // a text cut by a column the user narrowed shows whole in a tool tip.
+  ShowCutTextsInToolTips(*lvJourney);
+  connect(lvJourney, &QTreeWidget::itemExpanded, this, [this] { FitColumnsToContents(*lvJourney); });
   lblCount = Named(new QLabel(this), "lblCount");
 
   auto* layout = new QVBoxLayout(this);
@@ -270,6 +273,7 @@ void JourneyWindow::FillList() {
                                           std::begin(kColumnSorts));
   lvJourney->header()->setSortIndicatorShown(true);
   lvJourney->header()->setSortIndicator(sortColumn, Qt::AscendingOrder);
+  FitColumnsToContents(*lvJourney);
   lblCount->setText(rows_.empty() ? QString() : str::kJourneyCount.arg(rows_.size()));
   cmdPrint->setEnabled(!rows_.empty());
 }

@@ -290,6 +290,7 @@ void MainWindow::OpenJourneys() {
   if (!journeys_) {
     journeys_ = new JourneyWindow(db_, platform_, this);
     connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::journeyLegRequested);
+    CentreWindow(*journeys_, this);
   }
   journeys_->show();
   journeys_->raise();
@@ -338,17 +339,10 @@ void MainWindow::Guard(const std::function<void()>& command) {
 }
 
 void MainWindow::SetLegContext(int leg) {
-  if (leg == 1) {
-    context_.legBoardName = context_.transferStationName;
-    context_.legAlightName = panel->txtEstation->text().toStdString();
-    context_.journeyToName = context_.legAlightName;
-    context_.isSecondLeg = true;
-  } else {
-    context_.legBoardName = panel->txtFstation->text().toStdString();
-    context_.journeyFromName = context_.legBoardName;
-    context_.legAlightName = context_.transferStationName;
-    context_.isSecondLeg = false;
-  }
+  // The journey's ends are the texts of the search that listed the legs.
+  context_.isSecondLeg = leg == 1;
+  context_.legBoardName = leg == 1 ? context_.transferStationName : context_.journeyFromName;
+  context_.legAlightName = leg == 1 ? context_.journeyToName : context_.transferStationName;
 }
 
 }  // namespace kw

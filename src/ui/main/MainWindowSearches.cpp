@@ -40,11 +40,10 @@ void FocusFirstRow(QTreeWidget* list) {
 }  // namespace
 
 void MainWindow::HideTransferResults() {
-  for (QWidget* w : std::initializer_list<QWidget*>{panel->lstStation, results->lstChange, results->lblTitle,
-                                                    results->lblFirst, results->lblLast, results->lblChange,
-                                                    results->lvchang[0], results->lvchang[1],
-                                                    results->flgChange[0], results->flgChange[1],
-                                                    results->cmdJourney}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           panel->lstStation, results->lstChange, results->lblTitle, results->lblFirst, results->lblLast,
+           results->lblChange, results->lvchang[0], results->lvchang[1], results->flgChange[0],
+           results->flgChange[1], results->cmdJourney}) {
     w->hide();
   }
 }
@@ -69,6 +68,10 @@ void MainWindow::StationSearchCommand() {
   request.latestArrival = panel->LatestArrival();
   request.windowHoursGiven = panel->WindowHoursGiven();
   classOption_ = panel->ChosenClass();
+  // The legs of a change offered by this search belong to its texts, whatever
+  // the boxes hold by the time a transfer station is picked or a leg opened.
+  context_.journeyFromName = request.fromText;
+  context_.journeyToName = request.toText;
   journeyOffer_ = {Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText)),
                    request.earliestDeparture / 100 * 60 + request.earliestDeparture % 100};
 
@@ -220,14 +223,14 @@ void MainWindow::TransferStationPicked(const QString& picked) {
   const int latest = panel->LatestArrival();
   ResetQueryPanel();
   context_.transferStationName = S(picked);
-  PrepareFirstLeg(panel->txtFstation->text(), picked);
+  PrepareFirstLeg(Q(context_.journeyFromName), picked);
   TwoLegResult legs;
   {
     BusyCursor busy;
     legs =
         PickTransferStation(db_, context_.fromStationId, context_.toStationId, S(picked), earliest, latest);
   }
-  if (ShowLegs(legs, picked, panel->txtEstation->text())) {
+  if (ShowLegs(legs, picked, Q(context_.journeyToName))) {
     context_.queryMode = kModeChange;
     FocusFirstRow(results->lvchang[0]);
   }
@@ -244,6 +247,8 @@ void MainWindow::NamedTransferCommand() {
   const QString via = panel->txtCh_Station->text();
   const QString to = panel->txtEstation->text();
   context_.transferStationName = S(via);
+  context_.journeyFromName = S(from);
+  context_.journeyToName = S(to);
   PrepareFirstLeg(from, via);
   TwoLegResult legs;
   {

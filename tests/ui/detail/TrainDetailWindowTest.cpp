@@ -370,13 +370,18 @@ TEST_F(TrainDetailWindowTest, AStationSearchRowShowsTheStretchOfItsOwnPair) {
   ExpectStretch(*w, 0, 9);
 }
 
+// Each leg shows the stretch of the search that offered the change, whatever
+// the boxes hold by the time a transfer station is picked and a leg opened.
 TEST_F(TrainDetailWindowTest, EachLegOfAJourneyWithAChangeShowsItsStretch) {
   StationSearch("包头", "镇江");
+  main_->panel->txtFstation->setText("天津");
+  main_->panel->txtEstation->setText("蚌埠");
   QListWidget* candidates = main_->results->lstChange;
   ASSERT_GT(candidates->count(), 0);
   QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
                     candidates->visualItemRect(candidates->item(0)).center());
   QApplication::processEvents();
+  EXPECT_EQ(main_->results->lblFirst->text(), "包头---->北京");
 
   TrainDetailWindow* second = OpenRow(main_->results->lvchang[1], "K13");
   ASSERT_NE(second, nullptr);
