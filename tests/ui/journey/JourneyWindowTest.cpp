@@ -2,48 +2,22 @@
 // three ways the main window offers, driven through its controls.
 #include "ui/journey/JourneyWindow.h"
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTimeEdit>
-#include <QTreeWidget>
 
-#include "ui/detail/TrainDetailOpener.h"
 #include "ui/detail/TrainDetailWindow.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/QueryPanel.h"
-#include "ui/main/ResultArea.h"
-#include "ui/support/RecordingPlatform.h"
-#include "ui/support/UiFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
 namespace kw {
 namespace {
 
-QStringList Texts(const QTreeWidgetItem* item, int columns) {
-  QStringList texts;
-  for (int c = 0; c < columns; ++c) texts << item->text(c);
-  return texts;
-}
-
-class JourneyWindowTest : public ::testing::Test {
+class JourneyWindowTest : public test::MainWindowFixture {
  protected:
-  JourneyWindowTest() : db_(test::FillUiTimetable(timetable_).Open()), folder_(timetable_.Root()) {
-    test::CopyDatePictures(timetable_.Root());
-    main_ = std::make_unique<MainWindow>(*db_, recorder_.platform);
-    opener_ = WireTrainDetail(*main_);
-    main_->Load();
-    main_->show();
-  }
+  JourneyWindowTest() : MainWindowFixture(test::FillUiTimetable, true) {}
 
   JourneyWindow* Opened() {
     main_->mnuJourney->trigger();
@@ -69,19 +43,11 @@ class JourneyWindowTest : public ::testing::Test {
     EXPECT_EQ(box->text(), name);
     EXPECT_TRUE(w->lstStation->isHidden());
   }
-
-  test::TestTimetable timetable_;
-  std::unique_ptr<Database> db_;
-  test::ProgramFolderScope folder_;
-  test::RecordingPlatform recorder_;
-  std::unique_ptr<MainWindow> main_;
-  TrainDetailOpener* opener_ = nullptr;
 };
 
 TEST_F(JourneyWindowTest, MenuToolbarAndTheTransferOfferOpenIt) {
   JourneyWindow* w = Opened();
   ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->objectName(), "frmJourney");
   EXPECT_TRUE(w->isVisible());
   w->close();
   main_->findChild<QAction*>("Toolbar1_Journey")->trigger();
@@ -91,9 +57,7 @@ TEST_F(JourneyWindowTest, MenuToolbarAndTheTransferOfferOpenIt) {
 
   // No through train from 包头 to 南京: with the stations to change at comes
   // the way to the journeys of the same search.
-  main_->panel->txtFstation->setText("包头");
-  main_->panel->txtEstation->setText("南京");
-  QTest::mouseClick(main_->panel->cmdSOK, Qt::LeftButton);
+  StationSearch("包头", "南京");
   ASSERT_FALSE(main_->results->cmdJourney->isHidden());
   QTest::mouseClick(main_->results->cmdJourney, Qt::LeftButton);
   EXPECT_TRUE(w->isVisible());
@@ -101,12 +65,10 @@ TEST_F(JourneyWindowTest, MenuToolbarAndTheTransferOfferOpenIt) {
   EXPECT_EQ(w->txtEstation->text(), "南京");
   // K263 to 北京, four hours there, T109 on overnight.
   ASSERT_EQ(w->lvJourney->topLevelItemCount(), 1);
-  EXPECT_EQ(Texts(w->lvJourney->topLevelItem(0), 6),
+  EXPECT_EQ(test::ItemTexts(w->lvJourney->topLevelItem(0)).mid(0, 6),
             (QStringList{"06:00", "次日07:00", "25小时", "1", "K263→T109", "北京(4小时)"}));
 
-  main_->panel->txtFstation->setText("北京");  // through trains: no offer
-  main_->panel->txtEstation->setText("上海");
-  QTest::mouseClick(main_->panel->cmdSOK, Qt::LeftButton);
+  StationSearch("北京", "上海");  // through trains: no offer
   EXPECT_TRUE(main_->results->cmdJourney->isHidden());
 }
 
@@ -116,11 +78,7 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   Pick(w, w->txtEstation, "上", "上海");
   QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
   // 北京 covers 北京西: K21 08:00, 1461 11:00, T109 20:00, none beaten.
-  const auto trains = [w] {
-    QStringList order;
-    for (int i = 0; i < w->lvJourney->topLevelItemCount(); ++i) order << w->lvJourney->topLevelItem(i)->text(4);
-    return order;
-  };
+  const auto trains = [w] { return test::ColumnTexts(w->lvJourney, 4); };
   EXPECT_EQ(trains(), (QStringList{"K21", "1461", "T109"}));
   EXPECT_EQ(w->lblCount->text(), "共 3 条行程；双击一程可察看该车次的详细情况");
   w->lvJourney->header()->sectionClicked(2);  // 历时
@@ -133,7 +91,7 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   QStringList printed;
   for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
   EXPECT_TRUE(printed.contains("T109")) << printed.join(' ').toStdString();
-  EXPECT_TRUE(printed.contains("北京 20:00"));  // the opened journey's leg
+  EXPECT_TRUE(printed.contains("北京 20:00"));     // the opened journey's leg
   EXPECT_FALSE(printed.contains("北京西 08:00"));  // a closed one's is not
 
   // 包头 to 南京: T109's leg rides 北京 to 南京 only.
@@ -144,8 +102,9 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   ASSERT_EQ(w->lvJourney->topLevelItemCount(), 1);
   QTreeWidgetItem* t109 = w->lvJourney->topLevelItem(0)->child(1);
   ASSERT_NE(t109, nullptr);
-  EXPECT_EQ(Texts(t109, 7), (QStringList{"北京 20:00", "南京 次日07:00", "11小时", "",
-                                        "T109次(北京---上海)特快列车", "等候4小时", " 1150 "}));
+  EXPECT_EQ(test::ItemTexts(t109).mid(0, 7),
+            (QStringList{"北京 20:00", "南京 次日07:00", "11小时", "", "T109次(北京---上海)特快列车",
+                         "等候4小时", " 1150 "}));
   w->lvJourney->itemActivated(t109, 0);
   TrainDetailWindow* detail = opener_->window();
   ASSERT_NE(detail, nullptr);

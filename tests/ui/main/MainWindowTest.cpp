@@ -4,28 +4,16 @@
 // the same request.
 #include "ui/main/MainWindow.h"
 
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTableWidget>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolTip>
-#include <QTreeWidget>
 
 #include "query/DirectSearch.h"
 #include "query/TrainNumberSearch.h"
@@ -34,10 +22,7 @@
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
-#include "ui/main/QueryPanel.h"
-#include "ui/main/ResultArea.h"
-#include "ui/support/RecordingPlatform.h"
-#include "ui/support/UiFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
 namespace kw {
 namespace {
@@ -50,19 +35,8 @@ QString Joined(QStringList cells) {
   while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
   return cells.join(u'\t');
 }
-QString GridLine(const QTableWidget* grid, int row) {
-  QStringList cells;
-  for (int c = 0; c < grid->columnCount(); ++c)
-    cells << (grid->item(row, c) ? grid->item(row, c)->text() : "");
-  return Joined(cells);
-}
 QString Line(const std::string& line) { return Joined(QString::fromStdString(line).split(u'\t')); }
 
-QStringList ListRow(const QTreeWidgetItem* item) {
-  QStringList texts;
-  for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
-  return texts;
-}
 QStringList Fields(const ResultRow& row) {
   QStringList fields;
   for (const auto& s : {row.caption, row.startText, row.endText, row.distanceText, row.fareText, row.memoText,
@@ -95,43 +69,8 @@ QString ToolTipAt(QTreeWidget* list, const QTreeWidgetItem* item, int column) {
   return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::MainWindowFixture {
  protected:
-  MainWindowTest() : db_(test::FillUiTimetable(timetable_).Open()), folder_(timetable_.Root()) {
-    test::CopyDatePictures(timetable_.Root());
-    window_ = std::make_unique<MainWindow>(*db_, recorder_.platform);
-    window_->Load();
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    panel_ = window_->panel;
-    results_ = window_->results;
-  }
-
-  void StationSearch(const QString& from, const QString& to) {
-    panel_->txtFstation->setText(from);
-    panel_->txtEstation->setText(to);
-    QTest::mouseClick(panel_->cmdSOK, Qt::LeftButton);
-    QApplication::processEvents();  // lay out the lists just shown
-  }
-
-  void NumberSearch(const QString& text) {
-    panel_->txtOrder->setText(text);
-    QTest::mouseClick(panel_->cmdOOk, Qt::LeftButton);
-    QApplication::processEvents();
-  }
-
-  void Advanced(QCheckBox* option) {
-    panel_->cheAV->setChecked(true);
-    option->setChecked(true);
-  }
-
-  void PickCandidate(int row) {
-    QListWidget* list = results_->lstChange;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    // The leg lists' new widths reach the result area's layout a round later.
-    for (int round = 0; round < 2; ++round) QApplication::processEvents();
-  }
-
   // The result widgets that show, by name, then "print" while printing is on
   // and "busy" while the busy cursor is.
   QString Showing() const {
@@ -140,51 +79,39 @@ class MainWindowTest : public ::testing::Test {
          std::initializer_list<QWidget*>{results_->lstChange, results_->lvMain, results_->lvchang[0],
                                          results_->lvchang[1], results_->WebBrowser1})
       if (!w->isHidden()) names << w->objectName();
-    if (window_->munPrint->isEnabled()) names << "print";
+    if (main_->munPrint->isEnabled()) names << "print";
     if (QApplication::overrideCursor()) names << "busy";
     return names.join(u' ');
   }
 
-  const std::vector<test::RecordingMessageBoxes::Shown>& Shown() const { return recorder_.messages.shown; }
-  QAction* Button(int index) {
-    return window_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(index));
-  }
+  QAction* Button(int index) { return main_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(index)); }
 
   // Picks a file holding `content` in the dialog of 文件 → 更新数据库 and runs the command.
   std::filesystem::path Update(const std::string& content) {
     const auto file = files_.Write("update.txt", content);
     recorder_.files.paths.push_back(QString::fromStdString(file.string()));
-    window_->mnuUpdate->trigger();
+    main_->mnuUpdate->trigger();
     return file;
   }
   int Stations() { return std::stoi(test::QueryRows(*db_, "SELECT count(*) FROM station").at(0)); }
 
-  test::TestTimetable timetable_;
-  std::unique_ptr<Database> db_;
-  test::ProgramFolderScope folder_;
-  test::RecordingPlatform recorder_;
+  QueryPanel* panel_ = main_->panel;
+  ResultArea* results_ = main_->results;
   test::TempDir files_;
-  std::unique_ptr<MainWindow> window_;
-  QueryPanel* panel_;
-  ResultArea* results_;
 };
 
 TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
-  MainWindow& window = *window_;
   EXPECT_EQ(
-      window.sbMainPanel1->text(),
+      main_->sbMainPanel1->text(),
       "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
-  EXPECT_TRUE(window.results->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
+  EXPECT_TRUE(results_->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
   EXPECT_EQ(Showing(), "WebBrowser1");
   EXPECT_FALSE(Button(5)->isEnabled());
-}
-
-TEST_F(MainWindowTest, AnEmptyVersionTableLeavesTheVersionEmpty) {
+  // An empty version table leaves the version empty.
   db_->Execute("DELETE FROM VerID");
-  MainWindow window(*db_, recorder_.platform);
-  window.Load();
-  EXPECT_EQ(window.sbMainPanel1->text(),
-            "主程序版本：V1.18, 库文件版本： 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
+  main_->ShowVersionText();
+  EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本： 　请关注"))
+      << main_->sbMainPanel1->text().toStdString();
 }
 
 // The picture window stays on screen while the window loads, with the
@@ -206,7 +133,7 @@ TEST_F(MainWindowTest, ThePictureWindowStaysUpWhileTheWindowLoads) {
 }
 
 TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
-  MainWindow& window = *window_;
+  MainWindow& window = *main_;
   QSignalSpy print(&window, &MainWindow::printRequested);
   Button(2)->trigger();
   ASSERT_NE(window.tipWindow(), nullptr);
@@ -220,18 +147,17 @@ TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
   EXPECT_EQ(window.closingScreen(), nullptr);
 
   // Printing follows the shown lists; the web pane shows unless the second leg does.
-  results_->lvchang[0]->show();
-  results_->lvchang[1]->show();
-  window.RefreshViewState();
-  EXPECT_EQ(Showing(), "lvchang0 lvchang1 print");
-  results_->lvchang[1]->hide();
-  window.RefreshViewState();
-  EXPECT_EQ(Showing(), "lvchang0 WebBrowser1 print");
-  results_->lvchang[0]->hide();
-  window.RefreshViewState();
-  EXPECT_EQ(Showing(), "WebBrowser1");
-  results_->lvMain->show();
-  window.RefreshViewState();
+  const std::pair<std::vector<QWidget*>, const char*> states[] = {
+      {{results_->lvchang[0], results_->lvchang[1]}, "lvchang0 lvchang1 print"},
+      {{results_->lvchang[0]}, "lvchang0 WebBrowser1 print"},
+      {{}, "WebBrowser1"},
+      {{results_->lvMain}, "lvMain WebBrowser1 print"}};
+  for (const auto& [shown, showing] : states) {
+    for (QWidget* list : {results_->lvMain, results_->lvchang[0], results_->lvchang[1]})
+      list->setVisible(std::find(shown.begin(), shown.end(), list) != shown.end());
+    window.RefreshViewState();
+    EXPECT_EQ(Showing(), showing);
+  }
   window.SyncToolbar();
   Button(5)->trigger();
   EXPECT_EQ(print.count(), 1);
@@ -244,7 +170,7 @@ TEST_F(MainWindowTest, ToolbarButtonsDispatchByIndexAndFollowTheShownLists) {
 // A click into the main window while About or the tips are open closes the
 // detail window and leaves the focus there, with the other window still open.
 TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndLetsTheUserTypeThere) {
-  MainWindow& window = *window_;
+  MainWindow& window = *main_;
   for (QAction* open : {window.About, window.Common}) {
     open->trigger();
     QApplication::processEvents();
@@ -262,7 +188,7 @@ TEST_F(MainWindowTest, ComingBackClosesTheDetailWindowAndLetsTheUserTypeThere) {
 // The tips and About open centred on the main window, or on the screen while
 // it is hidden; the closing screen on the main window. Each has the icon.
 TEST_F(MainWindowTest, AuxiliaryWindowsOpenCentredWithTheProgramsIcon) {
-  MainWindow& window = *window_;
+  MainWindow& window = *main_;
   const struct {
     QAction* open;
     bool mainShown;
@@ -287,7 +213,7 @@ TEST_F(MainWindowTest, AuxiliaryWindowsOpenCentredWithTheProgramsIcon) {
 }
 
 TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {
-  MainWindow& window = *window_;
+  MainWindow& window = *main_;
   window.Common->trigger();
   QSignalSpy ended(&window, &MainWindow::programEnded);
   QSignalSpy closeDetail(&window, &MainWindow::trainDetailCloseRequested);
@@ -303,22 +229,17 @@ TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {
 }
 
 TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
-  MainWindow& window = *window_;
-  const auto actions = window.mnuFile->actions();
-  EXPECT_GE(actions.indexOf(window.mnuUpdate), 0);
-  EXPECT_LT(actions.indexOf(window.mnuUpdate), actions.indexOf(window.mnuExit));
-
   const auto file =
       Update("insert;station;13;13,\"石家庄\",\"sjz\"\nupdate;VerID;2024-05 测试版;ver=\"2025-01\"\n");
   EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"更新完毕！"});
   EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Information);
   EXPECT_EQ(Stations(), 13);
   EXPECT_FALSE(std::filesystem::exists(file));
-  EXPECT_TRUE(window.sbMainPanel1->text().contains("库文件版本：2025-01 "));
+  EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2025-01 "));
 }
 
 TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
-  window_->mnuUpdate->trigger();  // the dialog answers nothing: cancelled
+  main_->mnuUpdate->trigger();  // the dialog answers nothing: cancelled
   EXPECT_EQ(recorder_.files.asked, 1);
   EXPECT_TRUE(recorder_.messages.shown.empty());
 
@@ -342,33 +263,31 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
   QTreeWidget* list = results_->lvMain;
   ASSERT_EQ(list->topLevelItemCount(), 3);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(ListRow(list->topLevelItem(i)), Fields(expected.rows[i]));
+    EXPECT_EQ(test::ItemTexts(list->topLevelItem(i)), Fields(expected.rows[i]));
     EXPECT_EQ(Key(list, i), QStringLiteral("Row%1").arg(i + 1));
-    EXPECT_EQ(GridLine(results_->flgDetail, i + 1), Line(expected.rows[i].printLine));
+    EXPECT_EQ(Joined(test::RowTexts(results_->flgDetail, i + 1)), Line(expected.rows[i].printLine));
   }
   EXPECT_EQ(Showing(), "lvMain WebBrowser1 print");
   EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
-  EXPECT_EQ(window_->searchContext().queryMode, "STATION");
+  EXPECT_EQ(main_->searchContext().queryMode, "STATION");
   EXPECT_TRUE(Shown().empty());
 
   // Enter opens the row a double-click opens, in the same search context.
-  QSignalSpy opened(window_.get(), &MainWindow::trainDetailRequested);
+  QSignalSpy opened(main_.get(), &MainWindow::trainDetailRequested);
   const QPoint at = list->visualItemRect(list->topLevelItem(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-  ASSERT_EQ(opened.count(), 1);
-  const SearchContext byDoubleClick = window_->searchContext();
+  const SearchContext byDoubleClick = main_->searchContext();
   EXPECT_EQ(byDoubleClick.selectedTrainId, list->topLevelItem(2)->text(6).toInt());
 
   list->setCurrentItem(list->topLevelItem(0));
   QTest::keyClick(list, Qt::Key_Return);
-  EXPECT_EQ(window_->searchContext().selectedTrainId, list->topLevelItem(0)->text(6).toInt());
+  EXPECT_EQ(main_->searchContext().selectedTrainId, list->topLevelItem(0)->text(6).toInt());
   list->setCurrentItem(list->topLevelItem(2));
   QTest::keyClick(list, Qt::Key_Return);
-  ASSERT_EQ(opened.count(), 3);
-  EXPECT_EQ(window_->searchContext().selectedTrainId, byDoubleClick.selectedTrainId);
-  EXPECT_EQ(window_->searchContext().queryMode, byDoubleClick.queryMode);
-  EXPECT_EQ(window_->searchContext().fromStationName, byDoubleClick.fromStationName);
+  EXPECT_EQ(opened.count(), 3);
+  EXPECT_EQ(main_->searchContext().selectedTrainId, byDoubleClick.selectedTrainId);
+  EXPECT_EQ(main_->searchContext().fromStationName, byDoubleClick.fromStationName);
 
   StationSearch("北京", "zzz");  // unknown or equal stations end quietly
   StationSearch("北京", "北京");
@@ -381,7 +300,7 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
 // A column the user narrows tells its cut texts in tool tips; a whole text
 // leaves the list's own tip.
 TEST_F(MainWindowTest, AtTheDefaultSizeWholeRowsShowAndCutTextsAreToldInToolTips) {
-  EXPECT_TRUE(window_->screen()->availableGeometry().contains(window_->frameGeometry()));
+  EXPECT_TRUE(main_->screen()->availableGeometry().contains(main_->frameGeometry()));
   StationSearch("天津", "徐州");
   QTreeWidget* list = results_->lvMain;
   ASSERT_EQ(list->topLevelItemCount(), 2);  // 1461 and G7391/G7394
@@ -429,8 +348,8 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   EXPECT_TRUE(Shown()[1].text.startsWith("对不起！目前还没有由包头发往南京的直达列车。"));
   const auto candidates = FindTransferStations(*db_, kBaotou, kNanjing);
   ASSERT_EQ(results_->lstChange->count(), static_cast<int>(candidates.names.size()));
-  EXPECT_EQ(window_->searchContext().fromStationId, kBaotou);
-  EXPECT_EQ(window_->searchContext().toStationId, kNanjing);
+  EXPECT_EQ(main_->searchContext().fromStationId, kBaotou);
+  EXPECT_EQ(main_->searchContext().toStationId, kNanjing);
 
   PickCandidate(0);
   const auto legs = PickTransferStation(*db_, kBaotou, kNanjing, "北京", 0, 0);
@@ -445,18 +364,18 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   for (int i = 0; i < second->topLevelItemCount(); ++i) {
     EXPECT_EQ(Key(second, i), QStringLiteral("Row%1").arg(n + i + 1));
     EXPECT_EQ(second->topLevelItem(i)->text(3).toInt(), legs.secondLeg[i].trainId);
-    EXPECT_EQ(GridLine(results_->flgChange[1], i + 1), Line(legs.secondLeg[i].legLine));
+    EXPECT_EQ(Joined(test::RowTexts(results_->flgChange[1], i + 1)), Line(legs.secondLeg[i].legLine));
   }
   EXPECT_EQ(second->headerItem()->text(2), "南京到站");
-  EXPECT_TRUE(second->isColumnHidden(3));  // the train id
+  EXPECT_TRUE(second->isColumnHidden(3));           // the train id
   for (const QTreeWidget* leg : {first, second}) {  // whole rows, side by side
     EXPECT_EQ(UnfittedColumns(leg), QStringList());
     EXPECT_LE(leg->header()->length(), leg->viewport()->width()) << leg->objectName().toStdString();
   }
   EXPECT_EQ(results_->lblFirst->text(), "包头---->北京");
   EXPECT_EQ(results_->lblLast->text(), "中转站北京---->南京");
-  EXPECT_EQ(window_->searchContext().queryMode, "CHANGE");
-  EXPECT_EQ(window_->searchContext().transferStationName, "北京");
+  EXPECT_EQ(main_->searchContext().queryMode, "CHANGE");
+  EXPECT_EQ(main_->searchContext().transferStationName, "北京");
   EXPECT_EQ(Showing(), "lstChange lvchang0 lvchang1 print");  // the candidates stay for further picks
 
   NumberSearch("K21");  // a number search afterwards shows only its own list
@@ -491,8 +410,8 @@ TEST_F(MainWindowTest, NamedTransferListsBothLegsOrNamesTheUnknownStation) {
   ASSERT_EQ(legs.outcome, TwoLegOutcome::Found);
   EXPECT_EQ(results_->lvchang[0]->topLevelItemCount(), static_cast<int>(legs.firstLeg.size()));
   EXPECT_EQ(results_->lvchang[1]->topLevelItemCount(), static_cast<int>(legs.secondLeg.size()));
-  EXPECT_EQ(window_->searchContext().queryMode, "CHANGE");
-  EXPECT_EQ(window_->searchContext().fromStationId, kBaotou);
+  EXPECT_EQ(main_->searchContext().queryMode, "CHANGE");
+  EXPECT_EQ(main_->searchContext().fromStationId, kBaotou);
   EXPECT_FALSE(panel_->cheStation->isChecked());
   EXPECT_EQ(Showing(), "lvchang0 lvchang1 print");
   EXPECT_EQ(Shown().size(), 1u);
@@ -518,9 +437,9 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   ASSERT_EQ(expected.rows.size(), 1u);
   NumberSearch("K 21");
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);
-  EXPECT_EQ(ListRow(results_->lvMain->topLevelItem(0)), Fields(expected.rows[0]));
-  EXPECT_EQ(GridLine(results_->flgDetail, 1), Line(expected.rows[0].printLine));
-  EXPECT_EQ(window_->searchContext().queryMode, "ORDER");
+  EXPECT_EQ(test::ItemTexts(results_->lvMain->topLevelItem(0)), Fields(expected.rows[0]));
+  EXPECT_EQ(Joined(test::RowTexts(results_->flgDetail, 1)), Line(expected.rows[0].printLine));
+  EXPECT_EQ(main_->searchContext().queryMode, "ORDER");
   EXPECT_EQ(QApplication::focusWidget(), results_->lvMain);
 
   NumberSearch("K21K21K21K21");  // twelve characters search nothing
@@ -540,11 +459,6 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
 
 // The 车型 options: T109 is 特快, K21 (from 北京西) and K263 普快, 1461 普慢.
 TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
-  const auto mainIds = [this] {
-    QStringList ids;
-    for (int i = 0; i < results_->lvMain->topLevelItemCount(); ++i) ids << results_->lvMain->topLevelItem(i)->text(6);
-    return ids.join(' ');
-  };
   const struct {
     int option;  // -1: 车型 left unchecked
     const char* stationIds;
@@ -563,10 +477,11 @@ TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
       else
         NumberSearch("21");
       const char* expected = search == 0 ? c.stationIds : c.numberIds;
-      EXPECT_EQ(mainIds(), expected);
+      EXPECT_EQ(test::ColumnTexts(results_->lvMain, 6).join(u' '), expected);
       // None of the class: nothing meets the request, said so.
-      EXPECT_EQ(recorder_.messages.Texts(),
-                *expected ? std::vector<QString>{} : std::vector<QString>{"对不起目前还没有符合您要求的车次！"});
+      EXPECT_EQ(recorder_.messages.Texts(), *expected
+                                                ? std::vector<QString>{}
+                                                : std::vector<QString>{"对不起目前还没有符合您要求的车次！"});
     }
   }
   // The legs of a transfer keep the option of the search that offered it:

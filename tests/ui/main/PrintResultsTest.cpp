@@ -2,29 +2,15 @@
 // behind the shown result reaches the printer, row for row. The tables'
 // twips are checked in ResultPrintingTest, the no-printer path in
 // PrintCommandTest.
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTest>
-#include <QTreeWidget>
 #include <algorithm>
 
 #include "support/RecordingPrintSurface.h"
-#include "ui/AppPaths.h"
 #include "ui/PrintedTable.h"
 #include "ui/Startup.h"
 #include "ui/Strings.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/QueryPanel.h"
-#include "ui/main/ResultArea.h"
+#include "ui/support/MainWindowFixture.h"
 #include "ui/support/PdfText.h"
-#include "ui/support/RecordingPlatform.h"
-#include "ui/support/UiFixture.h"
 
 namespace kw {
 namespace {
@@ -43,19 +29,12 @@ class PrintResultsTest : public ::testing::Test {
     QApplication::setActiveWindow(window_);
   }
 
-  void StationSearch(const QString& from, const QString& to) {
-    window_->panel->txtFstation->setText(from);
-    window_->panel->txtEstation->setText(to);
-    QTest::mouseClick(window_->panel->cmdSOK, Qt::LeftButton);
-    QApplication::processEvents();
-  }
+  void StationSearch(const QString& from, const QString& to) { test::StationSearch(*window_, from, to); }
 
   // Row r of `grid` as printed: the texts of its cells that are not empty.
   static QStringList Printed(const QTableWidget* grid, int r) {
-    QStringList cells;
-    for (int c = 0; c < grid->columnCount(); ++c)
-      if (grid->item(r, c) != nullptr && !grid->item(r, c)->text().isEmpty())
-        cells << grid->item(r, c)->text();
+    QStringList cells = test::RowTexts(grid, r);
+    cells.removeAll(QString());
     return cells;
   }
 
@@ -126,11 +105,8 @@ TEST_F(PrintResultsTest, EveryCellReadsBackFromThePdfWithinItsColumn) {
 
 TEST_F(PrintResultsTest, TransferJourneyPrintsBothLegsSideBySide) {
   StationSearch("包头", "南京");
-  QListWidget* candidates = window_->results->lstChange;
-  ASSERT_EQ(candidates->count(), 1);
-  QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
-                    candidates->visualItemRect(candidates->item(0)).center());
-  QApplication::processEvents();
+  ASSERT_EQ(window_->results->lstChange->count(), 1);
+  test::PickCandidate(*window_, 0);
   ASSERT_TRUE(window_->results->lvMain->isHidden());
   recorder_.messages.shown.clear();
 

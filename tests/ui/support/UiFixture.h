@@ -1,12 +1,15 @@
 // What the widget tests share: a small timetable that has through trains,
 // trains that run only the other way, a journey that needs a change and an
 // international train; the pictures of the date folder; the program folder
-// and the settings put back after each test; a pointer move.
+// and the settings put back after each test; pointer moves; the texts of lists.
 #pragma once
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <filesystem>
 #include <string>
 
@@ -105,11 +108,37 @@ class ProgramFolderScope {
   }
 };
 
-// The pointer moves over the window's background (its top-left corner).
-inline void MoveOverBackground(QWidget* window) {
-  QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), window->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(window, &move);
+// The pointer moves to `at` in `widget` (with `held` buttons down), or comes
+// into it, or moves over a window's background (its top-left corner).
+inline void MovePointer(QWidget* widget, QPoint at, Qt::MouseButtons held = Qt::NoButton) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, held,
+                   Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+inline void Enter(QWidget* widget) {
+  QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)));
+  QApplication::sendEvent(widget, &enter);
+}
+inline void MoveOverBackground(QWidget* window) { MovePointer(window, {2, 2}); }
+
+// The texts of a row's cells.
+inline QStringList ItemTexts(const QTreeWidgetItem* item) {
+  QStringList texts;
+  for (int c = 0; c < item->columnCount(); ++c) texts << item->text(c);
+  return texts;
+}
+inline QStringList RowTexts(const QTableWidget* grid, int row) {
+  QStringList cells;
+  for (int c = 0; c < grid->columnCount(); ++c)
+    cells << (grid->item(row, c) ? grid->item(row, c)->text() : "");
+  return cells;
+}
+
+// The texts of one column, top to bottom.
+inline QStringList ColumnTexts(const QTreeWidget* list, int column) {
+  QStringList texts;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
+  return texts;
 }
 
 }  // namespace kw::test
