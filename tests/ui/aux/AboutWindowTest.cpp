@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QEnterEvent>
 #include <QTest>
 
 #include "ui/PictureButton.h"
@@ -27,8 +25,7 @@ class AboutWindowTest : public ::testing::Test {
   std::unique_ptr<AboutWindow> window_;
 };
 
-TEST_F(AboutWindowTest, ShowsTheIconAndVersionAndItsPictureButtonCloses) {
-  EXPECT_TRUE(window_->Label5->text().endsWith("V1.18"));
+TEST_F(AboutWindowTest, ShowsTheIconAndItsPictureButtonCloses) {
   EXPECT_FALSE(window_->imgIcon->pixmap().isNull());  // date/Trainicon.dat
   QTest::mouseClick(window_->Command1, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_TRUE(window_->isHidden());
@@ -43,8 +40,7 @@ TEST_F(AboutWindowTest, LinksOpenTheSiteAndAMailAndTurnBlueUnderThePointer) {
   EXPECT_EQ(recorder_.shell.opened[1].scheme(), "mailto");
   EXPECT_TRUE(window_->Label4->text().contains(recorder_.shell.opened[1].path()));
 
-  QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
-  QApplication::sendEvent(window_->Label6, &enter);
+  test::Enter(window_->Label6);
   EXPECT_EQ(window_->Label6->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   EXPECT_EQ(window_->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));
   test::MoveOverBackground(window_.get());

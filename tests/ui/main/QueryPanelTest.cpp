@@ -221,12 +221,5 @@ TEST_F(QueryPanelTest, TimeWindowAndTransferStationExcludeEachOther) {
   EXPECT_FALSE(panel_->Option1[2]->isEnabled());
 }
 
-TEST(KeyFilterTest, StationBoxesRefuseExactlyThePrintablePunctuation) {
-  for (char16_t c = 32; c < 127; ++c) {
-    const bool punctuation = (c >= 33 && c <= 47) || (c >= 58 && c <= 64) || (c >= 91 && c <= 96) || c >= 123;
-    EXPECT_EQ(StationBoxAccepts(QChar(c)), !punctuation) << int(c);
-  }
-}
-
 }  // namespace
 }  // namespace kw

@@ -2,27 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QStyleOptionHeader>
 #include <QTest>
-#include <QTreeWidget>
+
+#include "ui/support/UiFixture.h"
 
 namespace kw {
 namespace {
 
-using Texts = std::vector<QString>;
-
 ResultRow Row(const std::string& caption, const std::string& distance, const std::string& fare, int id,
               const std::string& start = "08:00") {
   return {caption, start, "次日07:40", distance, fare, "", id, "", "", "", ""};
-}
-
-Texts Column(const QTreeWidget* list, int column) {
-  Texts texts;
-  for (int i = 0; i < list->topLevelItemCount(); ++i) texts.push_back(list->topLevelItem(i)->text(column));
-  return texts;
 }
 
 class ResultAreaTest : public ::testing::Test {
@@ -53,20 +45,17 @@ class ResultAreaTest : public ::testing::Test {
 
 TEST_F(ResultAreaTest, HeaderClicksOnTheMainListShareOneOrderThatFlipsEveryTime) {
   FillFour();
-  ClickHeader(area_.lvMain, 0);  // first click: descending
-  EXPECT_EQ(Column(area_.lvMain, 0), (Texts{" T109次", " K3次", " K21次", " 1461次"}));
-  ClickHeader(area_.lvMain, 0);  // second: ascending
-  EXPECT_EQ(Column(area_.lvMain, 0), (Texts{" 1461次", " K21次", " K3次", " T109次"}));
   // Distance and fare sort as numbers (as text " 1234 " < " 987 "); a text
   // that is no number comes after the numbers in either order.
-  ClickHeader(area_.lvMain, 3);
-  EXPECT_EQ(Column(area_.lvMain, 3), (Texts{" 7800 ", " 1463 ", " 1234 ", " 987 "}));
-  ClickHeader(area_.lvMain, 3);
-  EXPECT_EQ(Column(area_.lvMain, 3), (Texts{" 987 ", " 1234 ", " 1463 ", " 7800 "}));
-  ClickHeader(area_.lvMain, 4);
-  EXPECT_EQ(Column(area_.lvMain, 4), (Texts{"150 ", "120 ", "90 ", "国际列车"}));
-  ClickHeader(area_.lvMain, 4);
-  EXPECT_EQ(Column(area_.lvMain, 4), (Texts{"90 ", "120 ", "150 ", "国际列车"}));
+  const std::pair<int, QStringList> clicks[] = {
+      {0, {" T109次", " K3次", " K21次", " 1461次"}},  // first click: descending
+      {0, {" 1461次", " K21次", " K3次", " T109次"}},  // second: ascending
+      {3, {" 7800 ", " 1463 ", " 1234 ", " 987 "}},   {3, {" 987 ", " 1234 ", " 1463 ", " 7800 "}},
+      {4, {"150 ", "120 ", "90 ", "国际列车"}},       {4, {"90 ", "120 ", "150 ", "国际列车"}}};
+  for (const auto& [column, texts] : clicks) {
+    ClickHeader(area_.lvMain, column);
+    EXPECT_EQ(test::ColumnTexts(area_.lvMain, column), texts) << column;
+  }
 }
 
 // The arrow stays over a list that keeps itself sorted; rows refilled in the
@@ -77,13 +66,13 @@ TEST_F(ResultAreaTest, TextSortKeepsHoldingAfterARefillNumericSortDoesNot) {
   ClickHeader(area_.lvMain, 0);  // descending by caption, the list keeps itself sorted
   area_.lvMain->clear();
   area_.FillMain({Row(" A1次", " 1 ", "1 ", 7), Row(" Z9次", " 2 ", "2 ", 8)});
-  EXPECT_EQ(Column(area_.lvMain, 0), (Texts{" Z9次", " A1次"}));
+  EXPECT_EQ(test::ColumnTexts(area_.lvMain, 0), (QStringList{" Z9次", " A1次"}));
   EXPECT_EQ(header->sortIndicatorSection(), 0);
   ClickHeader(area_.lvMain, 3);
   EXPECT_EQ(header->sortIndicatorSection(), 3);
   area_.lvMain->clear();
   area_.FillMain({Row(" Z9次", " 2 ", "2 ", 8), Row(" A1次", " 1 ", "1 ", 7)});
-  EXPECT_EQ(Column(area_.lvMain, 0), (Texts{" Z9次", " A1次"}));
+  EXPECT_EQ(test::ColumnTexts(area_.lvMain, 0), (QStringList{" Z9次", " A1次"}));
   EXPECT_EQ(header->sortIndicatorSection(), -1);
 }
 
@@ -114,14 +103,15 @@ TEST_F(ResultAreaTest, LegListNewColumnAscendsSameColumnFlips) {
       1);
   QTreeWidget* list = area_.lvchang[0];
   list->show();
-  ClickHeader(list, 0);  // the list's sort column from the start: the order flips
-  EXPECT_EQ(Column(list, 0), (Texts{" T109次", " K21次", " 1461次"}));
-  ClickHeader(list, 1);  // a new column: ascending
-  EXPECT_EQ(Column(list, 1), (Texts{"08:00", "11:00", "20:00"}));
-  ClickHeader(list, 1);  // again: descending
-  EXPECT_EQ(Column(list, 1), (Texts{"20:00", "11:00", "08:00"}));
-  ClickHeader(list, 0);  // another column: ascending again
-  EXPECT_EQ(Column(list, 0), (Texts{" 1461次", " K21次", " T109次"}));
+  const std::pair<int, QStringList> clicks[] = {
+      {0, {" T109次", " K21次", " 1461次"}},   // the list's sort column from the start: the order flips
+      {1, {"08:00", "11:00", "20:00"}},        // a new column: ascending
+      {1, {"20:00", "11:00", "08:00"}},        // again: descending
+      {0, {" 1461次", " K21次", " T109次"}}};  // another column: ascending again
+  for (const auto& [column, texts] : clicks) {
+    ClickHeader(list, column);
+    EXPECT_EQ(test::ColumnTexts(list, column), texts) << column;
+  }
 }
 
 TEST_F(ResultAreaTest, OpeningAnEmptyLegOpensNothing) {
@@ -141,14 +131,6 @@ TEST_F(ResultAreaTest, OpeningAnEmptyLegOpensNothing) {
   ASSERT_EQ(rows.count(), 1);
   EXPECT_EQ(rows.at(0).at(0).toInt(), 1);  // the leg
   EXPECT_EQ(rows.at(0).at(1).toInt(), 1);  // the train
-}
-
-TEST(NumericValueTest, LeadingNumberWithLeadingSpaces) {
-  EXPECT_EQ(NumericValue(" 987 "), 987);
-  EXPECT_EQ(NumericValue("  12.5 "), 12.5);
-  EXPECT_EQ(NumericValue("-3"), -3);
-  EXPECT_EQ(NumericValue("国际列车"), std::nullopt);
-  EXPECT_EQ(NumericValue(""), std::nullopt);
 }
 
 }  // namespace
