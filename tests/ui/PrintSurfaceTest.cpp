@@ -46,7 +46,6 @@ class PdfSurface : public ::testing::Test {
 TEST_F(PdfSurface, ResultPrintsWithItsTrainsAndChineseTextOnEveryPage) {
   const QString path = PathIn("result.pdf");
   auto surface = MakePdfSurface(path);
-  EXPECT_EQ(surface->DeviceName(), path);
   // A4 (595 × 842 points) less the quarter-inch border.
   EXPECT_EQ(surface->PageWidth(), 595 * 20 - 720);
   EXPECT_EQ(surface->PageHeight(), 842 * 20 - 720);
@@ -87,13 +86,8 @@ TEST_F(PdfSurface, WindowImageLandsOnOnePage) {
   EXPECT_EQ(RunTool("pdfimages", {"-list", path}).trimmed().split('\n').size(), 3);
 }
 
-TEST(PrinterSurface, NoPrinterHasNoNameAndChineseStandInsFollowTheNamedFont) {
+TEST(PrinterSurface, NoPrinterHasNoName) {
   EXPECT_TRUE(MakePrinterSurface(QPrinterInfo())->DeviceName().isEmpty());
-  const QStringList families = PrintFontFamilies("宋体");
-  ASSERT_GE(families.size(), 2);
-  EXPECT_EQ(families.front(), "宋体");
-  EXPECT_TRUE(families.contains("Noto Serif CJK SC"));
-  EXPECT_EQ(families.count("Noto Sans CJK SC"), 1);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <thread>
 
-#include "support/FtpTestServer.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
@@ -126,28 +125,6 @@ TEST_F(AdRefresherTest, ClosingCancelsTheWorkAndWaitsForIt) {
   EXPECT_TRUE(sawCancel);
   QCoreApplication::processEvents();
   EXPECT_EQ(finished, 0);
-}
-
-// The real work against a real FTP server, in a hidden child of a shown window.
-TEST_F(AdRefresherTest, PutsTheReplyInText1AndLeavesThePictureWaiting) {
-  test::TempDir home;
-  home.Write("train/showmain.gif", std::string(5000, 'p'));
-  app_.Write("date/showmain.gif", std::string(1200, 'o'));
-  test::FtpTestServer server(home.Path());
-  SetAdServer(QString::fromStdString(server.Address()));
-  QWidget mainWindow;
-  auto* refresher = new AdRefresher(app_.Path(), &mainWindow);
-  mainWindow.show();
-  EXPECT_FALSE(refresher->isVisible());
-  std::optional<AdRefreshResult> delivered;
-  QObject::connect(refresher, &AdRefresher::Finished, [&](const AdRefreshResult& r) { delivered = r; });
-
-  ASSERT_TRUE(refresher->Start());
-  ASSERT_TRUE(WaitUntil([&] { return delivered.has_value(); }));
-  EXPECT_EQ(delivered->outcome, AdRefreshOutcome::Downloaded) << delivered->error;
-  EXPECT_EQ(refresher->findChild<QLineEdit*>("Text1")->text(), "5000");
-  EXPECT_EQ(test::ReadFile(app_.Path() / "date" / "showmian.gif"), std::string(5000, 'p'));
-  EXPECT_EQ(test::ReadFile(app_.Path() / "date" / "showmain.gif"), std::string(1200, 'o'));
 }
 
 }  // namespace
