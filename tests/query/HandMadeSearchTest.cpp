@@ -1,14 +1,12 @@
 // The searches on the hand-made timetable of tests/data.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "query/DirectSearch.h"
 #include "query/StationSearch.h"
 #include "query/TrainDetail.h"
 #include "query/TrainNumberSearch.h"
-#include "query/TransferSearch.h"
 #include "support/TestTimetable.h"
 
 namespace kw {
@@ -26,17 +24,6 @@ TEST(HandMadeSearch, BeijingToShanghaiCoversEveryStationOfBothCitiesOnce) {
     EXPECT_TRUE(ids.count(id)) << "T109, 1461, D311 (北京南), G1 (to 上海虹桥): " << id;
   for (int id : {2, 4, 6, 8}) EXPECT_FALSE(ids.count(id)) << "trains to Beijing: " << id;
   EXPECT_EQ(r.rows[0].caption + r.rows[0].endText, " T109次(北京---上海)特快列车次日10:18");
-}
-
-TEST(HandMadeSearch, TransferFromUrumqiToBeijingWest) {
-  const auto from = StationIdByName(Db(), "乌鲁木齐");
-  const auto to = StationIdByName(Db(), "北京");
-  ASSERT_TRUE(from && to);
-  const auto c = FindTransferStations(Db(), *from, *to);
-  EXPECT_NE(std::find(c.names.begin(), c.names.end(), "徐州"), c.names.end());
-  const auto r = RunNamedTransfer(Db(), "乌鲁木齐", "郑州", "北京西");
-  ASSERT_EQ(r.outcome, TwoLegOutcome::Found);
-  EXPECT_FALSE(r.firstLeg.empty() || r.secondLeg.empty());
 }
 
 // Text far longer than any name (SQLite refuses LIKE patterns over 50,000

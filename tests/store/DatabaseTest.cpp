@@ -129,11 +129,9 @@ TEST(DatabaseOpen, ASecondConnectionIsLockedOut) {
   EXPECT_NO_THROW(Database::Open(t.DbPath().string()));
 }
 
-TEST(DatabaseQueries, CaseBlindNamesNestedStatementsAndRejectedStatements) {
-  TestTimetable t{{"station", "1\t北京\tbj\n2\tAbc\tABC\n"}, {"train", "1\tK21\t1\t1\t2\t8\t9\t0\t10\t\n"}};
+TEST(DatabaseQueries, NestedStatementsNumbersAndRejectedStatements) {
+  TestTimetable t{{"station", "1\t北京\tbj\n2\tAbc\tABC\n"}};
   auto db = t.Open();
-  EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM train WHERE train = 'k21'"), Rows{"1"});
-  EXPECT_EQ(QueryRows(*db, "SELECT id FROM station WHERE jm LIKE 'ab%' AND station = 'ABC'"), Rows{"2"});
   // The same cached statement text again while the outer walk is open.
   const char* sql = "SELECT id FROM station ORDER BY id";
   auto outer = db->Prepare(sql);

@@ -69,14 +69,5 @@ TEST(ShippedData, IsTheNationalTimetableWithTheProgramsTipsFirst) {
   EXPECT_TRUE(std::equal(own.begin(), own.end(), shipped.begin()));
 }
 
-TEST(HandMadeData, HasInternationalTrainsAndSharedCodes) {
-  Database& db = test::HandMadeDb();
-  // International trains hold the reserved ids.
-  EXPECT_EQ(Count(db, "SELECT count(*) FROM train WHERE id BETWEEN 789 AND 792"), 4);
-  EXPECT_GT(Count(db, "SELECT max(distance) FROM train WHERE id BETWEEN 789 AND 792"), 6000);
-  EXPECT_TRUE(Lists(FindStations(db, "bj", true), "北京西"));
-  EXPECT_GE(FindStations(db, "cz", true).count(), 3) << "a code shared by several stations";
-}
-
 }  // namespace
 }  // namespace kw

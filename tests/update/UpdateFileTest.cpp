@@ -78,15 +78,6 @@ TEST_F(UpdateFileTest, EachActionOnStationAndOnPass) {
   EXPECT_EQ(QueryRows(*db_, "SELECT count(*) FROM train"), Rows{"0"});
 }
 
-TEST_F(UpdateFileTest, ExistingKeysOnInsertAndMissingKeysOnUpdateOrDeleteChangeNothing) {
-  const auto before = Everything();
-  ExpectApplied(
-      "insert;station;1;1,\"别的站\",\"bdz\"\r\ninsert;pass;1,2;1,2,9,1.0,1.1,5,5\r\n"
-      "update;station;99;station=\"没有\"\r\nupdate;pass;1,99;zhanci=7\r\n"
-      "delete;station;99\r\ndelete;pass;99,1\r\n");
-  EXPECT_EQ(Everything(), before);
-}
-
 TEST_F(UpdateFileTest, EveryTableTakesItsValuesAsWritten) {
   const struct {
     const char *line, *query, *row;
@@ -193,8 +184,6 @@ TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
       {"insert;station;4294967306;4294967306,\"远\",\"y\"", "列 id 的值 “4294967306” 超出范围"},
       {"delete;pass;1,4294967306", "列 station 的值 “4294967306” 超出范围"},
       {"update;train;1;distance=999999999999999", "列 distance 的值 “999999999999999” 超出范围"},
-      {"update;train;1;kind=-10000000000", "列 kind"},
-      {"update;pass;1,2;zhanci=12345678901", "列 zhanci"},
       {"update;pass;1,2;day=8", "列 day 的值 “8” 超出范围（0 至 7）"},
       // The database's own rules: one stop per train and sequence number,
       // station names unique without regard to case.
