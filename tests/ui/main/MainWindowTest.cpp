@@ -269,7 +269,6 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
   }
   EXPECT_EQ(Showing(), "lvMain WebBrowser1 print");
   EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
-  EXPECT_EQ(main_->searchContext().queryMode, "STATION");
   EXPECT_TRUE(Shown().empty());
 
   // Enter opens the row a double-click opens, in the same search context.
@@ -348,8 +347,6 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   EXPECT_TRUE(Shown()[1].text.startsWith("对不起！目前还没有由包头发往南京的直达列车。"));
   const auto candidates = FindTransferStations(*db_, kBaotou, kNanjing);
   ASSERT_EQ(results_->lstChange->count(), static_cast<int>(candidates.names.size()));
-  EXPECT_EQ(main_->searchContext().fromStationId, kBaotou);
-  EXPECT_EQ(main_->searchContext().toStationId, kNanjing);
 
   PickCandidate(0);
   const auto legs = PickTransferStation(*db_, kBaotou, kNanjing, "北京", 0, 0);
@@ -374,8 +371,6 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   }
   EXPECT_EQ(results_->lblFirst->text(), "包头---->北京");
   EXPECT_EQ(results_->lblLast->text(), "中转站北京---->南京");
-  EXPECT_EQ(main_->searchContext().queryMode, "CHANGE");
-  EXPECT_EQ(main_->searchContext().transferStationName, "北京");
   EXPECT_EQ(Showing(), "lstChange lvchang0 lvchang1 print");  // the candidates stay for further picks
 
   NumberSearch("K21");  // a number search afterwards shows only its own list
@@ -439,7 +434,6 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);
   EXPECT_EQ(test::ItemTexts(results_->lvMain->topLevelItem(0)), Fields(expected.rows[0]));
   EXPECT_EQ(Joined(test::RowTexts(results_->flgDetail, 1)), Line(expected.rows[0].printLine));
-  EXPECT_EQ(main_->searchContext().queryMode, "ORDER");
   EXPECT_EQ(QApplication::focusWidget(), results_->lvMain);
 
   NumberSearch("K21K21K21K21");  // twelve characters search nothing
