@@ -49,11 +49,9 @@ TEST(StationSearch, TypedCharactersAreNeverPatternsOrSql) {
 }
 
 TEST(StationSearch, InitialsAreDecidedByTheLastCharacter) {
-  EXPECT_TRUE(LooksUpByInitials("bj"));
-  EXPECT_TRUE(LooksUpByInitials("BJ"));
-  EXPECT_FALSE(LooksUpByInitials("北京"));
-  EXPECT_FALSE(LooksUpByInitials("bj北"));
-  EXPECT_TRUE(LooksUpByInitials("北京x"));
+  for (const auto& [text, initials] :
+       {std::pair{"bj", true}, {"BJ", true}, {"北京", false}, {"bj北", false}, {"北京x", true}})
+    EXPECT_EQ(LooksUpByInitials(text), initials) << text;
 }
 
 }  // namespace
