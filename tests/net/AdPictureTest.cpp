@@ -110,10 +110,16 @@ class AdRefresh : public ::testing::Test {
   TempDir app_;
 };
 
-TEST_F(AdRefresh, DifferentSizeDownloadsThePictureAndTheNextStartSwapsItIn) {
+TEST_F(AdRefresh, AMissingOrDifferentPictureIsDownloadedAndTheNextStartSwapsItIn) {
   FtpTestServer server(home_.Path());
+  AdRefreshResult result = Refresh(server.Address());  // no picture yet
+  EXPECT_EQ(result.outcome, AdRefreshOutcome::Downloaded) << result.error;
+  EXPECT_EQ(result.localSize, -1);
+  EXPECT_EQ(Date(), (Files{{"showmian.gif", kServerPicture}}));
+
+  fs::remove(app_.Path() / "date" / "showmian.gif");
   app_.Write("date/showmain.gif", kLocalPicture);
-  AdRefreshResult result = Refresh(server.Address());
+  result = Refresh(server.Address());
   ASSERT_EQ(result.outcome, AdRefreshOutcome::Downloaded) << result.error;
   EXPECT_EQ(result.replyText, "5000");
   EXPECT_EQ(result.remoteSize, 5000);
@@ -130,14 +136,6 @@ TEST_F(AdRefresh, DifferentSizeDownloadsThePictureAndTheNextStartSwapsItIn) {
   EXPECT_EQ(result.outcome, AdRefreshOutcome::SameSize) << result.error;
   EXPECT_EQ(result.localSize, 5000);
   EXPECT_EQ(Date(), (Files{{"showmain.gif", std::string(5000, 'l')}}));
-}
-
-TEST_F(AdRefresh, AMissingPictureIsDownloaded) {
-  FtpTestServer server(home_.Path());
-  const AdRefreshResult result = Refresh(server.Address());
-  EXPECT_EQ(result.outcome, AdRefreshOutcome::Downloaded) << result.error;
-  EXPECT_EQ(result.localSize, -1);
-  EXPECT_EQ(Date(), (Files{{"showmian.gif", kServerPicture}}));
 }
 
 TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {

@@ -56,14 +56,20 @@ TEST_F(StartupTest, TheDisplaySettingDecidesWhetherTheTipsOpenFirst) {
 }
 
 // The picture downloaded by the last run is put in place first, before the
-// database opens (so even when it cannot); once the main window has loaded,
-// the picture on the publisher's server is fetched in the background.
+// database opens (so even when it cannot: a missing database is reported and
+// the program does not start); once the main window has loaded, the picture
+// on the publisher's server is fetched in the background.
 TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWindowHasLoaded) {
   namespace fs = std::filesystem;
   const fs::path date = timetable_.Root() / "date";
   std::ofstream(date / "showmian.gif") << "downloaded last time";
   fs::rename(timetable_.DbPath(), date / "away.dll");
-  EXPECT_FALSE(Program(recorder_.platform).Start());
+  Program missing(recorder_.platform);
+  EXPECT_FALSE(missing.Start());
+  EXPECT_EQ(missing.mainWindow(), nullptr);
+  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
+  EXPECT_TRUE(recorder_.messages.shown[0].text.contains("文件不存在"));
   EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
   EXPECT_FALSE(fs::exists(date / "showmian.gif"));
   fs::rename(date / "away.dll", timetable_.DbPath());
@@ -81,16 +87,6 @@ TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWind
   }
   EXPECT_EQ(test::ReadFile(date / "showmian.gif"), "on the server");
   EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
-}
-
-TEST_F(StartupTest, AMissingDatabaseIsReportedAndTheProgramDoesNotStart) {
-  std::filesystem::remove(timetable_.DbPath());
-  Program program(recorder_.platform);
-  EXPECT_FALSE(program.Start());
-  EXPECT_EQ(program.mainWindow(), nullptr);
-  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
-  EXPECT_TRUE(recorder_.messages.shown[0].text.contains("文件不存在"));
 }
 
 TEST_F(StartupTest, ASecondCopyIsToldTheFirstIsRunning) {
