@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
+#include <sstream>
 
 #include "support/TestTimetable.h"
 
@@ -24,73 +26,59 @@ TEST(DateFolder, FindsFilesWithoutRegardToCase) {
 
 bool ReadOnly(const fs::path&) { return false; }
 
+// Files and their contents, written "name=content name=content".
+using Files = std::map<std::string, std::string>;
+Files Listed(const std::string& list) {
+  Files files;
+  std::istringstream in(list);
+  for (std::string item; in >> item;) files[item.substr(0, item.find('='))] = item.substr(item.find('=') + 1);
+  return files;
+}
+Files Holding(const fs::path& folder) {
+  Files files;
+  for (const auto& entry : fs::directory_iterator(folder))
+    files[entry.path().filename().string()] = ReadFile(entry);
+  return files;
+}
+
 // A program folder, installed program data and a per-user folder, each
-// holding a date folder with the files the case gives ("name=content").
+// holding a date folder with the files the case gives.
 TEST(DateFolder, TheProgramsOwnFolderWhenWritableElseThePerUserCopy) {
   enum Place { Program, User };
   const struct {
-    const char* what;
-    std::vector<const char*> program, installed, user;
+    const char *what, *program, *installed, *user;
     bool programWritable;
     Place place;
-    std::vector<const char*> userAfter;  // the per-user date folder after the choice; empty: not made
+    const char* userAfter;  // the per-user date folder after the choice; empty: not made
   } cases[] = {
-      {"a build or portable folder", {"Train.dll=P"}, {"Train.dll=I"}, {}, true, Program, {}},
-      {"installed: first run seeds the copy",
-       {},
-       {"Train.dll=I", "point.cur=c"},
-       {},
-       true,
-       User,
-       {"Train.dll=I", "point.cur=c"}},
-      {"a read-only program folder without installed data seeds from itself",
-       {"Train.dll=P"},
-       {},
-       {},
-       false,
-       User,
-       {"Train.dll=P"}},
-      {"the user's copy is kept, a file it lacks is added",
-       {},
-       {"Train.dll=I2020", "point.cur=c", "showmain.gif=i"},
-       {"train.DLL=U2019", "showmain.gif=u"},
-       true,
-       User,
-       {"train.DLL=U2019", "showmain.gif=u", "point.cur=c"}},
-      {"a copy without anything to seed from", {}, {}, {"Train.dll=U"}, true, User, {"Train.dll=U"}},
-      {"nothing anywhere: the program folder, to report what is missing", {}, {}, {}, true, Program, {}},
+      {"a build or portable folder", "Train.dll=P", "Train.dll=I", "", true, Program, ""},
+      {"installed: first run seeds the copy", "", "Train.dll=I point.cur=c", "", true, User,
+       "Train.dll=I point.cur=c"},
+      {"a read-only program folder without installed data seeds from itself", "Train.dll=P", "", "", false,
+       User, "Train.dll=P"},
+      {"the user's copy is kept, a file it lacks is added", "", "Train.dll=I2020 point.cur=c showmain.gif=i",
+       "train.DLL=U2019 showmain.gif=u", true, User, "train.DLL=U2019 showmain.gif=u point.cur=c"},
+      {"a copy without anything to seed from", "", "", "Train.dll=U", true, User, "Train.dll=U"},
+      {"nothing anywhere: the program folder, to report what is missing", "", "", "", true, Program, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
-    const auto fill = [&dir](const std::string& folder, const std::vector<const char*>& files) {
-      for (const std::string file : files) {
-        const auto eq = file.find('=');
-        dir.Write(folder + "/" + file.substr(0, eq), file.substr(eq + 1));
-      }
-    };
-    fill("program/date", c.program);
-    fill("share/kestrelway", c.installed);
-    fill("user/date", c.user);
     const DateSources sources{dir.Path() / "program", dir.Path() / "share" / "kestrelway",
                               dir.Path() / "user"};
-    if (c.installed.empty()) fs::remove_all(sources.installedDir);
+    for (const auto& [folder, files] :
+         {std::pair{"program/date", c.program}, {"share/kestrelway", c.installed}, {"user/date", c.user}})
+      for (const auto& [name, content] : Listed(files)) dir.Write(std::string(folder) + "/" + name, content);
 
     const DatePlace place = ChooseDatePlace(sources, c.programWritable ? IsWritableFolder : ReadOnly);
     EXPECT_EQ(place.error, "");
     EXPECT_EQ(place.root, c.place == Program ? sources.programDir : sources.userRoot);
-    if (c.userAfter.empty()) {
+    // No other file, and no part file left.
+    if (*c.userAfter) {
+      EXPECT_EQ(Holding(sources.userRoot / "date"), Listed(c.userAfter));
+    } else {
       EXPECT_FALSE(fs::exists(sources.userRoot / "date"));
     }
-    size_t files = 0;
-    for (const std::string file : c.userAfter) {
-      const auto eq = file.find('=');
-      EXPECT_EQ(ReadFile(sources.userRoot / "date" / file.substr(0, eq)), file.substr(eq + 1)) << file;
-    }
-    if (fs::exists(sources.userRoot / "date")) {
-      for ([[maybe_unused]] const auto& entry : fs::directory_iterator(sources.userRoot / "date")) ++files;
-    }
-    EXPECT_EQ(files, c.userAfter.size()) << "no other file, no part file left";
   }
 }
 
