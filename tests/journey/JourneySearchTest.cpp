@@ -25,8 +25,7 @@ std::vector<JourneyTriple> TriplesOf(const std::vector<Journey>& journeys) {
 std::string Describe(const Triples& triples) {
   std::string out;
   for (const auto& t : triples) {
-    out += "(" + std::to_string(t.departure) + "," + std::to_string(t.arrival) + "," +
-           std::to_string(t.changes) + ")";
+    out += "(" + std::to_string(t.departure) + "," + std::to_string(t.arrival) + "," + std::to_string(t.changes) + ")";
   }
   return out;
 }
@@ -42,8 +41,7 @@ Triples ExpectAsReference(const JourneyTimetable& timetable, const test::Journey
 }
 
 struct Fixture {
-  Fixture()
-      : db(test::FillJourneyTimetable(t).Open()), timetable(BuildJourneyTimetable(*db)), reference(*db) {}
+  Fixture() : db(test::FillJourneyTimetable(t).Open()), timetable(BuildJourneyTimetable(*db)), reference(*db) {}
   test::TestTimetable t;
   std::unique_ptr<Database> db;
   JourneyTimetable timetable;
@@ -71,64 +69,26 @@ const Case kCases[] = {
     // 1007 direct; C8 then T3; G1 (or K9, the same times: listed once) then
     // K2, which leaves 乙 exactly 30 minutes after G1 arrives; D10 then T3
     // on the next day.
-    {"the minimum change met at the exact minute",
-     test::kBing,
-     0,
-     1439,
-     2,
-     30,
-     "GCDZTKO",
+    {"the minimum change met at the exact minute", test::kBing, 0, 1439, 2, 30, "GCDZTKO",
      {{420, 1200, 0}, {450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
     // With 29 minutes G1 catches T3, which beats C8's journey to the minute.
-    {"a minute less catches the earlier train",
-     test::kBing,
-     0,
-     1439,
-     2,
-     29,
-     "GCDZTKO",
+    {"a minute less catches the earlier train", test::kBing, 0, 1439, 2, 29, "GCDZTKO",
      {{420, 1200, 0}, {480, 660, 1}, {1320, 2100, 1}}},
     {"no changes", test::kBing, 0, 1439, 0, 30, "GCDZTKO", {{420, 1200, 0}}},
-    {"types without 其他",
-     test::kBing,
-     0,
-     1439,
-     2,
-     30,
-     "GCDZTK",
-     {{450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
+    {"types without 其他", test::kBing, 0, 1439, 2, 30, "GCDZTK", {{450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
     {"城际 and 特快 only", test::kBing, 0, 1439, 2, 30, "CT", {{450, 660, 1}}},
     {"动车 and 特快 only", test::kBing, 0, 1439, 2, 30, "DT", {{1320, 2100, 1}}},
     {"leaving from 07:45", test::kBing, 465, 1439, 2, 30, "GCDZTKO", {{480, 720, 1}, {1320, 2100, 1}}},
     {"leaving by 07:30", test::kBing, 0, 450, 2, 30, "GCDZTKO", {{420, 1200, 0}, {450, 660, 1}}},
     // Z4 reaches 丁 at 23:50; D5 leaves at 00:30 the next day.
     {"a change past midnight", test::kWu, 0, 1439, 2, 30, "GCDZTKO", {{1320, kDay + 120, 1}}},
-    {"the next day's train missed by the minimum",
-     test::kWu,
-     0,
-     1439,
-     2,
-     45,
-     "GCDZTKO",
-     {{1320, 2 * kDay + 120, 1}}},
+    {"the next day's train missed by the minimum", test::kWu, 0, 1439, 2, 45, "GCDZTKO", {{1320, 2 * kDay + 120, 1}}},
     // K6 leaves 丁 at 00:03 after arriving 23:58: the day after its arrival
     // day, so Z4's traveller (ready 00:20) takes the next day's K6, which
     // reaches 己 two days after leaving 丙. It beats every earlier journey.
-    {"a leg of several days, leaving a stop after midnight",
-     test::kJi,
-     0,
-     1439,
-     2,
-     30,
-     "GCDZTKO",
+    {"a leg of several days, leaving a stop after midnight", test::kJi, 0, 1439, 2, 30, "GCDZTKO",
      {{1320, 3 * kDay + 1080, 1}}},
-    {"one change against two leaving later",
-     test::kJi,
-     0,
-     1260,
-     2,
-     30,
-     "GCDZTKO",
+    {"one change against two leaving later", test::kJi, 0, 1260, 2, 30, "GCDZTKO",
      {{420, 3 * kDay + 1080, 1}, {480, 3 * kDay + 1080, 2}}},
     {"at most one change", test::kJi, 0, 1260, 1, 30, "GCDZTKO", {{420, 3 * kDay + 1080, 1}}},
     {"nothing direct", test::kJi, 0, 1439, 0, 30, "GCDZTKO", {}},
@@ -141,7 +101,7 @@ TEST(JourneySearch, RulesOnTheFixtureAgreeWithTheReference) {
   Fixture& f = Journeys();
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    JourneyRequest request{test::kJiaFamily,         {c.to}, c.after, c.until, c.maxChanges, c.minChange,
+    JourneyRequest request{test::kJiaFamily, {c.to}, c.after, c.until, c.maxChanges, c.minChange,
                            *ParseTrainTypes(c.types)};
     EXPECT_EQ(Describe(ExpectAsReference(f.timetable, f.reference, request)), Describe(c.expected));
   }
@@ -153,8 +113,7 @@ void FillRandomTimetable(test::TestTimetable& t, std::mt19937& rng) {
   const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   const char* letters[] = {"G", "C", "D", "Z", "T", "K", ""};
   std::string stations, trains, pass;
-  for (int s = 1; s <= 8; ++s)
-    stations += std::to_string(s) + "\t站" + std::to_string(s) + "\tz" + std::to_string(s) + "\n";
+  for (int s = 1; s <= 8; ++s) stations += std::to_string(s) + "\t站" + std::to_string(s) + "\tz" + std::to_string(s) + "\n";
   const auto stored = [](int minutes) {
     const int m = minutes % kDay;
     char text[16];
@@ -261,8 +220,7 @@ TEST(JourneyTimetable, TimesCountFromTheTrainsFirstDayAndUnfollowableTrainsAreLe
   // The stops at each station, by train.
   std::vector<int> atDing;
   const int ding = *tt.StationIndex(test::kDing);
-  for (int c = tt.callsBegin[ding]; c < tt.callsBegin[ding + 1]; ++c)
-    atDing.push_back(tt.trains[tt.stops[tt.calls[c]].train].id);
+  for (int c = tt.callsBegin[ding]; c < tt.callsBegin[ding + 1]; ++c) atDing.push_back(tt.trains[tt.stops[tt.calls[c]].train].id);
   EXPECT_EQ(atDing, (std::vector<int>{4, 5, 6, 11}));
 }
 
@@ -317,10 +275,8 @@ TEST(JourneyTexts, TimesDurationsAndAJourneysLines) {
   ASSERT_EQ(texts.legs.size(), 2u);
   const JourneyLegTexts& k6 = texts.legs[1];
   EXPECT_EQ(k6.caption, " K6次(丙---己)普快列车");
-  EXPECT_EQ(
-      std::vector<std::string>(
-          {k6.board, k6.boardText, k6.alight, k6.alightText, k6.runningText, k6.waitText}),
-      (std::vector<std::string>{"丁", "第三日00:03", "己", "第四日18:00", "41小时57分钟", "24小时13分钟"}));
+  EXPECT_EQ(std::vector<std::string>({k6.board, k6.boardText, k6.alight, k6.alightText, k6.runningText, k6.waitText}),
+            (std::vector<std::string>{"丁", "第三日00:03", "己", "第四日18:00", "41小时57分钟", "24小时13分钟"}));
   EXPECT_EQ(texts.legs[0].waitText, "");
   // 丁 is 900 km along K6, 己 2000: 1100 km in the 普快 band of 1100 km.
   const RowFigures fare = LegDistanceAndFare(*f.db, f.timetable, journeys[0].legs[1]);
