@@ -118,8 +118,6 @@ TEST(Fares, SplitFaresShapesAndMalformedText) {
   EXPECT_EQ(g.sleeperFares, (Berths{"1", "2", "", "", ""}));
   SplitFares("15", 'Z', g);
   EXPECT_EQ(g.seatFares, (Seats{"15", ""}));
-  SplitFares("9,9", 'X', g);
-  EXPECT_EQ(g.seatFares[0], "15");
 }
 
 }  // namespace

@@ -39,12 +39,10 @@ TEST(ColumnValue, WholeNumbersTheProgramCannotHoldAreRefusedAsOutOfRange) {
       {"station", "id", "4294967306", 0, "超出范围"},
       {"train", "distance", "999999999999999", 0, "超出范围"},
       {"train", "kind", "-99999999999999999999999", 0, "超出范围"},
-      {"pass", "zhanci", "10000000000", 0, "超出范围"},
       {"pass", "day", "7", 7, nullptr},
       {"pass", "day", "8", 0, "列 day 的值 “8” 超出范围（0 至 7）"},
       {"train", "day", "-1", 0, "超出范围（0 至 7）"},
       {"station", "id", "1.5", 0, "列 id 的值 “1.5” 不是整数"},
-      {"station", "id", "12a", 0, "不是整数"},
       {"station", "id", "-", 0, "不是整数"},
   };
   for (const auto& c : cases) {

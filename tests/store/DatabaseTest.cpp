@@ -29,12 +29,6 @@ void ExpectRefused(const std::string& path, const std::string& words) {
   }
 }
 
-TEST(PasswordFromConnectString, TakesThePwdEntry) {
-  EXPECT_EQ(PasswordFromConnectString("MS Access;PWD=604lamp1987.org"), "604lamp1987.org");
-  EXPECT_EQ(PasswordFromConnectString("pwd=a=b;MS Access"), "a=b");
-  EXPECT_EQ(PasswordFromConnectString("MS Access"), "");
-}
-
 // The bytes of a new keyed database: the timetable's tables when
 // `withSchema`, then what `sql` does.
 std::string KeyedDatabase(const TempDir& dir, bool withSchema, const std::string& sql) {

@@ -100,7 +100,6 @@ TEST_F(QueryPanelTest, EnterAndSpacePressAFocusedConfirmButton) {
       EXPECT_EQ(searches->count(), before + 1) << button->objectName().toStdString() << " key " << key;
     }
   }
-  EXPECT_EQ(station.count() + number.count(), 6);
 }
 
 TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {
