@@ -1,22 +1,12 @@
 #include "ui/main/QueryPanel.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <tuple>
 
 #include "ui/Twips.h"
-#include "ui/support/RecordingPlatform.h"
-#include "ui/support/UiFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
 namespace kw {
 namespace {
@@ -28,32 +18,15 @@ QString Items(const QListWidget* list) {
   return items.join(u' ');
 }
 
-class QueryPanelTest : public ::testing::Test {
+// The panel as the main window holds it.
+class QueryPanelTest : public test::MainWindowFixture {
  protected:
-  QueryPanelTest() : db_(test::FillUiTimetable(timetable_).Open()) {
-    host_.resize(700, 400);
-    panel_ = new QueryPanel(*db_, recorder_.messages, &host_);
-    host_.show();
-    QApplication::setActiveWindow(&host_);
-  }
-
   void Pick(int row) {
     QListWidget* list = panel_->lstStation;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
   }
 
-  void Open(QCheckBox* option) {
-    panel_->cheAV->setChecked(true);
-    option->setChecked(true);
-  }
-
-  const std::vector<test::RecordingMessageBoxes::Shown>& Shown() const { return recorder_.messages.shown; }
-
-  test::TestTimetable timetable_;
-  std::unique_ptr<Database> db_;
-  test::RecordingPlatform recorder_;
-  QWidget host_;
-  QueryPanel* panel_;
+  QueryPanel* panel_ = main_->panel;
 };
 
 TEST_F(QueryPanelTest, TypingFillsThePickListUnderTheBoxAndAPickMovesOn) {
@@ -103,7 +76,7 @@ TEST_F(QueryPanelTest, EnterAndSpacePressAFocusedConfirmButton) {
 }
 
 TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {
-  Open(panel_->cheStation);
+  Advanced(panel_->cheStation);
   panel_->txtCh_Station->setFocus();
   QTest::keyClicks(panel_->txtCh_Station, "xz");
   EXPECT_EQ(panel_->lstStation->pos(), TwipsPoint(5070, 3030));
@@ -123,7 +96,7 @@ TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {
 }
 
 TEST_F(QueryPanelTest, BoxesDropWhatTheyDoNotTakeAndTimeBoxesCheckTheirRange) {
-  Open(panel_->cheTime);
+  Advanced(panel_->cheTime);
   const struct {
     QLineEdit* box;
     const char* typed;
