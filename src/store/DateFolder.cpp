@@ -3,6 +3,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
@@ -35,8 +36,10 @@ fs::path FindEntry(const fs::path& dir, std::string_view name) {
 }
 
 // Copies each file of `source` that `copy` lacks into it. A file is written
-// under a temporary name and renamed into place, so an interrupted copy
-// leaves no half file behind.
+// under a temporary name of this process's own and linked into place, which
+// never replaces a file that is there: an interrupted copy leaves no half
+// file behind, and of two programs starting at once (the window and the
+// tool) the first to finish keeps its copy, which the other may have opened.
 void FillFrom(const fs::path& source, const fs::path& copy) {
   fs::create_directories(copy);
   for (const auto& entry : fs::directory_iterator(source)) {
@@ -44,9 +47,13 @@ void FillFrom(const fs::path& source, const fs::path& copy) {
     const std::string name = entry.path().filename().string();
     const fs::path target = FindEntry(copy, name);
     if (fs::exists(target)) continue;
-    const fs::path part = copy / (name + ".part");
+    const fs::path part = copy / (name + "." + std::to_string(getpid()) + ".part");
     fs::copy_file(entry.path(), part, fs::copy_options::overwrite_existing);
-    fs::rename(part, target);
+    const int linked = link(part.c_str(), target.c_str());
+    const int error = errno;
+    fs::remove(part);
+    if (linked != 0 && error != EEXIST)
+      throw fs::filesystem_error("link", part, target, std::error_code(error, std::generic_category()));
   }
 }
 
@@ -70,7 +77,10 @@ fs::path InstalledDataDir(const fs::path& programDir) {
 }
 
 fs::path UserDataRoot() {
-  // Qt's rule for the data home: XDG_DATA_HOME when it is an absolute path.
+  // The XDG data home: XDG_DATA_HOME when it is an absolute path (a relative
+  // one is ignored, as the XDG rules say), else ~/.local/share. This is
+  // where Qt puts the application data of "Kestrelway" on Linux; the window
+  // program and the tool both take the folder from here.
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   if (dataHome && fs::path(dataHome).is_absolute()) return fs::path(dataHome) / "Kestrelway";
   const char* home = std::getenv("HOME");

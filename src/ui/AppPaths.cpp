@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include "ui/Strings.h"
 
@@ -18,13 +17,8 @@ std::filesystem::path& FolderOverride() {
 }  // namespace
 
 DatePlace ChooseDateRoot(const std::filesystem::path& programDir) {
-  // Qt's application data location of "Kestrelway", whatever the
-  // application's own name: ~/.local/share/Kestrelway on Linux.
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  const std::filesystem::path userRoot =
-      data.isEmpty() ? std::filesystem::path()
-                     : std::filesystem::path(data.toStdString()) / str::kProductTitle.toStdString();
-  const DatePlace place = ChooseDatePlace({programDir, InstalledDataDir(programDir), userRoot});
+  // The same per-user folder as the command-line tool's.
+  const DatePlace place = ChooseDatePlace({programDir, InstalledDataDir(programDir), UserDataRoot()});
   SetDateRoot(place.root);
   return place;
 }
