@@ -44,7 +44,8 @@ constexpr int kPrintButton = 5;
 constexpr int kHelpButton = 6;
 constexpr int kExitButton = 7;
 
-// The picture window stays on screen this long while the window loads.
+// The picture window stays on screen at least this long while the window
+// loads, so that it is seen at all: the loading itself takes milliseconds.
 constexpr int kPictureMilliseconds = 200;
 
 QAction* MakeAction(QObject* parent, const char* name, const QString& text) {
