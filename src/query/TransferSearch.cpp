@@ -45,19 +45,19 @@ TwoLegResult SearchLegs(Database& db, int fromId, int viaId, int toId, int earli
 
 TransferCandidates FindTransferStations(Database& db, int fromId, int toId, std::string_view classOption) {
   // Stations reached by some train through the departure station and by some
-  // train through the arrival station. With a class option (?3) the trains
-  // are those whose class name contains ?3 or ?4 (the texts of ClassTexts),
-  // read once into a set.
+  // train through the arrival station. With a class option (?3) only trains
+  // whose class name contains ?3 or ?4 (the texts of ClassTexts) count; each
+  // train through either station is looked up once, by its key.
   auto q = db.Prepare(R"sql(
-WITH ofClass(id) AS (
-  SELECT t.id FROM train t JOIN kind k ON k.id = t.kind WHERE instr(k.kind, ?3) > 0 OR instr(k.kind, ?4) > 0)
 SELECT s.id, s.station FROM station s
 WHERE s.id <> ?1 AND s.id IN (
   SELECT x.station FROM pass a JOIN pass x ON x.trainid = a.trainid
-  WHERE a.station = ?1 AND (?3 = '' OR a.trainid IN ofClass)
+  WHERE a.station = ?1 AND (?3 = '' OR EXISTS (SELECT 1 FROM train t JOIN kind k ON k.id = t.kind
+                                               WHERE t.id = a.trainid AND (instr(k.kind, ?3) OR instr(k.kind, ?4))))
   INTERSECT
   SELECT y.station FROM pass b JOIN pass y ON y.trainid = b.trainid
-  WHERE b.station = ?2 AND (?3 = '' OR b.trainid IN ofClass))
+  WHERE b.station = ?2 AND (?3 = '' OR EXISTS (SELECT 1 FROM train t JOIN kind k ON k.id = t.kind
+                                               WHERE t.id = b.trainid AND (instr(k.kind, ?3) OR instr(k.kind, ?4)))))
 ORDER BY s.id)sql");
   const auto classTexts = ClassTexts(classOption);
   q.Bind(1, fromId).Bind(2, toId).Bind(3, classTexts[0]).Bind(4, classTexts[1]);
