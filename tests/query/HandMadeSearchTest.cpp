@@ -77,8 +77,7 @@ TEST(HandMadeSearch, AClassOptionKeepsOnlyTrainsOfItsClassInEverySearch) {
       {"普快", {3}, {}, TwoLegOutcome::NoSecondLeg, {3}, {}, {}, {}},
       {"普慢", {}, {}, TwoLegOutcome::NoFirstLeg, {}, {}, {66}, {}},
   };
-  const int beijing = *StationIdByName(Db(), "北京");
-  const int zhengzhou = *StationIdByName(Db(), "郑州");
+  const auto id = [](const char* name) { return *StationIdByName(Db(), name); };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.option);
     for (const auto& [from, to, ids] :
@@ -93,16 +92,19 @@ TEST(HandMadeSearch, AClassOptionKeepsOnlyTrainsOfItsClassInEverySearch) {
     EXPECT_EQ(TrainIds(trains.rows), c.number);
     EXPECT_TRUE(trains.found);
     for (const auto& legs : {RunNamedTransfer(Db(), "北京", "徐州", "郑州", c.option),
-                             PickTransferStation(Db(), beijing, zhengzhou, "徐州", 0, 0, c.option)}) {
+                             PickTransferStation(Db(), id("北京"), id("郑州"), "徐州", 0, 0, c.option)}) {
       EXPECT_EQ(legs.outcome, c.legs);
       EXPECT_EQ(legs.message.empty(), c.legs == TwoLegOutcome::Found);
       EXPECT_EQ(TrainIds(legs.firstLeg), c.firstLeg);
       if (c.legs != TwoLegOutcome::NoFirstLeg) EXPECT_EQ(TrainIds(legs.secondLeg), c.secondLeg);
     }
-    const auto candidates =
-        FindTransferStations(Db(), *StationIdByName(Db(), "商丘"), *StationIdByName(Db(), "上饶"), c.option);
+    const auto candidates = FindTransferStations(Db(), id("商丘"), id("上饶"), c.option);
     EXPECT_EQ(candidates.names, c.candidates);
     EXPECT_EQ(candidates.found, !c.candidates.empty());
+    // Only the 普客 trains 7091 and 7092 serve 北京北 and 张家口: any of their
+    // seven other stops is a change.
+    const auto local = FindTransferStations(Db(), id("北京北"), id("张家口"), c.option);
+    EXPECT_EQ(local.names.size(), c.local.empty() ? 0u : 7u);
   }
 }
 
