@@ -63,6 +63,7 @@ struct Families {
   const char* to;
   int earliestDeparture;
   int latestArrival;
+  const char* classOption = "";  // the 车型 option, "" for every class
 };
 
 constexpr Families kBeijingShanghai{"北京", "上海", 0, 0};
@@ -72,6 +73,7 @@ constexpr Families kGuangzhouWuhanWindow{"广州", "武汉", 800, 2000};
 // One typed character each: every station whose name begins with 南 (about
 // fifty) to every one beginning with 东 (about forty).
 constexpr Families kOneCharacter{"南", "东", 0, 0};
+constexpr Families kBeijingShanghaiExpress{"北京", "上海", 0, 0, "特快"};
 
 StationSearchResult RealStationSearch(Database& db, const Families& f) {
   StationSearchRequest request;
@@ -80,6 +82,7 @@ StationSearchResult RealStationSearch(Database& db, const Families& f) {
   request.earliestDeparture = f.earliestDeparture;
   request.latestArrival = f.latestArrival;
   request.windowHoursGiven = f.earliestDeparture >= 100 || f.latestArrival >= 100;
+  request.classOption = f.classOption;
   return RunStationSearch(db, request);
 }
 
@@ -117,6 +120,7 @@ void Scales(benchmark::internal::Benchmark* b) {
 
 KW_FAMILIES(BM_StationSearch);
 KW_FAMILIES(BM_StationSearch_Literal);
+BENCHMARK_CAPTURE(BM_StationSearch, beijing_shanghai_express, kBeijingShanghaiExpress)->Apply(Scales);
 
 // ------------------------------------------------------------ transfer
 
@@ -125,9 +129,12 @@ KW_FAMILIES(BM_StationSearch_Literal);
 // 北京南 share no train; some fifty places to change, the busiest case.
 struct FarPair {
   const char* names[2];
+  const char* classOption = "";  // the 车型 option, "" for every class
 };
 constexpr FarPair kFarBranch{{"丹东", "海口"}};
 constexpr FarPair kFarHubs{{"广州南", "北京南"}};
+// With a class: 喀什 to 福州, changing between 快速 trains (a handful of places).
+constexpr FarPair kFarFast{{"喀什", "福州"}, "快速"};
 
 void BM_TransferStations(benchmark::State& state, FarPair pair) {
   const auto ids = StationIds(state, pair.names);
@@ -135,7 +142,7 @@ void BM_TransferStations(benchmark::State& state, FarPair pair) {
   Database& db = ScaledDb(state);
   size_t count = 0;
   for (auto _ : state) {
-    const auto candidates = FindTransferStations(db, (*ids)[0], (*ids)[1]);
+    const auto candidates = FindTransferStations(db, (*ids)[0], (*ids)[1], pair.classOption);
     count = candidates.names.size();
     benchmark::DoNotOptimize(candidates);
   }
@@ -153,6 +160,7 @@ void BM_TransferStations_Literal(benchmark::State& state, FarPair pair) {
 
 BENCHMARK_CAPTURE(BM_TransferStations, far_branch, kFarBranch)->Apply(Scales);
 BENCHMARK_CAPTURE(BM_TransferStations, far_hubs, kFarHubs)->Apply(Scales);
+BENCHMARK_CAPTURE(BM_TransferStations, far_fast, kFarFast)->Apply(Scales);
 BENCHMARK_CAPTURE(BM_TransferStations_Literal, far_branch, kFarBranch)->Apply(Scales);
 BENCHMARK_CAPTURE(BM_TransferStations_Literal, far_hubs, kFarHubs)->Apply(Scales);
 

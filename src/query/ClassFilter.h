@@ -2,20 +2,20 @@
 // chosen, the searches list only trains whose class name contains its text.
 #pragma once
 
+#include <array>
 #include <string_view>
-#include <vector>
-
-#include "query/ResultRow.h"
 
 namespace kw {
 
-class Database;
+// Whether `text` is one of the options (text::kClassOptions).
+bool IsClassOption(std::string_view text);
 
-// Whether a class name passes the option: it contains the option's text;
-// 普慢 also takes 普客, the name slow trains go by.
+// The texts a class name must contain one of to pass `option`: the option's
+// own, and for 普慢 also 普客, the name slow trains go by (else the option's
+// own again). Statements that test the class in SQL bind these two.
+std::array<std::string_view, 2> ClassTexts(std::string_view option);
+
+// Whether a class name passes the option; every class passes the empty option.
 bool ClassMatches(std::string_view className, std::string_view option);
-
-// The rows whose trains pass the option, in their order.
-std::vector<ResultRow> KeepClass(Database& db, std::vector<ResultRow> rows, std::string_view option);
 
 }  // namespace kw

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "query/ClassFilter.h"
 #include "query/Fares.h"
 #include "query/StationSearch.h"
 #include "query/TimetableTime.h"
@@ -61,17 +62,20 @@ std::string ArrivalsNamed(const PrefixPattern& prefix) {
 
 using PairTrains = std::map<std::pair<int, int>, DirectTrains>;
 
-// The trains of each pair that has any, from a statement of kPairsSql.
-PairTrains CollectTrains(Database& db, Query& q) {
+// The trains of each pair that has any, from a statement of kPairsSql; rows
+// only for the trains of the class option.
+PairTrains CollectTrains(Database& db, Query& q, std::string_view classOption) {
   PairTrains pairs;
   while (q.Step()) {
     DirectTrains& pair = pairs[{q.Int(0), q.Int(1)}];
     if (q.Int(9) == 0) continue;  // calls at the arrival station first
+    pair.found = true;
+    const std::string kindName = q.Text(5);
+    if (!ClassMatches(kindName, classOption)) continue;
     ResultRow row;
     row.trainId = q.Int(2);
     const std::string number = q.Text(3);
     const int kindId = q.Int(4);
-    const std::string kindName = q.Text(5);
     const std::string first = q.Text(6);
     const std::string last = q.Text(7);
     row.memoText = q.Text(8);
@@ -82,10 +86,7 @@ PairTrains CollectTrains(Database& db, Query& q) {
     pair.rows.push_back(std::move(row));
   }
   // A pair is here because some train calls at both of its stations.
-  for (auto& [stations, pair] : pairs) {
-    pair.found = !pair.rows.empty();
-    pair.onlyOtherWay = !pair.found;
-  }
+  for (auto& [stations, pair] : pairs) pair.onlyOtherWay = !pair.found;
   return pairs;
 }
 
@@ -104,13 +105,14 @@ void CompleteStationRow(Database& db, ResultRow& row, const std::string& number,
                 row.endText;
 }
 
-DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival) {
+DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival,
+                              std::string_view classOption) {
   // A station is no journey to itself (every train through it would seem to
   // run the other way).
   if (fromId == toId) return {};
   auto q = db.Prepare(text::Fill(kPairsSql, {kArrivalById, "= ?1"}));
   q.Bind(1, fromId).Bind(2, toId).Bind(3, earliestDeparture).Bind(4, latestArrival);
-  PairTrains pairs = CollectTrains(db, q);
+  PairTrains pairs = CollectTrains(db, q, classOption);
   return pairs.empty() ? DirectTrains{} : std::move(pairs.begin()->second);
 }
 
@@ -142,9 +144,10 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   auto q = db.Prepare(text::Fill(kPairsSql, {ArrivalsNamed(toPrefix), StationsNamed(fromPrefix, 1)}));
   q.Bind(1, fromPrefix.pattern).Bind(2, toPrefix.pattern);
   q.Bind(3, request.earliestDeparture).Bind(4, request.latestArrival);
-  PairTrains pairs = CollectTrains(db, q);
+  PairTrains pairs = CollectTrains(db, q, request.classOption);
 
   std::unordered_set<int> listed;
+  bool anyTrain = false;  // of any class
   std::optional<std::pair<int, int>> firstPair;
   for (int i = 0; i < from.count(); ++i) {
     for (int j = 0; j < to.count(); ++j) {
@@ -159,9 +162,10 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
       const auto found = pairs.find({from.ids[i], to.ids[j]});
       if (found == pairs.end()) continue;
       DirectTrains& pair = found->second;
-      if (pair.onlyOtherWay && result.rows.empty()) {
+      if (pair.onlyOtherWay && !anyTrain) {
         result.otherWayMessages.push_back(OtherWayMessage(from.names[i], to.names[j]));
       }
+      anyTrain = anyTrain || pair.found;
       for (auto& row : pair.rows) {
         if (!listed.insert(row.trainId).second) continue;
         row.boardName = from.names[i];
@@ -174,7 +178,8 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   if (!firstPair) return result;  // no pair of two stations: nothing searched
   if (!result.rows.empty()) {
     result.outcome = StationSearchOutcome::Found;
-  } else if (request.windowHoursGiven) {
+  } else if (anyTrain || request.windowHoursGiven) {
+    // Trains run, but none of the chosen class; or none in the time window.
     result.outcome = StationSearchOutcome::NothingInWindow;
     result.message = std::string(text::kNothingInWindow);
   } else {

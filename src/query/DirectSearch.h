@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "query/ResultRow.h"
@@ -14,16 +15,18 @@ class Database;
 
 // The trains of one station pair.
 struct DirectTrains {
-  bool found = false;           // at least one train runs from `fromId` to `toId`
+  bool found = false;           // at least one train, of any class, runs from `fromId` to `toId`
   bool onlyOtherWay = false;    // trains call at both, but every one runs the other way
-  std::vector<ResultRow> rows;  // in the database's order of the trains
+  std::vector<ResultRow> rows;  // those of the chosen class, in the database's order of the trains
 };
 
 // Trains calling at station `fromId` and later at `toId`. Bounds are hhmm, 0 =
 // no bound: the train leaves `fromId` at or after `earliestDeparture` and
 // reaches `toId` at or before `latestArrival` (clock times only; the day of the
-// run plays no part).
-DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival);
+// run plays no part). With a class option (特快, 快速, 普快, 普慢) only trains
+// of that class are listed.
+DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDeparture, int latestArrival,
+                              std::string_view classOption = {});
 
 // Fills the distance, fare, caption, print and leg texts of a station-search
 // row whose trainId, startText, endText and memoText are set: a journey of
@@ -45,18 +48,21 @@ enum class StationSearchOutcome {
   NotSearched,      // a box empty or both boxes equal: nothing happens, no message
   NoStation,        // a typed text names no station: the search ends, no message
   Found,            // rows to list
-  NothingInWindow,  // no train, a time window was given: show `message` (OK/Cancel)
+  NothingInWindow,  // no train in the time window, or none of the chosen class: show `message` (OK/Cancel)
   OfferTransfer,    // no train, no window: offer the transfer search with `message` (OK/Cancel)
 };
 
 struct StationSearchRequest {
-  std::string fromText;         // departure box text (spaces are removed here)
-  std::string toText;           // arrival box text
-  int earliestDeparture = 0;    // hhmm, 0 = no bound
-  int latestArrival = 0;        // hhmm, 0 = no bound
+  std::string fromText;       // departure box text (spaces are removed here)
+  std::string toText;         // arrival box text
+  int earliestDeparture = 0;  // hhmm, 0 = no bound
+  int latestArrival = 0;      // hhmm, 0 = no bound
   // Whether either hour box holds an hour above 0; decides between
   // NothingInWindow and OfferTransfer when no train is found.
   bool windowHoursGiven = false;
+  // A 车型 option (特快, 快速, 普快, 普慢): only trains of that class are
+  // listed; empty: every class.
+  std::string classOption;
 };
 
 struct StationSearchResult {

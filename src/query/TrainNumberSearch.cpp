@@ -1,5 +1,6 @@
 #include "query/TrainNumberSearch.h"
 
+#include "query/ClassFilter.h"
 #include "query/Fares.h"
 #include "query/StationSearch.h"
 #include "query/TimetableTime.h"
@@ -54,7 +55,7 @@ std::string EscapeGlob(std::string_view text) {
 
 }  // namespace
 
-TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
+TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text, std::string_view classOption) {
   TrainNumberResult result;
   if (text.empty() || text.size() > kMaxPatternText) return result;
 
@@ -76,10 +77,13 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
   for (size_t i = 0; i < patterns.size(); ++i) q.Bind(static_cast<int>(i) + 1, patterns[i]);
 
   while (q.Step()) {
+    result.found = true;
+    const std::string kindName = q.Text(3);
+    if (!ClassMatches(kindName, classOption)) continue;
     ResultRow row;
     row.trainId = q.Int(0);
     const int kindId = q.Int(2);
-    row.caption = text::Fill(text::kNumberCaption, {q.Text(1), q.Text(3), q.Text(4), q.Text(5)});
+    row.caption = text::Fill(text::kNumberCaption, {q.Text(1), kindName, q.Text(4), q.Text(5)});
     row.startText = FormatTime(q.OptDouble(6));
     row.endText = DayLabel(q.Int(8)) + FormatTime(q.OptDouble(7));
     RowFigures figures = RowDistanceFare(db, RowStyle::Number, kindId, JourneyDistance(0, true, q.Int(9)));
@@ -95,7 +99,6 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text) {
     }
     result.rows.push_back(std::move(row));
   }
-  result.found = !result.rows.empty();
   return result;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "query/ResultRow.h"
@@ -16,12 +17,14 @@ class Database;
 inline constexpr int kMaxTrainNumberLength = 12;
 
 struct TrainNumberResult {
-  bool found = false;
-  std::vector<ResultRow> rows;  // one per train, in the database's order
+  bool found = false;           // trains of that number run, of any class
+  std::vector<ResultRow> rows;  // one per train of the chosen class, in the database's order
 };
 
-// `text` has its spaces removed and is not empty.
-TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text);
+// `text` has its spaces removed and is not empty. With a class option (特快,
+// 快速, 普快, 普慢) only trains of that class are listed.
+TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text,
+                                     std::string_view classOption = {});
 
 // "对不起！目前尚未开通“<text>”次列车\n\n请检查您输入的车次，或许是您的手误。"
 std::string TrainNotFoundMessage(const std::string& text);

@@ -25,6 +25,8 @@ inline constexpr std::string_view kFamilyAcFast = "空调普快";
 inline constexpr std::string_view kFamilyAcExpress = "空调特快";
 // The class name of slow trains, which the 普慢 option also takes.
 inline constexpr std::string_view kSlowTrainClass = "普客";
+// The train-class options of the searches, in the query panel's order.
+inline constexpr std::array<std::string_view, 4> kClassOptions = {"特快", "快速", "普快", "普慢"};
 
 // Failures of the timetable database.
 inline constexpr std::string_view kDbCannotOpen = "无法打开时刻表数据库";

@@ -123,7 +123,9 @@ Query& Query::Bind(int index, double value) {
 }
 
 Query& Query::Bind(int index, std::string_view text) {
-  Check(sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT),
+  // An empty view may point nowhere, which SQLite would bind as Null.
+  Check(sqlite3_bind_text(stmt_, index, text.data() ? text.data() : "", static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT),
         "bind");
   return *this;
 }

@@ -95,6 +95,27 @@ TEST(CliSearch, TrainNumbersWithSpacesRemovedAndBothLegsOfATransfer) {
   Expect({"transfer-stations", "甲", "戊"}, 0, "乙\n戊\n");
 }
 
+// K21 is 特快, T5, B1 and C1 普快.
+TEST(CliSearch, AClassKeepsItsTrainsInSearchTransferAndTrainAndAnyOtherTextIsRefused) {
+  const char* nothing = "对不起目前还没有符合您要求的车次！\n";
+  Expect({"search", "甲", "乙", "--class", "普快"}, 0,
+         " T5次(甲---乙)普快列车\t08:29\t 12:00\t 200 \t20 \t空调\t2\n");
+  Expect({"search", "甲", "乙", "--class", "快速"}, 1, "", nothing);
+  // No 特快 train serves 戊, so no change is offered.
+  Expect({"search", "甲", "戊", "--class", "特快"}, 1, "",
+         "从甲到戊只有返程列车，请重新选择\n对不起！目前还没有由甲发往戊的直达列车。\n"
+         "对不起！由甲到达戊通过一次中转目前无法实现。\n");
+  Expect({"transfer", "甲", "乙", "戊", "--class", "普快"}, 0,
+         " T5次(甲---乙)普快列车\t08:29\t 12:00\t2\n\n B1次(乙---戊)普快列车\t13:00\t 15:00\t3\n");
+  Expect({"transfer", "甲", "乙", "戊", "--class", "特快"}, 1, "", nothing);
+  Expect({"transfer", "甲", "乙", "戊", "--after", "8:00", "--class", "特快"}, 1, "", nothing);
+  Expect({"train", "K21", "--class", "特快"}, 0,
+         " K21次(特快(甲----丙))\t08:30\t 23:50\t 1463\t t150\t\t1\n");
+  Expect({"train", "K21", "--class", "普慢"}, 1, "", nothing);
+  for (const char* bad : {"动车", "", "特"}) Expect({"train", "K21", "--class", bad}, 2);
+  Expect({"search", "甲", "乙", "--class"}, 2);
+}
+
 TEST(CliSearch, DetailPrintsHeadlineStopsAndFares) {
   Expect({"detail", "1"}, 0,
          "K21次(甲---->丙)特快列车详细情况\t08:30\t 23:50\t15小时20分钟\t1463\t3\n"

@@ -148,6 +148,11 @@ TEST(DatabaseQueries, NestedStatementsNumbersAndRejectedStatements) {
       EXPECT_THROW(q.Int(0), DatabaseError) << number;
     }
   }
+  // An empty text binds as a text, never as Null, whatever its pointer.
+  auto empty = db->Prepare("SELECT typeof(?1), typeof(?2)");
+  empty.Bind(1, std::string_view()).Bind(2, "");
+  ASSERT_TRUE(empty.Step());
+  EXPECT_EQ(empty.Text(0) + empty.Text(1), "texttext");
   // A rejected statement throws and the connection goes on.
   EXPECT_THROW(db->Prepare("SELECT nothing FROM nowhere"), DatabaseError);
   EXPECT_THROW(db->Execute("INSERT INTO station VALUES (1, '重复', 'cf')"), DatabaseError);

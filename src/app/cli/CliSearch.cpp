@@ -1,8 +1,10 @@
 // search, transfer-stations, transfer, train and detail: the searches and the
 // train detail, printed as the windows show them.
+#include <algorithm>
 #include <iostream>
 
 #include "app/cli/Cli.h"
+#include "query/ClassFilter.h"
 #include "query/DirectSearch.h"
 #include "query/Fares.h"
 #include "query/StationSearch.h"
@@ -10,6 +12,7 @@
 #include "query/TrainDetail.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
+#include "store/CoreStrings.h"
 #include "store/Database.h"
 
 namespace kw::cli {
@@ -35,6 +38,14 @@ TimeWindow TakeWindow(Context& ctx) {
   window.earliestDeparture = bound("--after");
   window.latestArrival = bound("--before");
   return window;
+}
+
+// --class TEXT, the query panel's 车型 option; empty when not given.
+std::string TakeClass(Context& ctx) {
+  const bool given = std::find(ctx.args.begin(), ctx.args.end(), "--class") != ctx.args.end();
+  std::string option = ctx.TakeOption("--class");
+  if (given && !IsClassOption(option)) throw UsageError("--class 应为 特快、快速、普快 或 普慢：" + option);
+  return option;
 }
 
 // A message of the program as one line on stderr.
@@ -117,13 +128,14 @@ std::optional<int> ExactStationId(Database& db, const std::string& text) {
 
 int Search(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
-  ctx.ExpectArgs(2, "search FROM TO [--after HH:MM] [--before HH:MM]");
+  const std::string classOption = TakeClass(ctx);
+  ctx.ExpectArgs(2, "search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]");
   RefuseLongStations(ctx.args);
   const std::string& from = ctx.args[0];
   const std::string& to = ctx.args[1];
   Database& db = ctx.Db();
-  const auto result =
-      RunStationSearch(db, {from, to, window.earliestDeparture, window.latestArrival, window.hoursGiven});
+  const auto result = RunStationSearch(
+      db, {from, to, window.earliestDeparture, window.latestArrival, window.hoursGiven, classOption});
   for (const auto& message : result.otherWayMessages) PrintMessage(message);
   switch (result.outcome) {
     case StationSearchOutcome::NotSearched:
@@ -142,7 +154,7 @@ int Search(Context& ctx) {
       return kNotFound;
     case StationSearchOutcome::OfferTransfer: {
       PrintMessage(NoDirectTrainText(result.fromStationName, result.toStationName));
-      PrintCandidates(ctx, FindTransferStations(db, result.fromStationId, result.toStationId),
+      PrintCandidates(ctx, FindTransferStations(db, result.fromStationId, result.toStationId, classOption),
                       result.fromStationName, result.toStationName, true);
       return kNotFound;
     }
@@ -163,7 +175,8 @@ int TransferStations(Context& ctx) {
 
 int Transfer(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
-  ctx.ExpectArgs(3, "transfer FROM VIA TO [--after HH:MM] [--before HH:MM]");
+  const std::string classOption = TakeClass(ctx);
+  ctx.ExpectArgs(3, "transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]");
   RefuseLongStations(ctx.args);
   const std::string& from = ctx.args[0];
   const std::string& via = ctx.args[1];
@@ -173,12 +186,13 @@ int Transfer(Context& ctx) {
   // search that follows a pick from the candidate list.
   TwoLegResult result;
   if (window.earliestDeparture == 0 && window.latestArrival == 0) {
-    result = RunNamedTransfer(db, from, via, to);
+    result = RunNamedTransfer(db, from, via, to, classOption);
   } else {
     const auto fromId = ExactStationId(db, from);
     const auto toId = fromId ? ExactStationId(db, to) : std::nullopt;
     if (!toId) return kNotFound;
-    result = PickTransferStation(db, *fromId, *toId, via, window.earliestDeparture, window.latestArrival);
+    result = PickTransferStation(db, *fromId, *toId, via, window.earliestDeparture, window.latestArrival,
+                                 classOption);
   }
   for (const auto& message : result.otherWayMessages) PrintMessage(message);
   switch (result.outcome) {
@@ -187,7 +201,9 @@ int Transfer(Context& ctx) {
       return kNotFound;
     case TwoLegOutcome::NoFirstLeg:
     case TwoLegOutcome::NoSecondLeg:
-      if (result.otherWayMessages.empty()) {
+      if (!result.message.empty()) {
+        PrintMessage(result.message);
+      } else if (result.otherWayMessages.empty()) {
         const bool first = result.outcome == TwoLegOutcome::NoFirstLeg;
         PrintMessage(NoDirectTrainText(RemoveSpaces(first ? from : via), RemoveSpaces(first ? via : to)));
       }
@@ -202,13 +218,18 @@ int Transfer(Context& ctx) {
 }
 
 int Train(Context& ctx) {
-  ctx.ExpectArgs(1, "train TEXT");
+  const std::string classOption = TakeClass(ctx);
+  ctx.ExpectArgs(1, "train TEXT [--class 车型]");
   RefuseLongText(ctx.args[0], kMaxTrainNumberLength, "车次");
   const std::string text = RemoveSpaces(ctx.args[0]);
   if (text.empty()) throw UsageError("请输入车次");
-  const auto result = FindTrainsByNumber(ctx.Db(), text);
+  const auto result = FindTrainsByNumber(ctx.Db(), text, classOption);
   if (!result.found) {
     PrintMessage(TrainNotFoundMessage(text));
+    return kNotFound;
+  }
+  if (result.rows.empty()) {  // trains of that number, but none of the chosen class
+    PrintMessage(text::kNothingInWindow);
     return kNotFound;
   }
   PrintRows(ctx, result.rows);

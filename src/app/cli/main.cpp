@@ -16,18 +16,19 @@ constexpr const char* kUsage =
     "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
     "  stations TEXT                按简码或站名开头查找车站\n"
     "  fares KIND_ID KM             某车型、某里程的七种票价\n"
-    "  search FROM TO [--after HH:MM] [--before HH:MM]\n"
+    "  search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]\n"
     "                               站站查询：站名开头为 FROM、TO 的各站之间的车次\n"
     "  transfer-stations FROM TO    可供中转的车站（站名须完整）\n"
-    "  transfer FROM VIA TO [--after HH:MM] [--before HH:MM]\n"
+    "  transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]\n"
     "                               经 VIA 中转的两程车次\n"
-    "  train TEXT                   车次查询\n"
+    "  train TEXT [--class 车型]    车次查询\n"
     "  detail TRAIN_ID [--board NAME --alight NAME]\n"
     "                               某车次的详细情况、经停站和票价\n"
     "  journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES]\n"
     "           [--types GCDZTKO] [--sort depart|arrive|duration|changes]\n"
     "                               一天之内最多换乘两次、真正衔接得上的最佳行程\n"
-    "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n";
+    "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n"
+    "search、transfer、train 的 --class 车型：只列出该车型（特快、快速、普快、普慢）的车次\n";
 
 }  // namespace
 

@@ -125,7 +125,7 @@ class MainWindow : public QMainWindow {
   void NumberSearchCommand();
   void HideTransferResults();
   void PrepareFirstLeg(const QString& from, const QString& via);
-  bool ShowLegs(TwoLegResult legs, const QString& via, const QString& to);
+  bool ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to);
   void ShowOtherWayMessages(const std::vector<std::string>& messages);
   void SetLegContext(int leg);
   // The journey window on the search that found no through train.

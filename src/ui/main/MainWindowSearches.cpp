@@ -9,7 +9,6 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-#include "query/ClassFilter.h"
 #include "query/DirectSearch.h"
 #include "query/StationSearch.h"
 #include "query/TrainNumberSearch.h"
@@ -67,7 +66,7 @@ void MainWindow::StationSearchCommand() {
   request.earliestDeparture = panel->EarliestDeparture();
   request.latestArrival = panel->LatestArrival();
   request.windowHoursGiven = panel->WindowHoursGiven();
-  classOption_ = panel->ChosenClass();
+  request.classOption = classOption_ = panel->ChosenClass();
   // The legs of a change offered by this search belong to its texts, whatever
   // the boxes hold by the time a transfer station is picked or a leg opened.
   context_.journeyFromName = request.fromText;
@@ -81,14 +80,6 @@ void MainWindow::StationSearchCommand() {
   {
     BusyCursor busy;
     result = RunStationSearch(db_, request);
-    if (result.outcome == StationSearchOutcome::Found && !classOption_.empty()) {
-      result.rows = KeepClass(db_, std::move(result.rows), classOption_);
-      // Trains run, but none of the chosen class.
-      if (result.rows.empty()) {
-        result.outcome = StationSearchOutcome::NothingInWindow;
-        result.message = std::string(text::kNothingInWindow);
-      }
-    }
   }
 
   if (result.outcome == StationSearchOutcome::NoStation) {
@@ -139,7 +130,7 @@ void MainWindow::OfferTransferStations() {
   TransferCandidates candidates;
   {
     BusyCursor busy;
-    candidates = FindTransferStations(db_, context_.fromStationId, context_.toStationId);
+    candidates = FindTransferStations(db_, context_.fromStationId, context_.toStationId, classOption_);
   }
   RefreshViewState();
   if (candidates.names.empty()) {
@@ -178,17 +169,9 @@ void MainWindow::PrepareFirstLeg(const QString& from, const QString& via) {
 
 // Lists both legs; the second leg's keys continue from the first's. Returns
 // false, with the leg lists hidden, when a leg has no train.
-bool MainWindow::ShowLegs(TwoLegResult legs, const QString& via, const QString& to) {
-  // With a 车型 option a leg may keep no train: then nothing meets the
-  // request.
-  if (legs.outcome == TwoLegOutcome::Found && !classOption_.empty()) {
-    legs.firstLeg = KeepClass(db_, std::move(legs.firstLeg), classOption_);
-    legs.secondLeg = KeepClass(db_, std::move(legs.secondLeg), classOption_);
-    if (legs.firstLeg.empty() || legs.secondLeg.empty()) {
-      legs.outcome = legs.firstLeg.empty() ? TwoLegOutcome::NoFirstLeg : TwoLegOutcome::NoSecondLeg;
-      platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow));
-    }
-  }
+bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to) {
+  // A leg with trains, but none of the chosen class.
+  if (!legs.message.empty()) platform_.messages->Show(this, Q(legs.message));
   const auto fail = [&] {
     for (int leg = 0; leg < 2; ++leg) {
       results->lvchang[leg]->hide();
@@ -227,8 +210,8 @@ void MainWindow::TransferStationPicked(const QString& picked) {
   TwoLegResult legs;
   {
     BusyCursor busy;
-    legs =
-        PickTransferStation(db_, context_.fromStationId, context_.toStationId, S(picked), earliest, latest);
+    legs = PickTransferStation(db_, context_.fromStationId, context_.toStationId, S(picked), earliest, latest,
+                               classOption_);
   }
   if (ShowLegs(legs, picked, Q(context_.journeyToName))) {
     context_.queryMode = kModeChange;
@@ -242,7 +225,9 @@ void MainWindow::TransferStationPicked(const QString& picked) {
 // through it, without a time window.
 void MainWindow::NamedTransferCommand() {
   munPrint->setEnabled(true);
-  classOption_ = panel->ChosenClass();
+  // A transfer-station list offered by an earlier search goes.
+  HideTransferResults();
+  const std::string classOption = panel->ChosenClass();
   const QString from = panel->txtFstation->text();
   const QString via = panel->txtCh_Station->text();
   const QString to = panel->txtEstation->text();
@@ -253,7 +238,7 @@ void MainWindow::NamedTransferCommand() {
   TwoLegResult legs;
   {
     BusyCursor busy;
-    legs = RunNamedTransfer(db_, S(from), S(via), S(to));
+    legs = RunNamedTransfer(db_, S(from), S(via), S(to), classOption);
   }
   if (legs.fromStationId != 0) context_.fromStationId = legs.fromStationId;
   if (legs.toStationId != 0) context_.toStationId = legs.toStationId;
@@ -265,7 +250,7 @@ void MainWindow::NamedTransferCommand() {
 
 void MainWindow::NumberSearchCommand() {
   results->lvMain->clear();
-  const std::string option = panel->ChosenClass();
+  const std::string classOption = panel->ChosenClass();
   ResetQueryPanel();
   const QString typed = panel->txtOrder->text();
   if (typed.size() < 12) {
@@ -275,9 +260,8 @@ void MainWindow::NumberSearchCommand() {
       TrainNumberResult trains;
       {
         BusyCursor busy;
-        trains = FindTrainsByNumber(db_, text);
+        trains = FindTrainsByNumber(db_, text, classOption);
       }
-      if (trains.found && !option.empty()) trains.rows = KeepClass(db_, std::move(trains.rows), option);
       if (trains.found && trains.rows.empty()) {
         // Trains of that number run, but none of the chosen class.
         platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow));

@@ -395,10 +395,16 @@ TEST_F(MainWindowTest, NamedTransferListsBothLegsOrNamesTheUnknownStation) {
     panel_->txtCh_Station->setText(via);
     StationSearch("包头", "南京");
   };
+  // The transfer stations an earlier search offered, and their way to the
+  // journey window, go.
+  StationSearch("包头", "南京");
+  ASSERT_EQ(Showing(), "lstChange WebBrowser1");
+  recorder_.messages.shown.clear();
   named("西安");
   ASSERT_EQ(Shown().size(), 1u);
   EXPECT_TRUE(Shown()[0].text.contains("西安"));
   EXPECT_EQ(Showing(), "WebBrowser1");
+  EXPECT_TRUE(results_->cmdJourney->isHidden());
 
   named("北京");
   const auto legs = RunNamedTransfer(*db_, "包头", "北京", "南京");
@@ -451,21 +457,25 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   EXPECT_EQ(Showing(), "WebBrowser1");
 }
 
-// The 车型 options: T109 is 特快, K21 (from 北京西) and K263 普快, 1461 普慢.
+// The 车型 options: T109 is 特快, K21 (from 北京西) and K263 普快, 1461 普慢,
+// G7391 空调特快.
 TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
+  const auto choose = [&](int option) {
+    if (option < 0) return;  // 车型 left unchecked
+    Advanced(panel_->cheType);
+    panel_->Option1[option]->setChecked(true);
+  };
+  const std::vector<QString> nothing{"对不起目前还没有符合您要求的车次！"};
   const struct {
-    int option;  // -1: 车型 left unchecked
+    int option;
     const char* stationIds;
     const char* numberIds;  // of the number search "21"
-  } cases[] = {{-1, "1 3 2", "2"}, {0, "1", ""}, {1, "", ""}, {2, "2", "2"}, {3, "3", ""}};
+  } cases[] = {{-1, "1 3 2", "2"}, {0, "1", ""}, {1, "", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.option);
     for (const auto& search : {0, 1}) {
       recorder_.messages.shown.clear();
-      if (c.option >= 0) {
-        Advanced(panel_->cheType);
-        panel_->Option1[c.option]->setChecked(true);
-      }
+      choose(c.option);
       if (search == 0)
         StationSearch("北京", "上海");
       else
@@ -473,19 +483,37 @@ TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
       const char* expected = search == 0 ? c.stationIds : c.numberIds;
       EXPECT_EQ(test::ColumnTexts(results_->lvMain, 6).join(u' '), expected);
       // None of the class: nothing meets the request, said so.
-      EXPECT_EQ(recorder_.messages.Texts(), *expected
-                                                ? std::vector<QString>{}
-                                                : std::vector<QString>{"对不起目前还没有符合您要求的车次！"});
+      EXPECT_EQ(recorder_.messages.Texts(), *expected ? std::vector<QString>{} : nothing);
     }
   }
-  // The legs of a transfer keep the option of the search that offered it:
-  // 北京 to 南京 has no 普快 train.
-  Advanced(panel_->cheType);
-  panel_->Option1[2]->setChecked(true);
-  StationSearch("包头", "南京");
+  // Changes are offered where trains of the class serve both legs, and a
+  // picked change keeps the class: 乌鲁木齐南 to 南京 changes at 天津 (G7391,
+  // then T109 or 1461) or at 徐州 (then K21 or 1461).
+  for (const auto& [option, stations, secondLeg] :
+       {std::tuple(-1, "天津 徐州", "1 3"), std::tuple(0, "天津", "1")}) {
+    choose(option);
+    StationSearch("乌鲁木齐南", "南京");
+    QStringList offered;
+    for (int i = 0; i < results_->lstChange->count(); ++i) offered << results_->lstChange->item(i)->text();
+    ASSERT_EQ(offered.join(u' '), stations);
+    PickCandidate(0);
+    EXPECT_EQ(test::ColumnTexts(results_->lvchang[1], 3).join(u' '), secondLeg);
+  }
+  // No 普快 train serves both legs of any change from 包头 to 南京; and
+  // through 北京, named, no 普快 train runs on.
   recorder_.messages.shown.clear();
-  PickCandidate(results_->lstChange->row(results_->lstChange->findItems("北京", Qt::MatchExactly)[0]));
-  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"对不起目前还没有符合您要求的车次！"});
+  choose(2);
+  StationSearch("包头", "南京");
+  const auto texts = recorder_.messages.Texts();  // the offer, then no station to offer
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1], QString::fromStdString(NoTransferMessage("包头", "南京")));
+  EXPECT_TRUE(results_->lstChange->isHidden());
+  recorder_.messages.shown.clear();
+  choose(2);
+  Advanced(panel_->cheStation);
+  panel_->txtCh_Station->setText("北京");
+  StationSearch("包头", "南京");
+  EXPECT_EQ(recorder_.messages.Texts(), nothing);
   EXPECT_TRUE(results_->lvchang[1]->isHidden());
 }
 
