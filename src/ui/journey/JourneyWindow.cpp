@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
@@ -21,9 +20,9 @@
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
 #include "ui/PrintedTable.h"
+#include "ui/StationPicker.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
-#include "ui/main/QueryPanel.h"
 
 namespace kw {
 
@@ -60,20 +59,26 @@ W* Named(W* widget, const char* name) {
 }  // namespace
 
 JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), db_(db), platform_(platform), timetable_(db) {
+    : QWidget(parent, Qt::Window),
+      db_(db),
+      platform_(platform),
+      timetable_(db),
+      picker_(new StationPicker(db, *platform.messages, this)) {
   setObjectName("frmJourney");
   setWindowTitle(str::kJourneyTitle);
   resize(TwipsToPixels(18000), TwipsToPixels(9000));
   BuildControls();
 
+  // The pick list opens under the box typed in; a pick moves on to the next
+  // box, then to 查询.
   for (QLineEdit* box : {txtFstation, txtEstation}) {
-    connect(box, &QLineEdit::textEdited, this, [this, box] { StationEdited(box); });
+    connect(box, &QLineEdit::textEdited, this,
+            [this, box] { picker_->Complete(box, box->mapTo(this, QPoint(0, box->height()))); });
   }
+  connect(picker_, &StationPicker::picked, this, [this](QLineEdit* box) {
+    (box == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
+  });
   connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
-  connect(lstStation, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
-  connect(lstStation, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
   connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
   connect(lvJourney->header(), &QHeaderView::sectionClicked, this, &JourneyWindow::HeaderClicked);
@@ -87,8 +92,7 @@ void JourneyWindow::BuildControls() {
   txtFstation->setToolTip(str::kFromTip);
   txtEstation->setToolTip(str::kToTip);
   for (QLineEdit* box : {txtFstation, txtEstation}) {
-    box->setValidator(NewCharacterFilter(StationBoxAccepts, box));
-    box->setMaxLength(kMaxStationTextLength);
+    MakeStationBox(box);
     box->setFixedWidth(TwipsToPixels(1800));
   }
   cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
@@ -153,41 +157,7 @@ void JourneyWindow::BuildControls() {
   layout->addWidget(lvJourney, 1);
   layout->addWidget(lblCount);
 
-  lstStation = Named(new QListWidget(this), "lstStation");
-  lstStation->resize(TwipsToPixels(1800), TwipsToPixels(2400));
-  lstStation->hide();
-}
-
-// The pick list fills while typing: by initials, or by name when the text
-// ends in a Chinese character.
-void JourneyWindow::StationEdited(QLineEdit* box) {
-  const std::string text = RemoveSpaces(box->text().toStdString());
-  lstStation->clear();
-  matches_ = {};
-  if (!text.empty()) {
-    try {
-      matches_ = FindStations(db_, text, LooksUpByInitials(text));
-    } catch (const DatabaseError& e) {
-      platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
-    }
-  }
-  if (!matches_.found) {
-    lstStation->hide();
-    return;
-  }
-  pickingFor_ = box;
-  for (const auto& name : matches_.names) lstStation->addItem(Q(name));
-  lstStation->move(box->mapTo(this, QPoint(0, box->height())));
-  lstStation->show();
-  lstStation->raise();
-}
-
-void JourneyWindow::PickStation(int index) {
-  if (index < 0 || index >= matches_.count() || !pickingFor_) return;
-  pickingFor_->setText(Q(matches_.names[index]));
-  (pickingFor_ == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
-  lstStation->clear();
-  lstStation->hide();
+  lstStation = picker_->list();
 }
 
 TrainTypes JourneyWindow::ChosenTypes() const {
@@ -207,7 +177,7 @@ void JourneyWindow::SearchFrom(const QString& from, const QString& to, int earli
 }
 
 void JourneyWindow::Search() {
-  lstStation->hide();
+  picker_->Close();
   rows_.clear();
   FillList();
   const std::string from = RemoveSpaces(txtFstation->text().toStdString());
