@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "query/StationSearch.h"
+#include "journey/JourneyEnds.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
@@ -180,11 +180,7 @@ void JourneyWindow::Search() {
   picker_->Close();
   rows_.clear();
   FillList();
-  const std::string from = RemoveSpaces(txtFstation->text().toStdString());
-  const std::string to = RemoveSpaces(txtEstation->text().toStdString());
   const auto refuse = [this](const QString& message) { platform_.messages->Show(this, message); };
-  if (from.empty() || to.empty()) return refuse(str::kJourneyNeedStations);
-  if (from == to) return refuse(str::kJourneySameStations);
   JourneyRequest request;
   request.earliestDeparture = timAfter->time().msecsSinceStartOfDay() / 60000;
   request.latestDeparture = timUntil->time().msecsSinceStartOfDay() / 60000;
@@ -193,27 +189,30 @@ void JourneyWindow::Search() {
   request.minChange = spnMinChange->value();
   request.types = ChosenTypes();
 
+  // Messages wait until the hourglass has gone.
+  JourneyEnds ends;
   try {
     BusyCursor busy;
-    request.fromStations = FindStations(db_, from, false).ids;
-    request.toStations = FindStations(db_, to, false).ids;
-    if (request.fromStations.empty() || request.toStations.empty()) {
-      return refuse(str::kJourneyNoStation.arg(Q(request.fromStations.empty() ? from : to)));
-    }
-    const JourneyTimetable& timetable = timetable_.Current();
-    std::vector<Journey> journeys = FindJourneys(timetable, request);
-    for (auto& journey : journeys) {
-      JourneyTexts texts = DescribeJourney(timetable, journey);
-      std::vector<RowFigures> fares;
-      for (const auto& leg : journey.legs) fares.push_back(LegDistanceAndFare(db_, timetable, leg));
-      rows_.push_back({std::move(journey), std::move(texts), std::move(fares)});
+    ends = FindJourneyEnds(db_, txtFstation->text().toStdString(), txtEstation->text().toStdString());
+    if (ends.fault == JourneyEnds::Fault::None) {
+      request.fromStations = std::move(ends.fromStations);
+      request.toStations = std::move(ends.toStations);
+      const JourneyTimetable& timetable = timetable_.Current();
+      std::vector<Journey> journeys = FindJourneys(timetable, request);
+      for (auto& journey : journeys) {
+        JourneyTexts texts = DescribeJourney(timetable, journey);
+        std::vector<RowFigures> fares;
+        for (const auto& leg : journey.legs) fares.push_back(LegDistanceAndFare(db_, timetable, leg));
+        rows_.push_back({std::move(journey), std::move(texts), std::move(fares)});
+      }
     }
   } catch (const DatabaseError& e) {
     rows_.clear();
     platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
     return;
   }
-  if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {from, to})));
+  if (ends.fault != JourneyEnds::Fault::None) return refuse(Q(ends.message));
+  if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})));
   FillList();
 }
 

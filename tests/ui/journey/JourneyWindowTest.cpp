@@ -132,6 +132,7 @@ TEST_F(JourneyWindowTest, WhatCannotBeSearchedIsSaid) {
     w->txtEstation->setText(c.to);
     QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
     EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{c.message});
+    for (const auto& shown : recorder_.messages.shown) EXPECT_FALSE(shown.busy) << "under the hourglass";
     EXPECT_EQ(w->lvJourney->topLevelItemCount(), 0);
   }
   // Only 快速 (K) trains: K21 alone; a window that ends before it starts.
