@@ -263,11 +263,6 @@ void JourneyWindow::ItemActivated(QTreeWidgetItem* item) {
   context.selectedTrainId = item->data(0, kTrainRole).toInt();
   context.legBoardName = item->data(0, kBoardRole).toString().toStdString();
   context.legAlightName = item->data(0, kAlightRole).toString().toStdString();
-  // The detail window takes a leg's stretch from the journey's origin to
-  // its change station: the leg is such a journey of its own.
-  context.journeyFromName = context.legBoardName;
-  context.transferStationName = context.legAlightName;
-  context.journeyToName = context.legAlightName;
   emit legDetailRequested(context);
 }
 
