@@ -237,22 +237,31 @@ void JourneyWindow::FillList() {
       item->addChild(child);
     }
     lvJourney->addTopLevelItem(item);
+    item->setExpanded(row.opened);
   }
-  const int sortColumn = static_cast<int>(std::find(std::begin(kColumnSorts), std::end(kColumnSorts), sort_) -
-                                          std::begin(kColumnSorts));
-  lvJourney->header()->setSortIndicatorShown(true);
-  lvJourney->header()->setSortIndicator(sortColumn, Qt::AscendingOrder);
+  ShowSortIndicator();
   FitColumnsToContents(*lvJourney);
   lblCount->setText(rows_.empty() ? QString() : str::kJourneyCount.arg(rows_.size()));
   cmdPrint->setEnabled(!rows_.empty());
 }
 
+// The arrow on the column the list is sorted by.
+void JourneyWindow::ShowSortIndicator() {
+  const auto sorted = std::find(std::begin(kColumnSorts), std::end(kColumnSorts), sort_);
+  lvJourney->header()->setSortIndicatorShown(true);
+  lvJourney->header()->setSortIndicator(static_cast<int>(sorted - std::begin(kColumnSorts)),
+                                        Qt::AscendingOrder);
+}
+
 void JourneyWindow::HeaderClicked(int column) {
-  if (column < 0 || column >= static_cast<int>(std::size(kColumnSorts))) {
-    FillList();  // the indicator stays on the sorted column
-    return;
-  }
+  // The header has moved the arrow to the column clicked; a column that
+  // does not sort gives it back.
+  if (column < 0 || column >= static_cast<int>(std::size(kColumnSorts))) return ShowSortIndicator();
   sort_ = kColumnSorts[column];
+  // Opened journeys stay opened wherever the new order puts them.
+  for (int i = 0; i < lvJourney->topLevelItemCount(); ++i) {
+    rows_[i].opened = lvJourney->topLevelItem(i)->isExpanded();
+  }
   FillList();
 }
 

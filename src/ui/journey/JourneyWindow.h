@@ -73,12 +73,14 @@ class JourneyWindow : public QWidget {
     Journey journey;
     JourneyTexts texts;
     std::vector<RowFigures> fares;  // by leg
+    bool opened = false;            // shown with its legs
   };
 
   void BuildControls();
   void HeaderClicked(int column);
   void ItemActivated(QTreeWidgetItem* item);
   void FillList();
+  void ShowSortIndicator();
   TrainTypes ChosenTypes() const;
 
   Database& db_;
