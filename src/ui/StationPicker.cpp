@@ -39,12 +39,13 @@ class CharacterFilter final : public QValidator {
   bool (*accepts_)(QChar);
 };
 
-}  // namespace
-
+// A station box takes all but the printable ASCII punctuation.
 bool StationBoxAccepts(QChar c) {
   const char16_t u = c.unicode();
   return !((u >= 33 && u <= 47) || (u >= 58 && u <= 64) || (u >= 91 && u <= 96) || (u >= 123 && u <= 126));
 }
+
+}  // namespace
 
 QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent) {
   return new CharacterFilter(accepts, parent);

@@ -18,14 +18,11 @@ namespace kw {
 class Database;
 class MessageBoxes;
 
-// Which characters a station box takes, typed or pasted: all but the
-// printable ASCII punctuation.
-bool StationBoxAccepts(QChar c);
 // A validator that drops every character `accepts` refuses, whether typed,
 // pasted or dropped, keeping the cursor where it belongs.
 QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent);
-// Makes `box` a station box: StationBoxAccepts characters, at most
-// kMaxStationTextLength of them.
+// Makes `box` a station box: it takes all but the printable ASCII
+// punctuation, typed or pasted, and at most kMaxStationTextLength characters.
 void MakeStationBox(QLineEdit* box);
 
 class StationPicker : public QObject {
