@@ -130,9 +130,8 @@ std::vector<PassRow> ReadStops(Database& db, const JourneyTimetable& t) {
 JourneyTimetable::Stop TimedStop(const PassRow& row, bool first, bool last) {
   const int arriveTime = first || row.arrive == kNoTime ? row.depart : row.arrive;
   const int departTime = last || row.depart == kNoTime ? row.arrive : row.depart;
-  const auto minutes = [](int hhmm) { return hhmm / 100 * 60 + hhmm % 100; };
-  const int arrive = minutes(arriveTime != kNoTime ? arriveTime : departTime);
-  const int depart = minutes(departTime != kNoTime ? departTime : arriveTime);
+  const int arrive = HhmmToMinutes(arriveTime != kNoTime ? arriveTime : departTime);
+  const int depart = HhmmToMinutes(departTime != kNoTime ? departTime : arriveTime);
   const int base = row.day * kMinutesPerDay;
   return {row.station, 0, base + arrive, base + depart + (depart < arrive ? kMinutesPerDay : 0), row.distance};
 }

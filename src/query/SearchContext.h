@@ -19,17 +19,17 @@ struct SearchContext {
   int toStationId = 0;
   std::string fromStationName;
   std::string toStationName;
-  // The transfer station of the last two-leg search, as picked or typed.
+  // The legs of a change: the transfer station, as picked or typed, and the
+  // From and To texts of the search that offered or named it.
   std::string transferStationName;
+  std::string journeyFromName;
+  std::string journeyToName;
 
   std::string queryMode;  // kModeStation, kModeChange or kModeOrder
   // Set by the result lists before the detail window opens.
   int selectedTrainId = 0;
   std::string legBoardName;   // where the traveller boards the chosen train
   std::string legAlightName;  // where the traveller leaves it
-  bool isSecondLeg = false;
-  std::string journeyFromName;
-  std::string journeyToName;
 };
 
 }  // namespace kw

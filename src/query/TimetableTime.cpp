@@ -42,9 +42,7 @@ std::string DayLabel(int offset) {
 }
 
 std::string RunningTimeText(int departHhmm, int arriveHhmm, int dayOffset) {
-  const int depart = departHhmm / 100 * 60 + departHhmm % 100;
-  const int arrive = arriveHhmm / 100 * 60 + arriveHhmm % 100;
-  const int total = arrive - depart + 1440 * dayOffset;
+  const int total = HhmmToMinutes(arriveHhmm) - HhmmToMinutes(departHhmm) + 1440 * dayOffset;
   // Floor division, so that minutes stay 0..59 even for a negative total.
   int hours = total / 60;
   if (total % 60 != 0 && total < 0) --hours;

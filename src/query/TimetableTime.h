@@ -13,6 +13,9 @@ namespace kw {
 // The stored number as whole hhmm (8.3 -> 830, 0.4 -> 40).
 int ToHhmm(double value);
 
+// Whole hhmm as minutes after midnight (830 -> 510).
+constexpr int HhmmToMinutes(int hhmm) { return hhmm / 100 * 60 + hhmm % 100; }
+
 // "hh:mm" text of a stored time: 8 -> 08:00, 8.3 -> 08:30, 8.05 -> 08:05,
 // 0 -> 00:00. A missing value (database Null) gives "0".
 std::string FormatTime(std::optional<double> value);

@@ -105,9 +105,6 @@ inline const QString kJourneyColumns[8] = {QStringLiteral("出发"), QStringLite
                                            QStringLiteral("里程(公里)"), QStringLiteral("硬座票价(元)")};
 inline const QString kJourneyWait = QStringLiteral("等候%1");
 inline const QString kJourneyCount = QStringLiteral("共 %1 条行程；双击一程可察看该车次的详细情况");
-inline const QString kJourneyNeedStations = QStringLiteral("请输入出发站和到达站");
-inline const QString kJourneySameStations = QStringLiteral("出发站与到达站相同");
-inline const QString kJourneyNoStation = QStringLiteral("没有以“%1”开头的站名");
 inline const QString kJourneyBadWindow = QStringLiteral("最早出发时间不能晚于最晚出发时间");
 
 // ------------------------------------------------------------ train detail window

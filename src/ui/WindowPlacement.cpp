@@ -12,7 +12,9 @@ namespace kw {
 QIcon ProgramIcon() { return QIcon(DatePicture("main.ico")); }
 
 void CentreWindow(QWidget& window, const QWidget* owner) {
-  window.setWindowIcon(ProgramIcon());
+  // Start-up gives the application the icon, which every window shows; only
+  // a window opened without it reads the picture.
+  if (QGuiApplication::windowIcon().isNull()) window.setWindowIcon(ProgramIcon());
   const bool onOwner = owner != nullptr && owner->isVisible();
   QScreen* screen = onOwner ? owner->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;

@@ -10,9 +10,10 @@ namespace kw {
 // The program's icon, date/main.ico.
 QIcon ProgramIcon();
 
-// Gives `window` the program's icon and moves it so that it stands centred on
-// `owner` when that is shown, else on the screen, and wholly on the screen.
-// Call before showing the window.
+// Gives `window` the program's icon (the application's, once start-up has
+// set it) and moves it so that it stands centred on `owner` when that is
+// shown, else on the screen, and wholly on the screen. Call before showing
+// the window.
 void CentreWindow(QWidget& window, const QWidget* owner);
 
 }  // namespace kw

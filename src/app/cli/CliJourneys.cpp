@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/cli/Cli.h"
+#include "journey/JourneyEnds.h"
 #include "journey/JourneyTexts.h"
 #include "query/StationSearch.h"
 #include "store/CoreStrings.h"
@@ -76,25 +77,25 @@ int Journeys(Context& ctx) {
   }
   ctx.ExpectArgs(2, kUsage);
   if (request.earliestDeparture > request.latestDeparture) throw UsageError("--after 不能晚于 --until");
-  const std::string from = RemoveSpaces(ctx.args[0]);
-  const std::string to = RemoveSpaces(ctx.args[1]);
-  if (from.empty() || to.empty()) throw UsageError("请输入出发站和到达站");
-  for (const std::string& text : {from, to}) RefuseLongText(text, kMaxStationTextLength, "站名");
-  if (from == to) throw UsageError("出发站与到达站相同");
+  for (const std::string& text : ctx.args) RefuseLongText(RemoveSpaces(text), kMaxStationTextLength, "站名");
 
   Database& db = ctx.Db();
-  for (const std::string* text : {&from, &to}) {
-    const StationMatches matches = FindStations(db, *text, false);
-    if (!matches.found) {
-      std::cerr << "没有以“" << *text << "”开头的站名\n";
+  JourneyEnds ends = FindJourneyEnds(db, ctx.args[0], ctx.args[1]);
+  switch (ends.fault) {
+    case JourneyEnds::Fault::None:
+      break;
+    case JourneyEnds::Fault::NoStation:
+      std::cerr << ends.message << '\n';
       return kNotFound;
-    }
-    (text == &from ? request.fromStations : request.toStations) = matches.ids;
+    default:
+      throw UsageError(ends.message);
   }
+  request.fromStations = std::move(ends.fromStations);
+  request.toStations = std::move(ends.toStations);
   const JourneyTimetable timetable = BuildJourneyTimetable(db);
   std::vector<Journey> journeys = FindJourneys(timetable, request);
   if (journeys.empty()) {
-    std::cerr << text::Fill(text::kNoJourney, {from, to}) << '\n';
+    std::cerr << text::Fill(text::kNoJourney, {ends.from, ends.to}) << '\n';
     return kNotFound;
   }
   SortJourneys(journeys, sort);

@@ -274,16 +274,11 @@ void TrainDetailWindow::Load(const SearchContext& context) {
   }
 
   // The travelled stretch: the boarding and alighting names the result list
-  // handed over; a leg of a journey with a change runs from the journey's
-  // origin to the transfer station or from there on. What cannot be found
-  // is said after the title, and the whole route shows instead.
-  std::string board = context.legBoardName;
-  std::string alight = context.legAlightName;
-  if (mode == kModeChange) {
-    board = context.isSecondLeg ? context.transferStationName : context.journeyFromName;
-    alight = context.isSecondLeg ? context.journeyToName : context.transferStationName;
-  }
-  const TrainDetail part = LoadTrainDetail(db_, id, false, context.legBoardName, context.legAlightName);
+  // handed over. What cannot be found is said after the title, and the whole
+  // route shows instead.
+  const std::string& board = context.legBoardName;
+  const std::string& alight = context.legAlightName;
+  const TrainDetail part = LoadTrainDetail(db_, id, false, board, alight);
   const Segment segment = FindSegment(db_, id, board, alight, true, true);
   QString missing;
   if (!part.found)

@@ -49,11 +49,10 @@ class TrainDetailWindow : public QWidget {
   TrainDetailWindow(Database& db, MessageBoxes& messages, QWidget* parent = nullptr);
 
   // Builds the window for the train `context` names, as the result list that
-  // opened it left the context (in "STATION" mode legBoardName and
-  // legAlightName name the stations of the pair the row was found for). False
-  // when there is nothing to show: an international train, or a database
-  // that failed; the message has been shown (over the parent) then. Call
-  // once, before show().
+  // opened it left the context (in "STATION" and "CHANGE" mode legBoardName
+  // and legAlightName name the stretch travelled on it). False when there is
+  // nothing to show: an international train, or a database that failed; the
+  // message has been shown (over the parent) then. Call once, before show().
   bool Open(const SearchContext& context);
 
   // The stop grid covers the diagram.

@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
@@ -13,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "query/StationSearch.h"
+#include "journey/JourneyEnds.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
@@ -21,9 +20,9 @@
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
 #include "ui/PrintedTable.h"
+#include "ui/StationPicker.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
-#include "ui/main/QueryPanel.h"
 
 namespace kw {
 
@@ -60,20 +59,26 @@ W* Named(W* widget, const char* name) {
 }  // namespace
 
 JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), db_(db), platform_(platform), timetable_(db) {
+    : QWidget(parent, Qt::Window),
+      db_(db),
+      platform_(platform),
+      timetable_(db),
+      picker_(new StationPicker(db, *platform.messages, this)) {
   setObjectName("frmJourney");
   setWindowTitle(str::kJourneyTitle);
   resize(TwipsToPixels(18000), TwipsToPixels(9000));
   BuildControls();
 
+  // The pick list opens under the box typed in; a pick moves on to the next
+  // box, then to 查询.
   for (QLineEdit* box : {txtFstation, txtEstation}) {
-    connect(box, &QLineEdit::textEdited, this, [this, box] { StationEdited(box); });
+    connect(box, &QLineEdit::textEdited, this,
+            [this, box] { picker_->Complete(box, box->mapTo(this, QPoint(0, box->height()))); });
   }
+  connect(picker_, &StationPicker::picked, this, [this](QLineEdit* box) {
+    (box == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
+  });
   connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
-  connect(lstStation, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
-  connect(lstStation, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
   connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
   connect(lvJourney->header(), &QHeaderView::sectionClicked, this, &JourneyWindow::HeaderClicked);
@@ -87,8 +92,7 @@ void JourneyWindow::BuildControls() {
   txtFstation->setToolTip(str::kFromTip);
   txtEstation->setToolTip(str::kToTip);
   for (QLineEdit* box : {txtFstation, txtEstation}) {
-    box->setValidator(NewCharacterFilter(StationBoxAccepts, box));
-    box->setMaxLength(kMaxStationTextLength);
+    MakeStationBox(box);
     box->setFixedWidth(TwipsToPixels(1800));
   }
   cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
@@ -153,41 +157,7 @@ void JourneyWindow::BuildControls() {
   layout->addWidget(lvJourney, 1);
   layout->addWidget(lblCount);
 
-  lstStation = Named(new QListWidget(this), "lstStation");
-  lstStation->resize(TwipsToPixels(1800), TwipsToPixels(2400));
-  lstStation->hide();
-}
-
-// The pick list fills while typing: by initials, or by name when the text
-// ends in a Chinese character.
-void JourneyWindow::StationEdited(QLineEdit* box) {
-  const std::string text = RemoveSpaces(box->text().toStdString());
-  lstStation->clear();
-  matches_ = {};
-  if (!text.empty()) {
-    try {
-      matches_ = FindStations(db_, text, LooksUpByInitials(text));
-    } catch (const DatabaseError& e) {
-      platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
-    }
-  }
-  if (!matches_.found) {
-    lstStation->hide();
-    return;
-  }
-  pickingFor_ = box;
-  for (const auto& name : matches_.names) lstStation->addItem(Q(name));
-  lstStation->move(box->mapTo(this, QPoint(0, box->height())));
-  lstStation->show();
-  lstStation->raise();
-}
-
-void JourneyWindow::PickStation(int index) {
-  if (index < 0 || index >= matches_.count() || !pickingFor_) return;
-  pickingFor_->setText(Q(matches_.names[index]));
-  (pickingFor_ == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
-  lstStation->clear();
-  lstStation->hide();
+  lstStation = picker_->list();
 }
 
 TrainTypes JourneyWindow::ChosenTypes() const {
@@ -207,14 +177,10 @@ void JourneyWindow::SearchFrom(const QString& from, const QString& to, int earli
 }
 
 void JourneyWindow::Search() {
-  lstStation->hide();
+  picker_->Close();
   rows_.clear();
   FillList();
-  const std::string from = RemoveSpaces(txtFstation->text().toStdString());
-  const std::string to = RemoveSpaces(txtEstation->text().toStdString());
   const auto refuse = [this](const QString& message) { platform_.messages->Show(this, message); };
-  if (from.empty() || to.empty()) return refuse(str::kJourneyNeedStations);
-  if (from == to) return refuse(str::kJourneySameStations);
   JourneyRequest request;
   request.earliestDeparture = timAfter->time().msecsSinceStartOfDay() / 60000;
   request.latestDeparture = timUntil->time().msecsSinceStartOfDay() / 60000;
@@ -223,27 +189,30 @@ void JourneyWindow::Search() {
   request.minChange = spnMinChange->value();
   request.types = ChosenTypes();
 
+  // Messages wait until the hourglass has gone.
+  JourneyEnds ends;
   try {
     BusyCursor busy;
-    request.fromStations = FindStations(db_, from, false).ids;
-    request.toStations = FindStations(db_, to, false).ids;
-    if (request.fromStations.empty() || request.toStations.empty()) {
-      return refuse(str::kJourneyNoStation.arg(Q(request.fromStations.empty() ? from : to)));
-    }
-    const JourneyTimetable& timetable = timetable_.Current();
-    std::vector<Journey> journeys = FindJourneys(timetable, request);
-    for (auto& journey : journeys) {
-      JourneyTexts texts = DescribeJourney(timetable, journey);
-      std::vector<RowFigures> fares;
-      for (const auto& leg : journey.legs) fares.push_back(LegDistanceAndFare(db_, timetable, leg));
-      rows_.push_back({std::move(journey), std::move(texts), std::move(fares)});
+    ends = FindJourneyEnds(db_, txtFstation->text().toStdString(), txtEstation->text().toStdString());
+    if (ends.fault == JourneyEnds::Fault::None) {
+      request.fromStations = std::move(ends.fromStations);
+      request.toStations = std::move(ends.toStations);
+      const JourneyTimetable& timetable = timetable_.Current();
+      std::vector<Journey> journeys = FindJourneys(timetable, request);
+      for (auto& journey : journeys) {
+        JourneyTexts texts = DescribeJourney(timetable, journey);
+        std::vector<RowFigures> fares;
+        for (const auto& leg : journey.legs) fares.push_back(LegDistanceAndFare(db_, timetable, leg));
+        rows_.push_back({std::move(journey), std::move(texts), std::move(fares)});
+      }
     }
   } catch (const DatabaseError& e) {
     rows_.clear();
     platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
     return;
   }
-  if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {from, to})));
+  if (ends.fault != JourneyEnds::Fault::None) return refuse(Q(ends.message));
+  if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})));
   FillList();
 }
 
@@ -268,22 +237,31 @@ void JourneyWindow::FillList() {
       item->addChild(child);
     }
     lvJourney->addTopLevelItem(item);
+    item->setExpanded(row.opened);
   }
-  const int sortColumn = static_cast<int>(std::find(std::begin(kColumnSorts), std::end(kColumnSorts), sort_) -
-                                          std::begin(kColumnSorts));
-  lvJourney->header()->setSortIndicatorShown(true);
-  lvJourney->header()->setSortIndicator(sortColumn, Qt::AscendingOrder);
+  ShowSortIndicator();
   FitColumnsToContents(*lvJourney);
   lblCount->setText(rows_.empty() ? QString() : str::kJourneyCount.arg(rows_.size()));
   cmdPrint->setEnabled(!rows_.empty());
 }
 
+// The arrow on the column the list is sorted by.
+void JourneyWindow::ShowSortIndicator() {
+  const auto sorted = std::find(std::begin(kColumnSorts), std::end(kColumnSorts), sort_);
+  lvJourney->header()->setSortIndicatorShown(true);
+  lvJourney->header()->setSortIndicator(static_cast<int>(sorted - std::begin(kColumnSorts)),
+                                        Qt::AscendingOrder);
+}
+
 void JourneyWindow::HeaderClicked(int column) {
-  if (column < 0 || column >= static_cast<int>(std::size(kColumnSorts))) {
-    FillList();  // the indicator stays on the sorted column
-    return;
-  }
+  // The header has moved the arrow to the column clicked; a column that
+  // does not sort gives it back.
+  if (column < 0 || column >= static_cast<int>(std::size(kColumnSorts))) return ShowSortIndicator();
   sort_ = kColumnSorts[column];
+  // Opened journeys stay opened wherever the new order puts them.
+  for (int i = 0; i < lvJourney->topLevelItemCount(); ++i) {
+    rows_[i].opened = lvJourney->topLevelItem(i)->isExpanded();
+  }
   FillList();
 }
 
@@ -294,11 +272,6 @@ void JourneyWindow::ItemActivated(QTreeWidgetItem* item) {
   context.selectedTrainId = item->data(0, kTrainRole).toInt();
   context.legBoardName = item->data(0, kBoardRole).toString().toStdString();
   context.legAlightName = item->data(0, kAlightRole).toString().toStdString();
-  // The detail window takes a leg's stretch from the journey's origin to
-  // its change station: the leg is such a journey of its own.
-  context.journeyFromName = context.legBoardName;
-  context.transferStationName = context.legAlightName;
-  context.journeyToName = context.legAlightName;
   emit legDetailRequested(context);
 }
 

@@ -17,7 +17,6 @@
 #include "journey/JourneyTexts.h"
 #include "journey/JourneyTimetable.h"
 #include "query/SearchContext.h"
-#include "query/StationSearch.h"
 
 class QCheckBox;
 class QLabel;
@@ -33,6 +32,7 @@ namespace kw {
 
 class Database;
 struct Platform;
+class StationPicker;
 
 class JourneyWindow : public QWidget {
   Q_OBJECT
@@ -73,14 +73,14 @@ class JourneyWindow : public QWidget {
     Journey journey;
     JourneyTexts texts;
     std::vector<RowFigures> fares;  // by leg
+    bool opened = false;            // shown with its legs
   };
 
   void BuildControls();
-  void StationEdited(QLineEdit* box);
-  void PickStation(int index);
   void HeaderClicked(int column);
   void ItemActivated(QTreeWidgetItem* item);
   void FillList();
+  void ShowSortIndicator();
   TrainTypes ChosenTypes() const;
 
   Database& db_;
@@ -88,8 +88,7 @@ class JourneyWindow : public QWidget {
   JourneyTimetableCache timetable_;
   std::vector<Row> rows_;
   JourneySort sort_ = JourneySort::Departure;
-  StationMatches matches_;
-  QLineEdit* pickingFor_ = nullptr;  // the box the pick list fills
+  StationPicker* picker_;
 };
 
 }  // namespace kw

@@ -341,7 +341,6 @@ void MainWindow::Guard(const std::function<void()>& command) {
 
 void MainWindow::SetLegContext(int leg) {
   // The journey's ends are the texts of the search that listed the legs.
-  context_.isSecondLeg = leg == 1;
   context_.legBoardName = leg == 1 ? context_.transferStationName : context_.journeyFromName;
   context_.legAlightName = leg == 1 ? context_.journeyToName : context_.transferStationName;
 }

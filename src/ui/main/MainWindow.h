@@ -140,13 +140,9 @@ class MainWindow : public QMainWindow {
   TipWindow* tips_ = nullptr;
   AboutWindow* about_ = nullptr;
   JourneyWindow* journeys_ = nullptr;
-  // The search that ended in the offer of transfer stations: its texts and
-  // earliest departure (minutes), for the journey window.
-  struct JourneyOffer {
-    QString from;
-    QString to;
-    int earliestDeparture = 0;
-  } journeyOffer_;
+  // The earliest departure (minutes after midnight) of the search that ended
+  // in the offer of transfer stations, for the journey window on its texts.
+  int offerEarliestDeparture_ = 0;
   // The 车型 option of the last station search (empty: none), which the
   // transfer legs picked from its candidates keep.
   std::string classOption_;

@@ -11,6 +11,7 @@
 
 #include "query/DirectSearch.h"
 #include "query/StationSearch.h"
+#include "query/TimetableTime.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
 #include "store/CoreStrings.h"
@@ -71,8 +72,7 @@ void MainWindow::StationSearchCommand() {
   // the boxes hold by the time a transfer station is picked or a leg opened.
   context_.journeyFromName = request.fromText;
   context_.journeyToName = request.toText;
-  journeyOffer_ = {Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText)),
-                   request.earliestDeparture / 100 * 60 + request.earliestDeparture % 100};
+  offerEarliestDeparture_ = HhmmToMinutes(request.earliestDeparture);
 
   ResetQueryPanel();
   HideTransferResults();
@@ -286,7 +286,8 @@ void MainWindow::NumberSearchCommand() {
 
 void MainWindow::OpenOfferedJourneys() {
   OpenJourneys();
-  journeys_->SearchFrom(journeyOffer_.from, journeyOffer_.to, journeyOffer_.earliestDeparture);
+  journeys_->SearchFrom(Q(RemoveSpaces(context_.journeyFromName)), Q(RemoveSpaces(context_.journeyToName)),
+                        offerEarliestDeparture_);
 }
 
 }  // namespace kw

@@ -5,25 +5,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 
+#include "query/StationSearch.h"
 #include "query/TimetableTime.h"
 #include "query/TrainNumberSearch.h"
-#include "store/Database.h"
 #include "ui/Platform.h"
+#include "ui/StationPicker.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
 
 namespace kw {
 
-bool StationBoxAccepts(QChar c) {
-  const char16_t u = c.unicode();
-  return !((u >= 33 && u <= 47) || (u >= 58 && u <= 64) || (u >= 91 && u <= 96) || (u >= 123 && u <= 126));
-}
+namespace {
 
+// Which characters the time and train number boxes take, typed or pasted.
 bool TimeBoxAccepts(QChar c) { return c >= u'0' && c <= u'9'; }
 
 bool OrderBoxAccepts(QChar c) {
@@ -31,38 +28,10 @@ bool OrderBoxAccepts(QChar c) {
   return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
-namespace {
-
-// Drops every character the box does not take, whether it was typed, pasted
-// or dropped, and keeps the rest with the cursor where it belongs.
-class CharacterFilter final : public QValidator {
- public:
-  CharacterFilter(bool (*accepts)(QChar), QObject* parent) : QValidator(parent), accepts_(accepts) {}
-
-  State validate(QString& input, int& pos) const override {
-    QString kept;
-    kept.reserve(input.size());
-    int keptPos = 0;
-    for (int i = 0; i < input.size(); ++i) {
-      if (!accepts_(input[i])) continue;
-      kept += input[i];
-      if (i < pos) ++keptPos;
-    }
-    input = kept;
-    pos = keptPos;
-    return Acceptable;
-  }
-
- private:
-  bool (*accepts_)(QChar);
-};
-
 // Geometry of the panel, in twips from the panel's top-left corner (the pick
 // list's positions are from the same corner).
 constexpr int kBoxHeight = 330;
 constexpr int kButtonHeight = 360;
-constexpr int kPickListWidth = 1800;
-constexpr int kPickListHeight = 2400;
 constexpr int kFromListLeft = 840, kFromListTop = 1080;
 constexpr int kToListLeft = 2820, kToListTop = 1080;
 constexpr int kViaListLeft = 5070, kViaListTop = 3030;
@@ -71,13 +40,11 @@ constexpr int kPanelWidth = 9000;
 
 const QColor kDisabledBoxColour(0xC0, 0xC0, 0xC0);
 
-QLineEdit* MakeBox(QWidget* parent, const char* name, QRect geometry, const QString& tip,
-                   bool (*accepts)(QChar)) {
+QLineEdit* MakeBox(QWidget* parent, const char* name, QRect geometry, const QString& tip) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
   box->setGeometry(geometry);
   box->setToolTip(tip);
-  box->setValidator(NewCharacterFilter(accepts, box));
   return box;
 }
 
@@ -103,23 +70,18 @@ int BoxValue(const QLineEdit* box) { return box->text().left(9).toInt(); }
 
 }  // namespace
 
-QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent) {
-  return new CharacterFilter(accepts, parent);
-}
-
 QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
-    : QWidget(overlay), db_(db), messages_(messages) {
+    : QWidget(overlay), messages_(messages), picker_(new StationPicker(db, messages, overlay)) {
   setObjectName("QueryPanel");
   setFixedWidth(TwipsToPixels(kPanelWidth));
-  BuildControls(overlay);
+  BuildControls();
 
-  connect(txtFstation, &QLineEdit::textChanged, this, [this] { StationChanged(txtFstation, kFromBox); });
-  connect(txtEstation, &QLineEdit::textChanged, this, [this] { StationChanged(txtEstation, kToBox); });
+  connect(txtFstation, &QLineEdit::textChanged, this,
+          [this] { picker_->Complete(txtFstation, TwipsPoint(kFromListLeft, kFromListTop)); });
+  connect(txtEstation, &QLineEdit::textChanged, this,
+          [this] { picker_->Complete(txtEstation, TwipsPoint(kToListLeft, kToListTop)); });
   connect(txtCh_Station, &QLineEdit::textChanged, this, [this] { TransferStationChanged(); });
-  connect(lstStation, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
-  connect(lstStation, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { PickStation(lstStation->row(item)); });
+  connect(picker_, &StationPicker::picked, this, &QueryPanel::StationPicked);
   for (QLineEdit* box : {txtSTime, txtETime}) {
     connect(box, &QLineEdit::textChanged, this, [this, box] { CheckRange(box, 23); });
   }
@@ -142,27 +104,19 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
   FitHeight();
   for (QLineEdit* box : {txtSTime, txtEmin, txtETime, txtSMin, txtCh_Station}) SetBoxEnabled(box, false);
   for (QRadioButton* option : Option1) option->setEnabled(false);
-  lstStation->hide();
 }
 
-void QueryPanel::BuildControls(QWidget* overlay) {
+void QueryPanel::BuildControls() {
   Label1 = MakeLabel(this, str::kFromLabel, TwipsRect(840, 450, 1800, 270), "Label1");
   Label2 = MakeLabel(this, str::kToLabel, TwipsRect(2820, 450, 1800, 270), "Label2");
-  txtFstation =
-      MakeBox(this, "txtFstation", TwipsRect(840, 720, 1800, kBoxHeight), str::kFromTip, StationBoxAccepts);
-  txtEstation =
-      MakeBox(this, "txtEstation", TwipsRect(2820, 720, 1800, kBoxHeight), str::kToTip, StationBoxAccepts);
+  txtFstation = MakeBox(this, "txtFstation", TwipsRect(840, 720, 1800, kBoxHeight), str::kFromTip);
+  txtEstation = MakeBox(this, "txtEstation", TwipsRect(2820, 720, 1800, kBoxHeight), str::kToTip);
   cmdSOK = new QPushButton(str::kConfirm, this);
   cmdSOK->setObjectName("cmdSOK");
   cmdSOK->setGeometry(TwipsRect(4770, 705, 900, kButtonHeight));
 
   Label3 = MakeLabel(this, str::kOrderLabel, TwipsRect(6150, 450, 1800, 270), "Label3");
-  txtOrder =
-      MakeBox(this, "txtOrder", TwipsRect(6150, 720, 1650, kBoxHeight), str::kOrderTip, OrderBoxAccepts);
-  // The boxes take a station name or a train number, with room to spare.
-  txtFstation->setMaxLength(kMaxStationTextLength);
-  txtEstation->setMaxLength(kMaxStationTextLength);
-  txtOrder->setMaxLength(kMaxTrainNumberLength);
+  txtOrder = MakeBox(this, "txtOrder", TwipsRect(6150, 720, 1650, kBoxHeight), str::kOrderTip);
   cmdOOk = new QPushButton(str::kConfirm, this);
   cmdOOk->setObjectName("cmdOOk");
   cmdOOk->setGeometry(TwipsRect(7920, 705, 900, kButtonHeight));
@@ -182,10 +136,10 @@ void QueryPanel::BuildControls(QWidget* overlay) {
   const int rowTop[2] = {240, 660};
   QLineEdit* hours[2];
   QLineEdit* minutes[2];
-  hours[0] = txtSTime = MakeBox(labav, "txtSTime", {}, str::kEarliestHourTip, TimeBoxAccepts);
-  minutes[0] = txtEmin = MakeBox(labav, "txtEmin", {}, str::kEarliestMinuteTip, TimeBoxAccepts);
-  hours[1] = txtETime = MakeBox(labav, "txtETime", {}, str::kLatestHourTip, TimeBoxAccepts);
-  minutes[1] = txtSMin = MakeBox(labav, "txtSMin", {}, str::kLatestMinuteTip, TimeBoxAccepts);
+  hours[0] = txtSTime = MakeBox(labav, "txtSTime", {}, str::kEarliestHourTip);
+  minutes[0] = txtEmin = MakeBox(labav, "txtEmin", {}, str::kEarliestMinuteTip);
+  hours[1] = txtETime = MakeBox(labav, "txtETime", {}, str::kLatestHourTip);
+  minutes[1] = txtSMin = MakeBox(labav, "txtSMin", {}, str::kLatestMinuteTip);
   for (int row = 0; row < 2; ++row) {
     const int top = rowTop[row];
     MakeLabel(labav, str::kTimeAt, TwipsRect(1380, top + 30, 240, 270));
@@ -214,12 +168,17 @@ void QueryPanel::BuildControls(QWidget* overlay) {
   txtCh_Station = MakeBox(
       labav, "txtCh_Station",
       TwipsRect(kViaListLeft - kFrameLeft, kViaListTop - kFrameTop - 30 - kBoxHeight, 1800, kBoxHeight),
-      QString(), StationBoxAccepts);
-  txtCh_Station->setMaxLength(kMaxStationTextLength);
+      QString());
+  lstStation = picker_->list();
 
-  lstStation = new QListWidget(overlay);
-  lstStation->setObjectName("lstStation");
-  lstStation->resize(TwipsToPixels(kPickListWidth), TwipsToPixels(kPickListHeight));
+  // What each box takes, typed or pasted; a station name or a train number
+  // with room to spare.
+  for (QLineEdit* box : {txtFstation, txtEstation, txtCh_Station}) MakeStationBox(box);
+  for (QLineEdit* box : {txtSTime, txtEmin, txtETime, txtSMin}) {
+    box->setValidator(NewCharacterFilter(TimeBoxAccepts, box));
+  }
+  txtOrder->setValidator(NewCharacterFilter(OrderBoxAccepts, txtOrder));
+  txtOrder->setMaxLength(kMaxTrainNumberLength);
 }
 
 // The panel ends below the advanced options while they are shown, else
@@ -237,9 +196,7 @@ void QueryPanel::ClearOptions() {
 void QueryPanel::ClearStations() {
   txtFstation->clear();
   txtEstation->clear();
-  lstStation->clear();
-  lstStation->hide();
-  activeStationBox_.clear();
+  picker_->Close();
 }
 
 int QueryPanel::EarliestDeparture() const {
@@ -265,14 +222,6 @@ std::string QueryPanel::ChosenClass() const {
   return {};
 }
 
-void QueryPanel::StationChanged(QLineEdit* box, const QString& which) {
-  activeStationBox_ = which;
-  if (which == kFromBox)
-    Complete(box->text(), kFromListLeft, kFromListTop);
-  else
-    Complete(box->text(), kToListLeft, kToListTop);
-}
-
 void QueryPanel::TransferStationChanged() {
   const QString text = txtCh_Station->text();
   if (!RemoveSpaces(text.toStdString()).empty() &&
@@ -282,52 +231,18 @@ void QueryPanel::TransferStationChanged() {
     txtCh_Station->setFocus();
     return;
   }
-  activeStationBox_ = kViaBox;
-  Complete(text, kViaListLeft, kViaListTop);
+  picker_->Complete(txtCh_Station, TwipsPoint(kViaListLeft, kViaListTop));
 }
 
-// Fills the pick list with the stations the text names: by initials, or by
-// name when the text ends in a Chinese character.
-void QueryPanel::Complete(const QString& text, int left, int top) {
-  const std::string s = RemoveSpaces(text.toStdString());
-  if (s.empty()) {
-    lstStation->hide();
-    return;
-  }
-  lstStation->move(TwipsPoint(left, top));
-  lstStation->clear();
-  try {
-    matches_ = FindStations(db_, s, LooksUpByInitials(s));
-  } catch (const DatabaseError& e) {
-    matches_ = {};
-    lstStation->hide();
-    messages_.Show(window(), QString::fromStdString(e.what()), MessageIcon::Critical);
-    return;
-  }
-  if (!matches_.found) {
-    lstStation->hide();
-    return;
-  }
-  for (const auto& name : matches_.names) lstStation->addItem(QString::fromStdString(name));
-  lstStation->show();
-  lstStation->raise();
-}
-
-void QueryPanel::PickStation(int index) {
-  if (index < 0 || index >= matches_.count()) return;
-  const QString name = QString::fromStdString(matches_.names[index]);
-  if (activeStationBox_ == kFromBox) {
-    txtFstation->setText(name);
+// After a pick the focus moves on: from the first box to the second, from
+// there to 确定; the transfer box keeps it.
+void QueryPanel::StationPicked(QLineEdit* box) {
+  if (box == txtFstation)
     txtEstation->setFocus();
-  } else if (activeStationBox_ == kToBox) {
-    txtEstation->setText(name);
+  else if (box == txtEstation)
     cmdSOK->setFocus();
-  } else {
-    txtCh_Station->setText(name);
+  else
     txtCh_Station->setFocus();  // back from the pick list, which closes
-  }
-  lstStation->clear();
-  lstStation->hide();
 }
 
 void QueryPanel::CheckRange(QLineEdit* box, int highest) {

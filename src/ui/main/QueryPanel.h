@@ -7,8 +7,6 @@
 #include <QWidget>
 #include <array>
 
-#include "query/StationSearch.h"
-
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -16,26 +14,12 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QValidator;
 
 namespace kw {
 
 class Database;
 class MessageBoxes;
-
-// Which characters each kind of box takes, typed or pasted.
-bool StationBoxAccepts(QChar c);  // all but the printable ASCII punctuation
-bool TimeBoxAccepts(QChar c);     // digits
-bool OrderBoxAccepts(QChar c);    // ASCII letters and digits
-// A validator that drops every character `accepts` refuses, whether typed,
-// pasted or dropped, keeping the cursor where it belongs.
-QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent);
-
-// The station box the user typed in last; it tells the pick list which box
-// to fill.
-inline const QString kFromBox = QStringLiteral("FSTATION");
-inline const QString kToBox = QStringLiteral("ESTATION");
-inline const QString kViaBox = QStringLiteral("CSTATION");
+class StationPicker;
 
 class QueryPanel : public QWidget {
   Q_OBJECT
@@ -47,11 +31,8 @@ class QueryPanel : public QWidget {
 
   // Clears cheAV, cheTime and cheStation, each with its own handling.
   void ClearOptions();
-  // Empties both station boxes and the pick list, and forgets the box typed
-  // in last.
+  // Empties both station boxes and the pick list.
   void ClearStations();
-
-  const QString& activeStationBox() const { return activeStationBox_; }
 
   // Search window bounds as hhmm (0 = none): the hour box with the minute
   // box of the same row.
@@ -91,22 +72,18 @@ class QueryPanel : public QWidget {
   void numberSearchRequested();
 
  private:
-  void BuildControls(QWidget* overlay);
+  void BuildControls();
   void FitHeight();
-  void StationChanged(QLineEdit* box, const QString& which);
   void TransferStationChanged();
-  void Complete(const QString& text, int left, int top);
-  void PickStation(int index);
+  void StationPicked(QLineEdit* box);
   void CheckRange(QLineEdit* box, int highest);
   void TimeToggled(bool checked);
   void TransferToggled(bool checked);
   void AdvancedToggled(bool checked);
   void KindToggled(bool checked);
 
-  Database& db_;
   MessageBoxes& messages_;
-  QString activeStationBox_;
-  StationMatches matches_;
+  StationPicker* picker_;
 };
 
 }  // namespace kw

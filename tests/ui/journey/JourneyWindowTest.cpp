@@ -78,15 +78,34 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   Pick(w, w->txtEstation, "上", "上海");
   QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
   // 北京 covers 北京西: K21 08:00, 1461 11:00, T109 20:00, none beaten.
-  const auto trains = [w] { return test::ColumnTexts(w->lvJourney, 4); };
+  QTreeWidget* list = w->lvJourney;
+  QHeaderView* header = list->header();
+  const auto trains = [list] { return test::ColumnTexts(list, 4); };
+  const auto opened = [list] {
+    QStringList numbers;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      if (list->topLevelItem(i)->isExpanded()) numbers << list->topLevelItem(i)->text(4);
+    }
+    return numbers;
+  };
   EXPECT_EQ(trains(), (QStringList{"K21", "1461", "T109"}));
   EXPECT_EQ(w->lblCount->text(), "共 3 条行程；双击一程可察看该车次的详细情况");
-  w->lvJourney->header()->sectionClicked(2);  // 历时
+  // A header click sorts; an opened journey stays opened wherever it goes.
+  list->topLevelItem(0)->setExpanded(true);
+  const auto clickHeader = [header](int column) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      {header->sectionViewportPosition(column) + 5, header->height() / 2});
+  };
+  clickHeader(2);  // 历时
   EXPECT_EQ(trains(), (QStringList{"T109", "K21", "1461"}));
-  w->lvJourney->header()->sectionClicked(4);  // 车次 does not sort
+  EXPECT_EQ(opened(), QStringList{"K21"});
+  clickHeader(4);  // 车次 does not sort: the arrow stays on 历时
   EXPECT_EQ(trains(), (QStringList{"T109", "K21", "1461"}));
+  EXPECT_EQ(header->sortIndicatorSection(), 2);
+  EXPECT_EQ(opened(), QStringList{"K21"});
 
-  w->lvJourney->topLevelItem(0)->setExpanded(true);
+  list->collapseAll();
+  list->topLevelItem(0)->setExpanded(true);
   QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
   QStringList printed;
   for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
@@ -132,6 +151,7 @@ TEST_F(JourneyWindowTest, WhatCannotBeSearchedIsSaid) {
     w->txtEstation->setText(c.to);
     QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
     EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{c.message});
+    for (const auto& shown : recorder_.messages.shown) EXPECT_FALSE(shown.busy) << "under the hourglass";
     EXPECT_EQ(w->lvJourney->topLevelItemCount(), 0);
   }
   // Only 快速 (K) trains: K21 alone; a window that ends before it starts.

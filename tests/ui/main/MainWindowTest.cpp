@@ -19,6 +19,7 @@
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
 #include "ui/Strings.h"
+#include "ui/WindowPlacement.h"
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
@@ -210,6 +211,14 @@ TEST_F(MainWindowTest, AuxiliaryWindowsOpenCentredWithTheProgramsIcon) {
     EXPECT_FALSE(opened->windowIcon().isNull());
     opened->hide();
   }
+  // Once start-up has given the application its icon, a window shows that one.
+  QPixmap picture(16, 16);
+  picture.fill(Qt::red);
+  QApplication::setWindowIcon(QIcon(picture));
+  QWidget plain;
+  CentreWindow(plain, &window);
+  EXPECT_EQ(plain.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+  QApplication::setWindowIcon(QIcon());
 }
 
 TEST_F(MainWindowTest, ExitShowsTheClosingScreenWhichEndsTheProgram) {

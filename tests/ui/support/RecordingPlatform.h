@@ -3,6 +3,7 @@
 // addresses it was asked to open.
 #pragma once
 
+#include <QGuiApplication>
 #include <QString>
 #include <QUrl>
 #include <deque>
@@ -19,10 +20,11 @@ class RecordingMessageBoxes final : public MessageBoxes {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    bool busy;  // shown while the busy cursor was on
   };
 
   MessageAnswer Show(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons) override {
-    shown.push_back({text, icon, buttons});
+    shown.push_back({text, icon, buttons, QGuiApplication::overrideCursor() != nullptr});
     if (answers.empty()) return MessageAnswer::Ok;
     const MessageAnswer answer = answers.front();
     answers.pop_front();

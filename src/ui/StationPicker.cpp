@@ -1,0 +1,110 @@
+#include "ui/StationPicker.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QValidator>
+
+#include "store/Database.h"
+#include "ui/Platform.h"
+#include "ui/Twips.h"
+
+namespace kw {
+
+namespace {
+
+constexpr int kPickListWidth = 1800;  // twips
+constexpr int kPickListHeight = 2400;
+
+// Drops every character the box does not take, whether it was typed, pasted
+// or dropped, and keeps the rest with the cursor where it belongs.
+class CharacterFilter final : public QValidator {
+ public:
+  CharacterFilter(bool (*accepts)(QChar), QObject* parent) : QValidator(parent), accepts_(accepts) {}
+
+  State validate(QString& input, int& pos) const override {
+    QString kept;
+    kept.reserve(input.size());
+    int keptPos = 0;
+    for (int i = 0; i < input.size(); ++i) {
+      if (!accepts_(input[i])) continue;
+      kept += input[i];
+      if (i < pos) ++keptPos;
+    }
+    input = kept;
+    pos = keptPos;
+    return Acceptable;
+  }
+
+ private:
+  bool (*accepts_)(QChar);
+};
+
+// A station box takes all but the printable ASCII punctuation.
+bool StationBoxAccepts(QChar c) {
+  const char16_t u = c.unicode();
+  return !((u >= 33 && u <= 47) || (u >= 58 && u <= 64) || (u >= 91 && u <= 96) || (u >= 123 && u <= 126));
+}
+
+}  // namespace
+
+QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent) {
+  return new CharacterFilter(accepts, parent);
+}
+
+void MakeStationBox(QLineEdit* box) {
+  box->setValidator(NewCharacterFilter(StationBoxAccepts, box));
+  box->setMaxLength(kMaxStationTextLength);
+}
+
+StationPicker::StationPicker(Database& db, MessageBoxes& messages, QWidget* listParent)
+    : QObject(listParent), db_(db), messages_(messages), list_(new QListWidget(listParent)) {
+  list_->setObjectName("lstStation");
+  list_->resize(TwipsToPixels(kPickListWidth), TwipsToPixels(kPickListHeight));
+  list_->hide();
+  connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Pick(list_->row(item)); });
+  connect(list_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { Pick(list_->row(item)); });
+}
+
+void StationPicker::Complete(QLineEdit* box, QPoint at) {
+  const std::string text = RemoveSpaces(box->text().toStdString());
+  list_->clear();
+  matches_ = {};
+  if (!text.empty()) {
+    try {
+      matches_ = FindStations(db_, text, LooksUpByInitials(text));
+    } catch (const DatabaseError& e) {
+      list_->hide();
+      messages_.Show(list_->window(), QString::fromStdString(e.what()), MessageIcon::Critical);
+      return;
+    }
+  }
+  if (!matches_.found) {
+    list_->hide();
+    return;
+  }
+  box_ = box;
+  for (const auto& name : matches_.names) list_->addItem(QString::fromStdString(name));
+  list_->move(at);
+  list_->show();
+  list_->raise();
+}
+
+void StationPicker::Close() {
+  matches_ = {};
+  box_ = nullptr;
+  list_->clear();
+  list_->hide();
+}
+
+void StationPicker::Pick(int index) {
+  QLineEdit* box = box_;
+  if (index < 0 || index >= matches_.count() || !box) return;
+  // Filling the box may fill the list anew (the query panel completes on
+  // every change); the list closes all the same.
+  box->setText(QString::fromStdString(matches_.names[index]));
+  emit picked(box);
+  Close();
+}
+
+}  // namespace kw

@@ -1,0 +1,58 @@
+// Station boxes and their type-ahead pick list, shared by the query panel
+// and the journey window: a box takes station characters only, and typing in
+// it lists the stations the text names; a click (or Enter) on a name puts it
+// into the box.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include "query/StationSearch.h"
+
+class QLineEdit;
+class QListWidget;
+class QValidator;
+
+namespace kw {
+
+class Database;
+class MessageBoxes;
+
+// A validator that drops every character `accepts` refuses, whether typed,
+// pasted or dropped, keeping the cursor where it belongs.
+QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent);
+// Makes `box` a station box: it takes all but the printable ASCII
+// punctuation, typed or pasted, and at most kMaxStationTextLength characters.
+void MakeStationBox(QLineEdit* box);
+
+class StationPicker : public QObject {
+  Q_OBJECT
+
+ public:
+  // The pick list, lstStation, is a hidden child of `listParent`.
+  StationPicker(Database& db, MessageBoxes& messages, QWidget* listParent);
+
+  QListWidget* list() const { return list_; }
+
+  // Fills the list with the stations `box`'s text names, by initials or by
+  // name when the text ends in a Chinese character (spaces do not count),
+  // and shows it at `at` in its parent; hides it when none.
+  void Complete(QLineEdit* box, QPoint at);
+  // Empties and hides the list.
+  void Close();
+
+ signals:
+  // A name from the list went into `box`; the list closes after this.
+  void picked(QLineEdit* box);
+
+ private:
+  void Pick(int index);
+
+  Database& db_;
+  MessageBoxes& messages_;
+  QListWidget* list_;
+  StationMatches matches_;
+  QLineEdit* box_ = nullptr;  // the box the list fills
+};
+
+}  // namespace kw
