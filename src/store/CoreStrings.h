@@ -139,9 +139,11 @@ inline constexpr std::string_view kJourneyTransfer = "%1(%2)";  // station, wait
 inline constexpr std::string_view kJourneyTransferJoin = "、";
 inline constexpr std::string_view kLaterDay = "第%1日";  // days past the eighth
 inline constexpr std::string_view kNoJourney = "对不起！由%1到%2在所选的时间和车型内没有能够衔接的行程。";
-inline constexpr std::string_view kJourneyNeedStations = "请输入出发站和到达站";
-inline constexpr std::string_view kJourneySameStations = "出发站与到达站相同";
-inline constexpr std::string_view kJourneyNoStation = "没有以“%1”开头的站名";
+
+// From and To as the journey window and the command-line tool read them.
+inline constexpr std::string_view kNeedBothStations = "请输入出发站和到达站";
+inline constexpr std::string_view kSameStations = "出发站与到达站相同";
+inline constexpr std::string_view kNoStationBeginsWith = "没有以“%1”开头的站名";
 
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).

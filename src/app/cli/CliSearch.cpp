@@ -139,11 +139,12 @@ int Search(Context& ctx) {
   for (const auto& message : result.otherWayMessages) PrintMessage(message);
   switch (result.outcome) {
     case StationSearchOutcome::NotSearched:
-      throw UsageError(RemoveSpaces(from).empty() || RemoveSpaces(to).empty() ? "请输入出发站和到达站"
-                                                                              : "出发站与到达站相同");
+      throw UsageError(std::string(RemoveSpaces(from).empty() || RemoveSpaces(to).empty()
+                                       ? text::kNeedBothStations
+                                       : text::kSameStations));
     case StationSearchOutcome::NoStation: {
       const std::string text = RemoveSpaces(FindStations(db, RemoveSpaces(from), false).found ? to : from);
-      PrintMessage("没有以“" + text + "”开头的站名");
+      PrintMessage(text::Fill(text::kNoStationBeginsWith, {text}));
       return kNotFound;
     }
     case StationSearchOutcome::Found:
