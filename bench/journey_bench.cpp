@@ -9,7 +9,7 @@
 
 #include "BenchDatabases.h"
 #include "journey/JourneySearch.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "support/JourneyReference.h"
 
 namespace kw::bench {

@@ -13,7 +13,7 @@
 #include "LiteralSearches.h"
 #include "query/DirectSearch.h"
 #include "query/Fares.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "query/TrainDetail.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"

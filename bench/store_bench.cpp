@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "BenchDatabases.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 
 namespace kw::bench {
 namespace {

@@ -19,7 +19,6 @@
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
 #include "ui/Startup.h"
-#include "ui/detail/TrainDetailOpener.h"
 #include "ui/main/MainWindow.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
 #include "ui/Startup.h"
-#include "ui/detail/TrainDetailOpener.h"
 #include "ui/main/MainWindow.h"
 
 int main(int argc, char** argv) {

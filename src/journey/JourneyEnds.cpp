@@ -1,6 +1,6 @@
 #include "journey/JourneyEnds.h"
 
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "store/CoreStrings.h"
 
 namespace kw {

@@ -8,7 +8,8 @@
 
 #include "query/ClassFilter.h"
 #include "query/Fares.h"
-#include "query/StationSearch.h"
+#include "query/LikePattern.h"
+#include "query/StationLookup.h"
 #include "query/TimetableTime.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"

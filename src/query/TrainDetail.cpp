@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "query/Fares.h"
-#include "query/StationSearch.h"
+#include "query/LikePattern.h"
+#include "query/StationLookup.h"
 #include "query/TimetableTime.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"

@@ -2,7 +2,7 @@
 
 #include "query/ClassFilter.h"
 #include "query/Fares.h"
-#include "query/StationSearch.h"
+#include "query/LikePattern.h"
 #include "query/TimetableTime.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"

@@ -2,7 +2,7 @@
 
 #include "query/ClassFilter.h"
 #include "query/DirectSearch.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 
 class QLineEdit;
 class QListWidget;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "query/DirectSearch.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "query/TrainDetail.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "store/Database.h"
 #include "support/TestTimetable.h"
 

@@ -5,7 +5,7 @@
 #include "app/cli/Cli.h"
 #include "journey/JourneyEnds.h"
 #include "journey/JourneyTexts.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "store/CoreStrings.h"
 
 namespace kw::cli {

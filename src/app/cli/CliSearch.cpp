@@ -7,7 +7,7 @@
 #include "query/ClassFilter.h"
 #include "query/DirectSearch.h"
 #include "query/Fares.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "query/TimetableTime.h"
 #include "query/TrainDetail.h"
 #include "query/TrainNumberSearch.h"

@@ -3,7 +3,7 @@
 
 #include "app/cli/Cli.h"
 #include "query/Fares.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "store/DataBuilder.h"
 #include "store/Database.h"
 

@@ -6,26 +6,24 @@
 #include "ui/Platform.h"
 #include "ui/detail/DetailPrinting.h"
 #include "ui/detail/TrainDetailWindow.h"
-#include "ui/main/MainWindow.h"
 
 namespace kw {
 
-TrainDetailOpener::TrainDetailOpener(MainWindow& main) : QObject(&main), main_(main) {}
+TrainDetailOpener::TrainDetailOpener(Database& db, Platform& platform, QWidget& parent)
+    : QObject(&parent), db_(db), platform_(platform), parent_(parent) {}
 
 TrainDetailWindow* TrainDetailOpener::window() const { return window_; }
 
-void TrainDetailOpener::OpenDetail() { OpenDetailFor(main_.searchContext()); }
-
-void TrainDetailOpener::OpenDetailFor(const SearchContext& context) {
+void TrainDetailOpener::OpenDetail(const SearchContext& context) {
   CloseDetail();
-  auto* window = new TrainDetailWindow(main_.database(), *main_.platform().messages, &main_);
+  auto* window = new TrainDetailWindow(db_, *platform_.messages, &parent_);
   if (!window->Open(context)) {
     delete window;
     return;
   }
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(window, &TrainDetailWindow::printRequested, window, [this, window] {
-    PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), main_.platform());
+    PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), platform_);
   });
   window_ = window;
   window->show();
@@ -39,14 +37,6 @@ void TrainDetailOpener::CloseDetail() {
   // while the window is still handling its own close button.
   if (window_) window_->close();
   window_ = nullptr;
-}
-
-TrainDetailOpener* WireTrainDetail(MainWindow& main) {
-  auto* opener = new TrainDetailOpener(main);
-  QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
-  QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
-  QObject::connect(&main, &MainWindow::journeyLegRequested, opener, &TrainDetailOpener::OpenDetailFor);
-  return opener;
 }
 
 }  // namespace kw

@@ -1,34 +1,33 @@
-// Opens the train detail window for the rows the main window's result lists
-// open, one at a time: a new opening replaces the window that is open, and
-// coming back to the main window closes it. The window's print button prints
-// what it shows.
+// Opens the train detail window for the rows a result list opens, one at a
+// time: a new opening replaces the window that is open. The window's print
+// button prints what it shows. The opener is handed everything it needs; it
+// knows nothing of the window whose rows it opens.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 
-#include "query/SearchContext.h"
+#include "ui/SearchContext.h"
 
 namespace kw {
 
-class MainWindow;
+class Database;
+struct Platform;
 class TrainDetailWindow;
 
 class TrainDetailOpener : public QObject {
   Q_OBJECT
 
  public:
-  explicit TrainDetailOpener(MainWindow& main);
+  // Detail windows read `db`, speak through `platform` and are owned by `parent`.
+  TrainDetailOpener(Database& db, Platform& platform, QWidget& parent);
 
   // The open detail window, or null.
   TrainDetailWindow* window() const;
 
-  // Closes the open window and opens one for the train the main window's
-  // search context names.
-  void OpenDetail();
-  // The same for the train and stretch that `context` names (a leg of the
-  // journey window).
-  void OpenDetailFor(const SearchContext& context);
+  // Closes the open window and opens one for the train and stretch that
+  // `context` names.
+  void OpenDetail(const SearchContext& context);
   void CloseDetail();
 
  signals:
@@ -36,12 +35,10 @@ class TrainDetailOpener : public QObject {
   void windowOpened(TrainDetailWindow* window);
 
  private:
-  MainWindow& main_;
+  Database& db_;
+  Platform& platform_;
+  QWidget& parent_;
   QPointer<TrainDetailWindow> window_;
 };
-
-// Connects the main window's detail hooks to an opener owned by the main
-// window. Call before the main window loads.
-TrainDetailOpener* WireTrainDetail(MainWindow& main);
 
 }  // namespace kw

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "query/SearchContext.h"
 #include "query/TrainDetail.h"
+#include "ui/SearchContext.h"
 
 class QFrame;
 class QLabel;

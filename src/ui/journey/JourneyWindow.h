@@ -16,7 +16,7 @@
 
 #include "journey/JourneyTexts.h"
 #include "journey/JourneyTimetable.h"
-#include "query/SearchContext.h"
+#include "ui/SearchContext.h"
 
 class QCheckBox;
 class QLabel;

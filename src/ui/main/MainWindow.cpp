@@ -30,6 +30,7 @@
 #include "ui/aux/AdPictureWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
+#include "ui/detail/TrainDetailOpener.h"
 #include "ui/journey/JourneyWindow.h"
 #include "ui/main/QueryPanel.h"
 #include "ui/main/ResultArea.h"
@@ -95,19 +96,19 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
             context_.selectedTrainId = trainId;
             context_.legBoardName = boardName.toStdString();
             context_.legAlightName = alightName.toStdString();
-            emit trainDetailRequested();
+            emit trainDetailRequested(context_);
             SyncToolbar();
           });
   connect(results, &ResultArea::legRowOpened, this, [this](int leg, int trainId) {
     context_.selectedTrainId = trainId;
     SetLegContext(leg);
-    emit trainDetailRequested();
+    emit trainDetailRequested(context_);
     RefreshViewState();
     SyncToolbar();
   });
   connect(results, &ResultArea::legGridOpened, this, [this](int leg) {
     SetLegContext(leg);
-    emit trainDetailRequested();
+    emit trainDetailRequested(context_);
     RefreshViewState();
     SyncToolbar();
   });
@@ -116,7 +117,7 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
     SyncToolbar();
   });
   connect(results, &ResultArea::detailGridOpened, this, [this] {
-    emit trainDetailRequested();
+    emit trainDetailRequested(context_);
     SyncToolbar();
   });
 
@@ -290,7 +291,7 @@ void MainWindow::OpenAbout() {
 void MainWindow::OpenJourneys() {
   if (!journeys_) {
     journeys_ = new JourneyWindow(db_, platform_, this);
-    connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::journeyLegRequested);
+    connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::trainDetailRequested);
     CentreWindow(*journeys_, this);
   }
   journeys_->show();
@@ -343,6 +344,13 @@ void MainWindow::SetLegContext(int leg) {
   // The journey's ends are the texts of the search that listed the legs.
   context_.legBoardName = leg == 1 ? context_.transferStationName : context_.journeyFromName;
   context_.legAlightName = leg == 1 ? context_.journeyToName : context_.transferStationName;
+}
+
+TrainDetailOpener* WireTrainDetail(MainWindow& main) {
+  auto* opener = new TrainDetailOpener(main.database(), main.platform(), main);
+  QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
+  QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
+  return opener;
 }
 
 }  // namespace kw

@@ -2,17 +2,14 @@
 // panel and the result area, and the search commands that join them.
 //
 // Hooks for the parts wired in from outside (connect before Load()):
-// - trainDetailRequested(): a result row was opened; searchContext() names the
-//   train and the journey. Open the train detail window, replacing one that
-//   is open.
+// - trainDetailRequested(context): a result row or a leg of the journey
+//   window was opened; `context` names the train and its stretch. Open the
+//   train detail window on it, replacing one that is open (WireTrainDetail).
 // - trainDetailCloseRequested(): the main window became active again or is
 //   closing; close the train detail window if it is open.
 // - printRequested(): the print command (menu munPrint, toolbar button 5).
 //   The program connects it to PrintResults (ResultPrinting.h), which calls
 //   SyncToolbar() when printing is done.
-// - journeyLegRequested(context): a leg of the journey window was opened;
-//   `context` names the train and its stretch. Open the train detail window
-//   on it, replacing one that is open.
 // - loaded(): loading has reached the point where background work starts
 //   (the advertisement picture refresh).
 // - programEnded(): the closing screen has run out; end the program.
@@ -23,8 +20,8 @@
 #include <functional>
 #include <memory>
 
-#include "query/SearchContext.h"
 #include "query/TransferSearch.h"
+#include "ui/SearchContext.h"
 
 class QLabel;
 class QMenu;
@@ -39,6 +36,7 @@ class JourneyWindow;
 class QueryPanel;
 class ResultArea;
 class TipWindow;
+class TrainDetailOpener;
 struct Platform;
 
 class MainWindow : public QMainWindow {
@@ -97,9 +95,8 @@ class MainWindow : public QMainWindow {
   QLabel* sbMainPanel1;
 
  signals:
-  void trainDetailRequested();
+  void trainDetailRequested(const kw::SearchContext& context);
   void trainDetailCloseRequested();
-  void journeyLegRequested(const kw::SearchContext& context);
   void printRequested();
   void loaded();
   void programEnded();
@@ -148,5 +145,9 @@ class MainWindow : public QMainWindow {
   std::string classOption_;
   std::unique_ptr<ClosingScreen> closing_;
 };
+
+// Connects the main window's detail hooks to an opener owned by the main
+// window. Call before the main window loads.
+TrainDetailOpener* WireTrainDetail(MainWindow& main);
 
 }  // namespace kw

@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 
 #include "query/DirectSearch.h"
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "query/TimetableTime.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"

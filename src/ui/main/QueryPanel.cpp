@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 #include "query/TimetableTime.h"
 #include "query/TrainNumberSearch.h"
 #include "ui/Platform.h"

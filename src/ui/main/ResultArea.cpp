@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "query/SearchContext.h"
 #include "ui/FittedColumns.h"
+#include "ui/SearchContext.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
 #include "ui/main/StartPage.h"

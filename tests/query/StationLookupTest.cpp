@@ -1,4 +1,4 @@
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ Database& Db() {
   return *db;
 }
 
-TEST(StationSearch, InitialsAndNamesMatchByPrefixInTableOrder) {
+TEST(StationLookup, InitialsAndNamesMatchByPrefixInTableOrder) {
   const auto b = FindStations(Db(), "b", true);
   EXPECT_TRUE(b.found);
   EXPECT_EQ(b.names, (Names{"包头", "北京西", "北京南", "北京", "百分%站"}));
@@ -34,7 +34,7 @@ TEST(StationSearch, InitialsAndNamesMatchByPrefixInTableOrder) {
   EXPECT_EQ(none.count(), 0);
 }
 
-TEST(StationSearch, TypedCharactersAreNeverPatternsOrSql) {
+TEST(StationLookup, TypedCharactersAreNeverPatternsOrSql) {
   // A LIKE wildcard stands for itself.
   EXPECT_EQ(FindStations(Db(), "%", true).count(), 0);
   EXPECT_EQ(FindStations(Db(), "b%", true).names, (Names{"百分%站"}));
@@ -48,7 +48,7 @@ TEST(StationSearch, TypedCharactersAreNeverPatternsOrSql) {
   EXPECT_EQ(FindStations(Db(), "", true).count(), 9) << "the table must be intact";
 }
 
-TEST(StationSearch, InitialsAreDecidedByTheLastCharacter) {
+TEST(StationLookup, InitialsAreDecidedByTheLastCharacter) {
   for (const auto& [text, initials] :
        {std::pair{"bj", true}, {"BJ", true}, {"北京", false}, {"bj北", false}, {"北京x", true}})
     EXPECT_EQ(LooksUpByInitials(text), initials) << text;

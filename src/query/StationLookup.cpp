@@ -1,18 +1,9 @@
-#include "query/StationSearch.h"
+#include "query/StationLookup.h"
 
+#include "query/LikePattern.h"
 #include "store/Database.h"
 
 namespace kw {
-
-std::string EscapeLike(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    if (c == '%' || c == '_' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out;
-}
 
 std::string RemoveSpaces(std::string_view text) {
   std::string out;
@@ -28,11 +19,6 @@ bool LooksUpByInitials(std::string_view text) {
   // The last character is Chinese when the text ends in a multi-byte UTF-8
   // sequence; its last byte is then a continuation byte.
   return static_cast<unsigned char>(text.back()) < 0x80;
-}
-
-PrefixPattern MakePrefixPattern(std::string_view text) {
-  const bool escaped = text.find_first_of("%_\\") != std::string_view::npos;
-  return {(escaped ? EscapeLike(text) : std::string(text)) + "%", escaped};
 }
 
 StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
