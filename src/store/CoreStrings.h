@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kw::text {
 
@@ -176,19 +175,18 @@ inline std::string_view Trim(std::string_view text, std::string_view blanks = " 
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-// The lines of `text` without their ends; a line ends at CR LF, LF or CR. A
-// last line without an end counts; text that ends in a line end has no empty
-// line after it.
-inline std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// Calls f(line) for each line of `text`, without its end; a line ends at
+// CR LF, LF or CR. A last line without an end counts; text that ends in a
+// line end has no empty line after it.
+template <typename F>
+void ForEachLine(std::string_view text, F f) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
+    f(text.substr(start, end - start));
     start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
   }
-  return lines;
 }
 
 // A piece of the user's text as a message repeats it: at most kExcerptLength

@@ -220,16 +220,15 @@ std::string DecodeUpdateText(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
   int line = 0;
-  for (std::string_view raw : text::SplitLines(bytes)) {
+  text::ForEachLine(bytes, [&](std::string_view raw) {
     ++line;
     if (line > 1) out += '\n';
     // A mark at the start of a later line: two files joined.
     for (const std::string_view mark : {kUtf8Bom, kGb18030Bom}) {
       if (raw.starts_with(mark)) raw.remove_prefix(mark.size());
     }
-    // Each line read both ways: where both readings are text, the one whose
-    // characters are Chinese is the line's (UTF-8 when both are: Chinese in
-    // UTF-8 also reads as GB18030 Han characters, 测 as 娴).
+    // Each line read both ways: ASCII, or the one encoding it is valid in, or
+    // the reading that is Chinese.
     Encoding encoding = Encoding::Ascii;
     std::optional<std::string> asGb18030;
     const int widest = WidestUtf8Character(raw);
@@ -260,20 +259,18 @@ std::string DecodeUpdateText(std::string_view bytes) {
       }
       fileEncoding = encoding;
     }
-    std::string_view decoded = encoding == Encoding::Gb18030 ? std::string_view(*asGb18030) : raw;
-    if (decoded.starts_with(kUtf8Bom)) decoded.remove_prefix(kUtf8Bom.size());
-    out += decoded;
-  }
+    out += encoding == Encoding::Gb18030 ? std::string_view(*asGb18030) : raw;
+  });
   return out;
 }
 
 CustomerDataSource::CustomerDataSource(const std::filesystem::path& path) {
   const std::string text = DecodeUpdateText(ReadBytes(path));
   int lineNumber = 0;
-  for (const std::string_view line : text::SplitLines(text)) {
+  text::ForEachLine(text, [&](std::string_view line) {
     ++lineNumber;
     if (!text::Trim(line).empty()) records_.push_back(SplitUpdateLine(line, lineNumber));
-  }
+  });
 }
 
 }  // namespace kw

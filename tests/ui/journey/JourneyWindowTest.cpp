@@ -184,7 +184,10 @@ TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
     recorder_.messages.shown.clear();
     for (int i = 0; i < 6; ++i) w->cheType[i]->setChecked(i == box);
     QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
-    EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4), box == 0 ? QStringList{"C2225"} : QStringList{});
+    EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4).contains("C2225"), box == 0);
+    if (box == 1) {
+      EXPECT_EQ(w->lvJourney->topLevelItemCount(), 0);
+    }
     EXPECT_EQ(recorder_.messages.Texts().size(), box == 0 ? 0u : 1u);
   }
 }
