@@ -29,8 +29,6 @@ int FirstRunFrom(int ready, int depart) {
   return (gap + kMinutesPerDay - 1) / kMinutesPerDay * kMinutesPerDay;
 }
 
-int MinuteOfDay(int minutes) { return (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay; }
-
 // How the earliest arrival at a station was reached: its last leg.
 struct Label {
   int boardStop = -1;

@@ -22,7 +22,7 @@ std::string ChineseNumber(int n) {
 }  // namespace
 
 std::string ClockText(int minutes) {
-  const int m = (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+  const int m = MinuteOfDay(minutes);
   char text[8];
   std::snprintf(text, sizeof text, "%02d:%02d", m / 60, m % 60);
   return text;

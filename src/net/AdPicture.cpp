@@ -3,7 +3,6 @@
 #include <curl/curl.h>
 #include <fcntl.h>
 #include <stdlib.h>
-#include <strings.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include <memory>
 #include <mutex>
 
+#include "store/CoreStrings.h"
 #include "store/DateFolder.h"
 
 namespace kw {
@@ -32,42 +32,27 @@ bool SyncFile(const fs::path& path) {
   return ok;
 }
 
-// The name of a download in progress: date/showmian.gif.XXXXXX.part.
-bool IsPartialDownload(const std::string& name) {
-  const std::string prefix = std::string(kAdWaitingName) + ".";
-  const std::string suffix = ".part";
-  return name.size() > prefix.size() + suffix.size() &&
-         strncasecmp(name.c_str(), prefix.c_str(), prefix.size()) == 0 &&
-         strcasecmp(name.c_str() + name.size() - suffix.size(), suffix.c_str()) == 0;
-}
-
-// Removes the partial downloads in `folder` that no running download holds
-// (a download keeps its file locked until it is in place or removed).
-void RemoveStalePartials(const fs::path& folder) {
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!IsPartialDownload(it->path().filename().string())) continue;
-    const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) continue;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(it->path().c_str());
-    ::close(fd);
-  }
-}
-
 }  // namespace
 
 SwapResult SwapWaitingPicture(const fs::path& appDir) {
-  RemoveStalePartials(DateFolder(appDir));
+  RemoveStalePartials(appDir);
   std::error_code ec;
   const fs::path waiting = DateFile(appDir, kAdWaitingName);
   if (!fs::exists(waiting, ec)) return {};
+  // An empty picture is no picture (a server that reported size 0).
+  if (fs::is_regular_file(waiting, ec) && fs::file_size(waiting, ec) == 0) {
+    fs::remove(waiting, ec);
+    return {SwapOutcome::Failed, "the waiting picture " + waiting.string() + " is empty"};
+  }
 
   const fs::path picture = DateFile(appDir, kAdPictureName);
   fs::path staged = picture;
   staged += ".part";
+  const int lock = OpenPartial(staged);  // another copy starting now leaves it alone
   fs::copy_file(waiting, staged, fs::copy_options::overwrite_existing, ec);
   if (!ec && !SyncFile(staged)) ec = std::make_error_code(std::errc::io_error);
   if (!ec) fs::rename(staged, picture, ec);
+  if (lock >= 0) ::close(lock);
   if (ec) {
     std::error_code ignored;
     fs::remove(staged, ignored);
@@ -114,15 +99,6 @@ std::int64_t ParseSize(std::string_view text) {
   return value;
 }
 
-// Without blanks and the line end around it.
-std::string_view TrimLine(std::string_view line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' ')) {
-    line.remove_suffix(1);
-  }
-  while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-  return line;
-}
-
 // What the callbacks of one refresh share.
 struct Exchange {
   const std::atomic<bool>* cancel = nullptr;
@@ -144,7 +120,7 @@ int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* user) {
   if (type == CURLINFO_HEADER_OUT) {
     x.awaitingSizeReply = text.starts_with("SIZE ");
   } else if (type == CURLINFO_HEADER_IN && x.awaitingSizeReply) {
-    x.sizeReply = TrimLine(text);
+    x.sizeReply = text::Trim(text, " \r\n");  // without the line end
     x.awaitingSizeReply = false;
   }
   return 0;
@@ -285,7 +261,7 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
   CURLcode code = perform();
   // "213 <size>" is the size; a 213 without one, or any other reply, is none.
   const bool sizeReply = x.sizeReply.starts_with("213") && (x.sizeReply.size() == 3 || x.sizeReply[3] == ' ');
-  result.replyText = sizeReply ? std::string(TrimLine(x.sizeReply.substr(3))) : x.sizeReply;
+  result.replyText = sizeReply ? std::string(text::Trim(x.sizeReply.substr(3))) : x.sizeReply;
   if (sizeReply) result.remoteSize = ParseSize(result.replyText);
   if (cancel || code == CURLE_ABORTED_BY_CALLBACK) {
     result.outcome = AdRefreshOutcome::Cancelled;
@@ -296,9 +272,10 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
     result.error = code != CURLE_OK ? CurlFailure(code, detail) : "the server did not answer SIZE";
     return result;
   }
-  // Without a size nothing could tell a complete download from a cut one.
-  if (result.remoteSize < 0) {
-    result.error = "the answer to SIZE is no size: " + x.sizeReply;
+  // Without a size nothing could tell a complete download from a cut one;
+  // a size of 0 is no picture.
+  if (result.remoteSize <= 0) {
+    result.error = "the answer to SIZE is no picture's size: " + x.sizeReply;
     return result;
   }
 

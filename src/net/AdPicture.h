@@ -39,12 +39,13 @@ struct SwapResult {
   std::string error;  // what went wrong; may be set with Swapped when the waiting file could not be removed
 };
 
-// Removes the partial downloads (date/showmian.gif.*.part) that a program
-// ended in the middle of a refresh left behind, then puts a waiting
+// Removes the partial files that a program ended in the middle of a refresh
+// or a swap left behind (see RemoveStalePartials), then puts a waiting
 // date/showmian.gif below `appDir` in place of date/showmain.gif and deletes
 // it. The picture in use is replaced in one step (a copy written beside it,
 // then renamed over it), so it is either the old or the new picture. A
-// download still running in another copy of the program is left alone.
+// download still running in another copy of the program is left alone. An
+// empty waiting picture is removed, never put in place (Failed).
 SwapResult SwapWaitingPicture(const std::filesystem::path& appDir);
 
 // ---------------------------------------------------------------- refresh
@@ -64,7 +65,7 @@ struct AdRefreshLimits {
 enum class AdRefreshOutcome {
   SameSize,           // the local picture has the server's size: nothing downloaded
   Downloaded,         // the server's picture waits in date/showmian.gif
-  SizeRequestFailed,  // no answer to the size request that is a size: nothing downloaded
+  SizeRequestFailed,  // no answer to the size request that is a size above 0: nothing downloaded
   DownloadFailed,     // the download broke off or came out at the wrong size: nothing kept
   Cancelled,          // the cancel flag was raised: nothing kept
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cerrno>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -44,6 +45,45 @@ inline constexpr std::string_view kDbLocked = "文件正被另一个程序使用
 inline constexpr std::string_view kDbExists = "文件已存在";
 inline constexpr std::string_view kDbError = "时刻表数据库出错";
 
+// Why a file or folder could not be read or written, by the system's error
+// number; the number itself for a cause without a text of its own.
+inline std::string ErrorCause(int error) {
+  switch (error) {
+    case ENOENT:
+      return "文件或文件夹不存在";
+    case EACCES:
+    case EPERM:
+      return "没有权限";
+    case EROFS:
+      return "文件系统是只读的";
+    case ENOSPC:
+    case EDQUOT:
+      return "磁盘空间不足";
+    case EISDIR:
+      return "这是一个文件夹";
+    case ENOTDIR:
+      return "路径中有一项不是文件夹";
+    case EEXIST:
+      return "文件已存在";
+    case ENAMETOOLONG:
+      return "路径过长";
+    case ELOOP:
+      return "符号链接过多";
+    case EMFILE:
+    case ENFILE:
+      return "打开的文件过多";
+    case ENOMEM:
+      return "内存不足";
+    case EBUSY:
+    case ETXTBSY:
+      return "文件正被使用";
+    case EIO:
+      return "读写出错";
+    default:
+      return "系统错误 " + std::to_string(error);
+  }
+}
+
 // The per-user copy of the date folder, made when the program's own cannot be written.
 inline constexpr std::string_view kUserDataCannotCopy = "无法建立本用户的数据文件夹";
 inline constexpr std::string_view kUserDataNoHome =
@@ -66,6 +106,13 @@ inline constexpr std::string_view kUpdateNoConverter = "本机缺少 GB18030 编
 inline constexpr std::string_view kUpdateUnreadableStart = "文件开头无法识别：";
 inline constexpr std::string_view kUpdateMixedEncoding =
     "与前面各行的编码不同（文件按 %1 读取），一个文件只能用一种编码";
+inline constexpr std::string_view kUpdateMarkMismatch =
+    "与文件开头标明的编码（%1）不同，一个文件只能用一种编码";
+inline constexpr std::string_view kUpdateNoChineseReading = "按 UTF-8 和 GB18030 读来都不是中文";
+inline constexpr std::string_view kUpdateNotAFile = "不是普通文件";
+inline constexpr std::string_view kUpdateTooLarge = "文件过大（最多 %1 MB）";
+inline constexpr std::string_view kUpdateOutOfMemory = "内存不足";
+inline constexpr std::string_view kUpdateUnknownAction = "无法识别的操作（应为 insert、update 或 delete）：";
 inline constexpr std::string_view kUpdateNoTable = "没有这个表：";
 inline constexpr std::string_view kUpdateBadKey = "编号应写成 ";
 inline constexpr std::string_view kUpdateBadValue = "无法识别的值：";
@@ -119,6 +166,27 @@ inline size_t CharacterCount(std::string_view text) {
   size_t n = 0;
   for (char c : text) n += BeginsCharacter(c);
   return n;
+}
+
+// `text` without the blanks (by default spaces and tabs) around it.
+inline std::string_view Trim(std::string_view text, std::string_view blanks = " \t") {
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Calls f(line) for each line of `text`, without its end; a line ends at
+// CR LF, LF or CR. A last line without an end counts; text that ends in a
+// line end has no empty line after it.
+template <typename F>
+void ForEachLine(std::string_view text, F f) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    f(text.substr(start, end - start));
+    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
 }
 
 // A piece of the user's text as a message repeats it: at most kExcerptLength

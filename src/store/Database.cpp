@@ -27,13 +27,6 @@ std::string Lower(std::string_view s) {
   return out;
 }
 
-std::string Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(" \t");
-  return std::string(s.substr(first, last - first + 1));
-}
-
 std::string OpenFailure(const std::string& path, std::string_view cause) {
   return std::string(text::kDbCannotOpen) + " " + path + "：" + std::string(cause);
 }
@@ -42,7 +35,7 @@ std::string OpenFailure(const std::string& path, std::string_view cause) {
 std::string WriteCause(int error) {
   if (error == EACCES || error == EPERM) return std::string(text::kDbNoPermission);
   if (error == EROFS) return std::string(text::kDbReadOnlyFileSystem);
-  return std::strerror(error);
+  return text::ErrorCause(error);
 }
 
 // Checks that the opened file holds every table and column the program reads
@@ -76,7 +69,7 @@ std::string PasswordFromConnectString(std::string_view connectString) {
     if (end == std::string_view::npos) end = connectString.size();
     const std::string_view entry = connectString.substr(start, end - start);
     const size_t eq = entry.find('=');
-    if (eq != std::string_view::npos && Lower(Trim(entry.substr(0, eq))) == "pwd") {
+    if (eq != std::string_view::npos && Lower(text::Trim(entry.substr(0, eq))) == "pwd") {
       return std::string(entry.substr(eq + 1));
     }
     start = end + 1;
@@ -103,35 +96,34 @@ Query::~Query() {
   }
 }
 
-void Query::Check(int rc, const char* what) const {
-  if (rc != SQLITE_OK) db_->Fail(rc, what);
+void Query::Check(int rc) const {
+  if (rc != SQLITE_OK) db_->Fail(rc);
 }
 
 Query& Query::Bind(int index, int value) {
-  Check(sqlite3_bind_int(stmt_, index, value), "bind");
+  Check(sqlite3_bind_int(stmt_, index, value));
   return *this;
 }
 
 Query& Query::Bind(int index, long long value) {
-  Check(sqlite3_bind_int64(stmt_, index, value), "bind");
+  Check(sqlite3_bind_int64(stmt_, index, value));
   return *this;
 }
 
 Query& Query::Bind(int index, double value) {
-  Check(sqlite3_bind_double(stmt_, index, value), "bind");
+  Check(sqlite3_bind_double(stmt_, index, value));
   return *this;
 }
 
 Query& Query::Bind(int index, std::string_view text) {
   // An empty view may point nowhere, which SQLite would bind as Null.
   Check(sqlite3_bind_text(stmt_, index, text.data() ? text.data() : "", static_cast<int>(text.size()),
-                          SQLITE_TRANSIENT),
-        "bind");
+                          SQLITE_TRANSIENT));
   return *this;
 }
 
 Query& Query::BindNull(int index) {
-  Check(sqlite3_bind_null(stmt_, index), "bind");
+  Check(sqlite3_bind_null(stmt_, index));
   return *this;
 }
 
@@ -139,7 +131,7 @@ bool Query::Step() {
   const int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  db_->Fail(rc, sqlite3_sql(stmt_));
+  db_->Fail(rc);
 }
 
 void Query::Run() {
@@ -267,7 +259,7 @@ Query Database::Prepare(std::string_view sql) {
   const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr);
   if (rc != SQLITE_OK) {
     sqlite3_finalize(stmt);
-    Fail(rc, sql);
+    Fail(rc);
   }
   if (it != cache_.end()) {
     // The cached copy is being walked by an outer caller: use a private one.
@@ -291,8 +283,7 @@ void Database::Execute(std::string_view sql) {
 long long Database::Changes() const { return sqlite3_changes(db_); }
 long long Database::TotalChanges() const { return sqlite3_total_changes(db_); }
 
-void Database::Fail(int rc, std::string_view what) const {
-  (void)what;
+void Database::Fail(int rc) const {
   std::string message = sqlite3_errmsg(db_);
   if (message.empty() || message == "not an error") message = sqlite3_errstr(rc);
   throw DatabaseError(ErrorText(rc, message));

@@ -68,7 +68,7 @@ class Query {
   // `inUse` is the cache entry's flag, cleared when the Query ends; null for
   // a private statement that is finalized instead.
   Query(Database* db, sqlite3_stmt* stmt, bool* inUse);
-  void Check(int rc, const char* what) const;
+  void Check(int rc) const;
 
   Database* db_;
   sqlite3_stmt* stmt_;
@@ -110,7 +110,8 @@ class Database {
  private:
   friend class Query;
   Database(sqlite3* db, std::string path);
-  [[noreturn]] void Fail(int rc, std::string_view what) const;
+  // Throws the DatabaseError of SQLite's result code `rc` and its message.
+  [[noreturn]] void Fail(int rc) const;
   // The message of a failure with SQLite's result code `rc` and text `message`.
   std::string ErrorText(int rc, const std::string& message) const;
 

@@ -1,6 +1,9 @@
 #include "store/DateFolder.h"
 
+#include <fcntl.h>
 #include <strings.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,16 +51,46 @@ void FillFrom(const fs::path& source, const fs::path& copy) {
     const fs::path target = FindEntry(copy, name);
     if (fs::exists(target)) continue;
     const fs::path part = copy / (name + "." + std::to_string(getpid()) + ".part");
-    fs::copy_file(entry.path(), part, fs::copy_options::overwrite_existing);
-    const int linked = link(part.c_str(), target.c_str());
-    const int error = errno;
+    const int lock = OpenPartial(part);
+    if (lock < 0) throw fs::filesystem_error("open", part, std::error_code(errno, std::generic_category()));
+    std::error_code copied;
+    fs::copy_file(entry.path(), part, fs::copy_options::overwrite_existing, copied);
+    const int linked = copied ? -1 : link(part.c_str(), target.c_str());
+    const int error = copied ? copied.value() : errno;
     fs::remove(part);
+    close(lock);
     if (linked != 0 && error != EEXIST)
       throw fs::filesystem_error("link", part, target, std::error_code(error, std::generic_category()));
   }
 }
 
+bool IsPartialName(const std::string& name) {
+  constexpr std::string_view kSuffix = ".part";
+  return name.size() > kSuffix.size() &&
+         strcasecmp(name.c_str() + name.size() - kSuffix.size(), kSuffix.data()) == 0;
+}
+
 }  // namespace
+
+int OpenPartial(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+  if (fd >= 0) ::flock(fd, LOCK_EX);
+  return fd;
+}
+
+void RemoveStalePartials(const fs::path& root) {
+  std::error_code ec;
+  for (fs::directory_iterator it(DateFolder(root), ec), end; !ec && it != end; it.increment(ec)) {
+    if (!IsPartialName(it->path().filename().string())) continue;
+    const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) continue;
+    struct stat st {};
+    // A running writer holds its lock until the file is in place or removed.
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlink(it->path().c_str());
+    ::close(fd);
+  }
+}
 
 fs::path DateFolder(const fs::path& root) { return FindEntry(root, "date"); }
 
@@ -97,7 +130,10 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   std::error_code ec;
   const fs::path own = DateFolder(sources.programDir);
   const bool ownExists = fs::is_directory(own, ec);
-  if (ownExists && isWritable(own)) return {sources.programDir, {}};
+  if (ownExists && isWritable(own)) {
+    RemoveStalePartials(sources.programDir);
+    return {sources.programDir, {}};
+  }
 
   fs::path seed;
   if (!sources.installedDir.empty() && fs::is_directory(sources.installedDir, ec)) {
@@ -113,8 +149,9 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   try {
     if (!seed.empty()) FillFrom(seed, copy);
   } catch (const fs::filesystem_error& e) {
-    return {{}, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + e.code().message()};
+    return {{}, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + text::ErrorCause(e.code().value())};
   }
+  RemoveStalePartials(sources.userRoot);
   return {sources.userRoot, {}};
 }
 

@@ -24,6 +24,16 @@ std::filesystem::path DateFile(const std::filesystem::path& root, std::string_vi
 // The timetable database: date/Train.dll below `root`.
 std::filesystem::path DatabasePath(const std::filesystem::path& root);
 
+// Partial files: a file the program writes into the date folder is written
+// under its name + ".part" (with a tag before it: Train.dll.<pid>.part,
+// showmian.gif.XXXXXX.part, showmain.gif.part) and renamed or linked into
+// place when whole. The writer holds it open with OpenPartial, which locks
+// it; RemoveStalePartials, run at start, removes every *.part file of the
+// date folder below `root` that no running copy of the program holds (one a
+// killed program left behind).
+int OpenPartial(const std::filesystem::path& path);
+void RemoveStalePartials(const std::filesystem::path& root);
+
 // The folder of the running executable.
 std::filesystem::path ExecutableDir();
 
@@ -57,7 +67,9 @@ bool IsWritableFolder(const std::filesystem::path& folder);
 // from the copy is copied in (whole or not at all). A file the copy already
 // has is never replaced: its database may hold updates the user applied.
 // With nothing to use, the program's own folder is returned, so that opening
-// its database reports what is missing.
+// its database reports what is missing. The partial files a killed program
+// left in the chosen date folder are removed. A failure's cause is told in
+// Chinese.
 DatePlace ChooseDatePlace(const DateSources& sources,
                           bool (*isWritable)(const std::filesystem::path&) = IsWritableFolder);
 

@@ -5,9 +5,9 @@
 //   update;pass;12,5;arrive=8.3,depart=8.35
 //   delete;station;5
 //
-// The file is UTF-8 when it reads as UTF-8, otherwise GB18030 (the code page
-// in which update files for Simplified Chinese Windows are written); see
-// DecodeUpdateText.
+// The file is UTF-8 or GB18030 (the code page in which update files for
+// Simplified Chinese Windows are written); see DecodeUpdateText. Only a
+// regular file of at most kMaxUpdateFileBytes is read.
 #pragma once
 
 #include <filesystem>
@@ -18,8 +18,12 @@
 
 namespace kw {
 
+// The largest update file read (the whole national timetable as insert
+// lines takes under 5 MB).
+inline constexpr long long kMaxUpdateFileBytes = 64LL << 20;
+
 struct UpdateRecord {
-  std::string action;  // "insert", "update" or "delete"; any other text does nothing
+  std::string action;  // "insert", "update" or "delete" (blanks around it do not count)
   std::string table;   // one of the timetable's tables
   std::string id;      // key of the row; "trainid,station" for pass
   std::string value;   // insert: the row's values; update: column=value assignments
@@ -39,7 +43,8 @@ class UpdateFileError : public std::runtime_error {
 
 // The records of one update file, read completely when it is created, in
 // file order. Empty lines (or lines of blanks) are no records but count as
-// lines. Throws UpdateFileError.
+// lines. Throws UpdateFileError: also for a file that is no regular file (a
+// pipe, a device) or larger than kMaxUpdateFileBytes.
 class CustomerDataSource {
  public:
   explicit CustomerDataSource(const std::filesystem::path& path);
@@ -53,17 +58,19 @@ class CustomerDataSource {
 // up to the next ";"; when there is none, it and every later field are the
 // whole rest of the line ("insert;station;5" has id 5 and value 5). A field
 // whose first character is a double quote loses its first and its last
-// character.
+// character (all the bytes of a UTF-8 character).
 UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber);
 
-// The text of an update file as UTF-8. A byte order mark is dropped:
-// GB18030's own means a GB18030 body; UTF-8's may stand in front of either.
-// Otherwise the file is UTF-8 when it reads as UTF-8, else GB18030; valid
-// UTF-8 without a mark whose only characters beyond ASCII are two-byte ones
-// is no Chinese text: it is read as GB18030 when it reads as such. A file is
-// one encoding: one with lines of Chinese text in UTF-8 and lines that are
-// no UTF-8 is refused, naming the first line that breaks the encoding of the
-// line that came first. Throws UpdateFileError naming the line.
+// The text of an update file as UTF-8, its lines joined by LF. A file is
+// one encoding, UTF-8 or GB18030, read line by line: a line that is only one
+// of them is that one; a line valid in both is UTF-8 when it holds Han
+// characters in UTF-8, else the reading whose characters are Chinese (the
+// GB18030 bytes of 平山站 read as UTF-8 ƽɽվ). GB18030's byte order mark
+// declares the file GB18030; UTF-8's may stand in front of either. A mark at
+// the start of a later line (two files joined) is dropped. Throws
+// UpdateFileError naming the first line that is in neither encoding, has no
+// Chinese reading, or breaks the encoding of the mark or of the first line
+// beyond ASCII.
 std::string DecodeUpdateText(std::string_view bytes);
 
 }  // namespace kw

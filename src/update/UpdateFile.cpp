@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <new>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -28,12 +29,6 @@ class LineError : public std::runtime_error {
   throw LineError(std::string(why) + std::string(what));
 }
 
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The items of a comma-separated list, trimmed; a comma inside a text in
 // double quotes does not split.
 std::vector<std::string_view> SplitItems(std::string_view text) {
@@ -44,12 +39,12 @@ std::vector<std::string_view> SplitItems(std::string_view text) {
     if (text[i] == '"') {
       quoted = !quoted;  // a doubled quote inside a text flips twice
     } else if (text[i] == ',' && !quoted) {
-      items.push_back(Trim(text.substr(start, i - start)));
+      items.push_back(text::Trim(text.substr(start, i - start)));
       start = i + 1;
     }
   }
   if (quoted) Refuse(text::kUpdateUnclosedText, text::Excerpt(text));
-  items.push_back(Trim(text.substr(start)));
+  items.push_back(text::Trim(text.substr(start)));
   return items;
 }
 
@@ -198,14 +193,14 @@ void Update(Database& db, const schema::Table& table, const std::vector<ColumnVa
     if (eq == std::string_view::npos)
       Refuse(text::kUpdateBadAssignment,
              item.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(item));
-    const std::string_view name = Trim(item.substr(0, eq));
+    const std::string_view name = text::Trim(item.substr(0, eq));
     const auto* column = schema::FindColumn(table, name);
     if (!column) Refuse(text::kUpdateNoColumn, std::string(table.name) + "." + text::Excerpt(name));
     if (std::find(columns.begin(), columns.end(), column) != columns.end()) {
       Refuse(text::kUpdateRepeatedColumn, column->name);
     }
     columns.push_back(column);
-    values.push_back(ValueFor(*column, Trim(item.substr(eq + 1))));
+    values.push_back(ValueFor(*column, text::Trim(item.substr(eq + 1))));
     assignments += (assignments.empty() ? "" : ",") + std::string(column->name) + "=?";
   }
   auto query = db.Prepare("UPDATE " + std::string(table.name) + " SET " + assignments + " WHERE " +
@@ -234,23 +229,22 @@ bool StartsUnreadable(std::string_view action) {
   return (first < 0x20 && first != '\t' && first != '\0') || first == 0x7F;
 }
 
-bool IsKnownAction(std::string_view action) {
-  return action == "insert" || action == "update" || action == "delete";
-}
-
 // Applies one record; throws LineError for a bad record and DatabaseError
 // when the database refuses it.
 void ApplyRecord(Database& db, const UpdateRecord& record) {
-  if (!IsKnownAction(record.action)) return;
-  const std::string_view tableName = Trim(record.table);
+  // A record that would do nothing is data lost: refused, as a bad value is.
+  const std::string_view action = text::Trim(record.action);
+  if (action != "insert" && action != "update" && action != "delete")
+    Refuse(text::kUpdateUnknownAction, action.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(action));
+  const std::string_view tableName = text::Trim(record.table);
   const auto* table = schema::FindTable(tableName);
   if (!table)
     Refuse(text::kUpdateNoTable,
            tableName.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(tableName));
-  const auto key = ParseKey(*table, record.id, record.action == "delete");
-  if (record.action == "insert") {
+  const auto key = ParseKey(*table, record.id, action == "delete");
+  if (action == "insert") {
     Insert(db, *table, key, record);
-  } else if (record.action == "update") {
+  } else if (action == "update") {
     Update(db, *table, key, record);
   } else {
     Delete(db, *table, key);
@@ -278,7 +272,9 @@ std::string UpdateOutcome::Message() const {
   return std::string(text::kUpdateDamaged) + "第 " + std::to_string(line) + " 行：" + reason;
 }
 
-UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
+namespace {
+
+UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file) {
   std::vector<UpdateRecord> records;
   try {
     records = CustomerDataSource(file).Records();
@@ -288,11 +284,9 @@ UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
   if (!records.empty() && records.front().line == 1 && StartsUnreadable(records.front().action)) {
     return Failure(1, std::string(text::kUpdateUnreadableStart) + text::Excerpt(records.front().action));
   }
-  // A file in which no line asks for a change is not an update file; it is
-  // kept rather than deleted as if it had been applied.
-  if (std::none_of(records.begin(), records.end(), [](const auto& r) { return IsKnownAction(r.action); })) {
-    return {UpdateStatus::NoRecords, 0, {}};
-  }
+  // A file without a record is not an update file; it is kept rather than
+  // deleted as if it had been applied.
+  if (records.empty()) return {UpdateStatus::NoRecords, 0, {}};
   try {
     Transaction transaction(db);
     for (const auto& record : records) {
@@ -316,9 +310,19 @@ UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
   std::filesystem::remove(file, ec);
   if (ec) {
     return {UpdateStatus::AppliedFileKept, 0,
-            std::string(text::kUpdateNotDeleted) + " " + file.string() + "：" + ec.message()};
+            std::string(text::kUpdateNotDeleted) + " " + file.string() + "：" + text::ErrorCause(ec.value())};
   }
   return {UpdateStatus::Applied, 0, {}};
+}
+
+}  // namespace
+
+UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
+  try {
+    return ApplyRecords(db, file);
+  } catch (const std::bad_alloc&) {
+    return Failure(0, std::string(text::kUpdateOutOfMemory));
+  }
 }
 
 }  // namespace kw

@@ -12,13 +12,14 @@
 // program's own, with the values bound as parameters. A refusal repeats at
 // most 80 characters of the item it names.
 //
-// What a record does:
+// What a record does (its action, like every field, may have blanks around it):
 //   insert  adds the row, unless a row with that key exists (left unchanged);
 //           the key columns of the value must match the key
 //   update  changes the named columns of the row with that key, if there is one
 //   delete  removes the row with that key, if there is one; a pass key may
 //           be the train id alone ("delete;pass;12"): every stop of the train
-//   any other action (also "INSERT") does nothing.
+// Any other action (also "INSERT") is refused on its line: a record that
+// did nothing would be data lost.
 // The database's own rules (one row per key, unique station names, one stop
 // per train and sequence number) hold: a record that would break them is an
 // error on its line. An update may change a key column (a station's id, a
@@ -35,7 +36,7 @@ class Database;
 enum class UpdateStatus {
   Applied,          // every record applied; the file is deleted
   AppliedFileKept,  // every record applied, but the file could not be deleted
-  NoRecords,        // no record asks for a change; nothing changed, the file stays
+  NoRecords,        // the file holds no record (only blank lines); nothing changed, the file stays
   Failed,           // a bad line, an unreadable file or a database failure;
                     // nothing changed, the file stays
 };
@@ -50,7 +51,7 @@ struct UpdateOutcome {
 
   // The one-line text that reports the outcome:
   //   Applied          更新完毕！
-  //   AppliedFileKept  更新完毕！但无法删除更新文件 <path>：<cause>
+  //   AppliedFileKept  更新完毕！但无法删除更新文件 <path>：<cause>  (causes in Chinese)
   //   NoRecords        您的更新文件有问题，请选择正确的更新文件！
   //   Failed           文件受损或格式不合法！第 5 行：<reason>   (line 0: the reason alone)
   std::string Message() const;

@@ -44,6 +44,9 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
             "07:30\t 11:00\t3小时30分钟\t1\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t "
             "11:00\t1小时59分钟\n"
             "07:00\t 20:00\t13小时\t0\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
+  // A window of one minute: 1007 leaves 甲 at 07:00.
+  r = RunJourneys({"甲", "丙", "--after", "7:00", "--until", "07:00"});
+  EXPECT_EQ(r.out, "07:00\t 20:00\t13小时\t0\t1007\t甲\t 07:00\t丙\t 20:00\t\n") << r.err;
   // 45 minutes to change at 丁 miss D5 by five minutes: the next night's.
   r = RunJourneys({"甲", "戊", "--min-change", "45", "--max-changes", "1"});
   EXPECT_EQ(r.out.substr(0, r.out.find('\t', 6)), "22:00\t第三日02:00");

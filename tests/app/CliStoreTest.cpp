@@ -19,6 +19,7 @@ TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
       {{"fares", "2", "450"}, 0, "50\n100\n5001\n5002\n5003\n5004\n5005\n"},
       {{"fares", "9", "450"}, 0, "暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n"},  // a class without fares
       {{"fares", "x", "1"}, 2, ""},
+      {{"fares", "2", "-100"}, 2, ""},  // no negative distance is priced
       {{"nonsense"}, 2, ""}};
   for (auto [args, status, out] : cases) {
     args.insert(args.begin(), {"--db", db});

@@ -82,6 +82,7 @@ const Case kCases[] = {
     {"leaving by 07:30", test::kBing, 0, 450, 2, 30, "GCDZTKO", {{420, 1200, 0}, {450, 660, 1}}},
     // Z4 reaches 丁 at 23:50; D5 leaves at 00:30 the next day.
     {"a change past midnight", test::kWu, 0, 1439, 2, 30, "GCDZTKO", {{1320, kDay + 120, 1}}},
+    {"the next day's train met at the exact minimum", test::kWu, 0, 1439, 2, 40, "GCDZTKO", {{1320, kDay + 120, 1}}},
     {"the next day's train missed by the minimum", test::kWu, 0, 1439, 2, 45, "GCDZTKO", {{1320, 2 * kDay + 120, 1}}},
     // K6 leaves 丁 at 00:03 after arriving 23:58: the day after its arrival
     // day, so Z4's traveller (ready 00:20) takes the next day's K6, which

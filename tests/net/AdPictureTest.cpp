@@ -58,6 +58,13 @@ TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
        {{"showmian.gif.a1B2c3.part", "half"}, {"showmian.gif", "new"}, {"showmian.gif.txt", "kept"}},
        Swapped,
        {{"showmain.gif", "new"}, {"showmian.gif.txt", "kept"}}},
+      // So do a swap's and a first copy's.
+      {"date",
+       {{"showmain.gif", "old"}, {"showmain.gif.part", "half"}, {"Train.dll.4242.part", "half"}},
+       NothingWaiting,
+       {{"showmain.gif", "old"}}},
+      // An empty picture is never put in place.
+      {"date", {{"showmain.gif", "old"}, {"showmian.gif", ""}}, Failed, {{"showmain.gif", "old"}}},
   };
   for (const auto& c : cases) {
     const TempDir app;
@@ -157,8 +164,9 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
       // Without a size a cut-short download could not be told from the picture.
       {{"--size-reply", "500 Command not understood.", "--cut", "2500"},
        AdRefreshOutcome::SizeRequestFailed,
-       "no size"},
-      {{"--size-reply", "213 "}, AdRefreshOutcome::SizeRequestFailed, "no size"},
+       "no picture's size"},
+      {{"--size-reply", "213 "}, AdRefreshOutcome::SizeRequestFailed, "no picture's size"},
+      {{"--size-reply", "213 0"}, AdRefreshOutcome::SizeRequestFailed, "no picture's size: 213 0"},
       {{"--silent"}, AdRefreshOutcome::SizeRequestFailed, "server response timeout"},
       {{"--cut", "2500"}, AdRefreshOutcome::DownloadFailed, "received 2500 of 5000 bytes"},
       {{"--stall", "2500"}, AdRefreshOutcome::DownloadFailed, "too slow"},

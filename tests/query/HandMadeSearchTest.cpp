@@ -28,7 +28,7 @@ TEST(HandMadeSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
   for (const std::string& text : {repeated("b", 60000), repeated("北_", 20000), repeated("1", 60000)}) {
     EXPECT_FALSE(FindStations(Db(), text, true).found);
     EXPECT_FALSE(FindStations(Db(), text, false).found);
-    EXPECT_EQ(RunStationSearch(Db(), {text, "上海", 0, 0, false}).outcome, StationSearchOutcome::NoStation);
+    EXPECT_EQ(RunStationSearch(Db(), {text, "上海", 0, 0, false, ""}).outcome, StationSearchOutcome::NoStation);
     EXPECT_FALSE(FindTrainsByNumber(Db(), text).found);
     EXPECT_FALSE(LoadTrainDetail(Db(), 1, false, text, "上海").found);
   }
@@ -96,7 +96,9 @@ TEST(HandMadeSearch, AClassOptionKeepsOnlyTrainsOfItsClassInEverySearch) {
       EXPECT_EQ(legs.outcome, c.legs);
       EXPECT_EQ(legs.message.empty(), c.legs == TwoLegOutcome::Found);
       EXPECT_EQ(TrainIds(legs.firstLeg), c.firstLeg);
-      if (c.legs != TwoLegOutcome::NoFirstLeg) EXPECT_EQ(TrainIds(legs.secondLeg), c.secondLeg);
+      if (c.legs != TwoLegOutcome::NoFirstLeg) {
+        EXPECT_EQ(TrainIds(legs.secondLeg), c.secondLeg);
+      }
     }
     const auto candidates = FindTransferStations(Db(), id("商丘"), id("上饶"), c.option);
     EXPECT_EQ(candidates.names, c.candidates);

@@ -48,6 +48,8 @@ TEST(DataBuilder, RefusesABadRowNamingItsFileAndLine) {
       {"station", "1\t北京\tbj\n2\t天津\n", "station.tsv", 3, "应有 3 列"},
       {"station", kStations + "1\t上海\tsh\n", "station.tsv", 4, "车站编号与第 2 行重复"},
       {"station", kStations + "3\t北京\tbj\n", "station.tsv", 4, "车站名"},
+      // Names are one without regard to letter case, as the database compares them.
+      {"station", kStations + "3\tAb站\tab\n4\taB站\tab\n", "station.tsv", 5, "车站名与第 4 行重复"},
       // Numbers the program cannot hold exactly (4294967306 would read back as 10).
       {"station", kStations + "4294967306\t北京南\tbjn\n", "station.tsv", 4,
        "列 id 的值 “4294967306” 超出范围"},

@@ -1,6 +1,7 @@
 #include "store/DateFolder.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <map>
@@ -82,16 +83,45 @@ TEST(DateFolder, TheProgramsOwnFolderWhenWritableElseThePerUserCopy) {
   }
 }
 
+// The cause is told in Chinese, never as the system's English text.
 TEST(DateFolder, APerUserCopyThatCannotBeMadeIsReported) {
   TempDir dir;
   dir.Write("share/kestrelway/Train.dll", "I");
   dir.Write("user", "a file where the folder should be");
+  const DateSources sources{dir.Path() / "program", dir.Path() / "share" / "kestrelway", dir.Path() / "user"};
+  DatePlace place = ChooseDatePlace(sources);
+  EXPECT_TRUE(place.root.empty());
+  EXPECT_EQ(place.error, "无法建立本用户的数据文件夹 " + (dir.Path() / "user" / "date").string() +
+                             "：路径中有一项不是文件夹");
+  EXPECT_FALSE(ChooseDatePlace({sources.programDir, sources.installedDir, {}}).error.empty());
+  fs::remove(sources.userRoot);
+  fs::create_directories(sources.userRoot);
+  fs::permissions(dir.Path(), fs::perms(0755));
+  fs::permissions(sources.userRoot, fs::perms(0555));  // nobody may write in it
+  test::RunUnprivileged([&] {
+    EXPECT_EQ(ChooseDatePlace(sources).error,
+              "无法建立本用户的数据文件夹 " + (sources.userRoot / "date").string() + "：没有权限");
+  });
+}
+
+// A partial copy a killed start left in the per-user folder goes at the next
+// start; one that a running start holds stays.
+TEST(DateFolder, PartialFilesThatNoRunningCopyHoldsAreRemovedAtStart) {
+  TempDir dir;
+  dir.Write("share/kestrelway/Train.dll", "I");
+  const fs::path stale = dir.Write("user/date/Train.dll.4242.part", "half");
+  const fs::path held = dir.Write("user/date/point.cur.4343.part", "half");
+  const fs::path other = dir.Write("user/date/notes.txt", "kept");
+  const int lock = OpenPartial(held);
+  ASSERT_GE(lock, 0);
   const DatePlace place =
       ChooseDatePlace({dir.Path() / "program", dir.Path() / "share" / "kestrelway", dir.Path() / "user"});
-  EXPECT_TRUE(place.root.empty());
-  EXPECT_NE(place.error.find((dir.Path() / "user" / "date").string()), std::string::npos) << place.error;
-  EXPECT_FALSE(
-      ChooseDatePlace({dir.Path() / "program", dir.Path() / "share" / "kestrelway", {}}).error.empty());
+  close(lock);
+  EXPECT_EQ(place.root, dir.Path() / "user");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(held));
+  EXPECT_TRUE(fs::exists(other));
+  EXPECT_EQ(ReadFile(dir.Path() / "user" / "date" / "Train.dll"), "I");
 }
 
 // The tool's per-user folder is where Qt puts the program's (the same rule).

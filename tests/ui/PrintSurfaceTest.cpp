@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 
 #include "support/TestTimetable.h"
@@ -69,10 +68,6 @@ TEST_F(PdfSurface, WindowImageLandsOnOnePage) {
   EXPECT_EQ(PdfPages(path), 1);
   // pdfimages lists a header of two lines, then one line per picture.
   EXPECT_EQ(RunTool("pdfimages", {"-list", path}).trimmed().split('\n').size(), 3);
-}
-
-TEST(PrinterSurface, NoPrinterHasNoName) {
-  EXPECT_TRUE(MakePrinterSurface(QPrinterInfo())->DeviceName().isEmpty());
 }
 
 }  // namespace

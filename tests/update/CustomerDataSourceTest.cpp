@@ -25,6 +25,8 @@ TEST(SplitUpdateLine, FourFieldsAtSemicolonsWithQuotesAndMissingFields) {
       {"\"insert\";\"station\";\"5\";\"5,\"\"a\"\",\"\"b\"\"\"",
        {"insert", "station", "5", "5,\"\"a\"\",\"\"b\"\""}},
       {"\"insertX;station;5;v", {"insert", "station", "5", "v"}},
+      // Characters, not bytes: a Chinese last character goes whole.
+      {"insert;station;\"北;\"北京站", {"insert", "station", "", "北京"}},
       {"\";\"\";x;y", {"", "", "x", "y"}},
       {"update;station;5;station=\"北京\"", {"update", "station", "5", "station=\"北京\""}},
   };
@@ -45,30 +47,63 @@ TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
   };
   EXPECT_EQ(read("delete;station;1\r\ndelete;station;2\rdelete;station;3\n\r\n   \n\tdelete;station;7\r\n"),
             (Fields{"delete 1 @1", "delete 2 @2", "delete 3 @3", "\tdelete 7 @6"}));
+  // A mark at the start of a later line, or after a blank first line.
+  EXPECT_EQ(read("\xEF\xBB\xBF\r\n\xEF\xBB\xBF" "delete;station;1\r\n\xEF\xBB\xBF" "delete;station;2"),
+            (Fields{"delete 1 @2", "delete 2 @3"}));
   // The last line needs no line end; a CR LF is one end.
   EXPECT_EQ(read("\r\n\r\ndelete;station;9"), Fields{"delete 9 @3"});
   EXPECT_TRUE(read("").empty());
   EXPECT_TRUE(read("\r\n\n  \r").empty());
 }
 
-TEST(DecodeUpdateText, Gb18030ThatHappensToBeValidUtf8IsStillGb18030) {
-  // 站 is D5 BE in GB18030, which UTF-8 reads as U+057E; 北京 is B1 B1 BE A9,
-  // which is no UTF-8.
-  EXPECT_EQ(DecodeUpdateText(test::ToGb18030("update;station;5;station=\"站27\"")),
-            "update;station;5;station=\"站27\"");
-  EXPECT_EQ(DecodeUpdateText(test::ToGb18030("站北京")), "站北京");
-  // UTF-8 with a Chinese character, or with a byte order mark, stays UTF-8.
-  EXPECT_EQ(DecodeUpdateText("站\xD5\xBE"), "站\xD5\xBE");
-  EXPECT_EQ(DecodeUpdateText("\xEF\xBB\xBF\xD5\xBE"), "\xD5\xBE");
-  EXPECT_EQ(DecodeUpdateText("plain ascii"), "plain ascii");
-  // Neither: the line of the first bad byte is named; a GB18030 lead byte
-  // may be cut off at the end.
-  for (const char* bytes : {"delete;station;1\r\ndelete;station;2\r\ndelete;station;\xFF\r\n", "\n\n\x81"}) {
+TEST(DecodeUpdateText, EachLineTakesTheReadingWhoseCharactersAreChinese) {
+  // 站 is D5 BE in GB18030, which UTF-8 reads as U+057E; 平山站 is
+  // C6 BD C9 BD D5 BE, UTF-8 ƽɽվ; 北京 is B1 B1 BE A9, which is no UTF-8.
+  const std::string pingshan = test::ToGb18030("平山站");
+  const struct {
+    std::string bytes, text;
+  } cases[] = {
+      {test::ToGb18030("update;station;5;station=\"站27\""), "update;station;5;station=\"站27\""},
+      {test::ToGb18030("站北京"), "站北京"},
+      // Behind UTF-8's mark, and in a file with Chinese in UTF-8 on an earlier line.
+      {"\xEF\xBB\xBF" + pingshan, "平山站"},
+      {"\xEF\xBB\xBF\xD5\xBE", "站"},
+      // Han characters in UTF-8 stay UTF-8, with the signs around them.
+      {"站\xD5\xBE", "站\xD5\xBE"},
+      {"测试南站·“北”", "测试南站·“北”"},
+      {"“”", "“”"},
+      {"plain ascii", "plain ascii"},
+      // A mark at the start of any line is dropped, UTF-8's or GB18030's.
+      {"a\r\n\xEF\xBB\xBF" "b\n\x84\x31\x95\x33" "c", "a\nb\nc"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecodeUpdateText(c.bytes), c.text) << c.bytes;
+}
+
+TEST(DecodeUpdateText, AFileIsOneEncodingAndABadLineIsNamed) {
+  const std::string pingshan = test::ToGb18030("平山站");
+  const struct {
+    std::string bytes;
+    int line;
+    const char* reason;
+  } cases[] = {
+      // Neither encoding; a GB18030 lead byte may be cut off at the end.
+      {"delete;station;1\r\ndelete;station;2\r\ndelete;station;\xFF\r\n", 3, "既非 UTF-8 也非 GB18030"},
+      {"\n\n\x81", 3, "既非 UTF-8 也非 GB18030"},
+      // GB18030's mark, then UTF-8 lines: a file saved twice.
+      {"\x84\x31\x95\x33" + test::ToGb18030("北京\n") + "\n测试南站\n", 3, "开头标明的编码（GB18030）"},
+      // Chinese in UTF-8, then the same in GB18030, and the other way round.
+      {"测试\n" + pingshan, 2, "文件按 UTF-8 读取"},
+      {pingshan + "\nabc\n测试", 3, "文件按 GB18030 读取"},
+      // Valid in both, Chinese in neither: €€ reads as 鈧 and a private character.
+      {"€€", 1, "读来都不是中文"},
+  };
+  for (const auto& c : cases) {
     try {
-      DecodeUpdateText(bytes);
-      ADD_FAILURE() << "decoded " << bytes;
+      DecodeUpdateText(c.bytes);
+      ADD_FAILURE() << "decoded " << c.bytes;
     } catch (const UpdateFileError& e) {
-      EXPECT_EQ(e.Line(), 3);
+      EXPECT_EQ(e.Line(), c.line) << c.bytes;
+      EXPECT_NE(std::string(e.what()).find(c.reason), std::string::npos) << e.what();
     }
   }
 }

@@ -1,7 +1,11 @@
 #include "update/UpdateFile.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <fstream>
 
 #include "store/Database.h"
 #include "support/TestTimetable.h"
@@ -98,16 +102,20 @@ TEST_F(UpdateFileTest, EveryTableTakesItsValuesAsWritten) {
   }
 }
 
-TEST_F(UpdateFileTest, AnUnknownActionDoesNothingButTheOthersApply) {
-  ExpectApplied(
-      "INSERT;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\nInsert;station;5;x\r\ninsert;station;6;6,\"拉萨\","
-      "\"ls\"\r\n");
-  EXPECT_EQ(Stations(), (Rows{"1|北京|bj", "2|天津|tj", "3|上海|sh", "6|拉萨|ls"}));
+// Blanks around the action do not count, as around the other fields; any
+// other action is refused on its line rather than skipped.
+TEST_F(UpdateFileTest, AnActionIsInsertUpdateOrDeleteAndAnyOtherIsRefused) {
+  ExpectApplied(" insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n\tdelete ;station;3\r\n");
+  EXPECT_EQ(Stations(), (Rows{"1|北京|bj", "2|天津|tj", "4|乌鲁木齐|wlmq"}));
+  ExpectRefused("delete;station;4\r\nINSERT;station;5;5,\"拉萨\",\"ls\"\r\n", 2, "无法识别的操作");
+  ExpectRefused("这不是更新文件\n只是一段文字\n", 1, "无法识别的操作");
+  // A mark before a later record, as when two files are joined, is no part of it.
+  ExpectApplied("\xEF\xBB\xBF\r\n\xEF\xBB\xBF" "delete;station;4\r\n\xEF\xBB\xBF" "delete;station;2\r\n");
+  EXPECT_EQ(Stations(), (Rows{"1|北京|bj"}));
 }
 
-TEST_F(UpdateFileTest, AFileThatAsksForNoChangeIsKept) {
-  for (const std::string content :
-       {"", "\r\n\r\n", "INSERT;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n", "这不是更新文件\n只是一段文字\n"}) {
+TEST_F(UpdateFileTest, AFileWithoutARecordIsKept) {
+  for (const std::string content : {"", "\r\n\r\n", " \t\n"}) {
     const auto before = Everything();
     const auto outcome = Apply(content);
     EXPECT_EQ(outcome.status, UpdateStatus::NoRecords) << content;
@@ -201,10 +209,15 @@ TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
     EXPECT_EQ(Stations()[3], "4|乌鲁木齐|wlm");
   }
   // A first line that still cannot be read is refused, not skipped.
-  ExpectRefused(
-      "\xEF\xBB\xBF\xEF\xBB\xBF"
-      "delete;station;4\r\ndelete;station;5\r\n",
-      1, "文件开头无法识别");
+  ExpectRefused("\x01" "delete;station;4\r\ndelete;station;5\r\n", 1, "文件开头无法识别");
+  // GB18030's mark, then UTF-8: nothing is stored garbled (测试南站 as 娴嬭瘯鍗楃珯).
+  ExpectRefused("\x84\x31\x95\x33" + gbLine + "insert;station;9002;9002,\"测试南站\",\"csnz\"\r\n", 2,
+                "开头标明的编码（GB18030）");
+  // 平山站 in GB18030 is also UTF-8 (ƽɽվ), behind UTF-8's mark or not.
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    ExpectApplied(mark + test::ToGb18030("update;station;5;station=\"平山站\"\r\n"));
+    EXPECT_EQ(Stations().back(), "5|平山站|hhht");
+  }
   // A file is one encoding: a line in another one is named, not garbled.
   const std::string utf8Line = "update;station;4;station=\"北京南京\"\r\n";
   ExpectRefused(utf8Line + test::ToGb18030(utf8Line), 2, "（文件按 UTF-8 读取）");
@@ -212,14 +225,32 @@ TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
                 "（文件按 GB18030 读取）");
 }
 
+// Only a regular file of at most 64 MB is read: a pipe would block, a device
+// never end. Every cause is told in Chinese.
 TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
-  for (const fs::path& path : {dir_.Path() / "missing.txt", dir_.Path()}) {
-    const auto outcome = ApplyUpdateFile(*db_, path);
+  const fs::path fifo = dir_.Path() / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const fs::path large = dir_.Path() / "large.txt";
+  std::ofstream(large) << "delete;station;1\r\n";
+  fs::resize_file(large, (64 << 20) + 1);  // sparse: nothing to write
+  const struct {
+    fs::path path;
+    const char* cause;
+  } cases[] = {
+      {dir_.Path() / "missing.txt", "文件不存在"},
+      {dir_.Path(), "不是普通文件"},
+      {fifo, "不是普通文件"},
+      {"/dev/zero", "不是普通文件"},
+      {large, "文件过大（最多 64 MB）"},
+  };
+  const auto before = Everything();
+  for (const auto& c : cases) {
+    const auto outcome = ApplyUpdateFile(*db_, c.path);
     EXPECT_EQ(outcome.status, UpdateStatus::Failed);
     EXPECT_EQ(outcome.line, 0);
-    EXPECT_EQ(outcome.Message(), outcome.reason);
-    EXPECT_NE(outcome.reason.find(path.filename().string()), std::string::npos) << outcome.reason;
+    EXPECT_EQ(outcome.Message(), "无法读取更新文件 " + c.path.string() + "：" + c.cause);
   }
+  EXPECT_EQ(Everything(), before);
 }
 
 TEST_F(UpdateFileTest, AFailureOfTheDatabaseIsNotBlamedOnALine) {
@@ -235,18 +266,15 @@ TEST_F(UpdateFileTest, AFailureOfTheDatabaseIsNotBlamedOnALine) {
 }
 
 TEST_F(UpdateFileTest, AFileThatCannotBeDeletedIsReportedAfterTheUpdate) {
-  // A pipe read through /proc can be read but not deleted, even by root.
-  int fds[2];
-  ASSERT_EQ(pipe(fds), 0);
-  const std::string content = "insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n";
-  ASSERT_EQ(write(fds[1], content.data(), content.size()), static_cast<ssize_t>(content.size()));
-  close(fds[1]);
-  const fs::path path = "/proc/self/fd/" + std::to_string(fds[0]);
+  // A file read through /proc can be read but not deleted there, even by root.
+  const fs::path file = dir_.Write("update.txt", "insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n");
+  const int fd = open(file.c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  const fs::path path = "/proc/self/fd/" + std::to_string(fd);
   const auto outcome = ApplyUpdateFile(*db_, path);
-  close(fds[0]);
+  close(fd);
   EXPECT_EQ(outcome.status, UpdateStatus::AppliedFileKept);
-  EXPECT_EQ(outcome.Message().rfind("更新完毕！但无法删除更新文件 " + path.string(), 0), 0u)
-      << outcome.Message();
+  EXPECT_EQ(outcome.Message(), "更新完毕！但无法删除更新文件 " + path.string() + "：没有权限");
   EXPECT_EQ(Stations().back(), "4|乌鲁木齐|wlmq");
 }
 

@@ -28,27 +28,32 @@ void Context::ExpectArgs(size_t count, std::string_view usage) const {
   if (args.size() != count) throw UsageError("用法：kestrelway-cli " + std::string(usage));
 }
 
+std::string Echo(std::string_view value) { return text::Excerpt(value); }
+
 int ParseNumber(const std::string& text, std::string_view what) {
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size()) {
-    throw UsageError(std::string(what) + " 应为整数：" + text);
+    throw UsageError(std::string(what) + " 应为整数：" + Echo(text));
   }
   return value;
 }
 
-Clock ParseClock(const std::string& value, std::string_view option) {
+std::optional<Clock> TakeClock(Context& ctx, std::string_view option) {
+  const std::string value = ctx.TakeOption(option);
+  if (value.empty()) return std::nullopt;
   const auto part = [&](std::string_view digits, int highest) {
     int n = -1;
     const bool digitsOnly = !digits.empty() && digits.size() <= 2 &&
                             digits.find_first_not_of("0123456789") == std::string_view::npos;
     if (digitsOnly) std::from_chars(digits.data(), digits.data() + digits.size(), n);
-    if (n < 0 || n > highest) throw UsageError(std::string(option) + " 应为时间 HH:MM：" + value);
+    if (n < 0 || n > highest) throw UsageError(std::string(option) + " 应为时间 HH:MM：" + Echo(value));
     return n;
   };
   const size_t colon = value.find(':');
   const std::string_view text(value);
-  return {part(text.substr(0, colon), 23), colon == std::string::npos ? 0 : part(text.substr(colon + 1), 59)};
+  return Clock{part(text.substr(0, colon), 23),
+               colon == std::string::npos ? 0 : part(text.substr(colon + 1), 59)};
 }
 
 void RefuseLongText(std::string_view text, int maxLength, std::string_view what) {

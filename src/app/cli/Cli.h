@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,15 +48,20 @@ struct Context {
 inline constexpr std::string_view kFareNames[7] = {"硬座",   "软座",   "硬卧上", "硬卧中",
                                                    "硬卧下", "软卧上", "软卧下"};
 
+// A value of the user's as a message repeats it: at most about 80
+// characters, then "…".
+std::string Echo(std::string_view value);
 // `text` as a whole decimal number; a UsageError naming `what` otherwise.
 int ParseNumber(const std::string& text, std::string_view what);
-// An option's clock time "HH:MM" ("H" alone: on the hour); a UsageError
-// naming `option` otherwise.
+// The clock time of option `option` ("--after", "--before", "--until")
+// taken out of ctx.args: "HH:MM", or "H" alone for the hour; nullopt when
+// the option is not given, a UsageError when it is no clock time.
 struct Clock {
   int hour = 0;
   int minute = 0;
+  int Hhmm() const { return hour * 100 + minute; }  // as the query panel's boxes give it
 };
-Clock ParseClock(const std::string& value, std::string_view option);
+std::optional<Clock> TakeClock(Context& ctx, std::string_view option);
 // A UsageError naming `what` when `text` has more than `maxLength` characters.
 void RefuseLongText(std::string_view text, int maxLength, std::string_view what);
 // A JSON string literal for UTF-8 text.

@@ -6,6 +6,7 @@
 #include "journey/JourneyEnds.h"
 #include "journey/JourneyTexts.h"
 #include "query/StationLookup.h"
+#include "query/TimetableTime.h"
 #include "store/CoreStrings.h"
 
 namespace kw::cli {
@@ -16,14 +17,6 @@ constexpr const char* kUsage =
     "journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES] "
     "[--types GCDZTKO] [--sort depart|arrive|duration|changes]";
 
-// "HH:MM" as minutes after midnight; `fallback` when the option is not given.
-int TakeClock(Context& ctx, std::string_view option, int fallback) {
-  const std::string value = ctx.TakeOption(option);
-  if (value.empty()) return fallback;
-  const Clock clock = ParseClock(value, option);
-  return clock.hour * 60 + clock.minute;
-}
-
 // A whole number from `lowest` to `highest`; `fallback` when the option is not given.
 int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, int fallback) {
   const std::string value = ctx.TakeOption(option);
@@ -31,7 +24,7 @@ int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, 
   const int n = ParseNumber(value, option);
   if (n < lowest || n > highest) {
     throw UsageError(std::string(option) + " 应在 " + std::to_string(lowest) + " 到 " +
-                     std::to_string(highest) + " 之间：" + value);
+                     std::to_string(highest) + " 之间：" + Echo(value));
   }
   return n;
 }
@@ -60,19 +53,19 @@ void PrintJson(const JourneyTimetable& timetable, const Journey& journey, const 
 
 int Journeys(Context& ctx) {
   JourneyRequest request;
-  request.earliestDeparture = TakeClock(ctx, "--after", 0);
-  request.latestDeparture = TakeClock(ctx, "--until", kMinutesPerDay - 1);
+  request.earliestDeparture = HhmmToMinutes(TakeClock(ctx, "--after").value_or(Clock{0, 0}).Hhmm());
+  request.latestDeparture = HhmmToMinutes(TakeClock(ctx, "--until").value_or(Clock{23, 59}).Hhmm());
   request.maxChanges = TakeBounded(ctx, "--max-changes", 0, kMaxChanges, kMaxChanges);
   request.minChange = TakeBounded(ctx, "--min-change", 0, kMaxMinChange, kDefaultMinChange);
   if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
     const auto parsed = ParseTrainTypes(types);
-    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + types);
+    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + Echo(types));
     request.types = *parsed;
   }
   JourneySort sort = JourneySort::Departure;
   if (const std::string name = ctx.TakeOption("--sort"); !name.empty()) {
     const auto parsed = ParseJourneySort(name);
-    if (!parsed) throw UsageError("--sort 应为 depart、arrive、duration 或 changes：" + name);
+    if (!parsed) throw UsageError("--sort 应为 depart、arrive、duration 或 changes：" + Echo(name));
     sort = *parsed;
   }
   ctx.ExpectArgs(2, kUsage);

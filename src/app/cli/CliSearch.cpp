@@ -29,11 +29,10 @@ struct TimeWindow {
 TimeWindow TakeWindow(Context& ctx) {
   TimeWindow window;
   const auto bound = [&](std::string_view option) {
-    const std::string value = ctx.TakeOption(option);
-    if (value.empty()) return 0;
-    const Clock clock = ParseClock(value, option);
-    if (clock.hour > 0) window.hoursGiven = true;
-    return clock.hour * 100 + clock.minute;  // hhmm, as the panel's boxes give it
+    const auto clock = TakeClock(ctx, option);
+    if (!clock) return 0;
+    if (clock->hour > 0) window.hoursGiven = true;
+    return clock->Hhmm();
   };
   window.earliestDeparture = bound("--after");
   window.latestArrival = bound("--before");
@@ -44,7 +43,7 @@ TimeWindow TakeWindow(Context& ctx) {
 std::string TakeClass(Context& ctx) {
   const bool given = std::find(ctx.args.begin(), ctx.args.end(), "--class") != ctx.args.end();
   std::string option = ctx.TakeOption("--class");
-  if (given && !IsClassOption(option)) throw UsageError("--class 应为 特快、快速、普快 或 普慢：" + option);
+  if (given && !IsClassOption(option)) throw UsageError("--class 应为 特快、快速、普快 或 普慢：" + Echo(option));
   return option;
 }
 

@@ -37,6 +37,7 @@ int Fares(Context& ctx) {
   ctx.ExpectArgs(2, "fares KIND_ID KM");
   const int kind = ParseNumber(ctx.args[0], "KIND_ID");
   const int km = ParseNumber(ctx.args[1], "KM");
+  if (km < 0) throw UsageError("KM 不能为负数：" + ctx.args[1]);
   // As the fare panel shows them ("暂缺" for a fare the table does not
   // give), without the panel's trailing space.
   std::vector<std::string> texts;

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   }
   const auto it = commands.find(command);
   if (it == commands.end()) {
-    std::cerr << (command.empty() ? "缺少命令" : "未知命令：" + command) << '\n' << kUsage;
+    std::cerr << (command.empty() ? "缺少命令" : "未知命令：" + Echo(command)) << '\n' << kUsage;
     return kBadUsage;
   }
   if (ctx.dbPath.empty() && command != "build-db") {

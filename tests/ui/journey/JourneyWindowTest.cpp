@@ -168,5 +168,29 @@ TEST_F(JourneyWindowTest, WhatCannotBeSearchedIsSaid) {
   EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"最早出发时间不能晚于最晚出发时间"});
 }
 
+// The 高铁/城际 box takes C trains with G trains: C2225 北京南 -> 天津 of the
+// hand-made timetable, the one train between them.
+class HandMadeJourneyWindowTest : public test::MainWindowFixture {
+ protected:
+  HandMadeJourneyWindowTest() : MainWindowFixture(test::FillHandMadeTimetable, true) {}
+};
+
+TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
+  main_->mnuJourney->trigger();
+  JourneyWindow* w = main_->journeyWindow();
+  w->txtFstation->setText("北京南");
+  w->txtEstation->setText("天津");
+  for (int box : {0, 1}) {
+    recorder_.messages.shown.clear();
+    for (int i = 0; i < 6; ++i) w->cheType[i]->setChecked(i == box);
+    QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+    EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4).contains("C2225"), box == 0);
+    if (box == 1) {
+      EXPECT_EQ(w->lvJourney->topLevelItemCount(), 0);
+    }
+    EXPECT_EQ(recorder_.messages.Texts().size(), box == 0 ? 0u : 1u);
+  }
+}
+
 }  // namespace
 }  // namespace kw

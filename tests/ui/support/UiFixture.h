@@ -71,6 +71,15 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
   return t;
 }
 
+// The hand-made timetable of tests/data, rows as its table files hold them.
+inline TestTimetable& FillHandMadeTimetable(TestTimetable& t) {
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(KW_SOURCE_DIR) / "tests" / "data")) {
+    std::string rows = ReadFile(entry.path());
+    t.Set(entry.path().stem().string(), rows.substr(rows.find('\n') + 1));  // without the header line
+  }
+  return t;
+}
+
 // Copies the pictures and the start page of data/ into root/date (not the
 // tables and their README).
 inline void CopyDatePictures(const std::filesystem::path& root) {
