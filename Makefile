@@ -1,10 +1,11 @@
 # Set-up and everyday commands. `make run` and `make test` do everything a
-# fresh Debian machine needs: packages, configure, build, the database.
+# fresh Debian machine needs: packages, configure, build, the database. The
+# other targets install no Debian package (`make deps` does that alone).
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps configure build run test bench install uninstall package clean
 
 all: build
 
@@ -14,21 +15,31 @@ deps:
 $(BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
-configure: deps $(BUILD)/build.ninja
+configure: $(BUILD)/build.ninja
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: deps
+	$(MAKE) build
 	./$(BUILD)/kestrelway
 
-test: build
+test: deps
+	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# make install PREFIX=/usr/local (DESTDIR=... stages it elsewhere).
+# make install PREFIX=/usr/local (DESTDIR=... stages it elsewhere). What it
+# puts down is listed in $(BUILD)/install_manifest.txt, which `make
+# uninstall` removes again (with the same PREFIX and DESTDIR).
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)" >&2; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -f --
+	-rmdir --ignore-fail-on-non-empty $(DESTDIR)$(PREFIX)/share/kestrelway $(DESTDIR)$(PREFIX)/share/doc/kestrelway
+	rm -f $(BUILD)/install_manifest.txt
 
 # The .deb and the portable .tar.gz, in $(BUILD)/.
 package: build

@@ -1,12 +1,20 @@
 // kestrelway: the timetable enquiry program.
 #include <QApplication>
+#include <cstring>
+#include <iostream>
 
+#include "store/Version.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
 #include "ui/Startup.h"
 #include "ui/main/MainWindow.h"
 
 int main(int argc, char** argv) {
+  // The version, without a window (nor a display) to show it in.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "kestrelway " << kw::kVersion << '\n';
+    return 0;
+  }
   QApplication app(argc, argv);
   // The desktop entry the installed program is started from (its icon and name).
   QGuiApplication::setDesktopFileName(QStringLiteral("cn.kestrelway.Kestrelway"));

@@ -181,6 +181,15 @@ Database::~Database() {
 }
 
 std::unique_ptr<Database> Database::Open(const std::string& path, std::string_view connectString) {
+  return Connect(path, connectString, false);
+}
+
+std::unique_ptr<Database> Database::OpenReadOnly(const std::string& path, std::string_view connectString) {
+  return Connect(path, connectString, true);
+}
+
+std::unique_ptr<Database> Database::Connect(const std::string& path, std::string_view connectString,
+                                            bool readOnly) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
     throw DatabaseError(OpenFailure(path, text::kDbMissing));
@@ -188,10 +197,11 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
   // SQLite would quietly open a file it cannot write for reading only, and
   // would take an empty file for a new database and write a first page into
   // it: both are found out here, before SQLite sees the file.
-  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC);
   if (fd < 0) {
-    const std::string cause = WriteCause(errno);
-    throw DatabaseError(OpenFailure(path, std::string(text::kDbReadOnly) + "（" + cause + "）"));
+    const int error = errno;
+    if (readOnly) throw DatabaseError(OpenFailure(path, std::strerror(error)));
+    throw DatabaseError(OpenFailure(path, std::string(text::kDbReadOnly) + "（" + WriteCause(error) + "）"));
   }
   struct stat st {};
   const bool empty = ::fstat(fd, &st) == 0 && st.st_size == 0;
@@ -199,13 +209,15 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
   if (empty) throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
 
   sqlite3* handle = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr);
+  const int rc = sqlite3_open_v2(path.c_str(), &handle,
+                                 readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
   if (rc != SQLITE_OK) {
     const std::string cause = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
     sqlite3_close(handle);
     throw DatabaseError(OpenFailure(path, cause));
   }
   std::unique_ptr<Database> db(new Database(handle, path));
+  db->connectString_ = std::string(connectString);
   const std::string password = PasswordFromConnectString(connectString);
   sqlite3_key(handle, password.data(), static_cast<int>(password.size()));
   sqlite3_busy_timeout(handle, 0);
@@ -213,7 +225,7 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
   // The first read decrypts page 1: a wrong key or a file that is not a
   // database fails here.
   try {
-    db->Execute("PRAGMA locking_mode=EXCLUSIVE");
+    if (!readOnly) db->Execute("PRAGMA locking_mode=EXCLUSIVE");
     db->Prepare("SELECT count(*) FROM sqlite_master").Run();
   } catch (const DatabaseError&) {
     const int code = sqlite3_errcode(handle) & 0xff;
@@ -222,6 +234,7 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
   }
   // Only reads so far: a file refused here is left as it was.
   CheckSchema(*db);
+  if (readOnly) return db;
   // Hold the lock for the life of the connection, so that a second copy of
   // the program cannot work on the same file at the same time.
   try {
@@ -230,6 +243,24 @@ std::unique_ptr<Database> Database::Open(const std::string& path, std::string_vi
     throw DatabaseError(OpenFailure(path, text::kDbLocked));
   }
   return db;
+}
+
+void Database::ReplaceWith(const std::string& replacement) {
+  // Refuses a replacement that is not a timetable before touching anything.
+  OpenReadOnly(replacement, connectString_);
+  const long long before = TotalChanges();
+  for (auto& [sql, entry] : cache_) sqlite3_finalize(entry.stmt);
+  cache_.clear();
+  sqlite3_close(db_);
+  db_ = nullptr;
+  std::error_code moved;
+  std::filesystem::rename(replacement, path_, moved);
+  // Reopens whichever file is now in place (the old one when the move
+  // failed); should even that fail, every later statement reports it.
+  std::unique_ptr<Database> fresh = Open(path_, connectString_);
+  std::swap(db_, fresh->db_);
+  changesBefore_ = before + 1;
+  if (moved) throw DatabaseError(OpenFailure(replacement, text::ErrorCause(moved.value())));
 }
 
 std::unique_ptr<Database> Database::Create(const std::string& path, std::string_view password) {
@@ -281,7 +312,7 @@ void Database::Execute(std::string_view sql) {
 }
 
 long long Database::Changes() const { return sqlite3_changes(db_); }
-long long Database::TotalChanges() const { return sqlite3_total_changes(db_); }
+long long Database::TotalChanges() const { return changesBefore_ + sqlite3_total_changes(db_); }
 
 void Database::Fail(int rc) const {
   std::string message = sqlite3_errmsg(db_);

@@ -86,6 +86,11 @@ class Database {
   // another program holds it.
   static std::unique_ptr<Database> Open(const std::string& path,
                                         std::string_view connectString = kConnectString);
+  // Opens an existing database file for reading only (one the user cannot
+  // write, such as the installed timetable), with the same checks but no
+  // lock held beyond each read. Every change through it fails.
+  static std::unique_ptr<Database> OpenReadOnly(const std::string& path,
+                                                std::string_view connectString = kConnectString);
 
   // Creates a new, empty database file keyed with `password` (used by the
   // builder). Fails when the file already exists.
@@ -100,6 +105,14 @@ class Database {
   // Runs one or more statements without parameters.
   void Execute(std::string_view sql);
 
+  // Puts the complete database file `replacement` (in the same folder) in
+  // place of this connection's file and reopens it, on the same object, so
+  // that everything holding the connection goes on with the new data. A
+  // replacement that is not a timetable database is refused and the open
+  // file stays as it was. Cached statements are dropped; TotalChanges()
+  // grows past its value before.
+  void ReplaceWith(const std::string& replacement);
+
   const std::string& Path() const { return path_; }
   sqlite3* Handle() const { return db_; }
   long long Changes() const;
@@ -110,6 +123,8 @@ class Database {
  private:
   friend class Query;
   Database(sqlite3* db, std::string path);
+  static std::unique_ptr<Database> Connect(const std::string& path, std::string_view connectString,
+                                           bool readOnly);
   // Throws the DatabaseError of SQLite's result code `rc` and its message.
   [[noreturn]] void Fail(int rc) const;
   // The message of a failure with SQLite's result code `rc` and text `message`.
@@ -117,6 +132,9 @@ class Database {
 
   sqlite3* db_;
   std::string path_;
+  std::string connectString_;
+  // Changes counted before the file was last replaced.
+  long long changesBefore_ = 0;
   struct CacheEntry {
     sqlite3_stmt* stmt = nullptr;
     bool inUse = false;

@@ -7,10 +7,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <system_error>
 
 #include "store/CoreStrings.h"
+#include "store/Database.h"
 
 // Where an installed executable finds the program data, relative to its own
 // folder; set by the build from the install layout.
@@ -38,30 +41,109 @@ fs::path FindEntry(const fs::path& dir, std::string_view name) {
   return exact;
 }
 
-// Copies each file of `source` that `copy` lacks into it. A file is written
-// under a temporary name of this process's own and linked into place, which
-// never replaces a file that is there: an interrupted copy leaves no half
-// file behind, and of two programs starting at once (the window and the
-// tool) the first to finish keeps its copy, which the other may have opened.
-void FillFrom(const fs::path& source, const fs::path& copy) {
-  fs::create_directories(copy);
-  for (const auto& entry : fs::directory_iterator(source)) {
-    if (!entry.is_regular_file()) continue;
-    const std::string name = entry.path().filename().string();
-    const fs::path target = FindEntry(copy, name);
-    if (fs::exists(target)) continue;
-    const fs::path part = copy / (name + "." + std::to_string(getpid()) + ".part");
-    const int lock = OpenPartial(part);
-    if (lock < 0) throw fs::filesystem_error("open", part, std::error_code(errno, std::generic_category()));
-    std::error_code copied;
-    fs::copy_file(entry.path(), part, fs::copy_options::overwrite_existing, copied);
-    const int linked = copied ? -1 : link(part.c_str(), target.c_str());
-    const int error = copied ? copied.value() : errno;
-    fs::remove(part);
-    close(lock);
-    if (linked != 0 && error != EEXIST)
-      throw fs::filesystem_error("link", part, target, std::error_code(error, std::generic_category()));
+constexpr std::string_view kDatabaseName = "Train.dll";
+
+DatePlace At(const fs::path& root, const fs::path& source = {}) {
+  DatePlace place;
+  place.root = root;
+  place.source = source;
+  return place;
+}
+
+DatePlace Failed(std::string error) {
+  DatePlace place;
+  place.error = std::move(error);
+  return place;
+}
+
+// A name for a file being written into `folder` in place of `name`, this
+// process's own (the name ends in .part).
+fs::path PartName(const fs::path& folder, std::string_view name) {
+  return folder / (std::string(name) + "." + std::to_string(getpid()) + ".part");
+}
+
+// Copies `from` to `to` through a file of this process's own, so that an
+// interrupted copy leaves no half file behind. `replace` moves it over a file
+// that is there; otherwise it is linked into place, which never replaces one:
+// of two programs starting at once (the window and the tool) the first to
+// finish keeps its copy, which the other may have opened. False when `to`
+// was there already.
+bool PlaceCopy(const fs::path& from, const fs::path& to, bool replace) {
+  const fs::path part = PartName(to.parent_path(), to.filename().string());
+  // Locked while it is written, so that a program starting meanwhile leaves
+  // it alone (see RemoveStalePartials).
+  const int lock = OpenPartial(part);
+  if (lock < 0) throw fs::filesystem_error("open", part, std::error_code(errno, std::generic_category()));
+  std::error_code ec;
+  fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
+  bool placed = false;
+  if (!ec && replace) {
+    fs::rename(part, to, ec);
+    placed = !ec;
+  } else if (!ec) {
+    placed = link(part.c_str(), to.c_str()) == 0;
+    if (!placed && errno != EEXIST) ec = std::error_code(errno, std::generic_category());
   }
+  std::error_code ignored;
+  if (!(replace && placed)) fs::remove(part, ignored);
+  close(lock);
+  if (ec) throw fs::filesystem_error(replace ? "rename" : "link", part, to, ec);
+  return placed;
+}
+
+// The copy's database is open in another program (the window, while the
+// tool starts): it is not replaced under it.
+bool InUse(const fs::path& database) {
+  try {
+    Database::Open(database.string());
+    return false;
+  } catch (const DatabaseError& e) {
+    return std::string_view(e.what()).find(text::kDbLocked) != std::string_view::npos;
+  }
+}
+
+// Brings the per-user copy in `copy` up to date with `source` (see
+// ChooseDatePlace); files the program only reads are not copied.
+void SyncCopy(const fs::path& source, const fs::path& copy, DatePlace& place) {
+  const fs::path installed = FindEntry(source, kDatabaseName);
+  std::error_code ec;
+  if (!fs::is_regular_file(installed, ec)) return;  // opening the copy says what is missing
+  fs::create_directories(copy);
+  const fs::path database = FindEntry(copy, kDatabaseName);
+  const std::string installedSum = FileChecksum(installed);
+  const auto record = [&] {
+    CopyOrigin origin;
+    origin.version = ReadDataVersion(installed);
+    origin.checksum = installedSum;
+    WriteCopyOrigin(copy, origin);
+  };
+  if (!fs::exists(database, ec)) {
+    if (PlaceCopy(installed, database, false)) record();
+    return;
+  }
+  const std::optional<CopyOrigin> origin = ReadCopyOrigin(copy);
+  if (origin && !installedSum.empty() && origin->checksum == installedSum) return;  // up to date
+  const std::string copySum = FileChecksum(database);
+  if (copySum.empty() || installedSum.empty()) return;
+  if (copySum == installedSum) {
+    // The same timetable (a copy made before copies recorded their origin).
+    record();
+    return;
+  }
+  if (origin && copySum == origin->checksum) {
+    // Untouched since it was made: the newer timetable takes its place.
+    if (InUse(database)) return;
+    PlaceCopy(installed, database, true);
+    record();
+    place.replaced = true;
+    return;
+  }
+  // The copy holds the user's updates (or came from a program that kept no
+  // record): it stays, and the user is told of the newer one.
+  place.newer.emplace();
+  place.newer->version = ReadDataVersion(installed);
+  place.newer->checksum = installedSum;
+  place.newer->announced = origin && origin->announced == installedSum;
 }
 
 bool IsPartialName(const std::string& name) {
@@ -126,33 +208,162 @@ bool IsWritableFolder(const fs::path& folder) {
   return fs::is_directory(folder, ec) && access(folder.c_str(), W_OK) == 0;
 }
 
+bool ProgramWrites(std::string_view name) {
+  for (const std::string_view written :
+       {kDatabaseName, std::string_view("showmain.gif"), std::string_view("showmian.gif")}) {
+    if (name.size() == written.size() && strncasecmp(name.data(), written.data(), name.size()) == 0)
+      return true;
+  }
+  return false;
+}
+
+fs::path ReadableDateFile(const DatePlace& place, std::string_view name) {
+  if (place.source.empty()) return DateFile(place.root, name);
+  std::error_code ec;
+  if (ProgramWrites(name)) {
+    const fs::path own = DateFile(place.root, name);
+    if (fs::exists(own, ec)) return own;
+  }
+  return FindEntry(place.source, name);
+}
+
+std::string FileChecksum(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {};
+  std::uint64_t hash = 14695981039346656037ULL;
+  char buffer[1 << 16];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    const std::streamsize got = in.gcount();
+    for (std::streamsize i = 0; i < got; ++i) {
+      hash ^= static_cast<unsigned char>(buffer[i]);
+      hash *= 1099511628211ULL;
+    }
+  }
+  if (in.bad()) return {};
+  static const char kDigits[] = "0123456789abcdef";
+  std::string text(16, '0');
+  for (int i = 15; i >= 0; --i, hash >>= 4) text[static_cast<size_t>(i)] = kDigits[hash & 0xf];
+  return text;
+}
+
+std::string ReadDataVersion(const fs::path& databaseFile) {
+  try {
+    const auto db = Database::OpenReadOnly(databaseFile.string());
+    auto q = db->Prepare("SELECT * FROM VerID LIMIT 1");
+    return q.Step() && !q.IsNull(0) ? q.Text(0) : std::string();
+  } catch (const DatabaseError&) {
+    return {};
+  }
+}
+
+std::optional<CopyOrigin> ReadCopyOrigin(const fs::path& copyFolder) {
+  std::ifstream in(FindEntry(copyFolder, kOriginFileName));
+  if (!in) return std::nullopt;
+  CopyOrigin origin;
+  std::string line;
+  while (std::getline(in, line)) {
+    const size_t eq = line.find('=');
+    if (line.empty() || line[0] == '#' || eq == std::string::npos) continue;
+    const std::string key = line.substr(0, eq);
+    const std::string value = line.substr(eq + 1);
+    if (key == "VerID") origin.version = value;
+    if (key == "checksum") origin.checksum = value;
+    if (key == "announced") origin.announced = value;
+  }
+  return origin;
+}
+
+void WriteCopyOrigin(const fs::path& copyFolder, const CopyOrigin& origin) {
+  // Written beside and moved into place: a reader sees the old record or the new.
+  const fs::path part = PartName(copyFolder, kOriginFileName);
+  {
+    std::ofstream out(part, std::ios::trunc);
+    out << "# The installed timetable this copy of Train.dll was made from.\n"
+        << "VerID=" << origin.version << "\nchecksum=" << origin.checksum << "\n";
+    if (!origin.announced.empty()) out << "announced=" << origin.announced << "\n";
+    out.close();
+    if (!out) {
+      fs::remove(part);
+      throw fs::filesystem_error("write", part, std::make_error_code(std::errc::io_error));
+    }
+  }
+  std::error_code ec;
+  fs::rename(part, FindEntry(copyFolder, kOriginFileName), ec);
+  if (ec) {
+    fs::remove(part);
+    throw fs::filesystem_error("rename", part, ec);
+  }
+}
+
 DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const fs::path&)) {
   std::error_code ec;
   const fs::path own = DateFolder(sources.programDir);
   const bool ownExists = fs::is_directory(own, ec);
   if (ownExists && isWritable(own)) {
     RemoveStalePartials(sources.programDir);
-    return {sources.programDir, {}};
+    return At(sources.programDir);
   }
 
-  fs::path seed;
-  if (!sources.installedDir.empty() && fs::is_directory(sources.installedDir, ec)) {
-    seed = sources.installedDir;
-  } else if (ownExists) {
-    seed = own;
+  // A portable program that cannot write its own folder keeps a copy of its
+  // own; an installed one copies the installed data.
+  fs::path source;
+  fs::path userRoot;
+  if (ownExists) {
+    source = own;
+    if (!sources.userRoot.empty()) userRoot = sources.userRoot / kPortableFolder;
+  } else if (!sources.installedDir.empty() && fs::is_directory(sources.installedDir, ec)) {
+    source = sources.installedDir;
+    userRoot = sources.userRoot;
+  } else if (!sources.userRoot.empty() && fs::is_regular_file(DatabasePath(sources.userRoot), ec)) {
+    RemoveStalePartials(sources.userRoot);
+    return At(sources.userRoot);  // nothing installed any more: the copy as it is
+  } else {
+    return At(sources.programDir);
   }
-  const bool hasCopy = !sources.userRoot.empty() && fs::is_regular_file(DatabasePath(sources.userRoot), ec);
-  if (seed.empty() && !hasCopy) return {sources.programDir, {}};
-  if (sources.userRoot.empty()) return {{}, std::string(text::kUserDataNoHome)};
+  if (userRoot.empty()) return Failed(std::string(text::kUserDataNoHome));
 
-  const fs::path copy = DateFolder(sources.userRoot);
+  DatePlace place = At(userRoot, source);
+  const fs::path copy = DateFolder(userRoot);
   try {
-    if (!seed.empty()) FillFrom(seed, copy);
+    SyncCopy(source, copy, place);
   } catch (const fs::filesystem_error& e) {
-    return {{}, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + text::ErrorCause(e.code().value())};
+    return Failed(std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + text::ErrorCause(e.code().value()));
   }
-  RemoveStalePartials(sources.userRoot);
-  return {sources.userRoot, {}};
+  RemoveStalePartials(userRoot);
+  return place;
+}
+
+void TakeInstalledTimetable(Database& db, const DatePlace& place) {
+  const fs::path installed = FindEntry(place.source, kDatabaseName);
+  const fs::path copy = DateFolder(place.root);
+  const fs::path part = PartName(copy, kDatabaseName);
+  const int lock = OpenPartial(part);
+  if (lock < 0) throw fs::filesystem_error("open", part, std::error_code(errno, std::generic_category()));
+  std::string sum;
+  try {
+    fs::copy_file(installed, part, fs::copy_options::overwrite_existing);
+    sum = FileChecksum(part);
+    db.ReplaceWith(part.string());
+  } catch (...) {
+    std::error_code ec;
+    fs::remove(part, ec);
+    close(lock);
+    throw;
+  }
+  close(lock);
+  CopyOrigin origin;
+  origin.version = ReadDataVersion(installed);
+  origin.checksum = sum;
+  WriteCopyOrigin(copy, origin);
+}
+
+void MarkNewerAnnounced(const DatePlace& place) {
+  if (!place.newer) return;
+  const fs::path copy = DateFolder(place.root);
+  CopyOrigin origin = ReadCopyOrigin(copy).value_or(CopyOrigin{});
+  origin.announced = place.newer->checksum;
+  WriteCopyOrigin(copy, origin);
 }
 
 }  // namespace kw

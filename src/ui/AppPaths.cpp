@@ -9,9 +9,9 @@ namespace kw {
 
 namespace {
 
-std::filesystem::path& FolderOverride() {
-  static std::filesystem::path folder;
-  return folder;
+DatePlace& Place() {
+  static DatePlace place;
+  return place;
 }
 
 }  // namespace
@@ -19,19 +19,28 @@ std::filesystem::path& FolderOverride() {
 DatePlace ChooseDateRoot(const std::filesystem::path& programDir) {
   // The same per-user folder as the command-line tool's.
   const DatePlace place = ChooseDatePlace({programDir, InstalledDataDir(programDir), UserDataRoot()});
-  SetDateRoot(place.root);
+  SetDatePlace(place);
   return place;
 }
 
+DatePlace& RunDatePlace() { return Place(); }
+
+void SetDatePlace(const DatePlace& place) { Place() = place; }
+
 std::filesystem::path DateRoot() {
-  if (!FolderOverride().empty()) return FolderOverride();
+  if (!Place().root.empty()) return Place().root;
   return QCoreApplication::applicationDirPath().toStdString();
 }
 
-void SetDateRoot(const std::filesystem::path& folder) { FolderOverride() = folder; }
+void SetDateRoot(const std::filesystem::path& folder) {
+  Place() = DatePlace();
+  Place().root = folder;
+}
 
 QString DatePath(std::string_view name) {
-  return QString::fromStdString(DateFile(DateRoot(), name).string());
+  DatePlace place = Place();
+  place.root = DateRoot();
+  return QString::fromStdString(ReadableDateFile(place, name).string());
 }
 
 QPixmap DatePicture(std::string_view name) {
@@ -39,8 +48,7 @@ QPixmap DatePicture(std::string_view name) {
   // name@2x.ext, where there is one (Qt reads the scale from the name).
   if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
     const std::filesystem::path plain(name);
-    const auto twice = DateFile(DateRoot(), plain.stem().string() + "@2x" + plain.extension().string());
-    const QPixmap picture(QString::fromStdString(twice.string()));
+    const QPixmap picture(DatePath(plain.stem().string() + "@2x" + plain.extension().string()));
     if (!picture.isNull()) return picture;
   }
   return QPixmap(DatePath(name));

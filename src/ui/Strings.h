@@ -3,11 +3,15 @@
 
 #include <QString>
 
+#include "store/Version.h"
+
 namespace kw::str {
 
 // ------------------------------------------------------------ the product
 inline const QString kProductTitle = QStringLiteral("Kestrelway");
-inline const QString kProgramVersion = QStringLiteral("V1.18");
+// "V" and the build's version (1.18 gives V1.18).
+inline const QString kProgramVersion =
+    QStringLiteral("V") + QString::fromUtf8(kw::kVersion.data(), static_cast<qsizetype>(kw::kVersion.size()));
 inline const QString kEditionName = QStringLiteral("铁路时刻查询 单机版 ");
 // The site's name as the status bar's notice ends it with "网站".
 inline const QString kPublisherSiteName = QStringLiteral("Kestrelway 铁路时刻");
@@ -27,6 +31,19 @@ inline const QString kMenuFile = QStringLiteral("文件(&F)");
 inline const QString kMenuPrint = QStringLiteral("打印(&P)");
 inline const QString kMenuExit = QStringLiteral("退出(&X)");
 inline const QString kMenuUpdate = QStringLiteral("更新数据库(&U)...");
+// A newer installed timetable than the one the user's updated copy came from
+// (%1: its data version).
+inline const QString kMenuUseInstalled = QStringLiteral("使用新安装的时刻表(&N)...");
+inline const QString kStatusNewerInstalled =
+    QStringLiteral("已安装新的时刻表（库文件版本：%1），可用“文件 → 使用新安装的时刻表”换用");
+inline const QString kNewerInstalledMessage = QStringLiteral(
+    "已安装新的时刻表（库文件版本：%1）。\n"
+    "您的时刻表含有您应用过的更新，所以程序仍使用它。\n"
+    "要换用新安装的时刻表，请选择“文件 → 使用新安装的时刻表”（您应用过的更新将不再保留）。");
+inline const QString kUseInstalledQuestion = QStringLiteral(
+    "用新安装的时刻表（库文件版本：%1）替换您现在使用的时刻表吗？\n您应用过的更新将不再保留。");
+inline const QString kUseInstalledDone = QStringLiteral("已换用新安装的时刻表。");
+inline const QString kUseInstalledFailed = QStringLiteral("无法换用新安装的时刻表：");
 inline const QString kUpdateDialogCaption = QStringLiteral("选择更新文件");
 inline const QString kUpdateDialogFilter = QStringLiteral("更新文件 (*.txt *.upd *.dat);;所有文件 (*)");
 inline const QString kMenuMap = QStringLiteral("地图(&M)");

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and uses the installed tool as a
 # user of an installed program would: its date folder is the per-user copy in
-# a temporary data home, seeded from the installed data, and an update file
-# changes that copy only. Usage: install-test.sh BUILD_DIR
+# a temporary data home, holding only the database (copied from the installed
+# one, with a record of where it came from), and an update file changes that
+# copy only; the installed database is read directly with --db.
+# Then `make uninstall` takes away every file the install put down.
+# Usage: install-test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
+source=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -13,7 +17,8 @@ DESTDIR=$work/root cmake --install "$build" --prefix /usr > "$work/install.log"
 usr=$work/root/usr
 for f in bin/kestrelway bin/kestrelway-cli share/kestrelway/Train.dll share/kestrelway/ShowMain.html \
          share/applications/cn.kestrelway.Kestrelway.desktop share/metainfo/cn.kestrelway.Kestrelway.metainfo.xml \
-         share/icons/hicolor/48x48/apps/kestrelway.png share/man/man1/kestrelway-cli.1; do
+         share/icons/hicolor/48x48/apps/kestrelway.png share/man/man1/kestrelway-cli.1.gz \
+         share/man/man1/kestrelway.1.gz share/doc/kestrelway/copyright share/doc/kestrelway/changelog.gz; do
   [ -f "$usr/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$usr/bin/date" ] || fail "a date folder beside the installed programs"
@@ -24,11 +29,24 @@ copy=$XDG_DATA_HOME/Kestrelway/date
 out=$("$usr/bin/kestrelway-cli" search 北京 上海) || fail "search failed"
 grep -q '^ T109次(北京---上海)特快列车	' <<< "$out" || fail "no T109 in: $out"
 cmp -s "$copy/Train.dll" "$usr/share/kestrelway/Train.dll" || fail "no per-user copy of the database"
-[ -f "$copy/showmain.gif" ] || fail "the pictures were not copied"
+grep -q '^VerID=2019-10 全国$' "$copy/origin.txt" || fail "the copy does not name its origin: $(cat "$copy/origin.txt")"
+# Only what the program writes is copied; pictures are read where installed.
+[ "$(LC_ALL=C ls "$copy")" = "$(printf 'Train.dll\norigin.txt')" ] || fail "the copy holds more: $(ls "$copy")"
 
 # An update goes into the copy; the installed database stays as it was.
 printf 'insert;station;9999;9999,"测试新站","csxz"\n' > "$work/update.txt"
 "$usr/bin/kestrelway-cli" update "$work/update.txt" > /dev/null || fail "update failed"
 [ "$("$usr/bin/kestrelway-cli" stations csxz)" = "9999	测试新站" ] || fail "the update is not in the copy"
 [ "$(md5sum < "$usr/share/kestrelway/Train.dll")" = "$installed_sum" ] || fail "the installed database changed"
-echo "installed and searched through $copy"
+
+# The installed database read directly: found, and left as it was.
+"$usr/bin/kestrelway-cli" --db "$usr/share/kestrelway/Train.dll" stations csxz > /dev/null && fail "the update reached the installed database"
+out=$("$usr/bin/kestrelway-cli" --db "$usr/share/kestrelway/Train.dll" search 北京 上海) || fail "--db on the installed database"
+grep -q '^ T109次' <<< "$out" || fail "no T109 through --db: $out"
+[ "$(md5sum < "$usr/share/kestrelway/Train.dll")" = "$installed_sum" ] || fail "--db changed the installed database"
+
+make -s -C "$source" BUILD="$build" DESTDIR="$work/root" PREFIX=/usr uninstall > /dev/null || fail "make uninstall"
+left=$(find "$work/root" -type f)
+[ -z "$left" ] || fail "make uninstall left: $left"
+[ ! -e "$usr/share/kestrelway" ] || fail "make uninstall left share/kestrelway"
+echo "installed, searched through $copy and uninstalled"

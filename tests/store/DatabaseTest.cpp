@@ -108,6 +108,56 @@ TEST(DatabaseOpen, AFileOrFolderThatCannotBeWrittenIsSaidToBeSo) {
   EXPECT_TRUE(std::filesystem::exists(update));
 }
 
+// The installed timetable cannot be written by its users; the reading
+// commands read it all the same, and nothing is written to it.
+TEST(DatabaseOpen, AFileThatCannotBeWrittenOpensForReadingOnly) {
+  TestTimetable t{{"station", "1\t北京\tbj\n"}};
+  t.Build();
+  const std::string path = t.DbPath().string();
+  chmod(t.Root().c_str(), 0755);
+  chmod(t.DbPath().parent_path().c_str(), 0755);
+  chmod(path.c_str(), 0444);
+  const std::string before = test::ReadFile(t.DbPath());
+  const auto updateFile = t.Root() / "update.txt";
+  std::ofstream(updateFile) << "update;station;1;jm=\"bjx\"\r\n";
+  test::RunUnprivileged([&] {
+    const auto db = Database::OpenReadOnly(path);
+    EXPECT_EQ(QueryRows(*db, "SELECT station FROM station"), Rows{"北京"});
+    EXPECT_THROW(db->Execute("UPDATE station SET jm = 'x'"), DatabaseError);
+    const auto search = test::RunCli({"--db", path, "stations", "bj"});
+    EXPECT_EQ(search.status, 0) << search.err;
+    EXPECT_EQ(search.out, "1\t北京\n");
+    const auto update = test::RunCli({"--db", path, "update", updateFile.string()});
+    EXPECT_EQ(update.status, 3) << update.err;
+  });
+  EXPECT_EQ(test::ReadFile(t.DbPath()), before);
+  chmod(path.c_str(), 0644);
+}
+
+// 文件 → 使用新安装的时刻表: the open connection goes on with the new file.
+TEST(DatabaseReplace, TheOpenConnectionTakesTheNewFileOrKeepsItsOwn) {
+  TestTimetable mine{{"station", "1\t北京\tbj\n"}};
+  TestTimetable newer{{"station", "2\t上海\tsh\n"}};
+  newer.Build();
+  const auto db = mine.Open();
+  db->Execute("UPDATE station SET jm = 'bjx'");
+  const long long changes = db->TotalChanges();
+  const auto folder = mine.DbPath().parent_path();
+
+  const auto broken = folder / "broken.part";
+  std::ofstream(broken) << "not a timetable";
+  EXPECT_THROW(db->ReplaceWith(broken.string()), DatabaseError);
+  EXPECT_EQ(QueryRows(*db, "SELECT jm FROM station"), Rows{"bjx"});
+
+  const auto part = folder / "Train.dll.part";
+  std::filesystem::copy_file(newer.DbPath(), part);
+  db->ReplaceWith(part.string());
+  EXPECT_EQ(QueryRows(*db, "SELECT station FROM station"), Rows{"上海"});
+  EXPECT_FALSE(std::filesystem::exists(part));
+  EXPECT_GT(db->TotalChanges(), changes);               // a cache of the old data sees the change
+  ExpectRefused(mine.DbPath().string(), "另一个程序");  // still held
+}
+
 TEST(DatabaseOpen, ASecondConnectionIsLockedOut) {
   TestTimetable t;
   auto first = t.Open();

@@ -5,13 +5,20 @@
 #include <cstdio>
 #include <iostream>
 
+#include <unistd.h>
+
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 
 namespace kw::cli {
 
 Database& Context::Db() {
-  if (!db_) db_ = Database::Open(dbPath);
+  if (!db_) {
+    // A file that can be written is opened as the window opens it, locked for
+    // the run; one that cannot serves the reading commands all the same.
+    const bool writable = access(dbPath.c_str(), W_OK) == 0;
+    db_ = readsOnly && !writable ? Database::OpenReadOnly(dbPath) : Database::Open(dbPath);
+  }
   return *db_;
 }
 

@@ -32,6 +32,9 @@ struct Context {
   std::vector<std::string> args;  // the command's own arguments, options removed
   std::string dbPath;             // --db, or Train.dll of the run's date folder
   bool json = false;              // --json
+  // The command only reads: a database file it cannot write (the installed
+  // one) is opened for reading only.
+  bool readsOnly = false;
 
   // Opens the database (once); throws DatabaseError on failure.
   Database& Db();

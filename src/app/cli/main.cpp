@@ -7,11 +7,13 @@
 #include "store/DataBuilder.h"
 #include "store/Database.h"
 #include "store/DateFolder.h"
+#include "store/Version.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "用法：kestrelway-cli [--db 数据库文件] [--json] 命令 参数...\n"
+    "      kestrelway-cli --version\n"
     "命令：\n"
     "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
     "  stations TEXT                按简码或站名开头查找车站\n"
@@ -52,6 +54,9 @@ int main(int argc, char** argv) {
     } else if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       return kOk;
+    } else if (command.empty() && arg == "--version") {
+      std::cout << "kestrelway-cli " << kw::kVersion << '\n';
+      return kOk;
     } else if (command.empty()) {
       command = arg;
     } else {
@@ -63,6 +68,7 @@ int main(int argc, char** argv) {
     std::cerr << (command.empty() ? "缺少命令" : "未知命令：" + Echo(command)) << '\n' << kUsage;
     return kBadUsage;
   }
+  ctx.readsOnly = command != "update";
   if (ctx.dbPath.empty() && command != "build-db") {
     // The date folder beside the tool, or the per-user copy of an installed one.
     const std::filesystem::path self = kw::ExecutableDir();

@@ -24,6 +24,7 @@ AdRefresher::~AdRefresher() {
 
 QString AdRefresher::AdServer() {
   QSettings settings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"));
+  if (!settings.value(QStringLiteral("Network/AdRefresh"), true).toBool()) return {};
   const QString fallback =
       QString::fromUtf8(kDefaultAdServer.data(), static_cast<qsizetype>(kDefaultAdServer.size()));
   return settings.value(QStringLiteral("Network/AdServer"), fallback).toString().trimmed();

@@ -31,7 +31,8 @@ class AdRefresher : public QWidget {
   ~AdRefresher() override;
 
   // The setting "Network"/"AdServer" (host or host:port): the publisher's
-  // server when absent; empty when the refresh is turned off.
+  // server when absent; empty when the refresh is turned off, by an empty
+  // AdServer or by "Network"/"AdRefresh" set to false.
   static QString AdServer();
 
   // Starts a refresh in the background and returns at once; false when the

@@ -79,6 +79,10 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   sbMainPanel1 = new QLabel(statusBar());
   sbMainPanel1->setObjectName("sbMainPanel1");
   statusBar()->addWidget(sbMainPanel1, 1);
+  sbNewerTimetable = new QLabel(statusBar());
+  sbNewerTimetable->setObjectName("sbNewerTimetable");
+  statusBar()->addPermanentWidget(sbNewerTimetable);
+  sbNewerTimetable->hide();
 
   connect(panel, &QueryPanel::stationSearchRequested, this,
           [this] { Guard([this] { StationSearchCommand(); }); });
@@ -139,11 +143,14 @@ void MainWindow::BuildMenus() {
   mnuJourney = MakeAction(this, "mnuJourney", str::kMenuJourney);
   munPrint = MakeAction(this, "munPrint", str::kMenuPrint);
   mnuUpdate = MakeAction(this, "mnuUpdate", str::kMenuUpdate);
+  mnuUseInstalled = MakeAction(this, "mnuUseInstalled", str::kMenuUseInstalled);
+  mnuUseInstalled->setVisible(false);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
   mnuFile->addAction(mnuJourney);
   mnuFile->addSeparator();
   mnuFile->addAction(munPrint);
   mnuFile->addAction(mnuUpdate);
+  mnuFile->addAction(mnuUseInstalled);
   mnuFile->addSeparator();
   mnuFile->addAction(mnuExit);
 
@@ -163,6 +170,7 @@ void MainWindow::BuildMenus() {
   connect(mnuJourney, &QAction::triggered, this, &MainWindow::OpenJourneys);
   connect(munPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuUpdate, &QAction::triggered, this, &MainWindow::UpdateDatabaseCommand);
+  connect(mnuUseInstalled, &QAction::triggered, this, &MainWindow::UseInstalledTimetableCommand);
   connect(mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(Common, &QAction::triggered, this, &MainWindow::OpenTips);
   connect(mnuHMain, &QAction::triggered, this, &MainWindow::OpenAbout);
@@ -236,6 +244,7 @@ void MainWindow::Load() {
   }
   setWindowTitle(str::kProductTitle);
   ShowVersionText();
+  ShowNewerTimetable();
 }
 
 void MainWindow::ShowVersionText() {

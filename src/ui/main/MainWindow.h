@@ -65,6 +65,12 @@ class MainWindow : public QMainWindow {
   void OpenTips();
   // Applies an update file the user picks (MainWindowUpdate.cpp).
   void UpdateDatabaseCommand();
+  // Replaces the user's updated copy with the newer installed timetable,
+  // after asking (MainWindowUpdate.cpp).
+  void UseInstalledTimetableCommand();
+  // Says in the status bar (and once in a message) that a newer timetable is
+  // installed than the one the run's updated copy came from.
+  void ShowNewerTimetable();
   void OpenAbout();
   // The journey window (mnuJourney, the toolbar's 中转行程), as it was left.
   void OpenJourneys();
@@ -87,12 +93,14 @@ class MainWindow : public QMainWindow {
   QAction* mnuJourney;
   QAction* munPrint;
   QAction* mnuUpdate;
+  QAction* mnuUseInstalled;
   QAction* mnuExit;
   QAction* Common;
   QAction* mnuHMain;
   QAction* About;
   QToolBar* Toolbar1;
   QLabel* sbMainPanel1;
+  QLabel* sbNewerTimetable;
 
  signals:
   void trainDetailRequested(const kw::SearchContext& context);

@@ -1,12 +1,18 @@
-// The update command of the 文件 menu: apply an update file the user picks.
+// The update commands of the 文件 menu: apply an update file the user picks,
+// or take a newer installed timetable in place of the user's updated copy.
 #include <QFileInfo>
+#include <QLabel>
+#include <filesystem>
 #include <optional>
 
 #include "store/CoreStrings.h"
+#include "store/Database.h"
+#include "ui/AppPaths.h"
 #include "ui/BusyCursor.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/QueryPanel.h"
 #include "update/UpdateFile.h"
 
 namespace kw {
@@ -38,6 +44,63 @@ void MainWindow::UpdateDatabaseCommand() {
         break;
     }
   }
+  RefreshViewState();
+  SyncToolbar();
+}
+
+void MainWindow::ShowNewerTimetable() {
+  DatePlace& place = RunDatePlace();
+  const bool newer = place.newer.has_value();
+  mnuUseInstalled->setVisible(newer);
+  sbNewerTimetable->setVisible(newer);
+  if (!newer) {
+    sbNewerTimetable->clear();
+    return;
+  }
+  const QString version = QString::fromStdString(place.newer->version);
+  sbNewerTimetable->setText(str::kStatusNewerInstalled.arg(version));
+  if (place.newer->announced) return;
+  platform_.messages->Show(this, str::kNewerInstalledMessage.arg(version), MessageIcon::Information);
+  try {
+    MarkNewerAnnounced(place);
+    place.newer->announced = true;
+  } catch (const std::filesystem::filesystem_error&) {
+    // Not recorded: the message comes again at the next start.
+  }
+}
+
+void MainWindow::UseInstalledTimetableCommand() {
+  DatePlace& place = RunDatePlace();
+  if (!place.newer) return;
+  const QString question = str::kUseInstalledQuestion.arg(QString::fromStdString(place.newer->version));
+  if (platform_.messages->Show(this, question, MessageIcon::Warning, MessageButtons::OkCancel) !=
+      MessageAnswer::Ok) {
+    return;
+  }
+  QString failure;
+  {
+    BusyCursor busy;
+    try {
+      TakeInstalledTimetable(db_, place);
+    } catch (const DatabaseError& e) {
+      failure = QString::fromStdString(e.what());
+    } catch (const std::filesystem::filesystem_error& e) {
+      failure = str::kUseInstalledFailed + QString::fromStdString(e.what());
+    }
+  }
+  if (!failure.isEmpty()) {
+    platform_.messages->Show(this, failure, MessageIcon::Warning);
+    return;
+  }
+  place.newer.reset();
+  // What is shown came from the replaced data: start afresh.
+  emit trainDetailCloseRequested();
+  HideTransferResults();
+  ResetQueryPanel();
+  panel->ClearStations();
+  ShowVersionText();
+  ShowNewerTimetable();
+  platform_.messages->Show(this, str::kUseInstalledDone, MessageIcon::Information);
   RefreshViewState();
   SyncToolbar();
 }

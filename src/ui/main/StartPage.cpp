@@ -1,5 +1,7 @@
 #include "ui/main/StartPage.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QTextBlock>
@@ -7,6 +9,9 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <vector>
+
+#include "store/DateFolder.h"
+#include "ui/AppPaths.h"
 
 namespace kw {
 
@@ -28,6 +33,15 @@ StartPage::StartPage(QWidget* parent) : QTextBrowser(parent) {}
 void StartPage::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
   QTextBrowser::doSetSource(name, type);
   FitPictures();
+}
+
+QVariant StartPage::loadResource(int type, const QUrl& name) {
+  const std::string file = QFileInfo(name.path()).fileName().toStdString();
+  if (type == QTextDocument::ImageResource && ProgramWrites(file)) {
+    QFile picture(DatePath(file));
+    if (picture.open(QIODevice::ReadOnly)) return picture.readAll();
+  }
+  return QTextBrowser::loadResource(type, name);
 }
 
 void StartPage::resizeEvent(QResizeEvent* event) {

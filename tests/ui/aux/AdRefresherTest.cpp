@@ -80,7 +80,7 @@ TEST_F(AdRefresherTest, WorksOffTheUiThreadAndDeliversOnIt) {
   EXPECT_FALSE(refresher.IsRunning());
 }
 
-TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndAnEmptySettingTurnsTheRefreshOff) {
+TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndAnEmptyServerOrTheSwitchTurnsTheRefreshOff) {
   std::vector<std::string> servers;
   AdRefresher refresher(app_.Path(), nullptr, [&](const std::string& server, const fs::path&, const auto&) {
     servers.push_back(server);
@@ -98,8 +98,19 @@ TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndAnEmptySettingTurnsTheRef
     SetAdServer(off);
     EXPECT_FALSE(refresher.Start()) << off;
   }
+  // The switch turns it off whatever the server; "true" leaves it on.
+  SetAdServer("ftp.example.org:2121");
+  QSettings settings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"));
+  for (const char* off : {"false", "0"}) {
+    settings.setValue("Network/AdRefresh", off);
+    EXPECT_FALSE(refresher.Start()) << off;
+  }
+  settings.setValue("Network/AdRefresh", "true");
+  ASSERT_TRUE(refresher.Start());
+  ASSERT_TRUE(WaitUntil([&] { return finished == 3; }));
   QCoreApplication::processEvents();
-  EXPECT_EQ(servers, (std::vector<std::string>{"ftp.kestrelway.cn", "ftp.example.org:2121"}));
+  EXPECT_EQ(servers,
+            (std::vector<std::string>{"ftp.kestrelway.cn", "ftp.example.org:2121", "ftp.example.org:2121"}));
   EXPECT_FALSE(refresher.IsRunning());
 }
 

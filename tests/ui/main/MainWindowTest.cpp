@@ -18,6 +18,8 @@
 #include "query/DirectSearch.h"
 #include "query/TrainNumberSearch.h"
 #include "query/TransferSearch.h"
+#include "store/DateFolder.h"
+#include "ui/AppPaths.h"
 #include "ui/Strings.h"
 #include "ui/WindowPlacement.h"
 #include "ui/aux/AboutWindow.h"
@@ -93,9 +95,9 @@ class MainWindowTest : public test::MainWindowFixture {
 };
 
 TEST_F(MainWindowTest, LoadingShowsTheStartPageAndTheVersions) {
-  EXPECT_EQ(
-      main_->sbMainPanel1->text(),
-      "主程序版本：V1.18, 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
+  EXPECT_EQ(main_->sbMainPanel1->text(),
+            "主程序版本：V" KW_PROJECT_VERSION
+            ", 库文件版本：2024-05 测试版 　请关注Kestrelway 铁路时刻网站,下载最新版库文件。");
   EXPECT_TRUE(results_->WebBrowser1->source().toLocalFile().endsWith("date/ShowMain.html"));
   EXPECT_EQ(Showing(), "WebBrowser1");
   EXPECT_FALSE(Button(5)->isEnabled());
@@ -236,6 +238,55 @@ TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
   EXPECT_EQ(Stations(), 13);
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2025-01 "));
+}
+
+// The window's copy holds the user's updates and a newer timetable is
+// installed: the status bar says so, a message says it once, and 文件 →
+// 使用新安装的时刻表 takes it after asking.
+TEST_F(MainWindowTest, ANewerInstalledTimetableIsOfferedAndTakenAfterAsking) {
+  EXPECT_TRUE(main_->sbNewerTimetable->isHidden());
+  EXPECT_FALSE(main_->mnuUseInstalled->isVisible());
+  test::TestTimetable installed{{"VerID", "2030-01 新版\n"}, {"station", "1\t北京\tbj\n"}};
+  installed.Build();
+  test::TempDir program;
+  const DatePlace place =
+      ChooseDatePlace({program.Path(), installed.DbPath().parent_path(), timetable_.Root()});
+  ASSERT_TRUE(place.newer);
+  SetDatePlace(place);
+
+  main_->ShowNewerTimetable();  // as loading does
+  const QString line = "已安装新的时刻表（库文件版本：2030-01 新版），可用“文件 → 使用新安装的时刻表”换用";
+  EXPECT_EQ(main_->sbNewerTimetable->text(), line);
+  EXPECT_FALSE(main_->sbNewerTimetable->isHidden());
+  EXPECT_TRUE(main_->mnuUseInstalled->isVisible());
+  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith("已安装新的时刻表（库文件版本：2030-01 新版）。"));
+  main_->ShowNewerTimetable();  // the next start: the line, no message
+  EXPECT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_EQ(main_->sbNewerTimetable->text(), line);
+
+  recorder_.messages.shown.clear();
+  recorder_.messages.answers = {MessageAnswer::Cancel};
+  main_->mnuUseInstalled->trigger();
+  EXPECT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_EQ(recorder_.messages.shown[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(Stations(), 12);  // kept
+
+  recorder_.messages.shown.clear();
+  main_->mnuUseInstalled->trigger();  // answered OK
+  EXPECT_EQ(recorder_.messages.Texts(),
+            (std::vector<QString>{"用新安装的时刻表（库文件版本：2030-01 新版）替换您现在使用的时刻表吗？\n"
+                                  "您应用过的更新将不再保留。",
+                                  "已换用新安装的时刻表。"}));
+  EXPECT_EQ(Stations(), 1);
+  EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2030-01 新版 "));
+  EXPECT_TRUE(main_->sbNewerTimetable->isHidden());
+  EXPECT_FALSE(main_->mnuUseInstalled->isVisible());
+  // The copy now is the installed timetable: nothing to offer at the next start.
+  const DatePlace after =
+      ChooseDatePlace({program.Path(), installed.DbPath().parent_path(), timetable_.Root()});
+  EXPECT_FALSE(after.newer);
+  EXPECT_FALSE(after.replaced);
 }
 
 TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
