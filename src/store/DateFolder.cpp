@@ -149,7 +149,9 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   try {
     if (!seed.empty()) FillFrom(seed, copy);
   } catch (const fs::filesystem_error& e) {
-    return {{}, std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + text::ErrorCause(e.code().value())};
+    return {{},
+            std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" +
+                text::ErrorCause(e.code().value())};
   }
   RemoveStalePartials(sources.userRoot);
   return {sources.userRoot, {}};
