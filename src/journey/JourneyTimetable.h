@@ -19,7 +19,9 @@ inline constexpr int kMinutesPerDay = 1440;
 
 // The clock time, in minutes after midnight, of a time in minutes counted
 // from any midnight (negative ones too).
-constexpr int MinuteOfDay(int minutes) { return (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay; }
+constexpr int MinuteOfDay(int minutes) {
+  return (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+}
 
 // Kinds of train as travellers tell them apart: by the leading letter of the
 // number. Other covers every number that begins otherwise (1461, Y1, L5 ...).

@@ -328,7 +328,8 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   try {
     SyncCopy(source, copy, place);
   } catch (const fs::filesystem_error& e) {
-    return Failed(std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" + text::ErrorCause(e.code().value()));
+    return Failed(std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" +
+                  text::ErrorCause(e.code().value()));
   }
   RemoveStalePartials(userRoot);
   return place;

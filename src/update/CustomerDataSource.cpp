@@ -102,8 +102,8 @@ class Gb18030Reader {
  public:
   Gb18030Reader() : handle_(iconv_open("UTF-8", "GB18030")) {
     if (handle_ == reinterpret_cast<iconv_t>(-1)) {
-      throw UpdateFileError(std::string(text::kUpdateCannotRead) + "：" + std::string(text::kUpdateNoConverter),
-                            0);
+      throw UpdateFileError(
+          std::string(text::kUpdateCannotRead) + "：" + std::string(text::kUpdateNoConverter), 0);
     }
   }
   ~Gb18030Reader() { iconv_close(handle_); }
@@ -143,9 +143,9 @@ std::string_view EncodingName(Encoding encoding) { return encoding == Encoding::
 // pipe or a device) of at most kMaxUpdateFileBytes, and reads it whole.
 std::string ReadBytes(const std::filesystem::path& path) {
   const auto fail = [&](std::string_view cause) {
-    return UpdateFileError(std::string(text::kUpdateCannotRead) + " " + text::Excerpt(path.string()) + "：" +
-                               std::string(cause),
-                           0);
+    return UpdateFileError(
+        std::string(text::kUpdateCannotRead) + " " + text::Excerpt(path.string()) + "：" + std::string(cause),
+        0);
   };
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) throw fail(errno == ENOENT ? std::string(text::kDbMissing) : text::ErrorCause(errno));

@@ -235,7 +235,8 @@ void ApplyRecord(Database& db, const UpdateRecord& record) {
   // A record that would do nothing is data lost: refused, as a bad value is.
   const std::string_view action = text::Trim(record.action);
   if (action != "insert" && action != "update" && action != "delete")
-    Refuse(text::kUpdateUnknownAction, action.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(action));
+    Refuse(text::kUpdateUnknownAction,
+           action.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(action));
   const std::string_view tableName = text::Trim(record.table);
   const auto* table = schema::FindTable(tableName);
   if (!table)

@@ -58,7 +58,8 @@ TEST(CliSearch, SearchPrintsRowsOrSaysWhyNotWithTheTransferStations) {
          "从甲到戊只有返程列车，请重新选择\n对不起！目前还没有由甲发往戊的直达列车。\n");
   Expect({"search", "甲", "戊", "--after", "1:00"}, 1, "", "对不起目前还没有符合您要求的车次！\n");
   // Minutes alone are a bound but no hour: the change is still offered.
-  Expect({"search", "甲", "戊", "--after", "0:05"}, 1, "中转站:\n乙\n戊\n", "对不起！目前还没有由甲发往戊的直达列车。\n");
+  Expect({"search", "甲", "戊", "--after", "0:05"}, 1, "中转站:\n乙\n戊\n",
+         "对不起！目前还没有由甲发往戊的直达列车。\n");
   Expect({"search", "丙", "丁"}, 1, "",
          "对不起！目前还没有由丙发往丁的直达列车。\n对不起！由丙到达丁通过一次中转目前无法实现。\n");
   Expect({"search", "甲", "辛"}, 1, "", "没有以“辛”开头的站名\n");
@@ -93,7 +94,8 @@ TEST(CliSearch, TrainNumbersWithSpacesRemovedAndBothLegsOfATransfer) {
   const auto r = Expect({"transfer", "甲", "乙", "戊", "--after", "8:30"}, 0);
   EXPECT_EQ(r.out.find("T5次"), std::string::npos) << "T5 leaves at 08:29, before the window";
   // An arrival bound alone is a window too: B1 reaches 戊 at 15:00.
-  Expect({"transfer", "甲", "乙", "戊", "--before", "14:00"}, 1, "", "对不起！目前还没有由乙发往戊的直达列车。\n");
+  Expect({"transfer", "甲", "乙", "戊", "--before", "14:00"}, 1, "",
+         "对不起！目前还没有由乙发往戊的直达列车。\n");
   Expect({"transfer", "甲", "辛", "戊"}, 1, "", "没有名为“辛”的车站\n");
   Expect({"transfer", "甲", "丙", "戊"}, 1, "", "对不起！目前还没有由丙发往戊的直达列车。\n");
   Expect({"transfer-stations", "甲", "戊"}, 0, "乙\n戊\n");
@@ -114,17 +116,18 @@ TEST(CliSearch, AClassOptionIsPassedOnAndAnyOtherTextIsRefused) {
 TEST(CliSearch, AnEchoedValueIsCutAtEightyCharacters) {
   const std::string value(100'000, '9');
   const std::string echoed = std::string(80, '9') + "…\n";
-  for (const auto& args : std::vector<std::vector<std::string>>{{"detail", value},
-                                                                {"fares", value, "1"},
-                                                                {"fares", "1", value},
-                                                                {"search", "甲", "乙", "--after", value},
-                                                                {"transfer", "甲", "乙", "戊", "--before", value},
-                                                                {"train", "K21", "--class", value},
-                                                                {"journeys", "甲", "乙", "--until", value},
-                                                                {"journeys", "甲", "乙", "--types", value},
-                                                                {"journeys", "甲", "乙", "--sort", value},
-                                                                {"journeys", "甲", "乙", "--min-change", value},
-                                                                {value}}) {
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"detail", value},
+                                             {"fares", value, "1"},
+                                             {"fares", "1", value},
+                                             {"search", "甲", "乙", "--after", value},
+                                             {"transfer", "甲", "乙", "戊", "--before", value},
+                                             {"train", "K21", "--class", value},
+                                             {"journeys", "甲", "乙", "--until", value},
+                                             {"journeys", "甲", "乙", "--types", value},
+                                             {"journeys", "甲", "乙", "--sort", value},
+                                             {"journeys", "甲", "乙", "--min-change", value},
+                                             {value}}) {
     const auto r = Expect(args, 2);
     const std::string line = r.err.substr(0, r.err.find('\n') + 1);
     EXPECT_EQ(line.substr(line.find("：") + 3), echoed) << args[0];

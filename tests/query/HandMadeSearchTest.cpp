@@ -28,7 +28,8 @@ TEST(HandMadeSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
   for (const std::string& text : {repeated("b", 60000), repeated("北_", 20000), repeated("1", 60000)}) {
     EXPECT_FALSE(FindStations(Db(), text, true).found);
     EXPECT_FALSE(FindStations(Db(), text, false).found);
-    EXPECT_EQ(RunStationSearch(Db(), {text, "上海", 0, 0, false, ""}).outcome, StationSearchOutcome::NoStation);
+    EXPECT_EQ(RunStationSearch(Db(), {text, "上海", 0, 0, false, ""}).outcome,
+              StationSearchOutcome::NoStation);
     EXPECT_FALSE(FindTrainsByNumber(Db(), text).found);
     EXPECT_FALSE(LoadTrainDetail(Db(), 1, false, text, "上海").found);
   }

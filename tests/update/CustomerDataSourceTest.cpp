@@ -48,7 +48,9 @@ TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
   EXPECT_EQ(read("delete;station;1\r\ndelete;station;2\rdelete;station;3\n\r\n   \n\tdelete;station;7\r\n"),
             (Fields{"delete 1 @1", "delete 2 @2", "delete 3 @3", "\tdelete 7 @6"}));
   // A mark at the start of a later line, or after a blank first line.
-  EXPECT_EQ(read("\xEF\xBB\xBF\r\n\xEF\xBB\xBF" "delete;station;1\r\n\xEF\xBB\xBF" "delete;station;2"),
+  EXPECT_EQ(read("\xEF\xBB\xBF\r\n\xEF\xBB\xBF"
+                 "delete;station;1\r\n\xEF\xBB\xBF"
+                 "delete;station;2"),
             (Fields{"delete 1 @2", "delete 2 @3"}));
   // The last line needs no line end; a CR LF is one end.
   EXPECT_EQ(read("\r\n\r\ndelete;station;9"), Fields{"delete 9 @3"});
@@ -74,7 +76,10 @@ TEST(DecodeUpdateText, EachLineTakesTheReadingWhoseCharactersAreChinese) {
       {"“”", "“”"},
       {"plain ascii", "plain ascii"},
       // A mark at the start of any line is dropped, UTF-8's or GB18030's.
-      {"a\r\n\xEF\xBB\xBF" "b\n\x84\x31\x95\x33" "c", "a\nb\nc"},
+      {"a\r\n\xEF\xBB\xBF"
+       "b\n\x84\x31\x95\x33"
+       "c",
+       "a\nb\nc"},
   };
   for (const auto& c : cases) EXPECT_EQ(DecodeUpdateText(c.bytes), c.text) << c.bytes;
 }

@@ -1,7 +1,7 @@
 #include "update/UpdateFile.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,7 +110,10 @@ TEST_F(UpdateFileTest, AnActionIsInsertUpdateOrDeleteAndAnyOtherIsRefused) {
   ExpectRefused("delete;station;4\r\nINSERT;station;5;5,\"拉萨\",\"ls\"\r\n", 2, "无法识别的操作");
   ExpectRefused("这不是更新文件\n只是一段文字\n", 1, "无法识别的操作");
   // A mark before a later record, as when two files are joined, is no part of it.
-  ExpectApplied("\xEF\xBB\xBF\r\n\xEF\xBB\xBF" "delete;station;4\r\n\xEF\xBB\xBF" "delete;station;2\r\n");
+  ExpectApplied(
+      "\xEF\xBB\xBF\r\n\xEF\xBB\xBF"
+      "delete;station;4\r\n\xEF\xBB\xBF"
+      "delete;station;2\r\n");
   EXPECT_EQ(Stations(), (Rows{"1|北京|bj"}));
 }
 
@@ -209,7 +212,10 @@ TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
     EXPECT_EQ(Stations()[3], "4|乌鲁木齐|wlm");
   }
   // A first line that still cannot be read is refused, not skipped.
-  ExpectRefused("\x01" "delete;station;4\r\ndelete;station;5\r\n", 1, "文件开头无法识别");
+  ExpectRefused(
+      "\x01"
+      "delete;station;4\r\ndelete;station;5\r\n",
+      1, "文件开头无法识别");
   // GB18030's mark, then UTF-8: nothing is stored garbled (测试南站 as 娴嬭瘯鍗楃珯).
   ExpectRefused("\x84\x31\x95\x33" + gbLine + "insert;station;9002;9002,\"测试南站\",\"csnz\"\r\n", 2,
                 "开头标明的编码（GB18030）");

@@ -43,7 +43,8 @@ TimeWindow TakeWindow(Context& ctx) {
 std::string TakeClass(Context& ctx) {
   const bool given = std::find(ctx.args.begin(), ctx.args.end(), "--class") != ctx.args.end();
   std::string option = ctx.TakeOption("--class");
-  if (given && !IsClassOption(option)) throw UsageError("--class 应为 特快、快速、普快 或 普慢：" + Echo(option));
+  if (given && !IsClassOption(option))
+    throw UsageError("--class 应为 特快、快速、普快 或 普慢：" + Echo(option));
   return option;
 }
 

@@ -407,7 +407,8 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   // K263 to 北京; T109 and 1461 on to 南京: caption, times, train id.
   const QStringList secondLeg[] = {{" T109次(北京---上海)特快列车", "20:00", "次日07:00", "1"},
                                    {" 1461次(北京---上海)普慢列车", "11:00", "次日03:00", "3"}};
-  const QString printed[] = {" T109次(北京---上海)特快\t20:00\t次日07:00", " 1461次(北京---上海)普慢\t11:00\t次日03:00"};
+  const QString printed[] = {" T109次(北京---上海)特快\t20:00\t次日07:00",
+                             " 1461次(北京---上海)普慢\t11:00\t次日03:00"};
   QTreeWidget* first = results_->lvchang[0];
   QTreeWidget* second = results_->lvchang[1];
   ASSERT_EQ(first->topLevelItemCount(), 1);
@@ -437,9 +438,10 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
 TEST_F(MainWindowTest, TrainsOnlyTheOtherWayAreNamedBeforeTheOffer) {
   StationSearch("天津", "北京");
   EXPECT_EQ(recorder_.messages.Texts(),
-            (std::vector<QString>{"从天津到北京只有返程列车，请重新选择",
-                                  "对不起！目前还没有由天津发往北京西的直达列车。\n请点击“确定”键，系统自动为您找出可供"
-                                  "中转的车站\n如果您想放弃，就请点击“取消”按钮"}));
+            (std::vector<QString>{
+                "从天津到北京只有返程列车，请重新选择",
+                "对不起！目前还没有由天津发往北京西的直达列车。\n请点击“确定”键，系统自动为您找出可供"
+                "中转的车站\n如果您想放弃，就请点击“取消”按钮"}));
   ASSERT_EQ(Shown().size(), 2u);
   EXPECT_EQ(Shown()[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(Shown()[1].buttons, MessageButtons::OkCancel);
@@ -490,11 +492,13 @@ TEST_F(MainWindowTest, ABrokenDatabaseEndsTheSearchWithAMessage) {
 }
 
 TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
-  const QStringList k21 = {" K21次(普快(北京西----上海))", "08:00", "次日04:30", " 1234", " 130", "空调", "2"};
+  const QStringList k21 = {
+      " K21次(普快(北京西----上海))", "08:00", "次日04:30", " 1234", " 130", "空调", "2"};
   NumberSearch("K 21");
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);
   EXPECT_EQ(test::ItemTexts(results_->lvMain->topLevelItem(0)), k21);
-  EXPECT_EQ(Joined(test::RowTexts(results_->flgDetail, 1)), " K21次(普快(北京西----上海))\t08:00\t次日04:30\t 1234 \t 130 \t空调");
+  EXPECT_EQ(Joined(test::RowTexts(results_->flgDetail, 1)),
+            " K21次(普快(北京西----上海))\t08:00\t次日04:30\t 1234 \t 130 \t空调");
   EXPECT_EQ(QApplication::focusWidget(), results_->lvMain);
 
   NumberSearch("K21K21K21K21");  // twelve characters search nothing

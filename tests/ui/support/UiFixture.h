@@ -73,7 +73,8 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
 
 // The hand-made timetable of tests/data, rows as its table files hold them.
 inline TestTimetable& FillHandMadeTimetable(TestTimetable& t) {
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(KW_SOURCE_DIR) / "tests" / "data")) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(KW_SOURCE_DIR) / "tests" / "data")) {
     std::string rows = ReadFile(entry.path());
     t.Set(entry.path().stem().string(), rows.substr(rows.find('\n') + 1));  // without the header line
   }
