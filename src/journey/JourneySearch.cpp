@@ -306,6 +306,42 @@ void KeepUnbeaten(std::vector<Journey>& journeys) {
   journeys = std::move(kept);
 }
 
+// Whether `other`, `days` days later, beats `j` by the rules of FindJourneys.
+bool Beats(const Journey& other, int days, const Journey& j, int slack) {
+  const int fewer = j.changes() - other.changes();
+  const int departure = other.departureMinutes + days * kMinutesPerDay;
+  const int arrival = other.arrivalMinutes + days * kMinutesPerDay;
+  if (fewer == 0) {
+    return departure >= j.departureMinutes && arrival <= j.arrivalMinutes &&
+           (departure > j.departureMinutes || arrival < j.arrivalMinutes);
+  }
+  const int allowance = slack * fewer;
+  return fewer > 0 && departure >= j.departureMinutes - allowance && arrival <= j.arrivalMinutes + allowance;
+}
+
+// Drops the journeys of the day that another beats, on the same day or a
+// later one. The day's unbeaten journeys are enough to compare against: a
+// journey that beats j and is itself beaten is beaten by one that beats j
+// too. Of the later days the next one is enough: every journey leaves
+// within the window, less than a day after j, and arrives a day later on
+// each day after that.
+void DropBeaten(std::vector<Journey>& journeys, int slack) {
+  std::vector<char> beaten(journeys.size());
+  for (size_t i = 0; i < journeys.size(); ++i) {
+    for (const Journey& other : journeys) {
+      if (Beats(other, 0, journeys[i], slack) || Beats(other, 1, journeys[i], slack)) {
+        beaten[i] = 1;
+        break;
+      }
+    }
+  }
+  std::vector<Journey> kept;
+  for (size_t i = 0; i < journeys.size(); ++i) {
+    if (!beaten[i]) kept.push_back(std::move(journeys[i]));
+  }
+  journeys = std::move(kept);
+}
+
 }  // namespace
 
 std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const JourneyRequest& request) {
@@ -336,6 +372,7 @@ std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const Journ
     if (!others.empty()) RangeSearch(timetable, request, {s}, others).Run(journeys);
   }
   KeepUnbeaten(journeys);
+  DropBeaten(journeys, std::clamp(request.slack, 0, kMaxSlack));
   return journeys;
 }
 
