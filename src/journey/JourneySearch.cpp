@@ -13,6 +13,7 @@
 #include <array>
 #include <climits>
 #include <functional>
+#include <memory>
 #include <queue>
 
 namespace kw {
@@ -52,7 +53,9 @@ class RangeSearch {
     for (size_t i = 0; i < t.trains.size(); ++i) allowed_[i] = (r.types & TypeBit(t.trains[i].type)) != 0;
     for (int s : targets) isTarget_[s] = 1;
     MeasureRidesToTargets(targets);
-    MeasureReach();
+    reach_.reset(new int[t.stops.size()]);  // filled train by train as trains are met
+    directReach_.reset(new int[t.stops.size()]);
+    reachMeasured_.assign(t.trains.size(), 0);
     for (int k = 1; k <= legs_; ++k) {
       best_[k].assign(t.stations.size(), kNever);
       labels_[k].resize(t.stations.size());
@@ -90,7 +93,9 @@ class RangeSearch {
   // Whether leaving `stop` at `time` or later could still reach an arrival
   // station before the best arrival by k legs; on the last leg, by this
   // train alone.
-  bool Promising(int k, int stop, int time) const {
+  bool Promising(int k, int stop, int time) {
+    const int train = t_.stops[stop].train;
+    if (!reachMeasured_[train]) MeasureReach(train);
     return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
   }
 
@@ -204,25 +209,26 @@ class RangeSearch {
     }
   }
 
-  // For every stop, the least time from leaving it to an arrival station on
-  // its train and riding on from where it is left (reach_), and to an
-  // arrival station on its train alone (directReach_); kNever for a last
-  // stop, a train not taken, or none reached.
-  void MeasureReach() {
-    reach_.assign(t_.stops.size(), kNever);
-    directReach_.assign(t_.stops.size(), kNever);
-    for (size_t i = 0; i < t_.trains.size(); ++i) {
-      if (!allowed_[i]) continue;
-      const JourneyTimetable::Train& train = t_.trains[i];
-      int best = kNever;  // least arrival + ride on, over the stops after this one
-      int direct = kNever;  // least arrival at an arrival station after this one
-      for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
-        const JourneyTimetable::Stop& stop = t_.stops[q];
-        if (best < kNever) reach_[q] = best - stop.depart;
-        if (direct < kNever) directReach_[q] = direct - stop.depart;
-        best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
-        if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
-      }
+  // For every stop of train i, the least time from leaving it to an arrival
+  // station on its train and riding on from where it is left (reach_), and
+  // to an arrival station on its train alone (directReach_); kNever for a
+  // last stop, a train not taken, or none reached. Measured for a train
+  // when the search first meets it, so that a search pays for the trains it
+  // looks at, not for the whole timetable.
+  void MeasureReach(int i) {
+    reachMeasured_[i] = 1;
+    const JourneyTimetable::Train& train = t_.trains[i];
+    std::fill(reach_.get() + train.firstStop, reach_.get() + train.firstStop + train.stopCount, kNever);
+    std::fill(directReach_.get() + train.firstStop, directReach_.get() + train.firstStop + train.stopCount, kNever);
+    if (!allowed_[i]) return;
+    int best = kNever;    // least arrival + ride on, over the stops after this one
+    int direct = kNever;  // least arrival at an arrival station after this one
+    for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
+      const JourneyTimetable::Stop& stop = t_.stops[q];
+      if (best < kNever) reach_[q] = best - stop.depart;
+      if (direct < kNever) directReach_[q] = direct - stop.depart;
+      best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
+      if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
     }
   }
 
@@ -263,8 +269,9 @@ class RangeSearch {
   std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
-  std::vector<int> reach_;         // by stop: see MeasureReach
-  std::vector<int> directReach_;   // by stop: see MeasureReach
+  std::unique_ptr<int[]> reach_;        // by stop: see MeasureReach
+  std::unique_ptr<int[]> directReach_;  // by stop: see MeasureReach
+  std::vector<char> reachMeasured_;     // by train
   // (minute of day, stop) of every departure within the window, latest first.
   std::vector<std::pair<int, int>> departures_;
   // By number of legs k and station: the earliest arrival by at most k legs
