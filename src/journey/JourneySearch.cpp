@@ -196,14 +196,12 @@ class RangeSearch {
       open.pop();
       if (time > rideToTarget_[s]) continue;
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-        const int stop = t_.calls[c];
-        const JourneyTimetable::Stop& here = t_.stops[stop];
-        if (stop == t_.trains[here.train].firstStop || !allowed_[here.train]) continue;
-        const JourneyTimetable::Stop& before = t_.stops[stop - 1];
-        const int through = time + here.arrive - before.depart;
-        if (through < rideToTarget_[before.station]) {
-          rideToTarget_[before.station] = through;
-          open.push({through, before.station});
+        const JourneyTimetable::RideIn& ride = t_.ridesIn[c];
+        if (ride.fromStation < 0 || !allowed_[ride.train]) continue;
+        const int through = time + ride.minutes;
+        if (through < rideToTarget_[ride.fromStation]) {
+          rideToTarget_[ride.fromStation] = through;
+          open.push({through, ride.fromStation});
         }
       }
     }

@@ -43,7 +43,8 @@ std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
 
 size_t JourneyTimetable::MemoryBytes() const {
   size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
-                 stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int);
+                 stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int) +
+                 ridesIn.capacity() * sizeof(RideIn);
   const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
   for (const auto& s : stations) bytes += text(s.name);
   for (const auto& t : trains) {
@@ -190,6 +191,16 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
   t.calls.resize(t.stops.size());
   std::vector<int> next(t.callsBegin.begin(), t.callsBegin.end() - 1);
   for (size_t i = 0; i < t.stops.size(); ++i) t.calls[next[t.stops[i].station]++] = static_cast<int>(i);
+  t.ridesIn.resize(t.calls.size());
+  for (size_t c = 0; c < t.calls.size(); ++c) {
+    const int stop = t.calls[c];
+    const JourneyTimetable::Stop& here = t.stops[stop];
+    t.ridesIn[c].train = here.train;
+    if (t.PositionInTrain(stop) == 0) continue;
+    const JourneyTimetable::Stop& before = t.stops[stop - 1];
+    t.ridesIn[c].fromStation = before.station;
+    t.ridesIn[c].minutes = here.arrive - before.depart;
+  }
   return t;
 }
 
