@@ -163,7 +163,8 @@ def main():
 
     if pairs:
         out.append("\n## Journey search between 300 random pairs of stations\n")
-        out.append("Each pair searched once, the whole day, up to two changes, with the default slack.\n")
+        out.append("Each pair searched once, the whole day, up to two changes, with the default slack; "
+                   "processor time of each search (the machine is shared, so wall-clock times wait on other work).\n")
         out.append("| scale | p50 | p99 | max |")
         out.append("|---|---:|---:|---:|")
         for s in sorted(pairs):
@@ -176,7 +177,7 @@ def main():
         out.append("\n## Where `kestrelway-cli journeys 北京 上海` spends its time\n")
         if cli_process:
             out.append(cli_process + "\n")
-        out.append("The same steps in one process (BM_CliJourneys), mean ms:\n")
+        out.append("The same steps in one process (BM_CliJourneys), mean processor time:\n")
         out.append("| step | 1x | 2x | 4x |")
         out.append("|---|---:|---:|---:|")
         for i, name in enumerate(CLI_STEP_NAMES):
