@@ -4,11 +4,18 @@
 // find the same journeys before it is timed.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
+#include <ctime>
+#include <filesystem>
 #include <map>
+#include <random>
 #include <memory>
 
 #include "BenchDatabases.h"
+#include "journey/JourneyEnds.h"
 #include "journey/JourneySearch.h"
+#include "journey/JourneyTexts.h"
 #include "query/StationLookup.h"
 #include "support/JourneyReference.h"
 
@@ -98,6 +105,86 @@ void BM_JourneySearch_Reference(benchmark::State& state, Families f) {
   }
   for (auto _ : state) benchmark::DoNotOptimize(reference.Find(*request));
 }
+
+// Milliseconds of processor time this thread has used: on a machine shared
+// with other work, what a step costs rather than how long it waited.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Searches between 300 pairs of stations drawn at random (a fixed draw)
+// among those that trains call at, each timed on its own (processor time):
+// the median, the 99th percentile and the slowest in ms as counters p50Ms,
+// p99Ms and maxMs.
+void BM_JourneySearch_RandomPairs(benchmark::State& state) {
+  const JourneyTimetable& timetable = TimetableAt(Scale(state));
+  std::vector<int> served;
+  for (size_t s = 0; s < timetable.stations.size(); ++s) {
+    if (timetable.callsBegin[s + 1] > timetable.callsBegin[s]) served.push_back(timetable.stations[s].id);
+  }
+  std::mt19937 rng(2019);
+  std::uniform_int_distribution<size_t> pick(0, served.size() - 1);
+  std::vector<JourneyRequest> requests(300);
+  for (JourneyRequest& r : requests) {
+    r.fromStations = {served[pick(rng)]};
+    do r.toStations = {served[pick(rng)]};
+    while (r.toStations == r.fromStations);
+  }
+  std::vector<double> ms;
+  for (auto _ : state) {
+    ms.clear();
+    for (const JourneyRequest& r : requests) {
+      const double start = ThreadCpuMs();
+      benchmark::DoNotOptimize(FindJourneys(timetable, r));
+      ms.push_back(ThreadCpuMs() - start);
+    }
+  }
+  std::sort(ms.begin(), ms.end());
+  state.counters["p50Ms"] = ms[ms.size() / 2];
+  state.counters["p99Ms"] = ms[ms.size() * 99 / 100];
+  state.counters["maxMs"] = ms.back();
+}
+BENCHMARK(BM_JourneySearch_RandomPairs)->Apply(Scales)->Iterations(1);
+
+// What `kestrelway-cli journeys 北京 上海` does, step by step in one process:
+// open the database, look up the two families, read the timetable, search,
+// write the texts with their km and fares. Each step's mean processor time
+// in ms as a counter (openMs, endsMs, readMs, searchMs, textsMs).
+void BM_CliJourneys(benchmark::State& state) {
+  const std::string copy = BenchDbPath(Scale(state)) + ".cli-bench";
+  std::filesystem::copy_file(BenchDbPath(Scale(state)), copy, std::filesystem::copy_options::overwrite_existing);
+  std::array<double, 5> ms{};
+  const auto lap = [&ms](int step, double& since) {
+    const double now = ThreadCpuMs();
+    ms[step] += now - since;
+    since = now;
+  };
+  for (auto _ : state) {
+    double since = ThreadCpuMs();
+    const auto db = Database::Open(copy);
+    lap(0, since);
+    JourneyEnds ends = FindJourneyEnds(*db, "北京", "上海");
+    lap(1, since);
+    const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+    lap(2, since);
+    JourneyRequest request;
+    request.fromStations = ends.fromStations;
+    request.toStations = ends.toStations;
+    const std::vector<Journey> journeys = FindJourneys(timetable, request);
+    lap(3, since);
+    for (const Journey& j : journeys) {
+      benchmark::DoNotOptimize(DescribeJourney(timetable, j));
+      benchmark::DoNotOptimize(JourneyDistanceAndFare(*db, timetable, j));
+    }
+    lap(4, since);
+  }
+  std::filesystem::remove(copy);
+  const char* names[] = {"openMs", "endsMs", "readMs", "searchMs", "textsMs"};
+  for (size_t i = 0; i < ms.size(); ++i) state.counters[names[i]] = ms[i] / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_CliJourneys)->Apply(Scales);
 
 // Far apart across the country, and between hubs.
 #define KW_JOURNEYS(bm, ...)                                                                            \

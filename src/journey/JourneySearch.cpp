@@ -13,6 +13,7 @@
 #include <array>
 #include <climits>
 #include <functional>
+#include <memory>
 #include <queue>
 
 namespace kw {
@@ -50,7 +51,9 @@ class RangeSearch {
     for (size_t i = 0; i < t.trains.size(); ++i) allowed_[i] = (r.types & TypeBit(t.trains[i].type)) != 0;
     for (int s : targets) isTarget_[s] = 1;
     MeasureRidesToTargets(targets);
-    MeasureReach();
+    reach_.reset(new int[t.stops.size()]);  // filled train by train as trains are met
+    directReach_.reset(new int[t.stops.size()]);
+    reachMeasured_.assign(t.trains.size(), 0);
     for (int k = 1; k <= legs_; ++k) {
       best_[k].assign(t.stations.size(), kNever);
       labels_[k].resize(t.stations.size());
@@ -88,7 +91,9 @@ class RangeSearch {
   // Whether leaving `stop` at `time` or later could still reach an arrival
   // station before the best arrival by k legs; on the last leg, by this
   // train alone.
-  bool Promising(int k, int stop, int time) const {
+  bool Promising(int k, int stop, int time) {
+    const int train = t_.stops[stop].train;
+    if (!reachMeasured_[train]) MeasureReach(train);
     return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
   }
 
@@ -189,38 +194,37 @@ class RangeSearch {
       open.pop();
       if (time > rideToTarget_[s]) continue;
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-        const int stop = t_.calls[c];
-        const JourneyTimetable::Stop& here = t_.stops[stop];
-        if (stop == t_.trains[here.train].firstStop || !allowed_[here.train]) continue;
-        const JourneyTimetable::Stop& before = t_.stops[stop - 1];
-        const int through = time + here.arrive - before.depart;
-        if (through < rideToTarget_[before.station]) {
-          rideToTarget_[before.station] = through;
-          open.push({through, before.station});
+        const JourneyTimetable::RideIn& ride = t_.ridesIn[c];
+        if (ride.fromStation < 0 || !allowed_[ride.train]) continue;
+        const int through = time + ride.minutes;
+        if (through < rideToTarget_[ride.fromStation]) {
+          rideToTarget_[ride.fromStation] = through;
+          open.push({through, ride.fromStation});
         }
       }
     }
   }
 
-  // For every stop, the least time from leaving it to an arrival station on
-  // its train and riding on from where it is left (reach_), and to an
-  // arrival station on its train alone (directReach_); kNever for a last
-  // stop, a train not taken, or none reached.
-  void MeasureReach() {
-    reach_.assign(t_.stops.size(), kNever);
-    directReach_.assign(t_.stops.size(), kNever);
-    for (size_t i = 0; i < t_.trains.size(); ++i) {
-      if (!allowed_[i]) continue;
-      const JourneyTimetable::Train& train = t_.trains[i];
-      int best = kNever;  // least arrival + ride on, over the stops after this one
-      int direct = kNever;  // least arrival at an arrival station after this one
-      for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
-        const JourneyTimetable::Stop& stop = t_.stops[q];
-        if (best < kNever) reach_[q] = best - stop.depart;
-        if (direct < kNever) directReach_[q] = direct - stop.depart;
-        best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
-        if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
-      }
+  // For every stop of train i, the least time from leaving it to an arrival
+  // station on its train and riding on from where it is left (reach_), and
+  // to an arrival station on its train alone (directReach_); kNever for a
+  // last stop, a train not taken, or none reached. Measured for a train
+  // when the search first meets it, so that a search pays for the trains it
+  // looks at, not for the whole timetable.
+  void MeasureReach(int i) {
+    reachMeasured_[i] = 1;
+    const JourneyTimetable::Train& train = t_.trains[i];
+    std::fill(reach_.get() + train.firstStop, reach_.get() + train.firstStop + train.stopCount, kNever);
+    std::fill(directReach_.get() + train.firstStop, directReach_.get() + train.firstStop + train.stopCount, kNever);
+    if (!allowed_[i]) return;
+    int best = kNever;    // least arrival + ride on, over the stops after this one
+    int direct = kNever;  // least arrival at an arrival station after this one
+    for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
+      const JourneyTimetable::Stop& stop = t_.stops[q];
+      if (best < kNever) reach_[q] = best - stop.depart;
+      if (direct < kNever) directReach_[q] = direct - stop.depart;
+      best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
+      if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
     }
   }
 
@@ -261,8 +265,9 @@ class RangeSearch {
   std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
-  std::vector<int> reach_;         // by stop: see MeasureReach
-  std::vector<int> directReach_;   // by stop: see MeasureReach
+  std::unique_ptr<int[]> reach_;        // by stop: see MeasureReach
+  std::unique_ptr<int[]> directReach_;  // by stop: see MeasureReach
+  std::vector<char> reachMeasured_;     // by train
   // (minute of day, stop) of every departure within the window, latest first.
   std::vector<std::pair<int, int>> departures_;
   // By number of legs k and station: the earliest arrival by at most k legs
@@ -304,6 +309,42 @@ void KeepUnbeaten(std::vector<Journey>& journeys) {
   journeys = std::move(kept);
 }
 
+// Whether `other`, `days` days later, beats `j` by the rules of FindJourneys.
+bool Beats(const Journey& other, int days, const Journey& j, int slack) {
+  const int fewer = j.changes() - other.changes();
+  const int departure = other.departureMinutes + days * kMinutesPerDay;
+  const int arrival = other.arrivalMinutes + days * kMinutesPerDay;
+  if (fewer == 0) {
+    return departure >= j.departureMinutes && arrival <= j.arrivalMinutes &&
+           (departure > j.departureMinutes || arrival < j.arrivalMinutes);
+  }
+  const int allowance = slack * fewer;
+  return fewer > 0 && departure >= j.departureMinutes - allowance && arrival <= j.arrivalMinutes + allowance;
+}
+
+// Drops the journeys of the day that another beats, on the same day or a
+// later one. The day's unbeaten journeys are enough to compare against: a
+// journey that beats j and is itself beaten is beaten by one that beats j
+// too. Of the later days the next one is enough: every journey leaves
+// within the window, less than a day after j, and arrives a day later on
+// each day after that.
+void DropBeaten(std::vector<Journey>& journeys, int slack) {
+  std::vector<char> beaten(journeys.size());
+  for (size_t i = 0; i < journeys.size(); ++i) {
+    for (const Journey& other : journeys) {
+      if (Beats(other, 0, journeys[i], slack) || Beats(other, 1, journeys[i], slack)) {
+        beaten[i] = 1;
+        break;
+      }
+    }
+  }
+  std::vector<Journey> kept;
+  for (size_t i = 0; i < journeys.size(); ++i) {
+    if (!beaten[i]) kept.push_back(std::move(journeys[i]));
+  }
+  journeys = std::move(kept);
+}
+
 }  // namespace
 
 std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const JourneyRequest& request) {
@@ -334,6 +375,7 @@ std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const Journ
     if (!others.empty()) RangeSearch(timetable, request, {s}, others).Run(journeys);
   }
   KeepUnbeaten(journeys);
+  DropBeaten(journeys, std::clamp(request.slack, 0, kMaxSlack));
   return journeys;
 }
 

@@ -1,6 +1,6 @@
 // Journeys with changes that really connect: over one day of departures, the
 // itineraries of one to three trains from a family of stations to another
-// that no other itinerary beats.
+// that a traveller would take.
 //
 // Every train runs every day. A change at a station catches the first
 // departure of another train there that leaves at least the minimum change
@@ -15,6 +15,12 @@
 
 namespace kw {
 
+inline constexpr int kMaxChanges = 2;
+inline constexpr int kDefaultMinChange = 30;
+inline constexpr int kMaxMinChange = 180;
+inline constexpr int kDefaultSlack = 30;
+inline constexpr int kMaxSlack = 120;
+
 struct JourneyRequest {
   std::vector<int> fromStations;  // station ids; a journey may start at any of them
   std::vector<int> toStations;    // station ids; and end at any of them
@@ -23,11 +29,8 @@ struct JourneyRequest {
   int maxChanges = 2;             // 0, 1 or 2
   int minChange = 30;             // minutes, 0..180
   TrainTypes types = kAllTrainTypes;  // every leg's train is of one of these types
+  int slack = kDefaultSlack;  // minutes, 0..120: what each extra change must save
 };
-
-inline constexpr int kMaxChanges = 2;
-inline constexpr int kDefaultMinChange = 30;
-inline constexpr int kMaxMinChange = 180;
 
 struct JourneyLeg {
   int train = 0;       // index into JourneyTimetable::trains
@@ -49,11 +52,14 @@ struct Journey {
   int durationMinutes() const { return arrivalMinutes - departureMinutes; }
 };
 
-// Every journey that no other beats: no other leaves at the same time or
-// later, arrives at the same time or earlier and has no more changes while
-// being better in one of the three. Journeys with the same departure, arrival
-// and changes are given once. A journey never ends where it began. In no
-// particular order.
+// Every journey that no other beats. The others are the journeys leaving
+// within the window on the same day or on any later one. A journey is beaten
+// by one that leaves no earlier, arrives no later and has no more changes
+// while being better in one of the three; and, with k changes, by one with
+// k' < k changes that leaves at most slack * (k - k') minutes earlier and
+// arrives at most as much later (a change must save the slack). Journeys with
+// the same departure, arrival and changes are given once. A journey never
+// ends where it began. In no particular order.
 std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const JourneyRequest& request);
 
 // How a list of journeys is ordered. Ties go by departure, then arrival.

@@ -19,6 +19,30 @@ std::string ChineseNumber(int n) {
   return std::string(n >= 20 ? kDigits[n / 10] : "") + "十" + kDigits[n % 10];
 }
 
+// A fare text of the fare table ("553", "12.5") in tenths of a yuan;
+// nullopt for anything else.
+std::optional<int> FareTenths(std::string_view text) {
+  int tenths = 0;
+  int decimals = -1;  // digits after the point; -1 before it
+  for (char c : text) {
+    if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else if (c >= '0' && c <= '9' && decimals < 1 && tenths < 100000000) {
+      tenths = tenths * 10 + (c - '0');
+      if (decimals >= 0) ++decimals;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (text.empty() || text.front() == '.' || decimals == 0) return std::nullopt;
+  return decimals == 1 ? tenths : tenths * 10;
+}
+
+std::optional<int> LegDistance(const JourneyTimetable& timetable, const JourneyLeg& leg) {
+  return JourneyDistance(timetable.stops[leg.boardStop].distance, timetable.PositionInTrain(leg.boardStop) == 0,
+                         timetable.stops[leg.alightStop].distance);
+}
+
 }  // namespace
 
 std::string ClockText(int minutes) {
@@ -73,11 +97,30 @@ JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& j
 }
 
 RowFigures LegDistanceAndFare(Database& db, const JourneyTimetable& timetable, const JourneyLeg& leg) {
-  const JourneyTimetable::Stop& board = timetable.stops[leg.boardStop];
-  const JourneyTimetable::Stop& alight = timetable.stops[leg.alightStop];
-  return RowDistanceFare(
-      db, RowStyle::Station, timetable.trains[leg.train].kindId,
-      JourneyDistance(board.distance, timetable.PositionInTrain(leg.boardStop) == 0, alight.distance));
+  return RowDistanceFare(db, RowStyle::Station, timetable.trains[leg.train].kindId, LegDistance(timetable, leg));
+}
+
+JourneyTotals JourneyDistanceAndFare(Database& db, const JourneyTimetable& timetable, const Journey& journey) {
+  JourneyTotals totals;
+  totals.distanceKm = 0;
+  totals.fareTenths = 0;
+  for (const JourneyLeg& leg : journey.legs) {
+    const std::optional<int> km = LegDistance(timetable, leg);
+    std::optional<int> fare;
+    if (km && *km <= kInternationalDistance) {
+      fare = FareTenths(LookupFares(db, timetable.trains[leg.train].kindId, *km).seatFares[0]);
+    }
+    totals.distanceKm = km && totals.distanceKm ? std::optional(*totals.distanceKm + *km) : std::nullopt;
+    totals.fareTenths = fare && totals.fareTenths ? std::optional(*totals.fareTenths + *fare) : std::nullopt;
+  }
+  totals.distanceText = DistanceText(totals.distanceKm);
+  if (!totals.fareTenths) {
+    totals.fareText = std::string(text::kUnknownFigure);
+  } else {
+    totals.fareText = std::to_string(*totals.fareTenths / 10);
+    if (*totals.fareTenths % 10) totals.fareText += "." + std::to_string(*totals.fareTenths % 10);
+  }
+  return totals;
 }
 
 }  // namespace kw

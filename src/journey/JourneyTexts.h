@@ -2,6 +2,7 @@
 // them. Times are counted from midnight of the journey's departure day.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,17 @@ struct JourneyTexts {
 };
 
 JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& journey);
+
+// The distance and hard-seat fare of a whole journey: the sums over its legs,
+// each leg a ticket of its own; nullopt, and "暂缺" in the texts, when any
+// leg's is not known (an international leg's fare is not).
+struct JourneyTotals {
+  std::optional<int> distanceKm;
+  std::optional<int> fareTenths;  // in tenths of a yuan
+  std::string distanceText;       // "1463"
+  std::string fareText;           // "553", "12.5"
+};
+JourneyTotals JourneyDistanceAndFare(Database& db, const JourneyTimetable& timetable, const Journey& journey);
 
 // The distance and hard-seat fare of one leg, by the rules of a station-search
 // row: the km between its two stops, priced by the train's class; "暂缺"

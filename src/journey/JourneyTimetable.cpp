@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 
 #include "query/TimetableTime.h"
 #include "store/Database.h"
@@ -42,7 +43,8 @@ std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
 
 size_t JourneyTimetable::MemoryBytes() const {
   size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
-                 stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int);
+                 stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int) +
+                 ridesIn.capacity() * sizeof(RideIn);
   const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
   for (const auto& s : stations) bytes += text(s.name);
   for (const auto& t : trains) {
@@ -72,20 +74,29 @@ std::vector<JourneyTimetable::Station> ReadStations(Database& db) {
   return stations;
 }
 
-std::vector<JourneyTimetable::Train> ReadTrains(Database& db) {
+// The names of a train's class and end stations come from the few kinds
+// and the stations read once: a join for each would look every one up in
+// the database again.
+std::vector<JourneyTimetable::Train> ReadTrains(Database& db, const JourneyTimetable& t) {
+  std::map<int, std::string> kinds;
+  for (auto q = db.Prepare("SELECT id, kind FROM kind"); q.Step();) kinds.emplace(q.Int(0), q.Text(1));
+  const auto name = [&t](int stationId) {
+    const std::optional<int> s = t.StationIndex(stationId);
+    return s ? t.stations[*s].name : std::string();
+  };
   std::vector<JourneyTimetable::Train> trains;
-  auto q = db.Prepare(
-      "SELECT t.id, t.train, t.kind, k.kind, fs.station, es.station FROM train t "
-      "LEFT JOIN kind k ON k.id = t.kind LEFT JOIN station fs ON fs.id = t.fstation "
-      "LEFT JOIN station es ON es.id = t.estation ORDER BY t.id");
+  if (auto last = db.Prepare("SELECT count(*) FROM train"); last.Step()) {
+    trains.reserve(static_cast<size_t>(std::max(0, last.Int(0))));
+  }
+  auto q = db.Prepare("SELECT id, train, kind, fstation, estation FROM train ORDER BY id");
   while (q.Step()) {
     JourneyTimetable::Train train;
     train.id = q.Int(0);
     train.number = q.Text(1);
     train.kindId = q.Int(2);
-    train.kindName = q.Text(3);
-    train.firstStation = q.Text(4);
-    train.lastStation = q.Text(5);
+    if (const auto kind = kinds.find(train.kindId); kind != kinds.end() && !q.IsNull(2)) train.kindName = kind->second;
+    train.firstStation = q.IsNull(3) ? std::string() : name(q.Int(3));
+    train.lastStation = q.IsNull(4) ? std::string() : name(q.Int(4));
     train.type = TrainTypeOf(train.number);
     trains.push_back(std::move(train));
   }
@@ -108,7 +119,12 @@ std::vector<PassRow> ReadStops(Database& db, const JourneyTimetable& t) {
     return id >= 0 && id <= maxId ? indexOf[id] : -1;
   };
 
+  // Room for every row at once: growing the array row by row copied it over
+  // and over.
   std::vector<PassRow> rows;
+  if (auto last = db.Prepare("SELECT max(rowid) FROM pass"); last.Step() && !last.IsNull(0)) {
+    rows.reserve(static_cast<size_t>(std::max(0, last.Int(0))));
+  }
   auto q = db.Prepare("SELECT trainid, zhanci, station, arrive, depart, day, distance FROM pass");
   while (q.Step()) {
     const int station = stationIndex(q.Int(2));
@@ -141,7 +157,7 @@ JourneyTimetable::Stop TimedStop(const PassRow& row, bool first, bool last) {
 JourneyTimetable BuildJourneyTimetable(Database& db) {
   JourneyTimetable t;
   t.stations = ReadStations(db);
-  std::vector<JourneyTimetable::Train> read = ReadTrains(db);
+  std::vector<JourneyTimetable::Train> read = ReadTrains(db, t);
   const std::vector<PassRow> rows = ReadStops(db, t);
 
   t.stops.reserve(rows.size());
@@ -175,6 +191,16 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
   t.calls.resize(t.stops.size());
   std::vector<int> next(t.callsBegin.begin(), t.callsBegin.end() - 1);
   for (size_t i = 0; i < t.stops.size(); ++i) t.calls[next[t.stops[i].station]++] = static_cast<int>(i);
+  t.ridesIn.resize(t.calls.size());
+  for (size_t c = 0; c < t.calls.size(); ++c) {
+    const int stop = t.calls[c];
+    const JourneyTimetable::Stop& here = t.stops[stop];
+    t.ridesIn[c].train = here.train;
+    if (t.PositionInTrain(stop) == 0) continue;
+    const JourneyTimetable::Stop& before = t.stops[stop - 1];
+    t.ridesIn[c].fromStation = before.station;
+    t.ridesIn[c].minutes = here.arrive - before.depart;
+  }
   return t;
 }
 

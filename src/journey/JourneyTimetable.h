@@ -79,6 +79,16 @@ struct JourneyTimetable {
   // indexes into stops.
   std::vector<int> callsBegin;
   std::vector<int> calls;
+  // For each entry of calls, the ride that reaches that stop from the
+  // train's stop before it: the station left (-1 at a train's first stop),
+  // the minutes from leaving it to arriving, and the train. Side by side
+  // with calls, so that going back from a station reads one run of memory.
+  struct RideIn {
+    int fromStation = -1;
+    int minutes = 0;
+    int train = 0;
+  };
+  std::vector<RideIn> ridesIn;
 
   // Index of the station with that id.
   std::optional<int> StationIndex(int stationId) const;

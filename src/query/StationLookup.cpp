@@ -6,10 +6,15 @@
 namespace kw {
 
 std::string RemoveSpaces(std::string_view text) {
+  static constexpr std::string_view kIdeographicSpace = "\u3000";
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    if (c != ' ') out += c;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, kIdeographicSpace.size()) == kIdeographicSpace) {
+      i += kIdeographicSpace.size() - 1;
+    } else if (std::string_view(" \t\n\r\v\f").find(text[i]) == std::string_view::npos) {
+      out += text[i];
+    }
   }
   return out;
 }

@@ -36,7 +36,8 @@ std::optional<int> StationIdByName(Database& db, std::string_view name);
 // the text is Chinese (a character outside ASCII), by initials otherwise.
 bool LooksUpByInitials(std::string_view text);
 
-// `text` with every space removed.
+// `text` with every space removed: ASCII spaces, tabs, line breaks and the
+// ideographic space (U+3000).
 std::string RemoveSpaces(std::string_view text);
 
 }  // namespace kw

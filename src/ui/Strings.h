@@ -123,6 +123,10 @@ inline const QString kJourneyColumns[8] = {QStringLiteral("出发"), QStringLite
 inline const QString kJourneyWait = QStringLiteral("等候%1");
 inline const QString kJourneyCount = QStringLiteral("共 %1 条行程；双击一程可察看该车次的详细情况");
 inline const QString kJourneyBadWindow = QStringLiteral("最早出发时间不能晚于最晚出发时间");
+inline const QString kJourneySlack = QStringLiteral("多换乘一次至少节省");
+inline const QString kJourneyStale = QStringLiteral("查询条件已更改，请按“查询”重新查询");
+// The printed title: from, to, earliest and latest departure.
+inline const QString kJourneyPrintTitle = QStringLiteral("中转行程 %1 → %2 %3–%4");
 
 // ------------------------------------------------------------ train detail window
 inline const QString kDetailFrame = QStringLiteral("详细情况");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/JourneyFixture.h"
 
 namespace kw {
@@ -25,13 +27,15 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(
       r.out,
-      "22:00\t次日02:00\t4小时\t1\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
+      "22:00\t次日02:00\t4小时\t1\t300\t暂缺\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
+  // Station texts lose tabs, line breaks and the ideographic space.
+  EXPECT_EQ(RunJourneys({"\t甲\n", "戊\u3000"}).out, r.out);
   r = RunJourneys({"--json", "甲", "戊"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(
       r.out,
       "{\"departure\":\"22:00\",\"arrival\":\"次日02:00\",\"duration\":\"4小时\",\"departureMinutes\":1320,"
-      "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"legs\":["
+      "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"distanceKm\":300,\"fare\":null,\"legs\":["
       "{\"trainId\":4,\"train\":\"Z4\",\"board\":\"甲\",\"boardMinutes\":1320,\"alight\":\"丁\","
       "\"alightMinutes\":1430,\"waitMinutes\":0},"
       "{\"trainId\":5,\"train\":\"D5\",\"board\":\"丁\",\"boardMinutes\":1470,\"alight\":\"戊\","
@@ -41,12 +45,21 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
       {"甲", "丙", "--types", "cto", "--sort", "duration", "--after", "7:00", "--until", "07:30"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
-            "07:30\t 11:00\t3小时30分钟\t1\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t "
+            "07:30\t 11:00\t3小时30分钟\t1\t230\t暂缺\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t "
             "11:00\t1小时59分钟\n"
-            "07:00\t 20:00\t13小时\t0\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
+            "07:00\t 20:00\t13小时\t0\t450\t50\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
   // A window of one minute: 1007 leaves 甲 at 07:00.
   r = RunJourneys({"甲", "丙", "--after", "7:00", "--until", "07:00"});
-  EXPECT_EQ(r.out, "07:00\t 20:00\t13小时\t0\t1007\t甲\t 07:00\t丙\t 20:00\t\n") << r.err;
+  EXPECT_EQ(r.out, "07:00\t 20:00\t13小时\t0\t450\t50\t1007\t甲\t 07:00\t丙\t 20:00\t\n") << r.err;
+  // Two 普快 tickets: 80 km at 10 and 150 km at 20.
+  r = RunJourneys({"甲", "丙", "--types", "CK", "--until", "7:45", "--json"});
+  EXPECT_NE(r.out.find("\"changes\":1,\"distanceKm\":230,\"fare\":30,"), std::string::npos) << r.out;
+  // K6 reached with one change or, an hour later, with two: the second
+  // change saves nothing, but 30 minutes of slack only reach back to 07:30.
+  r = RunJourneys({"甲", "己", "--until", "21:00"});
+  EXPECT_EQ(r.out.substr(0, 6) + r.out.substr(r.out.find('\n') + 1, 6), "07:00\t08:00\t");
+  r = RunJourneys({"甲", "己", "--until", "21:00", "--slack", "60"});
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
   // 45 minutes to change at 丁 miss D5 by five minutes: the next night's.
   r = RunJourneys({"甲", "戊", "--min-change", "45", "--max-changes", "1"});
   EXPECT_EQ(r.out.substr(0, r.out.find('\t', 6)), "22:00\t第三日02:00");
@@ -71,6 +84,15 @@ TEST(CliJourneys, SaysWhyNothingIsListed) {
       {{"甲", "丙", "--min-change", "半"}, 2, "--min-change 应为整数：半\n"},
       {{"甲", "丙", "--types", "GX"}, 2, "--types 应为 GCDZTKO 中的字母：GX\n"},
       {{"甲", "丙", "--sort", "fastest"}, 2, "--sort 应为 depart、arrive、duration 或 changes：fastest\n"},
+      {{"甲", "丙", "--slack", "121"}, 2, "--slack 应在 0 到 120 之间：121\n"},
+      {{"甲", "丙", "--types", ""}, 2, "--types 的值不能为空\n"},
+      {{"甲", "丙", "--after", ""}, 2, "--after 的值不能为空\n"},
+      {{"甲", "丙", "--max-changes", ""}, 2, "--max-changes 的值不能为空\n"},
+      {{"甲", "丙", "--sort", ""}, 2, "--sort 的值不能为空\n"},
+      // An echoed value stays on one line.
+      {{"甲", "丙", "--sort", "a\nb"}, 2, "--sort 应为 depart、arrive、duration 或 changes：a b\n"},
+      {{"甲", "丙", "--slack", "3\n0"}, 2, "--slack 应为整数：3 0\n"},
+      {{"辛\n", "甲"}, 1, "没有以“辛”开头的站名\n"},
   };
   for (const auto& c : cases) {
     const auto r = RunJourneys(c.args);

@@ -67,17 +67,19 @@ struct Case {
 
 const Case kCases[] = {
     // 1007 direct; C8 then T3; G1 (or K9, the same times: listed once) then
-    // K2, which leaves 乙 exactly 30 minutes after G1 arrives; D10 then T3
-    // on the next day.
+    // K2, which leaves 乙 exactly 30 minutes after G1 arrives. D10 at 22:00
+    // then T3 at 10:29 is beaten by the next morning's C8 and T3.
     {"the minimum change met at the exact minute", test::kBing, 0, 1439, 2, 30, "GCDZTKO",
-     {{420, 1200, 0}, {450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
+     {{420, 1200, 0}, {450, 660, 1}, {480, 720, 1}}},
     // With 29 minutes G1 catches T3, which beats C8's journey to the minute.
     {"a minute less catches the earlier train", test::kBing, 0, 1439, 2, 29, "GCDZTKO",
-     {{420, 1200, 0}, {480, 660, 1}, {1320, 2100, 1}}},
+     {{420, 1200, 0}, {480, 660, 1}}},
     {"no changes", test::kBing, 0, 1439, 0, 30, "GCDZTKO", {{420, 1200, 0}}},
-    {"types without 其他", test::kBing, 0, 1439, 2, 30, "GCDZTK", {{450, 660, 1}, {480, 720, 1}, {1320, 2100, 1}}},
+    {"types without 其他", test::kBing, 0, 1439, 2, 30, "GCDZTK", {{450, 660, 1}, {480, 720, 1}}},
     {"城际 and 特快 only", test::kBing, 0, 1439, 2, 30, "CT", {{450, 660, 1}}},
+    // Without 城际 nothing on the next morning beats the night's D10.
     {"动车 and 特快 only", test::kBing, 0, 1439, 2, 30, "DT", {{1320, 2100, 1}}},
+    // The next day's journeys leave within the window too: from 08:00 on.
     {"leaving from 07:45", test::kBing, 465, 1439, 2, 30, "GCDZTKO", {{480, 720, 1}, {1320, 2100, 1}}},
     {"leaving by 07:30", test::kBing, 0, 450, 2, 30, "GCDZTKO", {{420, 1200, 0}, {450, 660, 1}}},
     // Z4 reaches 丁 at 23:50; D5 leaves at 00:30 the next day.
@@ -105,6 +107,55 @@ TEST(JourneySearch, RulesOnTheFixtureAgreeWithTheReference) {
     JourneyRequest request{test::kJiaFamily, {c.to}, c.after, c.until, c.maxChanges, c.minChange,
                            *ParseTrainTypes(c.types)};
     EXPECT_EQ(Describe(ExpectAsReference(f.timetable, f.reference, request)), Describe(c.expected));
+  }
+}
+
+// From 东 to 西, each pair of journeys one case (times as minutes):
+//   Z1   东 08:00 -> 西 12:00           G2 东 08:10 -> 中 09:00, G3 中 09:30 -> 西 11:45
+//   Z6   东 12:50 -> 西 17:00           G4 东 13:00 -> 中 14:00, G5 中 14:30 -> 西 16:00
+//   T10  东 17:30 -> 西 21:45           D7 东 18:00 -> 北 18:30, D8 北 19:00 -> 中 19:30,
+//                                       D9 中 20:00 -> 西 21:00
+//   K11  东 23:00 -> 西 12:30 the next day, beaten by the next day's Z1 whatever the slack.
+// G2 and G3 save Z1 25 minutes, G4 and G5 save Z6 an hour; D7, D8 and D9
+// save T10 75 minutes with two changes.
+TEST(JourneySearch, EachChangeMustSaveTheSlack) {
+  test::TestTimetable t;
+  t.Set("station", "1\t东\td\n2\t中\tz\n3\t西\tx\n4\t北\tb\n");
+  const char* trains[][5] = {{"Z1", "1", "3", "8", "12"},     {"G2", "1", "2", "8.1", "9"},
+                             {"G3", "2", "3", "9.3", "11.45"}, {"G4", "1", "2", "13", "14"},
+                             {"G5", "2", "3", "14.3", "16"},   {"Z6", "1", "3", "12.5", "17"},
+                             {"D7", "1", "4", "18", "18.3"},   {"D8", "4", "2", "19", "19.3"},
+                             {"D9", "2", "3", "20", "21"},     {"T10", "1", "3", "17.3", "21.45"},
+                             {"K11", "1", "3", "23", "12.3"}};
+  std::string trainRows, passRows;
+  for (int i = 0; i < 11; ++i) {
+    const auto* r = trains[i];
+    const std::string id = std::to_string(i + 1);
+    const std::string day = i == 10 ? "1" : "0";
+    trainRows += id + "\t" + r[0] + "\t1\t" + r[1] + "\t" + r[2] + "\t" + r[3] + "\t" + r[4] + "\t" + day + "\t100\t\n";
+    passRows += id + "\t" + r[1] + "\t1\t\t" + r[3] + "\t0\t0\n" + id + "\t" + r[2] + "\t2\t" + r[4] + "\t\t" + day +
+                "\t100\n";
+  }
+  const auto db = t.Set("train", trainRows).Set("pass", passRows).Open();
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  const test::JourneyReference reference(*db);
+  const struct {
+    int slack;
+    Triples expected;
+  } cases[] = {
+      {0, {{480, 720, 0}, {490, 705, 1}, {770, 1020, 0}, {780, 960, 1}, {1050, 1305, 0}, {1080, 1260, 2}}},
+      // Z1 leaves 10 minutes earlier but arrives 15 later.
+      {10, {{480, 720, 0}, {490, 705, 1}, {770, 1020, 0}, {780, 960, 1}, {1050, 1305, 0}, {1080, 1260, 2}}},
+      // Two changes may cost T10 40 minutes: it arrives 45 later.
+      {20, {{480, 720, 0}, {770, 1020, 0}, {780, 960, 1}, {1050, 1305, 0}, {1080, 1260, 2}}},
+      {30, {{480, 720, 0}, {770, 1020, 0}, {780, 960, 1}, {1050, 1305, 0}}},
+      {120, {{480, 720, 0}, {770, 1020, 0}, {1050, 1305, 0}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("slack " + std::to_string(c.slack));
+    JourneyRequest request{{1}, {3}};
+    request.slack = c.slack;
+    EXPECT_EQ(Describe(ExpectAsReference(timetable, reference, request)), Describe(c.expected));
   }
 }
 
@@ -167,6 +218,7 @@ TEST(JourneySearch, RandomTimetablesAgreeWithTheReference) {
       request.maxChanges = pick(0, 2);
       request.minChange = std::vector<int>{0, 5, 30, 120, 180}[pick(0, 4)];
       if (pick(0, 1)) request.types = static_cast<TrainTypes>(pick(1, kAllTrainTypes));
+      request.slack = std::vector<int>{0, 15, 30, 120}[pick(0, 3)];
       SCOPED_TRACE("timetable " + std::to_string(round) + ", query " + std::to_string(q));
       found += static_cast<int>(ExpectAsReference(timetable, reference, request).size());
     }

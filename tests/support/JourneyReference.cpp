@@ -169,11 +169,23 @@ std::vector<JourneyTriple> JourneyReference::Find(const JourneyRequest& r) const
       if (best[d * 3 + c] < kNone) all.push_back({d, best[d * 3 + c], c});
     }
   }
+  // Every journey is also run on each later day; one leaving after j's
+  // arrival and the slack of two changes can beat nothing.
+  const auto beats = [&](const JourneyTriple& k, const JourneyTriple& j) {
+    if (k.changes < j.changes) {
+      const int allowance = r.slack * (j.changes - k.changes);
+      return k.departure >= j.departure - allowance && k.arrival <= j.arrival + allowance;
+    }
+    return k.changes == j.changes && k.departure >= j.departure && k.arrival <= j.arrival && k != j;
+  };
   std::vector<JourneyTriple> unbeaten;
   for (const auto& j : all) {
-    const bool beaten = std::any_of(all.begin(), all.end(), [&](const JourneyTriple& k) {
-      return k.departure >= j.departure && k.arrival <= j.arrival && k.changes <= j.changes && k != j;
-    });
+    bool beaten = false;
+    for (int day = 0; !beaten && day * kDay <= j.arrival + 2 * r.slack; ++day) {
+      beaten = std::any_of(all.begin(), all.end(), [&](const JourneyTriple& k) {
+        return beats({k.departure + day * kDay, k.arrival + day * kDay, k.changes}, j);
+      });
+    }
     if (!beaten) unbeaten.push_back(j);
   }
   std::sort(unbeaten.begin(), unbeaten.end());

@@ -27,6 +27,7 @@ std::string Context::TakeOption(std::string_view name) {
   if (it == args.end()) return {};
   if (it + 1 == args.end()) throw UsageError(std::string(name) + " 后缺少参数");
   std::string value = *(it + 1);
+  if (value.empty()) throw UsageError(std::string(name) + " 的值不能为空");
   args.erase(it, it + 2);
   return value;
 }
@@ -35,7 +36,13 @@ void Context::ExpectArgs(size_t count, std::string_view usage) const {
   if (args.size() != count) throw UsageError("用法：kestrelway-cli " + std::string(usage));
 }
 
-std::string Echo(std::string_view value) { return text::Excerpt(value); }
+std::string Echo(std::string_view value) {
+  std::string line = text::Excerpt(value);
+  for (char& c : line) {
+    if (c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f') c = ' ';
+  }
+  return line;
+}
 
 int ParseNumber(const std::string& text, std::string_view what) {
   int value = 0;

@@ -38,7 +38,8 @@ struct Context {
 
   // Opens the database (once); throws DatabaseError on failure.
   Database& Db();
-  // The value of option `name` (e.g. "--after") taken out of args, or empty.
+  // The value of option `name` (e.g. "--after") taken out of args, or empty
+  // when the option is not given; an empty value is refused.
   std::string TakeOption(std::string_view name);
   // Fails with a UsageError unless exactly `count` arguments remain.
   void ExpectArgs(size_t count, std::string_view usage) const;
@@ -51,8 +52,8 @@ struct Context {
 inline constexpr std::string_view kFareNames[7] = {"硬座",   "软座",   "硬卧上", "硬卧中",
                                                    "硬卧下", "软卧上", "软卧下"};
 
-// A value of the user's as a message repeats it: at most about 80
-// characters, then "…".
+// A value of the user's as a message repeats it: on one line, at most about
+// 80 characters, then "…".
 std::string Echo(std::string_view value);
 // `text` as a whole decimal number; a UsageError naming `what` otherwise.
 int ParseNumber(const std::string& text, std::string_view what);

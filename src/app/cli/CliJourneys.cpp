@@ -1,6 +1,8 @@
 // journeys: a day's best journeys with up to two changes between two
 // families of stations.
+#include <algorithm>
 #include <iostream>
+#include <optional>
 
 #include "app/cli/Cli.h"
 #include "journey/JourneyEnds.h"
@@ -15,7 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES] "
-    "[--types GCDZTKO] [--sort depart|arrive|duration|changes]";
+    "[--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]";
 
 // A whole number from `lowest` to `highest`; `fallback` when the option is not given.
 int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, int fallback) {
@@ -29,14 +31,20 @@ int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, 
   return n;
 }
 
-void PrintJson(const JourneyTimetable& timetable, const Journey& journey, const JourneyTexts& texts) {
+// A JSON number, or null.
+std::string JsonNumber(std::optional<int> value, const std::string& text) { return value ? text : "null"; }
+
+void PrintJson(const JourneyTimetable& timetable, const Journey& journey, const JourneyTexts& texts,
+               const JourneyTotals& totals) {
   std::string line = "{\"departure\":" + JsonString(texts.departure) +
                      ",\"arrival\":" + JsonString(texts.arrival) +
                      ",\"duration\":" + JsonString(texts.duration) +
                      ",\"departureMinutes\":" + std::to_string(journey.departureMinutes) +
                      ",\"arrivalMinutes\":" + std::to_string(journey.arrivalMinutes) +
                      ",\"durationMinutes\":" + std::to_string(journey.durationMinutes()) +
-                     ",\"changes\":" + std::to_string(journey.changes()) + ",\"legs\":[";
+                     ",\"changes\":" + std::to_string(journey.changes()) +
+                     ",\"distanceKm\":" + JsonNumber(totals.distanceKm, totals.distanceText) +
+                     ",\"fare\":" + JsonNumber(totals.fareTenths, totals.fareText) + ",\"legs\":[";
   for (size_t i = 0; i < journey.legs.size(); ++i) {
     const JourneyLeg& leg = journey.legs[i];
     const JourneyLegTexts& l = texts.legs[i];
@@ -57,6 +65,7 @@ int Journeys(Context& ctx) {
   request.latestDeparture = HhmmToMinutes(TakeClock(ctx, "--until").value_or(Clock{23, 59}).Hhmm());
   request.maxChanges = TakeBounded(ctx, "--max-changes", 0, kMaxChanges, kMaxChanges);
   request.minChange = TakeBounded(ctx, "--min-change", 0, kMaxMinChange, kDefaultMinChange);
+  request.slack = TakeBounded(ctx, "--slack", 0, kMaxSlack, kDefaultSlack);
   if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
     const auto parsed = ParseTrainTypes(types);
     if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + Echo(types));
@@ -94,11 +103,13 @@ int Journeys(Context& ctx) {
   SortJourneys(journeys, sort);
   for (const auto& journey : journeys) {
     const JourneyTexts texts = DescribeJourney(timetable, journey);
+    const JourneyTotals totals = JourneyDistanceAndFare(db, timetable, journey);
     if (ctx.json) {
-      PrintJson(timetable, journey, texts);
+      PrintJson(timetable, journey, texts, totals);
       continue;
     }
-    std::vector<std::string> fields{texts.departure, texts.arrival, texts.duration, texts.changes};
+    std::vector<std::string> fields{texts.departure, texts.arrival,       texts.duration,
+                                    texts.changes,   totals.distanceText, totals.fareText};
     for (const auto& leg : texts.legs) {
       fields.insert(fields.end(),
                     {leg.number, leg.board, leg.boardText, leg.alight, leg.alightText, leg.waitText});

@@ -27,8 +27,9 @@ constexpr const char* kUsage =
     "  detail TRAIN_ID [--board NAME --alight NAME]\n"
     "                               某车次的详细情况、经停站和票价\n"
     "  journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES]\n"
-    "           [--types GCDZTKO] [--sort depart|arrive|duration|changes]\n"
+    "           [--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]\n"
     "                               一天之内最多换乘两次、真正衔接得上的最佳行程\n"
+    "                               （--slack：多换乘一次至少节省的分钟数，0–120，默认 30）\n"
     "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n"
     "search、transfer、train 的 --class 车型：只列出该车型（特快、快速、普快、普慢）的车次\n";
 

@@ -1,6 +1,7 @@
 #include "ui/journey/JourneyWindow.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,14 +12,18 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
+#include <optional>
 
 #include "journey/JourneyEnds.h"
+#include "ui/AppPaths.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
 #include "ui/FittedColumns.h"
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
+#include "ui/PrintSurface.h"
 #include "ui/PrintedTable.h"
 #include "ui/StationPicker.h"
 #include "ui/Strings.h"
@@ -34,11 +39,24 @@ constexpr int kBoardRole = Qt::UserRole + 1;
 constexpr int kAlightRole = Qt::UserRole + 2;
 
 constexpr int kColumnCount = 8;
-// Columns whose header sorts, in the order of JourneySort.
+// The columns 出发 .. 换乘 sort as the core sorts journeys.
 constexpr JourneySort kColumnSorts[] = {JourneySort::Departure, JourneySort::Arrival, JourneySort::Duration,
                                         JourneySort::Changes};
-// The printed columns (出发 .. 中转), twips.
-const std::vector<int> kPrintWidths = {800, 1300, 1400, 700, 2800, 3800};
+enum Column { kTrainsColumn = 4, kTransfersColumn, kDistanceColumn, kFareColumn };
+
+// Printed columns are as wide as their widest text at the cell size, plus
+// room for the rules; narrowed in step when they outrun the page, where the
+// texts print smaller.
+constexpr int kPrintColumnRoom = 120;
+constexpr int kPrintRightMargin = 400;
+
+// The window's options in the settings.
+const QString kAfterKey = QStringLiteral("JourneyAfter");
+const QString kUntilKey = QStringLiteral("JourneyUntil");
+const QString kChangesKey = QStringLiteral("JourneyMaxChanges");
+const QString kMinChangeKey = QStringLiteral("JourneyMinChange");
+const QString kSlackKey = QStringLiteral("JourneySlack");
+const QString kTypesKey = QStringLiteral("JourneyTypes");
 
 // The types of each check box, in order.
 constexpr TrainTypes kTypeGroups[6] = {TypeBit(TrainType::G) | TypeBit(TrainType::C),
@@ -49,6 +67,22 @@ constexpr TrainTypes kTypeGroups[6] = {TypeBit(TrainType::G) | TypeBit(TrainType
                                        TypeBit(TrainType::Other)};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The time that digits typed one after another into a time box stand for:
+// the hour (two digits when they make one, else one), then the minutes, a
+// single digit as tens: "8" and "08" 08:00, "083" and "830" 08:30, "2359"
+// 23:59. nullopt when they stand for none.
+std::optional<QTime> TypedTime(const QString& digits) {
+  if (digits.isEmpty() || digits.size() > 4) return std::nullopt;
+  const int twoDigitHour = digits.size() >= 2 ? digits.left(2).toInt() : 99;
+  const int hourDigits = twoDigitHour <= 23 ? 2 : 1;
+  const QString minutes = digits.mid(hourDigits);
+  if (minutes.size() > 2) return std::nullopt;
+  const int hour = digits.left(hourDigits).toInt();
+  const int minute = minutes.isEmpty() ? 0 : minutes.size() == 1 ? minutes.toInt() * 10 : minutes.toInt();
+  if (minute > 59) return std::nullopt;
+  return QTime(hour, minute);
+}
 
 template <class W>
 W* Named(W* widget, const char* name) {
@@ -68,21 +102,55 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   setWindowTitle(str::kJourneyTitle);
   resize(TwipsToPixels(18000), TwipsToPixels(9000));
   BuildControls();
+  ReadOptions();
 
   // The pick list opens under the box typed in; a pick moves on to the next
   // box, then to 查询.
   for (QLineEdit* box : {txtFstation, txtEstation}) {
     connect(box, &QLineEdit::textEdited, this,
             [this, box] { picker_->Complete(box, box->mapTo(this, QPoint(0, box->height()))); });
+    connect(box, &QLineEdit::textChanged, this, &JourneyWindow::BoxChanged);
   }
+  for (QTimeEdit* time : {timAfter, timUntil}) connect(time, &QTimeEdit::timeChanged, this, &JourneyWindow::BoxChanged);
+  for (QSpinBox* spin : {spnChanges, spnMinChange, spnSlack})
+    connect(spin, &QSpinBox::valueChanged, this, &JourneyWindow::BoxChanged);
+  for (QCheckBox* box : cheType) connect(box, &QCheckBox::toggled, this, &JourneyWindow::BoxChanged);
   connect(picker_, &StationPicker::picked, this, [this](QLineEdit* box) {
     (box == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
   });
   connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
+  cmdSearch->installEventFilter(this);
   connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
   connect(lvJourney->header(), &QHeaderView::sectionClicked, this, &JourneyWindow::HeaderClicked);
   connect(lvJourney, &QTreeWidget::itemActivated, this, &JourneyWindow::ItemActivated);
+}
+
+// Enter on 查询 searches, as Space does. Digits typed into a time box set
+// its time as they come (see TypedTime).
+bool JourneyWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* time = watched == timAfter || watched == timUntil ? static_cast<QTimeEdit*>(watched) : nullptr;
+  if (time && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) typed_.clear();
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (watched == cmdSearch && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    Search();
+    return true;
+  }
+  if (!time) return QWidget::eventFilter(watched, event);
+  const QString digit = key->text();
+  if (digit.size() != 1 || !digit[0].isDigit() || key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+    typed_.clear();
+    return QWidget::eventFilter(watched, event);
+  }
+  std::optional<QTime> set = TypedTime(typed_ + digit);
+  typed_ += digit;
+  if (!set) {
+    set = TypedTime(digit);
+    typed_ = digit;
+  }
+  time->setTime(*set);
+  return true;
 }
 
 void JourneyWindow::BuildControls() {
@@ -100,13 +168,19 @@ void JourneyWindow::BuildControls() {
 
   timAfter = Named(new QTimeEdit(QTime(0, 0), this), "timAfter");
   timUntil = Named(new QTimeEdit(QTime(23, 59), this), "timUntil");
-  for (QTimeEdit* time : {timAfter, timUntil}) time->setDisplayFormat(QStringLiteral("HH:mm"));
-  spnChanges = Named(new QSpinBox(this), "spnChanges");
-  spnChanges->setRange(0, kMaxChanges);
-  spnChanges->setValue(kMaxChanges);
-  spnMinChange = Named(new QSpinBox(this), "spnMinChange");
-  spnMinChange->setRange(0, kMaxMinChange);
-  spnMinChange->setValue(kDefaultMinChange);
+  for (QTimeEdit* time : {timAfter, timUntil}) {
+    time->setDisplayFormat(QStringLiteral("HH:mm"));
+    time->installEventFilter(this);
+  }
+  const auto spin = [this](const char* name, int highest, int value) {
+    auto* box = Named(new QSpinBox(this), name);
+    box->setRange(0, highest);
+    box->setValue(value);
+    return box;
+  };
+  spnChanges = spin("spnChanges", kMaxChanges, kMaxChanges);
+  spnMinChange = spin("spnMinChange", kMaxMinChange, kDefaultMinChange);
+  spnSlack = spin("spnSlack", kMaxSlack, kDefaultSlack);
 
   auto* stations = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneyFrom), txtFstation,
@@ -119,7 +193,8 @@ void JourneyWindow::BuildControls() {
   for (QWidget* w : std::initializer_list<QWidget*>{
            label(str::kJourneyLeave), timAfter, label(str::kJourneyLeaveTo), timUntil,
            label(str::kJourneyMaxChanges), spnChanges, label(str::kJourneyTimes),
-           label(str::kJourneyMinChange), spnMinChange, label(str::kJourneyMinutes)}) {
+           label(str::kJourneyMinChange), spnMinChange, label(str::kJourneyMinutes),
+           label(str::kJourneySlack), spnSlack, label(str::kJourneyMinutes)}) {
     options->addWidget(w);
   }
   options->addStretch(1);
@@ -160,12 +235,61 @@ void JourneyWindow::BuildControls() {
   lstStation = picker_->list();
 }
 
+// The options of the last run; a value that is missing or out of its range
+// keeps the box's default.
+void JourneyWindow::ReadOptions() {
+  const auto number = [](const QString& key, int lowest, int highest) -> std::optional<int> {
+    bool ok = false;
+    const int n = ReadEveryDay(key).trimmed().toInt(&ok);
+    if (!ok || n < lowest || n > highest) return std::nullopt;
+    return n;
+  };
+  const auto after = number(kAfterKey, 0, kMinutesPerDay - 1);
+  const auto until = number(kUntilKey, 0, kMinutesPerDay - 1);
+  if (after && until && *after <= *until) {
+    timAfter->setTime(QTime(*after / 60, *after % 60));
+    timUntil->setTime(QTime(*until / 60, *until % 60));
+  }
+  if (const auto n = number(kChangesKey, 0, kMaxChanges)) spnChanges->setValue(*n);
+  if (const auto n = number(kMinChangeKey, 0, kMaxMinChange)) spnMinChange->setValue(*n);
+  if (const auto n = number(kSlackKey, 0, kMaxSlack)) spnSlack->setValue(*n);
+  if (const auto n = number(kTypesKey, 1, (1 << cheType.size()) - 1)) {
+    for (size_t i = 0; i < cheType.size(); ++i) cheType[i]->setChecked((*n >> i) & 1);
+  }
+}
+
+void JourneyWindow::WriteOptions() const {
+  const auto minutes = [](const QTimeEdit* box) { return QString::number(box->time().msecsSinceStartOfDay() / 60000); };
+  WriteEveryDay(kAfterKey, minutes(timAfter));
+  WriteEveryDay(kUntilKey, minutes(timUntil));
+  WriteEveryDay(kChangesKey, QString::number(spnChanges->value()));
+  WriteEveryDay(kMinChangeKey, QString::number(spnMinChange->value()));
+  WriteEveryDay(kSlackKey, QString::number(spnSlack->value()));
+  int types = 0;
+  for (size_t i = 0; i < cheType.size(); ++i) types |= (cheType[i]->isChecked() ? 1 : 0) << i;
+  WriteEveryDay(kTypesKey, QString::number(types));
+}
+
+void JourneyWindow::BoxChanged() {
+  if (sender() != txtFstation && sender() != txtEstation) WriteOptions();
+  if (rows_.empty() || stale_) return;
+  stale_ = true;
+  lvJourney->setEnabled(false);
+  cmdPrint->setEnabled(false);
+  lblCount->setText(str::kJourneyStale);
+}
+
 TrainTypes JourneyWindow::ChosenTypes() const {
   TrainTypes types = 0;
   for (size_t i = 0; i < cheType.size(); ++i) {
     if (cheType[i]->isChecked()) types |= kTypeGroups[i];
   }
   return types;
+}
+
+void JourneyWindow::StartWith(const QString& from, const QString& to) {
+  if (!from.trimmed().isEmpty()) txtFstation->setText(from);
+  if (!to.trimmed().isEmpty()) txtEstation->setText(to);
 }
 
 void JourneyWindow::SearchFrom(const QString& from, const QString& to, int earliestDeparture) {
@@ -187,6 +311,7 @@ void JourneyWindow::Search() {
   if (request.earliestDeparture > request.latestDeparture) return refuse(str::kJourneyBadWindow);
   request.maxChanges = spnChanges->value();
   request.minChange = spnMinChange->value();
+  request.slack = spnSlack->value();
   request.types = ChosenTypes();
 
   // Messages wait until the hourglass has gone.
@@ -201,9 +326,10 @@ void JourneyWindow::Search() {
       std::vector<Journey> journeys = FindJourneys(timetable, request);
       for (auto& journey : journeys) {
         JourneyTexts texts = DescribeJourney(timetable, journey);
+        JourneyTotals totals = JourneyDistanceAndFare(db_, timetable, journey);
         std::vector<RowFigures> fares;
         for (const auto& leg : journey.legs) fares.push_back(LegDistanceAndFare(db_, timetable, leg));
-        rows_.push_back({std::move(journey), std::move(texts), std::move(fares)});
+        rows_.push_back({std::move(journey), std::move(texts), std::move(totals), std::move(fares)});
       }
     }
   } catch (const DatabaseError& e) {
@@ -213,24 +339,59 @@ void JourneyWindow::Search() {
   }
   if (ends.fault != JourneyEnds::Fault::None) return refuse(Q(ends.message));
   if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})));
+  printTitle_ = str::kJourneyPrintTitle.arg(Q(ends.from), Q(ends.to), timAfter->time().toString(QStringLiteral("HH:mm")),
+                                            timUntil->time().toString(QStringLiteral("HH:mm")));
   FillList();
 }
 
+// The order of the column sorted by: the core's for 出发 .. 换乘, the texts
+// for 车次 and 中转, the figures for km and fare with unknown ones last either
+// way round; ties by departure, then arrival.
+bool JourneyWindow::RowBefore(const Row& a, const Row& b) const {
+  if (sortColumn_ < static_cast<int>(std::size(kColumnSorts))) {
+    const JourneySort sort = kColumnSorts[sortColumn_];
+    return sortDescending_ ? JourneyBefore(b.journey, a.journey, sort) : JourneyBefore(a.journey, b.journey, sort);
+  }
+  const auto compare = [this](const auto& x, const auto& y) -> int {
+    if (x == y) return 0;
+    return (x < y) != sortDescending_ ? -1 : 1;
+  };
+  int order = 0;
+  switch (sortColumn_) {
+    case kTrainsColumn:
+      order = compare(a.texts.trains, b.texts.trains);
+      break;
+    case kTransfersColumn:
+      order = compare(a.texts.transfers, b.texts.transfers);
+      break;
+    default: {
+      const auto figure = [this](const Row& r) {
+        return sortColumn_ == kDistanceColumn ? r.totals.distanceKm : r.totals.fareTenths;
+      };
+      const std::optional<int> x = figure(a), y = figure(b);
+      if (x.has_value() != y.has_value()) return x.has_value();
+      if (x) order = compare(*x, *y);
+    }
+  }
+  if (order != 0) return order < 0;
+  return JourneyBefore(a.journey, b.journey, JourneySort::Departure);
+}
+
 void JourneyWindow::FillList() {
-  std::stable_sort(rows_.begin(), rows_.end(),
-                   [this](const Row& a, const Row& b) { return JourneyBefore(a.journey, b.journey, sort_); });
+  std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) { return RowBefore(a, b); });
   lvJourney->clear();
   for (const Row& row : rows_) {
     const JourneyTexts& t = row.texts;
     auto* item = new QTreeWidgetItem(QStringList{Q(t.departure), Q(t.arrival).trimmed(), Q(t.duration),
-                                                 Q(t.changes), Q(t.trains), Q(t.transfers)});
+                                                 Q(t.changes), Q(t.trains), Q(t.transfers),
+                                                 Q(row.totals.distanceText), Q(row.totals.fareText)});
     for (size_t i = 0; i < t.legs.size(); ++i) {
       const JourneyLegTexts& leg = t.legs[i];
       auto* child = new QTreeWidgetItem(QStringList{
           Q(leg.board) + ' ' + Q(leg.boardText).trimmed(), Q(leg.alight) + ' ' + Q(leg.alightText).trimmed(),
           Q(leg.runningText), QString(), Q(leg.caption).trimmed(),
           leg.waitText.empty() ? QString() : str::kJourneyWait.arg(Q(leg.waitText)),
-          Q(row.fares[i].distanceText), Q(row.fares[i].fareText)});
+          Q(row.fares[i].distanceText).trimmed(), Q(row.fares[i].fareText).trimmed()});
       child->setData(0, kTrainRole, leg.trainId);
       child->setData(0, kBoardRole, Q(leg.board));
       child->setData(0, kAlightRole, Q(leg.alight));
@@ -239,6 +400,8 @@ void JourneyWindow::FillList() {
     lvJourney->addTopLevelItem(item);
     item->setExpanded(row.opened);
   }
+  stale_ = false;
+  lvJourney->setEnabled(true);
   ShowSortIndicator();
   FitColumnsToContents(*lvJourney);
   lblCount->setText(rows_.empty() ? QString() : str::kJourneyCount.arg(rows_.size()));
@@ -247,22 +410,24 @@ void JourneyWindow::FillList() {
 
 // The arrow on the column the list is sorted by.
 void JourneyWindow::ShowSortIndicator() {
-  const auto sorted = std::find(std::begin(kColumnSorts), std::end(kColumnSorts), sort_);
   lvJourney->header()->setSortIndicatorShown(true);
-  lvJourney->header()->setSortIndicator(static_cast<int>(sorted - std::begin(kColumnSorts)),
-                                        Qt::AscendingOrder);
+  lvJourney->header()->setSortIndicator(sortColumn_, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void JourneyWindow::HeaderClicked(int column) {
-  // The header has moved the arrow to the column clicked; a column that
-  // does not sort gives it back.
-  if (column < 0 || column >= static_cast<int>(std::size(kColumnSorts))) return ShowSortIndicator();
-  sort_ = kColumnSorts[column];
+  if (column < 0 || column >= kColumnCount) return ShowSortIndicator();
+  sortDescending_ = column == sortColumn_ && !sortDescending_;
+  sortColumn_ = column;
   // Opened journeys stay opened wherever the new order puts them.
   for (int i = 0; i < lvJourney->topLevelItemCount(); ++i) {
     rows_[i].opened = lvJourney->topLevelItem(i)->isExpanded();
   }
+  const bool stale = stale_;
   FillList();
+  if (stale) {
+    stale_ = false;
+    BoxChanged();
+  }
 }
 
 void JourneyWindow::ItemActivated(QTreeWidgetItem* item) {
@@ -277,12 +442,10 @@ void JourneyWindow::ItemActivated(QTreeWidgetItem* item) {
 
 void JourneyWindow::Print() {
   GridTexts rows;
-  QStringList header;
-  for (size_t c = 0; c < kPrintWidths.size(); ++c) header << str::kJourneyColumns[c];
-  rows.push_back(header);
+  rows.push_back(QStringList(std::begin(str::kJourneyColumns), std::end(str::kJourneyColumns)));
   const auto cells = [](const QTreeWidgetItem* item) {
     QStringList texts;
-    for (size_t c = 0; c < kPrintWidths.size(); ++c) texts << item->text(static_cast<int>(c));
+    for (int c = 0; c < kColumnCount; ++c) texts << item->text(c);
     return texts;
   };
   for (int i = 0; i < lvJourney->topLevelItemCount(); ++i) {
@@ -291,11 +454,24 @@ void JourneyWindow::Print() {
     if (!journey->isExpanded()) continue;
     for (int l = 0; l < journey->childCount(); ++l) rows.push_back(cells(journey->child(l)));
   }
-  if (rows.size() == 1) return;
-  const PrintedTable table{
-      str::kJourneyTitle, {{kTableLeft, kPrintWidths, &rows}}, str::kFooterPage, str::kFooterPage};
-  RunPrintCommand(this, platform_, str::kConfirmPrint,
-                  [&](PrintSurface& surface) { PrintTable(surface, table); });
+  if (rows.size() == 1 || stale_) return;
+  RunPrintCommand(this, platform_, str::kConfirmPrint, [&](PrintSurface& surface) {
+    // Each column as wide as its widest text, so that every text prints
+    // whole; all narrowed alike when the page is too narrow for them.
+    surface.SetFontName(str::kPrintFont);
+    surface.SetFontSize(kCellSize);
+    std::vector<int> widths(kColumnCount, 0);
+    for (const QStringList& row : rows) {
+      for (int c = 0; c < kColumnCount; ++c) widths[c] = std::max(widths[c], surface.TextWidth(row[c]) + kPrintColumnRoom);
+    }
+    const int room = surface.PageWidth() - kTableLeft - kPrintRightMargin;
+    const int total = std::accumulate(widths.begin(), widths.end(), 0);
+    if (total > room) {
+      for (int& w : widths) w = static_cast<int>(static_cast<long long>(w) * room / total);
+    }
+    const PrintedTable table{printTitle_, {{kTableLeft, widths, &rows}}, str::kFooterPage, str::kFooterPage};
+    PrintTable(surface, table);
+  });
 }
 
 }  // namespace kw

@@ -1,12 +1,15 @@
 // The journey window, frmJourney: journeys of one to three trains that really
 // connect, over one day of departures. From and To boxes with the query
 // panel's pick list, the departure window, the most changes, the least time
-// to change and the train types; one row per journey (出发, 到达, 历时, 换乘,
-// 车次, 中转), which opens onto its legs (boarding and alighting station with
-// their times, riding time, train, wait before it, km and fare). A leg
-// opened (double-click or Enter) asks for the train detail window on that
-// train, from its boarding to its alighting station. The column headers
-// 出发 .. 换乘 sort; 打印 prints the rows shown.
+// to change, the time an extra change must save and the train types (the
+// options are kept in the settings from one run to the next); one row per
+// journey (出发, 到达, 历时, 换乘, 车次, 中转, total km and hard-seat fare),
+// which opens onto its legs (boarding and alighting station with their
+// times, riding time, train, wait before it, km and fare). A leg opened
+// (double-click or Enter) asks for the train detail window on that train,
+// from its boarding to its alighting station. Every column header sorts, a
+// second click the other way round; changing a box greys the list until the
+// next 查询. 打印 prints the rows shown.
 #pragma once
 
 #include <QString>
@@ -44,6 +47,8 @@ class JourneyWindow : public QWidget {
   // Puts the stations and the earliest departure (minutes after midnight;
   // the latest is the end of the day) into the boxes and searches.
   void SearchFrom(const QString& from, const QString& to, int earliestDeparture);
+  // Puts each of the stations that is not empty into its box.
+  void StartWith(const QString& from, const QString& to);
   // The search command (查询).
   void Search();
   // The print command (打印): the rows shown, legs of opened journeys under
@@ -57,6 +62,7 @@ class JourneyWindow : public QWidget {
   QTimeEdit* timUntil;
   QSpinBox* spnChanges;
   QSpinBox* spnMinChange;
+  QSpinBox* spnSlack;
   // 高铁/城际, 动车, 直达, 特快, 快速, 其他.
   std::array<QCheckBox*, 6> cheType{};
   QPushButton* cmdSearch;
@@ -72,22 +78,34 @@ class JourneyWindow : public QWidget {
   struct Row {
     Journey journey;
     JourneyTexts texts;
+    JourneyTotals totals;
     std::vector<RowFigures> fares;  // by leg
     bool opened = false;            // shown with its legs
   };
 
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void BuildControls();
   void HeaderClicked(int column);
   void ItemActivated(QTreeWidgetItem* item);
   void FillList();
   void ShowSortIndicator();
+  // A box changed: the list no longer answers the boxes, and the options
+  // are kept.
+  void BoxChanged();
+  void ReadOptions();
+  void WriteOptions() const;
   TrainTypes ChosenTypes() const;
+  bool RowBefore(const Row& a, const Row& b) const;
 
   Database& db_;
   Platform& platform_;
   JourneyTimetableCache timetable_;
   std::vector<Row> rows_;
-  JourneySort sort_ = JourneySort::Departure;
+  int sortColumn_ = 0;
+  bool sortDescending_ = false;
+  bool stale_ = false;
+  QString printTitle_;  // of the search the list shows
+  QString typed_;       // digits typed into the focused time box so far
   StationPicker* picker_;
 };
 

@@ -303,6 +303,8 @@ void MainWindow::OpenJourneys() {
     connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::trainDetailRequested);
     CentreWindow(*journeys_, this);
   }
+  // It starts from the stations of the query panel's boxes.
+  journeys_->StartWith(panel->txtFstation->text(), panel->txtEstation->text());
   journeys_->show();
   journeys_->raise();
   journeys_->activateWindow();

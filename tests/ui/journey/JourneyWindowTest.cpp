@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <functional>
 
+#include "ui/AppPaths.h"
 #include "ui/detail/TrainDetailWindow.h"
 #include "ui/support/MainWindowFixture.h"
 
@@ -90,28 +92,52 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   };
   EXPECT_EQ(trains(), (QStringList{"K21", "1461", "T109"}));
   EXPECT_EQ(w->lblCount->text(), "共 3 条行程；双击一程可察看该车次的详细情况");
-  // A header click sorts; an opened journey stays opened wherever it goes.
+  // Each journey's km and hard-seat fare: K21 普快 1234 km, 1461 普慢 987 km;
+  // T109's 特快 fare is not in the fare table.
+  EXPECT_EQ(test::ColumnTexts(list, 6), (QStringList{"1234", "987", "1463"}));
+  EXPECT_EQ(test::ColumnTexts(list, 7), (QStringList{"130", "100", "暂缺"}));
+  // Every header sorts, a second click the other way round; an opened
+  // journey stays opened wherever it goes.
   list->topLevelItem(0)->setExpanded(true);
   const auto clickHeader = [header](int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       {header->sectionViewportPosition(column) + 5, header->height() / 2});
   };
-  clickHeader(2);  // 历时
-  EXPECT_EQ(trains(), (QStringList{"T109", "K21", "1461"}));
-  EXPECT_EQ(opened(), QStringList{"K21"});
-  clickHeader(4);  // 车次 does not sort: the arrow stays on 历时
-  EXPECT_EQ(trains(), (QStringList{"T109", "K21", "1461"}));
-  EXPECT_EQ(header->sortIndicatorSection(), 2);
-  EXPECT_EQ(opened(), QStringList{"K21"});
+  const struct {
+    int column;
+    QStringList order;
+  } sorts[] = {
+      {0, {"T109", "1461", "K21"}},  // 出发 again: latest first
+      {2, {"T109", "K21", "1461"}},  // 历时
+      {2, {"1461", "K21", "T109"}},
+      {4, {"1461", "K21", "T109"}},  // 车次
+      {4, {"T109", "K21", "1461"}},
+      {6, {"1461", "K21", "T109"}},  // 里程
+      {7, {"1461", "K21", "T109"}},  // 票价: the unknown one last either way
+      {7, {"K21", "1461", "T109"}},
+  };
+  for (const auto& sort : sorts) {
+    clickHeader(sort.column);
+    EXPECT_EQ(trains(), sort.order) << sort.column;
+    EXPECT_EQ(header->sortIndicatorSection(), sort.column);
+    EXPECT_EQ(opened(), QStringList{"K21"});
+  }
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 
   list->collapseAll();
-  list->topLevelItem(0)->setExpanded(true);
+  list->topLevelItem(0)->setExpanded(true);  // K21
   QTest::mouseClick(w->cmdPrint, Qt::LeftButton);
   QStringList printed;
-  for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
-  EXPECT_TRUE(printed.contains("T109")) << printed.join(' ').toStdString();
-  EXPECT_TRUE(printed.contains("北京 20:00"));     // the opened journey's leg
-  EXPECT_FALSE(printed.contains("北京西 08:00"));  // a closed one's is not
+  for (const auto& t : recorder_.printers.printer.texts) {
+    printed << t.text;
+    EXPECT_EQ(t.cutAt, 0) << t.text.toStdString();  // every text whole
+  }
+  EXPECT_TRUE(printed.contains("中转行程 北京 → 上海 00:00–23:59")) << printed.join(' ').toStdString();
+  EXPECT_TRUE(printed.contains("北京西 08:00"));     // the opened journey's leg
+  EXPECT_TRUE(printed.contains("上海 次日04:30"));
+  EXPECT_FALSE(printed.contains("北京 20:00"));  // a closed one's is not
+  EXPECT_TRUE(printed.contains("硬座票价(元)"));
+  EXPECT_TRUE(printed.contains("130"));
 
   // 包头 to 南京: T109's leg rides 北京 to 南京 only.
   w->spnChanges->setValue(1);
@@ -123,7 +149,7 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   ASSERT_NE(t109, nullptr);
   EXPECT_EQ(test::ItemTexts(t109).mid(0, 7),
             (QStringList{"北京 20:00", "南京 次日07:00", "11小时", "", "T109次(北京---上海)特快列车",
-                         "等候4小时", " 1150 "}));
+                         "等候4小时", "1150"}));
   w->lvJourney->itemActivated(t109, 0);
   TrainDetailWindow* detail = opener_->window();
   ASSERT_NE(detail, nullptr);
@@ -190,6 +216,71 @@ TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
     }
     EXPECT_EQ(recorder_.messages.Texts().size(), box == 0 ? 0u : 1u);
   }
+}
+
+// The window keeps up with what is typed: it starts from the main window's
+// stations, greys a list the boxes no longer answer, searches on Enter, takes
+// typed hours and keeps its options for the next run.
+TEST_F(JourneyWindowTest, KeepsUpWithTheBoxesAndRemembersItsOptions) {
+  main_->panel->txtFstation->setText("北京");
+  main_->panel->txtEstation->setText("上海");
+  JourneyWindow* w = Opened();
+  EXPECT_EQ(w->txtFstation->text(), "北京");
+  EXPECT_EQ(w->txtEstation->text(), "上海");
+  w->cmdSearch->setFocus();
+  QTest::keyClick(w->cmdSearch, Qt::Key_Return);
+  EXPECT_EQ(w->lvJourney->topLevelItemCount(), 3);
+  EXPECT_TRUE(w->lvJourney->isEnabled());
+
+  const std::vector<std::function<void()>> changes = {
+      [w] { w->txtEstation->setText("上"); },     [w] { w->spnSlack->setValue(45); },
+      [w] { w->cheType[0]->setChecked(false); }, [w] { w->timUntil->setTime(QTime(22, 0)); },
+  };
+  for (const auto& change : changes) {
+    change();
+    EXPECT_FALSE(w->lvJourney->isEnabled());
+    EXPECT_FALSE(w->cmdPrint->isEnabled());
+    EXPECT_EQ(w->lblCount->text(), "查询条件已更改，请按“查询”重新查询");
+    QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+    EXPECT_TRUE(w->lvJourney->isEnabled());
+    EXPECT_EQ(w->lblCount->text(), "共 3 条行程；双击一程可察看该车次的详细情况");
+  }
+
+  // Typed digits set the time: hour, then minutes.
+  const struct {
+    QTimeEdit* box;
+    const char* keys;
+    QTime time;
+  } typed[] = {{w->timAfter, "08", QTime(8, 0)}, {w->timUntil, "830", QTime(8, 30)},
+               {w->timUntil, "2", QTime(2, 0)},  {w->timUntil, "2145", QTime(21, 45)},
+               {w->timUntil, "22", QTime(22, 0)}};
+  QApplication::setActiveWindow(w);
+  for (const auto& t : typed) {
+    t.box->setFocus();
+    QTest::keyClicks(t.box, t.keys);
+    EXPECT_EQ(t.box->time(), t.time) << t.keys;
+    w->cmdSearch->setFocus();
+  }
+
+  w->spnChanges->setValue(1);
+  w->spnMinChange->setValue(50);
+  JourneyWindow again(*db_, recorder_.platform, nullptr);
+  EXPECT_EQ(again.timAfter->time(), QTime(8, 0));
+  EXPECT_EQ(again.timUntil->time(), QTime(22, 0));
+  EXPECT_EQ(again.spnChanges->value(), 1);
+  EXPECT_EQ(again.spnMinChange->value(), 50);
+  EXPECT_EQ(again.spnSlack->value(), 45);
+  EXPECT_FALSE(again.cheType[0]->isChecked());
+  EXPECT_TRUE(again.cheType[1]->isChecked());
+
+  // Values that no box takes leave its default.
+  WriteEveryDay(QStringLiteral("JourneySlack"), QStringLiteral("121"));
+  WriteEveryDay(QStringLiteral("JourneyTypes"), QStringLiteral("0"));
+  WriteEveryDay(QStringLiteral("JourneyAfter"), QStringLiteral("x"));
+  JourneyWindow fresh(*db_, recorder_.platform, nullptr);
+  EXPECT_EQ(fresh.spnSlack->value(), 30);
+  EXPECT_TRUE(fresh.cheType[0]->isChecked());
+  EXPECT_EQ(fresh.timAfter->time(), QTime(0, 0));
 }
 
 }  // namespace
