@@ -17,6 +17,7 @@
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
 #include "ui/FittedColumns.h"
+#include "ui/ListCopy.h"
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
 #include "ui/PrintedTable.h"
@@ -148,6 +149,7 @@ void JourneyWindow::BuildControls() {
   // a text cut by a column the user narrowed shows whole in a tool tip.
   ShowCutTextsInToolTips(*lvJourney);
   connect(lvJourney, &QTreeWidget::itemExpanded, this, [this] { FitColumnsToContents(*lvJourney); });
+  AttachListCopy(lvJourney, platform_, [this] { return fileStem_; });
   lblCount = Named(new QLabel(this), "lblCount");
 
   auto* layout = new QVBoxLayout(this);
@@ -213,6 +215,7 @@ void JourneyWindow::Search() {
   }
   if (ends.fault != JourneyEnds::Fault::None) return refuse(Q(ends.message));
   if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})));
+  fileStem_ = str::FileStem({Q(ends.from), Q(ends.to)}, str::kFileJourneys);
   FillList();
 }
 
@@ -294,7 +297,7 @@ void JourneyWindow::Print() {
   if (rows.size() == 1) return;
   const PrintedTable table{
       str::kJourneyTitle, {{kTableLeft, kPrintWidths, &rows}}, str::kFooterPage, str::kFooterPage};
-  RunPrintCommand(this, platform_, str::kConfirmPrint,
+  RunPrintCommand(this, platform_, str::kConfirmPrint, fileStem_,
                   [&](PrintSurface& surface) { PrintTable(surface, table); });
 }
 

@@ -88,6 +88,7 @@ class JourneyWindow : public QWidget {
   JourneyTimetableCache timetable_;
   std::vector<Row> rows_;
   JourneySort sort_ = JourneySort::Departure;
+  QString fileStem_;  // "北京-上海 中转行程", for a saved list or printout
   StationPicker* picker_;
 };
 
