@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QSaveFile>
 #include <QTableView>
 #include <QTreeView>
@@ -78,6 +76,7 @@ class ListCopier final : public QObject {
         headers_(std::move(headers)) {
     auto* copy = new QAction(str::kCopyAction, view);
     copy->setObjectName("actCopy");
+    // Takes Ctrl+C from the view's own copy, which took the current cell alone.
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &ListCopier::Copy);
@@ -87,16 +86,6 @@ class ListCopier final : public QObject {
     view->addAction(copy);
     view->addAction(exportCsv);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    view->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    // The view's own Ctrl+C copies one cell; this copy takes its place.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-      Copy();
-      return true;
-    }
-    return false;
   }
 
  private:
