@@ -26,6 +26,8 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
   EXPECT_EQ(
       r.out,
       "22:00\t次日02:00\t4小时\t1\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
+  // Letters stand for the first station their lookup lists: 甲 and 戊.
+  EXPECT_EQ(RunJourneys({"j", "w"}).out, r.out);
   r = RunJourneys({"--json", "甲", "戊"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(
