@@ -2,9 +2,10 @@
 //
 // Scales a timetable up for benchmarks: FACTOR copies of the network, each
 // with its own stations and trains. Copy 1 is the original; copy c > 1 names
-// its stations "<name>·c" with short code "<jm>c", so station name prefixes
-// (北京 ...) cover every copy and a search does FACTOR times the work. Train
-// numbers are kept, so a number search matches FACTOR times as many trains.
+// its stations "<name>·c" with short code "<jm>c" (and full pinyin "<py>c"),
+// so station name prefixes (北京 ...) cover every copy and a search does
+// FACTOR times the work. Train numbers are kept, so a number search matches
+// FACTOR times as many trains.
 // Deterministic: the same input gives the same output.
 #include <cstdlib>
 #include <filesystem>
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
         if (c) {
           row[1] += "·" + suffix;
           row[2] += suffix;
+          if (row.size() > 3 && !row[3].empty()) row[3] += suffix;  // full pinyin, where given
         }
         newStations.push_back(std::move(row));
       }

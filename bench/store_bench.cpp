@@ -37,6 +37,10 @@ void BM_StationLookup(benchmark::State& state, const char* text) {
 BENCHMARK_CAPTURE(BM_StationLookup, b, "b")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_StationLookup, bj, "bj")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_StationLookup, bjx, "bjx")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+// Letters that begin no short code fall back on the full pinyin: two lookups.
+BENCHMARK_CAPTURE(BM_StationLookup, shanghai, "shanghai")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StationLookup, beijingx, "beijingx")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_StationLookup, no_match, "zzzzz")->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 void BM_StationLookupByName(benchmark::State& state) {
   Database& db = BenchDb(static_cast<int>(state.range(0)));

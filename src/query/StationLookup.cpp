@@ -26,16 +26,20 @@ bool LooksUpByInitials(std::string_view text) {
   return static_cast<unsigned char>(text.back()) < 0x80;
 }
 
-StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
-  if (text.size() > kMaxPatternText) return {};
-  const PrefixPattern prefix = MakePrefixPattern(text);
-  const char* sql =
-      byInitials
-          ? (prefix.escaped ? "SELECT id, station FROM station WHERE jm LIKE ? ESCAPE '\\' ORDER BY id"
-                            : "SELECT id, station FROM station WHERE jm LIKE ? ORDER BY id")
-          : (prefix.escaped ? "SELECT id, station FROM station WHERE station LIKE ? ESCAPE '\\' ORDER BY id"
-                            : "SELECT id, station FROM station WHERE station LIKE ? ORDER BY id");
-  auto q = db.Prepare(sql);
+namespace {
+
+enum class MatchOn { Initials, Name, Pinyin };
+
+StationMatches MatchPrefix(Database& db, const PrefixPattern& prefix, MatchOn on) {
+  static constexpr const char* kSql[3][2] = {
+      {"SELECT id, station FROM station WHERE jm LIKE ? ORDER BY id",
+       "SELECT id, station FROM station WHERE jm LIKE ? ESCAPE '\\' ORDER BY id"},
+      {"SELECT id, station FROM station WHERE station LIKE ? ORDER BY id",
+       "SELECT id, station FROM station WHERE station LIKE ? ESCAPE '\\' ORDER BY id"},
+      {"SELECT id, station FROM station WHERE py LIKE ? ORDER BY id",
+       "SELECT id, station FROM station WHERE py LIKE ? ESCAPE '\\' ORDER BY id"},
+  };
+  auto q = db.Prepare(kSql[static_cast<int>(on)][prefix.escaped ? 1 : 0]);
   q.Bind(1, prefix.pattern);
   StationMatches matches;
   while (q.Step()) {
@@ -44,6 +48,25 @@ StationMatches FindStations(Database& db, std::string_view text, bool byInitials
   }
   matches.found = !matches.names.empty();
   return matches;
+}
+
+}  // namespace
+
+StationMatches FindStations(Database& db, std::string_view text, bool byInitials) {
+  if (text.size() > kMaxPatternText) return {};
+  const PrefixPattern prefix = MakePrefixPattern(text);
+  if (!byInitials) return MatchPrefix(db, prefix, MatchOn::Name);
+  StationMatches matches = MatchPrefix(db, prefix, MatchOn::Initials);
+  // Letters that begin no short code may begin a full pinyin (shanghai).
+  if (!matches.found && !text.empty()) matches = MatchPrefix(db, prefix, MatchOn::Pinyin);
+  return matches;
+}
+
+std::string PickedStationText(Database& db, std::string_view text) {
+  std::string kept = RemoveSpaces(text);
+  if (kept.empty() || !LooksUpByInitials(kept)) return kept;
+  StationMatches matches = FindStations(db, kept, true);
+  return matches.found ? std::move(matches.names.front()) : kept;
 }
 
 std::optional<int> StationIdByName(Database& db, std::string_view name) {

@@ -22,11 +22,18 @@ struct StationMatches {
   int count() const { return static_cast<int>(names.size()); }
 };
 
-// Prefix match of `text` on the short code (byInitials) or on the name. The
-// text is bound as a parameter with the LIKE wildcards escaped, so no typed
-// character changes what the statement means. An empty text matches every
-// station.
+// Prefix match of `text` on the short code (byInitials) or on the name. Only
+// when letters begin no short code, they match the beginning of the full
+// pinyin (shanghai, beijingx). The text is bound as a parameter with the LIKE
+// wildcards escaped, so no typed character changes what the statement means.
+// An empty text matches every station.
 StationMatches FindStations(Database& db, std::string_view text, bool byInitials);
+
+// A station text of the command-line tool as a station box holds it once a
+// name is picked from its list: without spaces, and letters (bj, shanghai)
+// replaced by the first station their lookup lists; a text ending in Chinese,
+// or letters that match nothing, stay as typed.
+std::string PickedStationText(Database& db, std::string_view text);
 
 // The id of the station named exactly `name` (names compare without regard to
 // case); nullopt when no station has that name.

@@ -61,10 +61,11 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
     if (lineNo == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     if (line.empty()) continue;
     const auto fields = SplitTabs(line);
-    if (fields.size() != table.columns.size()) {
+    // A file may leave the added columns out (a station table without py).
+    if (fields.size() < schema::BaseColumnCount(table) || fields.size() > table.columns.size()) {
       throw BuildError(fileName, lineNo,
-                       "应有 " + std::to_string(table.columns.size()) + " 列，实有 " +
-                           std::to_string(fields.size()) + " 列");
+                       "应有 " + schema::ColumnCountText(table) + " 列，实有 " + std::to_string(fields.size()) +
+                           " 列");
     }
     if (header) {
       for (size_t c = 0; c < fields.size(); ++c) {
@@ -90,6 +91,7 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
       if (!value) throw BuildError(fileName, lineNo, WrongTypeReason(column, field));
       row.values.push_back(std::move(*value));
     }
+    row.values.resize(table.columns.size());  // the columns left out are Null
     rows.push_back(std::move(row));
   }
   if (header) throw BuildError(fileName, 1, "缺少列名行");

@@ -39,8 +39,10 @@ std::string WriteCause(int error) {
 }
 
 // Checks that the opened file holds every table and column the program reads
-// and writes (names compared without regard to case).
-void CheckSchema(Database& db) {
+// and writes (names compared without regard to case), and returns the added
+// columns an older database lacks.
+std::vector<const schema::Column*> CheckSchema(Database& db) {
+  std::vector<const schema::Column*> lacking;
   for (const auto& table : schema::Tables()) {
     // Names from the program's own schema, never typed text.
     auto q = db.Prepare("PRAGMA table_info(" + std::string(table.name) + ")");
@@ -52,12 +54,17 @@ void CheckSchema(Database& db) {
     }
     for (const auto& column : table.columns) {
       if (std::find(present.begin(), present.end(), Lower(column.name)) == present.end()) {
+        if (!column.added.empty()) {
+          lacking.push_back(&column);
+          continue;
+        }
         throw DatabaseError(OpenFailure(db.Path(), std::string(text::kDbMissingColumn) + " " +
                                                        std::string(table.name) + "." +
                                                        std::string(column.name)));
       }
     }
   }
+  return lacking;
 }
 
 }  // namespace
@@ -233,14 +240,24 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
     throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
   }
   // Only reads so far: a file refused here is left as it was.
-  CheckSchema(*db);
-  if (readOnly) return db;
+  const auto lacking = CheckSchema(*db);
+  if (readOnly) {
+    for (const auto* column : lacking) db->Execute(column->standIn);
+    return db;
+  }
   // Hold the lock for the life of the connection, so that a second copy of
   // the program cannot work on the same file at the same time.
   try {
     db->Execute("BEGIN EXCLUSIVE; COMMIT;");
   } catch (const DatabaseError&) {
     throw DatabaseError(OpenFailure(path, text::kDbLocked));
+  }
+  // An older timetable gains the columns added since, empty: it then works
+  // as it did (no full pinyin), and update files may fill them.
+  for (const auto* column : lacking) {
+    Transaction transaction(*db);
+    db->Execute(column->added);
+    transaction.Commit();
   }
   return db;
 }

@@ -22,7 +22,18 @@ constexpr long long kLastDay = static_cast<long long>(text::kDayLabels.size()) -
 const std::vector<Table>& Tables() {
   using enum ColumnType;
   static const std::vector<Table> tables = {
-      {"station", {{"id", Integer, true}, {"station", Text, true}, {"jm", Text, false}}, {"id"}},
+      {"station",
+       {{"id", Integer, true},
+        {"station", Text, true},
+        {"jm", Text, false},
+        // Full pinyin, lower case, no tones or separators (beijingnan).
+        {.name = "py",
+         .type = Text,
+         .required = false,
+         .added = "ALTER TABLE station ADD COLUMN py TEXT COLLATE NOCASE;"
+                  "CREATE INDEX station_py ON station (py);",
+         .standIn = "CREATE TEMP VIEW station AS SELECT *, NULL AS py FROM main.station;"}},
+       {"id"}},
       {"kind", {{"id", Integer, true}, {"kind", Text, false}, {"price", Text, false}}, {"id"}},
       {"train",
        {{"id", Integer, true},
@@ -77,6 +88,18 @@ const Column* FindColumn(const Table& table, std::string_view name) {
   return nullptr;
 }
 
+size_t BaseColumnCount(const Table& table) {
+  size_t count = 0;
+  while (count < table.columns.size() && table.columns[count].added.empty()) ++count;
+  return count;
+}
+
+std::string ColumnCountText(const Table& table) {
+  const size_t base = BaseColumnCount(table);
+  const std::string all = std::to_string(table.columns.size());
+  return base == table.columns.size() ? all : std::to_string(base) + " 至 " + all;
+}
+
 void CreateSchema(Database& db) {
   // Names, train numbers and short codes compare without regard to case, as
   // travellers type them. Keys are enforced by the database itself, so no
@@ -85,7 +108,8 @@ void CreateSchema(Database& db) {
 CREATE TABLE station (
   id INTEGER PRIMARY KEY,
   station TEXT NOT NULL COLLATE NOCASE UNIQUE,
-  jm TEXT COLLATE NOCASE
+  jm TEXT COLLATE NOCASE,
+  py TEXT COLLATE NOCASE
 );
 CREATE TABLE kind (
   id INTEGER PRIMARY KEY,
@@ -131,6 +155,7 @@ CREATE TABLE VerID (
   ver TEXT
 );
 CREATE INDEX station_jm ON station (jm);
+CREATE INDEX station_py ON station (py);
 CREATE INDEX pass_station ON pass (station, trainid, zhanci, arrive, depart, day, distance);
 CREATE INDEX train_number ON train (train);
 )sql");

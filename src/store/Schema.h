@@ -2,6 +2,8 @@
 // column's values are encoded.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +31,13 @@ struct Column {
   // Integer columns: the values the program can hold and show.
   long long low = -kLargestNumber;
   long long high = kLargestNumber;
+  // A column later timetables added: the statements that add it to an older
+  // database, which then opens and works as before. A table file or an
+  // update file may leave such columns out at the end of a row.
+  std::string_view added = {};
+  // What stands in for it, empty, when the older database may not be
+  // written (opened read-only): nothing is written to the file.
+  std::string_view standIn = {};
 };
 
 struct Table {
@@ -45,6 +54,11 @@ const std::vector<Table>& Tables();
 const Table* FindTable(std::string_view name);
 // The column of that name in `table` (compared without regard to case), or null.
 const Column* FindColumn(const Table& table, std::string_view name);
+
+// How many leading columns of `table` every row gives: all but the added ones.
+size_t BaseColumnCount(const Table& table);
+// How many values a row of `table` gives, for messages: "3 至 4" for station.
+std::string ColumnCountText(const Table& table);
 
 // Creates the tables and the indexes the searches use in an empty database.
 void CreateSchema(Database& db);

@@ -16,8 +16,11 @@ struct Platform;
 
 // `print` draws the pages onto the surface it is given and ends the document.
 // `question` is asked (information icon, OK and Cancel) before the printer
-// prints; empty: nothing is asked. Returns true when pages were produced.
-bool RunPrintCommand(QWidget* parent, Platform& platform, const QString& question,
+// prints; empty: nothing is asked. Without a printer, the PDF file offered
+// instead is named `pdfName` + ".pdf" (what the pages show: "北京-上海 车次"),
+// and where it went is said once it is written. Returns true when pages were
+// produced.
+bool RunPrintCommand(QWidget* parent, Platform& platform, const QString& question, const QString& pdfName,
                      const std::function<void(PrintSurface&)>& print);
 
 }  // namespace kw

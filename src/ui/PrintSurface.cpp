@@ -1,13 +1,16 @@
 #include "ui/PrintSurface.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRawFont>
 
+#include "ui/PdfTextMap.h"
 #include "ui/Strings.h"
 
 namespace kw {
@@ -145,6 +148,14 @@ class PdfSurface final : public PaintedSurface {
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
   }
   QString DeviceName() const override { return path_; }
+  bool EndDoc() override {
+    if (!PaintedSurface::EndDoc()) return false;
+    // The file reads back as the characters drawn (see ui/PdfTextMap.h).
+    static const auto radicals = RadicalsSharingGlyphs(
+        QRawFont::fromFont(QFont(PrintFontFamilies(str::kPrintFont)), QFontDatabase::SimplifiedChinese));
+    MendPdfTextMaps(path_, radicals);
+    return true;
+  }
 
  protected:
   QPagedPaintDevice& Device() const override { return writer_; }

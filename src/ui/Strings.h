@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "store/Version.h"
 
@@ -178,13 +179,16 @@ inline const QString kCredits[] = {
 
 // ------------------------------------------------------------ printing
 inline const QString kPrintFont = QStringLiteral("宋体");
-inline const QString kNoPrinter = QStringLiteral("对不起，请先安装打印机！");
+// Without a printer the same pages can go to a PDF file instead: one
+// question, then where the file went.
+inline const QString kNoPrinterOfferPdf =
+    QStringLiteral("没有可用的打印机。要把这些页面保存为 PDF 文件吗？");
 inline const QString kConfirmPrint = QStringLiteral("打印您的查询结果吗？");
-// Without a printer the same pages can go to a PDF file instead.
-inline const QString kOfferPdf = QStringLiteral("没有可用的打印机。要把这些页面保存为PDF文件吗？");
 inline const QString kPdfDialogTitle = QStringLiteral("保存为PDF文件");
 inline const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
-inline const QString kPdfDefaultName = QStringLiteral("Kestrelway.pdf");
+inline QString PdfSavedMessage(const QString& path) {
+  return QStringLiteral("已保存为 PDF 文件：%1").arg(path);
+}
 // Page footers: "第 1頁"; a transfer table's page that breaks onto another,
 // and every page of a train's stop table, end in the simplified "页".
 inline const QString kFooterBefore = QStringLiteral("第 ");
@@ -195,6 +199,23 @@ inline QString PrinterFailedMessage(const QString& printer) {
 }
 inline QString PdfFailedMessage(const QString& path) {
   return QStringLiteral("无法写入文件“%1”，请换一个位置保存。").arg(path);
+}
+
+// ------------------------------------------------------------ copy and export
+inline const QString kCopyAction = QStringLiteral("复制");
+inline const QString kExportCsvAction = QStringLiteral("导出为 CSV…");
+inline const QString kExportCsvTitle = QStringLiteral("导出为 CSV 文件");
+inline const QString kCsvFilter = QStringLiteral("CSV 文件 (*.csv)");
+inline QString CsvFailedMessage(const QString& path) { return PdfFailedMessage(path); }
+// The names offered for a saved list or printout: "北京-上海 车次".
+inline const QString kFileTrains = QStringLiteral("车次");
+inline const QString kFileTransferStations = QStringLiteral("中转站");
+inline const QString kFileJourneys = QStringLiteral("中转行程");
+inline const QString kFileStops = QStringLiteral("停站");
+// The header line of the copied transfer stations.
+inline const QString kTransferStationColumn = QStringLiteral("中转站");
+inline QString FileStem(const QStringList& stations, const QString& what) {
+  return stations.join(u'-') + u' ' + what;
 }
 
 }  // namespace kw::str

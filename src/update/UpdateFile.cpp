@@ -157,10 +157,10 @@ bool RowExists(Database& db, const schema::Table& table, const std::vector<Colum
 void Insert(Database& db, const schema::Table& table, const std::vector<ColumnValue>& key,
             const UpdateRecord& record) {
   const auto items = SplitItems(record.value);
-  if (items.size() != table.columns.size()) {
-    Refuse(text::kUpdateValueCount, "表 " + std::string(table.name) + " 应有 " +
-                                        std::to_string(table.columns.size()) + " 个，实有 " +
-                                        std::to_string(items.size()) + " 个");
+  // The added columns may be left out at the end (a station without py).
+  if (items.size() < schema::BaseColumnCount(table) || items.size() > table.columns.size()) {
+    Refuse(text::kUpdateValueCount, "表 " + std::string(table.name) + " 应有 " + schema::ColumnCountText(table) +
+                                        " 个，实有 " + std::to_string(items.size()) + " 个");
   }
   std::vector<ColumnValue> row;
   std::string columns;

@@ -30,6 +30,8 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
       "22:00\t次日02:00\t4小时\t1\t300\t暂缺\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
   // Station texts lose tabs, line breaks and the ideographic space.
   EXPECT_EQ(RunJourneys({"\t甲\n", "戊\u3000"}).out, r.out);
+  // Letters stand for the first station their lookup lists: 甲 and 戊.
+  EXPECT_EQ(RunJourneys({"j", "w"}).out, r.out);
   r = RunJourneys({"--json", "甲", "戊"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(

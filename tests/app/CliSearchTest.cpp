@@ -7,7 +7,7 @@ namespace {
 
 const std::string& Db() {
   static test::TestTimetable t{
-      {"station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t戊\tw\n5\t丁\td\n"},
+      {"station", "1\t甲\tj\tjia\n2\t乙\ty\tyi\n3\t丙\tb\n4\t戊\tw\n5\t丁\td\n"},
       {"train",
        "1\tK21\t1\t1\t3\t8.3\t23.5\t0\t1463\t\n2\tT5\t2\t1\t2\t8.29\t12\t0\t200\t空调\n"
        "3\tB1\t2\t2\t4\t13\t15\t0\t100\t\n4\tC1\t2\t4\t1\t6\t9\t0\t300\t\n"
@@ -50,6 +50,8 @@ TEST(CliSearch, SearchPrintsRowsOrSaysWhyNotWithTheTransferStations) {
   Expect({"search", "甲", "乙"}, 0,
          (kK21Row + " T5次(甲---乙)普快列车\t08:29\t 12:00\t 200 \t20 \t空调\t2\n").c_str());
   Expect({"search", "甲", "乙", "--before", "10:15"}, 0, kK21Row.c_str());
+  // Letters stand for the first station they list, as a pick from a box's list.
+  Expect({"search", "jia", "y", "--before", "10:15"}, 0, kK21Row.c_str());
   Expect({"--json", "search", "甲", "乙", "--after", "08:30"}, 0,
          "{\"caption\":\" K21次(甲---丙)特快列车\",\"startText\":\"08:30\",\"endText\":\" 10:15\","
          "\"distanceText\":\" 137 \",\"fareText\":\"t20 \",\"memoText\":\"\",\"trainId\":\"1\"}\n");
@@ -99,6 +101,7 @@ TEST(CliSearch, TrainNumbersWithSpacesRemovedAndBothLegsOfATransfer) {
   Expect({"transfer", "甲", "辛", "戊"}, 1, "", "没有名为“辛”的车站\n");
   Expect({"transfer", "甲", "丙", "戊"}, 1, "", "对不起！目前还没有由丙发往戊的直达列车。\n");
   Expect({"transfer-stations", "甲", "戊"}, 0, "乙\n戊\n");
+  Expect({"transfer-stations", "jia", "w"}, 0, "乙\n戊\n");
 }
 
 // --class reaches the searches (which the query tests cover class by class);

@@ -8,12 +8,14 @@ namespace {
 using test::RunCli;
 
 TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
-  test::TestTimetable t{{"station", "1\t北京\tbj\n2\t北京西\tbjx\n3\t天津\ttj\n4\t白涧\tbj\n"}};
+  test::TestTimetable t{{"station", "1\t北京\tbj\tbeijing\n2\t北京西\tbjx\tbeijingxi\n3\t天津\ttj\n4\t白涧\tbj\n"}};
   t.Build();
   const std::string db = t.DbPath().string();
   const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
       {{"stations", "bj"}, 0, "1\t北京\n2\t北京西\n4\t白涧\n"},
       {{"stations", "北京"}, 0, "1\t北京\n2\t北京西\n"},
+      {{"stations", "beijing"}, 0, "1\t北京\n2\t北京西\n"},
+      {{"stations", "beijingx"}, 0, "2\t北京西\n"},
       {{"--json", "stations", "tj"}, 0, "{\"id\":\"3\",\"name\":\"天津\"}\n"},
       {{"stations", "qq"}, 1, ""},
       {{"fares", "2", "450"}, 0, "50\n100\n5001\n5002\n5003\n5004\n5005\n"},

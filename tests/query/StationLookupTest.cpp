@@ -13,8 +13,9 @@ Database& Db() {
   // Table order differs from name and code order on purpose.
   static test::TestTimetable t{
       {"station",
-       "7\t北京西\tbjx\n3\t包头\tbt\n9\t北京\tbj\n4\t常州\tcz\n5\t郴州\tcz\n6\t沧州\tcz\n"
-       "8\t北京南\tbjn\n10\t百分%站\tb%z\n11\t下划_线\tx_x\n"}};
+       "7\t北京西\tbjx\tbeijingxi\n3\t包头\tbt\tbaotou\n9\t北京\tbj\tbeijing\n4\t常州\tcz\n"
+       "5\t郴州\tcz\n6\t沧州\tcz\n8\t北京南\tbjn\tbeijingnan\n10\t百分%站\tb%z\n11\t下划_线\tx_x\n"
+       "13\t商丘\tsq\tshangqiu\n12\t上海\tsh\tshanghai\n"}};
   static const auto db = t.Open();
   return *db;
 }
@@ -28,7 +29,7 @@ TEST(StationLookup, InitialsAndNamesMatchByPrefixInTableOrder) {
   EXPECT_EQ(FindStations(Db(), "BJ", true).names, (Names{"北京西", "北京南", "北京"})) << "case-blind";
   EXPECT_EQ(FindStations(Db(), "北京", false).names, (Names{"北京西", "北京南", "北京"}));
   EXPECT_EQ(FindStations(Db(), "北京西", false).ids, (std::vector<int>{7}));
-  EXPECT_EQ(FindStations(Db(), "", true).count(), 9);
+  EXPECT_EQ(FindStations(Db(), "", true).count(), 11);
   const auto none = FindStations(Db(), "zzz", true);
   EXPECT_FALSE(none.found);
   EXPECT_EQ(none.count(), 0);
@@ -45,7 +46,35 @@ TEST(StationLookup, TypedCharactersAreNeverPatternsOrSql) {
     EXPECT_FALSE(FindStations(Db(), hostile, true).found) << hostile;
     EXPECT_FALSE(FindStations(Db(), hostile, false).found) << hostile;
   }
-  EXPECT_EQ(FindStations(Db(), "", true).count(), 9) << "the table must be intact";
+  EXPECT_EQ(FindStations(Db(), "", true).count(), 11) << "the table must be intact";
+}
+
+TEST(StationLookup, LettersThatBeginNoShortCodeMatchTheFullPinyin) {
+  const std::pair<const char*, Names> cases[] = {
+      {"bei", {"北京西", "北京南", "北京"}},
+      {"beijingx", {"北京西"}},
+      {"BeiJingN", {"北京南"}},
+      {"shang", {"上海", "商丘"}},
+      {"shangh", {"上海"}},
+      {"shanghaix", {}},
+      // Letters that begin a short code give the short codes' list alone
+      // (商丘's shangqiu begins with sh too).
+      {"sh", {"上海"}},
+      {"b", {"包头", "北京西", "北京南", "北京", "百分%站"}},
+      // Wildcards stand for themselves here too.
+      {"bei_ing", {}},
+      {"bei%", {}},
+      // Chinese is looked up by name only.
+      {"上海", {"上海"}},
+  };
+  for (const auto& [text, names] : cases)
+    EXPECT_EQ(FindStations(Db(), text, LooksUpByInitials(text)).names, names) << text;
+}
+
+TEST(StationLookup, TheToolTakesTheFirstStationLettersList) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"cz", "常州"}, {" bei jing ", "北京西"}, {"shang", "上海"}, {"北 京", "北京"}, {"qq", "qq"}, {"", ""}};
+  for (const auto& [text, picked] : cases) EXPECT_EQ(PickedStationText(Db(), text), picked) << text;
 }
 
 TEST(StationLookup, InitialsAreDecidedByTheLastCharacter) {

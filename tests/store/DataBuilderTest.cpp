@@ -45,7 +45,8 @@ TEST(DataBuilder, RefusesABadRowNamingItsFileAndLine) {
       {"pass", kFirstStop + "1\t2\t2\t9.75\t9.75\t0\t137\n", "pass.tsv", 3, "9.75"},
       {"train", "1\tK1\t1\t1\t2\t24\t9.5\t0\t137\t\n", "train.tsv", 2, "24"},
       {"pass", kFirstStop + "1\t2\ttwo\t9.5\t9.5\t0\t137\n", "pass.tsv", 3, "不是整数"},
-      {"station", "1\t北京\tbj\n2\t天津\n", "station.tsv", 3, "应有 3 列"},
+      {"station", "1\t北京\tbj\n2\t天津\n", "station.tsv", 3, "应有 3 至 4 列"},
+      {"station", "1\t北京\tbj\tbeijing\tx\n", "station.tsv", 2, "应有 3 至 4 列"},
       {"station", kStations + "1\t上海\tsh\n", "station.tsv", 4, "车站编号与第 2 行重复"},
       {"station", kStations + "3\t北京\tbj\n", "station.tsv", 4, "车站名"},
       // Names are one without regard to letter case, as the database compares them.

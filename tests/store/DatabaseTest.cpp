@@ -7,6 +7,7 @@
 
 #include <fstream>
 
+#include "query/StationLookup.h"
 #include "store/Schema.h"
 #include "support/TestTimetable.h"
 #include "update/UpdateFile.h"
@@ -71,6 +72,30 @@ TEST(DatabaseOpen, RefusesWhatIsNoTimetableAndLeavesTheFileAsItWas) {
     ExpectRefused(path.string(), words);
     EXPECT_EQ(test::ReadFile(path), content) << words;
   }
+}
+
+TEST(DatabaseOpen, ATimetableWithoutFullPinyinOpensWorksAndTakesItFromAnUpdate) {
+  TempDir dir;
+  const auto path = dir.Write("date/Train.dll", KeyedDatabase(dir, true,
+                                                              "DROP TABLE station;"
+                                                              "CREATE TABLE station (id INTEGER PRIMARY KEY,"
+                                                              " station TEXT NOT NULL, jm TEXT COLLATE NOCASE);"
+                                                              "INSERT INTO station VALUES (1, '上海', 'sh')"));
+  // Read only, it works without the column and the file stays as it was.
+  const std::string before = test::ReadFile(path);
+  {
+    const auto readOnly = Database::OpenReadOnly(path.string());
+    EXPECT_EQ(FindStations(*readOnly, "sh", true).names, Rows{"上海"});
+    EXPECT_FALSE(FindStations(*readOnly, "shanghai", true).found);
+  }
+  EXPECT_EQ(test::ReadFile(path), before);
+  auto db = Database::Open(path.string());
+  EXPECT_EQ(FindStations(*db, "sh", true).names, Rows{"上海"});
+  EXPECT_FALSE(FindStations(*db, "shanghai", true).found);
+  const auto update = dir.Write("update.txt", "update;station;1;py=\"shanghai\"\r\ninsert;station;2;2,\"天津\",\"tj\"\r\n");
+  EXPECT_EQ(ApplyUpdateFile(*db, update).status, UpdateStatus::Applied);
+  EXPECT_EQ(FindStations(*db, "shanghai", true).names, Rows{"上海"});
+  EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{"2"});
 }
 
 TEST(DatabaseOpen, AFileOrFolderThatCannotBeWrittenIsSaidToBeSo) {

@@ -18,8 +18,8 @@ namespace {
 class PrintCommandTest : public ::testing::Test {
  protected:
   // Prints one line of text and ends the document, counting the runs.
-  bool Run(const QString& question) {
-    return RunPrintCommand(nullptr, recorder_.platform, question, [this](PrintSurface& surface) {
+  bool Run(const QString& question, const QString& pdfName = QStringLiteral("北京-上海 车次")) {
+    return RunPrintCommand(nullptr, recorder_.platform, question, pdfName, [this](PrintSurface& surface) {
       ++prints_;
       surface.SetFontName(str::kPrintFont);
       PrintTextAt(surface, 200, 1400, 8, "K21次");
@@ -56,25 +56,26 @@ TEST_F(PrintCommandTest, PrinterPrintsOnceTheQuestionIsAnsweredOkOrWhenNoneIsAsk
   EXPECT_EQ(files_.saveAsked, 0);
 }
 
-TEST_F(PrintCommandTest, NoPrinterSaysSoThenSavesThePagesAsPdf) {
+TEST_F(PrintCommandTest, NoPrinterOffersAPdfNamedForItsPagesAndSaysWhereItWent) {
   printer_.deviceName.clear();
   // A place that cannot be written is reported; then a name typed without its suffix.
   const QString unwritable = PathIn("missing-folder/pages.pdf");
   files_.savePaths = {unwritable, PathIn("pages")};
   EXPECT_FALSE(Run(QString()));
-  ASSERT_EQ(messages_.shown.size(), 3u);
-  EXPECT_EQ(messages_.shown[2].text, str::PdfFailedMessage(unwritable));
-  EXPECT_EQ(messages_.shown[2].icon, MessageIcon::Critical);
-  EXPECT_EQ(messages_.shown[2].buttons, MessageButtons::Ok);
-
-  messages_.shown.clear();
-  EXPECT_TRUE(Run(str::kConfirmPrint));
   ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_EQ(messages_.shown[0].text, "对不起，请先安装打印机！");
+  EXPECT_EQ(messages_.shown[0].text, "没有可用的打印机。要把这些页面保存为 PDF 文件吗？");
   EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Warning);
   EXPECT_EQ(messages_.shown[0].buttons, MessageButtons::OkCancel);
-  EXPECT_EQ(messages_.shown[1].text, str::kOfferPdf);
-  EXPECT_EQ(messages_.shown[1].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(files_.suggested, "北京-上海 车次.pdf");
+  EXPECT_EQ(messages_.shown[1].text, str::PdfFailedMessage(unwritable));
+  EXPECT_EQ(messages_.shown[1].icon, MessageIcon::Critical);
+
+  messages_.shown.clear();
+  EXPECT_TRUE(Run(str::kConfirmPrint, "G95/G98 车次"));  // no printer, so nothing to confirm
+  EXPECT_EQ(files_.suggested, "G95_G98 车次.pdf");
+  EXPECT_EQ(messages_.Texts(),
+            (std::vector<QString>{str::kNoPrinterOfferPdf, "已保存为 PDF 文件：" + PathIn("pages.pdf")}));
+  EXPECT_EQ(messages_.shown[1].icon, MessageIcon::Information);
   EXPECT_EQ(recorder_.printers.pdfPaths, (QStringList{unwritable, PathIn("pages.pdf")}));
   EXPECT_TRUE(printer_.texts.empty());
   EXPECT_GT(QFile(PathIn("pages.pdf")).size(), 0);
@@ -82,18 +83,14 @@ TEST_F(PrintCommandTest, NoPrinterSaysSoThenSavesThePagesAsPdf) {
 
 TEST_F(PrintCommandTest, NoPrinterAndAnyRefusalEndsWithoutPages) {
   printer_.deviceName.clear();
-  messages_.answers = {MessageAnswer::Cancel};  // on the no-printer message
+  messages_.answers = {MessageAnswer::Cancel};  // on the offer
   EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(messages_.Texts(), std::vector<QString>{str::kNoPrinter});
-
-  messages_.shown.clear();
-  messages_.answers = {MessageAnswer::Ok, MessageAnswer::Cancel};  // on the offer
-  EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(messages_.shown.size(), 2u);
+  EXPECT_EQ(messages_.Texts(), std::vector<QString>{str::kNoPrinterOfferPdf});
   EXPECT_EQ(files_.saveAsked, 0);
 
   EXPECT_FALSE(Run(str::kConfirmPrint));  // the save dialog is cancelled
   EXPECT_EQ(files_.saveAsked, 1);
+  EXPECT_EQ(messages_.shown.size(), 2u);
   EXPECT_EQ(prints_, 0);
   EXPECT_TRUE(recorder_.printers.pdfPaths.isEmpty());
 }

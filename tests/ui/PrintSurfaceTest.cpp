@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 
 #include "support/TestTimetable.h"
+#include "ui/PdfTextMap.h"
+#include "ui/Strings.h"
 #include "ui/detail/DetailPrinting.h"
 #include "ui/main/ResultPrinting.h"
 #include "ui/support/PdfText.h"
@@ -24,8 +26,7 @@ int PdfPages(const QString& path) {
 
 // The text of one page.
 QString PdfPageText(const QString& path, int page) {
-  return test::Readable(
-      RunTool("pdftotext", {"-raw", "-f", QString::number(page), "-l", QString::number(page), path, "-"}));
+  return RunTool("pdftotext", {"-raw", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
 }
 
 GridTexts Trains(int count) {
@@ -56,6 +57,32 @@ TEST_F(PdfSurface, ATableRunsOntoASecondPageWithItsChineseFaceEmbedded) {
   EXPECT_TRUE(pages[0].contains("K158次") && pages[0].contains("上海到站") && !pages[0].contains("K159次"));
   EXPECT_TRUE(pages[1].contains("K159次") && pages[1].contains("第 2頁")) << pages[1].toStdString();
   EXPECT_TRUE(RunTool("pdffonts", {path}).contains("CJK"));
+}
+
+// The CJK face draws these with the glyphs of radicals (⾼ ⻋ ⻓ ⻬ ⻚ ⾴ ⻩ ⻰ ⻔).
+TEST_F(PdfSurface, ChineseReadsBackAsTheCharactersDrawn) {
+  const QString path = PathIn("text.pdf");
+  const QString drawn = QStringLiteral("高速动车 长春 齐齐哈尔 第 2页 第 3頁 黄山 龙门");
+  auto surface = MakePdfSurface(path);
+  surface->SetFontName(str::kPrintFont);
+  surface->DrawText(1440, 1440, drawn);
+  EXPECT_TRUE(surface->EndDoc());
+  EXPECT_EQ(PdfPageText(path, 1).trimmed(), drawn);
+}
+
+TEST(PdfTextMap, OnlyTheTextsOfOneGlyphAreMended) {
+  test::TempDir dir;
+  const auto path = dir.Write("maps.pdf",
+                              "beginbfchar\n<0001> <2FBC>\n<2EE3> <0041>\nendbfchar\n"
+                              "beginbfrange\n<0002> <0002> <2EE3>\n<0003> <0004> <2F00>\n"
+                              "<0005> <0006> [<2EDA> <2FBC>]\nendbfrange\n");
+  const QHash<char16_t, char16_t> radicals{{0x2FBC, 0x9AD8}, {0x2EE3, 0x8F66}, {0x2F00, 0x4E00}, {0x2EDA, 0x9875}};
+  ASSERT_TRUE(MendPdfTextMaps(QString::fromStdString(path.string()), radicals));
+  // A range of several glyphs counts up from its text, so it is left alone.
+  EXPECT_EQ(test::ReadFile(path),
+            "beginbfchar\n<0001> <9AD8>\n<2EE3> <0041>\nendbfchar\n"
+            "beginbfrange\n<0002> <0002> <8F66>\n<0003> <0004> <2F00>\n"
+            "<0005> <0006> [<9875> <9AD8>]\nendbfrange\n");
 }
 
 TEST_F(PdfSurface, WindowImageLandsOnOnePage) {

@@ -32,7 +32,7 @@ class UpdateFileTest : public ::testing::Test {
     file_ = dir_.Write("update.txt", content);
     return ApplyUpdateFile(*db_, file_);
   }
-  Rows Stations() { return QueryRows(*db_, "SELECT * FROM station ORDER BY id"); }
+  Rows Stations() { return QueryRows(*db_, "SELECT id, station, jm FROM station ORDER BY id"); }
   Rows Stops() { return QueryRows(*db_, "SELECT station, arrive, depart FROM pass ORDER BY station"); }
   Rows Everything() { return test::EveryRow(*db_); }
 
@@ -94,7 +94,10 @@ TEST_F(UpdateFileTest, EveryTableTakesItsValuesAsWritten) {
       {"insert; station ;6;6,\"拉萨\",\"ls\"", "SELECT station FROM station WHERE id=6", "拉萨"},
       // Quoted fields arrive without their quotes.
       {"\"insert\";\"station\";\"5\";\"5,\"乌鲁木齐\",\"wlmq\"\"", "SELECT * FROM station WHERE id=5",
-       "5|乌鲁木齐|wlmq"},
+       "5|乌鲁木齐|wlmq|NULL"},
+      // Full pinyin, given or left out.
+      {"insert;station;7;7,\"南京\",\"nj\",\"nanjing\"", "SELECT py FROM station WHERE id=7", "nanjing"},
+      {"update;station;1;py=\"beijing\"", "SELECT py FROM station WHERE id=1", "beijing"},
   };
   for (const auto& c : cases) {
     ExpectApplied(std::string(c.line) + "\r\n");
@@ -160,7 +163,7 @@ TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
       {"update;station;3;id=2", "与表中已有的行冲突"},
       {"update;pass;1,3;station=2", "pass.trainid, pass.station"},
       // Nothing in the file runs as SQL.
-      {"insert;station;1;1);drop table train;--", "应有 3 个，实有 1 个"},
+      {"insert;station;1;1);drop table train;--", "应有 3 至 4 个，实有 1 个"},
       {"insert;station;4;4,\"x\",\"y\"),(5,\"z\",\"w\"", "插入的值的个数不对"},
       {"insert;station;4;4,\"x\",\"y\") --", "无法识别的值：\"y\") --"},
       {"update;station;1;id=1 or 1=1", "无法识别的值：1 or 1=1"},

@@ -82,7 +82,7 @@ int Journeys(Context& ctx) {
   for (const std::string& text : ctx.args) RefuseLongText(RemoveSpaces(text), kMaxStationTextLength, "站名");
 
   Database& db = ctx.Db();
-  JourneyEnds ends = FindJourneyEnds(db, ctx.args[0], ctx.args[1]);
+  JourneyEnds ends = FindJourneyEnds(db, PickedStationText(db, ctx.args[0]), PickedStationText(db, ctx.args[1]));
   switch (ends.fault) {
     case JourneyEnds::Fault::None:
       break;

@@ -112,9 +112,11 @@ int PrintCandidates(const Context& ctx, const TransferCandidates& candidates, co
   return kOk;
 }
 
-// Station texts the query panel's boxes could not hold are refused.
-void RefuseLongStations(const std::vector<std::string>& texts) {
+// Station texts the query panel's boxes could not hold are refused; the rest
+// become what a box holds once a name is picked (shanghai → 上海).
+void TakeStations(Database& db, std::vector<std::string>& texts) {
   for (const auto& text : texts) RefuseLongText(text, kMaxStationTextLength, "站名");
+  for (auto& text : texts) text = PickedStationText(db, text);
 }
 
 // The station named exactly `text`; says so on stderr when there is none.
@@ -130,10 +132,10 @@ int Search(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
   const std::string classOption = TakeClass(ctx);
   ctx.ExpectArgs(2, "search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]");
-  RefuseLongStations(ctx.args);
+  Database& db = ctx.Db();
+  TakeStations(db, ctx.args);
   const std::string& from = ctx.args[0];
   const std::string& to = ctx.args[1];
-  Database& db = ctx.Db();
   const auto result = RunStationSearch(
       db, {from, to, window.earliestDeparture, window.latestArrival, window.hoursGiven, classOption});
   for (const auto& message : result.otherWayMessages) PrintMessage(message);
@@ -165,8 +167,8 @@ int Search(Context& ctx) {
 
 int TransferStations(Context& ctx) {
   ctx.ExpectArgs(2, "transfer-stations FROM TO");
-  RefuseLongStations(ctx.args);
   Database& db = ctx.Db();
+  TakeStations(db, ctx.args);
   const auto fromId = ExactStationId(db, ctx.args[0]);
   const auto toId = fromId ? ExactStationId(db, ctx.args[1]) : std::nullopt;
   if (!toId) return kNotFound;
@@ -178,11 +180,11 @@ int Transfer(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
   const std::string classOption = TakeClass(ctx);
   ctx.ExpectArgs(3, "transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]");
-  RefuseLongStations(ctx.args);
+  Database& db = ctx.Db();
+  TakeStations(db, ctx.args);
   const std::string& from = ctx.args[0];
   const std::string& via = ctx.args[1];
   const std::string& to = ctx.args[2];
-  Database& db = ctx.Db();
   // Without a time window this is the panel's named transfer; with one, the
   // search that follows a pick from the candidate list.
   TwoLegResult result;
@@ -238,15 +240,16 @@ int Train(Context& ctx) {
 }
 
 int Detail(Context& ctx) {
-  const std::string board = ctx.TakeOption("--board");
-  const std::string alight = ctx.TakeOption("--alight");
   const char* usage = "detail TRAIN_ID [--board NAME --alight NAME]";
+  std::vector<std::string> ends = {ctx.TakeOption("--board"), ctx.TakeOption("--alight")};
   ctx.ExpectArgs(1, usage);
-  if (board.empty() != alight.empty()) throw UsageError(std::string("用法：kestrelway-cli ") + usage);
-  RefuseLongStations({board, alight});
+  if (ends[0].empty() != ends[1].empty()) throw UsageError(std::string("用法：kestrelway-cli ") + usage);
   const int trainId = ParseNumber(ctx.args[0], "TRAIN_ID");
-  const bool wholeRoute = board.empty();
   Database& db = ctx.Db();
+  TakeStations(db, ends);
+  const std::string& board = ends[0];
+  const std::string& alight = ends[1];
+  const bool wholeRoute = board.empty();
 
   const TrainDetail detail = LoadTrainDetail(db, trainId, wholeRoute, board, alight);
   if (!detail.found) {

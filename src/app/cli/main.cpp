@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "      kestrelway-cli --version\n"
     "命令：\n"
     "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
-    "  stations TEXT                按简码或站名开头查找车站\n"
+    "  stations TEXT                按简码、全拼或站名开头查找车站\n"
     "  fares KIND_ID KM             某车型、某里程的七种票价\n"
     "  search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]\n"
     "                               站站查询：站名开头为 FROM、TO 的各站之间的车次\n"

@@ -40,8 +40,8 @@ void PrintWindowImage(PrintSurface& surface, QWidget& window, QWidget* hidden) {
 }
 
 void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass,
-                      const QString& title, Platform& platform) {
-  RunPrintCommand(&window, platform, QString(), [&](PrintSurface& surface) {
+                      const QString& title, const QString& pdfName, Platform& platform) {
+  RunPrintCommand(&window, platform, QString(), pdfName, [&](PrintSurface& surface) {
     if (flgPass.isHidden())
       PrintWindowImage(surface, window, printButton);
     else

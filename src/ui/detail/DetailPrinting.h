@@ -25,8 +25,9 @@ void PrintWindowImage(PrintSurface& surface, QWidget& window, QWidget* hidden);
 
 // The print button Command1 of the detail window: the stop grid flgPass as a
 // table under lblTitle's text when the grid shows, otherwise the window's
-// image without the print button. Nothing is asked before printing.
+// image without the print button. Nothing is asked before printing; a PDF
+// file in place of a printer is offered as `pdfName`.pdf.
 void PrintTrainDetail(QWidget& window, QWidget* printButton, const QTableWidget& flgPass,
-                      const QString& title, Platform& platform);
+                      const QString& title, const QString& pdfName, Platform& platform);
 
 }  // namespace kw

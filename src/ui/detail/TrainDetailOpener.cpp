@@ -1,7 +1,9 @@
 #include "ui/detail/TrainDetailOpener.h"
 
 #include <QLabel>
+#include <QTableWidget>
 
+#include "ui/ListCopy.h"
 #include "ui/PictureButton.h"
 #include "ui/Platform.h"
 #include "ui/detail/DetailPrinting.h"
@@ -23,8 +25,10 @@ void TrainDetailOpener::OpenDetail(const SearchContext& context) {
   }
   window->setAttribute(Qt::WA_DeleteOnClose);
   connect(window, &TrainDetailWindow::printRequested, window, [this, window] {
-    PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), platform_);
+    PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), window->fileStem,
+                     platform_);
   });
+  AttachListCopy(window->flgPass, platform_, [window] { return window->fileStem; });
   window_ = window;
   window->show();
   window->raise();

@@ -301,6 +301,8 @@ void TrainDetailWindow::HideDiagram() {
 
 void TrainDetailWindow::ShowDetail(const TrainDetail& detail, int stationCount, const QString& note) {
   lblTitle->setText(QString::fromStdString(DetailTitle(detail)) + note);
+  fileStem = str::FileStem({QString::fromStdString(detail.firstStation), QString::fromStdString(detail.lastStation)},
+                           QString::fromStdString(detail.trainNumber) + str::kFileTrains);
   const auto fares = FarePanelTexts(db_, detail.kindId, detail.distanceKm);
   for (size_t j = 0; j < fares.size(); ++j) lblPrice[j]->setText(QString::fromStdString(fares[j]));
   lblFTime->setText(HeadlineTime(detail.departTime));

@@ -65,6 +65,9 @@ class TrainDetailWindow : public QWidget {
   QLabel* lblKM;
   std::array<QLabel*, 7> lblPrice{};
   QTableWidget* flgPass;
+  // What the window shows, for the name of a file it is saved to
+  // ("北京-上海 K21次").
+  QString fileStem;
   // The hover box and its lines.
   QFrame* fraDetail;
   QLabel* Label4_2;  // "到站时间：", shown for the terminal only

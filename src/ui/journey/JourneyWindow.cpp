@@ -21,6 +21,7 @@
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
 #include "ui/FittedColumns.h"
+#include "ui/ListCopy.h"
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
 #include "ui/PrintSurface.h"
@@ -223,6 +224,7 @@ void JourneyWindow::BuildControls() {
   // a text cut by a column the user narrowed shows whole in a tool tip.
   ShowCutTextsInToolTips(*lvJourney);
   connect(lvJourney, &QTreeWidget::itemExpanded, this, [this] { FitColumnsToContents(*lvJourney); });
+  AttachListCopy(lvJourney, platform_, [this] { return fileStem_; });
   lblCount = Named(new QLabel(this), "lblCount");
 
   auto* layout = new QVBoxLayout(this);
@@ -341,6 +343,7 @@ void JourneyWindow::Search() {
   if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})));
   printTitle_ = str::kJourneyPrintTitle.arg(Q(ends.from), Q(ends.to), timAfter->time().toString(QStringLiteral("HH:mm")),
                                             timUntil->time().toString(QStringLiteral("HH:mm")));
+  fileStem_ = str::FileStem({Q(ends.from), Q(ends.to)}, str::kFileJourneys);
   FillList();
 }
 
@@ -455,7 +458,7 @@ void JourneyWindow::Print() {
     for (int l = 0; l < journey->childCount(); ++l) rows.push_back(cells(journey->child(l)));
   }
   if (rows.size() == 1 || stale_) return;
-  RunPrintCommand(this, platform_, str::kConfirmPrint, [&](PrintSurface& surface) {
+  RunPrintCommand(this, platform_, str::kConfirmPrint, fileStem_, [&](PrintSurface& surface) {
     // Each column as wide as its widest text, so that every text prints
     // whole; all narrowed alike when the page is too narrow for them.
     surface.SetFontName(str::kPrintFont);

@@ -18,10 +18,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "query/StationLookup.h"
 #include "query/Tips.h"
 #include "store/Database.h"
 #include "ui/AppPaths.h"
 #include "ui/BusyCursor.h"
+#include "ui/ListCopy.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
@@ -72,6 +74,19 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   layout->addWidget(panel, 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(results, 1);
   setCentralWidget(form);
+  const auto resultStem = [this] { return results->fileStem; };
+  for (QAbstractItemView* list : {static_cast<QAbstractItemView*>(results->lvMain),
+                                  static_cast<QAbstractItemView*>(results->lvchang[0]),
+                                  static_cast<QAbstractItemView*>(results->lvchang[1])})
+    AttachListCopy(list, platform_, resultStem);
+  AttachListCopy(
+      results->lstChange, platform_,
+      [this] {
+        return str::FileStem({QString::fromStdString(RemoveSpaces(context_.journeyFromName)),
+                              QString::fromStdString(RemoveSpaces(context_.journeyToName))},
+                             str::kFileTransferStations);
+      },
+      {str::kTransferStationColumn});
 
   BuildMenus();
   BuildToolbar();

@@ -96,6 +96,8 @@ void MainWindow::StationSearchCommand() {
     context_.toStationName = result.toStationName;
     results->SetupDetailGrid(kModeStation, Q(RemoveSpaces(request.fromText)),
                              Q(RemoveSpaces(request.toText)));
+    results->fileStem =
+        str::FileStem({Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText))}, str::kFileTrains);
   }
   ShowOtherWayMessages(result.otherWayMessages);
 
@@ -188,6 +190,7 @@ bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QS
     return fail();
   }
   results->FillLeg(0, legs.firstLeg, 1);
+  results->fileStem = str::FileStem({Q(RemoveSpaces(context_.journeyFromName)), via, to}, str::kFileTrains);
   results->lblLast->setText(str::kTransferPrefix + via + str::kLegArrow + to);
   results->lblLast->show();
   results->lvchang[1]->show();
@@ -275,6 +278,7 @@ void MainWindow::NumberSearchCommand() {
         results->lblTitle->show();
         results->lvMain->show();
         results->SetupDetailGrid(kModeOrder, {}, {});
+        results->fileStem = str::FileStem({Q(text)}, str::kFileTrains);
         results->FillMain(trains.rows);
       }
     }

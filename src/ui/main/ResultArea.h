@@ -77,6 +77,9 @@ class ResultArea : public QWidget {
   // Under the candidates: the journey window on the same search.
   QPushButton* cmdJourney;
   QTextBrowser* WebBrowser1;
+  // What the lists show, for the name of a file they are saved to
+  // ("北京-上海 车次"); set by each search.
+  QString fileStem;
 
  signals:
   // A row of lvMain was opened (double-click or Enter); `trainId` from its

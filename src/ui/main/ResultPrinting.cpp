@@ -41,7 +41,7 @@ void PrintResults(MainWindow& window, Platform& platform) {
     };
   }
   // Neither table shows: nothing to print, nothing to ask.
-  if (print) RunPrintCommand(&window, platform, str::kConfirmPrint, print);
+  if (print) RunPrintCommand(&window, platform, str::kConfirmPrint, results.fileStem, print);
   window.SyncToolbar();
 }
 

@@ -76,7 +76,7 @@ TEST_F(JourneyWindowTest, MenuToolbarAndTheTransferOfferOpenIt) {
 
 TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStretch) {
   JourneyWindow* w = Opened();
-  Pick(w, w->txtFstation, "bj", "北京");
+  Pick(w, w->txtFstation, "beijing", "北京");
   Pick(w, w->txtEstation, "上", "上海");
   QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
   // 北京 covers 北京西: K21 08:00, 1461 11:00, T109 20:00, none beaten.

@@ -48,7 +48,9 @@ TEST_F(QueryPanelTest, TypingFillsThePickListUnderTheBoxAndAPickMovesOn) {
   // Chinese text looks up by name, text ending in a Latin letter by initials;
   // spaces do not count, and only spaces close the list.
   const std::pair<QString, QString> lookups[] = {
-      {"北京", "北京 北京西"}, {"北京x", ""}, {"bj", "北京 北京西"}, {"   ", ""}, {" b j ", "北京 北京西"}};
+      {"北京", "北京 北京西"}, {"北京x", ""}, {"bj", "北京 北京西"}, {"   ", ""}, {" b j ", "北京 北京西"},
+      // Letters that begin no short code, by the full pinyin.
+      {"beijing", "北京 北京西"}, {"BeijingX", "北京西"}, {"beijingz", ""}};
   for (const auto& [text, names] : lookups) {
     panel_->txtFstation->setText(text);
     EXPECT_EQ(panel_->lstStation->isHidden(), names.isEmpty()) << text.toStdString();

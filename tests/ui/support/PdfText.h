@@ -19,22 +19,10 @@ inline QString RunTool(const QString& program, const QStringList& args) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Text as read back from a PDF, made comparable with what was printed. The
-// CJK face shares some glyphs between an ideograph and a radical, and Qt
-// maps them back to the radical: compatibility normalisation turns the
-// Kangxi radicals (頁 read as U+2FB4) into the ideographs, and the few
-// simplified radicals of the test timetables are turned back by hand.
-inline QString Readable(const QString& text) {
-  QString readable = text.normalized(QString::NormalizationForm_KC);
-  const std::pair<char16_t, char16_t> radicals[] = {{u'⻋', u'车'}, {u'⻬', u'齐'}, {u'⻓', u'长'}};
-  for (const auto& [radical, ideograph] : radicals) readable.replace(QChar(radical), QChar(ideograph));
-  return readable;
-}
-
 // A word on a page, its box in points from the page's top-left corner.
 struct PdfWord {
   double xMin, yMin, xMax, yMax;
-  QString text;  // Readable()
+  QString text;
 };
 
 inline std::vector<PdfWord> PdfWords(const QString& path, int page) {
@@ -46,7 +34,7 @@ inline std::vector<PdfWord> PdfWords(const QString& path, int page) {
   for (auto it = word.globalMatch(bbox); it.hasNext();) {
     const auto m = it.next();
     words.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                     m.captured(4).toDouble(), Readable(m.captured(5))});
+                     m.captured(4).toDouble(), m.captured(5)});
   }
   return words;
 }

@@ -57,14 +57,16 @@ class ScriptedFileDialogs final : public FileDialogs {
     ++asked;
     return Next(paths);
   }
-  QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+  QString SaveFile(QWidget*, const QString&, const QString& suggestedName, const QString&) override {
     ++saveAsked;
+    suggested = suggestedName;
     return Next(savePaths);
   }
   std::deque<QString> paths;  // answers of the open-file dialog
   int asked = 0;
   std::deque<QString> savePaths;  // answers of the save-file dialog
   int saveAsked = 0;
+  QString suggested;  // the name the save-file dialog offered last
 
  private:
   static QString Next(std::deque<QString>& answers) {

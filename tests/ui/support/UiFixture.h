@@ -42,7 +42,7 @@ enum TrainId { kT109 = 1, kK21, k1461, kK22, kK263, kK3, kG7391 };
 
 inline TestTimetable& FillUiTimetable(TestTimetable& t) {
   t.Set("station",
-        "1\t北京\tbj\n2\t北京西\tbjx\n3\t天津\ttj\n4\t济南\tjn\n5\t上海\tsh\n"
+        "1\t北京\tbj\tbeijing\n2\t北京西\tbjx\tbeijingxi\n3\t天津\ttj\n4\t济南\tjn\n5\t上海\tsh\tshanghai\n"
         "6\t南京\tnj\n7\t徐州\txz\n8\t包头\tbt\n9\t郑州\tzz\n10\t莫斯科\tmsk\n"
         "11\t乌鲁木齐南\twlmqn\n12\t哈尔滨西\thebx\n");
   t.Set("train",
