@@ -4,6 +4,7 @@
 
 #include "ui/PictureButton.h"
 #include "ui/Platform.h"
+#include "ui/WindowPlacement.h"
 #include "ui/detail/DetailPrinting.h"
 #include "ui/detail/TrainDetailWindow.h"
 
@@ -26,6 +27,7 @@ void TrainDetailOpener::OpenDetail(const SearchContext& context) {
     PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), platform_);
   });
   window_ = window;
+  CentreWindow(*window, &parent_);
   window->show();
   window->raise();
   window->activateWindow();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -78,6 +79,12 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   connect(picker_, &StationPicker::picked, this, [this](QLineEdit* box) {
     (box == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
   });
+  connect(cmdSwap, &QToolButton::clicked, this, [this] {
+    picker_->Close();
+    const QString from = txtFstation->text();
+    txtFstation->setText(txtEstation->text());
+    txtEstation->setText(from);
+  });
   connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
   connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
@@ -95,6 +102,9 @@ void JourneyWindow::BuildControls() {
     MakeStationBox(box);
     box->setFixedWidth(TwipsToPixels(1800));
   }
+  cmdSwap = Named(new QToolButton(this), "cmdSwap");
+  cmdSwap->setText(str::kSwapStations);
+  cmdSwap->setToolTip(str::kJourneySwapTip);
   cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
   cmdPrint = Named(new QPushButton(str::kPrint, this), "cmdPrint");
 
@@ -109,7 +119,7 @@ void JourneyWindow::BuildControls() {
   spnMinChange->setValue(kDefaultMinChange);
 
   auto* stations = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneyFrom), txtFstation,
+  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneyFrom), txtFstation, cmdSwap,
                                                     label(str::kJourneyTo), txtEstation, cmdSearch}) {
     stations->addWidget(w);
   }
