@@ -149,7 +149,7 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   PairTrains pairs = CollectTrains(db, q, request.classOption);
 
   std::unordered_set<int> listed;
-  bool anyTrain = false;  // of any class
+  bool anyTrain = false;                         // of any class
   std::optional<std::pair<int, int>> firstPair;  // indexes into from and to
   for (int i = 0; i < from.count(); ++i) {
     for (int j = 0; j < to.count(); ++j) {

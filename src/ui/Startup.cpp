@@ -33,7 +33,8 @@ QString InstanceName() {
   const QString user = qEnvironmentVariable("USER", QDir::home().dirName());
   const QByteArray folder = QString::fromStdString(DateRoot().lexically_normal().string()).toUtf8();
   return QStringLiteral("Kestrelway-%1-%2")
-      .arg(user, QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16)));
+      .arg(user,
+           QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16)));
 }
 
 // Asks a running copy to bring its window to the front; false when none

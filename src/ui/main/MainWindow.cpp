@@ -267,7 +267,8 @@ void MainWindow::ShowSearchNote(const QString& note) { sbMainPanel2->setText(not
 // Pairs are kept as "from/to": a station box takes no '/'.
 void MainWindow::RememberPair(const std::string& from, const std::string& to) {
   constexpr int kRecentPairs = 10;
-  const QString pair = QString::fromStdString(RemoveSpaces(from)) + u'/' + QString::fromStdString(RemoveSpaces(to));
+  const QString pair =
+      QString::fromStdString(RemoveSpaces(from)) + u'/' + QString::fromStdString(RemoveSpaces(to));
   QStringList recent = ReadMemory(QStringLiteral("Recent")).toStringList();
   recent.removeAll(pair);
   recent.prepend(pair);

@@ -23,9 +23,9 @@ void MainWindow::UpdateDatabaseCommand() {
     switch (outcome->status) {
       case UpdateStatus::Applied:
       case UpdateStatus::AppliedFileKept:
-        platform_.messages->Show(this, message,
-                                 outcome->status == UpdateStatus::Applied ? MessageIcon::Information
-                                                                          : MessageIcon::Warning);
+        platform_.messages->Show(
+            this, message,
+            outcome->status == UpdateStatus::Applied ? MessageIcon::Information : MessageIcon::Warning);
         ShowVersionText();
         // The list on screen shows what the timetable now says.
         if (repeatSearch_) {

