@@ -6,6 +6,7 @@
 //   main.png      the main window after a search from 北京 to 上海
 //   detail.png    the train detail window of one of its trains
 //   journey.png   the journey window on the same stations, where the program has one
+//   picklist.png  the main window's pick list after typing `shanghai`, walked with Down, Down
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -75,6 +76,24 @@ void OpenRow(QTreeWidget* list, const QString& text) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items.front()).center());
 }
 
+// Types `shanghai` into the departure box and walks the pick list with the
+// keyboard: Down into the list, Down to its second name.
+void PickListWalked(QWidget* main) {
+  main->activateWindow();
+  auto* box = Find<QLineEdit>(main, "txtFstation");
+  box->clear();
+  box->setFocus();
+  QTest::keyClicks(box, QStringLiteral("shanghai"));
+  auto* list = Find<QListWidget>(main, "lstStation");
+  if (list->isHidden() || list->count() < 2) {
+    std::printf("screenshots: typing shanghai offers fewer than two stations; picklist.png skipped\n");
+    return;
+  }
+  QTest::keyClick(box, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Down);
+  Save(main, "picklist.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,5 +147,7 @@ int main(int argc, char** argv) {
   }
   if (shown) list->expandItem(shown);
   Save(journey, "journey.png");
+  journey->close();
+  PickListWalked(main);
   return 0;
 }

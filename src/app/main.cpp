@@ -1,5 +1,6 @@
 // kestrelway: the timetable enquiry program.
 #include <QApplication>
+#include <QLocale>
 #include <cstring>
 #include <iostream>
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The desktop entry the installed program is started from (its icon and name).
   QGuiApplication::setDesktopFileName(QStringLiteral("cn.kestrelway.Kestrelway"));
+  // Qt's standard dialogs and menus in the user's language.
+  kw::LoadQtTranslations(app, QLocale());
   kw::Platform& platform = kw::DesktopPlatform();
   // One date folder for the whole run: beside the program, or the per-user
   // copy when the program's own cannot be written (an installed program).
@@ -27,7 +30,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   kw::Program program(platform);
-  if (!program.Start([](kw::MainWindow& window) { kw::WireTrainDetail(window); })) return 1;
+  // A second start brings the running copy's window to the front and ends.
+  if (!program.Start([](kw::MainWindow& window) { kw::WireTrainDetail(window); }))
+    return program.handedOver() ? 0 : 1;
   QObject::connect(program.mainWindow(), &kw::MainWindow::programEnded, &app, &QApplication::quit);
   return app.exec();
 }

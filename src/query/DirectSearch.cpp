@@ -135,6 +135,7 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   const StationMatches to = from.found ? FindStations(db, toText, false) : StationMatches{};
   if (!from.found || !to.found) {
     result.outcome = StationSearchOutcome::NoStation;
+    result.unknownText = from.found ? toText : fromText;
     return result;
   }
 
@@ -148,14 +149,14 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
   PairTrains pairs = CollectTrains(db, q, request.classOption);
 
   std::unordered_set<int> listed;
-  bool anyTrain = false;  // of any class
-  std::optional<std::pair<int, int>> firstPair;
+  bool anyTrain = false;                         // of any class
+  std::optional<std::pair<int, int>> firstPair;  // indexes into from and to
   for (int i = 0; i < from.count(); ++i) {
     for (int j = 0; j < to.count(); ++j) {
       // Both texts can name one station ("北京" and "北京西" both begin 北京西):
       // a station is no journey to itself.
       if (from.ids[i] == to.ids[j]) continue;
-      if (!firstPair) firstPair = {from.ids[i], to.ids[j]};
+      if (!firstPair) firstPair = {i, j};
       result.fromStationId = from.ids[i];
       result.fromStationName = from.names[i];
       result.toStationId = to.ids[j];
@@ -184,9 +185,13 @@ StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& r
     result.outcome = StationSearchOutcome::NothingInWindow;
     result.message = std::string(text::kNothingInWindow);
   } else {
+    // The offer names the stations whose ids the transfer search then takes.
+    const auto [i, j] = *firstPair;
     result.outcome = StationSearchOutcome::OfferTransfer;
-    result.fromStationId = firstPair->first;
-    result.toStationId = firstPair->second;
+    result.fromStationId = from.ids[i];
+    result.toStationId = to.ids[j];
+    result.fromStationName = from.names[i];
+    result.toStationName = to.names[j];
     result.message = NoDirectTrainText(result.fromStationName, result.toStationName) + "\n" +
                      std::string(text::kOfferTransfer);
   }

@@ -46,7 +46,7 @@ std::string NoDirectTrainText(const std::string& fromName, const std::string& to
 // What the station search command did, for the window to act on.
 enum class StationSearchOutcome {
   NotSearched,      // a box empty or both boxes equal: nothing happens, no message
-  NoStation,        // a typed text names no station: the search ends, no message
+  NoStation,        // a typed text names no station (`unknownText`): the search ends
   Found,            // rows to list
   NothingInWindow,  // no train in the time window, or none of the chosen class: show `message` (OK/Cancel)
   OfferTransfer,    // no train, no window: offer the transfer search with `message` (OK/Cancel)
@@ -77,8 +77,10 @@ struct StationSearchResult {
   std::vector<std::string> otherWayMessages;
   // NothingInWindow: its message; OfferTransfer: the offer's text.
   std::string message;
-  // Search context: ids of the pair searched last (of the first pair when
-  // nothing was found), names of the last pair examined.
+  // NoStation: the text (spaces removed) that begins no station's name.
+  std::string unknownText;
+  // Search context: ids and names of the pair searched last; when nothing
+  // was found (OfferTransfer), of the first pair, which the offer names.
   int fromStationId = 0;
   int toStationId = 0;
   std::string fromStationName;

@@ -66,4 +66,14 @@ void WriteEveryDay(const QString& key, const QString& value) {
   settings.setValue(key, value);
 }
 
+QVariant ReadMemory(const QString& key) {
+  QSettings settings(str::kProductTitle, str::kProductTitle);
+  return settings.value(QStringLiteral("Memory/") + key);
+}
+
+void WriteMemory(const QString& key, const QVariant& value) {
+  QSettings settings(str::kProductTitle, str::kProductTitle);
+  settings.setValue(QStringLiteral("Memory/") + key, value);
+}
+
 }  // namespace kw

@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QVariant>
 #include <filesystem>
 #include <string_view>
 
@@ -39,6 +40,11 @@ QPixmap DatePicture(std::string_view name);
 // redirect them with QSettings::setPath().
 QString ReadEveryDay(const QString& key);
 void WriteEveryDay(const QString& key, const QString& value);
+
+// What the program remembers between runs, section "Memory": the windows'
+// places ("frmMain", "frmJourney") and the recent station pairs ("Recent").
+QVariant ReadMemory(const QString& key);
+void WriteMemory(const QString& key, const QVariant& value);
 
 inline const QString kDisplayKey = QStringLiteral("Display");
 inline const QString kRandomNumberKey = QStringLiteral("RandomNumber");

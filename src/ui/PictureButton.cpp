@@ -1,6 +1,9 @@
 #include "ui/PictureButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "ui/AppPaths.h"
 
@@ -30,6 +33,7 @@ PictureButton::PictureButton(const char* objectName, const char* normal, const c
   }
   setCursor(PointCursor());
   setAttribute(Qt::WA_NoMousePropagation);
+  setFocusPolicy(Qt::TabFocus);
   setToolTip(fallbackText);
   SetLook(Look::Normal);
 }
@@ -61,6 +65,28 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || look_ != Look::Pressed) return;
   if (!keepsPressedLook_) SetLook(Look::Normal);
   if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (event->modifiers() == Qt::NoModifier &&
+      (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+// The picture, and the focus frame inside its edge while the button has the
+// focus.
+void PictureButton::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = rect().adjusted(2, 2, -2, -2);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 }  // namespace kw

@@ -2,7 +2,7 @@
 // the pointer is over it (with the program's pointing cursor), one while it
 // is pressed. While the button is held, pointer moves stay with it (the
 // window behind would take them for moves over its background and put the
-// button back to normal).
+// button back to normal). Tab reaches the button; Space or Enter clicks it.
 #pragma once
 
 #include <QLabel>
@@ -36,6 +36,8 @@ class PictureButton : public QLabel {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void SetLook(Look look);

@@ -6,11 +6,22 @@
 #include <functional>
 #include <memory>
 
+class QCoreApplication;
+class QLocale;
+class QLocalServer;
+class QTranslator;
+
 namespace kw {
 
 class Database;
 class MainWindow;
 struct Platform;
+
+// Loads Qt's own texts (standard buttons and dialogs, the text boxes' menus)
+// for `locale`, the user's, from Qt's translations folder; in the C locale,
+// Simplified Chinese, the program's own language. The translator, owned by
+// `app`, or null when there is none for the locale.
+QTranslator* LoadQtTranslations(QCoreApplication& app, const QLocale& locale);
 
 class Program {
  public:
@@ -19,8 +30,11 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Swaps in a waiting advertisement picture, opens the database (a failure
-  // is reported in a message box, and the result is false), then shows the
+  // When a copy of the program already runs on this run's date folder for
+  // this user, asks it to come to the front and returns false (handedOver()).
+  // Otherwise swaps in a waiting advertisement picture, opens the database (a
+  // failure is reported in a message box, and the result is false), waits
+  // for later copies to ask for the window, then shows the
   // main window, and the tip of the day above it unless the user turned the
   // tips off. Once the main window has loaded, the advertisement picture is
   // refreshed in the background. `wire` is given the main window before it
@@ -28,11 +42,17 @@ class Program {
   bool Start(const std::function<void(MainWindow&)>& wire = {});
 
   MainWindow* mainWindow() const { return main_.get(); }
+  // Start() found a copy running and brought its window to the front.
+  bool handedOver() const { return handedOver_; }
 
  private:
+  void ListenForCopies();
+
   Platform& platform_;
+  bool handedOver_ = false;
   std::unique_ptr<Database> db_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<QLocalServer> server_;  // goes first, before the window it shows
 };
 
 }  // namespace kw

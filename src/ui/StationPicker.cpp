@@ -1,5 +1,8 @@
 #include "ui/StationPicker.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QValidator>
@@ -61,6 +64,7 @@ StationPicker::StationPicker(Database& db, MessageBoxes& messages, QWidget* list
   list_->setObjectName("lstStation");
   list_->resize(TwipsToPixels(kPickListWidth), TwipsToPixels(kPickListHeight));
   list_->hide();
+  list_->installEventFilter(this);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Pick(list_->row(item)); });
   connect(list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { Pick(list_->row(item)); });
@@ -84,6 +88,7 @@ void StationPicker::Complete(QLineEdit* box, QPoint at) {
     return;
   }
   box_ = box;
+  box->installEventFilter(this);  // once: installing again only moves it to the front
   for (const auto& name : matches_.names) list_->addItem(QString::fromStdString(name));
   list_->move(at);
   list_->show();
@@ -95,6 +100,46 @@ void StationPicker::Close() {
   box_ = nullptr;
   list_->clear();
   list_->hide();
+}
+
+bool StationPicker::eventFilter(QObject* watched, QEvent* event) {
+  const bool fromList = watched == list_;
+  if (!fromList && watched != box_) return false;  // a box the list does not serve now
+  if (event->type() == QEvent::KeyPress && !list_->isHidden()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return fromList ? ListKey(key) : BoxKey(key);
+  }
+  // A menu that opens over the box or the list (their context menus) keeps
+  // the list.
+  if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    FocusMoved(QApplication::focusWidget());
+  return false;
+}
+
+bool StationPicker::BoxKey(int key) {
+  if (key == Qt::Key_Down) {
+    list_->setCurrentRow(0);
+    list_->setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+  if (key == Qt::Key_Escape) {
+    Close();
+    return true;
+  }
+  return false;
+}
+
+bool StationPicker::ListKey(int key) {
+  QLineEdit* box = box_;
+  const bool backUp = key == Qt::Key_Up && list_->currentRow() <= 0;
+  if (!box || !(key == Qt::Key_Escape || backUp)) return false;  // the list walks and picks by itself
+  if (key == Qt::Key_Escape) Close();
+  box->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+void StationPicker::FocusMoved(QWidget* now) {
+  if (now != list_ && now != box_ && !list_->isHidden()) Close();
 }
 
 void StationPicker::Pick(int index) {

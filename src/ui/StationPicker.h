@@ -1,7 +1,10 @@
 // Station boxes and their type-ahead pick list, shared by the query panel
 // and the journey window: a box takes station characters only, and typing in
 // it lists the stations the text names; a click (or Enter) on a name puts it
-// into the box.
+// into the box. From the keyboard: Down moves from the box into the list,
+// Up and Down walk it (Up from its first name goes back to the box), Enter
+// picks, Esc closes the list and returns to the box. The list closes when
+// the focus leaves both the box and the list.
 #pragma once
 
 #include <QObject>
@@ -41,12 +44,19 @@ class StationPicker : public QObject {
   // Empties and hides the list.
   void Close();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   // A name from the list went into `box`; the list closes after this.
   void picked(QLineEdit* box);
 
  private:
   void Pick(int index);
+  bool BoxKey(int key);
+  bool ListKey(int key);
+  // The focus went to `now` (null: to no widget of the program).
+  void FocusMoved(QWidget* now);
 
   Database& db_;
   MessageBoxes& messages_;

@@ -27,6 +27,9 @@ inline const QString kStatusProgramVersion = QStringLiteral("主程序版本："
 inline const QString kStatusDataVersion = QStringLiteral(", 库文件版本：");
 inline const QString kStatusNoticeBefore = QStringLiteral(" 　请关注");
 inline const QString kStatusNoticeAfter = QStringLiteral("网站,下载最新版库文件。");
+// What the last search listed, in the status bar's second panel.
+inline const QString kStatusTrainCount = QStringLiteral("共列出 %1 趟列车");
+inline const QString kStatusLegCounts = QStringLiteral("第一程 %1 趟、第二程 %2 趟列车");
 
 inline const QString kMenuFile = QStringLiteral("文件(&F)");
 inline const QString kMenuPrint = QStringLiteral("打印(&P)");
@@ -81,6 +84,11 @@ inline const QString kBeforeArrival = QStringLiteral("点之前到站");
 inline const QString kOrderLabel = QStringLiteral("请输入车次");
 inline const QString kOrderTip = QStringLiteral("请输入车次");
 
+inline const QString kSwapStations = QStringLiteral("⇄");
+inline const QString kSwapTip = QStringLiteral("交换起始站和终到站");
+inline const QString kMenuRecent = QStringLiteral("最近查询(&R)");
+inline const QString kRecentPair = QStringLiteral("%1 → %2");
+
 inline const QString kBadTimeInput = QStringLiteral("对不起您的输入有误！");
 inline const QString kBadTransferStation = QStringLiteral("对不起！请检查您输入的中转站是否合理。");
 
@@ -117,6 +125,7 @@ inline const QString kJourneyTypes = QStringLiteral("车型");
 inline const QString kJourneyTypeNames[6] = {QStringLiteral("高铁/城际"), QStringLiteral("动车"),
                                              QStringLiteral("直达"),      QStringLiteral("特快"),
                                              QStringLiteral("快速"),      QStringLiteral("其他")};
+inline const QString kJourneySwapTip = QStringLiteral("交换出发站和到达站");
 inline const QString kJourneySearch = QStringLiteral("查询");
 inline const QString kJourneyColumns[8] = {QStringLiteral("出发"), QStringLiteral("到达"), QStringLiteral("历时"),
                                            QStringLiteral("换乘"), QStringLiteral("车次"), QStringLiteral("中转"),
@@ -130,6 +139,8 @@ inline const QString kJourneyStale = QStringLiteral("查询条件已更改，请
 inline const QString kJourneyPrintTitle = QStringLiteral("中转行程 %1 → %2 %3–%4");
 
 // ------------------------------------------------------------ train detail window
+// The window's title bar names the train: "T109次 - Kestrelway".
+inline const QString kDetailWindowTitle = QStringLiteral("%1次 - Kestrelway");
 inline const QString kDetailFrame = QStringLiteral("详细情况");
 inline const QString kFareFrame = QStringLiteral("票价信息");
 inline const QString kDepartCaption = QStringLiteral("发车时间：");

@@ -112,7 +112,8 @@ TEST(DirectSearch, SearchIsSkippedForEmptyOrEqualTextsOrEndsInAWindowMessage) {
   EXPECT_EQ(Search("", "乙").outcome, Outcome::NotSearched);
   EXPECT_EQ(Search("甲", " ").outcome, Outcome::NotSearched);
   EXPECT_EQ(Search("甲", " 甲 ").outcome, Outcome::NotSearched);
-  EXPECT_EQ(Search("甲", "辛").outcome, Outcome::NoStation);
+  EXPECT_EQ(Search("甲", "辛 星").unknownText, "辛星");
+  EXPECT_EQ(Search("辛", "甲").unknownText, "辛");
   EXPECT_EQ(Search("辛", "甲").outcome, Outcome::NoStation);
   const auto r = Search("甲", "乙", 2345, 0, true);
   EXPECT_EQ(r.outcome, Outcome::NothingInWindow);
@@ -147,17 +148,17 @@ TEST(DirectSearch, PrefixPairsListATrainOnceUnderItsFirstPair) {
   EXPECT_EQ(std::pair(r.fromStationId, r.toStationId), std::pair(5, 6));
 }
 
-TEST(DirectSearch, TransferOfferNamesTheLastPairAndKeepsTheFirstPairsIds) {
+TEST(DirectSearch, TransferOfferNamesTheFirstPairWhoseIdsItKeeps) {
   // 北京 x 上海南: only G4, which runs the other way at (北京南,上海南).
   const auto r = Search("北京", "上海南");
   ASSERT_EQ(r.outcome, Outcome::OfferTransfer);
   EXPECT_EQ(r.message,
-            "对不起！目前还没有由北京南发往上海南的直达列车。\n"
+            "对不起！目前还没有由北京发往上海南的直达列车。\n"
             "请点击“确定”键，系统自动为您找出可供中转的车站\n"
             "如果您想放弃，就请点击“取消”按钮");
   EXPECT_EQ(r.otherWayMessages, Texts{"从北京南到上海南只有返程列车，请重新选择"});
   EXPECT_EQ(std::tie(r.fromStationId, r.toStationId, r.fromStationName, r.toStationName),
-            std::tuple(5, 9, "北京南", "上海南"));
+            std::tuple(5, 9, "北京", "上海南"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QShortcut>
 #include <QTextEdit>
 
 #include "query/Tips.h"
@@ -66,6 +67,14 @@ TipWindow::TipWindow(Database& db, QWidget* parent) : QWidget(parent, Qt::Window
   connect(Command2, &PictureButton::clicked, this, &TipWindow::ShowNext);
   connect(Command3, &PictureButton::clicked, this, &TipWindow::CloseTips);
   connect(chkNone, &QCheckBox::toggled, this, &TipWindow::SaveDisplay);
+  // From the keyboard: Left and Right page (Up and Down scroll a long tip),
+  // Esc closes.
+  const auto key = [this](int k, void (TipWindow::*action)()) {
+    connect(new QShortcut(QKeySequence(k), this), &QShortcut::activated, this, action);
+  };
+  key(Qt::Key_Left, &TipWindow::ShowPrevious);
+  key(Qt::Key_Right, &TipWindow::ShowNext);
+  key(Qt::Key_Escape, &TipWindow::CloseTips);
 
   bool isNumber = false;
   const int first = ReadEveryDay(kRandomNumberKey).trimmed().toInt(&isNumber);

@@ -1,5 +1,5 @@
 // Tip of the day, frmEveryday: one railway travel tip at a time, with next,
-// previous, "do not show again" and close.
+// previous, "do not show again" and close; Right and Left page, Esc closes.
 #pragma once
 
 #include <QWidget>

@@ -6,6 +6,7 @@
 #include "ui/ListCopy.h"
 #include "ui/PictureButton.h"
 #include "ui/Platform.h"
+#include "ui/WindowPlacement.h"
 #include "ui/detail/DetailPrinting.h"
 #include "ui/detail/TrainDetailWindow.h"
 
@@ -30,6 +31,7 @@ void TrainDetailOpener::OpenDetail(const SearchContext& context) {
   });
   AttachListCopy(window->flgPass, platform_, [window] { return window->fileStem; });
   window_ = window;
+  CentreWindow(*window, &parent_);
   window->show();
   window->raise();
   window->activateWindow();

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -105,6 +106,8 @@ TrainDetailWindow::TrainDetailWindow(Database& db, MessageBoxes& messages, QWidg
 
   BuildHoverBox();
   BuildButtons();
+  // Esc closes the window as its close button does.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void TrainDetailWindow::BuildHeadline() {
@@ -303,6 +306,7 @@ void TrainDetailWindow::ShowDetail(const TrainDetail& detail, int stationCount, 
   lblTitle->setText(QString::fromStdString(DetailTitle(detail)) + note);
   fileStem = str::FileStem({QString::fromStdString(detail.firstStation), QString::fromStdString(detail.lastStation)},
                            QString::fromStdString(detail.trainNumber) + str::kFileTrains);
+  setWindowTitle(str::kDetailWindowTitle.arg(QString::fromStdString(detail.trainNumber)));
   const auto fares = FarePanelTexts(db_, detail.kindId, detail.distanceKm);
   for (size_t j = 0; j < fares.size(); ++j) lblPrice[j]->setText(QString::fromStdString(fares[j]));
   lblFTime->setText(HeadlineTime(detail.departTime));

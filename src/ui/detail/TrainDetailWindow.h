@@ -4,7 +4,8 @@
 // the travelled stretch highlighted, and the stop grid flgPass that can take
 // the diagram's place. Pointing at a station shows its times and distance in
 // a small box; four picture buttons switch between grid and diagram, print
-// and close.
+// and close (Tab reaches them; Esc closes the window too). The title bar
+// names the train.
 //
 // printRequested() fires when Command1 (打印) is clicked; the opener prints
 // from lblTitle, flgPass (its captions are its header) and the window's image

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -119,6 +120,12 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   connect(picker_, &StationPicker::picked, this, [this](QLineEdit* box) {
     (box == txtFstation ? static_cast<QWidget*>(txtEstation) : cmdSearch)->setFocus();
   });
+  connect(cmdSwap, &QToolButton::clicked, this, [this] {
+    picker_->Close();
+    const QString from = txtFstation->text();
+    txtFstation->setText(txtEstation->text());
+    txtEstation->setText(from);
+  });
   connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
   cmdSearch->installEventFilter(this);
@@ -164,6 +171,9 @@ void JourneyWindow::BuildControls() {
     MakeStationBox(box);
     box->setFixedWidth(TwipsToPixels(1800));
   }
+  cmdSwap = Named(new QToolButton(this), "cmdSwap");
+  cmdSwap->setText(str::kSwapStations);
+  cmdSwap->setToolTip(str::kJourneySwapTip);
   cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
   cmdPrint = Named(new QPushButton(str::kPrint, this), "cmdPrint");
 
@@ -184,7 +194,7 @@ void JourneyWindow::BuildControls() {
   spnSlack = spin("spnSlack", kMaxSlack, kDefaultSlack);
 
   auto* stations = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneyFrom), txtFstation,
+  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneyFrom), txtFstation, cmdSwap,
                                                     label(str::kJourneyTo), txtEstation, cmdSearch}) {
     stations->addWidget(w);
   }

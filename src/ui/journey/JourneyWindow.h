@@ -28,6 +28,7 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTimeEdit;
+class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -57,6 +58,7 @@ class JourneyWindow : public QWidget {
 
   QLineEdit* txtFstation;
   QLineEdit* txtEstation;
+  QToolButton* cmdSwap;  // ⇄ between From and To
   QListWidget* lstStation;
   QTimeEdit* timAfter;
   QTimeEdit* timUntil;

@@ -98,6 +98,9 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   sbNewerTimetable->setObjectName("sbNewerTimetable");
   statusBar()->addPermanentWidget(sbNewerTimetable);
   sbNewerTimetable->hide();
+  sbMainPanel2 = new QLabel(statusBar());
+  sbMainPanel2->setObjectName("sbMainPanel2");
+  statusBar()->addPermanentWidget(sbMainPanel2);
 
   connect(panel, &QueryPanel::stationSearchRequested, this,
           [this] { Guard([this] { StationSearchCommand(); }); });
@@ -148,6 +151,8 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
     size = size.boundedTo(screen->availableGeometry().size() - QSize(TwipsToPixels(300), TwipsToPixels(900)));
   resize(size);
   CentreWindow(*this, nullptr);
+  // Where the user left the window last time, when that fits a screen.
+  restoreGeometry(ReadMemory(QStringLiteral("frmMain")).toByteArray());
 }
 
 MainWindow::~MainWindow() = default;
@@ -162,6 +167,9 @@ void MainWindow::BuildMenus() {
   mnuUseInstalled->setVisible(false);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
   mnuFile->addAction(mnuJourney);
+  mnuRecent = mnuFile->addMenu(str::kMenuRecent);
+  mnuRecent->setObjectName("mnuRecent");
+  FillRecentMenu();
   mnuFile->addSeparator();
   mnuFile->addAction(munPrint);
   mnuFile->addAction(mnuUpdate);
@@ -252,6 +260,9 @@ void MainWindow::Load() {
     const QString page = DatePath("ShowMain.html");
     if (QFileInfo::exists(page)) results->WebBrowser1->setSource(QUrl::fromLocalFile(page));
     panel->ClearStations();
+    // The boxes hold the last pair searched.
+    const QStringList recent = ReadMemory(QStringLiteral("Recent")).toStringList();
+    if (!recent.isEmpty()) panel->SetStations(recent[0].section(u'/', 0, 0), recent[0].section(u'/', 1));
     results->ClearDetailGrid();
     SyncToolbar();
     emit loaded();
@@ -272,6 +283,36 @@ void MainWindow::ShowVersionText() {
   sbMainPanel1->setText(str::kStatusProgramVersion + str::kProgramVersion + str::kStatusDataVersion +
                         version + str::kStatusNoticeBefore + str::kPublisherSiteName +
                         str::kStatusNoticeAfter);
+}
+
+void MainWindow::ShowSearchNote(const QString& note) { sbMainPanel2->setText(note); }
+
+// Pairs are kept as "from/to": a station box takes no '/'.
+void MainWindow::RememberPair(const std::string& from, const std::string& to) {
+  constexpr int kRecentPairs = 10;
+  const QString pair =
+      QString::fromStdString(RemoveSpaces(from)) + u'/' + QString::fromStdString(RemoveSpaces(to));
+  QStringList recent = ReadMemory(QStringLiteral("Recent")).toStringList();
+  recent.removeAll(pair);
+  recent.prepend(pair);
+  WriteMemory(QStringLiteral("Recent"), QStringList(recent.mid(0, kRecentPairs)));
+  FillRecentMenu();
+}
+
+// A recent pair fills the boxes and searches, as 确定 does.
+void MainWindow::FillRecentMenu() {
+  mnuRecent->clear();
+  const QStringList recent = ReadMemory(QStringLiteral("Recent")).toStringList();
+  for (const QString& pair : recent) {
+    const QString from = pair.section(u'/', 0, 0);
+    const QString to = pair.section(u'/', 1);
+    QAction* action = mnuRecent->addAction(str::kRecentPair.arg(from, to));
+    connect(action, &QAction::triggered, this, [this, from, to] {
+      panel->SetStations(from, to);
+      panel->cmdSOK->click();
+    });
+  }
+  mnuRecent->setEnabled(!recent.isEmpty());
 }
 
 void MainWindow::RefreshViewState() {
@@ -317,6 +358,7 @@ void MainWindow::OpenJourneys() {
     journeys_ = new JourneyWindow(db_, platform_, this);
     connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::trainDetailRequested);
     CentreWindow(*journeys_, this);
+    journeys_->restoreGeometry(ReadMemory(QStringLiteral("frmJourney")).toByteArray());
   }
   // It starts from the stations of the query panel's boxes.
   journeys_->StartWith(panel->txtFstation->text(), panel->txtEstation->text());
@@ -342,6 +384,8 @@ void MainWindow::Activated() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  WriteMemory(QStringLiteral("frmMain"), saveGeometry());
+  if (journeys_) WriteMemory(QStringLiteral("frmJourney"), journeys_->saveGeometry());
   emit trainDetailCloseRequested();
   if (tips_) tips_->hide();
   if (about_) about_->hide();

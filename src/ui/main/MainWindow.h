@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 
+#include "query/DirectSearch.h"
 #include "query/TransferSearch.h"
 #include "ui/SearchContext.h"
 
@@ -60,6 +61,9 @@ class MainWindow : public QMainWindow {
   void ResetQueryPanel();
   // Reads the data version again and writes the status bar text.
   void ShowVersionText();
+  // The status bar's second panel: what the last search did (how many trains
+  // it listed, a station it could not find); empty text clears it.
+  void ShowSearchNote(const QString& note);
 
   // Menu commands.
   void OpenTips();
@@ -88,6 +92,7 @@ class MainWindow : public QMainWindow {
   QueryPanel* panel;
   ResultArea* results;
   QMenu* mnuFile;
+  QMenu* mnuRecent;  // 最近查询: the last ten station pairs searched, latest first
   QMenu* mnuHelp;
   QAction* mnuMap;
   QAction* mnuJourney;
@@ -101,6 +106,7 @@ class MainWindow : public QMainWindow {
   QToolBar* Toolbar1;
   QLabel* sbMainPanel1;
   QLabel* sbNewerTimetable;
+  QLabel* sbMainPanel2;
 
  signals:
   void trainDetailRequested(const kw::SearchContext& context);
@@ -123,11 +129,18 @@ class MainWindow : public QMainWindow {
 
   // The search commands (MainWindowSearches.cpp).
   void StationSearchCommand();
+  void RunStationRequest(const StationSearchRequest& request);
+  // The pair a search named goes first in 最近查询.
+  void RememberPair(const std::string& from, const std::string& to);
+  void FillRecentMenu();
   void OfferTransferStations();
   void FinishStationSearch();
   void NamedTransferCommand();
   void TransferStationPicked(const QString& picked);
+  void PickedLegs(const QString& picked, int earliest, int latest);
+  void NamedLegs(const QString& from, const QString& via, const QString& to, const std::string& classOption);
   void NumberSearchCommand();
+  void RunNumberSearch(const QString& typed, const std::string& classOption);
   void HideTransferResults();
   void PrepareFirstLeg(const QString& from, const QString& via);
   bool ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to);
@@ -151,6 +164,9 @@ class MainWindow : public QMainWindow {
   // The 车型 option of the last station search (empty: none), which the
   // transfer legs picked from its candidates keep.
   std::string classOption_;
+  // Runs the search whose list is on screen again (after an update file was
+  // applied); empty while no search list shows.
+  std::function<void()> repeatSearch_;
   std::unique_ptr<ClosingScreen> closing_;
 };
 

@@ -56,7 +56,6 @@ void MainWindow::ShowOtherWayMessages(const std::vector<std::string>& messages) 
 }
 
 void MainWindow::StationSearchCommand() {
-  results->lvMain->clear();
   if (panel->TransferRequested()) {
     NamedTransferCommand();
     return;
@@ -67,7 +66,15 @@ void MainWindow::StationSearchCommand() {
   request.earliestDeparture = panel->EarliestDeparture();
   request.latestArrival = panel->LatestArrival();
   request.windowHoursGiven = panel->WindowHoursGiven();
-  request.classOption = classOption_ = panel->ChosenClass();
+  request.classOption = panel->ChosenClass();
+  RunStationRequest(request);
+}
+
+void MainWindow::RunStationRequest(const StationSearchRequest& request) {
+  results->lvMain->clear();
+  repeatSearch_ = nullptr;
+  ShowSearchNote({});
+  classOption_ = request.classOption;
   // The legs of a change offered by this search belong to its texts, whatever
   // the boxes hold by the time a transfer station is picked or a leg opened.
   context_.journeyFromName = request.fromText;
@@ -83,6 +90,7 @@ void MainWindow::StationSearchCommand() {
   }
 
   if (result.outcome == StationSearchOutcome::NoStation) {
+    ShowSearchNote(Q(text::Fill(text::kNoStationBeginsWith, {result.unknownText})));
     panel->txtSTime->clear();
     panel->txtETime->clear();
     RefreshViewState();
@@ -98,6 +106,7 @@ void MainWindow::StationSearchCommand() {
                              Q(RemoveSpaces(request.toText)));
     results->fileStem =
         str::FileStem({Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText))}, str::kFileTrains);
+    RememberPair(request.fromText, request.toText);
   }
   ShowOtherWayMessages(result.otherWayMessages);
 
@@ -107,6 +116,8 @@ void MainWindow::StationSearchCommand() {
       results->lblTitle->show();
       results->lvMain->show();
       results->WebBrowser1->hide();
+      ShowSearchNote(str::kStatusTrainCount.arg(result.rows.size()));
+      repeatSearch_ = [this, request] { RunStationRequest(request); };
       break;
     case StationSearchOutcome::NothingInWindow:
       platform_.messages->Show(this, Q(result.message), MessageIcon::Information, MessageButtons::OkCancel);
@@ -201,12 +212,17 @@ bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QS
     return fail();
   }
   results->FillLeg(1, legs.secondLeg, static_cast<int>(legs.firstLeg.size()) + 1);
+  ShowSearchNote(str::kStatusLegCounts.arg(legs.firstLeg.size()).arg(legs.secondLeg.size()));
   return true;
 }
 
 void MainWindow::TransferStationPicked(const QString& picked) {
-  const int earliest = panel->EarliestDeparture();
-  const int latest = panel->LatestArrival();
+  PickedLegs(picked, panel->EarliestDeparture(), panel->LatestArrival());
+}
+
+void MainWindow::PickedLegs(const QString& picked, int earliest, int latest) {
+  repeatSearch_ = nullptr;
+  ShowSearchNote({});
   ResetQueryPanel();
   context_.transferStationName = S(picked);
   PrepareFirstLeg(Q(context_.journeyFromName), picked);
@@ -219,6 +235,7 @@ void MainWindow::TransferStationPicked(const QString& picked) {
   if (ShowLegs(legs, picked, Q(context_.journeyToName))) {
     context_.queryMode = kModeChange;
     FocusFirstRow(results->lvchang[0]);
+    repeatSearch_ = [this, picked, earliest, latest] { PickedLegs(picked, earliest, latest); };
   }
   RefreshViewState();
   SyncToolbar();
@@ -227,13 +244,18 @@ void MainWindow::TransferStationPicked(const QString& picked) {
 // The station search with a transfer station named in the panel: both legs
 // through it, without a time window.
 void MainWindow::NamedTransferCommand() {
+  results->lvMain->clear();
+  NamedLegs(panel->txtFstation->text(), panel->txtCh_Station->text(), panel->txtEstation->text(),
+            panel->ChosenClass());
+}
+
+void MainWindow::NamedLegs(const QString& from, const QString& via, const QString& to,
+                           const std::string& classOption) {
+  repeatSearch_ = nullptr;
+  ShowSearchNote({});
   munPrint->setEnabled(true);
   // A transfer-station list offered by an earlier search goes.
   HideTransferResults();
-  const std::string classOption = panel->ChosenClass();
-  const QString from = panel->txtFstation->text();
-  const QString via = panel->txtCh_Station->text();
-  const QString to = panel->txtEstation->text();
   context_.transferStationName = S(via);
   context_.journeyFromName = S(from);
   context_.journeyToName = S(to);
@@ -245,17 +267,22 @@ void MainWindow::NamedTransferCommand() {
   }
   if (legs.fromStationId != 0) context_.fromStationId = legs.fromStationId;
   if (legs.toStationId != 0) context_.toStationId = legs.toStationId;
-  if (ShowLegs(legs, via, to)) context_.queryMode = kModeChange;
+  if (ShowLegs(legs, via, to)) {
+    context_.queryMode = kModeChange;
+    repeatSearch_ = [this, from, via, to, classOption] { NamedLegs(from, via, to, classOption); };
+  }
   ResetQueryPanel();
   RefreshViewState();
   SyncToolbar();
 }
 
-void MainWindow::NumberSearchCommand() {
+void MainWindow::NumberSearchCommand() { RunNumberSearch(panel->txtOrder->text(), panel->ChosenClass()); }
+
+void MainWindow::RunNumberSearch(const QString& typed, const std::string& classOption) {
   results->lvMain->clear();
-  const std::string classOption = panel->ChosenClass();
+  repeatSearch_ = nullptr;
+  ShowSearchNote({});
   ResetQueryPanel();
-  const QString typed = panel->txtOrder->text();
   if (typed.size() < 12) {
     HideTransferResults();
     const std::string text = RemoveSpaces(S(typed));
@@ -280,6 +307,8 @@ void MainWindow::NumberSearchCommand() {
         results->SetupDetailGrid(kModeOrder, {}, {});
         results->fileStem = str::FileStem({Q(text)}, str::kFileTrains);
         results->FillMain(trains.rows);
+        ShowSearchNote(str::kStatusTrainCount.arg(trains.rows.size()));
+        repeatSearch_ = [this, typed, classOption] { RunNumberSearch(typed, classOption); };
       }
     }
   }

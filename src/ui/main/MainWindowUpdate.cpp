@@ -28,12 +28,16 @@ void MainWindow::UpdateDatabaseCommand() {
     const QString message = QString::fromStdString(outcome->Message());
     switch (outcome->status) {
       case UpdateStatus::Applied:
-        platform_.messages->Show(this, message, MessageIcon::Information);
-        ShowVersionText();
-        break;
       case UpdateStatus::AppliedFileKept:
-        platform_.messages->Show(this, message, MessageIcon::Warning);
+        platform_.messages->Show(
+            this, message,
+            outcome->status == UpdateStatus::Applied ? MessageIcon::Information : MessageIcon::Warning);
         ShowVersionText();
+        // The list on screen shows what the timetable now says.
+        if (repeatSearch_) {
+          const std::function<void()> again = repeatSearch_;
+          Guard(again);
+        }
         break;
       case UpdateStatus::NoRecords:
         platform_.messages->Show(this, message, MessageIcon::Information);

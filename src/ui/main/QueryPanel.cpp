@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "query/StationLookup.h"
 #include "query/TimetableTime.h"
@@ -82,6 +83,7 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
           [this] { picker_->Complete(txtEstation, TwipsPoint(kToListLeft, kToListTop)); });
   connect(txtCh_Station, &QLineEdit::textChanged, this, [this] { TransferStationChanged(); });
   connect(picker_, &StationPicker::picked, this, &QueryPanel::StationPicked);
+  connect(cmdSwap, &QToolButton::clicked, this, &QueryPanel::SwapStations);
   for (QLineEdit* box : {txtSTime, txtETime}) {
     connect(box, &QLineEdit::textChanged, this, [this, box] { CheckRange(box, 23); });
   }
@@ -111,6 +113,14 @@ void QueryPanel::BuildControls() {
   Label2 = MakeLabel(this, str::kToLabel, TwipsRect(2820, 450, 1800, 270), "Label2");
   txtFstation = MakeBox(this, "txtFstation", TwipsRect(840, 720, 1800, kBoxHeight), str::kFromTip);
   txtEstation = MakeBox(this, "txtEstation", TwipsRect(2820, 720, 1800, kBoxHeight), str::kToTip);
+  // Between the two captions, over the right end of the first caption's
+  // empty room, so that the boxes keep their places.
+  cmdSwap = new QToolButton(this);
+  cmdSwap->setObjectName("cmdSwap");
+  cmdSwap->setText(str::kSwapStations);
+  cmdSwap->setToolTip(str::kSwapTip);
+  cmdSwap->setAutoRaise(true);
+  cmdSwap->setGeometry(TwipsRect(2355, 405, 390, 315));
   cmdSOK = new QPushButton(str::kConfirm, this);
   cmdSOK->setObjectName("cmdSOK");
   cmdSOK->setGeometry(TwipsRect(4770, 705, 900, kButtonHeight));
@@ -198,6 +208,15 @@ void QueryPanel::ClearStations() {
   txtEstation->clear();
   picker_->Close();
 }
+
+void QueryPanel::SetStations(const QString& from, const QString& to) {
+  // Filling a box completes it; the list closes all the same.
+  txtFstation->setText(from);
+  txtEstation->setText(to);
+  picker_->Close();
+}
+
+void QueryPanel::SwapStations() { SetStations(txtEstation->text(), txtFstation->text()); }
 
 int QueryPanel::EarliestDeparture() const {
   return WindowBound(txtSTime->text().toStdString(), txtEmin->text().toStdString());

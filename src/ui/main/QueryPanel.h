@@ -14,6 +14,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace kw {
 
@@ -33,6 +34,10 @@ class QueryPanel : public QWidget {
   void ClearOptions();
   // Empties both station boxes and the pick list.
   void ClearStations();
+  // Puts `from` and `to` into the station boxes, the pick list closed.
+  void SetStations(const QString& from, const QString& to);
+  // Swaps the texts of the two station boxes (cmdSwap).
+  void SwapStations();
 
   // Search window bounds as hhmm (0 = none): the hour box with the minute
   // box of the same row.
@@ -51,6 +56,7 @@ class QueryPanel : public QWidget {
   QLabel* Label3;
   QLineEdit* txtFstation;
   QLineEdit* txtEstation;
+  QToolButton* cmdSwap;  // ⇄ between the captions of the two boxes
   QPushButton* cmdSOK;
   QCheckBox* cheAV;
   QGroupBox* labav;

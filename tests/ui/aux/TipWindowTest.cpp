@@ -59,6 +59,21 @@ TEST_F(TipWindowTest, NextWrapsToTipOneAndPreviousStopsThere) {
   EXPECT_EQ(window->lblTitle->text(), "提前到站");
 }
 
+// Right and Left page as the buttons do; Esc closes as the close button does.
+TEST_F(TipWindowTest, ArrowKeysPageAndEscCloses) {
+  WriteEveryDay(kRandomNumberKey, "2");
+  auto window = Open();
+  QApplication::setActiveWindow(window.get());
+  const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_Left, 1}};
+  for (const auto& [key, id] : keys) {
+    QTest::keyClick(window->txtContent, key);
+    EXPECT_EQ(window->currentId(), id);
+  }
+  QTest::keyClick(window->chkNone, Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(ReadEveryDay(kDisplayKey), "0");
+}
+
 TEST_F(TipWindowTest, TheBoxSavesDisplayAndCloseSavesARandomTip) {
   auto window = Open();
   EXPECT_FALSE(window->chkNone->isChecked());

@@ -409,6 +409,31 @@ TEST_F(TrainDetailWindowTest, AnotherRowReplacesTheWindowWhichClosesWithItsButto
   EXPECT_EQ(opener_->window(), nullptr);
 }
 
+// The window opens centred on the main window, named for its train; Tab
+// walks its four buttons, Space presses the focused one, Esc closes it.
+TEST_F(TrainDetailWindowTest, OpensCentredNamedForItsTrainAndWorksFromTheKeyboard) {
+  main_->setGeometry(200, 150, 1200, 800);
+  TrainDetailWindow* w = FromStationSearch("北京", "镇江", "K12");
+  ASSERT_NE(w, nullptr);
+  EXPECT_LE((w->frameGeometry().center() - main_->frameGeometry().center()).manhattanLength(), 1);
+  EXPECT_EQ(w->windowTitle(), "K12次 - Kestrelway");
+
+  QApplication::setActiveWindow(w);
+  QStringList reached;
+  for (int press = 0; press < 4; ++press) {
+    QTest::keyClick(w, Qt::Key_Tab);
+    reached << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none");
+  }
+  reached.sort();
+  EXPECT_EQ(reached, (QStringList{"Command1", "Command2", "Command3", "comClose"}));
+  w->Command2->setFocus();
+  QTest::keyClick(w->Command2, Qt::Key_Space);
+  EXPECT_TRUE(w->gridShown());
+  QTest::keyClick(w, Qt::Key_Escape);
+  Settle();
+  EXPECT_EQ(OpenWindows(), 0);
+}
+
 SearchContext Context(const std::string& mode, int train, const std::string& board = {},
                       const std::string& alight = {}) {
   SearchContext context;

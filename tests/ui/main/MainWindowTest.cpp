@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -25,6 +26,7 @@
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
+#include "ui/journey/JourneyWindow.h"
 #include "ui/support/MainWindowFixture.h"
 
 namespace kw {
@@ -574,6 +576,98 @@ TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
   StationSearch("包头", "南京");
   EXPECT_EQ(recorder_.messages.Texts(), nothing);
   EXPECT_TRUE(results_->lvchang[1]->isHidden());
+}
+
+// ------------------------------------------------------------ what the program says and remembers
+
+// The status bar's second panel says what a search did, the version text
+// staying beside it; a station no name begins with is said there, no box.
+TEST_F(MainWindowTest, TheStatusBarSaysWhatTheSearchDid) {
+  const QString version = main_->sbMainPanel1->text();
+  StationSearch("北京", "火星");
+  EXPECT_EQ(main_->sbMainPanel2->text(), "没有以“火星”开头的站名");
+  EXPECT_TRUE(Shown().empty());
+  StationSearch("北京", "上海");
+  EXPECT_EQ(main_->sbMainPanel2->text(), "共列出 3 趟列车");
+  NumberSearch("T109");
+  EXPECT_EQ(main_->sbMainPanel2->text(), "共列出 1 趟列车");
+  StationSearch("包头", "南京");
+  EXPECT_EQ(main_->sbMainPanel2->text(), "");
+  PickCandidate(0);  // 北京: K263, then T109 and 1461
+  EXPECT_EQ(main_->sbMainPanel2->text(), "第一程 1 趟、第二程 2 趟列车");
+  EXPECT_EQ(main_->sbMainPanel1->text(), version);
+}
+
+// 北京 and 北京西 to 乌鲁木齐南: no train. The offer names the first pair,
+// whose stations the search for a change then takes.
+TEST_F(MainWindowTest, TheTransferOfferNamesTheStationsItSearches) {
+  StationSearch("北京", "乌鲁木齐南");
+  EXPECT_EQ(recorder_.messages.Texts(),
+            (std::vector<QString>{"对不起！目前还没有由北京发往乌鲁木齐南的直达列车。\n"
+                                  "请点击“确定”键，系统自动为您找出可供中转的车站\n"
+                                  "如果您想放弃，就请点击“取消”按钮"}));
+  EXPECT_EQ(main_->searchContext().fromStationName, "北京");
+  EXPECT_EQ(main_->searchContext().fromStationId, test::kBeijing);
+}
+
+// After an update file the lists on screen show what the timetable now says.
+TEST_F(MainWindowTest, AnAppliedUpdateSearchesTheListsOnScreenAgain) {
+  const auto remarkOf = [](const QTreeWidget* list, const QString& number) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      if (list->topLevelItem(i)->text(0).contains(number + "次")) return list->topLevelItem(i)->text(5);
+    return QStringLiteral("(none)");
+  };
+  StationSearch("北京", "上海");
+  Update("update;train;1;memo=\"临时停运\"\n");
+  EXPECT_EQ(remarkOf(results_->lvMain, "T109"), "临时停运");
+  NumberSearch("K21");
+  Update("update;train;2;memo=\"不停徐州\"\n");
+  EXPECT_EQ(remarkOf(results_->lvMain, "K21"), "不停徐州");
+  StationSearch("包头", "南京");
+  PickCandidate(0);
+  Update("delete;train;3\ndelete;pass;3\n");  // 1461 goes from the second leg
+  EXPECT_EQ(results_->lvchang[1]->topLevelItemCount(), 1);
+}
+
+// 最近查询 keeps the last ten pairs searched, latest first, and a pair
+// searches again; the next start shows the last pair in the boxes and the
+// windows where they were left.
+TEST_F(MainWindowTest, RecentPairsAndWindowPlacesOutliveTheProgram) {
+  EXPECT_FALSE(main_->mnuRecent->isEnabled());
+  const char* pairs[][2] = {{"北京", "上海"}, {"北京", "天津"}, {"北京", "济南"}, {"北京", "南京"},
+                            {"北京", "徐州"}, {"天津", "济南"}, {"天津", "上海"}, {"济南", "上海"},
+                            {"南京", "上海"}, {"北京", "火星"}, {"天津", "南京"}, {"徐州", "上海"},
+                            {"北京", "上海"}};
+  for (const auto& [from, to] : pairs) StationSearch(from, to);
+  const auto texts = [](const QMenu* menu) {
+    QStringList names;
+    for (const QAction* action : menu->actions()) names << action->text();
+    return names;
+  };
+  const QStringList recent{"北京 → 上海", "徐州 → 上海", "天津 → 南京", "南京 → 上海", "济南 → 上海",
+                           "天津 → 上海", "天津 → 济南", "北京 → 徐州", "北京 → 南京", "北京 → 济南"};
+  EXPECT_EQ(texts(main_->mnuRecent), recent);
+
+  main_->setGeometry(110, 90, 1000, 700);
+  main_->OpenJourneys();
+  main_->journeyWindow()->setGeometry(300, 200, 900, 500);
+  main_->close();
+  MainWindow again(*db_, recorder_.platform);
+  again.Load();
+  again.show();
+  EXPECT_EQ(again.geometry(), QRect(110, 90, 1000, 700));
+  EXPECT_EQ(texts(again.mnuRecent), recent);
+  EXPECT_EQ(again.panel->txtFstation->text(), "北京");
+  EXPECT_EQ(again.panel->txtEstation->text(), "上海");
+  EXPECT_TRUE(again.panel->lstStation->isHidden());
+  again.OpenJourneys();
+  EXPECT_EQ(again.journeyWindow()->geometry(), QRect(300, 200, 900, 500));
+
+  again.mnuRecent->actions()[3]->trigger();
+  EXPECT_EQ(again.panel->txtFstation->text(), "南京");
+  EXPECT_EQ(again.panel->txtEstation->text(), "上海");
+  EXPECT_EQ(again.results->lvMain->topLevelItemCount(), 3);  // K21, 1461 and T109 from 南京
+  EXPECT_EQ(texts(again.mnuRecent).first(), "南京 → 上海");
 }
 
 }  // namespace

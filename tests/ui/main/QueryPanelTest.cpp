@@ -3,9 +3,11 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <tuple>
 
 #include "ui/Twips.h"
+#include "ui/journey/JourneyWindow.h"
 #include "ui/support/MainWindowFixture.h"
 
 namespace kw {
@@ -57,6 +59,63 @@ TEST_F(QueryPanelTest, TypingFillsThePickListUnderTheBoxAndAPickMovesOn) {
     if (!names.isEmpty()) {
       EXPECT_EQ(Items(panel_->lstStation), names) << text.toStdString();
     }
+  }
+}
+
+// Down enters the list, Up and Down walk it (Up from the top goes back to
+// the box), Enter picks as a click does; Esc closes the list and stays in
+// the box; the list closes when the focus leaves box and list.
+TEST_F(QueryPanelTest, TheKeyboardWalksThePickListAndLeavingItClosesIt) {
+  QListWidget* list = panel_->lstStation;
+  panel_->txtFstation->setFocus();
+  QTest::keyClicks(panel_->txtFstation, "bj");
+  QTest::keyClick(panel_->txtFstation, Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), list);
+  EXPECT_EQ(list->currentRow(), 0);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->currentRow(), 1);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(panel_->txtFstation->text(), "北京西");
+  EXPECT_TRUE(list->isHidden());
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
+
+  QTest::keyClicks(panel_->txtEstation, "s");
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
+  EXPECT_FALSE(list->isHidden());
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_Escape);
+  EXPECT_TRUE(list->isHidden());
+  EXPECT_EQ(panel_->txtEstation->text(), "s");
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
+
+  // Into the list and out of it to 高级查询, which the list no longer covers.
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Backspace);
+  QTest::keyClicks(panel_->txtEstation, "s");
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Down);
+  ASSERT_FALSE(list->isHidden());
+  panel_->cheAV->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(list->isHidden());
+  EXPECT_EQ(panel_->txtEstation->text(), "s");
+}
+
+// ⇄ swaps the stations of the panel and of the journey window, list closed.
+TEST_F(QueryPanelTest, SwapExchangesFromAndTo) {
+  main_->OpenJourneys();
+  JourneyWindow* journeys = main_->journeyWindow();
+  const std::tuple<QLineEdit*, QLineEdit*, QToolButton*, QListWidget*> windows[] = {
+      {panel_->txtFstation, panel_->txtEstation, panel_->cmdSwap, panel_->lstStation},
+      {journeys->txtFstation, journeys->txtEstation, journeys->cmdSwap, journeys->lstStation}};
+  for (const auto& [from, to, swap, list] : windows) {
+    from->setText("北京");
+    to->clear();
+    QTest::keyClicks(to, "sh");
+    ASSERT_FALSE(list->isHidden());
+    QTest::mouseClick(swap, Qt::LeftButton);
+    EXPECT_EQ(from->text(), "sh");
+    EXPECT_EQ(to->text(), "北京");
+    EXPECT_TRUE(list->isHidden());
   }
 }
 

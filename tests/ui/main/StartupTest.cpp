@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTranslator>
 #include <chrono>
 #include <fstream>
 
+#include "store/Database.h"
 #include "support/FtpTestServer.h"
 #include "ui/aux/TipWindow.h"
 #include "ui/main/MainWindow.h"
@@ -89,15 +93,45 @@ TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWind
   EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
 }
 
-TEST_F(StartupTest, ASecondCopyIsToldTheFirstIsRunning) {
-  Program first(recorder_.platform);
+// A second start on the same date folder brings the first copy's window to
+// the front and ends quietly. A database held by a program that does not
+// answer (no copy of this one) is still said to be in use.
+TEST_F(StartupTest, ASecondStartBringsTheRunningWindowToTheFront) {
+  {
+    const auto held = Database::Open(timetable_.DbPath().string());
+    Program copy(recorder_.platform);
+    EXPECT_FALSE(copy.Start());
+    EXPECT_FALSE(copy.handedOver());
+    ASSERT_EQ(recorder_.messages.shown.size(), 1u);
+    EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(recorder_.messages.shown[0].text.contains("文件正被另一个程序使用"));
+  }
+  test::RecordingPlatform firstPlatform;
+  Program first(firstPlatform.platform);
   ASSERT_TRUE(first.Start());
+  first.mainWindow()->showMinimized();
   test::RecordingPlatform second;
   Program copy(second.platform);
   EXPECT_FALSE(copy.Start());
-  ASSERT_EQ(second.messages.shown.size(), 1u);
-  EXPECT_EQ(second.messages.shown[0].icon, MessageIcon::Critical);
-  EXPECT_TRUE(second.messages.shown[0].text.contains("文件正被另一个程序使用"));
+  EXPECT_TRUE(copy.handedOver());
+  EXPECT_TRUE(second.messages.shown.empty());
+  for (int round = 0; round < 5 && first.mainWindow()->isMinimized(); ++round)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+  EXPECT_FALSE(first.mainWindow()->isMinimized());
+  EXPECT_TRUE(first.mainWindow()->isVisible());
+}
+
+// Qt's own texts (here a text box's menu) speak the user's language, and
+// Chinese in the C locale.
+TEST(QtTranslations, StandardMenusSpeakTheUsersLanguage) {
+  for (const QLocale& locale : {QLocale(QLocale::Chinese, QLocale::China), QLocale::c()}) {
+    std::unique_ptr<QTranslator> translator(LoadQtTranslations(*QCoreApplication::instance(), locale));
+    ASSERT_NE(translator, nullptr) << "qt6-translations-l10n is missing";
+    QLineEdit box;
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    EXPECT_TRUE(menu->actions().at(0)->text().startsWith("撤消"))
+        << menu->actions().at(0)->text().toStdString();
+  }
 }
 
 }  // namespace

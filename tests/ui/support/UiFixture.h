@@ -96,7 +96,7 @@ inline void CopyDatePictures(const std::filesystem::path& root) {
 // Points the date root at `root` for the life of the object, as if root were
 // the program folder, and starts and ends with empty "EveryDay" settings and
 // the advertisement refresh turned off (an empty server), so that no test
-// reaches out to the network.
+// reaches out to the network, and with nothing remembered ("Memory").
 class ProgramFolderScope {
  public:
   explicit ProgramFolderScope(const std::filesystem::path& root) {
@@ -114,6 +114,7 @@ class ProgramFolderScope {
   static void ClearSettings() {
     QSettings settings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"));
     settings.remove("EveryDay");
+    settings.remove("Memory");
     settings.setValue("Network/AdServer", QString());
   }
 };
