@@ -442,7 +442,7 @@ TEST_F(MainWindowTest, TrainsOnlyTheOtherWayAreNamedBeforeTheOffer) {
   EXPECT_EQ(recorder_.messages.Texts(),
             (std::vector<QString>{
                 "从天津到北京只有返程列车，请重新选择",
-                "对不起！目前还没有由天津发往北京西的直达列车。\n请点击“确定”键，系统自动为您找出可供"
+                "对不起！目前还没有由天津发往北京的直达列车。\n请点击“确定”键，系统自动为您找出可供"
                 "中转的车站\n如果您想放弃，就请点击“取消”按钮"}));
   ASSERT_EQ(Shown().size(), 2u);
   EXPECT_EQ(Shown()[0].buttons, MessageButtons::Ok);
