@@ -25,6 +25,7 @@ void TrainDetailOpener::OpenDetail(const SearchContext& context) {
   connect(window, &TrainDetailWindow::printRequested, window, [this, window] {
     PrintTrainDetail(*window, window->Command1, *window->flgPass, window->lblTitle->text(), platform_);
   });
+  connect(window, &TrainDetailWindow::stationBoardRequested, this, &TrainDetailOpener::stationBoardRequested);
   window_ = window;
   window->show();
   window->raise();

@@ -6,6 +6,9 @@
 // a small box; four picture buttons switch between grid and diagram, print
 // and close.
 //
+// A station's row in the stop grid offers 查看车站时刻 in its context menu;
+// stationBoardRequested(name) asks for the board of that station.
+//
 // printRequested() fires when Command1 (打印) is clicked; the opener prints
 // from lblTitle, flgPass (its captions are its header) and the window's image
 // without Command1.
@@ -21,6 +24,7 @@
 
 class QFrame;
 class QLabel;
+class QMenu;
 class QTableWidget;
 
 namespace kw {
@@ -57,6 +61,9 @@ class TrainDetailWindow : public QWidget {
 
   // The stop grid covers the diagram.
   bool gridShown() const;
+  // The context menu of stop `row` of the grid (deleted when it closes), or
+  // null past the last stop.
+  QMenu* StopMenu(int row);
 
   QLabel* lblTitle;
   QLabel* lblFTime;
@@ -80,6 +87,7 @@ class TrainDetailWindow : public QWidget {
 
  signals:
   void printRequested();
+  void stationBoardRequested(const QString& name);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
