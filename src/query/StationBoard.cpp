@@ -131,15 +131,37 @@ int CompareBy(const BoardRow& a, const BoardRow& b, BoardColumn column) {
 }  // namespace
 
 void SortBoard(std::vector<BoardRow>& rows, BoardColumn column, bool descending) {
-  std::stable_sort(rows.begin(), rows.end(), [column, descending](const BoardRow& a, const BoardRow& b) {
-    int order = CompareBy(a, b, column);
-    if (descending) order = -order;
-    if (order != 0) return order < 0;
+  // The rows are large: their order is found on indexes, then each row moves
+  // into its place along the cycles of that order, with no second vector.
+  std::vector<size_t> order(rows.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&rows, column, descending](size_t i, size_t j) {
+    const BoardRow& a = rows[i];
+    const BoardRow& b = rows[j];
+    int by = CompareBy(a, b, column);
+    if (descending) by = -by;
+    if (by != 0) return by < 0;
     for (BoardColumn tie : {BoardColumn::Depart, BoardColumn::Arrive, BoardColumn::Train}) {
       if (const int t = CompareBy(a, b, tie); t != 0) return t < 0;
     }
     return false;
   });
+  std::vector<bool> placed(rows.size());
+  for (size_t start = 0; start < rows.size(); ++start) {
+    if (placed[start] || order[start] == start) continue;
+    BoardRow first = std::move(rows[start]);
+    size_t at = start;
+    for (;;) {
+      placed[at] = true;
+      const size_t from = order[at];
+      if (from == start) {
+        rows[at] = std::move(first);
+        break;
+      }
+      rows[at] = std::move(rows[from]);
+      at = from;
+    }
+  }
 }
 
 BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
@@ -182,6 +204,9 @@ BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
   }
   if (!towards.empty()) q.Bind(2, towardsPrefix.pattern);
 
+  // Room for the busiest station's calls (some 800) from the start: moving
+  // rows this large as the vector grows would cost more than the search.
+  result.rows.reserve(1024);
   bool anyStop = false;
   while (q.Step()) {
     anyStop = true;

@@ -149,6 +149,7 @@ void BoardWindow::BuildControls() {
   lvBoard->setAllColumnsShowFocus(true);
   lvBoard->header()->setSectionsClickable(true);
   lvBoard->header()->setSortIndicatorShown(true);
+  lvBoard->header()->setStretchLastSection(false);
   ShowCutTextsInToolTips(*lvBoard);
   lblCount = Named(new QLabel(this), "lblCount");
 
