@@ -71,7 +71,7 @@ BoardWindow::BoardWindow(Database& db, Platform& platform, QWidget* parent)
       picker_(new StationPicker(db, *platform.messages, this)) {
   setObjectName("frmBoard");
   setWindowTitle(str::kBoardTitle);
-  resize(TwipsToPixels(15000), TwipsToPixels(9000));
+  resize(TwipsToPixels(12000), TwipsToPixels(9000));
   BuildControls();
   RestoreOptions();
 
