@@ -85,7 +85,9 @@ bool NumberLess(const std::string& a, const std::string& b) {
       // Leading zeros aside, the longer run is the larger number.
       const std::string_view da = std::string_view(a).substr(i, ei - i);
       const std::string_view db = std::string_view(b).substr(j, ej - j);
-      const auto strip = [](std::string_view d) { return d.substr(std::min(d.find_first_not_of('0'), d.size())); };
+      const auto strip = [](std::string_view d) {
+        return d.substr(std::min(d.find_first_not_of('0'), d.size()));
+      };
       const std::string_view sa = strip(da), sb = strip(db);
       if (sa.size() != sb.size()) return sa.size() < sb.size();
       if (sa != sb) return sa < sb;
@@ -116,14 +118,22 @@ int CompareBy(const BoardRow& a, const BoardRow& b, BoardColumn column) {
   switch (column) {
     case BoardColumn::Train:
       return NumberLess(a.train, b.train) ? -1 : (NumberLess(b.train, a.train) ? 1 : 0);
-    case BoardColumn::Kind: return Compare(a.kind, b.kind);
-    case BoardColumn::From: return Compare(a.from, b.from);
-    case BoardColumn::To: return Compare(a.to, b.to);
-    case BoardColumn::Arrive: return Compare(ArriveKey(a), ArriveKey(b));
-    case BoardColumn::Depart: return Compare(DepartKey(a), DepartKey(b));
-    case BoardColumn::Dwell: return CompareFigure(a.dwellMinutes, b.dwellMinutes);
-    case BoardColumn::Km: return CompareFigure(a.km, b.km);
-    case BoardColumn::Station: return Compare(a.station, b.station);
+    case BoardColumn::Kind:
+      return Compare(a.kind, b.kind);
+    case BoardColumn::From:
+      return Compare(a.from, b.from);
+    case BoardColumn::To:
+      return Compare(a.to, b.to);
+    case BoardColumn::Arrive:
+      return Compare(ArriveKey(a), ArriveKey(b));
+    case BoardColumn::Depart:
+      return Compare(DepartKey(a), DepartKey(b));
+    case BoardColumn::Dwell:
+      return CompareFigure(a.dwellMinutes, b.dwellMinutes);
+    case BoardColumn::Km:
+      return CompareFigure(a.km, b.km);
+    case BoardColumn::Station:
+      return Compare(a.station, b.station);
   }
   return 0;
 }
@@ -192,10 +202,10 @@ BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
   const PrefixPattern familyPrefix = MakePrefixPattern(family);
   const PrefixPattern towardsPrefix = MakePrefixPattern(towards);
   const std::string stations = request.allWithPrefix ? "IN " + NamedLike(familyPrefix, 1) : "= ?1";
-  const std::string later =
-      towards.empty() ? std::string()
-                      : "\n  AND EXISTS (SELECT 1 FROM pass w WHERE w.station IN " + NamedLike(towardsPrefix, 2) +
-                            " AND w.trainid = p.trainid AND w.zhanci > p.zhanci)";
+  const std::string later = towards.empty() ? std::string()
+                                            : "\n  AND EXISTS (SELECT 1 FROM pass w WHERE w.station IN " +
+                                                  NamedLike(towardsPrefix, 2) +
+                                                  " AND w.trainid = p.trainid AND w.zhanci > p.zhanci)";
   auto q = db.Prepare(text::Fill(kBoardSql, {stations, later}));
   if (request.allWithPrefix) {
     q.Bind(1, familyPrefix.pattern);
@@ -245,7 +255,8 @@ BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
     result.rows.push_back(std::move(row));
   }
   if (result.rows.empty()) {
-    return refuse(text::Fill(anyStop ? text::kBoardNothingChosen : text::kBoardNoTrain, {result.stationName}));
+    return refuse(
+        text::Fill(anyStop ? text::kBoardNothingChosen : text::kBoardNoTrain, {result.stationName}));
   }
   SortBoard(result.rows, BoardColumn::Depart);
   return result;

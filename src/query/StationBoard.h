@@ -55,8 +55,8 @@ struct BoardRow {
   // the last (departure), or where the timetable gives no time.
   std::optional<int> arriveMinutes;
   std::optional<int> departMinutes;
-  std::string arriveText;  // "08:30", "始发" at the first stop
-  std::string departText;  // "08:35", "终到" at the last stop
+  std::string arriveText;           // "08:30", "始发" at the first stop
+  std::string departText;           // "08:35", "终到" at the last stop
   std::optional<int> dwellMinutes;  // none at either end
   std::optional<int> km;            // from the first station; none when not known
   std::string kmText;               // "1463" or "暂缺"
@@ -72,7 +72,7 @@ struct BoardResult {
   // Empty when the board could be read; else what is wrong, for the user
   // (no such station, a 开往 text that names none, nothing calls there).
   std::string message;
-  std::string stationName;  // the station (the text, in the widened mode)
+  std::string stationName;     // the station (the text, in the widened mode)
   std::vector<BoardRow> rows;  // sorted by departure, then arrival
 };
 

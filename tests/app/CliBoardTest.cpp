@@ -32,8 +32,9 @@ TEST(CliBoard, PrintsTheCallsAsTextOrJson) {
   // The widened mode names the station; towards 北京, sorted by number.
   r = RunBoard({"北京", "--all-with-prefix", "--towards", "天津", "--sort", "train", "--types", "T"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "T17\t特快\t北京\t哈尔滨\t始发\t16:48\t\t0\t北京\n"
-                   "T109\t特快\t北京\t上海\t始发\t19:33\t\t0\t北京\n");
+  EXPECT_EQ(r.out,
+            "T17\t特快\t北京\t哈尔滨\t始发\t16:48\t\t0\t北京\n"
+            "T109\t特快\t北京\t上海\t始发\t19:33\t\t0\t北京\n");
 }
 
 TEST(CliBoard, NothingThereEndsWithAMessageAndBadOptionsWithUsage) {

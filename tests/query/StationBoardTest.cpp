@@ -47,11 +47,11 @@ TEST(StationBoard, RowsShowEndsTimesDwellAndDistance) {
     const char* train;
     std::string shown;
   } cases[] = {
-      {zhengzhou, "4601", "4601|始发|07:05||0|郑州>信阳"},            // first stop: from here on
-      {zhengzhou, "K507", "K507|07:40|终到||689|北京西>郑州"},        // last stop: its first station to here
-      {zhengzhou, "K1005", "K1005|00:30|00:40|10|575|郑州>兰州"},     // after midnight
+      {zhengzhou, "4601", "4601|始发|07:05||0|郑州>信阳"},         // first stop: from here on
+      {zhengzhou, "K507", "K507|07:40|终到||689|北京西>郑州"},     // last stop: its first station to here
+      {zhengzhou, "K1005", "K1005|00:30|00:40|10|575|郑州>兰州"},  // after midnight
       {zhengzhou, "Z238/Z235", "Z238/Z235|15:50|16:00|10|2056|郑州>广州"},
-      {miyun, "4471", "4471|09:58|10:01|3|暂缺|密云>承德"},           // 0 km after the first stop
+      {miyun, "4471", "4471|09:58|10:01|3|暂缺|密云>承德"},  // 0 km after the first stop
   };
   for (const auto& c : cases) EXPECT_EQ(Shown(RowOf(c.board, c.train)), c.shown) << c.train;
   const BoardRow& k1005 = RowOf(zhengzhou, "K1005");
@@ -75,22 +75,33 @@ TEST(StationBoard, EachOptionPicksItsTrainsInDepartureOrder) {
     Trains trains;
   } cases[] = {
       // Terminating trains stand at their arrival.
-      {"all", At("郑州"),
-       {"K1005", "Z1", "Z12", "Z40/Z41", "Z42/Z43", "Z11", "Z2", "K1006", "T8", "4601", "Z236/Z237", "K507", "T16",
-        "K1159/K1158", "K1157/K1160", "Z238/Z235", "T69", "T15", "4602", "T7", "T70", "K508"}},
+      {"all", At("郑州"), {"K1005", "Z1",          "Z12",         "Z40/Z41",   "Z42/Z43",   "Z11",
+                           "Z2",    "K1006",       "T8",          "4601",      "Z236/Z237", "K507",
+                           "T16",   "K1159/K1158", "K1157/K1160", "Z238/Z235", "T69",       "T15",
+                           "4602",  "T7",          "T70",         "K508"}},
       {"from 20:00", with([](BoardRequest& r) { r.after = 20 * 60; }), {"4602", "T7", "T70", "K508"}},
-      {"20:06 to 20:27, both ends in", with([](BoardRequest& r) { r.after = 20 * 60 + 6, r.until = 20 * 60 + 27; }),
+      {"20:06 to 20:27, both ends in",
+       with([](BoardRequest& r) { r.after = 20 * 60 + 6, r.until = 20 * 60 + 27; }),
        {"4602", "T7"}},
-      {"22:00 to 01:15 wraps", with([](BoardRequest& r) { r.after = 22 * 60, r.until = 75; }),
+      {"22:00 to 01:15 wraps",
+       with([](BoardRequest& r) { r.after = 22 * 60, r.until = 75; }),
        {"K1005", "Z1", "K508"}},
-      {"快速 (K)", with([](BoardRequest& r) { r.types = TypeBit(TrainType::K); }),
+      {"快速 (K)",
+       with([](BoardRequest& r) { r.types = TypeBit(TrainType::K); }),
        {"K1005", "K1006", "K507", "K1159/K1158", "K1157/K1160", "K508"}},
       {"other", with([](BoardRequest& r) { r.types = TypeBit(TrainType::Other); }), {"4601", "4602"}},
-      {"starting", with([](BoardRequest& r) { r.ends = BoardEnds::Starting; }), {"4601", "K1157/K1160", "K508"}},
-      {"ending", with([](BoardRequest& r) { r.ends = BoardEnds::Terminating; }), {"K507", "K1159/K1158", "4602"}},
+      {"starting",
+       with([](BoardRequest& r) { r.ends = BoardEnds::Starting; }),
+       {"4601", "K1157/K1160", "K508"}},
+      {"ending",
+       with([](BoardRequest& r) { r.ends = BoardEnds::Terminating; }),
+       {"K507", "K1159/K1158", "4602"}},
       // T69 and T7 come from 北京西: an earlier call does not count.
-      {"towards 北京", with([](BoardRequest& r) { r.towards = "北京"; }), {"Z12", "Z2", "T8", "T16", "T70", "K508"}},
-      {"towards 北京, starting", with([](BoardRequest& r) { r.towards = "北京", r.ends = BoardEnds::Starting; }),
+      {"towards 北京",
+       with([](BoardRequest& r) { r.towards = "北京"; }),
+       {"Z12", "Z2", "T8", "T16", "T70", "K508"}},
+      {"towards 北京, starting",
+       with([](BoardRequest& r) { r.towards = "北京", r.ends = BoardEnds::Starting; }),
        {"K508"}},
   };
   for (const auto& c : cases) {
@@ -161,14 +172,26 @@ TEST(StationBoard, EveryColumnSortsAndReverses) {
     Trains trains;
   } cases[] = {
       // Numbers by the value of their digits.
-      {BoardColumn::Train, false, {"4601", "4602", "K507", "K508", "K1005", "K1006", "K1157/K1160", "K1159/K1158"}},
-      {BoardColumn::Train, true, {"K1159/K1158", "K1157/K1160", "K1006", "K1005", "K508", "K507", "4602", "4601"}},
+      {BoardColumn::Train,
+       false,
+       {"4601", "4602", "K507", "K508", "K1005", "K1006", "K1157/K1160", "K1159/K1158"}},
+      {BoardColumn::Train,
+       true,
+       {"K1159/K1158", "K1157/K1160", "K1006", "K1005", "K508", "K507", "4602", "4601"}},
       // Starting trains stand at their departure; ties by departure.
-      {BoardColumn::Arrive, false, {"K1005", "K1006", "4601", "K507", "K1159/K1158", "K1157/K1160", "4602", "K508"}},
-      {BoardColumn::Km, false, {"4601", "K1157/K1160", "K508", "4602", "K1005", "K507", "K1006", "K1159/K1158"}},
-      {BoardColumn::Km, true, {"K1159/K1158", "K1006", "K507", "K1005", "4602", "4601", "K1157/K1160", "K508"}},
+      {BoardColumn::Arrive,
+       false,
+       {"K1005", "K1006", "4601", "K507", "K1159/K1158", "K1157/K1160", "4602", "K508"}},
+      {BoardColumn::Km,
+       false,
+       {"4601", "K1157/K1160", "K508", "4602", "K1005", "K507", "K1006", "K1159/K1158"}},
+      {BoardColumn::Km,
+       true,
+       {"K1159/K1158", "K1006", "K507", "K1005", "4602", "4601", "K1157/K1160", "K508"}},
       // The ends have no dwell: last, in departure order.
-      {BoardColumn::Dwell, false, {"K1005", "K1006", "4601", "K507", "K1159/K1158", "K1157/K1160", "4602", "K508"}},
+      {BoardColumn::Dwell,
+       false,
+       {"K1005", "K1006", "4601", "K507", "K1159/K1158", "K1157/K1160", "4602", "K508"}},
   };
   for (const auto& c : cases) {
     SortBoard(rows, c.column, c.descending);

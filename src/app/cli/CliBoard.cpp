@@ -44,7 +44,8 @@ void PrintJson(const BoardRow& row, bool withStation) {
             << ",\"depart\":" << clock(row.departMinutes, row.departText)
             << ",\"arriveMinutes\":" << JsonFigure(row.arriveMinutes)
             << ",\"departMinutes\":" << JsonFigure(row.departMinutes)
-            << ",\"dwellMinutes\":" << JsonFigure(row.dwellMinutes) << ",\"km\":" << JsonFigure(row.km) << "}\n";
+            << ",\"dwellMinutes\":" << JsonFigure(row.dwellMinutes) << ",\"km\":" << JsonFigure(row.km)
+            << "}\n";
 }
 
 }  // namespace
@@ -90,7 +91,12 @@ int Board(Context& ctx) {
       PrintJson(row, request.allWithPrefix);
       continue;
     }
-    std::vector<std::string> fields{row.train, row.kind, row.from, row.to, row.arriveText, row.departText,
+    std::vector<std::string> fields{row.train,
+                                    row.kind,
+                                    row.from,
+                                    row.to,
+                                    row.arriveText,
+                                    row.departText,
                                     row.dwellMinutes ? std::to_string(*row.dwellMinutes) : std::string(),
                                     row.kmText};
     if (request.allWithPrefix) fields.push_back(row.station);

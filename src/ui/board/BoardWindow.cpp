@@ -123,8 +123,9 @@ void BoardWindow::BuildControls() {
   stations->addStretch(1);
 
   auto* options = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kBoardTime), timAfter, label(str::kJourneyLeaveTo),
-                                                    timUntil, optAll, optStarts, optEnds}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{label(str::kBoardTime), timAfter, label(str::kJourneyLeaveTo),
+                                       timUntil, optAll, optStarts, optEnds}) {
     options->addWidget(w);
   }
   options->addStretch(1);
@@ -176,7 +177,9 @@ void BoardWindow::RestoreOptions() {
     for (size_t i = 0; i < cheType.size(); ++i) cheType[i]->setChecked(types[static_cast<int>(i)] != u'0');
   }
   const QString ends = ReadEveryDay(kKeyEnds);
-  (ends == QStringLiteral("start") ? optStarts : ends == QStringLiteral("end") ? optEnds : optAll)
+  (ends == QStringLiteral("start") ? optStarts
+   : ends == QStringLiteral("end") ? optEnds
+                                   : optAll)
       ->setChecked(true);
   txtTowards->setText(ReadEveryDay(kKeyTowards));
 }
@@ -305,7 +308,8 @@ void BoardWindow::Print() {
     rows.push_back(cells);
   }
   const PrintedTable table{printTitle_, {{kTableLeft, widths, &rows}}, str::kFooterPage, str::kFooterPage};
-  RunPrintCommand(this, platform_, str::kConfirmPrint, [&](PrintSurface& surface) { PrintTable(surface, table); });
+  RunPrintCommand(this, platform_, str::kConfirmPrint,
+                  [&](PrintSurface& surface) { PrintTable(surface, table); });
 }
 
 }  // namespace kw
