@@ -204,4 +204,28 @@ std::vector<ResultRow> TrainsByNumber(Database& db, const std::string& text) {
   return rows;
 }
 
+std::vector<int> StationBoard(Database& db, int stationId) {
+  std::vector<int> ids;
+  auto stops = db.Prepare("SELECT trainid, zhanci, arrive, depart, distance FROM pass WHERE station = ?1");
+  stops.Bind(1, stationId);
+  while (stops.Step()) {
+    const int trainId = stops.Int(0);
+    const int zhanci = stops.Int(1);
+    const std::string number = FirstText(db, "SELECT train FROM train WHERE id = ?1", trainId);
+    const int kindId = FirstInt(db, "SELECT kind FROM train WHERE id = ?1", trainId);
+    const std::string kind = FirstText(db, "SELECT kind FROM kind WHERE id = ?1", kindId);
+    const std::string first = FirstText(
+        db, "SELECT station FROM station WHERE id = (SELECT fstation FROM train WHERE id = ?1)", trainId);
+    const std::string last = FirstText(
+        db, "SELECT station FROM station WHERE id = (SELECT estation FROM train WHERE id = ?1)", trainId);
+    const bool starts = FirstInt(db, "SELECT min(zhanci) FROM pass WHERE trainid = ?1", trainId) == zhanci;
+    const bool ends = FirstInt(db, "SELECT max(zhanci) FROM pass WHERE trainid = ?1", trainId) == zhanci;
+    const std::string arrive = starts ? std::string(text::kBoardStarts) : FormatTime(stops.OptDouble(2));
+    const std::string depart = ends ? std::string(text::kBoardEnds) : FormatTime(stops.OptDouble(3));
+    const std::string row = number + kind + first + last + arrive + depart + DistanceText(stops.Int(4));
+    if (!row.empty()) ids.push_back(trainId);
+  }
+  return ids;
+}
+
 }  // namespace kw::bench::literal

@@ -29,4 +29,10 @@ std::vector<std::string> TransferStations(Database& db, int fromId, int toId);
 // first and last station's names and its fare, each by its own query.
 std::vector<ResultRow> TrainsByNumber(Database& db, const std::string& text);
 
+// The station board of one station: the statement of its stops, then per
+// stop its train's number, class, first and last station names and whether
+// the stop is the train's first or last, each by its own query. The train
+// ids of the calls, in the order of the stops.
+std::vector<int> StationBoard(Database& db, int stationId);
+
 }  // namespace kw::bench::literal

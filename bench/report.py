@@ -20,6 +20,7 @@ from collections import OrderedDict
 TARGETS_MS = OrderedDict([
     ("BM_StationLookup", 1),
     ("BM_StationSearch", 5),
+    ("BM_StationBoard", 5),
     ("BM_TransferStations", 20),
     ("BM_TwoLegSearch", 10),
     ("BM_TrainNumberSearch", 5),

@@ -13,6 +13,7 @@
 #include "LiteralSearches.h"
 #include "query/DirectSearch.h"
 #include "query/Fares.h"
+#include "query/StationBoard.h"
 #include "query/StationLookup.h"
 #include "query/TrainDetail.h"
 #include "query/TrainNumberSearch.h"
@@ -217,6 +218,46 @@ void BM_TrainNumberSearch_Literal(benchmark::State& state, const char* text) {
 
 KW_RULES(BM_TrainNumberSearch);
 KW_RULES(BM_TrainNumberSearch_Literal);
+
+// ------------------------------------------------------------ station board
+
+// The busiest boards: every call at one station, in departure order.
+void BM_StationBoard(benchmark::State& state, const char* station) {
+  Database& db = ScaledDb(state);
+  BoardRequest request;
+  request.stationText = station;
+  size_t rows = 0;
+  for (auto _ : state) {
+    const BoardResult board = FindStationBoard(db, request);
+    rows = board.rows.size();
+    benchmark::DoNotOptimize(board);
+  }
+  state.counters["rows"] = static_cast<double>(rows);
+}
+
+void BM_StationBoard_Literal(benchmark::State& state, const char* station) {
+  const char* const names[] = {station};
+  const auto ids = StationIds(state, names);
+  if (!ids) return;
+  Database& db = ScaledDb(state);
+  BoardRequest request;
+  request.stationText = station;
+  std::vector<int> real;
+  for (const auto& row : FindStationBoard(db, request).rows) real.push_back(row.trainId);
+  std::sort(real.begin(), real.end());
+  std::vector<int> reference = literal::StationBoard(db, (*ids)[0]);
+  std::sort(reference.begin(), reference.end());
+  if (!SameResult(state, real, reference)) return;
+  for (auto _ : state) benchmark::DoNotOptimize(literal::StationBoard(db, (*ids)[0]));
+}
+
+#define KW_BOARDS(bm)                                                    \
+  BENCHMARK_CAPTURE(bm, shanghai_hongqiao, "上海虹桥")->Apply(Scales); \
+  BENCHMARK_CAPTURE(bm, beijing_south, "北京南")->Apply(Scales);       \
+  BENCHMARK_CAPTURE(bm, guangzhou_south, "广州南")->Apply(Scales)
+
+KW_BOARDS(BM_StationBoard);
+KW_BOARDS(BM_StationBoard_Literal);
 
 // ------------------------------------------------------------ one train
 

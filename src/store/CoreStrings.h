@@ -213,6 +213,13 @@ inline constexpr std::string_view kNeedBothStations = "请输入出发站和到�
 inline constexpr std::string_view kSameStations = "出发站与到达站相同";
 inline constexpr std::string_view kNoStationBeginsWith = "没有以“%1”开头的站名";
 
+// The station board (车站时刻).
+inline constexpr std::string_view kBoardStarts = "始发";
+inline constexpr std::string_view kBoardEnds = "终到";
+inline constexpr std::string_view kBoardNeedStation = "请输入车站";
+inline constexpr std::string_view kBoardNoTrain = "对不起！目前没有停靠%1的列车。";
+inline constexpr std::string_view kBoardNothingChosen = "对不起！%1在所选的时间和车型内没有符合要求的列车。";
+
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).
 inline std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args) {

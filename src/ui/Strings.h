@@ -138,6 +138,31 @@ inline const QString kJourneyStale = QStringLiteral("查询条件已更改，请
 // The printed title: from, to, earliest and latest departure.
 inline const QString kJourneyPrintTitle = QStringLiteral("中转行程 %1 → %2 %3–%4");
 
+// ------------------------------------------------------------ station board window
+inline const QString kMenuBoard = QStringLiteral("车站时刻(&B)...");
+inline const QString kToolBoard = QStringLiteral("车站时刻");
+inline const QString kBoardTitle = QStringLiteral("车站时刻 - Kestrelway");
+inline const QString kBoardStation = QStringLiteral("车站");
+inline const QString kBoardStationTip = QStringLiteral("请输入车站的简码或站名,并在车站列表中选取车站名");
+inline const QString kBoardSameName = QStringLiteral("含同名车站");
+inline const QString kBoardSameNameTip = QStringLiteral("列出站名以所输文字开头的全部车站，如“北京”含北京西、北京南");
+inline const QString kBoardTime = QStringLiteral("开车时间");
+inline const QString kBoardTimeTip = QStringLiteral("终到列车按到达时间；开始晚于结束时跨过午夜");
+inline const QString kBoardAll = QStringLiteral("全部");
+inline const QString kBoardStartsOnly = QStringLiteral("只看始发");
+inline const QString kBoardEndsOnly = QStringLiteral("只看终到");
+inline const QString kBoardTowards = QStringLiteral("开往");
+inline const QString kBoardTowardsTip = QStringLiteral("只列出其后停靠站名以此开头的车站的列车");
+inline const QString kBoardColumns[9] = {
+    QStringLiteral("车次"), QStringLiteral("类别"), QStringLiteral("始发站"), QStringLiteral("终到站"),
+    QStringLiteral("到达"), QStringLiteral("出发"), QStringLiteral("停留(分)"), QStringLiteral("里程"),
+    QStringLiteral("车站")};
+inline const QString kBoardCount = QStringLiteral("共 %1 趟列车；双击一行可察看该车次的详细情况");
+// Printed title: station, window.
+inline const QString kBoardPrintTitle = QStringLiteral("%1车站时刻 %2—%3");
+// The stop grid's context menu in the train detail window.
+inline const QString kViewStationBoard = QStringLiteral("查看车站时刻");
+
 // ------------------------------------------------------------ train detail window
 // The window's title bar names the train: "T109次 - Kestrelway".
 inline const QString kDetailWindowTitle = QStringLiteral("%1次 - Kestrelway");
@@ -223,6 +248,7 @@ inline const QString kFileTrains = QStringLiteral("车次");
 inline const QString kFileTransferStations = QStringLiteral("中转站");
 inline const QString kFileJourneys = QStringLiteral("中转行程");
 inline const QString kFileStops = QStringLiteral("停站");
+inline const QString kFileBoard = QStringLiteral("车站时刻");
 // The header line of the copied transfer stations.
 inline const QString kTransferStationColumn = QStringLiteral("中转站");
 inline QString FileStem(const QStringList& stations, const QString& what) {

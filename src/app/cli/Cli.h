@@ -86,5 +86,6 @@ int Transfer(Context& ctx);
 int Train(Context& ctx);
 int Detail(Context& ctx);
 int Journeys(Context& ctx);
+int Board(Context& ctx);
 
 }  // namespace kw::cli

@@ -30,6 +30,10 @@ constexpr const char* kUsage =
     "           [--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]\n"
     "                               一天之内最多换乘两次、真正衔接得上的最佳行程\n"
     "                               （--slack：多换乘一次至少节省的分钟数，0–120，默认 30）\n"
+    "  board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO]\n"
+    "        [--only start|end] [--towards TEXT] [--sort depart|arrive|train]\n"
+    "                               车站时刻：停靠该站的全部列车（--all-with-prefix 含同名车站，\n"
+    "                               --towards 只列其后停靠以 TEXT 开头的车站的列车）\n"
     "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n"
     "search、transfer、train 的 --class 车型：只列出该车型（特快、快速、普快、普慢）的车次\n";
 
@@ -41,7 +45,7 @@ int main(int argc, char** argv) {
       {"build-db", BuildDb},   {"stations", Stations}, {"fares", Fares},
       {"update", ApplyUpdate}, {"search", Search},     {"transfer-stations", TransferStations},
       {"transfer", Transfer},  {"train", Train},       {"detail", Detail},
-      {"journeys", Journeys},
+      {"journeys", Journeys},  {"board", Board},
   };
 
   Context ctx;

@@ -30,6 +30,7 @@ void TrainDetailOpener::OpenDetail(const SearchContext& context) {
                      platform_);
   });
   AttachListCopy(window->flgPass, platform_, [window] { return window->fileStem; });
+  connect(window, &TrainDetailWindow::stationBoardRequested, this, &TrainDetailOpener::stationBoardRequested);
   window_ = window;
   CentreWindow(*window, &parent_);
   window->show();

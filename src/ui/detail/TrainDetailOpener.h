@@ -33,6 +33,8 @@ class TrainDetailOpener : public QObject {
  signals:
   // A detail window was built and shown.
   void windowOpened(TrainDetailWindow* window);
+  // The open window's stop grid asked for the board of the station `name`.
+  void stationBoardRequested(const QString& name);
 
  private:
   Database& db_;

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QTableWidget>
@@ -103,6 +104,10 @@ TrainDetailWindow::TrainDetailWindow(Database& db, MessageBoxes& messages, QWidg
     flgPass->setColumnWidth(c, TwipsToPixels(columns[c].widthTwips));
   }
   flgPass->hide();
+  flgPass->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(flgPass, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+    if (QMenu* menu = StopMenu(flgPass->rowAt(at.y()))) menu->popup(flgPass->viewport()->mapToGlobal(at));
+  });
 
   BuildHoverBox();
   BuildButtons();
@@ -232,6 +237,17 @@ void TrainDetailWindow::Place(Element& element, const TwipsBox& box) {
 }
 
 bool TrainDetailWindow::gridShown() const { return !flgPass->isHidden(); }
+
+QMenu* TrainDetailWindow::StopMenu(int row) {
+  if (row < 0 || row >= stopCount() || row >= flgPass->rowCount()) return nullptr;
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  QAction* board = menu->addAction(str::kViewStationBoard);
+  board->setObjectName("mnuStationBoard");
+  const QString name = QString::fromStdString(stops_.stops[static_cast<size_t>(row)].stationName);
+  connect(board, &QAction::triggered, this, [this, name] { emit stationBoardRequested(name); });
+  return menu;
+}
 
 bool TrainDetailWindow::Open(const SearchContext& context) {
   const std::string& mode = context.queryMode;

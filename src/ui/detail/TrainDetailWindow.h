@@ -7,6 +7,9 @@
 // and close (Tab reaches them; Esc closes the window too). The title bar
 // names the train.
 //
+// A station's row in the stop grid offers 查看车站时刻 in its context menu;
+// stationBoardRequested(name) asks for the board of that station.
+//
 // printRequested() fires when Command1 (打印) is clicked; the opener prints
 // from lblTitle, flgPass (its captions are its header) and the window's image
 // without Command1.
@@ -22,6 +25,7 @@
 
 class QFrame;
 class QLabel;
+class QMenu;
 class QTableWidget;
 
 namespace kw {
@@ -58,6 +62,9 @@ class TrainDetailWindow : public QWidget {
 
   // The stop grid covers the diagram.
   bool gridShown() const;
+  // The context menu of stop `row` of the grid (deleted when it closes), or
+  // null past the last stop.
+  QMenu* StopMenu(int row);
 
   QLabel* lblTitle;
   QLabel* lblFTime;
@@ -84,6 +91,7 @@ class TrainDetailWindow : public QWidget {
 
  signals:
   void printRequested();
+  void stationBoardRequested(const QString& name);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -32,6 +32,7 @@
 #include "ui/aux/AdPictureWindow.h"
 #include "ui/aux/ClosingScreen.h"
 #include "ui/aux/TipWindow.h"
+#include "ui/board/BoardWindow.h"
 #include "ui/detail/TrainDetailOpener.h"
 #include "ui/journey/JourneyWindow.h"
 #include "ui/main/QueryPanel.h"
@@ -161,12 +162,14 @@ void MainWindow::BuildMenus() {
   mnuFile = menuBar()->addMenu(str::kMenuFile);
   mnuFile->setObjectName("mnuFile");
   mnuJourney = MakeAction(this, "mnuJourney", str::kMenuJourney);
+  mnuBoard = MakeAction(this, "mnuBoard", str::kMenuBoard);
   munPrint = MakeAction(this, "munPrint", str::kMenuPrint);
   mnuUpdate = MakeAction(this, "mnuUpdate", str::kMenuUpdate);
   mnuUseInstalled = MakeAction(this, "mnuUseInstalled", str::kMenuUseInstalled);
   mnuUseInstalled->setVisible(false);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
   mnuFile->addAction(mnuJourney);
+  mnuFile->addAction(mnuBoard);
   mnuRecent = mnuFile->addMenu(str::kMenuRecent);
   mnuRecent->setObjectName("mnuRecent");
   FillRecentMenu();
@@ -191,6 +194,7 @@ void MainWindow::BuildMenus() {
   mnuHelp->addAction(About);
 
   connect(mnuJourney, &QAction::triggered, this, &MainWindow::OpenJourneys);
+  connect(mnuBoard, &QAction::triggered, this, &MainWindow::OpenBoard);
   connect(munPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuUpdate, &QAction::triggered, this, &MainWindow::UpdateDatabaseCommand);
   connect(mnuUseInstalled, &QAction::triggered, this, &MainWindow::UseInstalledTimetableCommand);
@@ -229,6 +233,11 @@ void MainWindow::BuildToolbar() {
   journeys->setObjectName("Toolbar1_Journey");
   Toolbar1->insertAction(toolbarButtons_[kTipsButton], journeys);
   connect(journeys, &QAction::triggered, mnuJourney, &QAction::trigger);
+  // The station board's follows it.
+  auto* board = new QAction(str::kToolBoard, Toolbar1);
+  board->setObjectName("Toolbar1_Board");
+  Toolbar1->insertAction(toolbarButtons_[kTipsButton], board);
+  connect(board, &QAction::triggered, mnuBoard, &QAction::trigger);
 }
 
 void MainWindow::Toolbar1ButtonClick(int index) {
@@ -367,6 +376,22 @@ void MainWindow::OpenJourneys() {
   journeys_->activateWindow();
 }
 
+void MainWindow::OpenBoard() {
+  if (!board_) {
+    board_ = new BoardWindow(db_, platform_, this);
+    connect(board_, &BoardWindow::trainDetailRequested, this, &MainWindow::trainDetailRequested);
+    CentreWindow(*board_, this);
+  }
+  board_->show();
+  board_->raise();
+  board_->activateWindow();
+}
+
+void MainWindow::OpenBoardOn(const QString& name) {
+  OpenBoard();
+  board_->ShowStation(name);
+}
+
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
@@ -390,6 +415,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (tips_) tips_->hide();
   if (about_) about_->hide();
   if (journeys_) journeys_->hide();
+  if (board_) board_->hide();
   if (!closing_) {
     closing_ = std::make_unique<ClosingScreen>();
     connect(closing_.get(), &ClosingScreen::finished, this, &MainWindow::programEnded);
@@ -420,6 +446,7 @@ TrainDetailOpener* WireTrainDetail(MainWindow& main) {
   auto* opener = new TrainDetailOpener(main.database(), main.platform(), main);
   QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
   QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
+  QObject::connect(opener, &TrainDetailOpener::stationBoardRequested, &main, &MainWindow::OpenBoardOn);
   return opener;
 }
 

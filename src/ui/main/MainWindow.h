@@ -5,6 +5,8 @@
 // - trainDetailRequested(context): a result row or a leg of the journey
 //   window was opened; `context` names the train and its stretch. Open the
 //   train detail window on it, replacing one that is open (WireTrainDetail).
+//   The station board window asks through it too; the detail window's
+//   查看车站时刻 comes back through OpenBoardOn (WireTrainDetail).
 // - trainDetailCloseRequested(): the main window became active again or is
 //   closing; close the train detail window if it is open.
 // - printRequested(): the print command (menu munPrint, toolbar button 5).
@@ -31,6 +33,7 @@ class QToolBar;
 namespace kw {
 
 class AboutWindow;
+class BoardWindow;
 class ClosingScreen;
 class Database;
 class JourneyWindow;
@@ -78,6 +81,10 @@ class MainWindow : public QMainWindow {
   void OpenAbout();
   // The journey window (mnuJourney, the toolbar's 中转行程), as it was left.
   void OpenJourneys();
+  // The station board window (mnuBoard, the toolbar's 车站时刻), as it was left.
+  void OpenBoard();
+  // The station board window on the station named `name`.
+  void OpenBoardOn(const QString& name);
   // A toolbar button, by its index: 2 tips, 5 print, 6 help, 7 exit.
   void Toolbar1ButtonClick(int index);
 
@@ -87,6 +94,7 @@ class MainWindow : public QMainWindow {
   TipWindow* tipWindow() const { return tips_; }
   AboutWindow* aboutWindow() const { return about_; }
   JourneyWindow* journeyWindow() const { return journeys_; }
+  BoardWindow* boardWindow() const { return board_; }
   ClosingScreen* closingScreen() const { return closing_.get(); }
 
   QueryPanel* panel;
@@ -96,6 +104,7 @@ class MainWindow : public QMainWindow {
   QMenu* mnuHelp;
   QAction* mnuMap;
   QAction* mnuJourney;
+  QAction* mnuBoard;
   QAction* munPrint;
   QAction* mnuUpdate;
   QAction* mnuUseInstalled;
@@ -158,6 +167,7 @@ class MainWindow : public QMainWindow {
   TipWindow* tips_ = nullptr;
   AboutWindow* about_ = nullptr;
   JourneyWindow* journeys_ = nullptr;
+  BoardWindow* board_ = nullptr;
   // The earliest departure (minutes after midnight) of the search that ended
   // in the offer of transfer stations, for the journey window on its texts.
   int offerEarliestDeparture_ = 0;

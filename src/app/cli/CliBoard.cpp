@@ -1,0 +1,108 @@
+// board: every train that calls at a station (车站时刻).
+#include <algorithm>
+#include <iostream>
+
+#include "app/cli/Cli.h"
+#include "query/StationBoard.h"
+#include "query/StationLookup.h"
+
+namespace kw::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO] [--only start|end] "
+    "[--towards TEXT] [--sort depart|arrive|train]";
+
+// "HH:MM" as minutes after midnight; `fallback` when the option is not given.
+int TakeClock(Context& ctx, std::string_view option, int fallback) {
+  const std::string value = ctx.TakeOption(option);
+  if (value.empty()) return fallback;
+  const Clock clock = ParseClock(value, option);
+  return clock.hour * 60 + clock.minute;
+}
+
+// Whether the flag `name` was given, taking it out of args.
+bool TakeFlag(Context& ctx, std::string_view name) {
+  const auto it = std::find(ctx.args.begin(), ctx.args.end(), name);
+  if (it == ctx.args.end()) return false;
+  ctx.args.erase(it);
+  return true;
+}
+
+std::string JsonFigure(const std::optional<int>& value) { return value ? std::to_string(*value) : "null"; }
+
+void PrintJson(const BoardRow& row, bool withStation) {
+  const auto clock = [](const std::optional<int>& minutes, const std::string& text) {
+    return minutes ? JsonString(text) : std::string("null");
+  };
+  std::cout << "{\"trainId\":" << row.trainId << ",\"train\":" << JsonString(row.train)
+            << ",\"kind\":" << JsonString(row.kind) << ",\"from\":" << JsonString(row.from)
+            << ",\"to\":" << JsonString(row.to)
+            << (withStation ? ",\"station\":" + JsonString(row.station) : std::string())
+            << ",\"arrive\":" << clock(row.arriveMinutes, row.arriveText)
+            << ",\"depart\":" << clock(row.departMinutes, row.departText)
+            << ",\"arriveMinutes\":" << JsonFigure(row.arriveMinutes)
+            << ",\"departMinutes\":" << JsonFigure(row.departMinutes)
+            << ",\"dwellMinutes\":" << JsonFigure(row.dwellMinutes) << ",\"km\":" << JsonFigure(row.km)
+            << "}\n";
+}
+
+}  // namespace
+
+int Board(Context& ctx) {
+  BoardRequest request;
+  request.allWithPrefix = TakeFlag(ctx, "--all-with-prefix");
+  request.after = TakeClock(ctx, "--after", 0);
+  request.until = TakeClock(ctx, "--until", kMinutesPerDay - 1);
+  if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
+    const auto parsed = ParseTrainTypes(types);
+    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + types);
+    request.types = *parsed;
+  }
+  if (const std::string only = ctx.TakeOption("--only"); !only.empty()) {
+    if (only != "start" && only != "end") throw UsageError("--only 应为 start 或 end：" + only);
+    request.ends = only == "start" ? BoardEnds::Starting : BoardEnds::Terminating;
+  }
+  request.towards = ctx.TakeOption("--towards");
+  BoardColumn sort = BoardColumn::Depart;
+  if (const std::string name = ctx.TakeOption("--sort"); !name.empty()) {
+    if (name == "arrive") {
+      sort = BoardColumn::Arrive;
+    } else if (name == "train") {
+      sort = BoardColumn::Train;
+    } else if (name != "depart") {
+      throw UsageError("--sort 应为 depart、arrive 或 train：" + name);
+    }
+  }
+  ctx.ExpectArgs(1, kUsage);
+  request.stationText = ctx.args[0];
+  RefuseLongText(RemoveSpaces(request.stationText), kMaxStationTextLength, "站名");
+  RefuseLongText(RemoveSpaces(request.towards), kMaxStationTextLength, "--towards 站名");
+
+  BoardResult board = FindStationBoard(ctx.Db(), request);
+  if (!board.message.empty()) {
+    std::cerr << board.message << '\n';
+    return kNotFound;
+  }
+  SortBoard(board.rows, sort);
+  for (const BoardRow& row : board.rows) {
+    if (ctx.json) {
+      PrintJson(row, request.allWithPrefix);
+      continue;
+    }
+    std::vector<std::string> fields{row.train,
+                                    row.kind,
+                                    row.from,
+                                    row.to,
+                                    row.arriveText,
+                                    row.departText,
+                                    row.dwellMinutes ? std::to_string(*row.dwellMinutes) : std::string(),
+                                    row.kmText};
+    if (request.allWithPrefix) fields.push_back(row.station);
+    PrintTabbed(fields);
+  }
+  return kOk;
+}
+
+}  // namespace kw::cli

@@ -1,0 +1,223 @@
+// The station board on the hand-made timetable of tests/data (郑州: 22 calls,
+// three trains starting, three ending there).
+#include <gtest/gtest.h>
+
+#include "query/StationBoard.h"
+#include "support/TestTimetable.h"
+
+namespace kw {
+namespace {
+
+using Trains = std::vector<std::string>;
+
+Database& Db() { return test::HandMadeDb(); }
+
+BoardRequest At(const char* station) {
+  BoardRequest request;
+  request.stationText = station;
+  return request;
+}
+
+Trains Numbers(const std::vector<BoardRow>& rows) {
+  Trains numbers;
+  for (const auto& row : rows) numbers.push_back(row.train);
+  return numbers;
+}
+
+// What a row shows, then its stretch: "train|arrive|depart|dwell|km|from>to".
+std::string Shown(const BoardRow& row) {
+  return row.train + '|' + row.arriveText + '|' + row.departText + '|' +
+         (row.dwellMinutes ? std::to_string(*row.dwellMinutes) : "") + '|' + row.kmText + '|' +
+         row.stretchFrom() + '>' + row.stretchTo();
+}
+
+const BoardRow& RowOf(const BoardResult& board, const std::string& train) {
+  for (const auto& row : board.rows) {
+    if (row.train == train) return row;
+  }
+  throw std::runtime_error("no row for " + train);
+}
+
+TEST(StationBoard, RowsShowEndsTimesDwellAndDistance) {
+  const BoardResult zhengzhou = FindStationBoard(Db(), At("郑州"));
+  ASSERT_EQ(zhengzhou.message, "");
+  const BoardResult miyun = FindStationBoard(Db(), At("密云"));
+  const struct {
+    const BoardResult& board;
+    const char* train;
+    std::string shown;
+  } cases[] = {
+      {zhengzhou, "4601", "4601|始发|07:05||0|郑州>信阳"},         // first stop: from here on
+      {zhengzhou, "K507", "K507|07:40|终到||689|北京西>郑州"},     // last stop: its first station to here
+      {zhengzhou, "K1005", "K1005|00:30|00:40|10|575|郑州>兰州"},  // after midnight
+      {zhengzhou, "Z238/Z235", "Z238/Z235|15:50|16:00|10|2056|郑州>广州"},
+      {miyun, "4471", "4471|09:58|10:01|3|暂缺|密云>承德"},  // 0 km after the first stop
+  };
+  for (const auto& c : cases) EXPECT_EQ(Shown(RowOf(c.board, c.train)), c.shown) << c.train;
+  const BoardRow& k1005 = RowOf(zhengzhou, "K1005");
+  EXPECT_EQ(k1005.arriveMinutes, 30);
+  EXPECT_EQ(k1005.departMinutes, 40);
+  EXPECT_EQ(k1005.km, 575);
+  EXPECT_FALSE(RowOf(zhengzhou, "4601").arriveMinutes.has_value());
+  EXPECT_FALSE(RowOf(zhengzhou, "K507").departMinutes.has_value());
+  EXPECT_FALSE(RowOf(miyun, "4471").km.has_value());
+}
+
+TEST(StationBoard, EachOptionPicksItsTrainsInDepartureOrder) {
+  const auto with = [](auto change) {
+    BoardRequest request = At("郑州");
+    change(request);
+    return request;
+  };
+  const struct {
+    const char* what;
+    BoardRequest request;
+    Trains trains;
+  } cases[] = {
+      // Terminating trains stand at their arrival.
+      {"all", At("郑州"), {"K1005", "Z1",          "Z12",         "Z40/Z41",   "Z42/Z43",   "Z11",
+                           "Z2",    "K1006",       "T8",          "4601",      "Z236/Z237", "K507",
+                           "T16",   "K1159/K1158", "K1157/K1160", "Z238/Z235", "T69",       "T15",
+                           "4602",  "T7",          "T70",         "K508"}},
+      {"from 20:00", with([](BoardRequest& r) { r.after = 20 * 60; }), {"4602", "T7", "T70", "K508"}},
+      {"20:06 to 20:27, both ends in",
+       with([](BoardRequest& r) { r.after = 20 * 60 + 6, r.until = 20 * 60 + 27; }),
+       {"4602", "T7"}},
+      {"22:00 to 01:15 wraps",
+       with([](BoardRequest& r) { r.after = 22 * 60, r.until = 75; }),
+       {"K1005", "Z1", "K508"}},
+      {"快速 (K)",
+       with([](BoardRequest& r) { r.types = TypeBit(TrainType::K); }),
+       {"K1005", "K1006", "K507", "K1159/K1158", "K1157/K1160", "K508"}},
+      {"other", with([](BoardRequest& r) { r.types = TypeBit(TrainType::Other); }), {"4601", "4602"}},
+      {"starting",
+       with([](BoardRequest& r) { r.ends = BoardEnds::Starting; }),
+       {"4601", "K1157/K1160", "K508"}},
+      {"ending",
+       with([](BoardRequest& r) { r.ends = BoardEnds::Terminating; }),
+       {"K507", "K1159/K1158", "4602"}},
+      // T69 and T7 come from 北京西: an earlier call does not count.
+      {"towards 北京",
+       with([](BoardRequest& r) { r.towards = "北京"; }),
+       {"Z12", "Z2", "T8", "T16", "T70", "K508"}},
+      {"towards 北京, starting",
+       with([](BoardRequest& r) { r.towards = "北京", r.ends = BoardEnds::Starting; }),
+       {"K508"}},
+  };
+  for (const auto& c : cases) {
+    const BoardResult board = FindStationBoard(Db(), c.request);
+    EXPECT_EQ(Numbers(board.rows), c.trains) << c.what;
+    EXPECT_EQ(board.stationName, "郑州") << c.what;
+  }
+}
+
+TEST(StationBoard, TheTextNamesOneStationOrWithTheBoxAFamily) {
+  const struct {
+    const char* text;
+    bool widened;
+    std::string name;
+    size_t rows;
+  } cases[] = {
+      {"北京", false, "北京", 16},
+      {"北京", true, "北京", 46},    // 北京 16, 北京西 22, 北京南 4, 北京北 2, 北京东 2
+      {"bjx", false, "北京西", 22},  // initials name the station
+      {"bjx", true, "北京西", 22},   // ... and the family of its name
+      {"北京 西", false, "北京西", 22},
+  };
+  for (const auto& c : cases) {
+    BoardRequest request = At(c.text);
+    request.allWithPrefix = c.widened;
+    const BoardResult board = FindStationBoard(Db(), request);
+    EXPECT_EQ(board.stationName, c.name) << c.text;
+    EXPECT_EQ(board.rows.size(), c.rows) << c.text << c.widened;
+  }
+  BoardRequest family = At("北京");
+  family.allWithPrefix = true;
+  EXPECT_EQ(RowOf(FindStationBoard(Db(), family), "G1").station, "北京南");
+}
+
+TEST(StationBoard, WhatCannotBeListedIsSaid) {
+  const auto with = [](const char* station, auto change) {
+    BoardRequest request = At(station);
+    change(request);
+    return request;
+  };
+  const struct {
+    BoardRequest request;
+    std::string message;
+  } cases[] = {
+      {At(" "), "请输入车站"},
+      {At("火星"), "没有名为“火星”的车站"},
+      {with("火星", [](BoardRequest& r) { r.allWithPrefix = true; }), "没有以“火星”开头的站名"},
+      {with("郑州", [](BoardRequest& r) { r.towards = "火星"; }), "没有以“火星”开头的站名"},
+      {with("郑州", [](BoardRequest& r) { r.types = TypeBit(TrainType::G); }),
+       "对不起！郑州在所选的时间和车型内没有符合要求的列车。"},
+      {with("密云", [](BoardRequest& r) { r.ends = BoardEnds::Starting; }),
+       "对不起！密云在所选的时间和车型内没有符合要求的列车。"},
+  };
+  for (const auto& c : cases) {
+    const BoardResult board = FindStationBoard(Db(), c.request);
+    EXPECT_EQ(board.message, c.message) << c.request.stationText;
+    EXPECT_TRUE(board.rows.empty());
+  }
+}
+
+TEST(StationBoard, EveryColumnSortsAndReverses) {
+  BoardRequest request = At("郑州");
+  request.types = TypeBit(TrainType::K) | TypeBit(TrainType::Other);
+  std::vector<BoardRow> rows = FindStationBoard(Db(), request).rows;
+  const struct {
+    BoardColumn column;
+    bool descending;
+    Trains trains;
+  } cases[] = {
+      // Numbers by the value of their digits.
+      {BoardColumn::Train,
+       false,
+       {"4601", "4602", "K507", "K508", "K1005", "K1006", "K1157/K1160", "K1159/K1158"}},
+      {BoardColumn::Train,
+       true,
+       {"K1159/K1158", "K1157/K1160", "K1006", "K1005", "K508", "K507", "4602", "4601"}},
+      // Starting trains stand at their departure; ties by departure.
+      {BoardColumn::Arrive,
+       false,
+       {"K1005", "K1006", "4601", "K507", "K1159/K1158", "K1157/K1160", "4602", "K508"}},
+      {BoardColumn::Km,
+       false,
+       {"4601", "K1157/K1160", "K508", "4602", "K1005", "K507", "K1006", "K1159/K1158"}},
+      {BoardColumn::Km,
+       true,
+       {"K1159/K1158", "K1006", "K507", "K1005", "4602", "4601", "K1157/K1160", "K508"}},
+      // The ends have no dwell: last, in departure order.
+      {BoardColumn::Dwell,
+       false,
+       {"K1005", "K1006", "4601", "K507", "K1159/K1158", "K1157/K1160", "4602", "K508"}},
+  };
+  for (const auto& c : cases) {
+    SortBoard(rows, c.column, c.descending);
+    EXPECT_EQ(Numbers(rows), c.trains) << static_cast<int>(c.column) << c.descending;
+  }
+}
+
+// A dwell across midnight counts on into the next day; a first stop without
+// an arrival time and a last without a departure give their one time; a
+// station no train calls at says so.
+TEST(StationBoard, ADwellAcrossMidnightCountsIntoTheNextDay) {
+  test::TestTimetable timetable;
+  timetable.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n");
+  timetable.Set("train", "1\tK1\t1\t1\t3\t22\t2\t1\t300\t\n");
+  timetable.Set("pass", "1\t1\t1\t\t22\t0\t0\n1\t2\t2\t23.55\t0.1\t1\t150\n1\t3\t3\t2\t\t1\t300\n");
+  const auto db = timetable.Open();
+  BoardRequest request = At("乙");
+  request.after = 0;
+  request.until = 30;
+  const BoardResult board = FindStationBoard(*db, request);
+  ASSERT_EQ(board.rows.size(), 1u) << board.message;
+  EXPECT_EQ(Shown(board.rows[0]), "K1|23:55|00:10|15|150|乙>丙");
+  EXPECT_EQ(Shown(FindStationBoard(*db, At("甲")).rows.at(0)), "K1|始发|22:00||0|甲>丙");
+  EXPECT_EQ(Shown(FindStationBoard(*db, At("丙")).rows.at(0)), "K1|02:00|终到||300|甲>丙");
+  EXPECT_EQ(FindStationBoard(*db, At("丁")).message, "对不起！目前没有停靠丁的列车。");
+}
+
+}  // namespace
+}  // namespace kw
