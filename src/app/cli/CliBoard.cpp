@@ -5,6 +5,7 @@
 #include "app/cli/Cli.h"
 #include "query/StationBoard.h"
 #include "query/StationLookup.h"
+#include "query/TimetableTime.h"
 
 namespace kw::cli {
 
@@ -13,14 +14,6 @@ namespace {
 constexpr const char* kUsage =
     "board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO] [--only start|end] "
     "[--towards TEXT] [--sort depart|arrive|train]";
-
-// "HH:MM" as minutes after midnight; `fallback` when the option is not given.
-int TakeClock(Context& ctx, std::string_view option, int fallback) {
-  const std::string value = ctx.TakeOption(option);
-  if (value.empty()) return fallback;
-  const Clock clock = ParseClock(value, option);
-  return clock.hour * 60 + clock.minute;
-}
 
 // Whether the flag `name` was given, taking it out of args.
 bool TakeFlag(Context& ctx, std::string_view name) {
@@ -53,15 +46,15 @@ void PrintJson(const BoardRow& row, bool withStation) {
 int Board(Context& ctx) {
   BoardRequest request;
   request.allWithPrefix = TakeFlag(ctx, "--all-with-prefix");
-  request.after = TakeClock(ctx, "--after", 0);
-  request.until = TakeClock(ctx, "--until", kMinutesPerDay - 1);
+  request.after = HhmmToMinutes(TakeClock(ctx, "--after").value_or(Clock{0, 0}).Hhmm());
+  request.until = HhmmToMinutes(TakeClock(ctx, "--until").value_or(Clock{23, 59}).Hhmm());
   if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
     const auto parsed = ParseTrainTypes(types);
-    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + types);
+    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + Echo(types));
     request.types = *parsed;
   }
   if (const std::string only = ctx.TakeOption("--only"); !only.empty()) {
-    if (only != "start" && only != "end") throw UsageError("--only 应为 start 或 end：" + only);
+    if (only != "start" && only != "end") throw UsageError("--only 应为 start 或 end：" + Echo(only));
     request.ends = only == "start" ? BoardEnds::Starting : BoardEnds::Terminating;
   }
   request.towards = ctx.TakeOption("--towards");
@@ -72,7 +65,7 @@ int Board(Context& ctx) {
     } else if (name == "train") {
       sort = BoardColumn::Train;
     } else if (name != "depart") {
-      throw UsageError("--sort 应为 depart、arrive 或 train：" + name);
+      throw UsageError("--sort 应为 depart、arrive 或 train：" + Echo(name));
     }
   }
   ctx.ExpectArgs(1, kUsage);
