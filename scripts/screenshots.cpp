@@ -60,6 +60,7 @@ void Save(QWidget* window, const char* file) {
 // Types `typed` into the station box `box` and picks `name` from the pick list.
 void PickStation(QWidget* window, const char* box, const QString& typed, const QString& name) {
   auto* edit = Find<QLineEdit>(window, box);
+  edit->clear();  // a window may start with the main window's stations
   edit->setFocus();
   QTest::keyClicks(edit, typed);
   auto* list = Find<QListWidget>(window, "lstStation");
