@@ -34,13 +34,6 @@ constexpr int kColumnCount = 9;  // the last, 车站, shows in the widened mode 
 // Printed column widths, twips: 车次 .. 里程, then 车站.
 const std::vector<int> kPrintWidths = {1500, 1300, 1500, 1500, 800, 800, 900, 800, 1500};
 
-// The types of each check box, in order (as the journey window's).
-constexpr TrainTypes kTypeGroups[6] = {TypeBit(TrainType::G) | TypeBit(TrainType::C),
-                                       TypeBit(TrainType::D),
-                                       TypeBit(TrainType::Z),
-                                       TypeBit(TrainType::T),
-                                       TypeBit(TrainType::K),
-                                       TypeBit(TrainType::Other)};
 
 // Where the options are remembered (settings group EveryDay).
 const QString kKeyStation = QStringLiteral("BoardStation");
@@ -132,13 +125,7 @@ void BoardWindow::BuildControls() {
   options->addStretch(1);
 
   auto* types = new QHBoxLayout;
-  types->addWidget(label(str::kJourneyTypes));
-  for (size_t i = 0; i < cheType.size(); ++i) {
-    cheType[i] = new QCheckBox(str::kJourneyTypeNames[i], this);
-    cheType[i]->setObjectName(QStringLiteral("cheType%1").arg(i));
-    cheType[i]->setChecked(true);
-    types->addWidget(cheType[i]);
-  }
+  AddTypeBoxes(this, *types, cheType);
   types->addStretch(1);
   types->addWidget(cmdPrint);
 
@@ -200,14 +187,6 @@ void BoardWindow::SaveOptions() const {
   WriteEveryDay(kKeyTowards, txtTowards->text());
 }
 
-TrainTypes BoardWindow::ChosenTypes() const {
-  TrainTypes types = 0;
-  for (size_t i = 0; i < cheType.size(); ++i) {
-    if (cheType[i]->isChecked()) types |= kTypeGroups[i];
-  }
-  return types;
-}
-
 void BoardWindow::ShowStation(const QString& name) {
   txtStation->setText(name);
   cheSameName->setChecked(false);
@@ -225,7 +204,7 @@ void BoardWindow::Search() {
   request.allWithPrefix = cheSameName->isChecked();
   request.after = Minutes(timAfter);
   request.until = Minutes(timUntil);
-  request.types = ChosenTypes();
+  request.types = CheckedTypes(cheType);
   request.ends = optStarts->isChecked() ? BoardEnds::Starting
                  : optEnds->isChecked() ? BoardEnds::Terminating
                                         : BoardEnds::All;

@@ -17,6 +17,7 @@
 
 #include "query/StationBoard.h"
 #include "ui/SearchContext.h"
+#include "ui/TrainTypeBoxes.h"
 
 class QCheckBox;
 class QLabel;
@@ -54,7 +55,7 @@ class BoardWindow : public QWidget {
   QTimeEdit* timAfter;
   QTimeEdit* timUntil;
   // 高铁/城际, 动车, 直达, 特快, 快速, 其他, as in the journey window.
-  std::array<QCheckBox*, 6> cheType{};
+  TypeBoxes cheType{};
   QRadioButton* optAll;
   QRadioButton* optStarts;
   QRadioButton* optEnds;
@@ -76,7 +77,6 @@ class BoardWindow : public QWidget {
   void HeaderClicked(int column);
   void ItemActivated(QTreeWidgetItem* item);
   void FillList();
-  TrainTypes ChosenTypes() const;
 
   Database& db_;
   Platform& platform_;

@@ -60,13 +60,6 @@ const QString kMinChangeKey = QStringLiteral("JourneyMinChange");
 const QString kSlackKey = QStringLiteral("JourneySlack");
 const QString kTypesKey = QStringLiteral("JourneyTypes");
 
-// The types of each check box, in order.
-constexpr TrainTypes kTypeGroups[6] = {TypeBit(TrainType::G) | TypeBit(TrainType::C),
-                                       TypeBit(TrainType::D),
-                                       TypeBit(TrainType::Z),
-                                       TypeBit(TrainType::T),
-                                       TypeBit(TrainType::K),
-                                       TypeBit(TrainType::Other)};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -211,13 +204,7 @@ void JourneyWindow::BuildControls() {
   options->addStretch(1);
 
   auto* types = new QHBoxLayout;
-  types->addWidget(label(str::kJourneyTypes));
-  for (size_t i = 0; i < cheType.size(); ++i) {
-    cheType[i] = new QCheckBox(str::kJourneyTypeNames[i], this);
-    cheType[i]->setObjectName(QStringLiteral("cheType%1").arg(i));
-    cheType[i]->setChecked(true);
-    types->addWidget(cheType[i]);
-  }
+  AddTypeBoxes(this, *types, cheType);
   types->addStretch(1);
   types->addWidget(cmdPrint);
 
@@ -291,14 +278,6 @@ void JourneyWindow::BoxChanged() {
   lblCount->setText(str::kJourneyStale);
 }
 
-TrainTypes JourneyWindow::ChosenTypes() const {
-  TrainTypes types = 0;
-  for (size_t i = 0; i < cheType.size(); ++i) {
-    if (cheType[i]->isChecked()) types |= kTypeGroups[i];
-  }
-  return types;
-}
-
 void JourneyWindow::StartWith(const QString& from, const QString& to) {
   if (!from.trimmed().isEmpty()) txtFstation->setText(from);
   if (!to.trimmed().isEmpty()) txtEstation->setText(to);
@@ -324,7 +303,7 @@ void JourneyWindow::Search() {
   request.maxChanges = spnChanges->value();
   request.minChange = spnMinChange->value();
   request.slack = spnSlack->value();
-  request.types = ChosenTypes();
+  request.types = CheckedTypes(cheType);
 
   // Messages wait until the hourglass has gone.
   JourneyEnds ends;

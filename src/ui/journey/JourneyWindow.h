@@ -20,6 +20,7 @@
 #include "journey/JourneyTexts.h"
 #include "journey/JourneyTimetable.h"
 #include "ui/SearchContext.h"
+#include "ui/TrainTypeBoxes.h"
 
 class QCheckBox;
 class QLabel;
@@ -66,7 +67,7 @@ class JourneyWindow : public QWidget {
   QSpinBox* spnMinChange;
   QSpinBox* spnSlack;
   // 高铁/城际, 动车, 直达, 特快, 快速, 其他.
-  std::array<QCheckBox*, 6> cheType{};
+  TypeBoxes cheType{};
   QPushButton* cmdSearch;
   QPushButton* cmdPrint;
   QTreeWidget* lvJourney;
@@ -96,7 +97,6 @@ class JourneyWindow : public QWidget {
   void BoxChanged();
   void ReadOptions();
   void WriteOptions() const;
-  TrainTypes ChosenTypes() const;
   bool RowBefore(const Row& a, const Row& b) const;
 
   Database& db_;
