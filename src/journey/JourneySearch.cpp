@@ -90,16 +90,15 @@ class RangeSearch {
  private:
   // Whether leaving `stop` at `time` or later could still reach an arrival
   // station before the best arrival by k legs; on the last leg, by this
-  // train alone.
-  bool Promising(int k, int stop, int time) {
-    const int train = t_.stops[stop].train;
+  // train alone. `train` is the stop's.
+  bool Promising(int k, int train, int stop, int time) {
     if (!reachMeasured_[train]) MeasureReach(train);
     return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
   }
 
   // Round 1: the train that leaves a departure station at `minute`.
   void RideFrom(int stop, int minute) {
-    if (!Promising(1, stop, minute)) return;
+    if (!Promising(1, t_.stops[stop].train, stop, minute)) return;
     const JourneyTimetable::Train& train = t_.trains[t_.stops[stop].train];
     const int run = minute - t_.stops[stop].depart;
     for (int q = stop + 1; q < train.firstStop + train.stopCount; ++q) {
@@ -115,39 +114,43 @@ class RangeSearch {
   void ScanRound(int k) {
     for (int s : marked_[k - 1]) {
       const int ready = best_[k - 1][s] + minChange_;
+      // Riding on from a stop takes at least the riding time from its
+      // station: when even that is too late, no train here is worth boarding.
+      if (ready >= targetBest_[k] - rideToTarget_[s]) continue;
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
         const int stop = t_.calls[c];
-        if (!Promising(k, stop, ready)) continue;
-        Boardings& b = boardings_[t_.stops[stop].train];
-        if (b.first == INT_MAX) queued_.push_back(t_.stops[stop].train);
+        const int train = t_.ridesIn[c].train;
+        if (!Promising(k, train, stop, ready)) continue;
+        Boardings& b = boardings_[train];
+        if (b.first == INT_MAX) queued_.push_back(train);
         b.first = std::min(b.first, stop);
         b.last = std::max(b.last, stop);
       }
     }
     for (int train : queued_) {
       Boardings& b = boardings_[train];
-      const int last = t_.trains[train].firstStop + t_.trains[train].stopCount - 1;
       int run = kNever;
       int board = -1;
       int legs = 0;
-      for (int q = b.first; q <= last; ++q) {
+      // The train's stops lie together: it ends where the next one begins.
+      const int end = static_cast<int>(t_.stops.size());
+      for (int q = b.first; q < end && t_.stops[q].train == train; ++q) {
         const JourneyTimetable::Stop& stop = t_.stops[q];
         if (board >= 0) {
           Improve(k, q, run + stop.arrive, {board, q, run, legs});
-          if (!Promising(k, q, run + stop.depart)) board = -1;
+          if (!Promising(k, train, q, run + stop.depart)) board = -1;
         }
         if (board < 0 && q > b.last) break;
         if (q > b.last || !isMarked_[k - 1][stop.station]) continue;
         const int ready = best_[k - 1][stop.station] + minChange_;
-        const Label& arrived = labels_[k - 1][stop.station];
-        // A change is onto another train.
-        if (!Promising(k, q, ready) || t_.stops[arrived.boardStop].train == train) continue;
         const int catchable = FirstRunFrom(ready, stop.depart);
-        if (catchable < run) {
-          run = catchable;
-          board = q;
-          legs = arrived.legs + 1;
-        }
+        if (catchable >= run || !Promising(k, train, q, ready)) continue;
+        // A change is onto another train.
+        const Label& arrived = labels_[k - 1][stop.station];
+        if (t_.stops[arrived.boardStop].train == train) continue;
+        run = catchable;
+        board = q;
+        legs = arrived.legs + 1;
       }
       b = Boardings{};
     }
