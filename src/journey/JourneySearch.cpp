@@ -51,6 +51,7 @@ class RangeSearch {
     for (size_t i = 0; i < t.trains.size(); ++i) allowed_[i] = (r.types & TypeBit(t.trains[i].type)) != 0;
     for (int s : targets) isTarget_[s] = 1;
     MeasureRidesToTargets(targets);
+    MeasureDirectRides(targets);
     reach_.reset(new int[t.stops.size()]);  // filled train by train as trains are met
     directReach_.reset(new int[t.stops.size()]);
     reachMeasured_.assign(t.trains.size(), 0);
@@ -115,8 +116,9 @@ class RangeSearch {
     for (int s : marked_[k - 1]) {
       const int ready = best_[k - 1][s] + minChange_;
       // Riding on from a stop takes at least the riding time from its
-      // station: when even that is too late, no train here is worth boarding.
-      if (ready >= targetBest_[k] - rideToTarget_[s]) continue;
+      // station (on the last leg, the least ride on one train from it): when
+      // even that is too late, no train here is worth boarding.
+      if (ready >= targetBest_[k] - (k == legs_ ? directRide_ : rideToTarget_)[s]) continue;
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
         const int stop = t_.calls[c];
         const int train = t_.ridesIn[c].train;
@@ -208,6 +210,25 @@ class RangeSearch {
     }
   }
 
+  // For every station, the least time from leaving it to an arrival station
+  // on one train (kNever where no train taken goes on to one): the trains
+  // through the arrival stations, from their stops before.
+  void MeasureDirectRides(const std::vector<int>& targets) {
+    directRide_.assign(t_.stations.size(), kNever);
+    for (int s : targets) {
+      for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
+        const int arrivalStop = t_.calls[c];
+        const int train = t_.ridesIn[c].train;
+        if (!allowed_[train]) continue;
+        const int arrive = t_.stops[arrivalStop].arrive;
+        for (int q = t_.trains[train].firstStop; q < arrivalStop; ++q) {
+          int& ride = directRide_[t_.stops[q].station];
+          ride = std::min(ride, arrive - t_.stops[q].depart);
+        }
+      }
+    }
+  }
+
   // For every stop of train i, the least time from leaving it to an arrival
   // station on its train and riding on from where it is left (reach_), and
   // to an arrival station on its train alone (directReach_); kNever for a
@@ -268,6 +289,7 @@ class RangeSearch {
   std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
+  std::vector<int> directRide_;    // by station: see MeasureDirectRides
   std::unique_ptr<int[]> reach_;        // by stop: see MeasureReach
   std::unique_ptr<int[]> directReach_;  // by stop: see MeasureReach
   std::vector<char> reachMeasured_;     // by train
