@@ -14,7 +14,6 @@
 #include <climits>
 #include <functional>
 #include <memory>
-#include <queue>
 
 namespace kw {
 
@@ -185,26 +184,39 @@ class RangeSearch {
 
   // For every station, the least riding time on to an arrival station, waits
   // and stops left out (kNever where none is reached): a backward search
-  // over the rides between neighbouring stops of the trains.
+  // over the rides between neighbouring stops of the trains. Riding times
+  // are whole minutes (none negative), so the stations still open wait in a
+  // list for each riding time, taken in rising time, rather than in a heap.
   void MeasureRidesToTargets(const std::vector<int>& targets) {
     rideToTarget_.assign(t_.stations.size(), kNever);
-    using Entry = std::pair<int, int>;  // riding time, station
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    std::vector<int> first;  // by riding time: the entry its list begins with, -1 for none
+    struct Open {
+      int station;
+      int next;  // entry, -1 at the end of the list
+    };
+    std::vector<Open> open;
+    const auto push = [&](int time, int s) {
+      if (static_cast<size_t>(time) >= first.size()) first.resize(std::max<size_t>(time + 1, first.size() * 2), -1);
+      open.push_back({s, first[time]});
+      first[time] = static_cast<int>(open.size()) - 1;
+    };
     for (int s : targets) {
       rideToTarget_[s] = 0;
-      open.push({0, s});
+      push(0, s);
     }
-    while (!open.empty()) {
-      const auto [time, s] = open.top();
-      open.pop();
-      if (time > rideToTarget_[s]) continue;
-      for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-        const JourneyTimetable::RideIn& ride = t_.ridesIn[c];
-        if (ride.fromStation < 0 || !allowed_[ride.train]) continue;
-        const int through = time + ride.minutes;
-        if (through < rideToTarget_[ride.fromStation]) {
-          rideToTarget_[ride.fromStation] = through;
-          open.push({through, ride.fromStation});
+    for (int time = 0; static_cast<size_t>(time) < first.size(); ++time) {
+      while (first[time] >= 0) {
+        const int s = open[first[time]].station;
+        first[time] = open[first[time]].next;
+        if (time > rideToTarget_[s]) continue;
+        for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
+          const JourneyTimetable::RideIn& ride = t_.ridesIn[c];
+          if (ride.fromStation < 0 || !allowed_[ride.train]) continue;
+          const int through = time + ride.minutes;
+          if (through < rideToTarget_[ride.fromStation]) {
+            rideToTarget_[ride.fromStation] = through;
+            push(through, ride.fromStation);
+          }
         }
       }
     }
