@@ -44,6 +44,7 @@ class RangeSearch {
       : t_(t),
         legs_(std::clamp(r.maxChanges, 0, kMaxChanges) + 1),
         minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
+        types_(r.types),
         allowed_(t.trains.size()),
         isTarget_(t.stations.size()),
         boardings_(t.trains.size()) {
@@ -184,7 +185,7 @@ class RangeSearch {
 
   // For every station, the least riding time on to an arrival station, waits
   // and stops left out (kNever where none is reached): a backward search
-  // over the rides between neighbouring stops of the trains. Riding times
+  // over the quickest rides between neighbouring stops, by type of train (links). Riding times
   // are whole minutes (none negative), so the stations still open wait in a
   // list for each riding time, taken in rising time, rather than in a heap.
   void MeasureRidesToTargets(const std::vector<int>& targets) {
@@ -209,13 +210,13 @@ class RangeSearch {
         const int s = open[first[time]].station;
         first[time] = open[first[time]].next;
         if (time > rideToTarget_[s]) continue;
-        for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-          const JourneyTimetable::RideIn& ride = t_.ridesIn[c];
-          if (ride.fromStation < 0 || !allowed_[ride.train]) continue;
-          const int through = time + ride.minutes;
-          if (through < rideToTarget_[ride.fromStation]) {
-            rideToTarget_[ride.fromStation] = through;
-            push(through, ride.fromStation);
+        for (int l = t_.linksBegin[s]; l < t_.linksBegin[s + 1]; ++l) {
+          const JourneyTimetable::Link& link = t_.links[l];
+          if ((types_ & TypeBit(link.type)) == 0) continue;
+          const int through = time + link.minutes;
+          if (through < rideToTarget_[link.fromStation]) {
+            rideToTarget_[link.fromStation] = through;
+            push(through, link.fromStation);
           }
         }
       }
@@ -298,6 +299,7 @@ class RangeSearch {
   const JourneyTimetable& t_;
   const int legs_;
   const int minChange_;
+  const TrainTypes types_;
   std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
