@@ -14,7 +14,6 @@
 #include <climits>
 #include <functional>
 #include <memory>
-#include <queue>
 
 namespace kw {
 
@@ -45,12 +44,14 @@ class RangeSearch {
       : t_(t),
         legs_(std::clamp(r.maxChanges, 0, kMaxChanges) + 1),
         minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
+        types_(r.types),
         allowed_(t.trains.size()),
         isTarget_(t.stations.size()),
         boardings_(t.trains.size()) {
     for (size_t i = 0; i < t.trains.size(); ++i) allowed_[i] = (r.types & TypeBit(t.trains[i].type)) != 0;
     for (int s : targets) isTarget_[s] = 1;
     MeasureRidesToTargets(targets);
+    MeasureDirectRides(targets);
     reach_.reset(new int[t.stops.size()]);  // filled train by train as trains are met
     directReach_.reset(new int[t.stops.size()]);
     reachMeasured_.assign(t.trains.size(), 0);
@@ -90,16 +91,15 @@ class RangeSearch {
  private:
   // Whether leaving `stop` at `time` or later could still reach an arrival
   // station before the best arrival by k legs; on the last leg, by this
-  // train alone.
-  bool Promising(int k, int stop, int time) {
-    const int train = t_.stops[stop].train;
+  // train alone. `train` is the stop's.
+  bool Promising(int k, int train, int stop, int time) {
     if (!reachMeasured_[train]) MeasureReach(train);
     return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
   }
 
   // Round 1: the train that leaves a departure station at `minute`.
   void RideFrom(int stop, int minute) {
-    if (!Promising(1, stop, minute)) return;
+    if (!Promising(1, t_.stops[stop].train, stop, minute)) return;
     const JourneyTimetable::Train& train = t_.trains[t_.stops[stop].train];
     const int run = minute - t_.stops[stop].depart;
     for (int q = stop + 1; q < train.firstStop + train.stopCount; ++q) {
@@ -115,39 +115,44 @@ class RangeSearch {
   void ScanRound(int k) {
     for (int s : marked_[k - 1]) {
       const int ready = best_[k - 1][s] + minChange_;
+      // Riding on from a stop takes at least the riding time from its
+      // station (on the last leg, the least ride on one train from it): when
+      // even that is too late, no train here is worth boarding.
+      if (ready >= targetBest_[k] - (k == legs_ ? directRide_ : rideToTarget_)[s]) continue;
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
         const int stop = t_.calls[c];
-        if (!Promising(k, stop, ready)) continue;
-        Boardings& b = boardings_[t_.stops[stop].train];
-        if (b.first == INT_MAX) queued_.push_back(t_.stops[stop].train);
+        const int train = t_.ridesIn[c].train;
+        if (!Promising(k, train, stop, ready)) continue;
+        Boardings& b = boardings_[train];
+        if (b.first == INT_MAX) queued_.push_back(train);
         b.first = std::min(b.first, stop);
         b.last = std::max(b.last, stop);
       }
     }
     for (int train : queued_) {
       Boardings& b = boardings_[train];
-      const int last = t_.trains[train].firstStop + t_.trains[train].stopCount - 1;
       int run = kNever;
       int board = -1;
       int legs = 0;
-      for (int q = b.first; q <= last; ++q) {
+      // The train's stops lie together: it ends where the next one begins.
+      const int end = static_cast<int>(t_.stops.size());
+      for (int q = b.first; q < end && t_.stops[q].train == train; ++q) {
         const JourneyTimetable::Stop& stop = t_.stops[q];
         if (board >= 0) {
           Improve(k, q, run + stop.arrive, {board, q, run, legs});
-          if (!Promising(k, q, run + stop.depart)) board = -1;
+          if (!Promising(k, train, q, run + stop.depart)) board = -1;
         }
         if (board < 0 && q > b.last) break;
         if (q > b.last || !isMarked_[k - 1][stop.station]) continue;
         const int ready = best_[k - 1][stop.station] + minChange_;
-        const Label& arrived = labels_[k - 1][stop.station];
-        // A change is onto another train.
-        if (!Promising(k, q, ready) || t_.stops[arrived.boardStop].train == train) continue;
         const int catchable = FirstRunFrom(ready, stop.depart);
-        if (catchable < run) {
-          run = catchable;
-          board = q;
-          legs = arrived.legs + 1;
-        }
+        if (catchable >= run || !Promising(k, train, q, ready)) continue;
+        // A change is onto another train.
+        const Label& arrived = labels_[k - 1][stop.station];
+        if (t_.stops[arrived.boardStop].train == train) continue;
+        run = catchable;
+        board = q;
+        legs = arrived.legs + 1;
       }
       b = Boardings{};
     }
@@ -180,26 +185,58 @@ class RangeSearch {
 
   // For every station, the least riding time on to an arrival station, waits
   // and stops left out (kNever where none is reached): a backward search
-  // over the rides between neighbouring stops of the trains.
+  // over the quickest rides between neighbouring stops, by type of train (links). Riding times
+  // are whole minutes (none negative), so the stations still open wait in a
+  // list for each riding time, taken in rising time, rather than in a heap.
   void MeasureRidesToTargets(const std::vector<int>& targets) {
     rideToTarget_.assign(t_.stations.size(), kNever);
-    using Entry = std::pair<int, int>;  // riding time, station
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    std::vector<int> first;  // by riding time: the entry its list begins with, -1 for none
+    struct Open {
+      int station;
+      int next;  // entry, -1 at the end of the list
+    };
+    std::vector<Open> open;
+    const auto push = [&](int time, int s) {
+      if (static_cast<size_t>(time) >= first.size()) first.resize(std::max<size_t>(time + 1, first.size() * 2), -1);
+      open.push_back({s, first[time]});
+      first[time] = static_cast<int>(open.size()) - 1;
+    };
     for (int s : targets) {
       rideToTarget_[s] = 0;
-      open.push({0, s});
+      push(0, s);
     }
-    while (!open.empty()) {
-      const auto [time, s] = open.top();
-      open.pop();
-      if (time > rideToTarget_[s]) continue;
+    for (int time = 0; static_cast<size_t>(time) < first.size(); ++time) {
+      while (first[time] >= 0) {
+        const int s = open[first[time]].station;
+        first[time] = open[first[time]].next;
+        if (time > rideToTarget_[s]) continue;
+        for (int l = t_.linksBegin[s]; l < t_.linksBegin[s + 1]; ++l) {
+          const JourneyTimetable::Link& link = t_.links[l];
+          if ((types_ & TypeBit(link.type)) == 0) continue;
+          const int through = time + link.minutes;
+          if (through < rideToTarget_[link.fromStation]) {
+            rideToTarget_[link.fromStation] = through;
+            push(through, link.fromStation);
+          }
+        }
+      }
+    }
+  }
+
+  // For every station, the least time from leaving it to an arrival station
+  // on one train (kNever where no train taken goes on to one): the trains
+  // through the arrival stations, from their stops before.
+  void MeasureDirectRides(const std::vector<int>& targets) {
+    directRide_.assign(t_.stations.size(), kNever);
+    for (int s : targets) {
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-        const JourneyTimetable::RideIn& ride = t_.ridesIn[c];
-        if (ride.fromStation < 0 || !allowed_[ride.train]) continue;
-        const int through = time + ride.minutes;
-        if (through < rideToTarget_[ride.fromStation]) {
-          rideToTarget_[ride.fromStation] = through;
-          open.push({through, ride.fromStation});
+        const int arrivalStop = t_.calls[c];
+        const int train = t_.ridesIn[c].train;
+        if (!allowed_[train]) continue;
+        const int arrive = t_.stops[arrivalStop].arrive;
+        for (int q = t_.trains[train].firstStop; q < arrivalStop; ++q) {
+          int& ride = directRide_[t_.stops[q].station];
+          ride = std::min(ride, arrive - t_.stops[q].depart);
         }
       }
     }
@@ -262,9 +299,11 @@ class RangeSearch {
   const JourneyTimetable& t_;
   const int legs_;
   const int minChange_;
+  const TrainTypes types_;
   std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
+  std::vector<int> directRide_;    // by station: see MeasureDirectRides
   std::unique_ptr<int[]> reach_;        // by stop: see MeasureReach
   std::unique_ptr<int[]> directReach_;  // by stop: see MeasureReach
   std::vector<char> reachMeasured_;     // by train

@@ -44,7 +44,8 @@ std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
 size_t JourneyTimetable::MemoryBytes() const {
   size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
                  stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int) +
-                 ridesIn.capacity() * sizeof(RideIn);
+                 ridesIn.capacity() * sizeof(RideIn) + linksBegin.capacity() * sizeof(int) +
+                 links.capacity() * sizeof(Link);
   const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
   for (const auto& s : stations) bytes += text(s.name);
   for (const auto& t : trains) {
@@ -201,6 +202,27 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
     t.ridesIn[c].fromStation = before.station;
     t.ridesIn[c].minutes = here.arrive - before.depart;
   }
+  t.linksBegin.assign(1, 0);
+  std::vector<JourneyTimetable::Link> into;
+  for (size_t s = 0; s < t.stations.size(); ++s) {
+    into.clear();
+    for (int c = t.callsBegin[s]; c < t.callsBegin[s + 1]; ++c) {
+      const JourneyTimetable::RideIn& ride = t.ridesIn[c];
+      if (ride.fromStation >= 0) into.push_back({ride.fromStation, ride.minutes, t.trains[ride.train].type});
+    }
+    // By station left and type, the quickest first; it alone is kept.
+    std::sort(into.begin(), into.end(), [](const auto& a, const auto& b) {
+      if (a.fromStation != b.fromStation) return a.fromStation < b.fromStation;
+      return a.type != b.type ? a.type < b.type : a.minutes < b.minutes;
+    });
+    for (size_t i = 0; i < into.size(); ++i) {
+      if (i == 0 || into[i].fromStation != into[i - 1].fromStation || into[i].type != into[i - 1].type) {
+        t.links.push_back(into[i]);
+      }
+    }
+    t.linksBegin.push_back(static_cast<int>(t.links.size()));
+  }
+  t.links.shrink_to_fit();
   return t;
 }
 

@@ -89,6 +89,17 @@ struct JourneyTimetable {
     int train = 0;
   };
   std::vector<RideIn> ridesIn;
+  // The rides into each station once for each station left and type of
+  // train, the quickest of them: links[linksBegin[s] .. linksBegin[s + 1])
+  // for station s. Far fewer than the rides, for searches over the network
+  // that care only for the least riding time.
+  struct Link {
+    int fromStation = 0;
+    int minutes = 0;
+    TrainType type = TrainType::Other;
+  };
+  std::vector<int> linksBegin;
+  std::vector<Link> links;
 
   // Index of the station with that id.
   std::optional<int> StationIndex(int stationId) const;

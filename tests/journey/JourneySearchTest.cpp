@@ -277,6 +277,35 @@ TEST(JourneyTimetable, TimesCountFromTheTrainsFirstDayAndUnfollowableTrainsAreLe
   EXPECT_EQ(atDing, (std::vector<int>{4, 5, 6, 11}));
 }
 
+// The lower-bound pass walks one link per station left and type of train
+// into each station: the quickest ride of them.
+TEST(JourneyTimetable, LinksKeepTheQuickestRidePerStationLeftAndType) {
+  test::TestTimetable t;
+  t.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n");
+  t.Set("train", "1\tG1\t1\t1\t2\t\t\t\t\t\n2\tG2\t1\t1\t3\t\t\t\t\t\n"
+                 "3\tG3\t1\t1\t2\t\t\t\t\t\n4\tK4\t1\t1\t2\t\t\t\t\t\n");
+  // 甲 to 乙: G1 90 minutes, G2 60, G3 120, K4 45; G2 on to 丙 in 60.
+  t.Set("pass", "1\t1\t1\t\t8.00\t0\t0\n1\t2\t2\t9.30\t\t0\t100\n"
+                "2\t1\t1\t\t10.00\t0\t0\n2\t2\t2\t11.00\t11.10\t0\t100\n2\t3\t3\t12.10\t\t0\t200\n"
+                "3\t1\t1\t\t12.00\t0\t0\n3\t2\t2\t14.00\t\t0\t100\n"
+                "4\t1\t1\t\t8.00\t0\t0\n4\t2\t2\t8.45\t\t0\t100\n");
+  const auto db = t.Open();
+  const JourneyTimetable tt = BuildJourneyTimetable(*db);
+  const auto into = [&](int stationId) {
+    const int s = *tt.StationIndex(stationId);
+    std::string out;
+    for (int l = tt.linksBegin[s]; l < tt.linksBegin[s + 1]; ++l) {
+      const JourneyTimetable::Link& link = tt.links[l];
+      out += tt.stations[link.fromStation].name + "GCDZTKO"[static_cast<int>(link.type)] +
+             std::to_string(link.minutes) + " ";
+    }
+    return out;
+  };
+  EXPECT_EQ(into(1), "");
+  EXPECT_EQ(into(2), "甲G60 甲K45 ");
+  EXPECT_EQ(into(3), "乙G60 ");
+}
+
 TEST(JourneyTimetable, CacheIsBuiltAgainOnlyAfterTheDatabaseChanged) {
   test::TestTimetable t;
   const auto db = test::FillJourneyTimetable(t).Open();
