@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <sstream>
 
 #include "support/TestTimetable.h"
 
@@ -42,14 +41,8 @@ DatePlace Place(const fs::path& root, const fs::path& source) {
   return place;
 }
 
-// Files and their contents, written "name=content name=content".
+// Files and their contents.
 using Files = std::map<std::string, std::string>;
-Files Listed(const std::string& list) {
-  Files files;
-  std::istringstream in(list);
-  for (std::string item; in >> item;) files[item.substr(0, item.find('='))] = item.substr(item.find('=') + 1);
-  return files;
-}
 Files Holding(const fs::path& folder) {
   Files files;
   for (const auto& entry : fs::directory_iterator(folder))
