@@ -52,6 +52,7 @@ long PeakResidentKb() {
 // Types `text` into `box` one character at a time, as key events that carry
 // the character (QTest's key clicks take ASCII only).
 void Type(QLineEdit* box, const QString& text) {
+  box->clear();  // the window starts with the last search's stations
   for (const QChar c : text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
     QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
