@@ -45,6 +45,7 @@ class RangeSearch {
         legs_(std::clamp(r.maxChanges, 0, kMaxChanges) + 1),
         minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
         types_(r.types),
+        slack_(std::clamp(r.slack, 0, kMaxSlack)),
         allowed_(t.trains.size()),
         isTarget_(t.stations.size()),
         boardings_(t.trains.size()) {
@@ -59,11 +60,14 @@ class RangeSearch {
       best_[k].assign(t.stations.size(), kNever);
       labels_[k].resize(t.stations.size());
       isMarked_[k].assign(t.stations.size(), 0);
+      ridden_[k].resize(t.trains.size());
+      lookedReady_[k].assign(t.stations.size(), kNever);
     }
     targetBest_.fill(kNever);
+    bound_.fill(kNever);
     for (int s : sources) {
       for (int c = t.callsBegin[s]; c < t.callsBegin[s + 1]; ++c) {
-        const int stop = t.calls[c];
+        const int stop = t.calls[c].stop;
         const int minute = MinuteOfDay(t.stops[stop].depart);
         if (t.IsLastStop(stop) || !allowed_[t.stops[stop].train]) continue;
         if (minute >= r.earliestDeparture && minute <= r.latestDeparture) departures_.push_back({minute, stop});
@@ -94,7 +98,7 @@ class RangeSearch {
   // train alone. `train` is the stop's.
   bool Promising(int k, int train, int stop, int time) {
     if (!reachMeasured_[train]) MeasureReach(train);
-    return time < targetBest_[k] - (k == legs_ ? directReach_ : reach_)[stop];
+    return time < bound_[k] - (k == legs_ ? directReach_ : reach_)[stop];
   }
 
   // Round 1: the train that leaves a departure station at `minute`.
@@ -104,6 +108,66 @@ class RangeSearch {
     const int run = minute - t_.stops[stop].depart;
     for (int q = stop + 1; q < train.firstStop + train.stopCount; ++q) {
       Improve(1, q, run + t_.stops[q].arrive, {stop, q, run, 1});
+    }
+    ridden_[1][t_.stops[stop].train] = {run, stop};
+  }
+
+  // The stop after which riding `train`'s run `run` in round k can improve
+  // nothing (INT_MAX when none): where a ride of that run or an earlier one,
+  // in this round or an earlier one, was boarded before, for this departure
+  // or a later one. Its arrivals beyond that stop were as early or earlier,
+  // and every test they failed then they fail again: arrivals and bounds
+  // only ever fall.
+  int RiddenFrom(int k, int train, int run) const {
+    int from = INT_MAX;
+    for (int level = 1; level <= k; ++level) {
+      const Ride& ride = ridden_[level][train];
+      if (ride.run <= run) from = std::min(from, ride.stop);
+    }
+    return from;
+  }
+
+  // The first call at station s that leaves at `minute` of the day or later
+  // (the station's end when none does).
+  int FirstCallFrom(int s, int minute) const {
+    const auto begin = t_.calls.begin();
+    return static_cast<int>(std::partition_point(begin + t_.callsBegin[s], begin + t_.callsBegin[s + 1],
+                                                 [minute](const JourneyTimetable::Call& c) {
+                                                   return MinuteOfDay(c.depart) < minute;
+                                                 }) -
+                            begin);
+  }
+
+  // The trains at station s worth boarding in round k for a traveller ready
+  // at `ready`, of those whose first run to be caught is earlier than when
+  // the round last looked at the station, in an earlier departure. Every
+  // other call is caught on the same run as then, when it was boarded or
+  // passed over for good: the run's arrivals are no later now, and the
+  // bounds are no looser. The calls are taken in the order they can be
+  // caught in, from the ready time on, and no longer once a train leaving
+  // then cannot arrive in time (`limit`).
+  void ConsiderCalls(int k, int s, int ready, int limit) {
+    int& looked = lookedReady_[k][s];
+    const int begin = t_.callsBegin[s];
+    const int count = t_.callsBegin[s + 1] - begin;
+    const int first = FirstCallFrom(s, MinuteOfDay(ready));
+    int n = count;  // calls to look at, from `first` on and round from the last to the first
+    if (looked - ready < kMinutesPerDay) {
+      const int to = FirstCallFrom(s, MinuteOfDay(looked));
+      n = MinuteOfDay(ready) <= MinuteOfDay(looked) ? to - first : count - first + to;
+    }
+    looked = ready;
+    for (int i = 0, c = first; i < n; ++i, ++c) {
+      if (c == begin + count) c = begin;
+      const JourneyTimetable::Call& call = t_.calls[c];
+      const int run = FirstRunFrom(ready, call.depart);
+      if (run + call.depart >= limit) break;
+      if (!Promising(k, call.train, call.stop, run + call.depart)) continue;
+      if (RiddenFrom(k, call.train, run) <= call.stop) continue;
+      Boardings& b = boardings_[call.train];
+      if (b.first == INT_MAX) queued_.push_back(call.train);
+      b.first = std::min(b.first, call.stop);
+      b.last = std::max(b.last, call.stop);
     }
   }
 
@@ -116,44 +180,46 @@ class RangeSearch {
     for (int s : marked_[k - 1]) {
       const int ready = best_[k - 1][s] + minChange_;
       // Riding on from a stop takes at least the riding time from its
-      // station (on the last leg, the least ride on one train from it): when
-      // even that is too late, no train here is worth boarding.
-      if (ready >= targetBest_[k] - (k == legs_ ? directRide_ : rideToTarget_)[s]) continue;
-      for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-        const int stop = t_.calls[c];
-        const int train = t_.ridesIn[c].train;
-        if (!Promising(k, train, stop, ready)) continue;
-        Boardings& b = boardings_[train];
-        if (b.first == INT_MAX) queued_.push_back(train);
-        b.first = std::min(b.first, stop);
-        b.last = std::max(b.last, stop);
-      }
+      // station (on the last leg, the least ride on one train from it): a
+      // train that leaves too late for even that is not worth boarding.
+      const int limit = bound_[k] - (k == legs_ ? directRide_ : rideToTarget_)[s];
+      if (ready < limit) ConsiderCalls(k, s, ready, limit);
     }
     for (int train : queued_) {
       Boardings& b = boardings_[train];
       int run = kNever;
       int board = -1;
+      int boarded = -1;          // where this run was boarded
+      int riddenFrom = INT_MAX;  // of this run
       int legs = 0;
       // The train's stops lie together: it ends where the next one begins.
       const int end = static_cast<int>(t_.stops.size());
       for (int q = b.first; q < end && t_.stops[q].train == train; ++q) {
         const JourneyTimetable::Stop& stop = t_.stops[q];
         if (board >= 0) {
-          Improve(k, q, run + stop.arrive, {board, q, run, legs});
-          if (!Promising(k, train, q, run + stop.depart)) board = -1;
+          if (q > riddenFrom) {
+            board = -1;
+          } else {
+            Improve(k, q, run + stop.arrive, {board, q, run, legs});
+            if (!Promising(k, train, q, run + stop.depart)) board = -1;
+          }
         }
         if (board < 0 && q > b.last) break;
         if (q > b.last || !isMarked_[k - 1][stop.station]) continue;
         const int ready = best_[k - 1][stop.station] + minChange_;
         const int catchable = FirstRunFrom(ready, stop.depart);
-        if (catchable >= run || !Promising(k, train, q, ready)) continue;
+        if (catchable >= run || !Promising(k, train, q, catchable + stop.depart)) continue;
+        const int from = RiddenFrom(k, train, catchable);
+        if (from <= q) continue;
         // A change is onto another train.
         const Label& arrived = labels_[k - 1][stop.station];
         if (t_.stops[arrived.boardStop].train == train) continue;
         run = catchable;
-        board = q;
+        board = boarded = q;
+        riddenFrom = from;
         legs = arrived.legs + 1;
       }
+      if (boarded >= 0) ridden_[k][train] = {run, boarded};
       b = Boardings{};
     }
     queued_.clear();
@@ -161,11 +227,11 @@ class RangeSearch {
 
   // Arrival at stop `q` by a journey of at most k legs: kept when it beats
   // what is known for the station, and when riding on from there could still
-  // beat the best arrival at the arrival stations.
+  // arrive in time to be listed.
   void Improve(int k, int q, int arrival, const Label& label) {
     const int s = t_.stops[q].station;
     if (k == legs_ && !isTarget_[s]) return;  // no leg follows the last
-    if (arrival >= best_[k][s] || arrival >= targetBest_[k] - rideToTarget_[s]) return;
+    if (arrival >= best_[k][s] || arrival >= bound_[k] - rideToTarget_[s]) return;
     for (int level = k; level <= legs_ && arrival < best_[level][s]; ++level) {
       best_[level][s] = arrival;
       labels_[level][s] = label;
@@ -175,11 +241,24 @@ class RangeSearch {
         targetBest_[level] = arrival;
         targetStation_[level] = s;
       }
+      Tighten();
       return;  // going on from an arrival station only arrives later
     }
     if (!isMarked_[k][s]) {
       isMarked_[k][s] = 1;
       marked_[k].push_back(s);
+    }
+  }
+
+  // A journey of k legs is listed only when it arrives before the best
+  // arrival by at most k legs, and, by the slack, before the best arrival by
+  // j < k legs less slack * (k - j): those journeys leave no earlier.
+  void Tighten() {
+    for (int k = 1; k <= legs_; ++k) {
+      bound_[k] = targetBest_[k];
+      for (int j = 1; j < k; ++j) {
+        if (targetBest_[j] < kNever) bound_[k] = std::min(bound_[k], targetBest_[j] - slack_ * (k - j));
+      }
     }
   }
 
@@ -230,8 +309,8 @@ class RangeSearch {
     directRide_.assign(t_.stations.size(), kNever);
     for (int s : targets) {
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
-        const int arrivalStop = t_.calls[c];
-        const int train = t_.ridesIn[c].train;
+        const int arrivalStop = t_.calls[c].stop;
+        const int train = t_.calls[c].train;
         if (!allowed_[train]) continue;
         const int arrive = t_.stops[arrivalStop].arrive;
         for (int q = t_.trains[train].firstStop; q < arrivalStop; ++q) {
@@ -300,6 +379,7 @@ class RangeSearch {
   const int legs_;
   const int minChange_;
   const TrainTypes types_;
+  const int slack_;
   std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
@@ -315,11 +395,23 @@ class RangeSearch {
   std::array<std::vector<Label>, kLevels> labels_;
   std::array<int, kLevels> targetBest_{};
   std::array<int, kLevels> targetStation_{};
+  // By number of legs k: what a journey of k legs must arrive before to be
+  // listed (see Tighten).
+  std::array<int, kLevels> bound_{};
   // Stations improved in round k for the current departure.
   std::array<std::vector<int>, kLevels> marked_;
   std::array<std::vector<char>, kLevels> isMarked_;
   // By train: the first and last stops at which the current round may board
   // it; the trains with any, in queued_.
+  // By round and train: the run last ridden and the stop it was boarded at.
+  struct Ride {
+    int run = kNever;
+    int stop = INT_MAX;
+  };
+  std::array<std::vector<Ride>, kLevels> ridden_;
+  // By round and station: the ready time the round last looked at its calls
+  // for (kNever before it has).
+  std::array<std::vector<int>, kLevels> lookedReady_;
   struct Boardings {
     int first = INT_MAX;
     int last = -1;

@@ -43,8 +43,8 @@ std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
 
 size_t JourneyTimetable::MemoryBytes() const {
   size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
-                 stops.capacity() * sizeof(Stop) + (callsBegin.capacity() + calls.capacity()) * sizeof(int) +
-                 ridesIn.capacity() * sizeof(RideIn) + linksBegin.capacity() * sizeof(int) +
+                 stops.capacity() * sizeof(Stop) + callsBegin.capacity() * sizeof(int) +
+                 calls.capacity() * sizeof(Call) + linksBegin.capacity() * sizeof(int) +
                  links.capacity() * sizeof(Link);
   const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
   for (const auto& s : stations) bytes += text(s.name);
@@ -191,33 +191,37 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
   for (size_t s = 1; s < t.callsBegin.size(); ++s) t.callsBegin[s] += t.callsBegin[s - 1];
   t.calls.resize(t.stops.size());
   std::vector<int> next(t.callsBegin.begin(), t.callsBegin.end() - 1);
-  for (size_t i = 0; i < t.stops.size(); ++i) t.calls[next[t.stops[i].station]++] = static_cast<int>(i);
-  t.ridesIn.resize(t.calls.size());
-  for (size_t c = 0; c < t.calls.size(); ++c) {
-    const int stop = t.calls[c];
-    const JourneyTimetable::Stop& here = t.stops[stop];
-    t.ridesIn[c].train = here.train;
-    if (t.PositionInTrain(stop) == 0) continue;
-    const JourneyTimetable::Stop& before = t.stops[stop - 1];
-    t.ridesIn[c].fromStation = before.station;
-    t.ridesIn[c].minutes = here.arrive - before.depart;
+  for (size_t i = 0; i < t.stops.size(); ++i) {
+    const JourneyTimetable::Stop& stop = t.stops[i];
+    t.calls[next[stop.station]++] = {static_cast<int>(i), stop.train, stop.depart};
+  }
+  for (size_t s = 0; s < t.stations.size(); ++s) {
+    std::sort(t.calls.begin() + t.callsBegin[s], t.calls.begin() + t.callsBegin[s + 1],
+              [](const JourneyTimetable::Call& a, const JourneyTimetable::Call& b) {
+                const int ma = MinuteOfDay(a.depart);
+                const int mb = MinuteOfDay(b.depart);
+                return ma != mb ? ma < mb : a.stop < b.stop;
+              });
+  }
+
+  // The rides between neighbouring stops, by the station they reach.
+  std::vector<std::vector<JourneyTimetable::Link>> into(t.stations.size());
+  for (size_t i = 1; i < t.stops.size(); ++i) {
+    const JourneyTimetable::Stop& here = t.stops[i];
+    const JourneyTimetable::Stop& before = t.stops[i - 1];
+    if (before.train != here.train) continue;
+    into[here.station].push_back({before.station, here.arrive - before.depart, t.trains[here.train].type});
   }
   t.linksBegin.assign(1, 0);
-  std::vector<JourneyTimetable::Link> into;
-  for (size_t s = 0; s < t.stations.size(); ++s) {
-    into.clear();
-    for (int c = t.callsBegin[s]; c < t.callsBegin[s + 1]; ++c) {
-      const JourneyTimetable::RideIn& ride = t.ridesIn[c];
-      if (ride.fromStation >= 0) into.push_back({ride.fromStation, ride.minutes, t.trains[ride.train].type});
-    }
+  for (auto& rides : into) {
     // By station left and type, the quickest first; it alone is kept.
-    std::sort(into.begin(), into.end(), [](const auto& a, const auto& b) {
+    std::sort(rides.begin(), rides.end(), [](const auto& a, const auto& b) {
       if (a.fromStation != b.fromStation) return a.fromStation < b.fromStation;
       return a.type != b.type ? a.type < b.type : a.minutes < b.minutes;
     });
-    for (size_t i = 0; i < into.size(); ++i) {
-      if (i == 0 || into[i].fromStation != into[i - 1].fromStation || into[i].type != into[i - 1].type) {
-        t.links.push_back(into[i]);
+    for (size_t i = 0; i < rides.size(); ++i) {
+      if (i == 0 || rides[i].fromStation != rides[i - 1].fromStation || rides[i].type != rides[i - 1].type) {
+        t.links.push_back(rides[i]);
       }
     }
     t.linksBegin.push_back(static_cast<int>(t.links.size()));

@@ -75,20 +75,17 @@ struct JourneyTimetable {
   std::vector<Train> trains;
   // Train by train, each train's in the order of its zhanci.
   std::vector<Stop> stops;
-  // The stops at station s are calls[callsBegin[s] .. callsBegin[s + 1]),
-  // indexes into stops.
-  std::vector<int> callsBegin;
-  std::vector<int> calls;
-  // For each entry of calls, the ride that reaches that stop from the
-  // train's stop before it: the station left (-1 at a train's first stop),
-  // the minutes from leaving it to arriving, and the train. Side by side
-  // with calls, so that going back from a station reads one run of memory.
-  struct RideIn {
-    int fromStation = -1;
-    int minutes = 0;
-    int train = 0;
+  // A train at a station, as the searches going from a station read it.
+  struct Call {
+    int stop = 0;    // index into stops
+    int train = 0;   // the stop's
+    int depart = 0;  // the stop's
   };
-  std::vector<RideIn> ridesIn;
+  // The calls at station s are calls[callsBegin[s] .. callsBegin[s + 1]), in
+  // the order of their departure's clock time (then of their stops), so that
+  // the trains leaving within a time of day lie together.
+  std::vector<int> callsBegin;
+  std::vector<Call> calls;
   // The rides into each station once for each station left and type of
   // train, the quickest of them: links[linksBegin[s] .. linksBegin[s + 1])
   // for station s. Far fewer than the rides, for searches over the network

@@ -292,11 +292,16 @@ TEST(JourneyTimetable, TimesCountFromTheTrainsFirstDayAndUnfollowableTrainsAreLe
     EXPECT_EQ(it->arrive, c.arrive);
     EXPECT_EQ(it->depart, c.depart);
   }
-  // The stops at each station, by train.
-  std::vector<int> atDing;
+  // The calls at each station, by the clock time they leave at.
+  std::string atDing;
   const int ding = *tt.StationIndex(test::kDing);
-  for (int c = tt.callsBegin[ding]; c < tt.callsBegin[ding + 1]; ++c) atDing.push_back(tt.trains[tt.stops[tt.calls[c]].train].id);
-  EXPECT_EQ(atDing, (std::vector<int>{4, 5, 6, 11}));
+  for (int c = tt.callsBegin[ding]; c < tt.callsBegin[ding + 1]; ++c) {
+    const JourneyTimetable::Call& call = tt.calls[c];
+    EXPECT_EQ(tt.stops[call.stop].train, call.train);
+    EXPECT_EQ(tt.stops[call.stop].depart, call.depart);
+    atDing += tt.trains[call.train].number + "@" + std::to_string(call.depart) + " ";
+  }
+  EXPECT_EQ(atDing, "K6@1443 D5@30 Z4@1430 D11@1430 ");
 }
 
 // The lower-bound pass walks one link per station left and type of train
