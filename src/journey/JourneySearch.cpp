@@ -31,10 +31,10 @@ int FirstRunFrom(int ready, int depart) {
 
 // How the earliest arrival at a station was reached: its last leg.
 struct Label {
-  int boardStop = -1;
-  int alightStop = -1;
-  int run = 0;   // midnight of the run's first day
-  int legs = 0;  // legs of the whole journey
+  int boardStop;
+  int alightStop;
+  int run;   // midnight of the run's first day
+  int legs;  // legs of the whole journey
 };
 
 class RangeSearch {
@@ -46,21 +46,17 @@ class RangeSearch {
         minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
         types_(r.types),
         slack_(std::clamp(r.slack, 0, kMaxSlack)),
-        allowed_(t.trains.size()),
         isTarget_(t.stations.size()),
-        boardings_(t.trains.size()) {
-    for (size_t i = 0; i < t.trains.size(); ++i) allowed_[i] = (r.types & TypeBit(t.trains[i].type)) != 0;
+        met_(t.trains.size()),
+        trainState_(new TrainState[t.trains.size()]),  // each set when the train is met
+        reach_(new Reach[t.stops.size()]) {
     for (int s : targets) isTarget_[s] = 1;
     MeasureRidesToTargets(targets);
     MeasureDirectRides(targets);
-    reach_.reset(new int[t.stops.size()]);  // filled train by train as trains are met
-    directReach_.reset(new int[t.stops.size()]);
-    reachMeasured_.assign(t.trains.size(), 0);
     for (int k = 1; k <= legs_; ++k) {
       best_[k].assign(t.stations.size(), kNever);
-      labels_[k].resize(t.stations.size());
+      labels_[k].reset(new Label[t.stations.size()]);  // each set with its best_
       isMarked_[k].assign(t.stations.size(), 0);
-      ridden_[k].resize(t.trains.size());
       lookedReady_[k].assign(t.stations.size(), kNever);
     }
     targetBest_.fill(kNever);
@@ -69,7 +65,7 @@ class RangeSearch {
       for (int c = t.callsBegin[s]; c < t.callsBegin[s + 1]; ++c) {
         const int stop = t.calls[c].stop;
         const int minute = MinuteOfDay(t.stops[stop].depart);
-        if (t.IsLastStop(stop) || !allowed_[t.stops[stop].train]) continue;
+        if (t.IsLastStop(stop) || !Allowed(t.stops[stop].train)) continue;
         if (minute >= r.earliestDeparture && minute <= r.latestDeparture) departures_.push_back({minute, stop});
       }
     }
@@ -97,8 +93,8 @@ class RangeSearch {
   // station before the best arrival by k legs; on the last leg, by this
   // train alone. `train` is the stop's.
   bool Promising(int k, int train, int stop, int time) {
-    if (!reachMeasured_[train]) MeasureReach(train);
-    return time < bound_[k] - (k == legs_ ? directReach_ : reach_)[stop];
+    if (!met_[train]) Meet(train);
+    return time < bound_[k] - (k == legs_ ? reach_[stop].direct : reach_[stop].on);
   }
 
   // Round 1: the train that leaves a departure station at `minute`.
@@ -109,7 +105,7 @@ class RangeSearch {
     for (int q = stop + 1; q < train.firstStop + train.stopCount; ++q) {
       Improve(1, q, run + t_.stops[q].arrive, {stop, q, run, 1});
     }
-    ridden_[1][t_.stops[stop].train] = {run, stop};
+    trainState_[t_.stops[stop].train].ridden[1] = {run, stop};
   }
 
   // The stop after which riding `train`'s run `run` in round k can improve
@@ -121,7 +117,7 @@ class RangeSearch {
   int RiddenFrom(int k, int train, int run) const {
     int from = INT_MAX;
     for (int level = 1; level <= k; ++level) {
-      const Ride& ride = ridden_[level][train];
+      const Ride& ride = trainState_[train].ridden[level];
       if (ride.run <= run) from = std::min(from, ride.stop);
     }
     return from;
@@ -164,7 +160,7 @@ class RangeSearch {
       if (run + call.depart >= limit) break;
       if (!Promising(k, call.train, call.stop, run + call.depart)) continue;
       if (RiddenFrom(k, call.train, run) <= call.stop) continue;
-      Boardings& b = boardings_[call.train];
+      Boardings& b = trainState_[call.train].boardings;
       if (b.first == INT_MAX) queued_.push_back(call.train);
       b.first = std::min(b.first, call.stop);
       b.last = std::max(b.last, call.stop);
@@ -186,7 +182,7 @@ class RangeSearch {
       if (ready < limit) ConsiderCalls(k, s, ready, limit);
     }
     for (int train : queued_) {
-      Boardings& b = boardings_[train];
+      Boardings& b = trainState_[train].boardings;
       int run = kNever;
       int board = -1;
       int boarded = -1;          // where this run was boarded
@@ -219,8 +215,8 @@ class RangeSearch {
         riddenFrom = from;
         legs = arrived.legs + 1;
       }
-      if (boarded >= 0) ridden_[k][train] = {run, boarded};
-      b = Boardings{};
+      if (boarded >= 0) trainState_[train].ridden[k] = {run, boarded};
+      b = kNoBoardings;
     }
     queued_.clear();
   }
@@ -311,7 +307,7 @@ class RangeSearch {
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
         const int arrivalStop = t_.calls[c].stop;
         const int train = t_.calls[c].train;
-        if (!allowed_[train]) continue;
+        if (!Allowed(train)) continue;
         const int arrive = t_.stops[arrivalStop].arrive;
         for (int q = t_.trains[train].firstStop; q < arrivalStop; ++q) {
           int& ride = directRide_[t_.stops[q].station];
@@ -321,24 +317,27 @@ class RangeSearch {
     }
   }
 
-  // For every stop of train i, the least time from leaving it to an arrival
-  // station on its train and riding on from where it is left (reach_), and
-  // to an arrival station on its train alone (directReach_); kNever for a
-  // last stop, a train not taken, or none reached. Measured for a train
-  // when the search first meets it, so that a search pays for the trains it
-  // looks at, not for the whole timetable.
-  void MeasureReach(int i) {
-    reachMeasured_[i] = 1;
+  bool Allowed(int train) const { return (types_ & TypeBit(t_.trains[train].type)) != 0; }
+
+  // The search's first look at train i: nothing ridden or to board yet, and
+  // for every stop the least time from leaving it to an arrival station on
+  // the train and riding on from where it is left (Reach::on), and on the
+  // train alone (Reach::direct); kNever for a last stop, a train not taken,
+  // or none reached. Done for the trains the search meets, so that a search
+  // pays for those, not for the whole timetable.
+  void Meet(int i) {
+    met_[i] = 1;
+    TrainState& state = trainState_[i];
+    state.boardings = kNoBoardings;
+    state.ridden.fill(kNoRide);
     const JourneyTimetable::Train& train = t_.trains[i];
-    std::fill(reach_.get() + train.firstStop, reach_.get() + train.firstStop + train.stopCount, kNever);
-    std::fill(directReach_.get() + train.firstStop, directReach_.get() + train.firstStop + train.stopCount, kNever);
-    if (!allowed_[i]) return;
+    const bool allowed = Allowed(i);
     int best = kNever;    // least arrival + ride on, over the stops after this one
     int direct = kNever;  // least arrival at an arrival station after this one
     for (int q = train.firstStop + train.stopCount - 1; q >= train.firstStop; --q) {
       const JourneyTimetable::Stop& stop = t_.stops[q];
-      if (best < kNever) reach_[q] = best - stop.depart;
-      if (direct < kNever) directReach_[q] = direct - stop.depart;
+      reach_[q] = {best < kNever ? best - stop.depart : kNever, direct < kNever ? direct - stop.depart : kNever};
+      if (!allowed) continue;
       best = std::min(best, stop.arrive + rideToTarget_[stop.station]);
       if (isTarget_[stop.station]) direct = std::min(direct, stop.arrive);
     }
@@ -380,19 +379,38 @@ class RangeSearch {
   const int minChange_;
   const TrainTypes types_;
   const int slack_;
-  std::vector<char> allowed_;   // by train: of a type the request takes
   std::vector<char> isTarget_;  // by station
   std::vector<int> rideToTarget_;  // by station: see MeasureRidesToTargets
   std::vector<int> directRide_;    // by station: see MeasureDirectRides
-  std::unique_ptr<int[]> reach_;        // by stop: see MeasureReach
-  std::unique_ptr<int[]> directReach_;  // by stop: see MeasureReach
-  std::vector<char> reachMeasured_;     // by train
+  // What the search knows of a train, from when it meets the train on.
+  struct Ride {
+    int run;   // the run last ridden in a round
+    int stop;  // and the stop it was boarded at
+  };
+  static constexpr Ride kNoRide{kNever, INT_MAX};
+  struct Boardings {  // the first and last stops at which the current round may board it
+    int first;
+    int last;
+  };
+  static constexpr Boardings kNoBoardings{INT_MAX, -1};
+  struct TrainState {
+    Boardings boardings;
+    std::array<Ride, kLevels> ridden;  // by round
+  };
+  std::vector<char> met_;  // by train
+  std::unique_ptr<TrainState[]> trainState_;
+  // By stop of a train met: see Meet.
+  struct Reach {
+    int on;
+    int direct;
+  };
+  std::unique_ptr<Reach[]> reach_;
   // (minute of day, stop) of every departure within the window, latest first.
   std::vector<std::pair<int, int>> departures_;
   // By number of legs k and station: the earliest arrival by at most k legs
   // of the departures taken so far, and its last leg.
   std::array<std::vector<int>, kLevels> best_;
-  std::array<std::vector<Label>, kLevels> labels_;
+  std::array<std::unique_ptr<Label[]>, kLevels> labels_;
   std::array<int, kLevels> targetBest_{};
   std::array<int, kLevels> targetStation_{};
   // By number of legs k: what a journey of k legs must arrive before to be
@@ -401,22 +419,10 @@ class RangeSearch {
   // Stations improved in round k for the current departure.
   std::array<std::vector<int>, kLevels> marked_;
   std::array<std::vector<char>, kLevels> isMarked_;
-  // By train: the first and last stops at which the current round may board
-  // it; the trains with any, in queued_.
-  // By round and train: the run last ridden and the stop it was boarded at.
-  struct Ride {
-    int run = kNever;
-    int stop = INT_MAX;
-  };
-  std::array<std::vector<Ride>, kLevels> ridden_;
   // By round and station: the ready time the round last looked at its calls
   // for (kNever before it has).
   std::array<std::vector<int>, kLevels> lookedReady_;
-  struct Boardings {
-    int first = INT_MAX;
-    int last = -1;
-  };
-  std::vector<Boardings> boardings_;
+  // The trains the current round may board (TrainState::boardings).
   std::vector<int> queued_;
 };
 

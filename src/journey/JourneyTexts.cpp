@@ -73,9 +73,9 @@ JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& j
   texts.duration = DurationText(journey.durationMinutes());
   texts.changes = std::to_string(journey.changes());
   for (const auto& leg : journey.legs) {
-    const JourneyTimetable::Train& train = timetable.trains[leg.train];
+    const JourneyTimetable::TrainTexts& train = timetable.trainTexts[leg.train];
     JourneyLegTexts l;
-    l.trainId = train.id;
+    l.trainId = timetable.trains[leg.train].id;
     l.number = train.number;
     l.caption = text::Fill(text::kStationCaption,
                            {train.number, train.firstStation, train.lastStation, train.kindName});

@@ -43,12 +43,13 @@ std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
 
 size_t JourneyTimetable::MemoryBytes() const {
   size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
+                 trainTexts.capacity() * sizeof(TrainTexts) +
                  stops.capacity() * sizeof(Stop) + callsBegin.capacity() * sizeof(int) +
                  calls.capacity() * sizeof(Call) + linksBegin.capacity() * sizeof(int) +
                  links.capacity() * sizeof(Link);
   const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
   for (const auto& s : stations) bytes += text(s.name);
-  for (const auto& t : trains) {
+  for (const auto& t : trainTexts) {
     bytes += text(t.number) + text(t.kindName) + text(t.firstStation) + text(t.lastStation);
   }
   return bytes;
@@ -78,28 +79,35 @@ std::vector<JourneyTimetable::Station> ReadStations(Database& db) {
 // The names of a train's class and end stations come from the few kinds
 // and the stations read once: a join for each would look every one up in
 // the database again.
-std::vector<JourneyTimetable::Train> ReadTrains(Database& db, const JourneyTimetable& t) {
+struct ReadTrain {
+  JourneyTimetable::Train train;
+  JourneyTimetable::TrainTexts texts;
+};
+
+std::vector<ReadTrain> ReadTrains(Database& db, const JourneyTimetable& t) {
   std::map<int, std::string> kinds;
   for (auto q = db.Prepare("SELECT id, kind FROM kind"); q.Step();) kinds.emplace(q.Int(0), q.Text(1));
   const auto name = [&t](int stationId) {
     const std::optional<int> s = t.StationIndex(stationId);
     return s ? t.stations[*s].name : std::string();
   };
-  std::vector<JourneyTimetable::Train> trains;
+  std::vector<ReadTrain> trains;
   if (auto last = db.Prepare("SELECT count(*) FROM train"); last.Step()) {
     trains.reserve(static_cast<size_t>(std::max(0, last.Int(0))));
   }
   auto q = db.Prepare("SELECT id, train, kind, fstation, estation FROM train ORDER BY id");
   while (q.Step()) {
-    JourneyTimetable::Train train;
+    ReadTrain read;
+    JourneyTimetable::Train& train = read.train;
+    JourneyTimetable::TrainTexts& texts = read.texts;
     train.id = q.Int(0);
-    train.number = q.Text(1);
+    texts.number = q.Text(1);
     train.kindId = q.Int(2);
-    if (const auto kind = kinds.find(train.kindId); kind != kinds.end() && !q.IsNull(2)) train.kindName = kind->second;
-    train.firstStation = q.IsNull(3) ? std::string() : name(q.Int(3));
-    train.lastStation = q.IsNull(4) ? std::string() : name(q.Int(4));
-    train.type = TrainTypeOf(train.number);
-    trains.push_back(std::move(train));
+    if (const auto kind = kinds.find(train.kindId); kind != kinds.end() && !q.IsNull(2)) texts.kindName = kind->second;
+    texts.firstStation = q.IsNull(3) ? std::string() : name(q.Int(3));
+    texts.lastStation = q.IsNull(4) ? std::string() : name(q.Int(4));
+    train.type = TrainTypeOf(texts.number);
+    trains.push_back(std::move(read));
   }
   return trains;
 }
@@ -158,12 +166,12 @@ JourneyTimetable::Stop TimedStop(const PassRow& row, bool first, bool last) {
 JourneyTimetable BuildJourneyTimetable(Database& db) {
   JourneyTimetable t;
   t.stations = ReadStations(db);
-  std::vector<JourneyTimetable::Train> read = ReadTrains(db, t);
+  std::vector<ReadTrain> read = ReadTrains(db, t);
   const std::vector<PassRow> rows = ReadStops(db, t);
 
   t.stops.reserve(rows.size());
   size_t r = 0;
-  for (auto& train : read) {
+  for (auto& [train, texts] : read) {
     while (r < rows.size() && rows[r].trainId < train.id) ++r;  // stops of no known train
     const size_t first = t.stops.size();
     const size_t firstRow = r;
@@ -182,7 +190,8 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
     }
     train.firstStop = static_cast<int>(first);
     train.stopCount = static_cast<int>(t.stops.size() - first);
-    t.trains.push_back(std::move(train));
+    t.trains.push_back(train);
+    t.trainTexts.push_back(std::move(texts));
   }
   t.stops.shrink_to_fit();
 

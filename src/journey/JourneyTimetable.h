@@ -44,16 +44,21 @@ struct JourneyTimetable {
     int id = 0;  // station.id
     std::string name;
   };
+  // What the searches read of a train; its texts are in trainTexts, so that
+  // these stay few bytes each and the searches' reads of them stay in the
+  // cache.
   struct Train {
     int id = 0;  // train.id
-    std::string number;
     int kindId = 0;
-    std::string kindName;
-    std::string firstStation;  // names of the stations the train runs between
-    std::string lastStation;
     TrainType type = TrainType::Other;
     int firstStop = 0;  // its stops are stops[firstStop .. firstStop + stopCount)
     int stopCount = 0;
+  };
+  struct TrainTexts {
+    std::string number;
+    std::string kindName;
+    std::string firstStation;  // names of the stations the train runs between
+    std::string lastStation;
   };
   // A train at a station. Times are minutes after midnight of the day the
   // train leaves its first station: a stop on its second day arrives at
@@ -73,6 +78,7 @@ struct JourneyTimetable {
   // reached before the previous one is left, fewer than two timed stops)
   // are left out.
   std::vector<Train> trains;
+  std::vector<TrainTexts> trainTexts;  // by the same index as trains
   // Train by train, each train's in the order of its zhanci.
   std::vector<Stop> stops;
   // A train at a station, as the searches going from a station read it.

@@ -299,7 +299,7 @@ TEST(JourneyTimetable, TimesCountFromTheTrainsFirstDayAndUnfollowableTrainsAreLe
     const JourneyTimetable::Call& call = tt.calls[c];
     EXPECT_EQ(tt.stops[call.stop].train, call.train);
     EXPECT_EQ(tt.stops[call.stop].depart, call.depart);
-    atDing += tt.trains[call.train].number + "@" + std::to_string(call.depart) + " ";
+    atDing += tt.trainTexts[call.train].number + "@" + std::to_string(call.depart) + " ";
   }
   EXPECT_EQ(atDing, "K6@1443 D5@30 Z4@1430 D11@1430 ");
 }
