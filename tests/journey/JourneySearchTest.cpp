@@ -160,6 +160,44 @@ TEST(JourneySearch, EachChangeMustSaveTheSlack) {
   }
 }
 
+// What a later departure did must not hide what an earlier one can do:
+//   P1 甲 08:00 -> 乙 08:30       L2 乙 09:00 -> 丙 10:00, stays until 12:00 -> 丁 14:00
+//   R3 甲 09:00 -> 丙 11:00       Q4 丙 10:30 -> 丁 11:00
+// 09:00 R3 boards L2 at 丙; 08:00 P1 boards it a stop earlier and reaches 丙
+// in time for Q4 while L2 waits there.
+//   E5 庚 07:00 -> 戊 08:00       F6 庚 07:30 -> 戊 08:00 the next day
+//   G7 戊 09:00 -> 己 10:00
+// F6 reaches 戊 a day later than E5: every train there leaves in between.
+TEST(JourneySearch, WhatALaterDepartureRodeOrLookedAtIsLookedAtAgain) {
+  test::TestTimetable t;
+  t.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t戊\tw\n6\t己\tj\n7\t庚\tg\n");
+  t.Set("train", "1\tP1\t1\t1\t2\t\t\t\t\t\n2\tL2\t1\t2\t4\t\t\t\t\t\n3\tR3\t1\t1\t3\t\t\t\t\t\n"
+                 "4\tQ4\t1\t3\t4\t\t\t\t\t\n5\tE5\t1\t7\t5\t\t\t\t\t\n6\tF6\t1\t7\t5\t\t\t\t\t\n"
+                 "7\tG7\t1\t5\t6\t\t\t\t\t\n");
+  t.Set("pass", "1\t1\t1\t\t8\t0\t0\n1\t2\t2\t8.3\t\t0\t50\n"
+                "2\t2\t1\t\t9\t0\t0\n2\t3\t2\t10\t12\t0\t100\n2\t4\t3\t14\t\t0\t200\n"
+                "3\t1\t1\t\t9\t0\t0\n3\t3\t2\t11\t\t0\t150\n"
+                "4\t3\t1\t\t10.3\t0\t0\n4\t4\t2\t11\t\t0\t50\n"
+                "5\t7\t1\t\t7\t0\t0\n5\t5\t2\t8\t\t0\t100\n"
+                "6\t7\t1\t\t7.3\t0\t0\n6\t5\t2\t8\t\t1\t2000\n"
+                "7\t5\t1\t\t9\t0\t0\n7\t6\t2\t10\t\t0\t100\n");
+  const auto db = t.Open();
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  const test::JourneyReference reference(*db);
+  const struct {
+    int from, to;
+    Triples expected;
+  } cases[] = {
+      {1, 4, {{480, 660, 2}, {540, 840, 1}}},
+      {7, 6, {{420, 600, 1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.from) + " -> " + std::to_string(c.to));
+    const JourneyRequest request{{c.from}, {c.to}};
+    EXPECT_EQ(Describe(ExpectAsReference(timetable, reference, request)), Describe(c.expected));
+  }
+}
+
 // The shape of a random timetable: its stations and trains, and the longest
 // ride between two stops in five-minute steps.
 struct RandomShape {
