@@ -39,8 +39,8 @@ std::optional<int> FareTenths(std::string_view text) {
 }
 
 std::optional<int> LegDistance(const JourneyTimetable& timetable, const JourneyLeg& leg) {
-  return JourneyDistance(timetable.stops[leg.boardStop].distance, timetable.PositionInTrain(leg.boardStop) == 0,
-                         timetable.stops[leg.alightStop].distance);
+  return JourneyDistance(timetable.distances[leg.boardStop], timetable.PositionInTrain(leg.boardStop) == 0,
+                         timetable.distances[leg.alightStop]);
 }
 
 }  // namespace

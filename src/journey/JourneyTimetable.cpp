@@ -44,7 +44,8 @@ std::optional<int> JourneyTimetable::StationIndex(int stationId) const {
 size_t JourneyTimetable::MemoryBytes() const {
   size_t bytes = sizeof(*this) + stations.capacity() * sizeof(Station) + trains.capacity() * sizeof(Train) +
                  trainTexts.capacity() * sizeof(TrainTexts) +
-                 stops.capacity() * sizeof(Stop) + callsBegin.capacity() * sizeof(int) +
+                 stops.capacity() * sizeof(Stop) +
+                 distances.capacity() * sizeof(int) + callsBegin.capacity() * sizeof(int) +
                  calls.capacity() * sizeof(Call) + linksBegin.capacity() * sizeof(int) +
                  links.capacity() * sizeof(Link);
   const auto text = [](const std::string& s) { return s.capacity() > 15 ? s.capacity() + 1 : 0; };
@@ -158,7 +159,7 @@ JourneyTimetable::Stop TimedStop(const PassRow& row, bool first, bool last) {
   const int arrive = HhmmToMinutes(arriveTime != kNoTime ? arriveTime : departTime);
   const int depart = HhmmToMinutes(departTime != kNoTime ? departTime : arriveTime);
   const int base = row.day * kMinutesPerDay;
-  return {row.station, 0, base + arrive, base + depart + (depart < arrive ? kMinutesPerDay : 0), row.distance};
+  return {row.station, 0, base + arrive, base + depart + (depart < arrive ? kMinutesPerDay : 0)};
 }
 
 }  // namespace
@@ -170,6 +171,7 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
   const std::vector<PassRow> rows = ReadStops(db, t);
 
   t.stops.reserve(rows.size());
+  t.distances.reserve(rows.size());
   size_t r = 0;
   for (auto& [train, texts] : read) {
     while (r < rows.size() && rows[r].trainId < train.id) ++r;  // stops of no known train
@@ -183,9 +185,11 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
       stop.train = static_cast<int>(t.trains.size());
       if (t.stops.size() > first && stop.arrive < t.stops.back().depart) inOrder = false;
       t.stops.push_back(stop);
+      t.distances.push_back(rows[r].distance);
     }
     if (!inOrder || t.stops.size() - first < 2) {
       t.stops.resize(first);
+      t.distances.resize(first);
       continue;
     }
     train.firstStop = static_cast<int>(first);
@@ -194,6 +198,7 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
     t.trainTexts.push_back(std::move(texts));
   }
   t.stops.shrink_to_fit();
+  t.distances.shrink_to_fit();
 
   t.callsBegin.assign(t.stations.size() + 1, 0);
   for (const auto& stop : t.stops) ++t.callsBegin[stop.station + 1];
@@ -219,7 +224,8 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
     const JourneyTimetable::Stop& here = t.stops[i];
     const JourneyTimetable::Stop& before = t.stops[i - 1];
     if (before.train != here.train) continue;
-    into[here.station].push_back({before.station, here.arrive - before.depart, t.trains[here.train].type});
+    const int minutes = std::min(here.arrive - before.depart, 0xffff);
+    into[here.station].push_back({before.station, static_cast<std::uint16_t>(minutes), t.trains[here.train].type});
   }
   t.linksBegin.assign(1, 0);
   for (auto& rides : into) {

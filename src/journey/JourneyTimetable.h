@@ -69,7 +69,6 @@ struct JourneyTimetable {
     int train = 0;    // index into trains
     int arrive = 0;
     int depart = 0;
-    int distance = 0;  // km from the train's first station, as the timetable has it
   };
 
   // In ascending station.id.
@@ -81,6 +80,9 @@ struct JourneyTimetable {
   std::vector<TrainTexts> trainTexts;  // by the same index as trains
   // Train by train, each train's in the order of its zhanci.
   std::vector<Stop> stops;
+  // By stop: km from the train's first station, as the timetable has it.
+  // Kept apart from the stops, which the searches read by the thousand.
+  std::vector<int> distances;
   // A train at a station, as the searches going from a station read it.
   struct Call {
     int stop = 0;    // index into stops
@@ -98,7 +100,7 @@ struct JourneyTimetable {
   // that care only for the least riding time.
   struct Link {
     int fromStation = 0;
-    int minutes = 0;
+    std::uint16_t minutes = 0;  // at most 65535: a bound can only be lower
     TrainType type = TrainType::Other;
   };
   std::vector<int> linksBegin;
