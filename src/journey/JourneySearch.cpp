@@ -57,7 +57,7 @@ class RangeSearch {
       best_[k].assign(t.stations.size(), kNever);
       labels_[k].reset(new Label[t.stations.size()]);  // each set with its best_
       isMarked_[k].assign(t.stations.size(), 0);
-      lookedReady_[k].assign(t.stations.size(), kNever);
+      looked_[k].assign(t.stations.size(), {kNever, 0});
     }
     targetBest_.fill(kNever);
     bound_.fill(kNever);
@@ -143,28 +143,40 @@ class RangeSearch {
   // caught in, from the ready time on, and no longer once a train leaving
   // then cannot arrive in time (`limit`).
   void ConsiderCalls(int k, int s, int ready, int limit) {
-    int& looked = lookedReady_[k][s];
+    Looked& looked = looked_[k][s];
     const int begin = t_.callsBegin[s];
     const int count = t_.callsBegin[s + 1] - begin;
     const int first = FirstCallFrom(s, MinuteOfDay(ready));
     int n = count;  // calls to look at, from `first` on and round from the last to the first
-    if (looked - ready < kMinutesPerDay) {
-      const int to = FirstCallFrom(s, MinuteOfDay(looked));
-      n = MinuteOfDay(ready) <= MinuteOfDay(looked) ? to - first : count - first + to;
+    if (looked.ready - ready < kMinutesPerDay) {
+      n = MinuteOfDay(ready) <= MinuteOfDay(looked.ready) ? looked.first - first : count - first + looked.first;
     }
-    looked = ready;
+    looked = {ready, first};
     for (int i = 0, c = first; i < n; ++i, ++c) {
       if (c == begin + count) c = begin;
       const JourneyTimetable::Call& call = t_.calls[c];
       const int run = FirstRunFrom(ready, call.depart);
-      if (run + call.depart >= limit) break;
-      if (!Promising(k, call.train, call.stop, run + call.depart)) continue;
+      const int departure = run + call.depart;
+      if (departure >= limit) break;
+      if (!met_[call.train] && !MayArriveInTime(k, call, departure)) continue;
+      if (!Promising(k, call.train, call.stop, departure)) continue;
       if (RiddenFrom(k, call.train, run) <= call.stop) continue;
       Boardings& b = trainState_[call.train].boardings;
       if (b.first == INT_MAX) queued_.push_back(call.train);
       b.first = std::min(b.first, call.stop);
       b.last = std::max(b.last, call.stop);
     }
+  }
+
+  // Whether boarding at `call` to leave at `departure` may arrive in time to
+  // be listed with k legs, judged by the train's next stop alone: it takes
+  // its traveller at least that far. Cheaper than meeting the train, for
+  // the many trains that go the wrong way.
+  bool MayArriveInTime(int k, const JourneyTimetable::Call& call, int departure) const {
+    const size_t next = static_cast<size_t>(call.stop) + 1;
+    if (next == t_.stops.size() || t_.stops[next].train != call.train) return false;  // it ends here
+    const JourneyTimetable::Stop& there = t_.stops[next];
+    return departure + (there.arrive - call.depart) + rideToTarget_[there.station] < bound_[k];
   }
 
   // Round k: every train through a station that round k - 1 improved, from
@@ -420,8 +432,12 @@ class RangeSearch {
   std::array<std::vector<int>, kLevels> marked_;
   std::array<std::vector<char>, kLevels> isMarked_;
   // By round and station: the ready time the round last looked at its calls
-  // for (kNever before it has).
-  std::array<std::vector<int>, kLevels> lookedReady_;
+  // for (kNever before it has), and the first call it looked at then.
+  struct Looked {
+    int ready;
+    int first;
+  };
+  std::array<std::vector<Looked>, kLevels> looked_;
   // The trains the current round may board (TrainState::boardings).
   std::vector<int> queued_;
 };
