@@ -47,14 +47,17 @@ void BM_JourneyTimetable(benchmark::State& state) {
   Database& db = BenchDb(Scale(state));
   size_t bytes = 0;
   size_t trains = 0;
+  size_t stops = 0;
   for (auto _ : state) {
     const JourneyTimetable t = BuildJourneyTimetable(db);
     bytes = t.MemoryBytes();
     trains = t.trains.size();
+    stops = t.stops.size();
     benchmark::DoNotOptimize(t);
   }
   state.counters["memoryMB"] = static_cast<double>(bytes) / 1e6;
   state.counters["trains"] = static_cast<double>(trains);
+  state.counters["stops"] = static_cast<double>(stops);
 }
 BENCHMARK(BM_JourneyTimetable)->Apply(Scales);
 

@@ -39,6 +39,10 @@ TARGETS_MS = OrderedDict([
 RANDOM_PAIRS = "BM_JourneySearch_RandomPairs"
 RANDOM_PAIRS_TARGET_MS = 10
 
+# The searches between families whose growth from 1x to 4x is held to the
+# timetable's own (its stops, the counter stops of BM_JourneyTimetable).
+GROWTH = "BM_JourneySearch/"
+
 # The steps of `kestrelway-cli journeys` (counters of BM_CliJourneys).
 CLI_JOURNEYS = "BM_CliJourneys"
 CLI_STEPS = ["openMs", "endsMs", "readMs", "searchMs", "textsMs"]
@@ -92,6 +96,7 @@ def main():
     rows = OrderedDict()
     errors = OrderedDict()
     memory = {}  # scale -> MB of the journey timetable
+    stops = {}  # scale -> stops of the journey timetable
     pairs = {}  # scale -> (p50, p99, max) ms of the random pairs
     cli = {}  # scale -> ms of each step of BM_CliJourneys
     for b in data["benchmarks"]:
@@ -109,6 +114,8 @@ def main():
         rows.setdefault(case, {})[scale] = ms
         if "memoryMB" in b:
             memory[scale] = b["memoryMB"]
+        if "stops" in b:
+            stops[scale] = b["stops"]
         if case == CLI_JOURNEYS:
             cli[scale] = [b[c] for c in CLI_STEPS]
         if case == RANDOM_PAIRS:
@@ -173,6 +180,19 @@ def main():
         if 1 in pairs:
             within = "yes" if pairs[1][2] < RANDOM_PAIRS_TARGET_MS else "**no**"
             out.append(f"\nTarget: every pair under {RANDOM_PAIRS_TARGET_MS} ms at 1x: {within}")
+
+    grown = [c for c in rows if c.startswith(GROWTH) and 1 in rows[c] and 4 in rows[c]]
+    if grown and 1 in stops and 4 in stops:
+        timetable = stops[4] / stops[1]
+        out.append("\n## Journey search from 1x to 4x\n")
+        out.append(f"How much longer each search takes on the 4x timetable than on the 1x one, against how much "
+                   f"the timetable grows (its stops: {timetable:.2f}x). Target: no more than the timetable.\n")
+        out.append("| case | 2x / 1x | 4x / 1x | within |")
+        out.append("|---|---:|---:|---|")
+        for c in grown:
+            half = f"{rows[c][2] / rows[c][1]:.2f}x" if 2 in rows[c] else ""
+            ratio = rows[c][4] / rows[c][1]
+            out.append(f"| {c} | {half} | {ratio:.2f}x | {'yes' if ratio <= timetable else '**no**'} |")
 
     if cli:
         out.append("\n## Where `kestrelway-cli journeys 北京 上海` spends its time\n")
