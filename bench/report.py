@@ -114,7 +114,7 @@ def main():
         rows.setdefault(case, {})[scale] = ms
         if "memoryMB" in b:
             memory[scale] = b["memoryMB"]
-        if "stops" in b:
+        if case == "BM_JourneyTimetable":
             stops[scale] = b["stops"]
         if case == CLI_JOURNEYS:
             cli[scale] = [b[c] for c in CLI_STEPS]

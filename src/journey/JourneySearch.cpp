@@ -6,7 +6,10 @@
 // later is also one that the earlier departure has to beat), so each
 // departure only works where it does better than every later one, and a
 // journey is listed exactly when its departure improved the best arrival at
-// the arrival stations for its number of legs.
+// the arrival stations for its number of legs. What an earlier departure
+// would only repeat is skipped: a station's trains are looked at again only
+// for the runs its earlier arrival now catches, and a run already ridden
+// from an earlier stop is not ridden again.
 #include "journey/JourneySearch.h"
 
 #include <algorithm>
@@ -90,8 +93,8 @@ class RangeSearch {
 
  private:
   // Whether leaving `stop` at `time` or later could still reach an arrival
-  // station before the best arrival by k legs; on the last leg, by this
-  // train alone. `train` is the stop's.
+  // station in time for a journey of k legs to be listed (bound_); on the
+  // last leg, by this train alone. `train` is the stop's.
   bool Promising(int k, int train, int stop, int time) {
     if (!met_[train]) Meet(train);
     return time < bound_[k] - (k == legs_ ? reach_[stop].direct : reach_[stop].on);
