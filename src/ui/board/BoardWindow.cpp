@@ -21,6 +21,7 @@
 #include "ui/PrintedTable.h"
 #include "ui/StationPicker.h"
 #include "ui/Strings.h"
+#include "ui/TimeBoxTyping.h"
 #include "ui/Twips.h"
 
 namespace kw {
@@ -103,6 +104,7 @@ void BoardWindow::BuildControls() {
   for (QTimeEdit* time : {timAfter, timUntil}) {
     time->setDisplayFormat(kTimeFormat);
     time->setToolTip(str::kBoardTimeTip);
+    TakeTypedTimes(time);
   }
   optAll = Named(new QRadioButton(str::kBoardAll, this), "optAll");
   optStarts = Named(new QRadioButton(str::kBoardStartsOnly, this), "optStarts");

@@ -29,6 +29,7 @@
 #include "ui/PrintedTable.h"
 #include "ui/StationPicker.h"
 #include "ui/Strings.h"
+#include "ui/TimeBoxTyping.h"
 #include "ui/Twips.h"
 
 namespace kw {
@@ -62,22 +63,6 @@ const QString kTypesKey = QStringLiteral("JourneyTypes");
 
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-// The time that digits typed one after another into a time box stand for:
-// the hour (two digits when they make one, else one), then the minutes, a
-// single digit as tens: "8" and "08" 08:00, "083" and "830" 08:30, "2359"
-// 23:59. nullopt when they stand for none.
-std::optional<QTime> TypedTime(const QString& digits) {
-  if (digits.isEmpty() || digits.size() > 4) return std::nullopt;
-  const int twoDigitHour = digits.size() >= 2 ? digits.left(2).toInt() : 99;
-  const int hourDigits = twoDigitHour <= 23 ? 2 : 1;
-  const QString minutes = digits.mid(hourDigits);
-  if (minutes.size() > 2) return std::nullopt;
-  const int hour = digits.left(hourDigits).toInt();
-  const int minute = minutes.isEmpty() ? 0 : minutes.size() == 1 ? minutes.toInt() * 10 : minutes.toInt();
-  if (minute > 59) return std::nullopt;
-  return QTime(hour, minute);
-}
 
 template <class W>
 W* Named(W* widget, const char* name) {
@@ -127,31 +112,16 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   connect(lvJourney, &QTreeWidget::itemActivated, this, &JourneyWindow::ItemActivated);
 }
 
-// Enter on 查询 searches, as Space does. Digits typed into a time box set
-// its time as they come (see TypedTime).
+// Enter on 查询 searches, as Space does.
 bool JourneyWindow::eventFilter(QObject* watched, QEvent* event) {
-  auto* time = watched == timAfter || watched == timUntil ? static_cast<QTimeEdit*>(watched) : nullptr;
-  if (time && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) typed_.clear();
-  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  const auto* key = static_cast<QKeyEvent*>(event);
-  if (watched == cmdSearch && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-    Search();
-    return true;
+  if (watched == cmdSearch && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Search();
+      return true;
+    }
   }
-  if (!time) return QWidget::eventFilter(watched, event);
-  const QString digit = key->text();
-  if (digit.size() != 1 || !digit[0].isDigit() || key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
-    typed_.clear();
-    return QWidget::eventFilter(watched, event);
-  }
-  std::optional<QTime> set = TypedTime(typed_ + digit);
-  typed_ += digit;
-  if (!set) {
-    set = TypedTime(digit);
-    typed_ = digit;
-  }
-  time->setTime(*set);
-  return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 void JourneyWindow::BuildControls() {
@@ -174,7 +144,7 @@ void JourneyWindow::BuildControls() {
   timUntil = Named(new QTimeEdit(QTime(23, 59), this), "timUntil");
   for (QTimeEdit* time : {timAfter, timUntil}) {
     time->setDisplayFormat(QStringLiteral("HH:mm"));
-    time->installEventFilter(this);
+    TakeTypedTimes(time);
   }
   const auto spin = [this](const char* name, int highest, int value) {
     auto* box = Named(new QSpinBox(this), name);

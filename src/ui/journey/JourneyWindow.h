@@ -107,7 +107,6 @@ class JourneyWindow : public QWidget {
   bool sortDescending_ = false;
   bool stale_ = false;
   QString printTitle_;  // of the search the list shows
-  QString typed_;       // digits typed into the focused time box so far
   QString fileStem_;    // "北京-上海 中转行程", for a saved list or printout
   StationPicker* picker_;
 };

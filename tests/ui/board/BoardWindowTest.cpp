@@ -3,6 +3,7 @@
 #include "ui/board/BoardWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -117,7 +118,12 @@ TEST_F(BoardWindowTest, ItSaysWhatIsWrongAndRemembersItsOptions) {
   EXPECT_EQ(w->lvBoard->topLevelItemCount(), 0);
   EXPECT_FALSE(w->cmdPrint->isEnabled());
 
-  w->timAfter->setTime(QTime(12, 0));
+  // Typed digits set the whole time: "12" is 12:00, whatever the minutes were.
+  w->timAfter->setTime(QTime(0, 45));
+  QApplication::setActiveWindow(w);
+  w->timAfter->setFocus();
+  QTest::keyClicks(w->timAfter, "12");
+  EXPECT_EQ(w->timAfter->time(), QTime(12, 0));
   w->cheType[4]->setChecked(false);  // 快速
   w->optStarts->setChecked(true);
   w->txtTowards->setText("上海");
