@@ -104,9 +104,6 @@ TEST(CliJourneys, SaysWhyNothingIsListed) {
   }
 }
 
-}  // namespace
-}  // namespace kw
-
 // Totals of three legs of the largest distance a stop may give, or of the
 // largest fare a fare table may give, are beyond 32-bit numbers.
 TEST(CliJourneys, TotalsBeyondThirtyTwoBitsAreAddedWhole) {
@@ -130,3 +127,6 @@ TEST(CliJourneys, TotalsBeyondThirtyTwoBitsAreAddedWhole) {
   r = test::RunCli({"--db", db, "journeys", "辰", "未"});
   EXPECT_EQ(r.out.substr(0, r.out.find("\tK4")), "08:00\t 13:00\t5小时\t2\t300\t299999999.7") << r.err;
 }
+
+}  // namespace
+}  // namespace kw

@@ -63,6 +63,11 @@ TEST(CliStore, OutputThatCannotBeWrittenFailsWithAMessage) {
     EXPECT_EQ(r.err, err) << args[2];
   }
   EXPECT_FALSE(std::filesystem::exists(update));
+  // Output beyond the stream's buffer fails while the command runs.
+  test::DatabaseCopy national(KW_SHIPPED_DB);
+  const auto board = RunCli({"--db", national.DbPath().string(), "--json", "board", "北京"}, "/dev/full");
+  EXPECT_EQ(board.status, 3);
+  EXPECT_EQ(board.err, "无法写出结果：磁盘空间不足\n");
   // Nothing to write and nothing found: the message alone, status 1.
   const auto r = RunCli({"--db", db, "stations", "qq"}, "/dev/full");
   EXPECT_EQ(r.status, 1);

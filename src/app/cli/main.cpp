@@ -43,6 +43,9 @@ constexpr const char* kUsage =
 int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx);
 std::string OutputFailure();
 
+// Why the first write to stdout that failed did, 0 while none has.
+int outputError = 0;
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +93,8 @@ int main(int argc, char** argv) {
     }
     ctx.dbPath = kw::DatabasePath(place.root).string();
   }
+  // A write that fails ends the command at once, while its cause is known.
+  std::cout.exceptions(std::ios::badbit);
   const int status = RunCommand(it->second, ctx);
   // Rows that never reached their reader are no result: say so, and fail.
   const std::string failure = OutputFailure();
@@ -107,6 +112,9 @@ int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Contex
   using namespace kw::cli;
   try {
     return run(ctx);
+  } catch (const std::ios_base::failure&) {
+    outputError = errno;
+    return kFailure;
   } catch (const UsageError& e) {
     std::cerr << e.what() << '\n';
     return kBadUsage;
@@ -125,10 +133,11 @@ int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Contex
 // Why what the command printed could not all be written, after writing what
 // is still buffered; empty when it all went out.
 std::string OutputFailure() {
+  std::cout.exceptions(std::ios::goodbit);
   errno = 0;
   std::cout.flush();
-  int error = errno;
-  if (std::fflush(stdout) != 0 && errno != 0) error = errno;
+  int error = outputError != 0 ? outputError : errno;
+  if (std::fflush(stdout) != 0 && error == 0) error = errno;
   if (!std::ferror(stdout) && std::cout.good()) return {};
   return error != 0 ? kw::text::ErrorCause(error) : std::string(kw::text::kWriteFailed);
 }
