@@ -140,6 +140,7 @@ TEST_F(AdRefresherTest, APictureIsAFileThatDecodesAsOne) {
 }
 
 TEST_F(AdRefresherTest, ClosingCancelsTheWorkAndWaitsForIt) {
+  SetAdServer("127.0.0.1:2121");
   std::atomic<bool> started = false, sawCancel = false, returned = false;
   int finished = 0;
   {

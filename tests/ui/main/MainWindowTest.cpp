@@ -316,7 +316,7 @@ TEST_F(MainWindowTest, ALongUpdateRunsTheEventsAndCanBeCancelled) {
   std::string content;
   for (int i = 0; i < 10000; ++i) content += "update;station;1;jm=\"bjj\"\n";
   bool ranDuringUpdate = false;
-  QTimer::singleShot(0, main_, [&] {
+  QTimer::singleShot(0, main_.get(), [&] {
     ranDuringUpdate = recorder_.messages.shown.empty();
     auto* progress = main_->findChild<QProgressDialog*>();
     ASSERT_NE(progress, nullptr);
