@@ -32,8 +32,9 @@ TEST(ShippedFares, GiveTheMostCommonListedFareInNineteenZonesOfTwenty) {
   std::ifstream in(KW_SOURCE_DIR "/tests/data/observed-fares/zones.tsv");
   ASSERT_TRUE(in) << "tests/data/observed-fares/zones.tsv";
   std::string line;
-  std::getline(in, line);                               // header
-  std::map<std::string, std::pair<int, int>> agreeing;  // class and column: zones agreeing, zones
+  std::getline(in, line);  // header
+  // Class and column: zones agreeing, zones.
+  std::map<std::string, std::pair<int, int>> agreeing;
   while (std::getline(in, line)) {
     std::istringstream fields(line);
     std::string kind, km, column, rows, fare;
