@@ -46,7 +46,7 @@ the new air-conditioned fast and express trains.
 
 Usage:
   scripts/gen-national-price.py [output]          write the table (default data/price.tsv)
-  scripts/gen-national-price.py --zones LISTING   write tests/data/observed-fares/zones.tsv,
+  scripts/gen-national-price.py --zones LISTING   write tests/query/observed-fares/zones.tsv,
                                                   the most common listed fare per class and zone
   scripts/gen-national-price.py --report [LISTING]
         print, as Markdown, how the table (data/price.tsv and data/kind.tsv,
@@ -63,7 +63,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.join(HERE, '..')
-ZONES_FILE = os.path.join(ROOT, 'tests', 'data', 'observed-fares', 'zones.tsv')
+ZONES_FILE = os.path.join(ROOT, 'tests', 'query', 'observed-fares', 'zones.tsv')
 
 RATE = 0.05861
 # (upper end of the bracket in km, share of the full rate)
@@ -301,7 +301,7 @@ def report(listing):
           'from the published fare rules) against the fares the national ticketing site listed for T and '
           'four-digit trains in 2023 (the observed-fares listing). Per zone: for each class and distance '
           'zone with at least %d listed rows, whether the table gives the most common listed fare '
-          '(tests/data/observed-fares/zones.tsv; berths from %d km, where the program shows them). '
+          '(tests/query/observed-fares/zones.tsv; berths from %d km, where the program shows them). '
           'Per row: every listed fare with its 2019 distance; a row whose 2019 distance is not the '
           'tariff distance may fall in the next zone, so even the most common fare of every zone '
           '(the best any table can do) misses some rows. Target: 95 %% of the zones.' % (MIN_ROWS, SLEEPER_KM))

@@ -1,5 +1,5 @@
 // The fares of the shipped timetable against the fares the national ticketing
-// site lists for conventional trains (tests/data/observed-fares): the most
+// site lists for conventional trains (tests/query/observed-fares): the most
 // common listed fare of each class and distance zone.
 #include <gtest/gtest.h>
 
@@ -29,8 +29,8 @@ std::string ShownFare(int kindId, int km, const std::string& column) {
 }
 
 TEST(ShippedFares, GiveTheMostCommonListedFareInNineteenZonesOfTwenty) {
-  std::ifstream in(KW_SOURCE_DIR "/tests/data/observed-fares/zones.tsv");
-  ASSERT_TRUE(in) << "tests/data/observed-fares/zones.tsv";
+  std::ifstream in(KW_SOURCE_DIR "/tests/query/observed-fares/zones.tsv");
+  ASSERT_TRUE(in) << "tests/query/observed-fares/zones.tsv";
   std::string line;
   std::getline(in, line);  // header
   // Class and column: zones agreeing, zones.
