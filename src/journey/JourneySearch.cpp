@@ -460,6 +460,7 @@ class EqualJourneys {
                 const std::vector<int>& targets)
       : t_(t),
         sources_(sources),
+        targets_(targets),
         minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
         types_(r.types),
         isTarget_(t.stations.size()),
@@ -534,8 +535,7 @@ class EqualJourneys {
   void FindLastLegs() {
     lastLegs_.clear();
     if (changes_ == 0) return;
-    for (size_t s = 0; s < t_.stations.size(); ++s) {
-      if (!isTarget_[s]) continue;
+    for (int s : targets_) {
       for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
         const JourneyTimetable::Call& call = t_.calls[c];
         const JourneyTimetable::Stop& alight = t_.stops[call.stop];
@@ -607,6 +607,7 @@ class EqualJourneys {
 
   const JourneyTimetable& t_;
   const std::vector<int>& sources_;
+  const std::vector<int>& targets_;
   const int minChange_;
   const TrainTypes types_;
   std::vector<char> isTarget_;  // by station
