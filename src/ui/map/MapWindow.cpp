@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -78,6 +79,9 @@ MapWindow::MapWindow(Database& db, Platform& platform, QWidget* parent)
 }
 
 bool MapWindow::Load() {
+  // The canvas takes its size from the layout before anything is fitted to
+  // it, also when the window has not been shown yet.
+  layout()->activate();
   if (loadedAt_ == db_.TotalChanges()) return true;
   try {
     BusyCursor busy;

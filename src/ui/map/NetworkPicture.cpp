@@ -191,7 +191,10 @@ void NetworkPicture::SetRoute(const MapRoute& route) {
     if (route.kind == MapRoute::Kind::Journey && l > 0 && first >= 0) changes_.push_back(first);
   }
   // The travelled part is drawn over the rest of the route.
-  std::stable_partition(pieces_.begin(), pieces_.end(), [](const RoutePiece& p) { return p.colour != kMapHighlight; });
+  if (route.kind == MapRoute::Kind::Train) {
+    std::stable_partition(pieces_.begin(), pieces_.end(),
+                          [](const RoutePiece& p) { return p.colour != kMapHighlight; });
+  }
   for (const auto* names : {&ends, &travelled, &others})
     for (int s : *names)
       if (std::find(routeLabels_.begin(), routeLabels_.end(), s) == routeLabels_.end()) routeLabels_.push_back(s);
