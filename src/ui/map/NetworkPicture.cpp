@@ -134,6 +134,29 @@ void NetworkPicture::SetFont(const QFont& font) {
   font_ = font;
   textHeight_ = QFontMetricsF(font_).height();
   labelWidths_.clear();
+  staticNames_.clear();
+}
+
+const QImage& NetworkPicture::DotSprite(double diameter, bool faded, double pixelRatio) const {
+  // Sizes in quarter pixels.
+  const long long quarters = std::lround(diameter * 4);
+  const long long key = (quarters * 2 + (faded ? 1 : 0)) * 16 + std::lround(pixelRatio * 4);
+  auto found = dotSprites_.find(key);
+  if (found != dotSprites_.end()) return found->second;
+  const double d = quarters / 4.0;
+  const int side = static_cast<int>(std::ceil((d + 2) * pixelRatio));
+  QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
+  sprite.fill(Qt::transparent);
+  sprite.setDevicePixelRatio(pixelRatio);
+  {
+    QPainter p(&sprite);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Faded(QColor(0x33, 0x33, 0x33), faded));
+    const double centre = side / pixelRatio / 2;
+    p.drawEllipse(QPointF(centre, centre), d / 2, d / 2);
+  }
+  return dotSprites_.emplace(key, std::move(sprite)).first->second;
 }
 
 double NetworkPicture::LabelWidth(int station) const {
@@ -279,6 +302,19 @@ void NetworkPicture::PaintNetwork(QPainter& painter, const MapView& view) const 
   const QPointF centre = view.centre();
   const double halfWidth = view.size().width() / 2.0;
   const double halfHeight = view.size().height() / 2.0;
+  // Smoothing thousands of wide lines costs more than it shows: the whole
+  // network is drawn without, a closer view with it.
+  size_t inView = 0;
+  for (const LineGroup& group : groups_) {
+    for (const QLineF& line : group.lines) {
+      if (!((line.x1() < visible.left() && line.x2() < visible.left()) ||
+            (line.x1() > visible.right() && line.x2() > visible.right()) ||
+            (line.y1() < visible.top() && line.y2() < visible.top()) ||
+            (line.y1() > visible.bottom() && line.y2() > visible.bottom())))
+        ++inView;
+    }
+  }
+  painter.setRenderHint(QPainter::Antialiasing, inView < 2500);
   for (const LineGroup& group : groups_) {
     if (group.lines.empty()) continue;
     screenLines_.clear();
@@ -306,11 +342,14 @@ void NetworkPicture::PaintNetwork(QPainter& painter, const MapView& view) const 
     dots[trains >= 50 ? 2 : trains >= 10 ? 1 : 0].push_back(p);
   }
   const double sizes[3] = {2.2, 3.2, 4.4};
+  const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
   for (int c = 0; c < 3; ++c) {
     if (dots[c].empty()) continue;
-    painter.setPen(QPen(Faded(QColor(0x33, 0x33, 0x33), faded), sizes[c] * zoom, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPoints(dots[c].data(), static_cast<int>(dots[c].size()));
+    const QImage& sprite = DotSprite(sizes[c] * zoom, faded, ratio);
+    const double half = sprite.width() / ratio / 2;
+    for (const QPointF& p : dots[c]) painter.drawImage(QPointF(p.x() - half, p.y() - half), sprite);
   }
+  painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void NetworkPicture::PaintOverlay(QPainter& painter, const MapView& view) const {
@@ -372,13 +411,25 @@ void NetworkPicture::Paint(QPainter& painter, const MapView& view) const {
   const bool faded = HasOverlay();
   QFont bold = font_;
   bold.setBold(true);
+  if (staticNames_.empty()) staticNames_.resize(network_.stations.size());
   for (const Label& label : Labels(view)) {
     const bool own = overlay.count(label.station) > 0;
     painter.fillRect(label.rect.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, own ? 220 : 160));
     painter.setFont(own ? bold : font_);
     painter.setPen(own ? QColor(0x11, 0x11, 0x11) : Faded(QColor(0x30, 0x30, 0x30), faded));
-    painter.drawText(label.rect.adjusted(-2, 0, 6, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(network_.stations[static_cast<size_t>(label.station)].name));
+    const QString name = QString::fromStdString(network_.stations[static_cast<size_t>(label.station)].name);
+    if (own) {
+      painter.drawText(label.rect.adjusted(-2, 0, 6, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
+      continue;
+    }
+    // The network's names keep their layout from one repaint to the next.
+    QStaticText& text = staticNames_[static_cast<size_t>(label.station)];
+    if (text.text().isEmpty()) {
+      text.setText(name);
+      text.setTextFormat(Qt::PlainText);
+      text.prepare(QTransform(), font_);
+    }
+    painter.drawStaticText(label.rect.topLeft(), text);
   }
   PaintDecorations(painter, view);
 }

@@ -11,9 +11,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QStaticText>
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -112,6 +115,11 @@ class NetworkPicture {
   double textHeight_ = 12;
   mutable std::vector<double> labelWidths_;  // by station, measured in font_ when first needed
   mutable std::vector<QLineF> screenLines_;  // reused by each repaint
+  // Names laid out once each (by station), and station dots drawn once per
+  // size, colour and pixel ratio: a repaint only places them.
+  mutable std::vector<QStaticText> staticNames_;
+  mutable std::map<long long, QImage> dotSprites_;
+  const QImage& DotSprite(double diameter, bool faded, double pixelRatio) const;
 
   MapRoute::Kind routeKind_ = MapRoute::Kind::Train;
   std::vector<RoutePiece> pieces_;
