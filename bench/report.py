@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Turns Google Benchmark JSON into bench/RESULTS.md.
 
-usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT] [--cli-time TEXT]
+usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT] [--cli-time TEXT] [--map TEXT]
 
 Cases named BM_X... and BM_X_Literal... (the statement-per-row reference, with
 the same arguments) are set side by side with the speed-up of the first over
@@ -87,6 +87,11 @@ def main():
     if "--cli-time" in args:
         i = args.index("--cli-time")
         cli_process = args[i + 1]
+        del args[i:i + 2]
+    map_lines = None
+    if "--map" in args:
+        i = args.index("--map")
+        map_lines = args[i + 1]
         del args[i:i + 2]
     path, source = args
     with open(path, encoding="utf-8") as f:
@@ -214,6 +219,9 @@ def main():
                    f"at 1x: {within}")
     if gui_memory:
         out.append(gui_memory)
+    if map_lines:
+        out.append("\n## Map window\n")
+        out.append(map_lines)
     print("\n".join(out))
 
 

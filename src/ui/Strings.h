@@ -257,4 +257,36 @@ inline QString FileStem(const QStringList& stations, const QString& what) {
   return stations.join(u'-') + u' ' + what;
 }
 
+// ------------------------------------------------------------ map window
+inline const QString kMenuRailMap = QStringLiteral("铁路地图(&R)...");
+inline const QString kMapTitle = QStringLiteral("铁路地图 - Kestrelway");
+// The window's title with what it shows: "G1 北京南 → 上海虹桥 - 铁路地图".
+inline const QString kMapTitleOf = QStringLiteral("%1 - 铁路地图");
+inline const QString kMapNetworkTitle = QStringLiteral("全国铁路网");
+// The station positions come from OpenStreetMap (ODbL): said on the map and
+// on every printout and picture of it.
+inline const QString kMapAttribution = QStringLiteral("地图数据 © OpenStreetMap 贡献者");
+inline const QString kMapAttributionAbout =
+    QStringLiteral("车站位置：地图数据 © OpenStreetMap 贡献者（ODbL 1.0 许可）");
+inline const QString kMapFit = QStringLiteral("全图");
+inline const QString kMapZoomIn = QStringLiteral("放大");
+inline const QString kMapZoomOut = QStringLiteral("缩小");
+inline const QString kMapExport = QStringLiteral("导出为图片…");
+inline const QString kMapExportTitle = QStringLiteral("导出为图片");
+inline const QString kMapExportFilter = QStringLiteral("PNG 图片 (*.png);;SVG 图形 (*.svg)");
+inline QString MapExportFailedMessage(const QString& path) { return PdfFailedMessage(path); }
+inline const QString kMapButton = QStringLiteral("地图");
+inline const QString kMapButtonTip = QStringLiteral("在铁路地图上显示");
+inline const QString kMapMissingStations = QStringLiteral("%1 个车站无坐标，未画出");
+inline const QString kMapNoPositions =
+    QStringLiteral("时刻表中没有车站坐标，无法画出地图。请使用带有车站坐标的时刻表。");
+inline const QString kMapStationNotFound = QStringLiteral("车站“%1”不在时刻表中");
+inline const QString kMapStationNoPosition = QStringLiteral("车站“%1”无坐标，未画出");
+// Hovering over a station: its name and how many trains call there.
+inline const QString kMapStationTip = QStringLiteral("%1\n%2 趟列车停靠");
+inline const QString kMapBoard = QStringLiteral("车站时刻");
+inline const QString kMapSetFrom = QStringLiteral("设为出发站");
+inline const QString kMapSetTo = QStringLiteral("设为到达站");
+inline const QString kFileMap = QStringLiteral("地图");
+
 }  // namespace kw::str

@@ -64,6 +64,10 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent) : QWidget(parent, Qt::Wi
   Label4 = new LinkLabel("Label4", str::kAboutMailPrefix + str::kPublisherMail,
                          QUrl(QStringLiteral("mailto:") + str::kPublisherMail), shell, this);
   Label4->setGeometry(TwipsRect(360, 2100, 5400, 300));
+  // The map's station positions are OpenStreetMap's, under the ODbL.
+  lblMapData = new QLabel(str::kMapAttributionAbout, this);
+  lblMapData->setObjectName("lblMapData");
+  lblMapData->setGeometry(TwipsRect(360, 2430, 5400, 300));
 
   Command1 = new PictureButton("Command1", "x.jpg", "x2.jpg", "x1.jpg", str::kClose, this);
   Command1->move(width() - Command1->width() - TwipsToPixels(360), TwipsToPixels(2760));

@@ -41,6 +41,7 @@ class AboutWindow : public QWidget {
   QLabel* Label5;
   LinkLabel* Label6;
   LinkLabel* Label4;
+  QLabel* lblMapData;  // the attribution of the map's station positions
   PictureButton* Command1;
 
  protected:

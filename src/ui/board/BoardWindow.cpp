@@ -79,6 +79,9 @@ BoardWindow::BoardWindow(Database& db, Platform& platform, QWidget* parent)
   connect(picker_, &StationPicker::picked, this, [this] { cmdSearch->setFocus(); });
   connect(cmdSearch, &QPushButton::clicked, this, &BoardWindow::Search);
   connect(cmdPrint, &QPushButton::clicked, this, &BoardWindow::Print);
+  connect(cmdMap, &QPushButton::clicked, this, [this] {
+    if (!board_.stationName.empty()) emit stationMapRequested(QString::fromStdString(board_.stationName));
+  });
   connect(lvBoard->header(), &QHeaderView::sectionClicked, this, &BoardWindow::HeaderClicked);
   connect(lvBoard, &QTreeWidget::itemActivated, this, &BoardWindow::ItemActivated);
 }
@@ -98,6 +101,9 @@ void BoardWindow::BuildControls() {
   cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
   cmdPrint = Named(new QPushButton(str::kPrint, this), "cmdPrint");
   cmdPrint->setEnabled(false);
+  cmdMap = Named(new QPushButton(str::kMapButton, this), "cmdMap");
+  cmdMap->setToolTip(str::kMapButtonTip);
+  cmdMap->setEnabled(false);
 
   timAfter = Named(new QTimeEdit(QTime(0, 0), this), "timAfter");
   timUntil = Named(new QTimeEdit(QTime(23, 59), this), "timUntil");
@@ -129,6 +135,7 @@ void BoardWindow::BuildControls() {
   auto* types = new QHBoxLayout;
   AddTypeBoxes(this, *types, cheType);
   types->addStretch(1);
+  types->addWidget(cmdMap);
   types->addWidget(cmdPrint);
 
   lvBoard = Named(new QTreeWidget(this), "lvBoard");
@@ -254,6 +261,7 @@ void BoardWindow::FillList() {
   FitColumnsToContents(*lvBoard);
   lblCount->setText(board_.rows.empty() ? QString() : str::kBoardCount.arg(board_.rows.size()));
   cmdPrint->setEnabled(!board_.rows.empty());
+  cmdMap->setEnabled(!board_.stationName.empty());
 }
 
 void BoardWindow::HeaderClicked(int column) {

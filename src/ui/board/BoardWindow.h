@@ -63,12 +63,15 @@ class BoardWindow : public QWidget {
   QListWidget* lstStation;
   QPushButton* cmdSearch;
   QPushButton* cmdPrint;
+  QPushButton* cmdMap;  // 地图: the station shown on the map
   QTreeWidget* lvBoard;
   QLabel* lblCount;
 
  signals:
   // A row was opened: `context` names its train and stretch.
   void trainDetailRequested(const kw::SearchContext& context);
+  // 地图 was pressed: the station of the board shown.
+  void stationMapRequested(const QString& name);
 
  private:
   void BuildControls();

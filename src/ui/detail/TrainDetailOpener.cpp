@@ -31,6 +31,7 @@ void TrainDetailOpener::OpenDetail(const SearchContext& context) {
   });
   AttachListCopy(window->flgPass, platform_, [window] { return window->fileStem; });
   connect(window, &TrainDetailWindow::stationBoardRequested, this, &TrainDetailOpener::stationBoardRequested);
+  connect(window, &TrainDetailWindow::mapRequested, this, &TrainDetailOpener::mapRequested);
   window_ = window;
   CentreWindow(*window, &parent_);
   window->show();

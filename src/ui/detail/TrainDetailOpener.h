@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "ui/SearchContext.h"
+#include "ui/map/MapRoute.h"
 
 namespace kw {
 
@@ -35,6 +36,8 @@ class TrainDetailOpener : public QObject {
   void windowOpened(TrainDetailWindow* window);
   // The open window's stop grid asked for the board of the station `name`.
   void stationBoardRequested(const QString& name);
+  // The open window's 地图 asked for the train's route on the map.
+  void mapRequested(const kw::MapRoute& route);
 
  private:
   Database& db_;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
 #include <algorithm>
@@ -64,6 +65,25 @@ QString Downwards(const std::string& name) {
 QString HeadlineTime(const std::string& time) {
   const QString trimmed = QString::fromStdString(time).trimmed();
   return trimmed.isEmpty() ? QString() : (QStringLiteral("0") + trimmed).right(5);
+}
+
+// The route for the map: every stop, the stretch from `segment` travelled.
+MapRoute RouteForMap(const std::string& number, const StopList& stops, const Segment* segment) {
+  MapRoute route;
+  MapLeg leg;
+  leg.train = QString::fromStdString(number);
+  for (int p = 0; p < stops.count(); ++p) {
+    const Stop& stop = stops.stops[static_cast<size_t>(p)];
+    leg.stations << QString::fromStdString(stop.stationName);
+    if (segment && stop.zhanci == segment->fromZhanci) leg.boardIndex = p;
+    if (segment && stop.zhanci == segment->toZhanci) leg.alightIndex = p;
+  }
+  const int first = leg.boardIndex >= 0 && leg.alightIndex >= 0 ? leg.boardIndex : 0;
+  const int last = leg.boardIndex >= 0 && leg.alightIndex >= 0 ? leg.alightIndex : stops.count() - 1;
+  if (!leg.stations.isEmpty())
+    route.title = leg.train + u' ' + leg.stations[first] + QStringLiteral(" → ") + leg.stations[last];
+  route.legs.push_back(std::move(leg));
+  return route;
 }
 
 }  // namespace
@@ -212,6 +232,13 @@ void TrainDetailWindow::BuildButtons() {
   connect(Command3, &PictureButton::clicked, flgPass, &QWidget::hide);
   connect(Command1, &PictureButton::clicked, this, &TrainDetailWindow::printRequested);
   connect(comClose, &PictureButton::clicked, this, &QWidget::close);
+
+  cmdMap = new QPushButton(str::kMapButton, this);
+  cmdMap->setObjectName("cmdMap");
+  cmdMap->setToolTip(str::kMapButtonTip);
+  cmdMap->setGeometry(Pixels({6870, 90, 780, 360}));
+  cmdMap->setEnabled(false);
+  connect(cmdMap, &QPushButton::clicked, this, [this] { emit mapRequested(mapRoute_); });
 }
 
 TrainDetailWindow::Element& TrainDetailWindow::AddElement(std::vector<Element>& elements, const char* name,
@@ -286,6 +313,8 @@ void TrainDetailWindow::Load(const SearchContext& context) {
     HideDiagram();
     return;
   }
+  mapRoute_ = RouteForMap(whole.trainNumber, stops_, nullptr);
+  cmdMap->setEnabled(true);
   if (wholeRoute) {
     ShowDetail(whole, stops_.count(), {});
     LayOutDiagram(whole.firstStation);
@@ -312,6 +341,7 @@ void TrainDetailWindow::Load(const SearchContext& context) {
   ShowDetail(part, segment.stationCount, {});
   LayOutDiagram(whole.firstStation);
   Highlight(segment);
+  mapRoute_ = RouteForMap(whole.trainNumber, stops_, &segment);
 }
 
 void TrainDetailWindow::HideDiagram() {

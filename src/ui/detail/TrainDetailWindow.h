@@ -22,10 +22,12 @@
 
 #include "query/TrainDetail.h"
 #include "ui/SearchContext.h"
+#include "ui/map/MapRoute.h"
 
 class QFrame;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QTableWidget;
 
 namespace kw {
@@ -88,10 +90,15 @@ class TrainDetailWindow : public QWidget {
   PictureButton* Command3;  // 图形
   PictureButton* Command1;  // 打印
   PictureButton* comClose;  // 关闭
+  QPushButton* cmdMap;      // 地图: the route on the map (mapRequested)
+  // The train's route for the map, the travelled part as the diagram
+  // highlights it; titled "G1 北京南 → 上海虹桥".
+  const MapRoute& mapRoute() const { return mapRoute_; }
 
  signals:
   void printRequested();
   void stationBoardRequested(const QString& name);
+  void mapRequested(const kw::MapRoute& route);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +132,7 @@ class TrainDetailWindow : public QWidget {
   std::vector<Element> balls_;
   std::vector<Element> rails_;
   std::vector<Element> labels_;
+  MapRoute mapRoute_;
 };
 
 }  // namespace kw

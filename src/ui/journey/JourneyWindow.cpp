@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "journey/JourneyEnds.h"
+#include "query/TrainDetail.h"
 #include "ui/AppPaths.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
@@ -108,6 +109,10 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
   cmdSearch->installEventFilter(this);
   connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
+  connect(cmdMap, &QPushButton::clicked, this, [this] {
+    const MapRoute route = SelectedJourneyRoute();
+    if (!route.legs.empty()) emit journeyMapRequested(route);
+  });
   connect(lvJourney->header(), &QHeaderView::sectionClicked, this, &JourneyWindow::HeaderClicked);
   connect(lvJourney, &QTreeWidget::itemActivated, this, &JourneyWindow::ItemActivated);
 }
@@ -139,6 +144,8 @@ void JourneyWindow::BuildControls() {
   cmdSwap->setToolTip(str::kJourneySwapTip);
   cmdSearch = Named(new QPushButton(str::kJourneySearch, this), "cmdSearch");
   cmdPrint = Named(new QPushButton(str::kPrint, this), "cmdPrint");
+  cmdMap = Named(new QPushButton(str::kMapButton, this), "cmdMap");
+  cmdMap->setToolTip(str::kMapButtonTip);
 
   timAfter = Named(new QTimeEdit(QTime(0, 0), this), "timAfter");
   timUntil = Named(new QTimeEdit(QTime(23, 59), this), "timUntil");
@@ -176,6 +183,7 @@ void JourneyWindow::BuildControls() {
   auto* types = new QHBoxLayout;
   AddTypeBoxes(this, *types, cheType);
   types->addStretch(1);
+  types->addWidget(cmdMap);
   types->addWidget(cmdPrint);
 
   lvJourney = Named(new QTreeWidget(this), "lvJourney");
@@ -245,6 +253,7 @@ void JourneyWindow::BoxChanged() {
   stale_ = true;
   lvJourney->setEnabled(false);
   cmdPrint->setEnabled(false);
+  cmdMap->setEnabled(false);
   lblCount->setText(str::kJourneyStale);
 }
 
@@ -368,6 +377,7 @@ void JourneyWindow::FillList() {
   FitColumnsToContents(*lvJourney);
   lblCount->setText(rows_.empty() ? QString() : str::kJourneyCount.arg(rows_.size()));
   cmdPrint->setEnabled(!rows_.empty());
+  cmdMap->setEnabled(!rows_.empty());
 }
 
 // The arrow on the column the list is sorted by.
@@ -400,6 +410,40 @@ void JourneyWindow::ItemActivated(QTreeWidgetItem* item) {
   context.legBoardName = item->data(0, kBoardRole).toString().toStdString();
   context.legAlightName = item->data(0, kAlightRole).toString().toStdString();
   emit legDetailRequested(context);
+}
+
+MapRoute JourneyWindow::SelectedJourneyRoute() {
+  MapRoute route;
+  route.kind = MapRoute::Kind::Journey;
+  if (rows_.empty() || stale_) return route;
+  QTreeWidgetItem* item = lvJourney->currentItem();
+  if (item && item->parent()) item = item->parent();
+  const int index = item ? lvJourney->indexOfTopLevelItem(item) : 0;
+  const Row& row = rows_[static_cast<size_t>(std::max(0, index))];
+  try {
+    for (const JourneyLegTexts& legTexts : row.texts.legs) {
+      MapLeg leg;
+      leg.train = Q(legTexts.number);
+      // The stops ridden, from boarding to alighting.
+      bool riding = false;
+      for (const Stop& stop : LoadStopList(db_, legTexts.trainId).stops) {
+        riding = riding || stop.stationName == legTexts.board;
+        if (riding) leg.stations << Q(stop.stationName);
+        if (riding && stop.stationName == legTexts.alight) break;
+      }
+      if (leg.stations.isEmpty()) leg.stations << Q(legTexts.board) << Q(legTexts.alight);
+      route.legs.push_back(std::move(leg));
+    }
+  } catch (const DatabaseError& e) {
+    platform_.messages->Show(this, Q(e.what()), MessageIcon::Critical);
+    route.legs.clear();
+    return route;
+  }
+  if (!row.texts.legs.empty()) {
+    route.title = Q(row.texts.trains) + u' ' + Q(row.texts.legs.front().board) + QStringLiteral(" → ") +
+                  Q(row.texts.legs.back().alight);
+  }
+  return route;
 }
 
 void JourneyWindow::Print() {

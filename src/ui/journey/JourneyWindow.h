@@ -21,6 +21,7 @@
 #include "journey/JourneyTimetable.h"
 #include "ui/SearchContext.h"
 #include "ui/TrainTypeBoxes.h"
+#include "ui/map/MapRoute.h"
 
 class QCheckBox;
 class QLabel;
@@ -56,6 +57,9 @@ class JourneyWindow : public QWidget {
   // The print command (打印): the rows shown, legs of opened journeys under
   // their journey.
   void Print();
+  // The legs of the selected journey (the first when none is selected), as
+  // the map draws them; no legs when the list is empty.
+  MapRoute SelectedJourneyRoute();
 
   QLineEdit* txtFstation;
   QLineEdit* txtEstation;
@@ -70,12 +74,15 @@ class JourneyWindow : public QWidget {
   TypeBoxes cheType{};
   QPushButton* cmdSearch;
   QPushButton* cmdPrint;
+  QPushButton* cmdMap;  // 地图: the selected journey's legs on the map
   QTreeWidget* lvJourney;
   QLabel* lblCount;
 
  signals:
   // A leg was opened: `context` names its train and stretch ("CHANGE").
   void legDetailRequested(const kw::SearchContext& context);
+  // 地图 was pressed: the selected journey's legs.
+  void journeyMapRequested(const kw::MapRoute& route);
 
  private:
   struct Row {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +38,7 @@
 #include "ui/journey/JourneyWindow.h"
 #include "ui/main/QueryPanel.h"
 #include "ui/main/ResultArea.h"
+#include "ui/map/MapWindow.h"
 
 namespace kw {
 
@@ -180,8 +182,13 @@ void MainWindow::BuildMenus() {
   mnuFile->addSeparator();
   mnuFile->addAction(mnuExit);
 
-  mnuMap = MakeAction(this, "mnuMap", str::kMenuMap);
-  menuBar()->addAction(mnuMap);
+  QMenu* mapMenu = menuBar()->addMenu(str::kMenuMap);
+  mapMenu->setObjectName("mnuMapMenu");
+  mnuMap = mapMenu->menuAction();
+  mnuMap->setObjectName("mnuMap");
+  mnuRailMap = MakeAction(this, "mnuRailMap", str::kMenuRailMap);
+  mapMenu->addAction(mnuRailMap);
+  connect(mnuRailMap, &QAction::triggered, this, &MainWindow::OpenMap);
 
   mnuHelp = menuBar()->addMenu(str::kMenuHelp);
   mnuHelp->setObjectName("mnuHelp");
@@ -366,6 +373,7 @@ void MainWindow::OpenJourneys() {
   if (!journeys_) {
     journeys_ = new JourneyWindow(db_, platform_, this);
     connect(journeys_, &JourneyWindow::legDetailRequested, this, &MainWindow::trainDetailRequested);
+    connect(journeys_, &JourneyWindow::journeyMapRequested, this, &MainWindow::ShowRouteOnMap);
     CentreWindow(*journeys_, this);
     journeys_->restoreGeometry(ReadMemory(QStringLiteral("frmJourney")).toByteArray());
   }
@@ -380,6 +388,7 @@ void MainWindow::OpenBoard() {
   if (!board_) {
     board_ = new BoardWindow(db_, platform_, this);
     connect(board_, &BoardWindow::trainDetailRequested, this, &MainWindow::trainDetailRequested);
+    connect(board_, &BoardWindow::stationMapRequested, this, &MainWindow::OpenMapOnStation);
     CentreWindow(*board_, this);
   }
   board_->show();
@@ -391,6 +400,26 @@ void MainWindow::OpenBoardOn(const QString& name) {
   OpenBoard();
   board_->ShowStation(name);
 }
+
+MapWindow* MainWindow::Map() {
+  if (!map_) {
+    map_ = new MapWindow(db_, platform_, this);
+    connect(map_, &MapWindow::stationBoardRequested, this, &MainWindow::OpenBoardOn);
+    // The station goes into the query panel's box, as a pick would put it.
+    connect(map_, &MapWindow::departureChosen, this,
+            [this](const QString& name) { panel->SetStations(name, panel->txtEstation->text()); });
+    connect(map_, &MapWindow::arrivalChosen, this,
+            [this](const QString& name) { panel->SetStations(panel->txtFstation->text(), name); });
+    CentreWindow(*map_, this);
+  }
+  return map_;
+}
+
+void MainWindow::OpenMap() { Map()->ShowNetwork(); }
+
+void MainWindow::ShowRouteOnMap(const MapRoute& route) { Map()->ShowRoute(route); }
+
+void MainWindow::OpenMapOnStation(const QString& name) { Map()->ShowStation(name); }
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
@@ -416,6 +445,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (about_) about_->hide();
   if (journeys_) journeys_->hide();
   if (board_) board_->hide();
+  if (map_) map_->hide();
   if (!closing_) {
     closing_ = std::make_unique<ClosingScreen>();
     connect(closing_.get(), &ClosingScreen::finished, this, &MainWindow::programEnded);
@@ -447,6 +477,7 @@ TrainDetailOpener* WireTrainDetail(MainWindow& main) {
   QObject::connect(&main, &MainWindow::trainDetailRequested, opener, &TrainDetailOpener::OpenDetail);
   QObject::connect(&main, &MainWindow::trainDetailCloseRequested, opener, &TrainDetailOpener::CloseDetail);
   QObject::connect(opener, &TrainDetailOpener::stationBoardRequested, &main, &MainWindow::OpenBoardOn);
+  QObject::connect(opener, &TrainDetailOpener::mapRequested, &main, &MainWindow::ShowRouteOnMap);
   return opener;
 }
 

@@ -37,6 +37,8 @@ class BoardWindow;
 class ClosingScreen;
 class Database;
 class JourneyWindow;
+class MapWindow;
+struct MapRoute;
 class QueryPanel;
 class ResultArea;
 class TipWindow;
@@ -85,6 +87,12 @@ class MainWindow : public QMainWindow {
   void OpenBoard();
   // The station board window on the station named `name`.
   void OpenBoardOn(const QString& name);
+  // The map window (地图 → 铁路地图) on the whole network.
+  void OpenMap();
+  // The map window on a train's route or a journey's legs.
+  void ShowRouteOnMap(const MapRoute& route);
+  // The map window on the station named `name`.
+  void OpenMapOnStation(const QString& name);
   // A toolbar button, by its index: 2 tips, 5 print, 6 help, 7 exit.
   void Toolbar1ButtonClick(int index);
 
@@ -95,6 +103,7 @@ class MainWindow : public QMainWindow {
   AboutWindow* aboutWindow() const { return about_; }
   JourneyWindow* journeyWindow() const { return journeys_; }
   BoardWindow* boardWindow() const { return board_; }
+  MapWindow* mapWindow() const { return map_; }
   ClosingScreen* closingScreen() const { return closing_.get(); }
 
   QueryPanel* panel;
@@ -102,7 +111,8 @@ class MainWindow : public QMainWindow {
   QMenu* mnuFile;
   QMenu* mnuRecent;  // 最近查询: the last ten station pairs searched, latest first
   QMenu* mnuHelp;
-  QAction* mnuMap;
+  QAction* mnuMap;      // the 地图 menu
+  QAction* mnuRailMap;  // 铁路地图
   QAction* mnuJourney;
   QAction* mnuBoard;
   QAction* munPrint;
@@ -155,6 +165,8 @@ class MainWindow : public QMainWindow {
   bool ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to);
   void ShowOtherWayMessages(const std::vector<std::string>& messages);
   void SetLegContext(int leg);
+  // The map window, made and wired on first use.
+  MapWindow* Map();
   // The journey window on the search that found no through train.
   void OpenOfferedJourneys();
 
@@ -168,6 +180,7 @@ class MainWindow : public QMainWindow {
   AboutWindow* about_ = nullptr;
   JourneyWindow* journeys_ = nullptr;
   BoardWindow* board_ = nullptr;
+  MapWindow* map_ = nullptr;
   // The earliest departure (minutes after midnight) of the search that ended
   // in the offer of transfer stations, for the journey window on its texts.
   int offerEarliestDeparture_ = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTest>
 
 #include "ui/PictureButton.h"
@@ -27,6 +28,9 @@ class AboutWindowTest : public ::testing::Test {
 
 TEST_F(AboutWindowTest, ShowsTheIconAndItsPictureButtonCloses) {
   EXPECT_FALSE(window_->imgIcon->pixmap().isNull());  // date/Trainicon.dat
+  // The map's station positions are OpenStreetMap's: attributed here too.
+  EXPECT_EQ(window_->lblMapData->text(), "车站位置：地图数据 © OpenStreetMap 贡献者（ODbL 1.0 许可）");
+  EXPECT_TRUE(window_->lblMapData->isVisible());
   QTest::mouseClick(window_->Command1, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_TRUE(window_->isHidden());
 }

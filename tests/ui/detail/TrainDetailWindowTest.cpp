@@ -420,12 +420,12 @@ TEST_F(TrainDetailWindowTest, OpensCentredNamedForItsTrainAndWorksFromTheKeyboar
 
   QApplication::setActiveWindow(w);
   QStringList reached;
-  for (int press = 0; press < 4; ++press) {
+  for (int press = 0; press < 5; ++press) {
     QTest::keyClick(w, Qt::Key_Tab);
     reached << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none");
   }
   reached.sort();
-  EXPECT_EQ(reached, (QStringList{"Command1", "Command2", "Command3", "comClose"}));
+  EXPECT_EQ(reached, (QStringList{"Command1", "Command2", "Command3", "cmdMap", "comClose"}));
   w->Command2->setFocus();
   QTest::keyClick(w->Command2, Qt::Key_Space);
   EXPECT_TRUE(w->gridShown());
