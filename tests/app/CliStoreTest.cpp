@@ -22,13 +22,24 @@ TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
       {{"fares", "9", "450"}, 0, "暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n"},  // a class without fares
       {{"fares", "x", "1"}, 2, ""},
       {{"fares", "2", "-100"}, 2, ""},  // no negative distance is priced
-      {{"nonsense"}, 2, ""}};
+      {{"nonsense"}, 2, ""},
+      // An option no command takes is refused, before or after the command.
+      {{"stations", "--bogus", "bj"}, 2, ""},
+      {{"--bogus", "stations", "bj"}, 2, ""}};
   for (auto [args, status, out] : cases) {
     args.insert(args.begin(), {"--db", db});
     const auto r = RunCli(args);
     EXPECT_EQ(r.status, status) << args[2] << ": " << r.err;
     EXPECT_EQ(r.out, out) << args[2];
     EXPECT_EQ(r.err.empty(), status < 2) << r.err;
+  }
+  EXPECT_NE(RunCli({"--db", db, "stations", "--bogus", "bj"}).err.find("未知选项：--bogus"), std::string::npos);
+  // The searches read beside a window that has the file open for writing.
+  {
+    const auto window = Database::Open(db);
+    const auto read = RunCli({"--db", db, "stations", "tj"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, "3\t天津\n");
   }
   const auto r = RunCli({"--db", "/nonexistent/Train.dll", "stations", "bj"});
   EXPECT_EQ(r.status, 3);
