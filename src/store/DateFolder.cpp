@@ -124,7 +124,9 @@ void SyncCopy(const fs::path& source, const fs::path& copy, DatePlace& place) {
   // writer lock: no update can land between the look and the rename.
   const WriterLock lock(database.string());
   if (lock.Busy()) return;  // open in another program: decided at a later start
-  const std::string copyId = TimetableIdentity(database);
+  bool locked = false;       // by an earlier version, which locks it as SQLite does
+  const std::string copyId = TimetableIdentity(database, &locked);
+  if (locked) return;
   if (copyId == installedId) {
     record();  // the same timetable (a copy made before copies recorded their origin)
     return;
@@ -268,13 +270,14 @@ std::string ReadDataVersion(const fs::path& databaseFile) {
   }
 }
 
-std::string TimetableIdentity(const fs::path& databaseFile) {
+std::string TimetableIdentity(const fs::path& databaseFile, bool* locked) {
   try {
     const auto db = Database::OpenReadOnly(databaseFile.string());
     std::string identity = ReadContentIdentity(*db);
     if (!identity.empty()) return identity;
-  } catch (const DatabaseError&) {
+  } catch (const DatabaseError& e) {
     // Not a database this program can read: its bytes tell it apart.
+    if (locked) *locked = std::string_view(e.what()).find(text::kDbLocked) != std::string_view::npos;
   }
   const std::string sum = FileChecksum(databaseFile);
   return sum.empty() ? std::string() : "fnv:" + sum;

@@ -116,8 +116,9 @@ std::string ReadDataVersion(const std::filesystem::path& databaseFile);
 
 // Which timetable a database file holds: its content identity, or for a
 // database made before identities "fnv:" and the FileChecksum of its bytes;
-// empty when the file cannot be read at all.
-std::string TimetableIdentity(const std::filesystem::path& databaseFile);
+// empty when the file cannot be read at all. `locked` is set when another
+// program holds the file so that it cannot be read.
+std::string TimetableIdentity(const std::filesystem::path& databaseFile, bool* locked = nullptr);
 
 // What a per-user copy records of the installed timetable it was made from,
 // in origin.txt of the copy's folder. Only a regular file of at most

@@ -75,7 +75,7 @@ TEST(ContentIdentity, AnAppliedUpdateMovesItOnTheSameWayARefusedOneLeavesIt) {
 }
 
 TEST(ContentIdentity, ADatabaseFromBeforeIdentitiesHasNone) {
-  auto t = Timetable("1\t北京\tbj\n");
+  auto t = Timetable("1\t北京\tbj\n2\t天津\ttj\n");
   auto db = t.Open();
   db->Execute("DROP TABLE kw_identity");
   EXPECT_EQ(ReadContentIdentity(*db), "");

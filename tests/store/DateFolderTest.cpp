@@ -115,7 +115,9 @@ TEST(DateFolder, TheProgramsOwnFolderWhenWritableElseAPerUserCopyOfTheDatabase) 
     EXPECT_EQ(place.root, c.place == Program ? sources.programDir : userRoot);
     EXPECT_EQ(place.replaced, c.replaced);
     EXPECT_EQ(place.different.has_value(), c.different);
-    if (c.different) EXPECT_EQ(place.different->identity, I2);
+    if (c.different) {
+      EXPECT_EQ(place.different->identity, I2);
+    }
     EXPECT_FALSE(fs::exists(sources.userRoot / "date"));
     if (!*c.dbAfter) {
       EXPECT_FALSE(fs::exists(userRoot / "date"));
@@ -231,19 +233,22 @@ TEST(DateFolder, APerUserCopyThatCannotBeMadeIsReported) {
 TEST(DateFolder, PartialFilesThatNoRunningCopyHoldsAreRemovedAtStart) {
   TempDir dir;
   dir.Write("share/kestrelway/Train.dll", "I");
-  const fs::path stale = dir.Write("user/date/Train.dll.4242.part", "half");
-  const fs::path held = dir.Write("user/date/point.cur.4343.part", "half");
-  const fs::path other = dir.Write("user/date/notes.txt", "kept");
+  const fs::path copy = CopyRoot(dir.Path() / "user", dir.Path() / "share" / "kestrelway", false);
+  fs::create_directories(copy / "date");
+  const fs::path stale = copy / "date" / "Train.dll.4242.part";
+  const fs::path held = copy / "date" / "point.cur.4343.part";
+  const fs::path other = copy / "date" / "notes.txt";
+  for (const auto& file : {stale, held, other}) std::ofstream(file) << "half";
   const int lock = OpenPartial(held);
   ASSERT_GE(lock, 0);
   const DatePlace place =
       ChooseDatePlace({dir.Path() / "program", dir.Path() / "share" / "kestrelway", dir.Path() / "user"});
   close(lock);
-  EXPECT_EQ(place.root, dir.Path() / "user");
+  EXPECT_EQ(place.root, copy);
   EXPECT_FALSE(fs::exists(stale));
   EXPECT_TRUE(fs::exists(held));
   EXPECT_TRUE(fs::exists(other));
-  EXPECT_EQ(ReadFile(dir.Path() / "user" / "date" / "Train.dll"), "I");
+  EXPECT_EQ(ReadFile(copy / "date" / "Train.dll"), "I");
 }
 
 // Installed timetables built from tables, and a per-user folder.
@@ -289,7 +294,9 @@ TEST_F(DateFolderCopyTest, ARefusedUpdateLeavesTheCopyUntouchedAnAppliedOneKeeps
     EXPECT_EQ(place.replaced, !applied);
     EXPECT_EQ(place.different.has_value(), applied);
     EXPECT_EQ(Stations(), std::vector<std::string>{applied ? "北京" : "上海"});
-    if (applied) EXPECT_EQ(place.different->version, "v2");
+    if (applied) {
+      EXPECT_EQ(place.different->version, "v2");
+    }
     // Back to the first (a downgrade): the untouched copy follows; the
     // updated one came from it and has nothing to be told.
     Install(v1_);
