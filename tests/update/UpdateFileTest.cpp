@@ -262,6 +262,15 @@ TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
   EXPECT_EQ(Everything(), before);
 }
 
+// 64 MB is the largest file read, not the smallest refused: a line of blanks
+// fills the file up to exactly that size.
+TEST_F(UpdateFileTest, AFileOfExactlySixtyFourMegabytesIsRead) {
+  const std::string line = "insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n";
+  const auto outcome = Apply(line + std::string((64 << 20) - line.size(), ' '));
+  EXPECT_EQ(outcome.status, UpdateStatus::Applied) << outcome.Message();
+  EXPECT_EQ(Stations().back(), "4|乌鲁木齐|wlmq");
+}
+
 TEST_F(UpdateFileTest, AFailureOfTheDatabaseIsNotBlamedOnALine) {
   {
     Transaction open(*db_);  // the update cannot start its own transaction
