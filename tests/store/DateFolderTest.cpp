@@ -352,6 +352,22 @@ TEST_F(DateFolderCopyTest, AnUpdateDuringTheReplacementIsNeverLost) {
   EXPECT_EQ(Stations(), std::vector<std::string>{"上海"});
 }
 
+// The window has the untouched copy open: the copy is not replaced under it,
+// and nothing is said until a start that finds it free.
+TEST_F(DateFolderCopyTest, AnUntouchedCopyOpenInAnotherProgramIsNotReplaced) {
+  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
+  Install(v2_);
+  {
+    const auto window = Database::Open((Copy() / "Train.dll").string());
+    const DatePlace place = ChooseDatePlace(Sources());
+    EXPECT_FALSE(place.replaced);
+    EXPECT_FALSE(place.different);
+    EXPECT_EQ(Stations(), std::vector<std::string>{"北京"});
+  }
+  EXPECT_TRUE(ChooseDatePlace(Sources()).replaced);
+  EXPECT_EQ(Stations(), std::vector<std::string>{"上海"});
+}
+
 // A writer that opened the file before it was replaced holds a lock on the
 // old file; it sees that the name has moved on.
 TEST_F(DateFolderCopyTest, AWriterLockKnowsWhenItsFileWasReplaced) {
