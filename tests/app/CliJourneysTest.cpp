@@ -123,5 +123,29 @@ TEST(CliJourneys, SaysWhyNothingIsListed) {
   }
 }
 
+// Totals of three legs of the largest distance a stop may give, or of the
+// largest fare a fare table may give, are beyond 32-bit numbers.
+TEST(CliJourneys, TotalsBeyondThirtyTwoBitsAreAddedWhole) {
+  // 子 -> 丑 -> 寅 -> 卯 on three trains of 999,999,999 km; 辰 -> 巳 -> 午 -> 未
+  // on three of 100 km whose hard seat is 99,999,999.9 yuan.
+  test::TestTimetable t{
+      {"station", "1\t子\tz\n2\t丑\tc\n3\t寅\ty\n4\t卯\tm\n5\t辰\tch\n6\t巳\ts\n7\t午\tw\n8\t未\tw\n"},
+      {"train",
+       "1\tK1\t2\t1\t2\t8\t9\t0\t999999999\t\n2\tK2\t2\t2\t3\t10\t11\t0\t999999999\t\n"
+       "3\tK3\t2\t3\t4\t12\t13\t0\t999999999\t\n4\tK4\t2\t5\t6\t8\t9\t0\t100\t\n"
+       "5\tK5\t2\t6\t7\t10\t11\t0\t100\t\n6\tK6\t2\t7\t8\t12\t13\t0\t100\t\n"},
+      {"pass",
+       "1\t1\t1\t\t8\t0\t0\n1\t2\t2\t9\t\t0\t999999999\n2\t2\t1\t\t10\t0\t0\n2\t3\t2\t11\t\t0\t999999999\n"
+       "3\t3\t1\t\t12\t0\t0\n3\t4\t2\t13\t\t0\t999999999\n4\t5\t1\t\t8\t0\t0\n4\t6\t2\t9\t\t0\t100\n"
+       "5\t6\t1\t\t10\t0\t0\n5\t7\t2\t11\t\t0\t100\n6\t7\t1\t\t12\t0\t0\n6\t8\t2\t13\t\t0\t100\n"},
+      {"price", "100\t99999999.9,1\t\t\t\t\t\t\t\t\n"}};
+  t.Build();
+  const std::string db = t.DbPath().string();
+  auto r = test::RunCli({"--db", db, "--json", "journeys", "子", "卯"});
+  EXPECT_NE(r.out.find("\"changes\":2,\"distanceKm\":2999999997,\"fare\":null,"), std::string::npos) << r.out;
+  r = test::RunCli({"--db", db, "journeys", "辰", "未"});
+  EXPECT_EQ(r.out.substr(0, r.out.find("\tK4")), "08:00\t 13:00\t5小时\t2\t300\t299999999.7") << r.err;
+}
+
 }  // namespace
 }  // namespace kw
