@@ -41,6 +41,8 @@ inline constexpr std::string_view kDbFolderReadOnly = "文件夹 %1 不能写入
 inline constexpr std::string_view kDbNoPermission = "没有写入权限";
 inline constexpr std::string_view kDbReadOnlyFileSystem = "文件系统是只读的";
 inline constexpr std::string_view kDbNumberTooLarge = "数值超出本程序能处理的范围";
+inline constexpr std::string_view kDbNeedsRecovery =
+    "一次更新未能完成，须以可写方式打开一次此文件（例如由有写入权限的用户运行本程序）才能恢复";
 inline constexpr std::string_view kDbLocked = "文件正被另一个程序使用（本程序可能已经在运行）";
 inline constexpr std::string_view kDbExists = "文件已存在";
 inline constexpr std::string_view kDbError = "时刻表数据库出错";
@@ -86,6 +88,9 @@ inline std::string ErrorCause(int error) {
 
 // The per-user copy of the date folder, made when the program's own cannot be written.
 inline constexpr std::string_view kUserDataCannotCopy = "无法建立本用户的数据文件夹";
+// The per-user folder cannot be written: the copy is used as it is.
+inline constexpr std::string_view kUserDataCannotTake =
+    "安装的时刻表与您的副本不同，但无法换用或记下它，程序仍使用您现有的时刻表。本用户的数据文件夹 ";
 inline constexpr std::string_view kUserDataNoHome =
     "找不到本用户的数据文件夹：HOME 和 XDG_DATA_HOME 都没有设置";
 

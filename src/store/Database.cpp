@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,7 +68,35 @@ std::vector<const schema::Column*> CheckSchema(Database& db) {
   return lacking;
 }
 
+// A journal left beside `path` by an update that did not finish.
+bool HasJournal(const std::string& path) {
+  struct stat st {};
+  return ::stat((path + "-journal").c_str(), &st) == 0 && st.st_size > 0;
+}
+
 }  // namespace
+
+// ------------------------------------------------------------------ WriterLock
+
+WriterLock::WriterLock(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    busy_ = errno == EWOULDBLOCK;
+    ::close(fd_);
+    fd_ = -1;
+  }
+}
+
+WriterLock::~WriterLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool WriterLock::StillAt(const std::string& path) const {
+  struct stat locked {}, named {};
+  return fd_ >= 0 && ::fstat(fd_, &locked) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         locked.st_dev == named.st_dev && locked.st_ino == named.st_ino;
+}
 
 std::string PasswordFromConnectString(std::string_view connectString) {
   size_t start = 0;
@@ -188,7 +217,14 @@ Database::~Database() {
 }
 
 std::unique_ptr<Database> Database::Open(const std::string& path, std::string_view connectString) {
-  return Connect(path, connectString, false);
+  // A file put in place of this one (a newer installed timetable) between
+  // opening and locking: the lock is taken again on the file now there.
+  for (int attempt = 0;; ++attempt) {
+    auto lock = std::make_unique<WriterLock>(path);
+    if (lock->Busy()) throw DatabaseError(OpenFailure(path, text::kDbLocked));
+    if (lock->Held() && !lock->StillAt(path) && attempt < 5) continue;
+    return Connect(path, connectString, false, lock->Held() ? std::move(lock) : nullptr);
+  }
 }
 
 std::unique_ptr<Database> Database::OpenReadOnly(const std::string& path, std::string_view connectString) {
@@ -196,7 +232,7 @@ std::unique_ptr<Database> Database::OpenReadOnly(const std::string& path, std::s
 }
 
 std::unique_ptr<Database> Database::Connect(const std::string& path, std::string_view connectString,
-                                            bool readOnly) {
+                                            bool readOnly, std::unique_ptr<WriterLock> held) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
     throw DatabaseError(OpenFailure(path, text::kDbMissing));
@@ -214,6 +250,7 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
   const bool empty = ::fstat(fd, &st) == 0 && st.st_size == 0;
   ::close(fd);
   if (empty) throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
+  if (!readOnly && !held) throw DatabaseError(OpenFailure(path, text::kDbLocked));
 
   sqlite3* handle = nullptr;
   const int rc = sqlite3_open_v2(path.c_str(), &handle,
@@ -225,18 +262,25 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
   }
   std::unique_ptr<Database> db(new Database(handle, path));
   db->connectString_ = std::string(connectString);
+  db->lock_ = std::move(held);
   const std::string password = PasswordFromConnectString(connectString);
   sqlite3_key(handle, password.data(), static_cast<int>(password.size()));
-  sqlite3_busy_timeout(handle, 0);
+  // A reader waits a little for a writer's commit; a writer holds the file's
+  // writer lock and so has no other writer to wait for.
+  sqlite3_busy_timeout(handle, readOnly ? 5000 : 0);
 
   // The first read decrypts page 1: a wrong key or a file that is not a
   // database fails here.
   try {
-    if (!readOnly) db->Execute("PRAGMA locking_mode=EXCLUSIVE");
     db->Prepare("SELECT count(*) FROM sqlite_master").Run();
   } catch (const DatabaseError&) {
-    const int code = sqlite3_errcode(handle) & 0xff;
+    const int extended = sqlite3_extended_errcode(handle);
+    const int code = extended & 0xff;
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw DatabaseError(OpenFailure(path, text::kDbLocked));
+    // A killed update left its journal, which only a writer can roll back.
+    if (extended == SQLITE_READONLY_ROLLBACK ||
+        ((code == SQLITE_READONLY || code == SQLITE_CANTOPEN) && HasJournal(path)))
+      throw DatabaseError(OpenFailure(path, text::kDbNeedsRecovery));
     throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
   }
   // Only reads so far: a file refused here is left as it was.
@@ -251,13 +295,6 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
     }
     return db;
   }
-  // Hold the lock for the life of the connection, so that a second copy of
-  // the program cannot work on the same file at the same time.
-  try {
-    db->Execute("BEGIN EXCLUSIVE; COMMIT;");
-  } catch (const DatabaseError&) {
-    throw DatabaseError(OpenFailure(path, text::kDbLocked));
-  }
   // An older timetable gains the columns added since, empty: it then works
   // as it did (no full pinyin), and update files may fill them.
   for (const auto* column : lacking) {
@@ -271,6 +308,9 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
 void Database::ReplaceWith(const std::string& replacement) {
   // Refuses a replacement that is not a timetable before touching anything.
   OpenReadOnly(replacement, connectString_);
+  // Locked before it takes the name, so that no writer gets in between.
+  auto newLock = std::make_unique<WriterLock>(replacement);
+  if (!newLock->Held()) throw DatabaseError(OpenFailure(replacement, text::kDbLocked));
   const long long before = TotalChanges();
   for (auto& [sql, entry] : cache_) sqlite3_finalize(entry.stmt);
   cache_.clear();
@@ -280,8 +320,9 @@ void Database::ReplaceWith(const std::string& replacement) {
   std::filesystem::rename(replacement, path_, moved);
   // Reopens whichever file is now in place (the old one when the move
   // failed); should even that fail, every later statement reports it.
-  std::unique_ptr<Database> fresh = Open(path_, connectString_);
+  std::unique_ptr<Database> fresh = Connect(path_, connectString_, false, moved ? std::move(lock_) : std::move(newLock));
   std::swap(db_, fresh->db_);
+  std::swap(lock_, fresh->lock_);
   changesBefore_ = before + 1;
   if (moved) throw DatabaseError(OpenFailure(replacement, text::ErrorCause(moved.value())));
 }

@@ -30,6 +30,29 @@ std::string PasswordFromConnectString(std::string_view connectString);
 
 class Database;
 
+// The lock that every writer of a database file holds for as long as its
+// connection lives (an advisory lock on the file, apart from SQLite's own
+// locks, so that readers still read between the writer's transactions).
+// Whoever puts another file in place of a database takes it first, so that
+// deciding and replacing are one step against any writer.
+class WriterLock {
+ public:
+  // Takes the lock on the file at `path` now, without waiting. Held() is
+  // false when another holds it (Busy()) or the file cannot be opened.
+  explicit WriterLock(const std::string& path);
+  ~WriterLock();
+  WriterLock(const WriterLock&) = delete;
+  WriterLock& operator=(const WriterLock&) = delete;
+  bool Held() const { return fd_ >= 0; }
+  bool Busy() const { return busy_; }
+  // The locked file is still the one named `path` (not renamed away).
+  bool StillAt(const std::string& path) const;
+
+ private:
+  int fd_ = -1;
+  bool busy_ = false;
+};
+
 // A prepared statement borrowed from the connection's cache. Bind parameters
 // (1-based), step through the rows, read columns (0-based). The statement is
 // reset and its bindings cleared when the Query goes out of scope, so it can be
@@ -78,8 +101,8 @@ class Query {
 class Database {
  public:
   // Opens an existing database file for reading and writing, keyed with the
-  // password of the connect string, and takes an exclusive lock on it that is
-  // held while the connection lives. Never creates a file, and never writes
+  // password of the connect string, and takes its WriterLock, held while the
+  // connection lives (readers may still read). Never creates a file, and never writes
   // to one it refuses. Throws DatabaseError when the file is missing or
   // cannot be written, the key is wrong, the file is not a timetable database
   // (a table or column the program uses is missing) or is damaged, or
@@ -88,7 +111,9 @@ class Database {
                                         std::string_view connectString = kConnectString);
   // Opens an existing database file for reading only (one the user cannot
   // write, such as the installed timetable), with the same checks but no
-  // lock held beyond each read. Every change through it fails.
+  // lock held beyond each read. Every change through it fails. A file left
+  // with an interrupted update's journal is refused with the advice to open
+  // it once with write access.
   static std::unique_ptr<Database> OpenReadOnly(const std::string& path,
                                                 std::string_view connectString = kConnectString);
 
@@ -106,7 +131,7 @@ class Database {
   void Execute(std::string_view sql);
 
   // Puts the complete database file `replacement` (in the same folder) in
-  // place of this connection's file and reopens it, on the same object, so
+  // place of this connection's file, under the writer lock, and reopens it, on the same object, so
   // that everything holding the connection goes on with the new data. A
   // replacement that is not a timetable database is refused and the open
   // file stays as it was. Cached statements are dropped; TotalChanges()
@@ -123,8 +148,9 @@ class Database {
  private:
   friend class Query;
   Database(sqlite3* db, std::string path);
+  // `held`: the writer lock of the file at `path`, already taken.
   static std::unique_ptr<Database> Connect(const std::string& path, std::string_view connectString,
-                                           bool readOnly);
+                                           bool readOnly, std::unique_ptr<WriterLock> held = nullptr);
   // Throws the DatabaseError of SQLite's result code `rc` and its message.
   [[noreturn]] void Fail(int rc) const;
   // The message of a failure with SQLite's result code `rc` and text `message`.
@@ -133,6 +159,7 @@ class Database {
   sqlite3* db_;
   std::string path_;
   std::string connectString_;
+  std::unique_ptr<WriterLock> lock_;  // null for a reader
   // Changes counted before the file was last replaced.
   long long changesBefore_ = 0;
   struct CacheEntry {

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "store/ContentIdentity.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 
@@ -56,6 +57,11 @@ DatePlace Failed(std::string error) {
   return place;
 }
 
+BeforeReplaceHook& ReplaceHook() {
+  static BeforeReplaceHook hook = nullptr;
+  return hook;
+}
+
 // A name for a file being written into `folder` in place of `name`, this
 // process's own (the name ends in .part).
 fs::path PartName(const fs::path& folder, std::string_view name) {
@@ -78,6 +84,7 @@ bool PlaceCopy(const fs::path& from, const fs::path& to, bool replace) {
   fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
   bool placed = false;
   if (!ec && replace) {
+    if (ReplaceHook()) ReplaceHook()(to);
     fs::rename(part, to, ec);
     placed = !ec;
   } else if (!ec) {
@@ -91,59 +98,65 @@ bool PlaceCopy(const fs::path& from, const fs::path& to, bool replace) {
   return placed;
 }
 
-// The copy's database is open in another program (the window, while the
-// tool starts): it is not replaced under it.
-bool InUse(const fs::path& database) {
-  try {
-    Database::Open(database.string());
-    return false;
-  } catch (const DatabaseError& e) {
-    return std::string_view(e.what()).find(text::kDbLocked) != std::string_view::npos;
-  }
-}
-
 // Brings the per-user copy in `copy` up to date with `source` (see
 // ChooseDatePlace); files the program only reads are not copied.
 void SyncCopy(const fs::path& source, const fs::path& copy, DatePlace& place) {
   const fs::path installed = FindEntry(source, kDatabaseName);
   std::error_code ec;
   if (!fs::is_regular_file(installed, ec)) return;  // opening the copy says what is missing
-  fs::create_directories(copy);
   const fs::path database = FindEntry(copy, kDatabaseName);
-  const std::string installedSum = FileChecksum(installed);
+  const std::string installedId = TimetableIdentity(installed);
   const auto record = [&] {
     CopyOrigin origin;
     origin.version = ReadDataVersion(installed);
-    origin.checksum = installedSum;
+    origin.identity = installedId;
     WriteCopyOrigin(copy, origin);
   };
   if (!fs::exists(database, ec)) {
+    fs::create_directories(copy);
     if (PlaceCopy(installed, database, false)) record();
     return;
   }
+  if (installedId.empty()) return;
   const std::optional<CopyOrigin> origin = ReadCopyOrigin(copy);
-  if (origin && !installedSum.empty() && origin->checksum == installedSum) return;  // up to date
-  const std::string copySum = FileChecksum(database);
-  if (copySum.empty() || installedSum.empty()) return;
-  if (copySum == installedSum) {
-    // The same timetable (a copy made before copies recorded their origin).
-    record();
+  if (origin && origin->identity == installedId) return;  // up to date
+  // Another timetable is installed. Decided and replaced under the copy's
+  // writer lock: no update can land between the look and the rename.
+  const WriterLock lock(database.string());
+  if (lock.Busy()) return;  // open in another program: decided at a later start
+  bool locked = false;       // by an earlier version, which locks it as SQLite does
+  const std::string copyId = TimetableIdentity(database, &locked);
+  if (locked) return;
+  if (copyId == installedId) {
+    record();  // the same timetable (a copy made before copies recorded their origin)
     return;
   }
-  if (origin && copySum == origin->checksum) {
-    // Untouched since it was made: the newer timetable takes its place.
-    if (InUse(database)) return;
+  if (lock.Held() && origin && !copyId.empty() && copyId == origin->identity) {
+    // Still the timetable it was made with: the installed one takes its place.
     PlaceCopy(installed, database, true);
     record();
     place.replaced = true;
     return;
   }
   // The copy holds the user's updates (or came from a program that kept no
-  // record): it stays, and the user is told of the newer one.
-  place.newer.emplace();
-  place.newer->version = ReadDataVersion(installed);
-  place.newer->checksum = installedSum;
-  place.newer->announced = origin && origin->announced == installedSum;
+  // record): it stays, and the user is told of the other timetable.
+  place.different.emplace();
+  place.different->version = ReadDataVersion(installed);
+  place.different->identity = installedId;
+  place.different->announced = origin && origin->announced == installedId;
+}
+
+// The per-user folder of `keyed`, taking over the copy an earlier version
+// kept in `legacy`'s date folder when `keyed` has none yet; `legacy` itself
+// when it cannot be moved.
+fs::path TakeOverLegacyCopy(const fs::path& legacy, const fs::path& keyed) {
+  std::error_code ec;
+  if (fs::exists(DateFolder(keyed), ec)) return keyed;
+  const fs::path old = DateFolder(legacy);
+  if (!fs::is_regular_file(FindEntry(old, kDatabaseName), ec)) return keyed;
+  fs::create_directories(keyed, ec);
+  if (!ec) fs::rename(old, keyed / "date", ec);
+  return ec ? legacy : keyed;
 }
 
 bool IsPartialName(const std::string& name) {
@@ -257,20 +270,66 @@ std::string ReadDataVersion(const fs::path& databaseFile) {
   }
 }
 
+std::string TimetableIdentity(const fs::path& databaseFile, bool* locked) {
+  try {
+    const auto db = Database::OpenReadOnly(databaseFile.string());
+    std::string identity = ReadContentIdentity(*db);
+    if (!identity.empty()) return identity;
+  } catch (const DatabaseError& e) {
+    // Not a database this program can read: its bytes tell it apart.
+    if (locked) *locked = std::string_view(e.what()).find(text::kDbLocked) != std::string_view::npos;
+  }
+  const std::string sum = FileChecksum(databaseFile);
+  return sum.empty() ? std::string() : "fnv:" + sum;
+}
+
+fs::path CopyRoot(const fs::path& userRoot, const fs::path& source, bool portable) {
+  std::error_code ec;
+  fs::path where = fs::weakly_canonical(fs::absolute(source, ec), ec);
+  if (ec) where = source.lexically_normal();
+  ContentHasher hasher;
+  hasher.Add(where.string());
+  return userRoot / (portable ? kPortableFolder : kInstalledFolder) / hasher.Hex().substr(0, 16);
+}
+
+void SetBeforeReplaceHook(BeforeReplaceHook hook) { ReplaceHook() = hook; }
+
 std::optional<CopyOrigin> ReadCopyOrigin(const fs::path& copyFolder) {
-  std::ifstream in(FindEntry(copyFolder, kOriginFileName));
-  if (!in) return std::nullopt;
+  // A regular file of a few lines: a folder, a device, a link or a huge file
+  // in its place is no record.
+  const fs::path file = FindEntry(copyFolder, kOriginFileName);
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  std::string text;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= static_cast<off_t>(kOriginMaxBytes)) {
+    text.resize(kOriginMaxBytes);
+    const ssize_t got = ::read(fd, text.data(), text.size());
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  } else {
+    ::close(fd);
+    return std::nullopt;
+  }
+  ::close(fd);
   CopyOrigin origin;
-  std::string line;
-  while (std::getline(in, line)) {
+  std::string checksum;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
     const size_t eq = line.find('=');
     if (line.empty() || line[0] == '#' || eq == std::string::npos) continue;
     const std::string key = line.substr(0, eq);
     const std::string value = line.substr(eq + 1);
     if (key == "VerID") origin.version = value;
-    if (key == "checksum") origin.checksum = value;
+    if (key == "identity") origin.identity = value;
+    if (key == "checksum") checksum = value;
     if (key == "announced") origin.announced = value;
   }
+  // A record of an earlier version names the installed file by its bytes.
+  if (origin.identity.empty() && !checksum.empty()) origin.identity = "fnv:" + checksum;
   return origin;
 }
 
@@ -280,18 +339,20 @@ void WriteCopyOrigin(const fs::path& copyFolder, const CopyOrigin& origin) {
   {
     std::ofstream out(part, std::ios::trunc);
     out << "# The installed timetable this copy of Train.dll was made from.\n"
-        << "VerID=" << origin.version << "\nchecksum=" << origin.checksum << "\n";
+        << "VerID=" << origin.version << "\nidentity=" << origin.identity << "\n";
     if (!origin.announced.empty()) out << "announced=" << origin.announced << "\n";
     out.close();
     if (!out) {
-      fs::remove(part);
+      std::error_code ignored;
+      fs::remove(part, ignored);
       throw fs::filesystem_error("write", part, std::make_error_code(std::errc::io_error));
     }
   }
   std::error_code ec;
   fs::rename(part, FindEntry(copyFolder, kOriginFileName), ec);
   if (ec) {
-    fs::remove(part);
+    std::error_code ignored;
+    fs::remove(part, ignored);
     throw fs::filesystem_error("rename", part, ec);
   }
 }
@@ -306,30 +367,45 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   }
 
   // A portable program that cannot write its own folder keeps a copy of its
-  // own; an installed one copies the installed data.
+  // own; an installed one copies the installed data; each its own.
   fs::path source;
   fs::path userRoot;
   if (ownExists) {
     source = own;
-    if (!sources.userRoot.empty()) userRoot = sources.userRoot / kPortableFolder;
+    if (!sources.userRoot.empty())
+      userRoot = TakeOverLegacyCopy(sources.userRoot / kPortableFolder, CopyRoot(sources.userRoot, own, true));
   } else if (!sources.installedDir.empty() && fs::is_directory(sources.installedDir, ec)) {
     source = sources.installedDir;
-    userRoot = sources.userRoot;
-  } else if (!sources.userRoot.empty() && fs::is_regular_file(DatabasePath(sources.userRoot), ec)) {
-    RemoveStalePartials(sources.userRoot);
-    return At(sources.userRoot);  // nothing installed any more: the copy as it is
+    if (!sources.userRoot.empty())
+      userRoot = TakeOverLegacyCopy(sources.userRoot, CopyRoot(sources.userRoot, source, false));
+  } else if (!sources.userRoot.empty()) {
+    // Nothing installed any more: the copy as it is, if there is one.
+    for (const fs::path& root : {CopyRoot(sources.userRoot, sources.installedDir, false), sources.userRoot}) {
+      if (!fs::is_regular_file(DatabasePath(root), ec)) continue;
+      RemoveStalePartials(root);
+      return At(root);
+    }
+    return At(sources.programDir);
   } else {
     return At(sources.programDir);
   }
-  if (userRoot.empty()) return Failed(std::string(text::kUserDataNoHome));
+  // No per-user copy can be had: a run that only reads reads the source.
+  const auto readSource = [&](std::string error) {
+    if (sources.readsOnly) return At(userRoot.empty() ? sources.programDir : userRoot, source);
+    return Failed(std::move(error));
+  };
+  if (userRoot.empty()) return readSource(std::string(text::kUserDataNoHome));
 
   DatePlace place = At(userRoot, source);
   const fs::path copy = DateFolder(userRoot);
   try {
     SyncCopy(source, copy, place);
   } catch (const fs::filesystem_error& e) {
-    return Failed(std::string(text::kUserDataCannotCopy) + " " + copy.string() + "：" +
-                  text::ErrorCause(e.code().value()));
+    const std::string cause = copy.string() + "：" + text::ErrorCause(e.code().value());
+    // With a copy to work on, the run goes on with it as it is.
+    if (!fs::is_regular_file(FindEntry(copy, kDatabaseName), ec))
+      return readSource(std::string(text::kUserDataCannotCopy) + " " + cause);
+    place.notice = std::string(text::kUserDataCannotTake) + cause;
   }
   RemoveStalePartials(userRoot);
   return place;
@@ -339,31 +415,33 @@ void TakeInstalledTimetable(Database& db, const DatePlace& place) {
   const fs::path installed = FindEntry(place.source, kDatabaseName);
   const fs::path copy = DateFolder(place.root);
   const fs::path part = PartName(copy, kDatabaseName);
-  const int lock = OpenPartial(part);
+  int lock = OpenPartial(part);
   if (lock < 0) throw fs::filesystem_error("open", part, std::error_code(errno, std::generic_category()));
-  std::string sum;
+  std::string identity;
   try {
     fs::copy_file(installed, part, fs::copy_options::overwrite_existing);
-    sum = FileChecksum(part);
+    identity = TimetableIdentity(part);
+    // The replacement takes the writer lock of its own before its rename.
+    close(lock);
+    lock = -1;
     db.ReplaceWith(part.string());
   } catch (...) {
     std::error_code ec;
     fs::remove(part, ec);
-    close(lock);
+    if (lock >= 0) close(lock);
     throw;
   }
-  close(lock);
   CopyOrigin origin;
   origin.version = ReadDataVersion(installed);
-  origin.checksum = sum;
+  origin.identity = identity;
   WriteCopyOrigin(copy, origin);
 }
 
-void MarkNewerAnnounced(const DatePlace& place) {
-  if (!place.newer) return;
+void MarkDifferentAnnounced(const DatePlace& place) {
+  if (!place.different) return;
   const fs::path copy = DateFolder(place.root);
   CopyOrigin origin = ReadCopyOrigin(copy).value_or(CopyOrigin{});
-  origin.announced = place.newer->checksum;
+  origin.announced = place.different->identity;
   WriteCopyOrigin(copy, origin);
 }
 

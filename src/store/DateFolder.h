@@ -6,9 +6,10 @@
 // when that folder is writable (a build folder, an unpacked portable archive);
 // otherwise a per-user copy of what the program writes (the database, the
 // downloaded picture), made from the installed read-only program data, or
-// from a portable program's own read-only folder into a per-user folder of
-// its own. The copy knows which installed timetable it came from
-// (origin.txt), so that a newer one can reach the user. Everything else is
+// from a portable program's own read-only folder. Each installed folder and
+// each portable folder has a per-user copy of its own. The copy knows which
+// installed timetable it came from (origin.txt, by the timetable's content
+// identity), so that a different one can reach the user. Everything else is
 // handed the chosen place and asks DateFolder(root) or ReadableDateFile.
 #pragma once
 
@@ -56,14 +57,17 @@ std::filesystem::path UserDataRoot();
 struct DateSources {
   std::filesystem::path programDir;    // the folder of the executable
   std::filesystem::path installedDir;  // the installed read-only program data
-  std::filesystem::path userRoot;      // the per-user data folder; the copy is its date/
+  std::filesystem::path userRoot;      // the per-user data folder; copies live below it
+  // The run only reads (the tool's searches): when no per-user copy exists
+  // and none can be made, the source's database is read where it is.
+  bool readsOnly = false;
 };
 
-// An installed timetable newer than the one a per-user copy holding the
-// user's updates came from.
-struct NewerTimetable {
+// An installed timetable other than the one a per-user copy holding the
+// user's updates came from: newer or older, it is different.
+struct DifferentTimetable {
   std::string version;     // its VerID
-  std::string checksum;    // FileChecksum of its database
+  std::string identity;    // TimetableIdentity of its database
   bool announced = false;  // the user has been told of it once already
 };
 
@@ -73,14 +77,24 @@ struct DatePlace {
   // or a portable program's own date folder); the files the program never
   // writes are read there. Empty when root's date folder holds everything.
   std::filesystem::path source;
-  std::string error;                    // set when the per-user copy could not be made; root is then empty
-  bool replaced = false;                // an untouched copy took a newer installed timetable at this start
-  std::optional<NewerTimetable> newer;  // a newer installed timetable the updated copy did not take
+  std::string error;     // set when the per-user copy could not be made; root is then empty
+  bool replaced = false;  // an untouched copy took a different installed timetable at this start
+  std::optional<DifferentTimetable> different;  // one the updated copy did not take
+  // Set when a different installed timetable could not be taken or
+  // recorded (the per-user folder cannot be written): the copy is used as
+  // it is and this says why, once per run.
+  std::string notice;
 };
 
-// The subfolder of the per-user data folder that a portable program keeps
-// its copy in, apart from the installed program's.
+// Where the per-user copies live below the per-user data folder: one folder
+// per installed data folder and per portable program, named by a hash of
+// its path.
+inline constexpr std::string_view kInstalledFolder = "installed";
 inline constexpr std::string_view kPortableFolder = "portable";
+// The folder whose date/ holds the per-user copy of `source` (an installed
+// data folder, or with `portable` a portable program's own date folder).
+std::filesystem::path CopyRoot(const std::filesystem::path& userRoot, const std::filesystem::path& source,
+                               bool portable);
 
 // The files of a date folder the program writes (the database, the
 // advertisement picture and the downloaded one waiting to take its place):
@@ -100,29 +114,47 @@ std::string FileChecksum(const std::filesystem::path& file);
 // empty when it cannot be read.
 std::string ReadDataVersion(const std::filesystem::path& databaseFile);
 
+// Which timetable a database file holds: its content identity, or for a
+// database made before identities "fnv:" and the FileChecksum of its bytes;
+// empty when the file cannot be read at all. `locked` is set when another
+// program holds the file so that it cannot be read.
+std::string TimetableIdentity(const std::filesystem::path& databaseFile, bool* locked = nullptr);
+
 // What a per-user copy records of the installed timetable it was made from,
-// in origin.txt of the copy's folder.
+// in origin.txt of the copy's folder. Only a regular file of at most
+// kOriginMaxBytes is read; anything else is no record.
 struct CopyOrigin {
   std::string version;    // VerID of the installed timetable
-  std::string checksum;   // FileChecksum of the installed database = of the copy as made
-  std::string announced;  // checksum of a newer installed timetable the user has been told of
+  std::string identity;   // its TimetableIdentity = the copy's, as made
+  std::string announced;  // identity of a different installed timetable the user has been told of
 };
 inline constexpr std::string_view kOriginFileName = "origin.txt";
+inline constexpr size_t kOriginMaxBytes = 4096;
 std::optional<CopyOrigin> ReadCopyOrigin(const std::filesystem::path& copyFolder);
 void WriteCopyOrigin(const std::filesystem::path& copyFolder, const CopyOrigin& origin);
+
+// For tests: called with the copy's database just before a different
+// installed timetable is renamed over an untouched copy (the writer lock is
+// held then).
+using BeforeReplaceHook = void (*)(const std::filesystem::path& database);
+void SetBeforeReplaceHook(BeforeReplaceHook hook);
 
 // `folder` is a folder this process may write in.
 bool IsWritableFolder(const std::filesystem::path& folder);
 
 // Chooses the date folder of this run. The program's own date folder is used
 // when it exists and is writable. Otherwise a per-user copy of the database
-// is used: of the program's own read-only date folder in the per-user
-// folder's portable/ (a portable program), else of the installed data. The
-// first run copies the database (whole or not at all) and records where it
-// came from. When the source's database has changed since (a newer
-// timetable was installed): a copy that is still as it was made is replaced
-// by the newer one, unless another program has it open; a copy holding the
-// user's updates is kept and the newer timetable named in `newer`. With no
+// is used (CopyRoot): of the program's own read-only date folder (a portable
+// program), else of the installed data; a copy an earlier version kept in
+// the per-user folder's date/ (or portable/date/) is taken over by the first
+// to start. The first run copies the database (whole or not at all) and
+// records which timetable it came from. When the source holds a different
+// timetable since (by identity, never by bytes): a copy that still holds the
+// timetable it was made with is replaced by the installed one, deciding and
+// replacing under the copy's writer lock (not when another program has it
+// open); a copy holding the user's updates is kept and the other timetable
+// named in `different`. When that cannot be done or recorded (the folder
+// cannot be written), the copy is used as it is and `notice` says so. With no
 // source but a copy, the copy is used as it is; with nothing to use, the
 // program's own folder is returned, so that opening its database reports
 // what is missing.
@@ -137,8 +169,8 @@ DatePlace ChooseDatePlace(const DateSources& sources,
 // std::filesystem::filesystem_error; the copy stays as it was then.
 void TakeInstalledTimetable(Database& db, const DatePlace& place);
 
-// Records that the user has been told of `place.newer`, so that the message
-// comes once.
-void MarkNewerAnnounced(const DatePlace& place);
+// Records that the user has been told of `place.different`, so that the
+// message comes once.
+void MarkDifferentAnnounced(const DatePlace& place);
 
 }  // namespace kw

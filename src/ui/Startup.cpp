@@ -3,12 +3,18 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QEventLoop>
 #include <QLibraryInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTranslator>
 #include <cmath>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "net/AdPicture.h"
 #include "store/Database.h"
@@ -25,28 +31,67 @@ namespace kw {
 namespace {
 
 constexpr int kAskMilliseconds = 1000;
+// What a running copy answers a later start with.
+constexpr char kAnswer[] = "kestrelway\n";
 
-// The name a running copy listens under: one per user and date folder, so
-// that copies of the program on other data (a portable one beside an
-// installed one) start side by side.
-QString InstanceName() {
-  const QString user = qEnvironmentVariable("USER", QDir::home().dirName());
-  const QByteArray folder = QString::fromStdString(DateRoot().lexically_normal().string()).toUtf8();
-  return QStringLiteral("Kestrelway-%1-%2")
-      .arg(user,
-           QString::fromLatin1(QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex().left(16)));
+// A folder that is this user's alone: a directory (not a link), owned by
+// the user, that nobody else may enter.
+bool IsPrivateFolder(const QByteArray& folder) {
+  struct stat st {};
+  return !folder.isEmpty() && ::lstat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
 }
 
+// The peer of `socket` runs as this user.
+bool PeerIsThisUser(const QLocalSocket& socket) {
+  struct ucred peer {};
+  socklen_t size = sizeof peer;
+  return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+         peer.uid == ::getuid();
+}
+
+}  // namespace
+
+QString InstanceSocketName() {
+  // The user's runtime folder; else a folder of the user's own in /tmp,
+  // made private here. A folder someone else made or can enter is not used.
+  QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
+  if (!IsPrivateFolder(folder)) {
+    folder = "/tmp/kestrelway-" + QByteArray::number(::getuid());
+    ::mkdir(folder.constData(), 0700);
+    if (!IsPrivateFolder(folder)) return {};
+  }
+  // One name per date folder, so that copies of the program on other data
+  // (a portable one beside an installed one) start side by side.
+  const QByteArray root = QString::fromStdString(DateRoot().lexically_normal().string()).toUtf8();
+  return QString::fromLocal8Bit(folder) + QStringLiteral("/kestrelway-") +
+         QString::fromLatin1(QCryptographicHash::hash(root, QCryptographicHash::Sha1).toHex().left(16));
+}
+
+namespace {
+
 // Asks a running copy to bring its window to the front; false when none
-// answers.
+// answers as the program does (a listener of another user, or of anything
+// else, is no running copy).
 bool AskRunningCopy(const QString& name) {
+  if (name.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(name);
-  if (!socket.waitForConnected(kAskMilliseconds)) return false;
+  if (!socket.waitForConnected(kAskMilliseconds) || !PeerIsThisUser(socket)) return false;
   socket.write("show\n");
-  socket.waitForBytesWritten(kAskMilliseconds);
-  socket.disconnectFromServer();
-  return true;
+  socket.flush();
+  // The answer comes from the running copy's event loop, which may be this
+  // thread's own (a test).
+  QEventLoop loop;
+  QTimer::singleShot(kAskMilliseconds, &loop, &QEventLoop::quit);
+  QObject::connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
+    if (socket.canReadLine()) loop.quit();
+  });
+  QObject::connect(&socket, &QLocalSocket::disconnected, &loop, &QEventLoop::quit);
+  if (!socket.canReadLine()) loop.exec();
+  const bool answered = socket.canReadLine() && socket.readLine() == kAnswer;
+  socket.abort();
+  return answered;
 }
 
 }  // namespace
@@ -70,17 +115,24 @@ Program::~Program() = default;
 // Each copy started later connects: the window comes to the front, restored
 // if it was minimised.
 void Program::ListenForCopies() {
-  const QString name = InstanceName();
+  const QString name = InstanceSocketName();
+  if (name.isEmpty()) return;  // no private folder: the program runs alone
   server_ = std::make_unique<QLocalServer>();
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   // The database is held by this copy alone, so a name still taken is left
-  // by a copy that ended without giving it back.
+  // by a copy that ended without giving it back, or was taken by something
+  // that did not answer as the program does: this copy takes it over.
   if (!server_->listen(name)) {
     QLocalServer::removeServer(name);
     server_->listen(name);
   }
   QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) socket->deleteLater();
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+      socket->write(kAnswer);
+      socket->flush();
+      socket->disconnectFromServer();
+      QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    }
     main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
     main_->show();
     main_->raise();
@@ -89,7 +141,7 @@ void Program::ListenForCopies() {
 }
 
 bool Program::Start(const std::function<void(MainWindow&)>& wire) {
-  if (AskRunningCopy(InstanceName())) {
+  if (AskRunningCopy(InstanceSocketName())) {
     handedOver_ = true;
     return false;
   }

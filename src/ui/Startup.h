@@ -9,6 +9,7 @@
 class QCoreApplication;
 class QLocale;
 class QLocalServer;
+class QString;
 class QTranslator;
 
 namespace kw {
@@ -22,6 +23,12 @@ struct Platform;
 // Simplified Chinese, the program's own language. The translator, owned by
 // `app`, or null when there is none for the locale.
 QTranslator* LoadQtTranslations(QCoreApplication& app, const QLocale& locale);
+
+// The local socket a running copy listens on for later starts: in the
+// user's runtime folder ($XDG_RUNTIME_DIR) when it is the user's private
+// folder, else in /tmp/kestrelway-<uid>, made private; empty when neither
+// is private to the user (the program then runs without it).
+QString InstanceSocketName();
 
 class Program {
  public:

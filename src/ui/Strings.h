@@ -35,19 +35,19 @@ inline const QString kMenuFile = QStringLiteral("文件(&F)");
 inline const QString kMenuPrint = QStringLiteral("打印(&P)");
 inline const QString kMenuExit = QStringLiteral("退出(&X)");
 inline const QString kMenuUpdate = QStringLiteral("更新数据库(&U)...");
-// A newer installed timetable than the one the user's updated copy came from
-// (%1: its data version).
+// An installed timetable other than the one the user's updated copy came
+// from, newer or older (%1: its data version).
 inline const QString kMenuUseInstalled = QStringLiteral("使用新安装的时刻表(&N)...");
-inline const QString kStatusNewerInstalled =
-    QStringLiteral("已安装新的时刻表（库文件版本：%1），可用“文件 → 使用新安装的时刻表”换用");
-inline const QString kNewerInstalledMessage = QStringLiteral(
-    "已安装新的时刻表（库文件版本：%1）。\n"
+inline const QString kStatusOtherInstalled =
+    QStringLiteral("已安装另一时刻表（库文件版本：%1），可用“文件 → 使用新安装的时刻表”换用");
+inline const QString kOtherInstalledMessage = QStringLiteral(
+    "安装的时刻表已换成另一版本（库文件版本：%1），与您的时刻表不同。\n"
     "您的时刻表含有您应用过的更新，所以程序仍使用它。\n"
-    "要换用新安装的时刻表，请选择“文件 → 使用新安装的时刻表”（您应用过的更新将不再保留）。");
+    "要换用安装的时刻表，请选择“文件 → 使用新安装的时刻表”（您应用过的更新将不再保留）。");
 inline const QString kUseInstalledQuestion = QStringLiteral(
-    "用新安装的时刻表（库文件版本：%1）替换您现在使用的时刻表吗？\n您应用过的更新将不再保留。");
-inline const QString kUseInstalledDone = QStringLiteral("已换用新安装的时刻表。");
-inline const QString kUseInstalledFailed = QStringLiteral("无法换用新安装的时刻表：");
+    "用安装的时刻表（库文件版本：%1）替换您现在使用的时刻表吗？\n您应用过的更新将不再保留。");
+inline const QString kUseInstalledDone = QStringLiteral("已换用安装的时刻表。");
+inline const QString kUseInstalledFailed = QStringLiteral("无法换用安装的时刻表：");
 inline const QString kUpdateDialogCaption = QStringLiteral("选择更新文件");
 inline const QString kUpdateDialogFilter = QStringLiteral("更新文件 (*.txt *.upd *.dat);;所有文件 (*)");
 inline const QString kUpdateProgress = QStringLiteral("正在更新数据库……");

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/ColumnValue.h"
+#include "store/ContentIdentity.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "store/Schema.h"
@@ -343,6 +344,8 @@ UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file, cons
     // A file without a record is not an update file; it is kept rather than
     // deleted as if it had been applied.
     if (!transaction) return {UpdateStatus::NoRecords, 0, {}};
+    // The timetable is now another one: its identity moves on with the file.
+    WriteContentIdentity(db, NextContentIdentity(ReadContentIdentity(db), FileDigest(file)));
     transaction->Commit();
   } catch (const DatabaseError& e) {
     return Failure(0, e.what());

@@ -22,7 +22,10 @@ TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
       {{"fares", "9", "450"}, 0, "暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n"},  // a class without fares
       {{"fares", "x", "1"}, 2, ""},
       {{"fares", "2", "-100"}, 2, ""},  // no negative distance is priced
-      {{"nonsense"}, 2, ""}};
+      {{"nonsense"}, 2, ""},
+      // An option no command takes is refused, before or after the command.
+      {{"stations", "--bogus", "bj"}, 2, ""},
+      {{"--bogus", "stations", "bj"}, 2, ""}};
   for (auto [args, status, out] : cases) {
     args.insert(args.begin(), {"--db", db});
     const auto r = RunCli(args);
@@ -32,6 +35,14 @@ TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
   }
   EXPECT_EQ(RunCli({"--db", db, "stations", "qq"}).err, "没有以“qq”开头的站名\n");
   EXPECT_EQ(RunCli({"--db", db, "--json", "stations", "上海"}).err, "没有以“上海”开头的站名\n");
+  EXPECT_NE(RunCli({"--db", db, "stations", "--bogus", "bj"}).err.find("未知选项：--bogus"), std::string::npos);
+  // The searches read beside a window that has the file open for writing.
+  {
+    const auto window = Database::Open(db);
+    const auto read = RunCli({"--db", db, "stations", "tj"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, "3\t天津\n");
+  }
   const auto r = RunCli({"--db", "/nonexistent/Train.dll", "stations", "bj"});
   EXPECT_EQ(r.status, 3);
   EXPECT_NE(r.err.find("/nonexistent/Train.dll"), std::string::npos);

@@ -98,6 +98,14 @@ TEST_F(CliUpdateTest, KilledInTheMiddleOfALargeUpdateLeavesTheOldTimetableWhole)
   }
   ASSERT_TRUE(WIFSIGNALED(status)) << "the update ended before it could be killed: " << status;
 
+  // A reader cannot finish what the update began: it says so, and does not
+  // call the file damaged.
+  try {
+    Database::OpenReadOnly(t_.DbPath().string());
+    ADD_FAILURE() << "read past an interrupted update";
+  } catch (const DatabaseError& e) {
+    EXPECT_NE(std::string(e.what()).find("须以可写方式打开一次"), std::string::npos) << e.what();
+  }
   const auto db = Database::Open(t_.DbPath().string());
   EXPECT_EQ(test::QueryRows(*db, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
   EXPECT_EQ(test::EveryRow(*db), before);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and uses the installed tool as a
 # user of an installed program would: its date folder is the per-user copy in
-# a temporary data home, holding only the database (copied from the installed
+# a temporary data home (a folder of this installation's own), holding only the database (copied from the installed
 # one, with a record of where it came from), and an update file changes that
 # copy only; the installed database is read directly with --db.
 # Then `make uninstall` takes away every file the install put down, and the
@@ -25,9 +25,17 @@ done
 [ ! -e "$usr/bin/date" ] || fail "a date folder beside the installed programs"
 installed_sum=$(md5sum < "$usr/share/kestrelway/Train.dll")
 
+# Without a home, the searches read the installed timetable; an update has
+# nowhere to go and says so.
+out=$(env -u HOME -u XDG_DATA_HOME "$usr/bin/kestrelway-cli" stations bj) || fail "stations without a home"
+grep -q '北京' <<< "$out" || fail "nothing found without a home: $out"
+env -u HOME -u XDG_DATA_HOME "$usr/bin/kestrelway-cli" update /nonexistent 2> "$work/err" && fail "an update without a home"
+grep -q 'HOME' "$work/err" || fail "the update without a home does not say why: $(cat "$work/err")"
+
 export HOME=$work/home XDG_DATA_HOME=$work/data
-copy=$XDG_DATA_HOME/Kestrelway/date
 out=$("$usr/bin/kestrelway-cli" search 北京 上海) || fail "search failed"
+copy=$(dirname "$(find "$XDG_DATA_HOME/Kestrelway" -name Train.dll)")
+[[ $copy == $XDG_DATA_HOME/Kestrelway/installed/*/date ]] || fail "the copy is not in a folder of its installation: $copy"
 grep -q '^ T109次(北京---上海)特快列车	' <<< "$out" || fail "no T109 in: $out"
 cmp -s "$copy/Train.dll" "$usr/share/kestrelway/Train.dll" || fail "no per-user copy of the database"
 grep -q '^VerID=2019-10 全国$' "$copy/origin.txt" || fail "the copy does not name its origin: $(cat "$copy/origin.txt")"

@@ -15,6 +15,15 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 check() { [ "$2" = "$3" ] || fail "$1 says '$2', the project $3"; }
 check "kestrelway --version" "$("$build/kestrelway" --version)" "kestrelway $version"
 check "kestrelway-cli --version" "$("$build/kestrelway-cli" --version)" "kestrelway-cli $version"
+# --help and --version need no display; an option that is not the
+# program's nor Qt's is refused, also without one.
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+"${nodisplay[@]}" "$build/kestrelway" --help | grep -q '^用法：kestrelway' || fail "kestrelway --help"
+check "kestrelway --version without a display" "$("${nodisplay[@]}" "$build/kestrelway" --version)" "kestrelway $version"
+status=0
+"${nodisplay[@]}" "$build/kestrelway" --bogus > /dev/null 2> "$build/bogus.err" || status=$?
+[ "$status" = 2 ] && grep -q '未知选项：--bogus' "$build/bogus.err" || fail "kestrelway --bogus: $status $(cat "$build/bogus.err")"
+rm -f "$build/bogus.err"
 metainfo=$build/dist/cn.kestrelway.Kestrelway.metainfo.xml
 check "the metainfo" "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -1)" "$version"
 for page in kestrelway kestrelway-cli; do

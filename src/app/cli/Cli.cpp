@@ -14,10 +14,19 @@ namespace kw::cli {
 
 Database& Context::Db() {
   if (!db_) {
-    // A file that can be written is opened as the window opens it, locked for
-    // the run; one that cannot serves the reading commands all the same.
-    const bool writable = access(dbPath.c_str(), W_OK) == 0;
-    db_ = readsOnly && !writable ? Database::OpenReadOnly(dbPath) : Database::Open(dbPath);
+    // A command that only reads opens the file for reading, beside a window
+    // that has it open for writing. Only a file left with an interrupted
+    // update's journal needs a writer, where the file can be written.
+    if (readsOnly) {
+      try {
+        db_ = Database::OpenReadOnly(dbPath);
+      } catch (const DatabaseError&) {
+        if (access(dbPath.c_str(), W_OK) != 0) throw;
+        db_ = Database::Open(dbPath);
+      }
+    } else {
+      db_ = Database::Open(dbPath);
+    }
   }
   return *db_;
 }
@@ -33,6 +42,10 @@ std::string Context::TakeOption(std::string_view name) {
 }
 
 void Context::ExpectArgs(size_t count, std::string_view usage) const {
+  // What the command did not take as its option is no argument of it.
+  for (const auto& arg : args) {
+    if (arg.size() > 2 && arg.rfind("--", 0) == 0) throw UsageError("未知选项：" + Echo(arg));
+  }
   if (args.size() != count) throw UsageError("用法：kestrelway-cli " + std::string(usage));
 }
 

@@ -71,6 +71,9 @@ int main(int argc, char** argv) {
     } else if (command.empty() && arg == "--version") {
       std::cout << "kestrelway-cli " << kw::kVersion << '\n';
       return kOk;
+    } else if (command.empty() && arg.size() > 1 && arg[0] == '-') {
+      std::cerr << "未知选项：" << Echo(arg) << '\n' << kUsage;
+      return kBadUsage;
     } else if (command.empty()) {
       command = arg;
     } else {
@@ -84,14 +87,17 @@ int main(int argc, char** argv) {
   }
   ctx.readsOnly = command != "update";
   if (ctx.dbPath.empty() && command != "build-db") {
-    // The date folder beside the tool, or the per-user copy of an installed one.
+    // The date folder beside the tool, or the per-user copy of an installed
+    // one; a command that only reads reads the installed timetable when no
+    // copy can be had (no writable home).
     const std::filesystem::path self = kw::ExecutableDir();
-    const kw::DatePlace place = kw::ChooseDatePlace({self, kw::InstalledDataDir(self), kw::UserDataRoot()});
+    const kw::DatePlace place =
+        kw::ChooseDatePlace({self, kw::InstalledDataDir(self), kw::UserDataRoot(), ctx.readsOnly});
     if (!place.error.empty()) {
       std::cerr << place.error << '\n';
       return kFailure;
     }
-    ctx.dbPath = kw::DatabasePath(place.root).string();
+    ctx.dbPath = kw::ReadableDateFile(place, "Train.dll").string();
   }
   // A write that fails ends the command at once, while its cause is known.
   std::cout.exceptions(std::ios::badbit);

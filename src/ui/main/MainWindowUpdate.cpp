@@ -1,5 +1,5 @@
 // The update commands of the 文件 menu: apply an update file the user picks,
-// or take a newer installed timetable in place of the user's updated copy.
+// or take a different installed timetable in place of the user's updated copy.
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QLabel>
@@ -74,20 +74,30 @@ void MainWindow::UpdateDatabaseCommand() {
 
 void MainWindow::ShowNewerTimetable() {
   DatePlace& place = RunDatePlace();
-  const bool newer = place.newer.has_value();
-  mnuUseInstalled->setVisible(newer);
-  sbNewerTimetable->setVisible(newer);
-  if (!newer) {
+  // A different installed timetable the per-user folder could not take or
+  // record: said once.
+  if (!place.notice.empty()) {
+    const QString notice = QString::fromStdString(place.notice);
+    place.notice.clear();
+    if (ReadMemory(QStringLiteral("CannotTakeInstalled")).toString() != notice) {
+      platform_.messages->Show(this, notice, MessageIcon::Warning);
+      WriteMemory(QStringLiteral("CannotTakeInstalled"), notice);
+    }
+  }
+  const bool different = place.different.has_value();
+  mnuUseInstalled->setVisible(different);
+  sbNewerTimetable->setVisible(different);
+  if (!different) {
     sbNewerTimetable->clear();
     return;
   }
-  const QString version = QString::fromStdString(place.newer->version);
-  sbNewerTimetable->setText(str::kStatusNewerInstalled.arg(version));
-  if (place.newer->announced) return;
-  platform_.messages->Show(this, str::kNewerInstalledMessage.arg(version), MessageIcon::Information);
+  const QString version = QString::fromStdString(place.different->version);
+  sbNewerTimetable->setText(str::kStatusOtherInstalled.arg(version));
+  if (place.different->announced) return;
+  platform_.messages->Show(this, str::kOtherInstalledMessage.arg(version), MessageIcon::Information);
   try {
-    MarkNewerAnnounced(place);
-    place.newer->announced = true;
+    MarkDifferentAnnounced(place);
+    place.different->announced = true;
   } catch (const std::filesystem::filesystem_error&) {
     // Not recorded: the message comes again at the next start.
   }
@@ -95,8 +105,8 @@ void MainWindow::ShowNewerTimetable() {
 
 void MainWindow::UseInstalledTimetableCommand() {
   DatePlace& place = RunDatePlace();
-  if (!place.newer) return;
-  const QString question = str::kUseInstalledQuestion.arg(QString::fromStdString(place.newer->version));
+  if (!place.different) return;
+  const QString question = str::kUseInstalledQuestion.arg(QString::fromStdString(place.different->version));
   if (platform_.messages->Show(this, question, MessageIcon::Warning, MessageButtons::OkCancel) !=
       MessageAnswer::Ok) {
     return;
@@ -116,7 +126,7 @@ void MainWindow::UseInstalledTimetableCommand() {
     platform_.messages->Show(this, failure, MessageIcon::Warning);
     return;
   }
-  place.newer.reset();
+  place.different.reset();
   // What is shown came from the replaced data: start afresh.
   emit trainDetailCloseRequested();
   HideTransferResults();

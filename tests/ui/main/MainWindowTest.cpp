@@ -243,27 +243,29 @@ TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
   EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2025-01 "));
 }
 
-// The window's copy holds the user's updates and a newer timetable is
+// The window's copy holds the user's updates and a different timetable is
 // installed: the status bar says so, a message says it once, and 文件 →
 // 使用新安装的时刻表 takes it after asking.
-TEST_F(MainWindowTest, ANewerInstalledTimetableIsOfferedAndTakenAfterAsking) {
+TEST_F(MainWindowTest, ADifferentInstalledTimetableIsOfferedAndTakenAfterAsking) {
   EXPECT_TRUE(main_->sbNewerTimetable->isHidden());
   EXPECT_FALSE(main_->mnuUseInstalled->isVisible());
   test::TestTimetable installed{{"VerID", "2030-01 新版\n"}, {"station", "1\t北京\tbj\n"}};
   installed.Build();
   test::TempDir program;
-  const DatePlace place =
-      ChooseDatePlace({program.Path(), installed.DbPath().parent_path(), timetable_.Root()});
-  ASSERT_TRUE(place.newer);
+  // As the start finds it (the per-user copy open in this window).
+  DatePlace place;
+  place.root = timetable_.Root();
+  place.source = installed.DbPath().parent_path();
+  place.different = DifferentTimetable{"2030-01 新版", TimetableIdentity(installed.DbPath()), false};
   SetDatePlace(place);
 
   main_->ShowNewerTimetable();  // as loading does
-  const QString line = "已安装新的时刻表（库文件版本：2030-01 新版），可用“文件 → 使用新安装的时刻表”换用";
+  const QString line = "已安装另一时刻表（库文件版本：2030-01 新版），可用“文件 → 使用新安装的时刻表”换用";
   EXPECT_EQ(main_->sbNewerTimetable->text(), line);
   EXPECT_FALSE(main_->sbNewerTimetable->isHidden());
   EXPECT_TRUE(main_->mnuUseInstalled->isVisible());
   ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-  EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith("已安装新的时刻表（库文件版本：2030-01 新版）。"));
+  EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith("安装的时刻表已换成另一版本（库文件版本：2030-01 新版）"));
   main_->ShowNewerTimetable();  // the next start: the line, no message
   EXPECT_EQ(recorder_.messages.shown.size(), 1u);
   EXPECT_EQ(main_->sbNewerTimetable->text(), line);
@@ -278,18 +280,31 @@ TEST_F(MainWindowTest, ANewerInstalledTimetableIsOfferedAndTakenAfterAsking) {
   recorder_.messages.shown.clear();
   main_->mnuUseInstalled->trigger();  // answered OK
   EXPECT_EQ(recorder_.messages.Texts(),
-            (std::vector<QString>{"用新安装的时刻表（库文件版本：2030-01 新版）替换您现在使用的时刻表吗？\n"
+            (std::vector<QString>{"用安装的时刻表（库文件版本：2030-01 新版）替换您现在使用的时刻表吗？\n"
                                   "您应用过的更新将不再保留。",
-                                  "已换用新安装的时刻表。"}));
+                                  "已换用安装的时刻表。"}));
   EXPECT_EQ(Stations(), 1);
   EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2030-01 新版 "));
   EXPECT_TRUE(main_->sbNewerTimetable->isHidden());
   EXPECT_FALSE(main_->mnuUseInstalled->isVisible());
-  // The copy now is the installed timetable: nothing to offer at the next start.
-  const DatePlace after =
-      ChooseDatePlace({program.Path(), installed.DbPath().parent_path(), timetable_.Root()});
-  EXPECT_FALSE(after.newer);
-  EXPECT_FALSE(after.replaced);
+  // The copy now is the installed timetable, and its record says so.
+  EXPECT_EQ(ReadCopyOrigin(timetable_.Root() / "date").value_or(CopyOrigin{}).identity,
+            TimetableIdentity(installed.DbPath()));
+}
+
+// The per-user folder could not take a different installed timetable: the
+// window works on with the copy and says why, once.
+TEST_F(MainWindowTest, ATimetableThatCouldNotBeTakenIsSaidOnce) {
+  for (int start = 0; start < 2; ++start) {
+    DatePlace place;
+    place.root = timetable_.Root();
+    place.notice = "无法换用：没有权限";
+    SetDatePlace(place);
+    main_->ShowNewerTimetable();  // as loading does
+    EXPECT_TRUE(RunDatePlace().notice.empty());
+  }
+  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"无法换用：没有权限"});
+  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {

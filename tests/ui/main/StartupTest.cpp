@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLocalServer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -12,6 +13,10 @@
 #include <QTranslator>
 #include <chrono>
 #include <fstream>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "store/Database.h"
 #include "support/FtpTestServer.h"
@@ -142,6 +147,51 @@ TEST(QtTranslations, StandardMenusSpeakTheUsersLanguage) {
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     EXPECT_TRUE(menu->actions().at(0)->text().startsWith("撤消"))
         << menu->actions().at(0)->text().toStdString();
+  }
+}
+
+// The socket a running copy listens on lies in the user's own runtime
+// folder. A listener that does not answer as the program does (planted by
+// someone else) or a socket left behind does not stop the start: the new
+// copy takes the name over and answers later starts itself.
+TEST_F(StartupTest, ASocketSomeoneElsePlantedOrLeftBehindDoesNotStopTheStart) {
+  namespace fs = std::filesystem;
+  test::TempDir runtime;
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", QByteArray(runtime.Path().c_str()));
+  const QString folder = QString::fromStdString(runtime.Path().string());
+  fs::permissions(runtime.Path(), fs::perms(0777));  // others may enter: not used
+  EXPECT_FALSE(InstanceSocketName().startsWith(folder));
+  fs::permissions(runtime.Path(), fs::perms(0700));
+  const QString name = InstanceSocketName();
+  EXPECT_TRUE(name.startsWith(folder + "/kestrelway-")) << name.toStdString();
+
+  for (const bool planted : {true, false}) {
+    SCOPED_TRACE(planted ? "a silent listener" : "a socket left behind");
+    QLocalServer squatter;
+    if (planted) {
+      ASSERT_TRUE(squatter.listen(name));
+    } else {
+      const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      std::snprintf(address.sun_path, sizeof address.sun_path, "%s", name.toLocal8Bit().constData());
+      ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+      close(fd);
+    }
+    test::RecordingPlatform platform;
+    Program program(platform.platform);
+    ASSERT_TRUE(program.Start());
+    EXPECT_FALSE(program.handedOver());
+    test::RecordingPlatform second;
+    Program copy(second.platform);
+    EXPECT_FALSE(copy.Start());
+    EXPECT_TRUE(copy.handedOver());
+  }
+  if (saved.isNull()) {
+    qunsetenv("XDG_RUNTIME_DIR");
+  } else {
+    qputenv("XDG_RUNTIME_DIR", saved);
   }
 }
 
