@@ -30,6 +30,11 @@ std::string PasswordFromConnectString(std::string_view connectString);
 
 class Database;
 
+// Which key opened a database: the raw key kept in the user's cache folder,
+// the raw key derived from the password when the file was opened, or the
+// password handed to SQLCipher (when no raw key would do).
+enum class KeySource { Cache, Derived, Password };
+
 // A prepared statement borrowed from the connection's cache. Bind parameters
 // (1-based), step through the rows, read columns (0-based). The statement is
 // reset and its bindings cleared when the Query goes out of scope, so it can be
@@ -78,7 +83,8 @@ class Query {
 class Database {
  public:
   // Opens an existing database file for reading and writing, keyed with the
-  // password of the connect string, and takes an exclusive lock on it that is
+  // password of the connect string (through the key kept for the file's salt
+  // in the user's cache folder, see KeyCache.h), and takes an exclusive lock on it that is
   // held while the connection lives. Never creates a file, and never writes
   // to one it refuses. Throws DatabaseError when the file is missing or
   // cannot be written, the key is wrong, the file is not a timetable database
@@ -116,6 +122,7 @@ class Database {
   const std::string& Path() const { return path_; }
   sqlite3* Handle() const { return db_; }
   long long Changes() const;
+  KeySource KeyedBy() const { return keySource_; }
   // Rows changed through this connection since it opened; a cache of the
   // data can tell by it whether the data has changed.
   long long TotalChanges() const;
@@ -133,6 +140,7 @@ class Database {
   sqlite3* db_;
   std::string path_;
   std::string connectString_;
+  KeySource keySource_ = KeySource::Password;
   // Changes counted before the file was last replaced.
   long long changesBefore_ = 0;
   struct CacheEntry {

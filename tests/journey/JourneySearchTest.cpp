@@ -458,5 +458,41 @@ TEST(JourneySearch, SortsByEachKeyWithTiesByDepartureThenArrival) {
   EXPECT_FALSE(ParseTrainTypes(""));
 }
 
+// Journeys whose ends are both among the stations searched from and to:
+//   K1 甲 08:00 -> 丙 10:00       K2 乙 08:00 -> 丙 10:00
+// From {甲, 乙} to {乙, 丙} both leave at 08:00 and arrive at 10:00 without
+// a change: one journey, not two.
+TEST(JourneySearch, EqualJourneysFromTwoStationsOfTheFamilyAreListedOnce) {
+  test::TestTimetable t;
+  t.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n");
+  t.Set("train", "1\tK1\t2\t1\t3\t8\t10\t0\t200\t\n2\tK2\t2\t2\t3\t8\t10\t0\t100\t\n");
+  t.Set("pass", "1\t1\t1\t\t8\t0\t0\n1\t3\t2\t10\t\t0\t200\n2\t2\t1\t\t8\t0\t0\n2\t3\t2\t10\t\t0\t100\n");
+  const auto db = t.Open();
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  const std::vector<Journey> journeys = FindJourneys(timetable, JourneyRequest{{1, 2}, {2, 3}});
+  EXPECT_EQ(Describe(TriplesOf(journeys)), "(480,600,0)");
+}
+
+// A stop reached the minute the stop before is left, and left the minute it
+// is reached: 甲 08:00, 乙 08:00/08:00, 丙 09:00. The train's times can be
+// followed, so it stays in the search.
+TEST(JourneySearch, AStopReachedTheMinuteThePreviousIsLeftStays) {
+  test::TestTimetable t;
+  t.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n");
+  t.Set("train", "1\tK1\t2\t1\t3\t8\t9\t0\t200\t\n");
+  t.Set("pass", "1\t1\t1\t\t8\t0\t0\n1\t2\t2\t8\t8\t0\t10\n1\t3\t3\t9\t\t0\t200\n");
+  const auto db = t.Open();
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  ASSERT_EQ(timetable.trains.size(), 1u);
+  const struct {
+    int from, to;
+    const char* expected;
+  } cases[] = {{1, 3, "(480,540,0)"}, {1, 2, "(480,480,0)"}, {2, 3, "(480,540,0)"}};
+  for (const auto& c : cases) {
+    JourneyRequest request{{c.from}, {c.to}};
+    EXPECT_EQ(Describe(TriplesOf(FindJourneys(timetable, request))), c.expected) << c.from << "->" << c.to;
+  }
+}
+
 }  // namespace
 }  // namespace kw

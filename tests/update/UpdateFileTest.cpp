@@ -262,6 +262,15 @@ TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
   EXPECT_EQ(Everything(), before);
 }
 
+// The limit itself is allowed: a file of exactly 64 MiB, one record and then
+// a line of blanks, is read and applied.
+TEST_F(UpdateFileTest, AFileOfExactlyTheLimitIsApplied) {
+  const std::string record = "update;station;2;jm=\"tjx\"\r\n";
+  const size_t limit = 64 << 20;
+  ExpectApplied(record + std::string(limit - record.size() - 2, ' ') + "\r\n");
+  EXPECT_EQ(Stations(), (Rows{"1|北京|bj", "2|天津|tjx", "3|上海|sh"}));
+}
+
 TEST_F(UpdateFileTest, AFailureOfTheDatabaseIsNotBlamedOnALine) {
   {
     Transaction open(*db_);  // the update cannot start its own transaction

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <iostream>
 
-#include <unistd.h>
-
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 
@@ -14,10 +12,10 @@ namespace kw::cli {
 
 Database& Context::Db() {
   if (!db_) {
-    // A file that can be written is opened as the window opens it, locked for
-    // the run; one that cannot serves the reading commands all the same.
-    const bool writable = access(dbPath.c_str(), W_OK) == 0;
-    db_ = readsOnly && !writable ? Database::OpenReadOnly(dbPath) : Database::Open(dbPath);
+    // A command that only reads opens the file for reading only, whether or
+    // not it could be written: it takes no lock beyond each read and
+    // changes nothing in it.
+    db_ = readsOnly ? Database::OpenReadOnly(dbPath) : Database::Open(dbPath);
   }
   return *db_;
 }
