@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <type_traits>
 
+#include "store/ContentIdentity.h"
 #include "store/Database.h"
 #include "store/UserCache.h"
 
@@ -199,10 +200,6 @@ bool Fits(const JourneyTimetable& t) {
   return true;
 }
 
-// The identity of the timetable's content. For now the first page of the
-// file stands for it (see FirstPageChecksum).
-std::string TimetableIdentity(Database&) { return "page1"; }
-
 // A checksum of the file's first page. SQLite counts the changes written to
 // the file there (each one, or, under an exclusive lock, the first of the
 // lock), and SQLCipher encrypts the page afresh each time.
@@ -285,11 +282,12 @@ std::optional<JourneyTimetable> JourneyTimetableFromSnapshot(std::string_view by
 }
 
 std::string JourneySnapshotSource(Database& db) {
-  const std::string identity = TimetableIdentity(db);
+  const std::string identity = ReadContentIdentity(db);
   if (identity.empty()) return {};
-  // The identity is set when the timetable is built; the file's size, time
-  // of change and first page tell a file changed in place since (an update
-  // applied, in this process or another).
+  // The identity moves on with every update applied. The file's size, time
+  // of change and first page besides tell a file changed by any writer that
+  // does not move it (a statement run on the file by hand, a tool of its
+  // own): the snapshot is then built again rather than trusted.
   struct stat st {};
   const std::optional<std::uint32_t> firstPage = FirstPageChecksum(db.Path());
   if (::stat(db.Path().c_str(), &st) != 0 || !firstPage) return {};

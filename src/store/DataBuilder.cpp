@@ -1,5 +1,6 @@
 #include "store/DataBuilder.h"
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "store/ColumnValue.h"
+#include "store/ContentIdentity.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "store/Schema.h"
@@ -180,6 +182,34 @@ void Validate(std::map<std::string_view, std::vector<Row>>& tables) {
   }
 }
 
+// The timetable's identity: a hash of every table's rows as the database
+// will hold them, in table and file order.
+std::string TablesIdentity(std::map<std::string_view, std::vector<Row>>& tables) {
+  ContentHasher hasher;
+  hasher.AddField("kestrelway timetable");
+  for (const auto& table : schema::Tables()) {
+    hasher.AddField(table.name);
+    const auto& rows = tables[table.name];
+    hasher.AddField(std::to_string(rows.size()));
+    for (const auto& row : rows) {
+      for (const auto& value : row.values) {
+        if (const auto* i = std::get_if<long long>(&value)) {
+          hasher.AddField("i" + std::to_string(*i));
+        } else if (const auto* d = std::get_if<double>(&value)) {
+          char text[32];
+          const auto end = std::to_chars(text, text + sizeof text, *d).ptr;
+          hasher.AddField("d" + std::string(text, end));
+        } else if (const auto* t = std::get_if<std::string>(&value)) {
+          hasher.AddField("t" + *t);
+        } else {
+          hasher.AddField("n");
+        }
+      }
+    }
+  }
+  return hasher.Hex();
+}
+
 }  // namespace
 
 BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFile, const std::string& password) {
@@ -191,7 +221,11 @@ BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFil
   const std::string partial = outFile + ".part";
   std::error_code ec;
   fs::remove(partial, ec);
+  const std::string identity = TablesIdentity(tables);
   try {
+    // The file's salt and the pages' random parts come from the content, so
+    // the same tables give the same bytes.
+    const SeededRandom random(identity);
     auto db = Database::Create(partial, password);
     schema::CreateSchema(*db);
     Transaction transaction(*db);
@@ -205,6 +239,7 @@ BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFil
         q.Run();
       }
     }
+    WriteContentIdentity(*db, identity);
     transaction.Commit();
     db->Execute("ANALYZE");
   } catch (...) {

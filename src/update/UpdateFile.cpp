@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "store/ColumnValue.h"
+#include "store/ContentIdentity.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "store/Schema.h"
@@ -303,6 +304,8 @@ UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file) {
                        std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
       }
     }
+    // The timetable is now another one: its identity moves on with the file.
+    WriteContentIdentity(db, NextContentIdentity(ReadContentIdentity(db), FileDigest(file)));
     transaction.Commit();
   } catch (const DatabaseError& e) {
     return Failure(0, e.what());
