@@ -197,10 +197,11 @@ def main():
             out.append(f"| {c} | {half} | {ratio:.2f}x | {'yes' if ratio <= timetable else '**no**'} |")
 
     if cli:
-        out.append("\n## Where `kestrelway-cli journeys 北京 上海` spends its time\n")
+        out.append("\n## `kestrelway-cli` calls, and where `journeys 北京 上海` spends its time\n")
         if cli_process:
             out.append(cli_process + "\n")
-        out.append("The same steps in one process (BM_CliJourneys), mean processor time:\n")
+        out.append("The steps of `journeys 北京 上海` with warm caches in one process (BM_CliJourneys), mean "
+                   "processor time:\n")
         out.append("| step | 1x | 2x | 4x |")
         out.append("|---|---:|---:|---:|")
         for i, name in enumerate(CLI_STEP_NAMES):
