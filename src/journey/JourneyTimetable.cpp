@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "journey/JourneySnapshot.h"
 #include "query/TimetableTime.h"
 #include "store/Database.h"
 
@@ -222,7 +223,7 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
 const JourneyTimetable& JourneyTimetableCache::Current() {
   const long long changes = db_.TotalChanges();
   if (!timetable_ || changes != builtAtChange_) {
-    timetable_ = BuildJourneyTimetable(db_);
+    timetable_ = LoadJourneyTimetable(db_);
     builtAtChange_ = changes;
   }
   return *timetable_;

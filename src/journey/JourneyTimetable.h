@@ -100,9 +100,9 @@ struct JourneyTimetable {
 // is taken as the departure and the other way round.
 JourneyTimetable BuildJourneyTimetable(Database& db);
 
-// The timetable as the database holds it now: built on first use and built
-// again once the database has been changed through its connection (an update
-// file applied).
+// The timetable as the database holds it now: loaded on first use (from its
+// snapshot, see JourneySnapshot.h, or built) and again once the database has
+// been changed through its connection (an update file applied).
 class JourneyTimetableCache {
  public:
   explicit JourneyTimetableCache(Database& db) : db_(db) {}

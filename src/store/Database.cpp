@@ -10,11 +10,13 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "store/CoreStrings.h"
+#include "store/KeyCache.h"
 #include "store/Schema.h"
 
 namespace kw {
@@ -72,6 +74,18 @@ std::vector<const schema::Column*> CheckSchema(Database& db) {
 bool HasJournal(const std::string& path) {
   struct stat st {};
   return ::stat((path + "-journal").c_str(), &st) == 0 && st.st_size > 0;
+}
+
+// The first column of the first row of a statement without parameters run
+// on `handle`; empty when it gives none.
+std::string PragmaText(sqlite3* handle, const char* sql) {
+  sqlite3_stmt* stmt = nullptr;
+  std::string value;
+  if (sqlite3_prepare_v2(handle, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
+    if (const auto* text = sqlite3_column_text(stmt, 0)) value = reinterpret_cast<const char*>(text);
+  }
+  sqlite3_finalize(stmt);
+  return value;
 }
 
 }  // namespace
@@ -248,41 +262,76 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
   }
   struct stat st {};
   const bool empty = ::fstat(fd, &st) == 0 && st.st_size == 0;
+  // The salt SQLCipher keeps in the first bytes of the file.
+  std::string salt(kSaltBytes, '\0');
+  if (::pread(fd, salt.data(), salt.size(), 0) != static_cast<ssize_t>(salt.size())) salt.clear();
   ::close(fd);
   if (empty) throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
   if (!readOnly && !held) throw DatabaseError(OpenFailure(path, text::kDbLocked));
 
-  sqlite3* handle = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &handle,
-                                 readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
-  if (rc != SQLITE_OK) {
-    const std::string cause = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
-    sqlite3_close(handle);
-    throw DatabaseError(OpenFailure(path, cause));
-  }
-  std::unique_ptr<Database> db(new Database(handle, path));
-  db->connectString_ = std::string(connectString);
-  db->lock_ = std::move(held);
+  // The key is tried quickest first: the one kept for this salt, the one
+  // derived here once, then the password itself. Whatever the cache holds,
+  // a good file opens.
   const std::string password = PasswordFromConnectString(connectString);
-  sqlite3_key(handle, password.data(), static_cast<int>(password.size()));
-  // A reader waits a little for a writer's commit; a writer holds the file's
-  // writer lock and so has no other writer to wait for.
-  sqlite3_busy_timeout(handle, readOnly ? 5000 : 0);
+  const bool rawKeys = !salt.empty() && !password.empty();
+  const std::optional<std::string> cached = rawKeys ? CachedRawKey(password, salt) : std::nullopt;
+  std::unique_ptr<Database> db;
+  for (KeySource source : {KeySource::Cache, KeySource::Derived, KeySource::Password}) {
+    if (source == KeySource::Cache && !cached) continue;
+    if (source == KeySource::Derived && !rawKeys) continue;
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &handle,
+                                   readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+      const std::string cause = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
+      sqlite3_close(handle);
+      throw DatabaseError(OpenFailure(path, cause));
+    }
+    db.reset(new Database(handle, path));
+    db->connectString_ = std::string(connectString);
+    db->keySource_ = source;
+    std::optional<std::string> derived;
+    if (source == KeySource::Cache) {
+      const std::string spec = RawKeySpec(*cached, salt);
+      sqlite3_key(handle, spec.data(), static_cast<int>(spec.size()));
+    } else if (source == KeySource::Derived) {
+      // As SQLCipher would derive it for a new connection.
+      const std::string algorithm = PragmaText(handle, "PRAGMA cipher_default_kdf_algorithm");
+      derived = DeriveRawKey(password, salt, std::atoi(PragmaText(handle, "PRAGMA cipher_default_kdf_iter").c_str()),
+                             algorithm.empty() ? "PBKDF2_HMAC_SHA1" : algorithm);
+      if (!derived) continue;
+      const std::string spec = RawKeySpec(*derived, salt);
+      sqlite3_key(handle, spec.data(), static_cast<int>(spec.size()));
+    } else {
+      sqlite3_key(handle, password.data(), static_cast<int>(password.size()));
+    }
+    // A reader waits a little for a writer's commit; a writer holds the
+    // file's writer lock and so has no other writer to wait for.
+    sqlite3_busy_timeout(handle, readOnly ? 5000 : 0);
 
-  // The first read decrypts page 1: a wrong key or a file that is not a
-  // database fails here.
-  try {
-    db->Prepare("SELECT count(*) FROM sqlite_master").Run();
-  } catch (const DatabaseError&) {
-    const int extended = sqlite3_extended_errcode(handle);
-    const int code = extended & 0xff;
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw DatabaseError(OpenFailure(path, text::kDbLocked));
-    // A killed update left its journal, which only a writer can roll back.
-    if (extended == SQLITE_READONLY_ROLLBACK ||
-        ((code == SQLITE_READONLY || code == SQLITE_CANTOPEN) && HasJournal(path)))
-      throw DatabaseError(OpenFailure(path, text::kDbNeedsRecovery));
-    throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
+    // The first read decrypts page 1: a wrong key or a file that is not a
+    // database fails here.
+    try {
+      db->Prepare("SELECT count(*) FROM sqlite_master").Run();
+    } catch (const DatabaseError&) {
+      const int extended = sqlite3_extended_errcode(handle);
+      const int code = extended & 0xff;
+      if (code == SQLITE_BUSY || code == SQLITE_LOCKED) throw DatabaseError(OpenFailure(path, text::kDbLocked));
+      // A killed update left its journal, which only a writer can roll back.
+      if (extended == SQLITE_READONLY_ROLLBACK ||
+          ((code == SQLITE_READONLY || code == SQLITE_CANTOPEN) && HasJournal(path)))
+        throw DatabaseError(OpenFailure(path, text::kDbNeedsRecovery));
+      if (source == KeySource::Password) {
+        if (cached) ForgetRawKey(salt);
+        throw DatabaseError(OpenFailure(path, text::kDbNotTimetable));
+      }
+      continue;
+    }
+    if (source == KeySource::Derived) RememberRawKey(password, salt, *derived);
+    if (source == KeySource::Password && cached) ForgetRawKey(salt);
+    break;
   }
+  db->lock_ = std::move(held);
   // Only reads so far: a file refused here is left as it was.
   const auto lacking = CheckSchema(*db);
   if (readOnly) {
@@ -323,6 +372,7 @@ void Database::ReplaceWith(const std::string& replacement) {
   std::unique_ptr<Database> fresh = Connect(path_, connectString_, false, moved ? std::move(lock_) : std::move(newLock));
   std::swap(db_, fresh->db_);
   std::swap(lock_, fresh->lock_);
+  keySource_ = fresh->keySource_;
   changesBefore_ = before + 1;
   if (moved) throw DatabaseError(OpenFailure(replacement, text::ErrorCause(moved.value())));
 }

@@ -53,6 +53,11 @@ class WriterLock {
   bool busy_ = false;
 };
 
+// Which key opened a database: the raw key kept in the user's cache folder,
+// the raw key derived from the password when the file was opened, or the
+// password handed to SQLCipher (when no raw key would do).
+enum class KeySource { Cache, Derived, Password };
+
 // A prepared statement borrowed from the connection's cache. Bind parameters
 // (1-based), step through the rows, read columns (0-based). The statement is
 // reset and its bindings cleared when the Query goes out of scope, so it can be
@@ -101,8 +106,9 @@ class Query {
 class Database {
  public:
   // Opens an existing database file for reading and writing, keyed with the
-  // password of the connect string, and takes its WriterLock, held while the
-  // connection lives (readers may still read). Never creates a file, and never writes
+  // password of the connect string (through the key kept for the file's salt
+  // in the user's cache folder, see KeyCache.h), and takes its WriterLock,
+  // held while the connection lives (readers may still read). Never creates a file, and never writes
   // to one it refuses. Throws DatabaseError when the file is missing or
   // cannot be written, the key is wrong, the file is not a timetable database
   // (a table or column the program uses is missing) or is damaged, or
@@ -141,6 +147,7 @@ class Database {
   const std::string& Path() const { return path_; }
   sqlite3* Handle() const { return db_; }
   long long Changes() const;
+  KeySource KeyedBy() const { return keySource_; }
   // Rows changed through this connection since it opened; a cache of the
   // data can tell by it whether the data has changed.
   long long TotalChanges() const;
@@ -160,6 +167,7 @@ class Database {
   std::string path_;
   std::string connectString_;
   std::unique_ptr<WriterLock> lock_;  // null for a reader
+  KeySource keySource_ = KeySource::Password;
   // Changes counted before the file was last replaced.
   long long changesBefore_ = 0;
   struct CacheEntry {

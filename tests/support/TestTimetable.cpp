@@ -38,6 +38,32 @@ fs::path TempDir::Write(const std::string& name, const std::string& content) con
   return path;
 }
 
+namespace {
+
+// Every test process, and every tool it starts, keeps the program's caches
+// (the database key, the journey timetable's snapshot) in a folder of its
+// own, never the user's; removed when the process ends.
+const TempDir& CacheHome() {
+  static const TempDir home;
+  return home;
+}
+[[maybe_unused]] const bool kCacheHomeSet = [] {
+  setenv("XDG_CACHE_HOME", CacheHome().Path().c_str(), 1);
+  return true;
+}();
+
+}  // namespace
+
+ScopedCacheHome::ScopedCacheHome() : ScopedCacheHome(fs::path()) {}
+
+ScopedCacheHome::ScopedCacheHome(const fs::path& home)
+    : home_(home.empty() ? dir_.Path() : home) {
+  if (const char* before = std::getenv("XDG_CACHE_HOME")) before_ = before;
+  setenv("XDG_CACHE_HOME", home_.c_str(), 1);
+}
+
+ScopedCacheHome::~ScopedCacheHome() { setenv("XDG_CACHE_HOME", before_.c_str(), 1); }
+
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};

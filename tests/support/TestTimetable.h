@@ -86,6 +86,23 @@ Database& ShippedDb();
 // Reads a whole file.
 std::string ReadFile(const std::filesystem::path& path);
 
+// XDG_CACHE_HOME pointed at a fresh temporary folder (or at `home`) while
+// the object lives; the program's cache folder is then Folder().
+class ScopedCacheHome {
+ public:
+  ScopedCacheHome();
+  explicit ScopedCacheHome(const std::filesystem::path& home);
+  ~ScopedCacheHome();
+  ScopedCacheHome(const ScopedCacheHome&) = delete;
+  ScopedCacheHome& operator=(const ScopedCacheHome&) = delete;
+  std::filesystem::path Folder() const { return home_ / "Kestrelway"; }
+
+ private:
+  TempDir dir_;
+  std::filesystem::path home_;
+  std::string before_;
+};
+
 // Every row of a query as text, columns joined by "|", Null as "NULL".
 std::vector<std::string> QueryRows(Database& db, const std::string& sql);
 

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <iostream>
 
-#include <unistd.h>
-
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 

@@ -32,8 +32,7 @@ struct Context {
   std::vector<std::string> args;  // the command's own arguments, options removed
   std::string dbPath;             // --db, or Train.dll of the run's date folder
   bool json = false;              // --json
-  // The command only reads: a database file it cannot write (the installed
-  // one) is opened for reading only.
+  // The command only reads: the database file is opened for reading only.
   bool readsOnly = false;
 
   // Opens the database (once); throws DatabaseError on failure.

@@ -6,6 +6,7 @@
 
 #include "app/cli/Cli.h"
 #include "journey/JourneyEnds.h"
+#include "journey/JourneySnapshot.h"
 #include "journey/JourneyTexts.h"
 #include "query/StationLookup.h"
 #include "query/TimetableTime.h"
@@ -94,7 +95,7 @@ int Journeys(Context& ctx) {
   }
   request.fromStations = std::move(ends.fromStations);
   request.toStations = std::move(ends.toStations);
-  const JourneyTimetable timetable = BuildJourneyTimetable(db);
+  const JourneyTimetable timetable = LoadJourneyTimetable(db);
   std::vector<Journey> journeys = FindJourneys(timetable, request);
   if (journeys.empty()) {
     std::cerr << text::Fill(text::kNoJourney, {ends.from, ends.to}) << '\n';

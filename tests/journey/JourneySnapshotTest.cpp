@@ -1,0 +1,260 @@
+#include "journey/JourneySnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "journey/JourneySearch.h"
+#include "store/UserCache.h"
+#include "support/JourneyFixture.h"
+#include "update/UpdateFile.h"
+
+namespace kw {
+namespace {
+
+namespace fs = std::filesystem;
+using Origin = JourneyTimetableOrigin;
+
+// The journeys from the 甲 family to each other station, as
+// "dep-arr/changes" lists: what a timetable answers.
+std::string Answers(const JourneyTimetable& t) {
+  std::string out;
+  for (int to : {test::kYi, test::kBing, test::kDing, test::kWu, test::kJi}) {
+    JourneyRequest request{test::kJiaFamily, {to}};
+    std::vector<Journey> journeys = FindJourneys(t, request);
+    SortJourneys(journeys, JourneySort::Departure);
+    for (const Journey& j : journeys) {
+      out += std::to_string(j.departureMinutes) + "-" + std::to_string(j.arrivalMinutes) + "/" +
+             std::to_string(j.changes()) + " ";
+    }
+    out += "| ";
+  }
+  return out;
+}
+
+// Every array of both, element by element.
+void ExpectSame(const JourneyTimetable& a, const JourneyTimetable& b) {
+  ASSERT_EQ(a.stations.size(), b.stations.size());
+  for (size_t i = 0; i < a.stations.size(); ++i) {
+    EXPECT_EQ(a.stations[i].id, b.stations[i].id);
+    EXPECT_EQ(a.stations[i].name, b.stations[i].name);
+  }
+  ASSERT_EQ(a.trains.size(), b.trains.size());
+  for (size_t i = 0; i < a.trains.size(); ++i) {
+    const auto &x = a.trains[i], &y = b.trains[i];
+    EXPECT_EQ(std::tie(x.id, x.kindId, x.type, x.firstStop, x.stopCount),
+              std::tie(y.id, y.kindId, y.type, y.firstStop, y.stopCount));
+    const auto &s = a.trainTexts[i], &u = b.trainTexts[i];
+    EXPECT_EQ(std::tie(s.number, s.kindName, s.firstStation, s.lastStation),
+              std::tie(u.number, u.kindName, u.firstStation, u.lastStation));
+  }
+  ASSERT_EQ(a.stops.size(), b.stops.size());
+  for (size_t i = 0; i < a.stops.size(); ++i) {
+    const auto &x = a.stops[i], &y = b.stops[i];
+    EXPECT_EQ(std::tie(x.station, x.train, x.arrive, x.depart), std::tie(y.station, y.train, y.arrive, y.depart));
+  }
+  EXPECT_EQ(a.distances, b.distances);
+  EXPECT_EQ(a.callsBegin, b.callsBegin);
+  ASSERT_EQ(a.calls.size(), b.calls.size());
+  for (size_t i = 0; i < a.calls.size(); ++i) {
+    EXPECT_EQ(std::tie(a.calls[i].stop, a.calls[i].train, a.calls[i].depart),
+              std::tie(b.calls[i].stop, b.calls[i].train, b.calls[i].depart));
+  }
+  EXPECT_EQ(a.linksBegin, b.linksBegin);
+  ASSERT_EQ(a.links.size(), b.links.size());
+  for (size_t i = 0; i < a.links.size(); ++i) {
+    EXPECT_EQ(std::tie(a.links[i].fromStation, a.links[i].minutes, a.links[i].type),
+              std::tie(b.links[i].fromStation, b.links[i].minutes, b.links[i].type));
+  }
+}
+
+// What the fixture's timetable answers, worked out by hand from its trains
+// (JourneyFixture.h). To 己: Z4 reaches 丁 13 minutes before K6 leaves,
+// too few, so the K6 of the night after, which reaches 己 at 18:00 on the
+// fourth day; 1007 and K6 arrive as late.
+constexpr const char* kFixtureAnswers =
+    "450-510/0 480-600/0 1320-1350/0 | 420-1200/0 450-660/1 480-720/1 | 1320-1430/0 | 1320-1560/1 | "
+    "1320-5400/1 | ";
+
+Origin Load(Database& db, JourneyTimetable* out = nullptr) {
+  Origin origin{};
+  JourneyTimetable t = LoadJourneyTimetable(db, &origin);
+  if (out) *out = std::move(t);
+  return origin;
+}
+
+TEST(JourneySnapshot, IsWrittenOnceAndGivesWhatABuildGives) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  const auto db = test::FillJourneyTimetable(t).Open();
+  JourneyTimetable built, loaded;
+  EXPECT_EQ(Load(*db, &built), Origin::Built);
+  EXPECT_EQ(Load(*db, &loaded), Origin::Snapshot);
+  EXPECT_EQ(Answers(loaded), kFixtureAnswers);
+  ExpectSame(loaded, BuildJourneyTimetable(*db));
+  // The window's cache takes it too.
+  JourneyTimetableCache cache(*db);
+  EXPECT_EQ(Answers(cache.Current()), kFixtureAnswers);
+}
+
+// Whatever is wrong with the snapshot, the timetable is built again, gives
+// the same answers and a good snapshot takes the bad one's place.
+TEST(JourneySnapshot, AStaleTruncatedForeignOrOtherFormatSnapshotIsRebuilt) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  const auto db = test::FillJourneyTimetable(t).Open();
+  test::TestTimetable other;
+  const auto otherDb = other.Set("station", "1\t东\td\n2\t西\tx\n")
+                           .Set("train", "1\tG1\t1\t1\t2\t8\t9\t0\t10\t\n")
+                           .Set("pass", "1\t1\t1\t\t8\t0\t0\n1\t2\t2\t9\t\t0\t10\n")
+                           .Open();
+  ASSERT_EQ(Load(*db), Origin::Built);
+  ASSERT_EQ(Load(*otherDb), Origin::Built);
+  const fs::path file = home.Folder() / JourneySnapshotFileName(db->Path());
+  const std::string good = test::ReadFile(file);
+  const std::string foreign = test::ReadFile(home.Folder() / JourneySnapshotFileName(otherDb->Path()));
+  const std::string source = JourneySnapshotSource(*db);
+  const JourneyTimetable fresh = BuildJourneyTimetable(*db);
+  std::string flipped = good;
+  flipped[flipped.size() - 3] ^= 0x01;  // the last link's riding time, a minute off
+  std::string otherSource = JourneySnapshotBytes(fresh, source + "x");
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"half", good.substr(0, good.size() / 2)},
+      {"a byte short", good.substr(0, good.size() - 1)},
+      {"a byte more", good + "\n"},
+      {"a byte changed", flipped},
+      {"the format before", JourneySnapshotBytes(fresh, source, kJourneySnapshotFormat - 1)},
+      {"the format after", JourneySnapshotBytes(fresh, source, kJourneySnapshotFormat + 1)},
+      {"another file's", foreign},
+      {"another timetable's", otherSource},
+      {"empty", ""},
+      {"header only", good.substr(0, 40)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << c.bytes;
+    JourneyTimetable loaded;
+    EXPECT_EQ(Load(*db, &loaded), Origin::Built);
+    EXPECT_EQ(Answers(loaded), kFixtureAnswers);
+    EXPECT_EQ(test::ReadFile(file), good);
+    EXPECT_EQ(Load(*db), Origin::Snapshot);
+  }
+}
+
+// An update applied makes the snapshot stale: for the connection that
+// applied it, and for every one opened after.
+TEST(JourneySnapshot, IsStaleOnceAnUpdateIsApplied) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  test::FillJourneyTimetable(t).Build();
+  const std::string path = t.DbPath().string();
+  test::TempDir dir;
+  // K12 甲 06:00 -> 戊 09:00, then K13 甲 05:00 -> 戊 08:00.
+  const auto update = [&](int id, const char* leaves, const char* arrives) {
+    const std::string n = std::to_string(id);
+    return dir.Write("update.txt", "insert;train;" + n + ";" + n + ",\"K" + n + "\",2,1,5," + leaves + "," +
+                                       arrives + ",0,100,Null\ninsert;pass;" + n + ",1;" + n + ",1,1,Null," +
+                                       leaves + ",0,0\ninsert;pass;" + n + ",5;" + n + ",5,2," + arrives +
+                                       ",Null,0,100\n");
+  };
+  const auto toWu = [](const JourneyTimetable& tt) {
+    const std::string all = Answers(tt);
+    size_t from = 0;
+    for (int bar = 0; bar < 3; ++bar) from = all.find('|', from) + 2;
+    return all.substr(from, all.find('|', from) - from);
+  };
+  {
+    const auto db = Database::Open(path);
+    ASSERT_EQ(Load(*db), Origin::Built);
+    ASSERT_EQ(Load(*db), Origin::Snapshot);
+    ASSERT_EQ(ApplyUpdateFile(*db, update(12, "6", "9")).status, UpdateStatus::Applied);
+    JourneyTimetable loaded;
+    EXPECT_EQ(Load(*db, &loaded), Origin::Built);
+    EXPECT_EQ(toWu(loaded), "360-540/0 1320-1560/1 ");
+    // A second update through the same connection, at once.
+    ASSERT_EQ(ApplyUpdateFile(*db, update(13, "5", "8")).status, UpdateStatus::Applied);
+  }
+  const auto db = Database::OpenReadOnly(path);
+  JourneyTimetable loaded;
+  EXPECT_EQ(Load(*db, &loaded), Origin::Built);
+  EXPECT_EQ(toWu(loaded), "300-480/0 360-540/0 1320-1560/1 ");
+  EXPECT_EQ(Load(*db), Origin::Snapshot);
+}
+
+// A snapshot whose checksum is right but whose arrays do not fit together
+// is refused as well: the searches never meet an index out of its array.
+TEST(JourneySnapshot, ArraysThatDoNotFitAreRefused) {
+  test::TestTimetable t;
+  const auto db = test::FillJourneyTimetable(t).Open();
+  const JourneyTimetable good = BuildJourneyTimetable(*db);
+  ASSERT_TRUE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, "s"), "s"));
+  EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, "s"), "t"));
+  EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, ""), ""));
+  const struct {
+    const char* what;
+    std::function<void(JourneyTimetable&)> spoil;
+  } cases[] = {
+      {"a stop at no station", [](auto& x) { x.stops[3].station = static_cast<int>(x.stations.size()); }},
+      {"a stop at a negative station", [](auto& x) { x.stops[0].station = -1; }},
+      {"a stop of another train", [](auto& x) { x.stops[1].train = 1; }},
+      {"a stop left before it is reached", [](auto& x) { x.stops[1].depart = x.stops[1].arrive - 1; }},
+      {"a stop reached before the last is left", [](auto& x) { x.stops[1].arrive = x.stops[0].depart - 1; }},
+      {"a train's stops beyond the end", [](auto& x) { x.trains.back().stopCount += 1; }},
+      {"a train of one stop", [](auto& x) { x.trains[0].stopCount = 1; }},
+      {"a train of an unknown type", [](auto& x) { x.trains[2].type = static_cast<TrainType>(kTrainTypeCount); }},
+      {"a stop without its km", [](auto& x) { x.distances.pop_back(); }},
+      {"stations out of order", [](auto& x) { std::swap(x.stations[0].id, x.stations[1].id); }},
+      {"calls beyond the end", [](auto& x) { x.callsBegin.back() += 1; }},
+      {"calls without their last station", [](auto& x) { x.callsBegin.pop_back(); }},
+      {"a call of no stop", [](auto& x) { x.calls[0].stop = static_cast<int>(x.stops.size()); }},
+      {"a call at another station", [](auto& x) { std::swap(x.calls.front(), x.calls.back()); }},
+      {"a call of another train", [](auto& x) { x.calls[0].train += 1; }},
+      {"links beyond the end", [](auto& x) { x.linksBegin.back() += 1; }},
+      {"a link from no station", [](auto& x) { x.links[0].fromStation = static_cast<int>(x.stations.size()); }},
+      {"a link of an unknown type", [](auto& x) { x.links[0].type = static_cast<TrainType>(200); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    JourneyTimetable bad = good;
+    c.spoil(bad);
+    EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(bad, "s"), "s"));
+  }
+  // Cut anywhere, never read.
+  const std::string bytes = JourneySnapshotBytes(good, "s");
+  for (size_t size = 0; size < bytes.size(); ++size) {
+    ASSERT_FALSE(JourneyTimetableFromSnapshot(std::string_view(bytes).substr(0, size), "s")) << size;
+  }
+}
+
+// A timetable from before identities were recorded: no snapshot is kept or
+// used for it.
+TEST(JourneySnapshot, ADatabaseWithoutIdentityIsAlwaysBuilt) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  test::FillJourneyTimetable(t).Open()->Execute("DROP TABLE kw_identity");
+  const auto db = Database::OpenReadOnly(t.DbPath().string());
+  EXPECT_EQ(JourneySnapshotSource(*db), "");
+  JourneyTimetable loaded;
+  EXPECT_EQ(Load(*db), Origin::Built);
+  EXPECT_EQ(Load(*db, &loaded), Origin::Built);
+  EXPECT_EQ(Answers(loaded), kFixtureAnswers);
+  EXPECT_FALSE(fs::exists(home.Folder() / JourneySnapshotFileName(db->Path())));
+}
+
+// A cache folder that cannot be written: the timetable is built each time.
+TEST(JourneySnapshot, WithoutACacheFolderTheTimetableIsBuilt) {
+  test::TempDir dir;
+  test::ScopedCacheHome home(dir.Write("file", "") / "cache");
+  test::TestTimetable t;
+  const auto db = test::FillJourneyTimetable(t).Open();
+  JourneyTimetable loaded;
+  EXPECT_EQ(Load(*db), Origin::Built);
+  EXPECT_EQ(Load(*db, &loaded), Origin::Built);
+  EXPECT_EQ(Answers(loaded), kFixtureAnswers);
+}
+
+}  // namespace
+}  // namespace kw

@@ -1,0 +1,185 @@
+#include "store/KeyCache.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "store/UserCache.h"
+#include "support/TestTimetable.h"
+
+namespace kw {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string SaltOf(const fs::path& db) { return test::ReadFile(db).substr(0, kSaltBytes); }
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The key, salt and password of SQLCipher 3's defaults (PBKDF2-HMAC-SHA1,
+// 64,000 rounds), as Python's hashlib.pbkdf2_hmac gives them.
+TEST(KeyCache, DerivesTheKeyAsSqlcipherDoes) {
+  std::string salt;
+  for (const char* p = "c1f7fc716677403f0d97a123e347fabf"; *p; p += 2) {
+    salt += static_cast<char>(std::stoi(std::string(p, 2), nullptr, 16));
+  }
+  const auto key = DeriveRawKey("604lamp1987.org", salt, 64000, "PBKDF2_HMAC_SHA1");
+  ASSERT_TRUE(key);
+  EXPECT_EQ(HexText(*key), "cbe37a2f6b4a8a33351de1bc297c3df9d924482222f4369d782e51b36d6920cc");
+  EXPECT_FALSE(DeriveRawKey("604lamp1987.org", salt, 64000, "PBKDF2_HMAC_MD5"));
+  EXPECT_FALSE(DeriveRawKey("604lamp1987.org", salt.substr(1), 64000, "PBKDF2_HMAC_SHA1"));
+}
+
+// The first open derives the key and keeps it; the next ones take it from
+// the cache, and the kept key opens the file in SQLCipher by itself.
+TEST(KeyCache, TheKeyIsDerivedOnceAndOpensTheFile) {
+  test::ScopedCacheHome home;
+  const test::DatabaseCopy copy;
+  const std::string path = copy.DbPath().string();
+  EXPECT_EQ(Database::OpenReadOnly(path)->KeyedBy(), KeySource::Derived);
+  EXPECT_EQ(Database::OpenReadOnly(path)->KeyedBy(), KeySource::Cache);
+  EXPECT_EQ(Database::Open(path)->KeyedBy(), KeySource::Cache);
+
+  const std::string salt = SaltOf(path);
+  const std::string entry = test::ReadFile(home.Folder() / KeyCacheFileName(salt));
+  ASSERT_EQ(entry.size(), 88u);
+  const std::string spec = RawKeySpec(entry.substr(56), salt);
+  sqlite3* handle = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  sqlite3_key(handle, spec.data(), static_cast<int>(spec.size()));
+  EXPECT_EQ(sqlite3_exec(handle, "SELECT count(*) FROM station", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(handle);
+}
+
+// A kept key that is wrong, cut short, empty or another file's falls back to
+// the password: the file opens, and the key is put right for the next time.
+TEST(KeyCache, AWrongTruncatedOrForeignKeyFallsBackAndTheFileOpens) {
+  test::ScopedCacheHome home;
+  const test::DatabaseCopy copy;
+  test::TestTimetable other;
+  other.Build();
+  const std::string path = copy.DbPath().string();
+  const fs::path entry = home.Folder() / KeyCacheFileName(SaltOf(path));
+  Database::OpenReadOnly(other.DbPath().string());
+  Database::OpenReadOnly(path);
+  const std::string good = test::ReadFile(entry);
+  const std::string foreign = test::ReadFile(home.Folder() / KeyCacheFileName(SaltOf(other.DbPath())));
+  ASSERT_EQ(good.size(), 88u);
+  ASSERT_EQ(foreign.size(), 88u);
+  std::string wrongKey = good;
+  wrongKey.back() ^= 1;
+  std::string wrongSalt = good;
+  wrongSalt[8] ^= 1;
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"wrong key", wrongKey},
+      {"another file's entry", foreign},
+      {"another salt", wrongSalt},
+      {"cut short", good.substr(0, 60)},
+      {"empty", ""},
+      {"a byte too many", good + "x"},
+  };
+  for (const auto& c : cases) {
+    for (bool readOnly : {true, false}) {
+      SCOPED_TRACE(std::string(c.what) + (readOnly ? ", read-only" : ", read-write"));
+      WriteBytes(entry, c.bytes);
+      std::unique_ptr<Database> db;
+      ASSERT_NO_THROW(db = readOnly ? Database::OpenReadOnly(path) : Database::Open(path));
+      EXPECT_EQ(db->KeyedBy(), KeySource::Derived);
+      EXPECT_EQ(test::QueryRows(*db, "SELECT count(*) FROM VerID").size(), 1u);
+      db.reset();
+      EXPECT_EQ(test::ReadFile(entry), good);
+    }
+  }
+}
+
+// A key is only handed out for the password it was derived from: another
+// password is refused as ever.
+TEST(KeyCache, AWrongPasswordIsRefusedWithTheKeyKept) {
+  test::ScopedCacheHome home;
+  const test::DatabaseCopy copy;
+  const std::string path = copy.DbPath().string();
+  Database::OpenReadOnly(path);
+  for (const char* connect : {"MS Access;PWD=604lamp1987.or", "MS Access;PWD=", "MS Access"}) {
+    SCOPED_TRACE(connect);
+    try {
+      Database::OpenReadOnly(path, connect);
+      ADD_FAILURE() << "opened";
+    } catch (const DatabaseError& e) {
+      EXPECT_NE(std::string(e.what()).find("密码不符或文件已损坏"), std::string::npos) << e.what();
+    }
+  }
+  EXPECT_EQ(Database::OpenReadOnly(path)->KeyedBy(), KeySource::Cache);
+}
+
+// The cache folder and its files are the user's alone; a folder that cannot
+// be made leaves the program working without it.
+TEST(UserCache, FolderAndFilesArePrivateAndAMissingFolderIsNoError) {
+  {
+    test::ScopedCacheHome home;
+    fs::create_directories(home.Folder());
+    fs::permissions(home.Folder(), fs::perms::all);  // made wide open by someone
+    const test::DatabaseCopy copy;
+    Database::OpenReadOnly(copy.DbPath().string());
+    struct stat st {};
+    ASSERT_EQ(stat(home.Folder().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    int files = 0;
+    for (const auto& file : fs::directory_iterator(home.Folder())) {
+      ASSERT_EQ(stat(file.path().c_str(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, 0600u) << file.path();
+      ++files;
+    }
+    EXPECT_EQ(files, 1);
+  }
+  {
+    // A cache home under a missing parent: both are made private.
+    test::TempDir dir;
+    test::ScopedCacheHome home(dir.Path() / "cache");
+    EXPECT_TRUE(WriteCacheFile("x", "1"));
+    struct stat st {};
+    ASSERT_EQ(stat((dir.Path() / "cache").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    EXPECT_EQ(ReadCacheFile("x", 1), "1");
+    EXPECT_FALSE(ReadCacheFile("x", 0));  // larger than asked for
+  }
+  {
+    test::TempDir dir;
+    const fs::path file = dir.Write("file", "");
+    test::ScopedCacheHome home(file / "cache");  // no folder can be made there
+    const test::DatabaseCopy copy;
+    EXPECT_EQ(Database::OpenReadOnly(copy.DbPath().string())->KeyedBy(), KeySource::Derived);
+    EXPECT_EQ(Database::OpenReadOnly(copy.DbPath().string())->KeyedBy(), KeySource::Derived);
+    EXPECT_FALSE(WriteCacheFile("x", "1"));
+  }
+}
+
+TEST(UserCache, FolderFollowsXdgCacheHomeElseHome) {
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  const struct {
+    const char* xdg;
+    const char* home;
+    const char* folder;
+  } cases[] = {
+      {"/var/c", "/home/u", "/var/c/Kestrelway"},
+      {"relative", "/home/u", "/home/u/.cache/Kestrelway"},
+      {"", "/home/u", "/home/u/.cache/Kestrelway"},
+      {"", "", ""},
+  };
+  const test::ScopedCacheHome restored;
+  for (const auto& c : cases) {
+    setenv("XDG_CACHE_HOME", c.xdg, 1);
+    setenv("HOME", c.home, 1);
+    EXPECT_EQ(CacheFolder().string(), c.folder) << c.xdg << " " << c.home;
+  }
+  setenv("HOME", home.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace kw
