@@ -6,8 +6,39 @@
 #include <algorithm>
 
 #include "ui/AppPaths.h"
+#include "ui/Twips.h"
 
 namespace kw {
+
+namespace {
+
+// The frame the window manager puts round the window: known once it has
+// been shown, else taken to be the owner's; none when neither is shown.
+QSize FrameOf(const QWidget& window, const QWidget* owner) {
+  QSize frame = window.frameGeometry().size() - window.size();
+  if (frame.isNull() && owner != nullptr && owner->isVisible())
+    frame = owner->frameGeometry().size() - owner->size();
+  return frame;
+}
+
+// No larger than `area` less the frame (room for a title bar while the frame
+// is not known), nor smaller than the window allows.
+void FitSize(QWidget& window, const QRect& area, QSize frame) {
+  if (frame.isNull() && !window.isVisible()) frame = QSize(TwipsToPixels(120), TwipsToPixels(600));
+  const QSize room = (area.size() - frame).expandedTo(window.minimumSize());
+  if (window.width() > room.width() || window.height() > room.height()) window.resize(window.size().boundedTo(room));
+}
+
+// Moves the frame's top-left corner `topLeft` so that the frame lies within
+// `area` (its top-left corner on it when the frame is larger).
+void MoveWithin(QWidget& window, QPoint topLeft, const QRect& area, QSize frame) {
+  const QSize outer = window.size() + frame;
+  topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+  topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+  window.move(topLeft);
+}
+
+}  // namespace
 
 QIcon ProgramIcon() { return QIcon(DatePicture("main.ico")); }
 
@@ -20,17 +51,21 @@ void CentreWindow(QWidget& window, const QWidget* owner) {
   if (screen == nullptr) return;
   const QRect area = screen->availableGeometry();
   const QRect around = onOwner ? owner->frameGeometry() : area;
-
-  // The frame the window manager puts round the window: known once it has
-  // been shown, else taken to be the owner's.
-  QSize frame = window.frameGeometry().size() - window.size();
-  if (frame.isNull() && onOwner) frame = owner->frameGeometry().size() - owner->size();
+  const QSize frame = FrameOf(window, owner);
+  FitSize(window, area, frame);
   const QSize outer = window.size() + frame;
+  MoveWithin(window, around.center() - QPoint(outer.width() / 2, outer.height() / 2), area, frame);
+}
 
-  QPoint topLeft = around.center() - QPoint(outer.width() / 2, outer.height() / 2);
-  topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
-  topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-  window.move(topLeft);
+void KeepOnScreen(QWidget& window) {
+  QScreen* screen = QGuiApplication::screenAt(window.frameGeometry().center());
+  if (screen == nullptr) screen = window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize frame = FrameOf(window, nullptr);
+  FitSize(window, area, frame);
+  MoveWithin(window, window.frameGeometry().topLeft(), area, frame);
 }
 
 }  // namespace kw

@@ -25,9 +25,13 @@ class AboutWindowTest : public ::testing::Test {
   std::unique_ptr<AboutWindow> window_;
 };
 
-TEST_F(AboutWindowTest, ShowsTheIconAndItsPictureButtonCloses) {
+TEST_F(AboutWindowTest, ShowsTheIconAndItsPictureButtonOrEscCloses) {
   EXPECT_FALSE(window_->imgIcon->pixmap().isNull());  // date/Trainicon.dat
   QTest::mouseClick(window_->Command1, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(window_->isHidden());
+  window_->show();
+  QApplication::setActiveWindow(window_.get());
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
   EXPECT_TRUE(window_->isHidden());
 }
 

@@ -5,6 +5,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -355,6 +356,70 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
 // wide as its texts, and the start page fits the room left beside the list.
 // A column the user narrows tells its cut texts in tool tips; a whole text
 // leaves the list's own tip.
+// Letters typed and not picked stand for the first station their lookup
+// lists, as in the command-line tool; the rows say where each train is
+// boarded and left, which a train number search does not.
+TEST_F(MainWindowTest, TypedPinyinSearchesAndTheRowsNameTheirStations) {
+  QTreeWidget* list = results_->lvMain;
+  for (const auto& [from, to] : {std::pair{"beijing", "shanghai"}, std::pair{"bj", "sh"}}) {
+    StationSearch(from, to);
+    EXPECT_TRUE(Shown().empty()) << from;
+    EXPECT_EQ(main_->sbMainPanel2->text(), "共列出 3 趟列车") << from;
+    ASSERT_EQ(list->topLevelItemCount(), 3) << from;
+  }
+  EXPECT_EQ(list->headerItem()->text(7), "上车站");
+  EXPECT_EQ(list->headerItem()->text(8), "下车站");
+  EXPECT_EQ(test::ColumnTexts(list, 7), (QStringList{"北京", "北京", "北京西"}));
+  EXPECT_EQ(test::ColumnTexts(list, 8), (QStringList{"上海", "上海", "上海"}));
+  EXPECT_FALSE(list->isColumnHidden(7) || list->isColumnHidden(8));
+  EXPECT_EQ(results_->flgDetail->columnCount(), 6);  // the printed table keeps its columns
+  NumberSearch("K21");
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_TRUE(list->isColumnHidden(7) && list->isColumnHidden(8));
+
+  // A named transfer station typed in letters too.
+  Advanced(panel_->cheStation);
+  panel_->txtCh_Station->setText("nj");
+  StationSearch("beijing", "shanghai");
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_EQ(results_->lblFirst->text(), "北京---->南京");
+}
+
+// Ctrl+P prints, Ctrl+Q quits; Shift, Ctrl and Ctrl+A select several rows,
+// which Ctrl+C copies.
+TEST_F(MainWindowTest, KeysPrintQuitAndSelectAndCopySeveralRows) {
+  StationSearch("北京", "上海");
+  QSignalSpy print(main_.get(), &MainWindow::printRequested);
+  QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(print.count(), 1);
+
+  QTreeWidget* list = results_->lvMain;
+  const auto copiedLines = [list] {
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    return QGuiApplication::clipboard()->text().count(u'\n');
+  };
+  const auto click = [list](int row, Qt::KeyboardModifiers keys) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(list->topLevelItem(row)).center());
+  };
+  click(0, {});
+  click(2, Qt::ControlModifier);
+  EXPECT_EQ(copiedLines(), 3);  // the header and two rows
+  click(1, {});
+  click(2, Qt::ShiftModifier);
+  EXPECT_EQ(copiedLines(), 3);
+  QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(copiedLines(), 4);
+  for (QTreeWidget* leg : results_->lvchang)
+    EXPECT_EQ(leg->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+  QSignalSpy ended(main_.get(), &MainWindow::programEnded);
+  QTest::keyClick(main_.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(main_->isVisible());
+  ASSERT_NE(main_->closingScreen(), nullptr);
+  EXPECT_TRUE(main_->closingScreen()->isVisible());
+}
+
 TEST_F(MainWindowTest, AtTheDefaultSizeWholeRowsShowAndCutTextsAreToldInToolTips) {
   EXPECT_TRUE(main_->screen()->availableGeometry().contains(main_->frameGeometry()));
   StationSearch("天津", "徐州");
@@ -380,9 +445,11 @@ TEST_F(MainWindowTest, TheTimeWindowBoundsTheSearchAndNothingInItSaysSo) {
   StationSearch("北京", "上海");
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);  // T109 at 20:00, not 1461 at 11:00
   EXPECT_EQ(results_->lvMain->topLevelItem(0)->text(6), "1");
-  // The search resets the options and empties the hour boxes.
-  EXPECT_FALSE(panel_->cheAV->isChecked());
-  EXPECT_EQ(panel_->txtSTime->text(), "");
+  // The options stay shown as they were, saying what filtered the list.
+  EXPECT_TRUE(panel_->cheAV->isChecked());
+  EXPECT_FALSE(panel_->labav->isHidden());
+  EXPECT_TRUE(panel_->cheTime->isChecked());
+  EXPECT_EQ(panel_->txtSTime->text(), "11");
 
   Advanced(panel_->cheTime);
   panel_->txtSTime->setText("21");
@@ -668,6 +735,20 @@ TEST_F(MainWindowTest, RecentPairsAndWindowPlacesOutliveTheProgram) {
   EXPECT_EQ(again.panel->txtEstation->text(), "上海");
   EXPECT_EQ(again.results->lvMain->topLevelItemCount(), 3);  // K21, 1461 and T109 from 南京
   EXPECT_EQ(texts(again.mnuRecent).first(), "南京 → 上海");
+
+  // A size and place saved on a larger screen come back within this one.
+  const QRect screen = again.screen()->availableGeometry();
+  again.setGeometry(1200, 700, 2400, 1500);
+  again.journeyWindow()->setGeometry(-900, -600, 2000, 1300);
+  again.close();
+  MainWindow third(*db_, recorder_.platform);
+  third.Load();
+  third.show();
+  third.OpenJourneys();
+  for (const QWidget* w : {static_cast<QWidget*>(&third), static_cast<QWidget*>(third.journeyWindow())}) {
+    EXPECT_TRUE(screen.contains(w->frameGeometry())) << w->objectName().toStdString();
+    EXPECT_GT(w->width(), 1000) << w->objectName().toStdString();
+  }
 }
 
 }  // namespace
