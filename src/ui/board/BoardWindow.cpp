@@ -145,6 +145,7 @@ void BoardWindow::BuildControls() {
   lvBoard->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lvBoard->header()->setSectionsClickable(true);
   lvBoard->header()->setSortIndicatorShown(true);
+  lvBoard->header()->setSortIndicator(static_cast<int>(BoardColumn::Depart), Qt::AscendingOrder);
   lvBoard->header()->setStretchLastSection(false);
   ShowCutTextsInToolTips(*lvBoard);
   AttachListCopy(lvBoard, platform_, [this] { return fileStem_; });

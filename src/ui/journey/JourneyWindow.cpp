@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "journey/JourneyEnds.h"
+#include "query/StationLookup.h"
 #include "ui/AppPaths.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
@@ -29,7 +30,6 @@
 #include "ui/PrintCommand.h"
 #include "ui/PrintSurface.h"
 #include "ui/PrintedTable.h"
-#include "query/StationLookup.h"
 #include "ui/StationPicker.h"
 #include "ui/Strings.h"
 #include "ui/TimeBoxTyping.h"

@@ -170,7 +170,9 @@ void MainWindow::BuildMenus() {
   mnuUseInstalled->setVisible(false);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
   munPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  // Ctrl+Q quits from any window of the program; Ctrl+P prints the window's own.
   mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  mnuExit->setShortcutContext(Qt::ApplicationShortcut);
   mnuFile->addAction(mnuJourney);
   mnuFile->addAction(mnuBoard);
   mnuRecent = mnuFile->addMenu(str::kMenuRecent);

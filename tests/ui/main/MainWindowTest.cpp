@@ -413,8 +413,10 @@ TEST_F(MainWindowTest, KeysPrintQuitAndSelectAndCopySeveralRows) {
   for (QTreeWidget* leg : results_->lvchang)
     EXPECT_EQ(leg->selectionMode(), QAbstractItemView::ExtendedSelection);
 
-  QSignalSpy ended(main_.get(), &MainWindow::programEnded);
-  QTest::keyClick(main_.get(), Qt::Key_Q, Qt::ControlModifier);
+  // Ctrl+Q quits from any window of the program.
+  main_->OpenJourneys();
+  QApplication::setActiveWindow(main_->journeyWindow());
+  QTest::keyClick(main_->journeyWindow(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(main_->isVisible());
   ASSERT_NE(main_->closingScreen(), nullptr);
   EXPECT_TRUE(main_->closingScreen()->isVisible());
@@ -540,7 +542,7 @@ TEST_F(MainWindowTest, NamedTransferListsBothLegsOrNamesTheUnknownStation) {
   EXPECT_EQ(results_->lvchang[1]->topLevelItemCount(), static_cast<int>(legs.secondLeg.size()));
   EXPECT_EQ(main_->searchContext().queryMode, "CHANGE");
   EXPECT_EQ(main_->searchContext().fromStationId, kBaotou);
-  EXPECT_FALSE(panel_->cheStation->isChecked());
+  EXPECT_TRUE(panel_->cheStation->isChecked());  // still shown with the legs it named
   EXPECT_EQ(Showing(), "lvchang0 lvchang1 print");
   EXPECT_EQ(Shown().size(), 1u);
 }
@@ -589,7 +591,10 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
 // G7391 空调特快.
 TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
   const auto choose = [&](int option) {
-    if (option < 0) return;  // 车型 left unchecked
+    if (option < 0) {  // 车型 unchecked (the options stay as a search leaves them)
+      panel_->cheType->setChecked(false);
+      return;
+    }
     Advanced(panel_->cheType);
     panel_->Option1[option]->setChecked(true);
   };
