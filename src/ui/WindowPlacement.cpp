@@ -33,9 +33,11 @@ void FitSize(QWidget& window, const QRect& area, QSize frame) {
 // `area` (its top-left corner on it when the frame is larger).
 void MoveWithin(QWidget& window, QPoint topLeft, const QRect& area, QSize frame) {
   const QSize outer = window.size() + frame;
-  topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
-  topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-  window.move(topLeft);
+  const QPoint within(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
+                      std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+  // A window not shown yet is moved only when it must be: moving it places
+  // its frame, which would shift a restored place by the frame's width.
+  if (within != topLeft || window.isVisible() || !window.testAttribute(Qt::WA_Moved)) window.move(within);
 }
 
 }  // namespace

@@ -263,6 +263,18 @@ TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
   }
 }
 
+// 车次 sorts by the value of the digits: T8 before T70. 郑州 to 北京 (and
+// 北京西) without a change.
+TEST_F(HandMadeJourneyWindowTest, TrainNumbersSortByTheirValue) {
+  main_->mnuJourney->trigger();
+  JourneyWindow* w = main_->journeyWindow();
+  w->spnChanges->setValue(0);
+  w->SearchFrom("郑州", "北京", 0);
+  QHeaderView* header = w->lvJourney->header();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(4) + 5, header->height() / 2});
+  EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4), (QStringList{"D902", "G652", "K508", "T8", "T70", "Z12"}));
+}
+
 // The window keeps up with what is typed: it starts from the main window's
 // stations, greys a list the boxes no longer answer, searches on Enter, takes
 // typed hours and keeps its options for the next run.

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -313,9 +314,9 @@ TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
 TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne) {
   // 北京 and 北京西 to 上海: caption, times, distance, fare, remark, train id.
   const QStringList expected[] = {
-      {" T109次(北京---上海)特快列车", "20:00", "次日10:50", " 1463 ", "t150 ", "", "1"},
-      {" 1461次(北京---上海)普慢列车", "11:00", "次日07:40", " 987 ", "100 ", "", "3"},
-      {" K21次(北京西---上海)普快列车", "08:00", "次日04:30", " 1234 ", "130 ", "空调", "2"},
+      {" T109次(北京---上海)特快列车", "20:00", "次日10:50", " 1463 ", "t150 ", "", "1", "北京", "上海"},
+      {" 1461次(北京---上海)普慢列车", "11:00", "次日07:40", " 987 ", "100 ", "", "3", "北京", "上海"},
+      {" K21次(北京西---上海)普快列车", "08:00", "次日04:30", " 1234 ", "130 ", "空调", "2", "北京西", "上海"},
   };
   StationSearch("北京", "上海");
   QTreeWidget* list = results_->lvMain;
@@ -564,7 +565,7 @@ TEST_F(MainWindowTest, ABrokenDatabaseEndsTheSearchWithAMessage) {
 
 TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   const QStringList k21 = {
-      " K21次(普快(北京西----上海))", "08:00", "次日04:30", " 1234", " 130", "空调", "2"};
+      " K21次(普快(北京西----上海))", "08:00", "次日04:30", " 1234", " 130", "空调", "2", "", ""};
   NumberSearch("K 21");
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);
   EXPECT_EQ(test::ItemTexts(results_->lvMain->topLevelItem(0)), k21);
