@@ -21,10 +21,15 @@ QSize FrameOf(const QWidget& window, const QWidget* owner) {
   return frame;
 }
 
-// No larger than `area` less the frame (room for a title bar while the frame
-// is not known), nor smaller than the window allows.
+// `frame`, or room for a title bar and borders while the frame is not known.
+QSize RoomForFrame(const QWidget& window, QSize frame) {
+  if (frame.isNull() && !window.isVisible()) return {TwipsToPixels(120), TwipsToPixels(600)};
+  return frame;
+}
+
+// No larger than `area` less the frame, nor smaller than the window allows.
 void FitSize(QWidget& window, const QRect& area, QSize frame) {
-  if (frame.isNull() && !window.isVisible()) frame = QSize(TwipsToPixels(120), TwipsToPixels(600));
+  frame = RoomForFrame(window, frame);
   const QSize room = (area.size() - frame).expandedTo(window.minimumSize());
   if (window.width() > room.width() || window.height() > room.height()) window.resize(window.size().boundedTo(room));
 }
@@ -32,7 +37,7 @@ void FitSize(QWidget& window, const QRect& area, QSize frame) {
 // Moves the frame's top-left corner `topLeft` so that the frame lies within
 // `area` (its top-left corner on it when the frame is larger).
 void MoveWithin(QWidget& window, QPoint topLeft, const QRect& area, QSize frame) {
-  const QSize outer = window.size() + frame;
+  const QSize outer = window.size() + RoomForFrame(window, frame);
   const QPoint within(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())),
                       std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
   // A window not shown yet is moved only when it must be: moving it places

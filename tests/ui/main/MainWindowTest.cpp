@@ -752,7 +752,8 @@ TEST_F(MainWindowTest, RecentPairsAndWindowPlacesOutliveTheProgram) {
   third.show();
   third.OpenJourneys();
   for (const QWidget* w : {static_cast<QWidget*>(&third), static_cast<QWidget*>(third.journeyWindow())}) {
-    EXPECT_TRUE(screen.contains(w->frameGeometry())) << w->objectName().toStdString();
+    const QRect f = w->frameGeometry();
+    EXPECT_TRUE(screen.contains(f)) << w->objectName().toStdString() << " " << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
     EXPECT_GT(w->width(), 1000) << w->objectName().toStdString();
   }
 }
