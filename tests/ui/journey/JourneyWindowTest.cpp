@@ -320,6 +320,7 @@ TEST_F(JourneyWindowTest, KeepsUpWithTheBoxesAndRemembersItsOptions) {
       {w->timUntil, QTime(0, 0), kHours, "2145", QTime(21, 45)},
       {w->timUntil, QTime(0, 0), kHours, "8:15", QTime(8, 15)},
       {w->timUntil, QTime(0, 0), kHours, "8\t15", QTime(8, 15)},
+      {w->timUntil, QTime(0, 0), kHours, "8.15", QTime(8, 15)},
       {w->timUntil, QTime(9, 16), kMinutes, "45", QTime(9, 45)},
       {w->timUntil, QTime(9, 16), kMinutes, "7", QTime(9, 7)},
       {w->timUntil, QTime(9, 16), kMinutes, "75", QTime(9, 5)},  // 75 is no minute: 5 starts over
