@@ -1,6 +1,5 @@
 // kestrelway: the timetable enquiry program.
 #include <QApplication>
-#include <QLocale>
 #include <cstring>
 #include <iostream>
 #include <string_view>
@@ -67,8 +66,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The desktop entry the installed program is started from (its icon and name).
   QGuiApplication::setDesktopFileName(QStringLiteral("cn.kestrelway.Kestrelway"));
-  // Qt's standard dialogs and menus in the user's language.
-  kw::LoadQtTranslations(app, QLocale());
+  // Qt's standard dialogs and menus in Chinese, as the rest of the program.
+  kw::LoadQtTranslations(app);
   kw::Platform& platform = kw::DesktopPlatform();
   // One date folder for the whole run: beside the program, or the per-user
   // copy when the program's own cannot be written (an installed program).

@@ -114,7 +114,13 @@ int Compare(const T& a, const T& b) {
   return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-int CompareBy(const BoardRow& a, const BoardRow& b, BoardColumn column) {
+// A clock minute counted from `dayStart`, so that a window past midnight
+// keeps its order (23:32 before 00:02); -1 (no time) stays first.
+int FromStart(int minutes, int dayStart) {
+  return minutes < 0 ? minutes : (minutes - dayStart + kMinutesPerDay) % kMinutesPerDay;
+}
+
+int CompareBy(const BoardRow& a, const BoardRow& b, BoardColumn column, int dayStart) {
   switch (column) {
     case BoardColumn::Train:
       return NumberLess(a.train, b.train) ? -1 : (NumberLess(b.train, a.train) ? 1 : 0);
@@ -125,9 +131,9 @@ int CompareBy(const BoardRow& a, const BoardRow& b, BoardColumn column) {
     case BoardColumn::To:
       return Compare(a.to, b.to);
     case BoardColumn::Arrive:
-      return Compare(ArriveKey(a), ArriveKey(b));
+      return Compare(FromStart(ArriveKey(a), dayStart), FromStart(ArriveKey(b), dayStart));
     case BoardColumn::Depart:
-      return Compare(DepartKey(a), DepartKey(b));
+      return Compare(FromStart(DepartKey(a), dayStart), FromStart(DepartKey(b), dayStart));
     case BoardColumn::Dwell:
       return CompareFigure(a.dwellMinutes, b.dwellMinutes);
     case BoardColumn::Km:
@@ -140,19 +146,19 @@ int CompareBy(const BoardRow& a, const BoardRow& b, BoardColumn column) {
 
 }  // namespace
 
-void SortBoard(std::vector<BoardRow>& rows, BoardColumn column, bool descending) {
+void SortBoard(std::vector<BoardRow>& rows, BoardColumn column, bool descending, int dayStart) {
   // The rows are large: their order is found on indexes, then each row moves
   // into its place along the cycles of that order, with no second vector.
   std::vector<size_t> order(rows.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&rows, column, descending](size_t i, size_t j) {
+  std::stable_sort(order.begin(), order.end(), [&rows, column, descending, dayStart](size_t i, size_t j) {
     const BoardRow& a = rows[i];
     const BoardRow& b = rows[j];
-    int by = CompareBy(a, b, column);
+    int by = CompareBy(a, b, column, dayStart);
     if (descending) by = -by;
     if (by != 0) return by < 0;
     for (BoardColumn tie : {BoardColumn::Depart, BoardColumn::Arrive, BoardColumn::Train}) {
-      if (const int t = CompareBy(a, b, tie); t != 0) return t < 0;
+      if (const int t = CompareBy(a, b, tie, dayStart); t != 0) return t < 0;
     }
     return false;
   });
@@ -177,7 +183,7 @@ void SortBoard(std::vector<BoardRow>& rows, BoardColumn column, bool descending)
 BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
   BoardResult result;
   const std::string text = RemoveSpaces(request.stationText);
-  const std::string towards = RemoveSpaces(request.towards);
+  std::string towards = RemoveSpaces(request.towards);
   const auto refuse = [&result](std::string message) {
     result.message = std::move(message);
     result.rows.clear();
@@ -195,8 +201,13 @@ BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
   // initials stand for.
   const std::string family = LooksUpByInitials(text) ? station->second : text;
   result.stationName = request.allWithPrefix ? family : station->second;
-  if (!towards.empty() && (towards.size() > kMaxPatternText || !FindStations(db, towards, false).found)) {
-    return refuse(text::Fill(text::kNoStationBeginsWith, {text::Excerpt(towards)}));
+  if (!towards.empty()) {
+    // Letters (sh, shanghai) stand for the name of the first station their
+    // lookup lists; the trains go on to any station beginning with it.
+    const StationMatches matches =
+        towards.size() > kMaxPatternText ? StationMatches{} : FindStations(db, towards, LooksUpByInitials(towards));
+    if (!matches.found) return refuse(text::Fill(text::kNoStationBeginsWith, {text::Excerpt(towards)}));
+    if (LooksUpByInitials(towards)) towards = matches.names.front();
   }
 
   const PrefixPattern familyPrefix = MakePrefixPattern(family);
@@ -255,10 +266,14 @@ BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
     result.rows.push_back(std::move(row));
   }
   if (result.rows.empty()) {
+    if (!towards.empty()) {
+      return refuse(text::Fill(anyStop ? text::kBoardNothingChosenTowards : text::kBoardNoTrainTowards,
+                               {result.stationName, towards}));
+    }
     return refuse(
         text::Fill(anyStop ? text::kBoardNothingChosen : text::kBoardNoTrain, {result.stationName}));
   }
-  SortBoard(result.rows, BoardColumn::Depart);
+  SortBoard(result.rows, BoardColumn::Depart, false, request.after);
   return result;
 }
 

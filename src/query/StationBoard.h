@@ -73,7 +73,7 @@ struct BoardResult {
   // (no such station, a 开往 text that names none, nothing calls there).
   std::string message;
   std::string stationName;     // the station (the text, in the widened mode)
-  std::vector<BoardRow> rows;  // sorted by departure, then arrival
+  std::vector<BoardRow> rows;  // sorted by departure, then arrival, from the window's start
 };
 
 // Throws DatabaseError when the database cannot be read.
@@ -86,7 +86,9 @@ enum class BoardColumn { Train, Kind, From, To, Arrive, Depart, Dwell, Km, Stati
 // sorts a train that ends here by its arrival and arrival a train that starts
 // here by its departure, so that either keeps the board in clock order; ties
 // go by departure, then arrival, then the number. Rows without a figure
-// (dwell, km) come last in ascending order.
-void SortBoard(std::vector<BoardRow>& rows, BoardColumn column, bool descending = false);
+// (dwell, km) come last in ascending order. Times count from `dayStart`
+// (minutes after midnight, the window's start): with a window from 23:00,
+// 23:32 comes before 00:02.
+void SortBoard(std::vector<BoardRow>& rows, BoardColumn column, bool descending = false, int dayStart = 0);
 
 }  // namespace kw

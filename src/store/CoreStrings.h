@@ -239,6 +239,10 @@ inline constexpr std::string_view kBoardEnds = "终到";
 inline constexpr std::string_view kBoardNeedStation = "请输入车站";
 inline constexpr std::string_view kBoardNoTrain = "对不起！目前没有停靠%1的列车。";
 inline constexpr std::string_view kBoardNothingChosen = "对不起！%1在所选的时间和车型内没有符合要求的列车。";
+// With 开往 (%2: the beginning of the names the trains go on to).
+inline constexpr std::string_view kBoardNoTrainTowards = "对不起！目前没有停靠%1并开往%2…的列车。";
+inline constexpr std::string_view kBoardNothingChosenTowards =
+    "对不起！停靠%1并开往%2…的列车在所选的时间和车型内都不符合要求。";
 
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).

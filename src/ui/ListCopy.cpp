@@ -97,7 +97,8 @@ class ListCopier final : public QObject {
     connect(exportCsv, &QAction::triggered, this, &ListCopier::Export);
     view->addAction(copy);
     view->addAction(exportCsv);
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A view that builds a context menu of its own lists the actions in it.
+    if (view->contextMenuPolicy() != Qt::CustomContextMenu) view->setContextMenuPolicy(Qt::ActionsContextMenu);
   }
 
  private:

@@ -20,7 +20,9 @@ struct Platform;
 // ".csv" (called when the export is chosen). `headers` is the header line of
 // a list that shows none of its own. Cells are copied without their leading
 // and trailing spaces; hidden columns are left out; a selected row brings the
-// rows below it (a journey its legs).
+// rows below it (a journey its legs). The actions (actCopy, actExportCsv)
+// are the view's; a view with a context menu of its own
+// (Qt::CustomContextMenu) shows them in that menu.
 void AttachListCopy(QAbstractItemView* view, Platform& platform, std::function<QString()> fileName,
                     QStringList headers = {});
 

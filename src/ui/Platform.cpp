@@ -13,6 +13,11 @@
 
 namespace kw {
 
+QString DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 namespace {
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -51,13 +56,13 @@ class DesktopShell final : public Shell {
 
 class QtFileDialogs final : public FileDialogs {
  public:
+  // Both dialogs start in the user's documents folder, not the program's.
   QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) override {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, DocumentsFolder(), filter);
   }
   QString SaveFile(QWidget* parent, const QString& caption, const QString& suggestedName,
                    const QString& filter) override {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(suggestedName), filter);
+    return QFileDialog::getSaveFileName(parent, caption, QDir(DocumentsFolder()).filePath(suggestedName), filter);
   }
 };
 

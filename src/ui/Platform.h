@@ -38,7 +38,8 @@ class Shell {
 class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
-  // The chosen file, or empty text when the user cancels.
+  // The chosen file, or empty text when the user cancels; the dialog starts
+  // in the user's documents folder.
   virtual QString OpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
   // Where to save a new file, `suggestedName` offered in the user's documents
   // folder; empty text when the user cancels.
@@ -57,5 +58,9 @@ struct Platform {
 
 // QMessageBox, QDesktopServices, QFileDialog, the system printer and PDF files.
 Platform& DesktopPlatform();
+
+// Where the file dialogs start: the user's documents folder, the home folder
+// when there is none.
+QString DocumentsFolder();
 
 }  // namespace kw

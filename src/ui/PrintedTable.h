@@ -5,7 +5,7 @@
 // at y 1370; row slot k has its text at y 1400 + 240·k (cell size 8) and its
 // rule 30 above that, from 50 left of the table's left edge to 10 short of
 // its right edge; vertical rules stand 30 left of each column's text and of
-// the right edge, from y 1370 to the table bottom; the footer "第 n頁"
+// the right edge, from y 1370 to the table bottom; the footer "第 n页"
 // (size 10) sits 100 below the table bottom, 1700 left of the rightmost
 // vertical rule. A cell's text keeps to its column: too wide at size 8, it
 // prints smaller (down to size 6), and is cut at the column's end beyond that.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStatusBar>
@@ -96,11 +97,12 @@ bool AskRunningCopy(const QString& name) {
 
 }  // namespace
 
-QTranslator* LoadQtTranslations(QCoreApplication& app, const QLocale& locale) {
+QTranslator* LoadQtTranslations(QCoreApplication& app) {
+  const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+  QLocale::setDefault(chinese);
   auto* translator = new QTranslator(&app);
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  const QLocale chosen = locale.language() == QLocale::C ? QLocale(QLocale::Chinese, QLocale::China) : locale;
-  if (!translator->load(chosen, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+  if (!translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
       !QCoreApplication::installTranslator(translator)) {
     delete translator;
     return nullptr;

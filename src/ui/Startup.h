@@ -7,7 +7,6 @@
 #include <memory>
 
 class QCoreApplication;
-class QLocale;
 class QLocalServer;
 class QString;
 class QTranslator;
@@ -18,11 +17,12 @@ class Database;
 class MainWindow;
 struct Platform;
 
-// Loads Qt's own texts (standard buttons and dialogs, the text boxes' menus)
-// for `locale`, the user's, from Qt's translations folder; in the C locale,
-// Simplified Chinese, the program's own language. The translator, owned by
-// `app`, or null when there is none for the locale.
-QTranslator* LoadQtTranslations(QCoreApplication& app, const QLocale& locale);
+// Loads Qt's own texts (standard buttons, the file dialogs, the text boxes'
+// menus) in Simplified Chinese, the program's own language, whatever the
+// system's locale, from Qt's translations folder, and makes Chinese the
+// default locale of Qt's widgets. The translator, owned by `app`, or null
+// when Qt's translations are not installed.
+QTranslator* LoadQtTranslations(QCoreApplication& app);
 
 // The local socket a running copy listens on for later starts: in the
 // user's runtime folder ($XDG_RUNTIME_DIR) when it is the user's private

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QValidator>
+#include <algorithm>
 
 #include "store/Database.h"
 #include "ui/Platform.h"
@@ -124,6 +125,11 @@ bool StationPicker::BoxKey(int key) {
   }
   if (key == Qt::Key_Escape) {
     Close();
+    return true;
+  }
+  // Enter takes the highlighted name, the first when none is.
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    Pick(std::max(list_->currentRow(), 0));
     return true;
   }
   return false;

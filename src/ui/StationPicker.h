@@ -3,7 +3,8 @@
 // it lists the stations the text names; a click (or Enter) on a name puts it
 // into the box. From the keyboard: Down moves from the box into the list,
 // Up and Down walk it (Up from its first name goes back to the box), Enter
-// picks, Esc closes the list and returns to the box. The list closes when
+// picks (in the box: the first name), Esc closes the list and returns to the
+// box. The list closes when
 // the focus leaves both the box and the list.
 #pragma once
 

@@ -102,6 +102,10 @@ inline const QString kColDistance = QStringLiteral("里程(公里)");
 inline const QString kColFare = QStringLiteral("硬座票价(元)");
 inline const QString kColMemo = QStringLiteral("备注");
 inline const QString kColId = QStringLiteral("编号");
+// The stations a row's train is boarded and left at (a station search, the
+// journeys).
+inline const QString kColBoard = QStringLiteral("上车站");
+inline const QString kColAlight = QStringLiteral("下车站");
 inline const QString kDepartsSuffix = QStringLiteral("发车");
 inline const QString kArrivesSuffix = QStringLiteral("到站");
 inline const QString kOpenRowTip = QStringLiteral("双击任意车次可察看详细信息");
@@ -129,13 +133,16 @@ inline const QString kJourneyTypeNames[6] = {QStringLiteral("高铁/城际"), QS
                                              QStringLiteral("快速"),      QStringLiteral("其他")};
 inline const QString kJourneySwapTip = QStringLiteral("交换出发站和到达站");
 inline const QString kJourneySearch = QStringLiteral("查询");
-inline const QString kJourneyColumns[8] = {QStringLiteral("出发"), QStringLiteral("到达"), QStringLiteral("历时"),
-                                           QStringLiteral("换乘"), QStringLiteral("车次"), QStringLiteral("中转"),
-                                           QStringLiteral("里程(公里)"), QStringLiteral("硬座票价(元)")};
+inline const QString kJourneyColumns[10] = {
+    QStringLiteral("出发"), QStringLiteral("到达"),       QStringLiteral("历时"),         QStringLiteral("换乘"),
+    QStringLiteral("车次"), QStringLiteral("中转"),       QStringLiteral("里程(公里)"), QStringLiteral("硬座票价(元)"),
+    kColBoard,              kColAlight};
 inline const QString kJourneyWait = QStringLiteral("等候%1");
 inline const QString kJourneyCount = QStringLiteral("共 %1 条行程；双击一程可察看该车次的详细情况");
 inline const QString kJourneyBadWindow = QStringLiteral("最早出发时间不能晚于最晚出发时间");
 inline const QString kJourneySlack = QStringLiteral("多换乘一次至少节省");
+// The train types a search leaves out, under its list (%1: their names).
+inline const QString kTypesLeftOut = QStringLiteral("未选车型：%1（这些列车不在结果中）");
 inline const QString kJourneyStale = QStringLiteral("查询条件已更改，请按“查询”重新查询");
 // The printed title: from, to, earliest and latest departure.
 inline const QString kJourneyPrintTitle = QStringLiteral("中转行程 %1 → %2 %3–%4");
@@ -227,11 +234,10 @@ inline const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
 inline QString PdfSavedMessage(const QString& path) {
   return QStringLiteral("已保存为 PDF 文件：%1").arg(path);
 }
-// Page footers: "第 1頁"; a transfer table's page that breaks onto another,
-// and every page of a train's stop table, end in the simplified "页".
+// Page footers: "第 1页", in the simplified characters of the rest of the
+// program.
 inline const QString kFooterBefore = QStringLiteral("第 ");
-inline const QString kFooterPage = QStringLiteral("頁");
-inline const QString kFooterPageSimplified = QStringLiteral("页");
+inline const QString kFooterPage = QStringLiteral("页");
 inline QString PrinterFailedMessage(const QString& printer) {
   return QStringLiteral("打印机“%1”未能打印这些页面。").arg(printer);
 }

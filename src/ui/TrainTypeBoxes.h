@@ -2,12 +2,14 @@
 // 高铁/城际, 动车, 直达, 特快, 快速, 其他.
 #pragma once
 
+#include <QString>
 #include <array>
 
 #include "journey/JourneyTimetable.h"
 
 class QCheckBox;
 class QHBoxLayout;
+class QLabel;
 class QWidget;
 
 namespace kw {
@@ -20,5 +22,13 @@ void AddTypeBoxes(QWidget* parent, QHBoxLayout& row, TypeBoxes& boxes);
 
 // The train types the checked boxes stand for (高铁/城际 takes G and C).
 TrainTypes CheckedTypes(const TypeBoxes& boxes);
+
+// "未选车型：高铁/城际、动车（…）": the boxes not checked; empty when all are.
+QString TypesLeftOutText(const TypeBoxes& boxes);
+
+// A label, lblTypesOff, child of `parent`, that names the types left out
+// while any box is not checked and is hidden while all are, so that a list
+// never hides a filter switched off days before.
+QLabel* NewTypesLeftOutLabel(QWidget* parent, const TypeBoxes& boxes);
 
 }  // namespace kw

@@ -83,9 +83,9 @@ TEST(StationBoard, EachOptionPicksItsTrainsInDepartureOrder) {
       {"20:06 to 20:27, both ends in",
        with([](BoardRequest& r) { r.after = 20 * 60 + 6, r.until = 20 * 60 + 27; }),
        {"4602", "T7"}},
-      {"22:00 to 01:15 wraps",
+      {"22:00 to 01:15 wraps, in the window's order",
        with([](BoardRequest& r) { r.after = 22 * 60, r.until = 75; }),
-       {"K1005", "Z1", "K508"}},
+       {"K508", "K1005", "Z1"}},
       {"快速 (K)",
        with([](BoardRequest& r) { r.types = TypeBit(TrainType::K); }),
        {"K1005", "K1006", "K507", "K1159/K1158", "K1157/K1160", "K508"}},
@@ -99,6 +99,9 @@ TEST(StationBoard, EachOptionPicksItsTrainsInDepartureOrder) {
       // T69 and T7 come from 北京西: an earlier call does not count.
       {"towards 北京",
        with([](BoardRequest& r) { r.towards = "北京"; }),
+       {"Z12", "Z2", "T8", "T16", "T70", "K508"}},
+      {"towards beijing: the first station its pinyin names",
+       with([](BoardRequest& r) { r.towards = "beijing"; }),
        {"Z12", "Z2", "T8", "T16", "T70", "K508"}},
       {"towards 北京, starting",
        with([](BoardRequest& r) { r.towards = "北京", r.ends = BoardEnds::Starting; }),
@@ -154,6 +157,10 @@ TEST(StationBoard, WhatCannotBeListedIsSaid) {
        "对不起！郑州在所选的时间和车型内没有符合要求的列车。"},
       {with("密云", [](BoardRequest& r) { r.ends = BoardEnds::Starting; }),
        "对不起！密云在所选的时间和车型内没有符合要求的列车。"},
+      // With 开往 the message names both conditions.
+      {with("郑州", [](BoardRequest& r) { r.towards = "鞍山"; }), "对不起！目前没有停靠郑州并开往鞍山…的列车。"},
+      {with("郑州", [](BoardRequest& r) { r.towards = "bj", r.types = TypeBit(TrainType::G); }),
+       "对不起！停靠郑州并开往宝鸡…的列车在所选的时间和车型内都不符合要求。"},
   };
   for (const auto& c : cases) {
     const BoardResult board = FindStationBoard(Db(), c.request);

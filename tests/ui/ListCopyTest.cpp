@@ -42,18 +42,18 @@ TEST_F(ListCopyTest, CtrlCCopiesTheSelectedRowAndTheMenuExportsEveryRowAsCsv) {
   ASSERT_EQ(list->topLevelItemCount(), 3);
   // Today's copy took the first cell alone, with its leading space.
   EXPECT_EQ(CopyRow(list, 1),
-            "车次\t始发时刻\t终到时刻\t里程(公里)\t硬座票价(元)\t备注\t编号\n"
-            "1461次(北京---上海)普慢列车\t11:00\t次日07:40\t987\t100\t\t3\n");
+            "车次\t始发时刻\t终到时刻\t里程(公里)\t硬座票价(元)\t备注\t编号\t上车站\t下车站\n"
+            "1461次(北京---上海)普慢列车\t11:00\t次日07:40\t987\t100\t\t3\t北京\t上海\n");
 
   const QString path = QString::fromStdString((dir_.Path() / "list").string());
   recorder_.files.savePaths = {path};
   list->findChild<QAction*>("actExportCsv")->trigger();
   EXPECT_EQ(recorder_.files.suggested, "北京-上海 车次.csv");
   EXPECT_EQ(test::ReadFile(dir_.Path() / "list.csv"),
-            "\xEF\xBB\xBF车次,始发时刻,终到时刻,里程(公里),硬座票价(元),备注,编号\r\n"
-            "T109次(北京---上海)特快列车,20:00,次日10:50,1463,t150,,1\r\n"
-            "1461次(北京---上海)普慢列车,11:00,次日07:40,987,100,,3\r\n"
-            "K21次(北京西---上海)普快列车,08:00,次日04:30,1234,130,空调,2\r\n");
+            "\xEF\xBB\xBF车次,始发时刻,终到时刻,里程(公里),硬座票价(元),备注,编号,上车站,下车站\r\n"
+            "T109次(北京---上海)特快列车,20:00,次日10:50,1463,t150,,1,北京,上海\r\n"
+            "1461次(北京---上海)普慢列车,11:00,次日07:40,987,100,,3,北京,上海\r\n"
+            "K21次(北京西---上海)普快列车,08:00,次日04:30,1234,130,空调,2,北京西,上海\r\n");
   EXPECT_TRUE(recorder_.messages.shown.empty());
 }
 
@@ -73,7 +73,8 @@ TEST_F(ListCopyTest, EveryListHasItsMenuAndCopiesWithItsHeader) {
                             main_->results->lstChange, main_->journeyWindow()->lvJourney, detail->flgPass};
   for (const QWidget* list : lists) {
     EXPECT_EQ(MenuTexts(list), (QStringList{"复制", "导出为 CSV…"})) << list->objectName().toStdString();
-    EXPECT_EQ(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+    // The stop grid lists them in a menu of its own, after 查看车站时刻.
+    EXPECT_EQ(list->contextMenuPolicy(), list == detail->flgPass ? Qt::CustomContextMenu : Qt::ActionsContextMenu);
   }
 }
 

@@ -78,7 +78,7 @@ int Board(Context& ctx) {
     std::cerr << board.message << '\n';
     return kNotFound;
   }
-  SortBoard(board.rows, sort);
+  SortBoard(board.rows, sort, false, request.after);
   for (const BoardRow& row : board.rows) {
     if (ctx.json) {
       PrintJson(row, request.allWithPrefix);

@@ -1,6 +1,7 @@
 #include "ui/aux/AboutWindow.h"
 
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "ui/AppPaths.h"
 #include "ui/PictureButton.h"
@@ -72,6 +73,8 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent) : QWidget(parent, Qt::Wi
   Command1 = new PictureButton("Command1", "x.jpg", "x2.jpg", "x1.jpg", str::kClose, this);
   Command1->move(width() - Command1->width() - TwipsToPixels(360), TwipsToPixels(2760));
   connect(Command1, &PictureButton::clicked, this, &QWidget::hide);
+  // Esc closes it as the close button does.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::hide);
 }
 
 // The pointer over the background: links black, the close button normal.

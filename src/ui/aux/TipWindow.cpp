@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "query/Tips.h"
 #include "store/Database.h"
@@ -103,7 +104,17 @@ void TipWindow::ShowTip(int id) {
 
 void TipWindow::ShowNext() { ShowTip(currentId_ + 1); }
 
-void TipWindow::ShowPrevious() { ShowTip(currentId_ > 1 ? currentId_ - 1 : 1); }
+// Before tip 1 comes the last tip, as tip 1 comes after it.
+void TipWindow::ShowPrevious() {
+  if (currentId_ > 1) return ShowTip(currentId_ - 1);
+  int largest = 1;
+  try {
+    largest = std::max(LargestTipId(db_), 1);
+  } catch (const DatabaseError&) {
+    // Tip 1 stays.
+  }
+  ShowTip(largest);
+}
 
 void TipWindow::SaveDisplay() {
   WriteEveryDay(kDisplayKey, chkNone->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));

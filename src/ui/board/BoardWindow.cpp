@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -78,10 +79,13 @@ BoardWindow::BoardWindow(Database& db, Platform& platform, QWidget* parent)
   }
   connect(picker_, &StationPicker::picked, this, [this] { cmdSearch->setFocus(); });
   connect(cmdSearch, &QPushButton::clicked, this, &BoardWindow::Search);
+  // Enter on a focused 查询 (where a pick leaves the focus) searches.
+  cmdSearch->setAutoDefault(true);
   connect(cmdPrint, &QPushButton::clicked, this, &BoardWindow::Print);
   connect(cmdMap, &QPushButton::clicked, this, [this] {
     if (!board_.stationName.empty()) emit stationMapRequested(QString::fromStdString(board_.stationName));
   });
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &BoardWindow::Print);
   connect(lvBoard->header(), &QHeaderView::sectionClicked, this, &BoardWindow::HeaderClicked);
   connect(lvBoard, &QTreeWidget::itemActivated, this, &BoardWindow::ItemActivated);
 }
@@ -145,19 +149,25 @@ void BoardWindow::BuildControls() {
   lvBoard->setRootIsDecorated(false);
   lvBoard->setUniformRowHeights(true);
   lvBoard->setAllColumnsShowFocus(true);
+  lvBoard->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lvBoard->header()->setSectionsClickable(true);
   lvBoard->header()->setSortIndicatorShown(true);
+  lvBoard->header()->setSortIndicator(static_cast<int>(BoardColumn::Depart), Qt::AscendingOrder);
   lvBoard->header()->setStretchLastSection(false);
   ShowCutTextsInToolTips(*lvBoard);
   AttachListCopy(lvBoard, platform_, [this] { return fileStem_; });
   lblCount = Named(new QLabel(this), "lblCount");
+  auto* counts = new QHBoxLayout;
+  counts->addWidget(lblCount);
+  counts->addStretch(1);
+  counts->addWidget(NewTypesLeftOutLabel(this, cheType));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(stations);
   layout->addLayout(options);
   layout->addLayout(types);
   layout->addWidget(lvBoard, 1);
-  layout->addWidget(lblCount);
+  layout->addLayout(counts);
 
   lstStation = picker_->list();
 }
@@ -237,7 +247,8 @@ void BoardWindow::Search() {
   printTitle_ = str::kBoardPrintTitle.arg(Q(board_.stationName), timAfter->time().toString(kTimeFormat),
                                           timUntil->time().toString(kTimeFormat));
   fileStem_ = str::FileStem({Q(board_.stationName)}, str::kFileBoard);
-  SortBoard(board_.rows, sort_, descending_);
+  windowStart_ = request.after;
+  SortBoard(board_.rows, sort_, descending_, windowStart_);
   FillList();
 }
 
@@ -269,7 +280,7 @@ void BoardWindow::HeaderClicked(int column) {
   // The same header again reverses the order; another sorts ascending.
   descending_ = clicked == sort_ ? !descending_ : false;
   sort_ = clicked;
-  SortBoard(board_.rows, sort_, descending_);
+  SortBoard(board_.rows, sort_, descending_, windowStart_);
   FillList();
 }
 

@@ -3,11 +3,12 @@
 // text), within a window on the clock, of the chosen types, starting or
 // ending there or all, optionally only those going on towards a station.
 // One row per call: 车次, 类别, 始发站, 终到站, 到达, 出发, 停留, 里程 (and the
-// station in the widened mode). Every header sorts, a second click reverses;
+// station in the widened mode), in the window's order (from 23:00, 23:32
+// before 00:02). Every header sorts, a second click reverses;
 // a row opened (double-click or Enter) asks for the train detail window on
 // the stretch from this station to the train's terminus (from its first
-// station to here when it ends here). 打印 prints the rows shown. The options
-// are remembered from one run to the next.
+// station to here when it ends here). 打印 (Ctrl+P) prints the rows shown.
+// The options are remembered from one run to the next.
 #pragma once
 
 #include <QString>
@@ -90,6 +91,7 @@ class BoardWindow : public QWidget {
   QString fileStem_;      // "北京西 车站时刻", for a saved list or printout
   BoardColumn sort_ = BoardColumn::Depart;
   bool descending_ = false;
+  int windowStart_ = 0;  // the clock minute the rows' times count from
 };
 
 }  // namespace kw

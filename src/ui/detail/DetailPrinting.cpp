@@ -19,8 +19,8 @@ int PrintStopTable(PrintSurface& surface, const QString& title, const GridTexts&
   for (const GridColumn& column : StopGridColumns()) widths.push_back(column.widthTwips);
   const PrintedTable table{title.trimmed(),
                            {{kTableLeft, widths, &stopRows}},
-                           str::kFooterPageSimplified,
-                           str::kFooterPageSimplified};
+                           str::kFooterPage,
+                           str::kFooterPage};
   return PrintTable(surface, table);
 }
 

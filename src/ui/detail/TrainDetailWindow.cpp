@@ -133,6 +133,9 @@ TrainDetailWindow::TrainDetailWindow(Database& db, MessageBoxes& messages, QWidg
   BuildButtons();
   // Esc closes the window as its close button does.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  // Ctrl+P prints as the print button does.
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this,
+          &TrainDetailWindow::printRequested);
 }
 
 void TrainDetailWindow::BuildHeadline() {
@@ -266,13 +269,19 @@ void TrainDetailWindow::Place(Element& element, const TwipsBox& box) {
 bool TrainDetailWindow::gridShown() const { return !flgPass->isHidden(); }
 
 QMenu* TrainDetailWindow::StopMenu(int row) {
-  if (row < 0 || row >= stopCount() || row >= flgPass->rowCount()) return nullptr;
+  const bool onStop = row >= 0 && row < stopCount() && row < flgPass->rowCount();
+  if (!onStop && flgPass->actions().isEmpty()) return nullptr;
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction* board = menu->addAction(str::kViewStationBoard);
-  board->setObjectName("mnuStationBoard");
-  const QString name = QString::fromStdString(stops_.stops[static_cast<size_t>(row)].stationName);
-  connect(board, &QAction::triggered, this, [this, name] { emit stationBoardRequested(name); });
+  if (onStop) {
+    QAction* board = menu->addAction(str::kViewStationBoard);
+    board->setObjectName("mnuStationBoard");
+    const QString name = QString::fromStdString(stops_.stops[static_cast<size_t>(row)].stationName);
+    connect(board, &QAction::triggered, this, [this, name] { emit stationBoardRequested(name); });
+    if (!flgPass->actions().isEmpty()) menu->addSeparator();
+  }
+  // The grid's own actions (复制, 导出为 CSV…) follow.
+  menu->addActions(flgPass->actions());
   return menu;
 }
 

@@ -64,8 +64,9 @@ class TrainDetailWindow : public QWidget {
 
   // The stop grid covers the diagram.
   bool gridShown() const;
-  // The context menu of stop `row` of the grid (deleted when it closes), or
-  // null past the last stop.
+  // The context menu of stop `row` of the grid (deleted when it closes):
+  // 查看车站时刻 on a stop, then the grid's own actions (复制, 导出为 CSV…);
+  // null when it would be empty.
   QMenu* StopMenu(int row);
 
   QLabel* lblTitle;

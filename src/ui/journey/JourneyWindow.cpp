@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -18,12 +19,14 @@
 
 #include "journey/JourneyEnds.h"
 #include "query/TrainDetail.h"
+#include "query/StationLookup.h"
 #include "ui/AppPaths.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
 #include "ui/FittedColumns.h"
 #include "ui/ListCopy.h"
+#include "ui/NaturalOrder.h"
 #include "ui/Platform.h"
 #include "ui/PrintCommand.h"
 #include "ui/PrintSurface.h"
@@ -42,11 +45,11 @@ constexpr int kTrainRole = Qt::UserRole;
 constexpr int kBoardRole = Qt::UserRole + 1;
 constexpr int kAlightRole = Qt::UserRole + 2;
 
-constexpr int kColumnCount = 8;
+constexpr int kColumnCount = 10;
 // The columns 出发 .. 换乘 sort as the core sorts journeys.
 constexpr JourneySort kColumnSorts[] = {JourneySort::Departure, JourneySort::Arrival, JourneySort::Duration,
                                         JourneySort::Changes};
-enum Column { kTrainsColumn = 4, kTransfersColumn, kDistanceColumn, kFareColumn };
+enum Column { kTrainsColumn = 4, kTransfersColumn, kDistanceColumn, kFareColumn, kBoardColumn, kAlightColumn };
 
 // Printed columns are as wide as their widest text at the cell size, plus
 // room for the rules; narrowed in step when they outrun the page, where the
@@ -64,6 +67,11 @@ const QString kTypesKey = QStringLiteral("JourneyTypes");
 
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Where a journey is boarded and left: its first leg's boarding station and
+// its last leg's alighting station.
+std::string Boarded(const JourneyTexts& t) { return t.legs.empty() ? std::string() : t.legs.front().board; }
+std::string Left(const JourneyTexts& t) { return t.legs.empty() ? std::string() : t.legs.back().alight; }
 
 template <class W>
 W* Named(W* widget, const char* name) {
@@ -106,8 +114,17 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
     txtEstation->setText(from);
   });
   connect(txtEstation, &QLineEdit::returnPressed, this, &JourneyWindow::Search);
+  connect(txtFstation, &QLineEdit::returnPressed, this, [this] {
+    if (txtEstation->text().trimmed().isEmpty())
+      txtEstation->setFocus();
+    else
+      Search();
+  });
   connect(cmdSearch, &QPushButton::clicked, this, &JourneyWindow::Search);
-  cmdSearch->installEventFilter(this);
+  // Enter searches from 查询 and from the time and number boxes.
+  for (QWidget* w : std::initializer_list<QWidget*>{cmdSearch, timAfter, timUntil, spnChanges, spnMinChange, spnSlack})
+    w->installEventFilter(this);
+  connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &JourneyWindow::Print);
   connect(cmdPrint, &QPushButton::clicked, this, &JourneyWindow::Print);
   connect(cmdMap, &QPushButton::clicked, this, [this] {
     const MapRoute route = SelectedJourneyRoute();
@@ -117,11 +134,13 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   connect(lvJourney, &QTreeWidget::itemActivated, this, &JourneyWindow::ItemActivated);
 }
 
-// Enter on 查询 searches, as Space does.
+// Enter on 查询, in a time box or a number box searches.
 bool JourneyWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cmdSearch && event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      // A number typed into a box counts before the search reads it.
+      if (auto* box = qobject_cast<QAbstractSpinBox*>(watched)) box->interpretText();
       Search();
       return true;
     }
@@ -192,8 +211,9 @@ void JourneyWindow::BuildControls() {
   lvJourney->setToolTip(str::kOpenRowTip);
   lvJourney->setUniformRowHeights(true);
   lvJourney->setAllColumnsShowFocus(true);
+  lvJourney->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lvJourney->header()->setSectionsClickable(true);
-  const int widths[kColumnCount] = {2400, 2400, 1500, 600, 3600, 4200, 1100, 1300};
+  const int widths[kColumnCount] = {2400, 2400, 1500, 600, 3600, 4200, 1100, 1300, 1200, 1200};
   for (int c = 0; c < kColumnCount; ++c) lvJourney->setColumnWidth(c, TwipsToPixels(widths[c]));
   // Columns widen to the texts shown, a journey's legs too once it is opened;
   // a text cut by a column the user narrowed shows whole in a tool tip.
@@ -201,13 +221,17 @@ void JourneyWindow::BuildControls() {
   connect(lvJourney, &QTreeWidget::itemExpanded, this, [this] { FitColumnsToContents(*lvJourney); });
   AttachListCopy(lvJourney, platform_, [this] { return fileStem_; });
   lblCount = Named(new QLabel(this), "lblCount");
+  auto* counts = new QHBoxLayout;
+  counts->addWidget(lblCount);
+  counts->addStretch(1);
+  counts->addWidget(NewTypesLeftOutLabel(this, cheType));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(stations);
   layout->addLayout(options);
   layout->addLayout(types);
   layout->addWidget(lvJourney, 1);
-  layout->addWidget(lblCount);
+  layout->addLayout(counts);
 
   lstStation = picker_->list();
 }
@@ -288,7 +312,10 @@ void JourneyWindow::Search() {
   JourneyEnds ends;
   try {
     BusyCursor busy;
-    ends = FindJourneyEnds(db_, txtFstation->text().toStdString(), txtEstation->text().toStdString());
+    // Letters not picked from the list (shanghai) stand for the first
+    // station their lookup lists, as in the command-line tool.
+    ends = FindJourneyEnds(db_, PickedStationText(db_, txtFstation->text().toStdString()),
+                           PickedStationText(db_, txtEstation->text().toStdString()));
     if (ends.fault == JourneyEnds::Fault::None) {
       request.fromStations = std::move(ends.fromStations);
       request.toStations = std::move(ends.toStations);
@@ -308,7 +335,10 @@ void JourneyWindow::Search() {
     return;
   }
   if (ends.fault != JourneyEnds::Fault::None) return refuse(Q(ends.message));
-  if (rows_.empty()) return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})));
+  if (rows_.empty()) {
+    const QString off = TypesLeftOutText(cheType);
+    return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})) + (off.isEmpty() ? QString() : u'\n' + off));
+  }
   printTitle_ = str::kJourneyPrintTitle.arg(Q(ends.from), Q(ends.to), timAfter->time().toString(QStringLiteral("HH:mm")),
                                             timUntil->time().toString(QStringLiteral("HH:mm")));
   fileStem_ = str::FileStem({Q(ends.from), Q(ends.to)}, str::kFileJourneys);
@@ -329,11 +359,20 @@ bool JourneyWindow::RowBefore(const Row& a, const Row& b) const {
   };
   int order = 0;
   switch (sortColumn_) {
-    case kTrainsColumn:
-      order = compare(a.texts.trains, b.texts.trains);
+    case kTrainsColumn: {
+      const QString x = Q(a.texts.trains), y = Q(b.texts.trains);
+      order = NaturalLess(x, y) ? -1 : NaturalLess(y, x) ? 1 : 0;
+      if (sortDescending_) order = -order;
       break;
+    }
     case kTransfersColumn:
       order = compare(a.texts.transfers, b.texts.transfers);
+      break;
+    case kBoardColumn:
+      order = compare(Boarded(a.texts), Boarded(b.texts));
+      break;
+    case kAlightColumn:
+      order = compare(Left(a.texts), Left(b.texts));
       break;
     default: {
       const auto figure = [this](const Row& r) {
@@ -355,14 +394,16 @@ void JourneyWindow::FillList() {
     const JourneyTexts& t = row.texts;
     auto* item = new QTreeWidgetItem(QStringList{Q(t.departure), Q(t.arrival).trimmed(), Q(t.duration),
                                                  Q(t.changes), Q(t.trains), Q(t.transfers),
-                                                 Q(row.totals.distanceText), Q(row.totals.fareText)});
+                                                 Q(row.totals.distanceText), Q(row.totals.fareText),
+                                                 Q(Boarded(t)), Q(Left(t))});
     for (size_t i = 0; i < t.legs.size(); ++i) {
       const JourneyLegTexts& leg = t.legs[i];
       auto* child = new QTreeWidgetItem(QStringList{
           Q(leg.board) + ' ' + Q(leg.boardText).trimmed(), Q(leg.alight) + ' ' + Q(leg.alightText).trimmed(),
           Q(leg.runningText), QString(), Q(leg.caption).trimmed(),
           leg.waitText.empty() ? QString() : str::kJourneyWait.arg(Q(leg.waitText)),
-          Q(row.fares[i].distanceText).trimmed(), Q(row.fares[i].fareText).trimmed()});
+          Q(row.fares[i].distanceText).trimmed(), Q(row.fares[i].fareText).trimmed(), Q(leg.board),
+          Q(leg.alight)});
       child->setData(0, kTrainRole, leg.trainId);
       child->setData(0, kBoardRole, Q(leg.board));
       child->setData(0, kAlightRole, Q(leg.alight));

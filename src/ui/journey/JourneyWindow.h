@@ -3,13 +3,15 @@
 // panel's pick list, the departure window, the most changes, the least time
 // to change, the time an extra change must save and the train types (the
 // options are kept in the settings from one run to the next); one row per
-// journey (出发, 到达, 历时, 换乘, 车次, 中转, total km and hard-seat fare),
-// which opens onto its legs (boarding and alighting station with their
-// times, riding time, train, wait before it, km and fare). A leg opened
-// (double-click or Enter) asks for the train detail window on that train,
-// from its boarding to its alighting station. Every column header sorts, a
-// second click the other way round; changing a box greys the list until the
-// next 查询. 打印 prints the rows shown.
+// journey (出发, 到达, 历时, 换乘, 车次, 中转, total km and hard-seat fare,
+// 上车站, 下车站), which opens onto its legs (boarding and alighting station
+// with their times, riding time, train, wait before it, km and fare). A leg
+// opened (double-click or Enter) asks for the train detail window on that
+// train, from its boarding to its alighting station. Every column header
+// sorts (车次 by the value of its digits), a second click the other way
+// round; changing a box greys the list until the next 查询, which Enter in
+// any box also runs. The train types switched off are named under the list.
+// 打印 (Ctrl+P) prints the rows shown.
 #pragma once
 
 #include <QString>

@@ -154,8 +154,9 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
     size = size.boundedTo(screen->availableGeometry().size() - QSize(TwipsToPixels(300), TwipsToPixels(900)));
   resize(size);
   CentreWindow(*this, nullptr);
-  // Where the user left the window last time, when that fits a screen.
+  // Where the user left the window last time, as far as this screen holds it.
   restoreGeometry(ReadMemory(QStringLiteral("frmMain")).toByteArray());
+  KeepOnScreen(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -170,6 +171,10 @@ void MainWindow::BuildMenus() {
   mnuUseInstalled = MakeAction(this, "mnuUseInstalled", str::kMenuUseInstalled);
   mnuUseInstalled->setVisible(false);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
+  munPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  // Ctrl+Q quits from any window of the program; Ctrl+P prints the window's own.
+  mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  mnuExit->setShortcutContext(Qt::ApplicationShortcut);
   mnuFile->addAction(mnuJourney);
   mnuFile->addAction(mnuBoard);
   mnuRecent = mnuFile->addMenu(str::kMenuRecent);
@@ -343,11 +348,11 @@ void MainWindow::SyncToolbar() {
   toolbarButtons_[kExitButton]->setEnabled(mnuExit->isEnabled());
 }
 
+// The advanced options stay as they are, shown with the list they filtered.
 void MainWindow::ResetQueryPanel() {
   results->ClearDetailGrid();
   results->flgDetail->hide();
   results->lvMain->hide();
-  panel->ClearOptions();  // hides labav with cheAV
   SyncToolbar();
 }
 
@@ -376,6 +381,7 @@ void MainWindow::OpenJourneys() {
     connect(journeys_, &JourneyWindow::journeyMapRequested, this, &MainWindow::ShowRouteOnMap);
     CentreWindow(*journeys_, this);
     journeys_->restoreGeometry(ReadMemory(QStringLiteral("frmJourney")).toByteArray());
+    KeepOnScreen(*journeys_);
   }
   // It starts from the stations of the query panel's boxes.
   journeys_->StartWith(panel->txtFstation->text(), panel->txtEstation->text());

@@ -62,7 +62,8 @@ class MainWindow : public QMainWindow {
   // Toolbar buttons 2, 5 and 7 take the enabled state of Common, munPrint and
   // mnuExit.
   void SyncToolbar();
-  // Clears and hides flgDetail, hides lvMain, clears the advanced options.
+  // Clears and hides flgDetail and hides lvMain; the advanced options stay
+  // shown, so that they explain the list that follows.
   void ResetQueryPanel();
   // Reads the data version again and writes the status bar text.
   void ShowVersionText();

@@ -60,9 +60,11 @@ void MainWindow::StationSearchCommand() {
     NamedTransferCommand();
     return;
   }
+  // Letters typed and not picked (shanghai, bj) stand for the first station
+  // their lookup lists, as the pick list would have filled in.
   StationSearchRequest request;
-  request.fromText = S(panel->txtFstation->text());
-  request.toText = S(panel->txtEstation->text());
+  request.fromText = PickedStationText(db_, S(panel->txtFstation->text()));
+  request.toText = PickedStationText(db_, S(panel->txtEstation->text()));
   request.earliestDeparture = panel->EarliestDeparture();
   request.latestArrival = panel->LatestArrival();
   request.windowHoursGiven = panel->WindowHoursGiven();
@@ -161,8 +163,6 @@ void MainWindow::OfferTransferStations() {
 
 void MainWindow::FinishStationSearch() {
   context_.queryMode = kModeStation;
-  panel->txtSTime->clear();
-  panel->txtETime->clear();
   FocusFirstRow(results->lvMain);
   RefreshViewState();
   SyncToolbar();
@@ -245,7 +245,8 @@ void MainWindow::PickedLegs(const QString& picked, int earliest, int latest) {
 // through it, without a time window.
 void MainWindow::NamedTransferCommand() {
   results->lvMain->clear();
-  NamedLegs(panel->txtFstation->text(), panel->txtCh_Station->text(), panel->txtEstation->text(),
+  const auto picked = [this](const QLineEdit* box) { return Q(PickedStationText(db_, S(box->text()))); };
+  NamedLegs(picked(panel->txtFstation), picked(panel->txtCh_Station), picked(panel->txtEstation),
             panel->ChosenClass());
 }
 

@@ -100,6 +100,19 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
   connect(cmdSOK, &QPushButton::clicked, this, &QueryPanel::stationSearchRequested);
   connect(cmdOOk, &QPushButton::clicked, this, &QueryPanel::numberSearchRequested);
   connect(txtOrder, &QLineEdit::returnPressed, this, &QueryPanel::numberSearchRequested);
+  // Enter in a station box searches once both are filled, else moves on to
+  // the empty one (with the pick list open, Enter takes a name first).
+  for (QLineEdit* box : {txtFstation, txtEstation}) {
+    connect(box, &QLineEdit::returnPressed, this, [this] {
+      const auto empty = [](const QLineEdit* b) { return RemoveSpaces(b->text().toStdString()).empty(); };
+      if (empty(txtFstation))
+        txtFstation->setFocus();
+      else if (empty(txtEstation))
+        txtEstation->setFocus();
+      else
+        emit stationSearchRequested();
+    });
+  }
 
   // The reset state: options hidden and off, their boxes disabled and grey.
   labav->hide();
@@ -195,12 +208,6 @@ void QueryPanel::BuildControls() {
 // below their check box, so that the result area moves up.
 void QueryPanel::FitHeight() {
   setFixedHeight(TwipsToPixels(labav->isHidden() ? kFrameTop : kFrameTop + kFrameHeight + 90));
-}
-
-void QueryPanel::ClearOptions() {
-  cheAV->setChecked(false);
-  cheTime->setChecked(false);
-  cheStation->setChecked(false);
 }
 
 void QueryPanel::ClearStations() {

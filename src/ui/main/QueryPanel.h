@@ -30,8 +30,6 @@ class QueryPanel : public QWidget {
   // whose origin is the panel's), so that it can open over the result area.
   QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay);
 
-  // Clears cheAV, cheTime and cheStation, each with its own handling.
-  void ClearOptions();
   // Empties both station boxes and the pick list.
   void ClearStations();
   // Puts `from` and `to` into the station boxes, the pick list closed.

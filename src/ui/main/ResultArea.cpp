@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "ui/FittedColumns.h"
+#include "ui/NaturalOrder.h"
 #include "ui/SearchContext.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
@@ -40,7 +41,8 @@ struct MainColumn {
 };
 const MainColumn kMainColumns[] = {
     {str::kColTrain, 4800}, {str::kColStart, 1100}, {str::kColEnd, 1200}, {str::kColDistance, 1400},
-    {str::kColFare, 1700},  {str::kColMemo, 1200},  {str::kColId, 900},
+    {str::kColFare, 1700},  {str::kColMemo, 1200},  {str::kColId, 900},   {str::kColBoard, 1200},
+    {str::kColAlight, 1200},
 };
 // Item data of an lvMain row's first column: the stations of the pair a
 // station-search row was found for.
@@ -49,6 +51,11 @@ constexpr int kAlightRole = Qt::UserRole + 2;
 // The web pane keeps at least this width (twips) beside a list.
 constexpr int kWebPaneWidth = 3600;
 constexpr int kMainIdColumn = 6;
+// 上车站 and 下车站, shown for a station search's rows.
+constexpr int kMainBoardColumn = 7;
+constexpr int kMainAlightColumn = 8;
+// The train number, which sorts in natural order (G5 before G11).
+constexpr int kTrainColumn = 0;
 constexpr int kLegIdColumn = 3;
 // Columns sorted by number on a header click: distance and fare.
 constexpr int kMainDistanceColumn = 3;
@@ -73,7 +80,8 @@ QTreeWidget* MakeList(QWidget* parent, const char* name) {
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   list->setAllColumnsShowFocus(true);
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Shift, Ctrl and Ctrl+A select several rows, which Ctrl+C copies.
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setSortingEnabled(false);
   list->header()->setSectionsClickable(true);
   list->header()->setSectionsMovable(false);
@@ -260,12 +268,19 @@ void ResultArea::ClearDetailGrid() {
 
 void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
   int n = lvMain->topLevelItemCount();
+  // A station search's rows say where their train is boarded and left; a
+  // train number search's do not.
+  const bool stations = std::any_of(rows.begin(), rows.end(), [](const ResultRow& r) { return !r.boardName.empty(); });
+  lvMain->setColumnHidden(kMainBoardColumn, !stations);
+  lvMain->setColumnHidden(kMainAlightColumn, !stations);
   for (const auto& row : rows) {
-    auto* item = new QTreeWidgetItem(
+    auto* item = new NaturalItem(
         QStringList{QString::fromStdString(row.caption), QString::fromStdString(row.startText),
                     QString::fromStdString(row.endText), QString::fromStdString(row.distanceText),
                     QString::fromStdString(row.fareText), QString::fromStdString(row.memoText),
-                    QString::number(row.trainId)});
+                    QString::number(row.trainId), QString::fromStdString(row.boardName),
+                    QString::fromStdString(row.alightName)},
+        kTrainColumn);
     item->setData(0, kRowKeyRole, RowKey(++n));
     item->setData(0, kBoardRole, QString::fromStdString(row.boardName));
     item->setData(0, kAlightRole, QString::fromStdString(row.alightName));
@@ -278,9 +293,9 @@ void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
 void ResultArea::FillLeg(int leg, const std::vector<ResultRow>& rows, int firstKey) {
   int n = firstKey;
   for (const auto& row : rows) {
-    auto* item = new QTreeWidgetItem(
-        QStringList{QString::fromStdString(row.caption), QString::fromStdString(row.startText),
-                    QString::fromStdString(row.endText), QString::number(row.trainId)});
+    auto* item = new NaturalItem(QStringList{QString::fromStdString(row.caption), QString::fromStdString(row.startText),
+                                             QString::fromStdString(row.endText), QString::number(row.trainId)},
+                                 kTrainColumn);
     item->setData(0, kRowKeyRole, RowKey(n++));
     lvchang[leg]->addTopLevelItem(item);
     AppendGridLine(flgChange[leg], row.legLine, row.trainId);
@@ -291,11 +306,13 @@ void ResultArea::FillLeg(int leg, const std::vector<ResultRow>& rows, int firstK
 // A list that keeps itself sorted sorts its new rows; the rows of any other
 // list stand in the order they came, under no sort arrow.
 void ResultArea::Refilled(QTreeWidget* list) {
-  const ListSort& sort = SortOf(list);
-  if (sort.textSort)
+  ListSort& sort = SortOf(list);
+  if (sort.textSort) {
     ApplyTextSort(list);
-  else
+  } else {
+    sort.column = -1;  // the next click on any column sorts ascending
     list->header()->setSortIndicator(-1, sort.order);
+  }
   FitColumnsToContents(*list);
 }
 
@@ -331,10 +348,11 @@ void ResultArea::SortListView(QTreeWidget* list, int column, Qt::SortOrder order
   list->header()->setSortIndicator(column, order);
 }
 
-// One order for the whole list, flipped on every click, whichever column.
+// A new column sorts ascending; the same column again flips the order.
 void ResultArea::MainHeaderClicked(int column) {
+  mainSort_.order =
+      column == mainSort_.column && mainSort_.order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
   mainSort_.column = column;
-  mainSort_.order = mainSort_.order == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
   if (column == kMainDistanceColumn || column == kMainFareColumn) {
     SortListView(lvMain, column, mainSort_.order);
     return;

@@ -101,7 +101,7 @@ class ResultArea : public QWidget {
  private:
   // Sort settings of a list; they survive refills.
   struct ListSort {
-    int column = 0;
+    int column = -1;  // none yet: the rows stand in the order they came
     Qt::SortOrder order = Qt::AscendingOrder;
     bool textSort = false;  // the list keeps itself sorted by text
   };

@@ -25,7 +25,7 @@ int PrintTransferTables(PrintSurface& surface, const GridTexts& firstLeg, const 
   const std::vector<int> legWidths{3000, 1000, 1000};
   const PrintedTable table{str::kProductTitle,
                            {{kTableLeft, legWidths, &firstLeg}, {kTableLeft + 5000, legWidths, &secondLeg}},
-                           str::kFooterPageSimplified,
+                           str::kFooterPage,
                            str::kFooterPage};
   return PrintTable(surface, table);
 }

@@ -26,12 +26,16 @@ class AboutWindowTest : public ::testing::Test {
   std::unique_ptr<AboutWindow> window_;
 };
 
-TEST_F(AboutWindowTest, ShowsTheIconAndItsPictureButtonCloses) {
+TEST_F(AboutWindowTest, ShowsTheIconAndItsPictureButtonOrEscCloses) {
   EXPECT_FALSE(window_->imgIcon->pixmap().isNull());  // date/Trainicon.dat
   // The map's station positions are OpenStreetMap's: attributed here too.
   EXPECT_EQ(window_->lblMapData->text(), "车站位置：地图数据 © OpenStreetMap 贡献者（ODbL 1.0 许可）");
   EXPECT_TRUE(window_->lblMapData->isVisible());
   QTest::mouseClick(window_->Command1, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(window_->isHidden());
+  window_->show();
+  QApplication::setActiveWindow(window_.get());
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
   EXPECT_TRUE(window_->isHidden());
 }
 

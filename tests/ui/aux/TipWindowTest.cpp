@@ -44,19 +44,17 @@ TEST_F(TipWindowTest, StartsOnTheTipTheSettingNamesOrOnTipOne) {
   }
 }
 
-TEST_F(TipWindowTest, NextWrapsToTipOneAndPreviousStopsThere) {
+// → after the last tip shows tip 1, ← before tip 1 the last tip.
+TEST_F(TipWindowTest, BothArrowsWrapAround) {
   WriteEveryDay(kRandomNumberKey, "2");
   auto window = Open();
-  const std::pair<QWidget*, int> clicks[] = {{window->Command2, 3},
-                                             {window->Command2, 1},
-                                             {window->imgFront, 1},
-                                             {window->Command2, 2},
-                                             {window->imgFront, 1}};
+  const std::pair<QWidget*, int> clicks[] = {{window->Command2, 3}, {window->Command2, 1}, {window->imgFront, 3},
+                                             {window->imgFront, 2}, {window->imgFront, 1}, {window->imgFront, 3}};
   for (const auto& [button, id] : clicks) {
     Click(button);
     EXPECT_EQ(window->currentId(), id);
   }
-  EXPECT_EQ(window->lblTitle->text(), "提前到站");
+  EXPECT_EQ(window->lblTitle->text(), "中转换乘");
 }
 
 // Right and Left page as the buttons do; Esc closes as the close button does.
@@ -64,7 +62,8 @@ TEST_F(TipWindowTest, ArrowKeysPageAndEscCloses) {
   WriteEveryDay(kRandomNumberKey, "2");
   auto window = Open();
   QApplication::setActiveWindow(window.get());
-  const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_Left, 1}};
+  const std::pair<Qt::Key, int> keys[] = {
+      {Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_Left, 1}, {Qt::Key_Left, 3}};
   for (const auto& [key, id] : keys) {
     QTest::keyClick(window->txtContent, key);
     EXPECT_EQ(window->currentId(), id);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -97,13 +98,27 @@ TEST_F(BoardWindowTest, ARowOpensItsStretchAndTheStopGridOpensABoard) {
   ASSERT_NE(detail, nullptr);
   EXPECT_EQ(detail->lblKM->text(), "全程800公里，共经过2个车站");
 
-  // The stop grid: 查看车站时刻 on 北京 (K263's second stop).
-  EXPECT_EQ(detail->StopMenu(2), nullptr);
-  QMenu* menu = detail->StopMenu(1);
+  // A right-click on 北京 (K263's second stop) in the stop grid offers
+  // 查看车站时刻 beside 复制 and 导出为 CSV…; past the last stop only those two.
+  QTableWidget* grid = detail->flgPass;
+  grid->show();
+  ASSERT_EQ(grid->contextMenuPolicy(), Qt::CustomContextMenu);  // else the menu would wait for a click
+  const QPoint at = grid->visualItemRect(grid->item(1, 0)).center();
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(grid->viewport(), &rightClick);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   ASSERT_NE(menu, nullptr);
+  QStringList items;
+  for (const QAction* action : menu->actions()) items << action->text();
+  EXPECT_EQ(items, (QStringList{"查看车站时刻", "", "复制", "导出为 CSV…"}));
   QAction* board = menu->findChild<QAction*>("mnuStationBoard");
   ASSERT_NE(board, nullptr);
-  EXPECT_EQ(board->text(), "查看车站时刻");
+  menu->close();
+  QMenu* pastTheEnd = detail->StopMenu(2);
+  ASSERT_NE(pastTheEnd, nullptr);
+  EXPECT_EQ(pastTheEnd->findChild<QAction*>("mnuStationBoard"), nullptr);
+  EXPECT_EQ(pastTheEnd->actions().size(), 2);
+  pastTheEnd->deleteLater();
   w->txtTowards->setText("上海");
   board->trigger();
   EXPECT_EQ(w->txtStation->text(), "北京");
@@ -118,12 +133,17 @@ TEST_F(BoardWindowTest, ItSaysWhatIsWrongAndRemembersItsOptions) {
   EXPECT_EQ(w->lvBoard->topLevelItemCount(), 0);
   EXPECT_FALSE(w->cmdPrint->isEnabled());
 
-  // Typed digits set the whole time: "12" is 12:00, whatever the minutes were.
+  // Typed digits go into the section they are typed in: "12" in the hours
+  // keeps the minutes, "8:15" is 08:15.
   w->timAfter->setTime(QTime(0, 45));
   QApplication::setActiveWindow(w);
   w->timAfter->setFocus();
+  w->timAfter->setCurrentSection(QDateTimeEdit::HourSection);
+  QTest::keyClicks(w->timAfter, "8:15");
+  EXPECT_EQ(w->timAfter->time(), QTime(8, 15));
+  w->timAfter->setCurrentSection(QDateTimeEdit::HourSection);
   QTest::keyClicks(w->timAfter, "12");
-  EXPECT_EQ(w->timAfter->time(), QTime(12, 0));
+  EXPECT_EQ(w->timAfter->time(), QTime(12, 15));
   w->cheType[4]->setChecked(false);  // 快速
   w->optStarts->setChecked(true);
   w->txtTowards->setText("上海");
@@ -132,11 +152,53 @@ TEST_F(BoardWindowTest, ItSaysWhatIsWrongAndRemembersItsOptions) {
 
   BoardWindow again(*db_, recorder_.platform, nullptr);
   EXPECT_EQ(again.txtStation->text(), "北京");
-  EXPECT_EQ(again.timAfter->time(), QTime(12, 0));
+  EXPECT_EQ(again.timAfter->time(), QTime(12, 15));
   EXPECT_FALSE(again.cheType[4]->isChecked());
   EXPECT_TRUE(again.cheType[3]->isChecked());
   EXPECT_TRUE(again.optStarts->isChecked());
   EXPECT_EQ(again.txtTowards->text(), "上海");
+}
+
+// Letters in either box stand for the first station their lookup lists;
+// Enter searches (with the pick list open it takes the first name, and
+// Enter on 查询 then searches); an empty board names both conditions; a
+// window past midnight lists its rows in window order; Ctrl+P prints.
+TEST_F(BoardWindowTest, LettersEnterBothConditionsAndTheWindowsOrder) {
+  BoardWindow* w = Opened();
+  QApplication::setActiveWindow(w);
+  w->txtTowards->setText("sh");
+  w->txtStation->setText("北京");
+  w->txtStation->setFocus();
+  QTest::keyClick(w->txtStation, Qt::Key_Return);
+  EXPECT_TRUE(recorder_.messages.shown.empty());
+  EXPECT_EQ(Trains(w), (QStringList{"1461", "T109"}));
+
+  w->txtStation->clear();
+  QTest::keyClicks(w->txtStation, "tj");
+  ASSERT_FALSE(w->lstStation->isHidden());
+  QTest::keyClick(w->txtStation, Qt::Key_Return);
+  EXPECT_EQ(w->txtStation->text(), "天津");
+  EXPECT_EQ(QApplication::focusWidget(), w->cmdSearch);
+  QTest::keyClick(w->cmdSearch, Qt::Key_Return);
+  EXPECT_EQ(Trains(w), (QStringList{"1461", "T109"}));  // G7391/G7394 goes on to 徐州, not 上海
+
+  w->txtTowards->setText("包头");
+  Search(w, "北京");
+  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"对不起！目前没有停靠北京并开往包头…的列车。"});
+
+  w->txtTowards->clear();
+  w->timAfter->setTime(QTime(19, 0));
+  w->timUntil->setTime(QTime(12, 0));
+  Search(w, "北京");
+  EXPECT_EQ(Trains(w), (QStringList{"T109", "K3", "1461"}));  // 20:00, then 07:45 and 11:00 the next morning
+  ClickHeader(w, 5);  // 出发 again: the other way round
+  EXPECT_EQ(Trains(w), (QStringList{"1461", "K3", "T109"}));
+  EXPECT_EQ(w->lvBoard->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);
+  QStringList printed;
+  for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
+  EXPECT_TRUE(printed.contains("北京车站时刻 19:00—12:00")) << printed.join(' ').toStdString();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalSpy>
 
 #include "support/RecordingPrintSurface.h"
 #include "ui/AppPaths.h"
@@ -429,6 +430,9 @@ TEST_F(TrainDetailWindowTest, OpensCentredNamedForItsTrainAndWorksFromTheKeyboar
   w->Command2->setFocus();
   QTest::keyClick(w->Command2, Qt::Key_Space);
   EXPECT_TRUE(w->gridShown());
+  QSignalSpy print(w, &TrainDetailWindow::printRequested);
+  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(print.count(), 1);
   QTest::keyClick(w, Qt::Key_Escape);
   Settle();
   EXPECT_EQ(OpenWindows(), 0);

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QAbstractSpinBox>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <functional>
@@ -194,6 +195,50 @@ TEST_F(JourneyWindowTest, WhatCannotBeSearchedIsSaid) {
   EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"最早出发时间不能晚于最晚出发时间"});
 }
 
+// Letters typed (or handed over by the main window) and not picked stand for
+// the first station their lookup lists; Enter searches from every time and
+// number box; the rows say where they are boarded and left; types switched
+// off are named under the list and in a message that finds nothing.
+TEST_F(JourneyWindowTest, LettersEnterStationsAndTheTypesLeftOut) {
+  JourneyWindow* w = Opened();
+  w->SearchFrom("beijing", "sh", 0);
+  EXPECT_TRUE(recorder_.messages.shown.empty());
+  QTreeWidget* list = w->lvJourney;
+  EXPECT_EQ(test::ColumnTexts(list, 4), (QStringList{"K21", "1461", "T109"}));
+  EXPECT_EQ(list->headerItem()->text(8), "上车站");
+  EXPECT_EQ(test::ColumnTexts(list, 8), (QStringList{"北京西", "北京", "北京"}));
+  EXPECT_EQ(test::ColumnTexts(list, 9), (QStringList{"上海", "上海", "上海"}));
+  EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+  const QString count = "共 3 条行程；双击一程可察看该车次的详细情况";
+  QApplication::setActiveWindow(w);
+  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{w->timAfter, w->timUntil, w->spnChanges,
+                                                                         w->spnMinChange, w->spnSlack}) {
+    w->spnSlack->setValue(w->spnSlack->value() == 30 ? 31 : 30);  // the list goes stale
+    ASSERT_NE(w->lblCount->text(), count);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(w->lblCount->text(), count) << box->objectName().toStdString();
+  }
+
+  const QLabel* off = w->findChild<QLabel*>("lblTypesOff");
+  ASSERT_NE(off, nullptr);
+  EXPECT_TRUE(off->isHidden());
+  w->cheType[0]->setChecked(false);
+  w->cheType[1]->setChecked(false);
+  EXPECT_FALSE(off->isHidden());
+  EXPECT_EQ(off->text(), "未选车型：高铁/城际、动车（这些列车不在结果中）");
+  w->txtFstation->setText("上海");
+  w->txtEstation->setText("包头");
+  QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
+  EXPECT_EQ(recorder_.messages.Texts(),
+            std::vector<QString>{"对不起！由上海到包头在所选的时间和车型内没有能够衔接的行程。\n"
+                                 "未选车型：高铁/城际、动车（这些列车不在结果中）"});
+  w->cheType[0]->setChecked(true);
+  w->cheType[1]->setChecked(true);
+  EXPECT_TRUE(off->isHidden());
+}
+
 // The 高铁/城际 box takes C trains with G trains: C2225 北京南 -> 天津 of the
 // hand-made timetable, the one train between them.
 class HandMadeJourneyWindowTest : public test::MainWindowFixture {
@@ -216,6 +261,18 @@ TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
     }
     EXPECT_EQ(recorder_.messages.Texts().size(), box == 0 ? 0u : 1u);
   }
+}
+
+// 车次 sorts by the value of the digits: T8 before T70. 郑州 to 北京 (and
+// 北京西) without a change.
+TEST_F(HandMadeJourneyWindowTest, TrainNumbersSortByTheirValue) {
+  main_->mnuJourney->trigger();
+  JourneyWindow* w = main_->journeyWindow();
+  w->spnChanges->setValue(0);
+  w->SearchFrom("郑州", "北京", 0);
+  QHeaderView* header = w->lvJourney->header();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(4) + 5, header->height() / 2});
+  EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4), (QStringList{"D902", "G652", "K508", "T8", "T70", "Z12"}));
 }
 
 // The window keeps up with what is typed: it starts from the main window's
@@ -246,18 +303,40 @@ TEST_F(JourneyWindowTest, KeepsUpWithTheBoxesAndRemembersItsOptions) {
     EXPECT_EQ(w->lblCount->text(), "共 3 条行程；双击一程可察看该车次的详细情况");
   }
 
-  // Typed digits set the time: hour, then minutes.
+  // Typed digits go into the section they are typed in: in the hours the
+  // hour, then on into the minutes; ':' and Tab move on to the minutes.
+  constexpr auto kHours = QDateTimeEdit::HourSection;
+  constexpr auto kMinutes = QDateTimeEdit::MinuteSection;
   const struct {
     QTimeEdit* box;
+    QTime before;
+    QDateTimeEdit::Section section;
     const char* keys;
     QTime time;
-  } typed[] = {{w->timAfter, "08", QTime(8, 0)}, {w->timUntil, "830", QTime(8, 30)},
-               {w->timUntil, "2", QTime(2, 0)},  {w->timUntil, "2145", QTime(21, 45)},
-               {w->timUntil, "22", QTime(22, 0)}};
+  } typed[] = {
+      {w->timAfter, QTime(0, 0), kHours, "08", QTime(8, 0)},
+      {w->timUntil, QTime(9, 16), kHours, "830", QTime(8, 30)},
+      {w->timUntil, QTime(8, 30), kHours, "2", QTime(2, 30)},  // the hour alone keeps the minutes
+      {w->timUntil, QTime(0, 0), kHours, "2145", QTime(21, 45)},
+      {w->timUntil, QTime(0, 0), kHours, "8:15", QTime(8, 15)},
+      {w->timUntil, QTime(0, 0), kHours, "8\t15", QTime(8, 15)},
+      {w->timUntil, QTime(0, 0), kHours, "8.15", QTime(8, 15)},
+      {w->timUntil, QTime(9, 16), kMinutes, "45", QTime(9, 45)},
+      {w->timUntil, QTime(9, 16), kMinutes, "7", QTime(9, 7)},
+      {w->timUntil, QTime(9, 16), kMinutes, "75", QTime(9, 5)},  // 75 is no minute: 5 starts over
+      {w->timUntil, QTime(23, 0), kHours, "22", QTime(22, 0)},
+  };
   QApplication::setActiveWindow(w);
   for (const auto& t : typed) {
+    t.box->setTime(t.before);
     t.box->setFocus();
-    QTest::keyClicks(t.box, t.keys);
+    t.box->setCurrentSection(t.section);
+    for (const QChar key : QString::fromLatin1(t.keys)) {
+      if (key == u'\t')
+        QTest::keyClick(t.box, Qt::Key_Tab);
+      else
+        QTest::keyClicks(t.box, QString(key));
+    }
     EXPECT_EQ(t.box->time(), t.time) << t.keys;
     w->cmdSearch->setFocus();
   }

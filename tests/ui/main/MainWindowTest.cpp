@@ -5,6 +5,8 @@
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -348,9 +350,9 @@ TEST_F(MainWindowTest, ALongUpdateRunsTheEventsAndCanBeCancelled) {
 TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne) {
   // 北京 and 北京西 to 上海: caption, times, distance, fare, remark, train id.
   const QStringList expected[] = {
-      {" T109次(北京---上海)特快列车", "20:00", "次日10:50", " 1463 ", "t150 ", "", "1"},
-      {" 1461次(北京---上海)普慢列车", "11:00", "次日07:40", " 987 ", "100 ", "", "3"},
-      {" K21次(北京西---上海)普快列车", "08:00", "次日04:30", " 1234 ", "130 ", "空调", "2"},
+      {" T109次(北京---上海)特快列车", "20:00", "次日10:50", " 1463 ", "t150 ", "", "1", "北京", "上海"},
+      {" 1461次(北京---上海)普慢列车", "11:00", "次日07:40", " 987 ", "100 ", "", "3", "北京", "上海"},
+      {" K21次(北京西---上海)普快列车", "08:00", "次日04:30", " 1234 ", "130 ", "空调", "2", "北京西", "上海"},
   };
   StationSearch("北京", "上海");
   QTreeWidget* list = results_->lvMain;
@@ -391,6 +393,72 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
 // wide as its texts, and the start page fits the room left beside the list.
 // A column the user narrows tells its cut texts in tool tips; a whole text
 // leaves the list's own tip.
+// Letters typed and not picked stand for the first station their lookup
+// lists, as in the command-line tool; the rows say where each train is
+// boarded and left, which a train number search does not.
+TEST_F(MainWindowTest, TypedPinyinSearchesAndTheRowsNameTheirStations) {
+  QTreeWidget* list = results_->lvMain;
+  for (const auto& [from, to] : {std::pair{"beijing", "shanghai"}, std::pair{"bj", "sh"}}) {
+    StationSearch(from, to);
+    EXPECT_TRUE(Shown().empty()) << from;
+    EXPECT_EQ(main_->sbMainPanel2->text(), "共列出 3 趟列车") << from;
+    ASSERT_EQ(list->topLevelItemCount(), 3) << from;
+  }
+  EXPECT_EQ(list->headerItem()->text(7), "上车站");
+  EXPECT_EQ(list->headerItem()->text(8), "下车站");
+  EXPECT_EQ(test::ColumnTexts(list, 7), (QStringList{"北京", "北京", "北京西"}));
+  EXPECT_EQ(test::ColumnTexts(list, 8), (QStringList{"上海", "上海", "上海"}));
+  EXPECT_FALSE(list->isColumnHidden(7) || list->isColumnHidden(8));
+  EXPECT_EQ(results_->flgDetail->columnCount(), 6);  // the printed table keeps its columns
+  NumberSearch("K21");
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_TRUE(list->isColumnHidden(7) && list->isColumnHidden(8));
+
+  // A named transfer station typed in letters too.
+  Advanced(panel_->cheStation);
+  panel_->txtCh_Station->setText("nj");
+  StationSearch("beijing", "shanghai");
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_EQ(results_->lblFirst->text(), "北京---->南京");
+}
+
+// Ctrl+P prints, Ctrl+Q quits; Shift, Ctrl and Ctrl+A select several rows,
+// which Ctrl+C copies.
+TEST_F(MainWindowTest, KeysPrintQuitAndSelectAndCopySeveralRows) {
+  StationSearch("北京", "上海");
+  QSignalSpy print(main_.get(), &MainWindow::printRequested);
+  QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(print.count(), 1);
+
+  QTreeWidget* list = results_->lvMain;
+  const auto copiedLines = [list] {
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    return QGuiApplication::clipboard()->text().count(u'\n');
+  };
+  const auto click = [list](int row, Qt::KeyboardModifiers keys) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(list->topLevelItem(row)).center());
+  };
+  click(0, {});
+  click(2, Qt::ControlModifier);
+  EXPECT_EQ(copiedLines(), 3);  // the header and two rows
+  click(1, {});
+  click(2, Qt::ShiftModifier);
+  EXPECT_EQ(copiedLines(), 3);
+  QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(copiedLines(), 4);
+  for (QTreeWidget* leg : results_->lvchang)
+    EXPECT_EQ(leg->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+  // Ctrl+Q quits from any window of the program.
+  main_->OpenJourneys();
+  QApplication::setActiveWindow(main_->journeyWindow());
+  QTest::keyClick(main_->journeyWindow(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(main_->isVisible());
+  ASSERT_NE(main_->closingScreen(), nullptr);
+  EXPECT_TRUE(main_->closingScreen()->isVisible());
+}
+
 TEST_F(MainWindowTest, AtTheDefaultSizeWholeRowsShowAndCutTextsAreToldInToolTips) {
   EXPECT_TRUE(main_->screen()->availableGeometry().contains(main_->frameGeometry()));
   StationSearch("天津", "徐州");
@@ -416,9 +484,11 @@ TEST_F(MainWindowTest, TheTimeWindowBoundsTheSearchAndNothingInItSaysSo) {
   StationSearch("北京", "上海");
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);  // T109 at 20:00, not 1461 at 11:00
   EXPECT_EQ(results_->lvMain->topLevelItem(0)->text(6), "1");
-  // The search resets the options and empties the hour boxes.
-  EXPECT_FALSE(panel_->cheAV->isChecked());
-  EXPECT_EQ(panel_->txtSTime->text(), "");
+  // The options stay shown as they were, saying what filtered the list.
+  EXPECT_TRUE(panel_->cheAV->isChecked());
+  EXPECT_FALSE(panel_->labav->isHidden());
+  EXPECT_TRUE(panel_->cheTime->isChecked());
+  EXPECT_EQ(panel_->txtSTime->text(), "11");
 
   Advanced(panel_->cheTime);
   panel_->txtSTime->setText("21");
@@ -509,7 +579,7 @@ TEST_F(MainWindowTest, NamedTransferListsBothLegsOrNamesTheUnknownStation) {
   EXPECT_EQ(results_->lvchang[1]->topLevelItemCount(), static_cast<int>(legs.secondLeg.size()));
   EXPECT_EQ(main_->searchContext().queryMode, "CHANGE");
   EXPECT_EQ(main_->searchContext().fromStationId, kBaotou);
-  EXPECT_FALSE(panel_->cheStation->isChecked());
+  EXPECT_TRUE(panel_->cheStation->isChecked());  // still shown with the legs it named
   EXPECT_EQ(Showing(), "lvchang0 lvchang1 print");
   EXPECT_EQ(Shown().size(), 1u);
 }
@@ -531,7 +601,7 @@ TEST_F(MainWindowTest, ABrokenDatabaseEndsTheSearchWithAMessage) {
 
 TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   const QStringList k21 = {
-      " K21次(普快(北京西----上海))", "08:00", "次日04:30", " 1234", " 130", "空调", "2"};
+      " K21次(普快(北京西----上海))", "08:00", "次日04:30", " 1234", " 130", "空调", "2", "", ""};
   NumberSearch("K 21");
   ASSERT_EQ(results_->lvMain->topLevelItemCount(), 1);
   EXPECT_EQ(test::ItemTexts(results_->lvMain->topLevelItem(0)), k21);
@@ -558,7 +628,10 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
 // G7391 空调特快.
 TEST_F(MainWindowTest, TheClassOptionKeepsOnlyTrainsOfThatClass) {
   const auto choose = [&](int option) {
-    if (option < 0) return;  // 车型 left unchecked
+    if (option < 0) {  // 车型 unchecked (the options stay as a search leaves them)
+      panel_->cheType->setChecked(false);
+      return;
+    }
     Advanced(panel_->cheType);
     panel_->Option1[option]->setChecked(true);
   };
@@ -704,6 +777,21 @@ TEST_F(MainWindowTest, RecentPairsAndWindowPlacesOutliveTheProgram) {
   EXPECT_EQ(again.panel->txtEstation->text(), "上海");
   EXPECT_EQ(again.results->lvMain->topLevelItemCount(), 3);  // K21, 1461 and T109 from 南京
   EXPECT_EQ(texts(again.mnuRecent).first(), "南京 → 上海");
+
+  // A size and place saved on a larger screen come back within this one.
+  const QRect screen = again.screen()->availableGeometry();
+  again.setGeometry(1200, 700, 2400, 1500);
+  again.journeyWindow()->setGeometry(-900, -600, 2000, 1300);
+  again.close();
+  MainWindow third(*db_, recorder_.platform);
+  third.Load();
+  third.show();
+  third.OpenJourneys();
+  for (const QWidget* w : {static_cast<QWidget*>(&third), static_cast<QWidget*>(third.journeyWindow())}) {
+    const QRect f = w->frameGeometry();
+    EXPECT_TRUE(screen.contains(f)) << w->objectName().toStdString() << " " << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
+    EXPECT_GT(w->width(), 1000) << w->objectName().toStdString();
+  }
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(PrintResultsTest, TransferJourneyPrintsBothLegsSideBySide) {
     EXPECT_EQ(first, Printed(legs[0], r)) << r;
     EXPECT_EQ(second, Printed(legs[1], r)) << r;
   }
-  EXPECT_EQ(printer_.TextsAt(1, kFooterY), QStringList{"第 1頁"});
+  EXPECT_EQ(printer_.TextsAt(1, kFooterY), QStringList{"第 1页"});
 }
 
 }  // namespace

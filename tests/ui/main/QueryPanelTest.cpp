@@ -136,6 +136,36 @@ TEST_F(QueryPanelTest, EnterAndSpacePressAFocusedConfirmButton) {
   }
 }
 
+// Enter in a box with the list open takes the first name; once both boxes
+// are filled, Enter in either searches, and with one empty it goes there.
+TEST_F(QueryPanelTest, EnterTakesTheFirstNameThenSearchesOnceBothBoxesAreFilled) {
+  QSignalSpy station(panel_, &QueryPanel::stationSearchRequested);
+  panel_->txtFstation->setFocus();
+  QTest::keyClicks(panel_->txtFstation, "beijing");
+  ASSERT_EQ(Items(panel_->lstStation), "北京 北京西");
+  QTest::keyClick(panel_->txtFstation, Qt::Key_Return);
+  EXPECT_EQ(panel_->txtFstation->text(), "北京");
+  EXPECT_TRUE(panel_->lstStation->isHidden());
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Return);  // the second box is empty: nothing to search
+  EXPECT_EQ(station.count(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
+
+  QTest::keyClicks(panel_->txtEstation, "sh");
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Enter);
+  EXPECT_EQ(panel_->txtEstation->text(), "上海");
+  EXPECT_EQ(station.count(), 0);  // the name was taken, no search yet
+  for (QLineEdit* box : {panel_->txtEstation, panel_->txtFstation}) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+  EXPECT_EQ(station.count(), 2);
+  panel_->txtFstation->clear();
+  QTest::keyClick(panel_->txtEstation, Qt::Key_Return);
+  EXPECT_EQ(station.count(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), panel_->txtFstation);
+}
+
 TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {
   Advanced(panel_->cheStation);
   panel_->txtCh_Station->setFocus();

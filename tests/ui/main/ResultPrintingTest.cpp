@@ -67,7 +67,7 @@ TEST(PrintDirectTable, ThreeTrainsFillFourRowsThenEmptyRuledSlotsToTheBottom) {
   for (int x : kDirectRules) EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kA4Bottom})) << "x " << x;
   EXPECT_EQ(surface.CountLines(1, false), 7);
   // Footer 100 below the table, 1700 left of the rightmost rule.
-  EXPECT_EQ(surface.texts.back(), (PrintedText{1, 10970 - 1700, kA4Bottom + 100, 10, "宋体", "第 1頁"}));
+  EXPECT_EQ(surface.texts.back(), (PrintedText{1, 10970 - 1700, kA4Bottom + 100, 10, "宋体", "第 1页"}));
 }
 
 // A cell's text keeps to its column (its width less 50): whole at size 8
@@ -113,7 +113,7 @@ TEST(PrintDirectTable, LongResultBreaksOntoASecondPage) {
   EXPECT_EQ(surface.TextsAt(1, 1400 + 240 * 5).value(0), " K5次");
   EXPECT_TRUE(surface.HasLine({1, 150, kSmallBottom, 10990, kSmallBottom}));
   for (int x : kDirectRules) EXPECT_TRUE(surface.HasLine({1, x, 1370, x, kSmallBottom}));
-  EXPECT_EQ(surface.TextsAt(1, kSmallBottom + 100), QStringList{"第 1頁"});
+  EXPECT_EQ(surface.TextsAt(1, kSmallBottom + 100), QStringList{"第 1页"});
   EXPECT_EQ(surface.CountLines(1, true), 1 + 6 + 1);
 
   // Page 2: the title and top rule again, rows 6..8 from y 1400, the empty
@@ -125,7 +125,7 @@ TEST(PrintDirectTable, LongResultBreaksOntoASecondPage) {
     EXPECT_TRUE(surface.HasLine({2, 150, 1370 + 240 * slot, 10990, 1370 + 240 * slot})) << slot;
   EXPECT_EQ(surface.CountLines(2, true), 1 + 7);
   EXPECT_EQ(surface.CountLines(2, false), 7);
-  EXPECT_EQ(surface.texts.back(), (PrintedText{2, 10970 - 1700, kSmallBottom + 100, 10, "宋体", "第 2頁"}));
+  EXPECT_EQ(surface.texts.back(), (PrintedText{2, 10970 - 1700, kSmallBottom + 100, 10, "宋体", "第 2页"}));
 
   // Twelve rows fill two pages exactly: no blank third page; the rule of
   // slot 6 closes the last one.
@@ -134,7 +134,7 @@ TEST(PrintDirectTable, LongResultBreaksOntoASecondPage) {
   EXPECT_EQ(full.page, 2);
   EXPECT_EQ(full.TextsAt(2, 1400 + 240 * 5).value(0), " K11次");
   EXPECT_TRUE(full.HasLine({2, 150, 1370 + 240 * 6, 10990, 1370 + 240 * 6}));
-  EXPECT_EQ(full.TextsAt(2, kSmallBottom + 100), QStringList{"第 2頁"});
+  EXPECT_EQ(full.TextsAt(2, kSmallBottom + 100), QStringList{"第 2页"});
 }
 
 // Capacity follows the paper to the twip; however small the paper, a page
@@ -152,7 +152,7 @@ GridTexts Leg(const QString& board, const QString& alight, int trains, const QSt
 }
 
 // The legs share one ruling (150..10190); a shorter first leg leaves its
-// columns empty on the later pages. Only the last page's footer reads 頁.
+// columns empty on the later pages; every footer reads 页.
 TEST(PrintTransferTables, LegsOfDifferentLengthsBreakTogether) {
   RecordingPrintSurface surface("Recorder", 11180, kSmallPage);
   // The second leg has 13 rows: pages of six slots take three pages.
@@ -160,7 +160,7 @@ TEST(PrintTransferTables, LegsOfDifferentLengthsBreakTogether) {
   EXPECT_EQ(surface.TextsAt(1, 1400), (QStringList{"车次", "甲发车", "乙到站", "车次", "乙发车", "丙到站"}));
   EXPECT_EQ(surface.TextsAt(1, kSmallBottom + 100), QStringList{"第 1页"});
   EXPECT_EQ(surface.TextsAt(2, kSmallBottom + 100), QStringList{"第 2页"});
-  EXPECT_EQ(surface.TextsAt(3, kSmallBottom + 100), QStringList{"第 3頁"});
+  EXPECT_EQ(surface.TextsAt(3, kSmallBottom + 100), QStringList{"第 3页"});
   EXPECT_TRUE(surface.HasLine({1, 150, kSmallBottom, 10190, kSmallBottom}));
   EXPECT_EQ(surface.TextsAt(2, 1400), (QStringList{" T6次(甲---乙)特快", "08:00", " 12:00"}));
   EXPECT_EQ(surface.TextsAt(3, 1400), (QStringList{" T12次(甲---乙)特快", "08:00", " 12:00"}));

@@ -139,15 +139,22 @@ TEST_F(StartupTest, ASecondStartBringsTheRunningWindowToTheFront) {
 
 // Qt's own texts (here a text box's menu) speak the user's language, and
 // Chinese in the C locale.
-TEST(QtTranslations, StandardMenusSpeakTheUsersLanguage) {
-  for (const QLocale& locale : {QLocale(QLocale::Chinese, QLocale::China), QLocale::c()}) {
-    std::unique_ptr<QTranslator> translator(LoadQtTranslations(*QCoreApplication::instance(), locale));
+// Qt's own texts are Chinese whatever the system's locale, the file dialogs'
+// too.
+TEST(QtTranslations, QtsOwnTextsAreChineseWhateverTheLocale) {
+  const QLocale before;
+  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
+    QLocale::setDefault(locale);
+    std::unique_ptr<QTranslator> translator(LoadQtTranslations(*QCoreApplication::instance()));
     ASSERT_NE(translator, nullptr) << "qt6-translations-l10n is missing";
+    EXPECT_EQ(QLocale().language(), QLocale::Chinese);
     QLineEdit box;
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     EXPECT_TRUE(menu->actions().at(0)->text().startsWith("撤消"))
         << menu->actions().at(0)->text().toStdString();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "查找范围：");
   }
+  QLocale::setDefault(before);
 }
 
 // The socket a running copy listens on lies in the user's own runtime
