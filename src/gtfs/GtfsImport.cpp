@@ -190,6 +190,7 @@ struct Frequency {
 
 struct TrainStop {
   int station;
+  int zhanci;
   int arrive, depart;  // seconds from the first departure's midnight
   int day;
   long long km;  // 0 at a later stop: unknown
@@ -634,6 +635,9 @@ void Importer::AddTrain(int tripIndex, const std::vector<const StopTime*>& rows,
     if (k == 0) baseDay = depart / kDaySeconds;
     TrainStop stop{};
     stop.station = stops_[static_cast<size_t>(r.stop)].station;
+    // Stops counted from 1 keep their numbers, gaps and all (a gap is a stop
+    // left out, which the detail window counts); others are numbered 1, 2, ...
+    stop.zhanci = rows.front()->sequence == 1 ? r.sequence : static_cast<int>(k) + 1;
     stop.arrive = arrive;
     stop.depart = depart;
     stop.day = arrive / kDaySeconds - baseDay;
@@ -844,7 +848,7 @@ void Importer::WriteDatabase(const std::string& outFile, ImportSummary& summary)
         const TrainStop& s = t.stops[k];
         pass.Row({{"trainid", id},
                   {"station", stationId(s.station)},
-                  {"zhanci", std::to_string(k + 1)},
+                  {"zhanci", std::to_string(s.zhanci)},
                   {"arrive", StoredTime(s.arrive)},
                   {"depart", StoredTime(s.depart)},
                   {"day", std::to_string(s.day)},
