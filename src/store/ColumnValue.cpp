@@ -1,6 +1,8 @@
 #include "store/ColumnValue.h"
 
 #include <algorithm>
+#include <charconv>
+#include <limits>
 
 #include "store/CoreStrings.h"
 #include "store/Database.h"
@@ -38,6 +40,24 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return negative ? -value : value;
 }
 
+// A decimal number with an optional sign and fraction ("-12.5", "116",
+// "39.90"), without exponent; one too large for a double reads as infinity,
+// which no column's range holds.
+std::optional<double> ParseDecimal(std::string_view text) {
+  std::string_view digits = text;
+  const bool negative = !digits.empty() && digits[0] == '-';
+  if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+  const size_t point = digits.find('.');
+  const std::string_view whole = digits.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : digits.substr(point + 1);
+  if (whole.empty() && fraction.empty()) return std::nullopt;
+  if (!AllDigits(whole) || !AllDigits(fraction)) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error == std::errc::result_out_of_range) value = std::numeric_limits<double>::infinity();
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 std::optional<double> ParseTimetableTime(std::string_view text) {
@@ -67,6 +87,12 @@ std::optional<ColumnValue> ParseColumnValue(const schema::Column& column, std::s
     case schema::ColumnType::Time:
       if (const auto value = ParseTimetableTime(text)) return *value;
       return std::nullopt;
+    case schema::ColumnType::Real:
+      if (const auto value = ParseDecimal(text);
+          value && *value >= static_cast<double>(column.low) && *value <= static_cast<double>(column.high)) {
+        return *value;
+      }
+      return std::nullopt;
     case schema::ColumnType::Text:
       return std::string(text);
   }
@@ -74,8 +100,11 @@ std::optional<ColumnValue> ParseColumnValue(const schema::Column& column, std::s
 }
 
 std::string WrongTypeReason(const schema::Column& column, std::string_view text) {
-  std::string problem(column.type == schema::ColumnType::Time ? text::kValueNotTime : text::kValueNotInteger);
-  if (column.type == schema::ColumnType::Integer && IsWholeNumber(text)) {
+  std::string problem(column.type == schema::ColumnType::Time   ? text::kValueNotTime
+                      : column.type == schema::ColumnType::Real ? text::kValueNotNumber
+                                                                : text::kValueNotInteger);
+  if ((column.type == schema::ColumnType::Integer && IsWholeNumber(text)) ||
+      (column.type == schema::ColumnType::Real && ParseDecimal(text))) {
     problem = std::string(text::kValueOutOfRange) + "（" + std::to_string(column.low) + " 至 " +
               std::to_string(column.high) + "）";
   }

@@ -13,7 +13,7 @@ namespace kw {
 
 class Query;
 
-// Null, a whole number, a time number (h.mm) or a text.
+// Null, a whole number, a number (a time h.mm, a position) or a text.
 using ColumnValue = std::variant<std::monostate, long long, double, std::string>;
 
 // A clock time written in the stored encoding, hours.minutes ("8.3" = 08:30,
@@ -23,7 +23,8 @@ std::optional<double> ParseTimetableTime(std::string_view text);
 
 // The stored value for `text` written for `column`: a whole number within
 // the column's range for Integer, a time number for Time, the text itself for
-// Text. nullopt when the text is not such a value.
+// Text, a decimal number within the column's range for Real. nullopt when
+// the text is not such a value.
 std::optional<ColumnValue> ParseColumnValue(const schema::Column& column, std::string_view text);
 
 // Why `text` cannot be stored in `column`: "列 id 的值 “x” 不是整数",

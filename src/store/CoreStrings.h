@@ -91,6 +91,7 @@ inline constexpr std::string_view kUserDataNoHome =
 
 // Why a written value cannot be stored in a column (table files, update files).
 inline constexpr std::string_view kValueNotInteger = "不是整数";
+inline constexpr std::string_view kValueNotNumber = "不是数值";
 inline constexpr std::string_view kValueNotTime = "不是 时.分 格式的时刻（如 8.3 表示 08:30）";
 inline constexpr std::string_view kValueRequired = "不能为空";
 inline constexpr std::string_view kValueOutOfRange = "超出范围";

@@ -180,12 +180,85 @@ void Validate(std::map<std::string_view, std::vector<Row>>& tables) {
   }
 }
 
+// Where the stations' positions are written, apart from the tables (they come
+// under another licence): station, lon, lat, source; a station without a
+// position has empty lon and lat.
+constexpr std::string_view kPositionsFile = "station_coordinates.tsv";
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower;
+  for (char ch : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return lower;
+}
+
+// Puts the positions of the positions file, when there is one, into the
+// lat and lon columns of the station rows they name.
+void ReadPositions(const fs::path& dir, std::vector<Row>& stations) {
+  const fs::path path = dir / kPositionsFile;
+  const std::string fileName(kPositionsFile);
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw BuildError(fileName, 0, "无法读取文件 " + path.string());
+
+  const auto& table = *schema::FindTable("station");
+  const auto column = [&](std::string_view name) {
+    return static_cast<size_t>(schema::FindColumn(table, name) - table.columns.data());
+  };
+  const size_t nameAt = column("station");
+  const size_t latAt = column("lat");
+  const size_t lonAt = column("lon");
+  std::map<std::string, Row*> byName;
+  for (auto& row : stations) {
+    if (const auto* name = std::get_if<std::string>(&row.values[nameAt])) byName[LowerAscii(*name)] = &row;
+  }
+
+  const std::vector<std::string> header = {"station", "lon", "lat", "source"};
+  std::map<std::string, int> seen;
+  std::string line;
+  int lineNo = 0;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (lineNo == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+    if (line.empty()) continue;
+    const auto fields = SplitTabs(line);
+    if (fields.size() != header.size()) {
+      throw BuildError(fileName, lineNo, "应有 4 列，实有 " + std::to_string(fields.size()) + " 列");
+    }
+    if (lineNo == 1) {
+      for (size_t c = 0; c < header.size(); ++c) {
+        if (strcasecmp(fields[c].c_str(), header[c].c_str()) != 0) {
+          throw BuildError(fileName, lineNo,
+                           "第 " + std::to_string(c + 1) + " 列应为 " + header[c] + "，实为 " + text::Excerpt(fields[c]));
+        }
+      }
+      continue;
+    }
+    const auto found = byName.find(LowerAscii(fields[0]));
+    if (found == byName.end()) throw BuildError(fileName, lineNo, "车站 " + text::Excerpt(fields[0]) + " 不在车站表中");
+    const auto [first, isNew] = seen.emplace(LowerAscii(fields[0]), lineNo);
+    if (!isNew) throw BuildError(fileName, lineNo, "车站名与第 " + std::to_string(first->second) + " 行重复");
+    const std::string& lon = fields[1];
+    const std::string& lat = fields[2];
+    if (lon.empty() != lat.empty()) throw BuildError(fileName, lineNo, "经度和纬度须同时给出或同时留空");
+    if (lon.empty()) continue;  // no position known: stays Null
+    const auto lonValue = ParseColumnValue(table.columns[lonAt], lon);
+    if (!lonValue) throw BuildError(fileName, lineNo, WrongTypeReason(table.columns[lonAt], lon));
+    const auto latValue = ParseColumnValue(table.columns[latAt], lat);
+    if (!latValue) throw BuildError(fileName, lineNo, WrongTypeReason(table.columns[latAt], lat));
+    found->second->values[lonAt] = *lonValue;
+    found->second->values[latAt] = *latValue;
+  }
+}
+
 }  // namespace
 
 BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFile, const std::string& password) {
   std::map<std::string_view, std::vector<Row>> tables;
   for (const auto& table : schema::Tables()) tables[table.name] = ReadTable(dataDir, table);
   Validate(tables);
+  ReadPositions(dataDir, tables["station"]);
 
   // Write beside the target and move it into place only when complete.
   const std::string partial = outFile + ".part";

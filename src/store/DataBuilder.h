@@ -28,7 +28,8 @@ struct BuildSummary {
   int stops = 0;
 };
 
-// Reads every table from `dataDir`, checks that the rows keep the timetable's
+// Reads every table from `dataDir` (and the stations' positions from
+// station_coordinates.tsv there, when it is present), checks that the rows keep the timetable's
 // invariants (known station, class and train ids; one stop per train and
 // station; one stop per train and sequence number; times in h.mm; unique
 // keys and station names) and writes a new database to `outFile`, keyed with

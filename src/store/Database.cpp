@@ -242,7 +242,13 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
   // Only reads so far: a file refused here is left as it was.
   const auto lacking = CheckSchema(*db);
   if (readOnly) {
-    for (const auto* column : lacking) db->Execute(column->standIn);
+    for (const auto& table : schema::Tables()) {
+      std::vector<const schema::Column*> missing;
+      for (const auto& column : table.columns) {
+        if (std::find(lacking.begin(), lacking.end(), &column) != lacking.end()) missing.push_back(&column);
+      }
+      if (!missing.empty()) db->Execute(schema::StandInView(table, missing));
+    }
     return db;
   }
   // Hold the lock for the life of the connection, so that a second copy of

@@ -31,8 +31,20 @@ const std::vector<Table>& Tables() {
          .type = Text,
          .required = false,
          .added = "ALTER TABLE station ADD COLUMN py TEXT COLLATE NOCASE;"
-                  "CREATE INDEX station_py ON station (py);",
-         .standIn = "CREATE TEMP VIEW station AS SELECT *, NULL AS py FROM main.station;"}},
+                  "CREATE INDEX station_py ON station (py);"},
+        // Position in WGS84 degrees, for the map; Null where it is not known.
+        {.name = "lat",
+         .type = Real,
+         .required = false,
+         .low = -90,
+         .high = 90,
+         .added = "ALTER TABLE station ADD COLUMN lat REAL;"},
+        {.name = "lon",
+         .type = Real,
+         .required = false,
+         .low = -180,
+         .high = 180,
+         .added = "ALTER TABLE station ADD COLUMN lon REAL;"}},
        {"id"}},
       {"kind", {{"id", Integer, true}, {"kind", Text, false}, {"price", Text, false}}, {"id"}},
       {"train",
@@ -100,6 +112,13 @@ std::string ColumnCountText(const Table& table) {
   return base == table.columns.size() ? all : std::to_string(base) + " 至 " + all;
 }
 
+std::string StandInView(const Table& table, const std::vector<const Column*>& lacking) {
+  // Names from the program's own schema, never typed text.
+  std::string sql = "CREATE TEMP VIEW " + std::string(table.name) + " AS SELECT *";
+  for (const auto* column : lacking) sql += ", NULL AS " + std::string(column->name);
+  return sql + " FROM main." + std::string(table.name) + ";";
+}
+
 void CreateSchema(Database& db) {
   // Names, train numbers and short codes compare without regard to case, as
   // travellers type them. Keys are enforced by the database itself, so no
@@ -109,7 +128,9 @@ CREATE TABLE station (
   id INTEGER PRIMARY KEY,
   station TEXT NOT NULL COLLATE NOCASE UNIQUE,
   jm TEXT COLLATE NOCASE,
-  py TEXT COLLATE NOCASE
+  py TEXT COLLATE NOCASE,
+  lat REAL,
+  lon REAL
 );
 CREATE TABLE kind (
   id INTEGER PRIMARY KEY,

@@ -16,6 +16,7 @@ namespace kw::schema {
 enum class ColumnType {
   Integer,  // ids, sequence numbers, day offsets, kilometres
   Time,     // timetable times h.mm, stored as numbers (8.3 = 08:30)
+  Real,     // decimal numbers (a station's latitude and longitude in degrees)
   Text,
 };
 
@@ -28,16 +29,15 @@ struct Column {
   std::string_view name;
   ColumnType type;
   bool required;  // may not be Null
-  // Integer columns: the values the program can hold and show.
+  // Integer and Real columns: the values the program can hold and show.
   long long low = -kLargestNumber;
   long long high = kLargestNumber;
   // A column later timetables added: the statements that add it to an older
   // database, which then opens and works as before. A table file or an
-  // update file may leave such columns out at the end of a row.
+  // update file may leave such columns out at the end of a row. When the
+  // older database may not be written (opened read-only), a view of its
+  // table with these columns empty stands in for it (StandInView).
   std::string_view added = {};
-  // What stands in for it, empty, when the older database may not be
-  // written (opened read-only): nothing is written to the file.
-  std::string_view standIn = {};
 };
 
 struct Table {
@@ -57,8 +57,12 @@ const Column* FindColumn(const Table& table, std::string_view name);
 
 // How many leading columns of `table` every row gives: all but the added ones.
 size_t BaseColumnCount(const Table& table);
-// How many values a row of `table` gives, for messages: "3 至 4" for station.
+// How many values a row of `table` gives, for messages: "3 至 6" for station.
 std::string ColumnCountText(const Table& table);
+
+// The statement that makes a read-only connection see `table` with the
+// added columns `lacking` empty (Null), writing nothing to the file.
+std::string StandInView(const Table& table, const std::vector<const Column*>& lacking);
 
 // Creates the tables and the indexes the searches use in an empty database.
 void CreateSchema(Database& db);

@@ -59,6 +59,45 @@ TEST(ColumnValue, WholeNumbersTheProgramCannotHoldAreRefusedAsOutOfRange) {
   }
 }
 
+// Positions are decimal degrees within the globe: latitude to ±90,
+// longitude to ±180, both ends included.
+TEST(ColumnValue, PositionsAreDecimalDegreesWithinTheirRange) {
+  const std::string huge(400, '9');
+  const struct {
+    const char *column, *text;
+    double stored;       // when kept
+    const char* reason;  // when refused
+  } cases[] = {
+      {"lat", "39.90469", 39.90469, nullptr},
+      {"lat", "-90", -90, nullptr},
+      {"lat", "90.0", 90, nullptr},
+      {"lon", "+180", 180, nullptr},
+      {"lon", "-0.5", -0.5, nullptr},
+      {"lon", ".5", 0.5, nullptr},
+      {"lon", "116.", 116, nullptr},
+      {"lat", "90.00001", 0, "列 lat 的值 “90.00001” 超出范围（-90 至 90）"},
+      {"lon", "-180.5", 0, "超出范围（-180 至 180）"},
+      {"lon", "1e2", 0, "列 lon 的值 “1e2” 不是数值"},
+      {"lon", ".", 0, "不是数值"},
+      {"lon", "-", 0, "不是数值"},
+      {"lat", "1.2.3", 0, "不是数值"},
+      {"lat", "39.904690000000000000001", 39.90469, nullptr},
+      {"lat", huge.c_str(), 0, "超出范围"},
+  };
+  for (const auto& c : cases) {
+    const auto& column = ColumnOf("station", c.column);
+    const auto value = ParseColumnValue(column, c.text);
+    if (c.reason) {
+      EXPECT_FALSE(value) << c.text;
+      EXPECT_NE(WrongTypeReason(column, c.text).find(c.reason), std::string::npos)
+          << WrongTypeReason(column, c.text);
+    } else {
+      ASSERT_TRUE(value) << c.text;
+      EXPECT_DOUBLE_EQ(std::get<double>(*value), c.stored) << c.text;
+    }
+  }
+}
+
 TEST(ColumnValue, AMessageRepeatsAtMostEightyCharactersOfAnItem) {
   const std::string eighty(80, 'x');
   std::string chinese;

@@ -45,8 +45,9 @@ TEST(DataBuilder, RefusesABadRowNamingItsFileAndLine) {
       {"pass", kFirstStop + "1\t2\t2\t9.75\t9.75\t0\t137\n", "pass.tsv", 3, "9.75"},
       {"train", "1\tK1\t1\t1\t2\t24\t9.5\t0\t137\t\n", "train.tsv", 2, "24"},
       {"pass", kFirstStop + "1\t2\ttwo\t9.5\t9.5\t0\t137\n", "pass.tsv", 3, "不是整数"},
-      {"station", "1\t北京\tbj\n2\t天津\n", "station.tsv", 3, "应有 3 至 4 列"},
-      {"station", "1\t北京\tbj\tbeijing\tx\n", "station.tsv", 2, "应有 3 至 4 列"},
+      {"station", "1\t北京\tbj\n2\t天津\n", "station.tsv", 3, "应有 3 至 6 列"},
+      {"station", "1\t北京\tbj\tbeijing\t39.9\t116.4\tx\n", "station.tsv", 2, "应有 3 至 6 列"},
+      {"station", "1\t北京\tbj\tbeijing\t39.9\tx\n", "station.tsv", 2, "列 lon 的值 “x” 不是数值"},
       {"station", kStations + "1\t上海\tsh\n", "station.tsv", 4, "车站编号与第 2 行重复"},
       {"station", kStations + "3\t北京\tbj\n", "station.tsv", 4, "车站名"},
       // Names are one without regard to letter case, as the database compares them.
@@ -69,6 +70,42 @@ TEST(DataBuilder, RefusesABadRowNamingItsFileAndLine) {
       EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
     }
     EXPECT_FALSE(std::filesystem::exists(t.DbPath())) << "a refused build left a database: " << words;
+  }
+}
+
+TEST(DataBuilder, TakesThePositionsFromTheirOwnFileAndLeavesUnknownOnesNull) {
+  auto t = ValidTimetable();
+  t.Set("station_coordinates", "北京\t116.40717\t39.90469\tosm\n天津\t\t\t\n");
+  auto db = t.Open();
+  EXPECT_EQ(QueryRows(*db, "SELECT id, lat, lon FROM station ORDER BY id"),
+            (std::vector<std::string>{"1|39.90469|116.40717", "2|NULL|NULL"}));
+  // Without the file every position is unknown.
+  auto without = ValidTimetable();
+  EXPECT_EQ(QueryRows(*without.Open(), "SELECT count(*) FROM station WHERE lat IS NULL AND lon IS NULL"),
+            std::vector<std::string>{"2"});
+}
+
+TEST(DataBuilder, RefusesABadPositionNamingItsLine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"上海\t121.3\t31.2\tosm\n", "车站 上海 不在车站表中"},
+      {"北京\t116.4\t\tosm\n", "经度和纬度须同时给出或同时留空"},
+      {"北京\t116.4\t95\tosm\n", "列 lat 的值 “95” 超出范围（-90 至 90）"},
+      {"北京\t东经116\t39.9\tosm\n", "列 lon 的值 “东经116” 不是数值"},
+      {"北京\t116.4\t39.9\n", "应有 4 列，实有 3 列"},
+      {"北京\t116.4\t39.9\tosm\n天津\t117.2\t39.1\tosm\n北京\t1\t1\tosm\n", "车站名与第 2 行重复"},
+  };
+  for (const auto& [rows, words] : cases) {
+    auto t = ValidTimetable();
+    t.Set("station_coordinates", rows);
+    try {
+      t.Build();
+      ADD_FAILURE() << "accepted " << rows;
+    } catch (const BuildError& e) {
+      EXPECT_EQ(e.File(), "station_coordinates.tsv") << e.what();
+      EXPECT_EQ(e.Line(), words.find("重复") != std::string::npos ? 4 : 2) << e.what();
+      EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(t.DbPath())) << words;
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "query/StationLookup.h"
 #include "store/Schema.h"
+#include "store/StationPositions.h"
 #include "support/TestTimetable.h"
 #include "update/UpdateFile.h"
 
@@ -74,7 +75,7 @@ TEST(DatabaseOpen, RefusesWhatIsNoTimetableAndLeavesTheFileAsItWas) {
   }
 }
 
-TEST(DatabaseOpen, ATimetableWithoutFullPinyinOpensWorksAndTakesItFromAnUpdate) {
+TEST(DatabaseOpen, ATimetableWithoutPinyinOrPositionsOpensWorksAndTakesThemFromAnUpdate) {
   TempDir dir;
   const auto path = dir.Write("date/Train.dll", KeyedDatabase(dir, true,
                                                               "DROP TABLE station;"
@@ -87,14 +88,22 @@ TEST(DatabaseOpen, ATimetableWithoutFullPinyinOpensWorksAndTakesItFromAnUpdate) 
     const auto readOnly = Database::OpenReadOnly(path.string());
     EXPECT_EQ(FindStations(*readOnly, "sh", true).names, Rows{"上海"});
     EXPECT_FALSE(FindStations(*readOnly, "shanghai", true).found);
+    EXPECT_TRUE(ReadStationPositions(*readOnly).empty());
   }
   EXPECT_EQ(test::ReadFile(path), before);
   auto db = Database::Open(path.string());
   EXPECT_EQ(FindStations(*db, "sh", true).names, Rows{"上海"});
   EXPECT_FALSE(FindStations(*db, "shanghai", true).found);
-  const auto update = dir.Write("update.txt", "update;station;1;py=\"shanghai\"\r\ninsert;station;2;2,\"天津\",\"tj\"\r\n");
+  EXPECT_TRUE(ReadStationPositions(*db).empty());
+  const auto update = dir.Write("update.txt",
+                                "update;station;1;py=\"shanghai\",lat=31.2,lon=121.46\r\n"
+                                "insert;station;2;2,\"天津\",\"tj\"\r\n");
   EXPECT_EQ(ApplyUpdateFile(*db, update).status, UpdateStatus::Applied);
   EXPECT_EQ(FindStations(*db, "shanghai", true).names, Rows{"上海"});
+  const auto positions = ReadStationPositions(*db);
+  ASSERT_EQ(positions.size(), 1u);
+  EXPECT_DOUBLE_EQ(positions.at(1).lat, 31.2);
+  EXPECT_DOUBLE_EQ(positions.at(1).lon, 121.46);
   EXPECT_EQ(QueryRows(*db, "SELECT count(*) FROM station"), Rows{"2"});
 }
 

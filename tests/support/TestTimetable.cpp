@@ -75,6 +75,9 @@ void TestTimetable::Build() {
       header += (header.empty() ? "" : "\t") + std::string(column.name);
     dir_.Write("data/" + std::string(table.name) + ".tsv", header + "\n" + rows_[std::string(table.name)]);
   }
+  if (const auto positions = rows_.find("station_coordinates"); positions != rows_.end()) {
+    dir_.Write("data/station_coordinates.tsv", "station\tlon\tlat\tsource\n" + positions->second);
+  }
   fs::create_directories(DbPath().parent_path());
   std::error_code ec;
   fs::remove(DbPath(), ec);

@@ -38,7 +38,8 @@ class TestTimetable {
   // Sets the rows of a table: lines of tab-separated values, without the
   // header line, which is written from the schema. Tables not set are empty,
   // except kind and price, which start with a small usable fare table (see
-  // the .cpp).
+  // the .cpp). "station_coordinates" sets the rows of the positions file
+  // (station, lon, lat, source), which is written only when set.
   TestTimetable& Set(const std::string& table, const std::string& rows);
 
   // Writes the table files to DataDir() and builds the database at DbPath().

@@ -94,10 +94,16 @@ TEST_F(UpdateFileTest, EveryTableTakesItsValuesAsWritten) {
       {"insert; station ;6;6,\"拉萨\",\"ls\"", "SELECT station FROM station WHERE id=6", "拉萨"},
       // Quoted fields arrive without their quotes.
       {"\"insert\";\"station\";\"5\";\"5,\"乌鲁木齐\",\"wlmq\"\"", "SELECT * FROM station WHERE id=5",
-       "5|乌鲁木齐|wlmq|NULL"},
+       "5|乌鲁木齐|wlmq|NULL|NULL|NULL"},
       // Full pinyin, given or left out.
       {"insert;station;7;7,\"南京\",\"nj\",\"nanjing\"", "SELECT py FROM station WHERE id=7", "nanjing"},
       {"update;station;1;py=\"beijing\"", "SELECT py FROM station WHERE id=1", "beijing"},
+      // A position in degrees, given, changed or taken away.
+      {"insert;station;8;8,\"拉萨西\",\"lsx\",null,29.65,-91.1", "SELECT lat, lon FROM station WHERE id=8",
+       "29.65|-91.1"},
+      {"update;station;1;lat=39.90469,lon=116.40717", "SELECT lat, lon FROM station WHERE id=1",
+       "39.90469|116.40717"},
+      {"update;station;1;lon=null", "SELECT lat, lon FROM station WHERE id=1", "39.90469|NULL"},
   };
   for (const auto& c : cases) {
     ExpectApplied(std::string(c.line) + "\r\n");
@@ -156,6 +162,8 @@ TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
       {"delete;pass;1,4294967306", "列 station 的值 “4294967306” 超出范围"},
       {"update;train;1;distance=999999999999999", "列 distance 的值 “999999999999999” 超出范围"},
       {"update;pass;1,2;day=8", "列 day 的值 “8” 超出范围（0 至 7）"},
+      {"update;station;1;lat=90.5", "列 lat 的值 “90.5” 超出范围（-90 至 90）"},
+      {"update;station;1;lon=\"116.4\"", "列 lon 的值 “\"116.4\"” 不是数值"},
       // The database's own rules: one stop per train and sequence number,
       // station names unique without regard to case.
       {"insert;pass;1,4;1,4,2,1,1,0,0", "pass.trainid, pass.zhanci"},
@@ -163,8 +171,8 @@ TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
       {"update;station;3;id=2", "与表中已有的行冲突"},
       {"update;pass;1,3;station=2", "pass.trainid, pass.station"},
       // Nothing in the file runs as SQL.
-      {"insert;station;1;1);drop table train;--", "应有 3 至 4 个，实有 1 个"},
-      {"insert;station;4;4,\"x\",\"y\"),(5,\"z\",\"w\"", "插入的值的个数不对"},
+      {"insert;station;1;1);drop table train;--", "应有 3 至 6 个，实有 1 个"},
+      {"insert;station;4;4,\"x\",\"y\"),(5,\"z\",\"w\"),(6,\"a\",\"b\"", "插入的值的个数不对"},
       {"insert;station;4;4,\"x\",\"y\") --", "无法识别的值：\"y\") --"},
       {"update;station;1;id=1 or 1=1", "无法识别的值：1 or 1=1"},
       {"update;station;1 or 1=1;jm=\"x\"", "1 or 1=1"},
