@@ -93,6 +93,10 @@ TEST(GtfsImportTest, TheDaysTrainsBecomeATimetable) {
   EXPECT_EQ(Rows(db, "SELECT id, station, jm, py FROM station ORDER BY id"),
             (std::vector<std::string>{"1|北京|bj|beijing", "2|天津|tj|tianjin", "3|德州|dz|dezhou",
                                       "4|徐州,东|xzd|xuzhoudong", "5|龙港西|lgx|longgangxi"}));
+  // Positions for the map: the station's own, not its platforms'.
+  EXPECT_EQ(Rows(db, "SELECT id, lat, lon FROM station ORDER BY id"),
+            (std::vector<std::string>{"1|39.9042|116.4274", "2|39.1355|117.209", "3|37.45|116.31", "4|34.26|117.18",
+                                      "5|NULL|NULL"}));
   // Identical trips are one train with both numbers; the class follows the
   // number (旅游列车 added to the installed classes); the weekend and the
   // one-day trains are not daily; the (全线) trip is no train.

@@ -64,6 +64,7 @@ ImportSummary* GtfsRoundTripTest::imported_;
 
 TEST_F(GtfsRoundTripTest, TheExportIsAFeedOfTheWholeTimetable) {
   EXPECT_EQ(summary_->stations, 239);
+  EXPECT_EQ(summary_->withoutPosition.size(), 25u);
   EXPECT_EQ(summary_->trains, 80);
   EXPECT_EQ(summary_->stops, 970);
   EXPECT_EQ(Member("calendar.txt"),
@@ -97,6 +98,8 @@ TEST_F(GtfsRoundTripTest, ImportingTheExportGivesTheSameTimetable) {
   EXPECT_EQ(imported_->stops, 970);
   EXPECT_EQ(imported_->version, "2026-12 标准版（GTFS）");
   ExpectSame("SELECT id, station, jm FROM station ORDER BY id");
+  ExpectSame("SELECT id, lat, lon FROM station ORDER BY id");
+  EXPECT_EQ(Both("SELECT count(*) FROM station WHERE lat IS NULL", true), std::vector<std::string>{"25"});
   // Full pinyin as the installed table gives it; spelled where it gives none.
   const auto withPinyin = Both("SELECT id, py FROM station WHERE py IS NOT NULL AND py <> '' ORDER BY id", false);
   const auto all = Both("SELECT id, py FROM station ORDER BY id", true);
