@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -158,7 +159,7 @@ void MainWindow::ImportGtfsCommand() {
     }
     std::error_code ec;
     fs::remove(part, ec);
-    if (lock >= 0) close(lock);
+    if (lock >= 0) ::close(lock);
   }
   if (!failure.isEmpty()) {
     platform_.messages->Show(this, failure, MessageIcon::Warning);
