@@ -842,7 +842,11 @@ void Importer::WriteDatabase(const std::string& outFile, ImportSummary& summary)
                   {"ftime", StoredTime(first.depart)},
                   {"etime", StoredTime(last.arrive)},
                   {"day", std::to_string(last.day)},
-                  {"distance", std::to_string(last.km)},
+                  // The farthest known stop: the last one's distance may be unknown.
+                  {"distance", std::to_string(std::max_element(t.stops.begin(), t.stops.end(),
+                                                               [](const TrainStop& a, const TrainStop& b) {
+                                                                 return a.km < b.km;
+                                                               })->km)},
                   {"memo", memo}});
       for (size_t k = 0; k < t.stops.size(); ++k) {
         const TrainStop& s = t.stops[k];

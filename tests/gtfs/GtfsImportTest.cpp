@@ -101,11 +101,12 @@ TEST(GtfsImportTest, TheDaysTrainsBecomeATimetable) {
   // number (旅游列车 added to the installed classes); the weekend and the
   // one-day trains are not daily; the (全线) trip is no train.
   EXPECT_EQ(Rows(db, "SELECT id, train, kind, fstation, estation, ftime, etime, day, distance, memo FROM train ORDER BY id"),
-            (std::vector<std::string>{"1|G101/G9101|8|1|5|8.0|12.0|0|901|NULL", "2|K1|3|1|5|22.0|1.1|1|0|NULL",
+            (std::vector<std::string>{"1|G101/G9101|8|1|5|8.0|12.0|0|901|NULL", "2|K1|3|1|5|22.0|1.1|1|356|NULL",
                                       "3|D5|7|2|1|10.0|10.4|0|130|非每日开行", "4|Y7|10|1|3|7.0|9.0|0|0|非每日开行"}));
   EXPECT_EQ(Rows(db, "SELECT * FROM kind WHERE id >= 9 ORDER BY id"),
             (std::vector<std::string>{"9|临客|特快", "10|旅游列车|NULL"}));
-  // Metres become km (900.5 km rounds up); past midnight is the next day;
+  // K1 is as long as its farthest known stop. Metres become km (900.5 km
+  // rounds up); past midnight is the next day;
   // without shape_dist_traveled the installed timetable's sections count
   // (北京-天津 137, 天津-德州 219) until one is unknown (暂缺, 0).
   EXPECT_EQ(Rows(db, "SELECT trainid, station, zhanci, arrive, depart, day, distance FROM pass ORDER BY trainid, zhanci"),
