@@ -30,7 +30,8 @@ test: deps
 
 # make install PREFIX=/usr/local (DESTDIR=... stages it elsewhere). What it
 # puts down is listed in $(BUILD)/install_manifest.txt, which `make
-# uninstall` removes again (with the same PREFIX and DESTDIR).
+# uninstall` removes again (with the same PREFIX and DESTDIR), with the
+# folders below the prefix that it leaves empty.
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
@@ -38,7 +39,10 @@ install: build
 uninstall:
 	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)" >&2; exit 1; }
 	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -f --
-	-rmdir --ignore-fail-on-non-empty $(DESTDIR)$(PREFIX)/share/kestrelway $(DESTDIR)$(PREFIX)/share/doc/kestrelway
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | while IFS= read -r f; do \
+	  d=$${f%/*}; \
+	  while [ "$${d#$(DESTDIR)$(PREFIX)/}" != "$$d" ] && rmdir "$$d" 2> /dev/null; do d=$${d%/*}; done; \
+	done
 	rm -f $(BUILD)/install_manifest.txt
 
 # The .deb and the portable .tar.gz, in $(BUILD)/.

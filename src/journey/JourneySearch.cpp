@@ -18,6 +18,8 @@
 #include <functional>
 #include <memory>
 
+#include "query/Fares.h"
+
 namespace kw {
 
 namespace {
@@ -30,6 +32,17 @@ int FirstRunFrom(int ready, int depart) {
   const int gap = ready - depart;
   if (gap <= 0) return -(-gap / kMinutesPerDay) * kMinutesPerDay;
   return (gap + kMinutesPerDay - 1) / kMinutesPerDay * kMinutesPerDay;
+}
+
+// The first call at station s that leaves at `minute` of the day or later
+// (the station's end when none does).
+int FirstCallFrom(const JourneyTimetable& t, int s, int minute) {
+  const auto begin = t.calls.begin();
+  return static_cast<int>(std::partition_point(begin + t.callsBegin[s], begin + t.callsBegin[s + 1],
+                                               [minute](const JourneyTimetable::Call& c) {
+                                                 return MinuteOfDay(c.depart) < minute;
+                                               }) -
+                          begin);
 }
 
 // How the earliest arrival at a station was reached: its last leg.
@@ -126,17 +139,6 @@ class RangeSearch {
     return from;
   }
 
-  // The first call at station s that leaves at `minute` of the day or later
-  // (the station's end when none does).
-  int FirstCallFrom(int s, int minute) const {
-    const auto begin = t_.calls.begin();
-    return static_cast<int>(std::partition_point(begin + t_.callsBegin[s], begin + t_.callsBegin[s + 1],
-                                                 [minute](const JourneyTimetable::Call& c) {
-                                                   return MinuteOfDay(c.depart) < minute;
-                                                 }) -
-                            begin);
-  }
-
   // The trains at station s worth boarding in round k for a traveller ready
   // at `ready`, of those whose first run to be caught is earlier than when
   // the round last looked at the station, in an earlier departure. Every
@@ -149,7 +151,7 @@ class RangeSearch {
     Looked& looked = looked_[k][s];
     const int begin = t_.callsBegin[s];
     const int count = t_.callsBegin[s + 1] - begin;
-    const int first = FirstCallFrom(s, MinuteOfDay(ready));
+    const int first = FirstCallFrom(t_, s, MinuteOfDay(ready));
     int n = count;  // calls to look at, from `first` on and round from the last to the first
     if (looked.ready - ready < kMinutesPerDay) {
       n = MinuteOfDay(ready) <= MinuteOfDay(looked.ready) ? looked.first - first : count - first + looked.first;
@@ -445,6 +447,181 @@ class RangeSearch {
   std::vector<int> queued_;
 };
 
+// Of the journeys with the same departure, arrival and number of changes,
+// the one to list: the longest shortest change wait (the safest change),
+// then the fewest km (a leg whose distance is not known counts as longer
+// than any known one). The search finds one of them; the others are
+// looked for from its last leg back: the legs that reach an arrival station
+// at that very minute, and then the rides that reach where they leave in
+// time, from the trains that leave a departure station at that minute.
+class EqualJourneys {
+ public:
+  EqualJourneys(const JourneyTimetable& t, const JourneyRequest& r, const std::vector<int>& sources,
+                const std::vector<int>& targets)
+      : t_(t),
+        sources_(sources),
+        targets_(targets),
+        minChange_(std::clamp(r.minChange, 0, kMaxMinChange)),
+        types_(r.types),
+        isTarget_(t.stations.size()),
+        lastLegsAt_(t.stations.size(), -1) {
+    for (int s : targets) isTarget_[s] = 1;
+  }
+
+  // Replaces `journey` by the best of its equals.
+  void ChooseFor(Journey& journey) {
+    departure_ = journey.departureMinutes;
+    arrival_ = journey.arrivalMinutes;
+    changes_ = journey.changes();
+    best_ = journey.legs;
+    bestScore_ = ScoreOf(best_);
+    legs_.assign(best_.size(), {});
+    FindLastLegs();
+    for (int s : sources_) {
+      for (int c = FirstCallFrom(t_, s, departure_); c < t_.callsBegin[s + 1]; ++c) {
+        const JourneyTimetable::Call& call = t_.calls[c];
+        if (MinuteOfDay(call.depart) != departure_) break;
+        if (t_.IsLastStop(call.stop) || !Allowed(call.train)) continue;
+        start_ = s;
+        RideOn(0, call, departure_ - call.depart);
+      }
+    }
+    for (const LastLeg& l : lastLegs_) lastLegsAt_[t_.stops[l.board].station] = -1;
+    if (bestScore_.changed) {
+      for (size_t i = 1; i < best_.size(); ++i) best_[i].waitMinutes = best_[i].boardMinutes - best_[i - 1].alightMinutes;
+      journey.legs = best_;
+    }
+  }
+
+ private:
+  struct Score {
+    int shortestWait = INT_MAX;  // none without a change
+    long long km = 0;            // kUnknownKm when a leg's is not known
+    bool changed = false;        // a journey other than the search's
+    bool operator>(const Score& o) const {
+      return shortestWait != o.shortestWait ? shortestWait > o.shortestWait : km < o.km;
+    }
+  };
+  static constexpr long long kUnknownKm = LLONG_MAX / 4;
+
+  // A last leg: it leaves `board` at `departure` and reaches an arrival
+  // station at the journey's arrival.
+  struct LastLeg {
+    int board;
+    int alight;
+    int departure;
+    int next;  // the next last leg from the same station, -1 at the end
+  };
+
+  bool Allowed(int train) const { return (types_ & TypeBit(t_.trains[train].type)) != 0; }
+
+  long long LegKm(const JourneyLeg& leg) const {
+    const std::optional<int> km = JourneyDistance(t_.distances[leg.boardStop], t_.PositionInTrain(leg.boardStop) == 0,
+                                                  t_.distances[leg.alightStop]);
+    return km ? *km : kUnknownKm;
+  }
+
+  Score ScoreOf(const std::vector<JourneyLeg>& legs) const {
+    Score score;
+    for (size_t i = 0; i < legs.size(); ++i) {
+      score.km += LegKm(legs[i]);
+      if (i > 0) score.shortestWait = std::min(score.shortestWait, legs[i].boardMinutes - legs[i - 1].alightMinutes);
+    }
+    return score;
+  }
+
+  // The legs from a station other than an arrival one that reach an arrival
+  // station at the journey's arrival, by the station they leave.
+  void FindLastLegs() {
+    lastLegs_.clear();
+    if (changes_ == 0) return;
+    for (int s : targets_) {
+      for (int c = t_.callsBegin[s]; c < t_.callsBegin[s + 1]; ++c) {
+        const JourneyTimetable::Call& call = t_.calls[c];
+        const JourneyTimetable::Stop& alight = t_.stops[call.stop];
+        if (MinuteOfDay(alight.arrive) != MinuteOfDay(arrival_) || !Allowed(call.train)) continue;
+        const int run = arrival_ - alight.arrive;
+        for (int p = t_.trains[call.train].firstStop; p < call.stop; ++p) {
+          const int from = t_.stops[p].station;
+          if (isTarget_[from]) continue;
+          lastLegs_.push_back({p, call.stop, run + t_.stops[p].depart, lastLegsAt_[from]});
+          lastLegsAt_[from] = static_cast<int>(lastLegs_.size()) - 1;
+        }
+      }
+    }
+  }
+
+  // Leg `level` rides `call`'s train, run `run`, from its stop on.
+  void RideOn(int level, const JourneyTimetable::Call& call, int run) {
+    const JourneyTimetable::Train& train = t_.trains[call.train];
+    const int boardMinutes = run + call.depart;
+    for (int q = call.stop + 1; q < train.firstStop + train.stopCount; ++q) {
+      const int arrive = run + t_.stops[q].arrive;
+      if (arrive > arrival_) break;
+      const int s = t_.stops[q].station;
+      legs_[level] = {call.train, call.stop, q, boardMinutes, arrive, 0};
+      if (level == changes_) {
+        if (arrive == arrival_ && isTarget_[s] && s != start_) Consider();
+      } else if (!isTarget_[s]) {
+        ChangeAt(level + 1, s, arrive, call.train);
+      }
+    }
+  }
+
+  // Leg `level` leaves station s, reached at `arrive` on `train`.
+  void ChangeAt(int level, int s, int arrive, int train) {
+    const int ready = arrive + minChange_;
+    if (level == changes_) {
+      for (int l = lastLegsAt_[s]; l >= 0; l = lastLegs_[l].next) {
+        const LastLeg& last = lastLegs_[l];
+        // The first run that can be caught, of another train.
+        if (last.departure < ready || last.departure - kMinutesPerDay >= ready) continue;
+        if (t_.stops[last.board].train == train) continue;
+        if (t_.stops[last.alight].station == start_) continue;
+        legs_[level] = {t_.stops[last.board].train, last.board, last.alight, last.departure, arrival_, 0};
+        Consider();
+      }
+      return;
+    }
+    const int begin = t_.callsBegin[s];
+    const int count = t_.callsBegin[s + 1] - begin;
+    const int first = FirstCallFrom(t_, s, MinuteOfDay(ready));
+    for (int i = 0, c = first; i < count; ++i, ++c) {
+      if (c == begin + count) c = begin;
+      const JourneyTimetable::Call& call = t_.calls[c];
+      const int run = FirstRunFrom(ready, call.depart);
+      if (run + call.depart >= arrival_) break;
+      if (call.train == train || t_.IsLastStop(call.stop) || !Allowed(call.train)) continue;
+      RideOn(level, call, run);
+    }
+  }
+
+  void Consider() {
+    Score score = ScoreOf(legs_);
+    if (score > bestScore_) {
+      score.changed = true;
+      bestScore_ = score;
+      best_ = legs_;
+    }
+  }
+
+  const JourneyTimetable& t_;
+  const std::vector<int>& sources_;
+  const std::vector<int>& targets_;
+  const int minChange_;
+  const TrainTypes types_;
+  std::vector<char> isTarget_;  // by station
+  std::vector<int> lastLegsAt_;  // by station: its first last leg, -1 for none
+  std::vector<LastLeg> lastLegs_;
+  int departure_ = 0;
+  int arrival_ = 0;
+  int changes_ = 0;
+  int start_ = 0;  // the station the journey being built leaves from
+  std::vector<JourneyLeg> legs_;
+  std::vector<JourneyLeg> best_;
+  Score bestScore_;
+};
+
 // Keeps the journeys no other beats, each (departure, arrival, changes) once.
 void KeepUnbeaten(std::vector<Journey>& journeys) {
   std::sort(journeys.begin(), journeys.end(), [](const Journey& a, const Journey& b) {
@@ -532,6 +709,10 @@ std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const Journ
   }
   KeepUnbeaten(journeys);
   DropBeaten(journeys, std::clamp(request.slack, 0, kMaxSlack));
+  if (!journeys.empty()) {
+    EqualJourneys equals(timetable, request, sources, targets);
+    for (Journey& j : journeys) equals.ChooseFor(j);
+  }
   return journeys;
 }
 

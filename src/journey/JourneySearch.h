@@ -57,9 +57,10 @@ struct Journey {
 // by one that leaves no earlier, arrives no later and has no more changes
 // while being better in one of the three; and, with k changes, by one with
 // k' < k changes that leaves at most slack * (k - k') minutes earlier and
-// arrives at most as much later (a change must save the slack). Journeys with
-// the same departure, arrival and changes are given once. A journey never
-// ends where it began. In no particular order.
+// arrives at most as much later (a change must save the slack). Of the
+// journeys with the same departure, arrival and changes one is given: the
+// one whose shortest change wait is longest, then the one of fewest km. A
+// journey never ends where it began. In no particular order.
 std::vector<Journey> FindJourneys(const JourneyTimetable& timetable, const JourneyRequest& request);
 
 // How a list of journeys is ordered. Ties go by departure, then arrival.

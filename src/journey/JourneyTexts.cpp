@@ -113,7 +113,8 @@ JourneyTotals JourneyDistanceAndFare(Database& db, const JourneyTimetable& timet
     totals.distanceKm = km && totals.distanceKm ? std::optional(*totals.distanceKm + *km) : std::nullopt;
     totals.fareTenths = fare && totals.fareTenths ? std::optional(*totals.fareTenths + *fare) : std::nullopt;
   }
-  totals.distanceText = DistanceText(totals.distanceKm);
+  totals.distanceText =
+      totals.distanceKm ? std::to_string(*totals.distanceKm) : std::string(text::kUnknownFigure);
   if (!totals.fareTenths) {
     totals.fareText = std::string(text::kUnknownFigure);
   } else {

@@ -49,9 +49,11 @@ JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& j
 // The distance and hard-seat fare of a whole journey: the sums over its legs,
 // each leg a ticket of its own; nullopt, and "暂缺" in the texts, when any
 // leg's is not known (an international leg's fare is not).
+// Wide numbers: three legs of the longest distance a stop may give
+// (999,999,999 km) add up beyond a 32-bit number.
 struct JourneyTotals {
-  std::optional<int> distanceKm;
-  std::optional<int> fareTenths;  // in tenths of a yuan
+  std::optional<long long> distanceKm;
+  std::optional<long long> fareTenths;  // in tenths of a yuan
   std::string distanceText;       // "1463"
   std::string fareText;           // "553", "12.5"
 };

@@ -34,15 +34,27 @@ bool SyncFile(const fs::path& path) {
 
 }  // namespace
 
-SwapResult SwapWaitingPicture(const fs::path& appDir) {
+SwapResult SwapWaitingPicture(const fs::path& appDir, const PictureCheck& isPicture) {
   RemoveStalePartials(appDir);
   std::error_code ec;
   const fs::path waiting = DateFile(appDir, kAdWaitingName);
   if (!fs::exists(waiting, ec)) return {};
-  // An empty picture is no picture (a server that reported size 0).
-  if (fs::is_regular_file(waiting, ec) && fs::file_size(waiting, ec) == 0) {
-    fs::remove(waiting, ec);
-    return {SwapOutcome::Failed, "the waiting picture " + waiting.string() + " is empty"};
+  // An empty picture is no picture (a server that reported size 0); a huge
+  // one would be read at every start.
+  if (fs::is_regular_file(waiting, ec)) {
+    const std::int64_t size = LocalFileSize(waiting);
+    std::string why;
+    if (size == 0) {
+      why = " is empty";
+    } else if (size > kMaxAdPictureBytes) {
+      why = " is larger than " + std::to_string(kMaxAdPictureBytes) + " bytes";
+    } else if (!isPicture(waiting)) {
+      why = " is no picture";
+    }
+    if (!why.empty()) {
+      fs::remove(waiting, ec);
+      return {SwapOutcome::Failed, "the waiting picture " + waiting.string() + why};
+    }
   }
 
   const fs::path picture = DateFile(appDir, kAdPictureName);
@@ -181,6 +193,7 @@ class PartialFile {
   PartialFile& operator=(const PartialFile&) = delete;
 
   std::FILE* File() const { return file_; }
+  const std::string& Path() const { return path_; }
   // Closes the file with its bytes on the disk; false when that fails.
   bool Close() {
     if (file_ == nullptr) return true;
@@ -205,7 +218,8 @@ class PartialFile {
 }  // namespace
 
 AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir,
-                                 const std::atomic<bool>& cancel, const AdRefreshLimits& limits) {
+                                 const std::atomic<bool>& cancel, const PictureCheck& isPicture,
+                                 const AdRefreshLimits& limits) {
   AdRefreshResult result;
   if (!IsServerName(server)) {
     result.error = "not a server name: \"" + std::string(server) + "\"";
@@ -278,6 +292,12 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
     result.error = "the answer to SIZE is no picture's size: " + x.sizeReply;
     return result;
   }
+  if (result.remoteSize > kMaxAdPictureBytes) {
+    result.outcome = AdRefreshOutcome::Refused;
+    result.error = "the picture on the server is larger than " + std::to_string(kMaxAdPictureBytes) +
+                   " bytes: " + result.replyText;
+    return result;
+  }
 
   const fs::path folder = DateFolder(appDir);
   result.localSize = LocalFileSize(DateFile(appDir, kAdPictureName));
@@ -294,7 +314,7 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
     return result;
   }
   x.out = partial.File();
-  x.expected = result.remoteSize;
+  x.expected = result.remoteSize;  // at most kMaxAdPictureBytes: OnData stops a transfer beyond it
   detail[0] = '\0';
   curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
   // Read to the end of the data whatever size the server gives now; the
@@ -312,6 +332,9 @@ AdRefreshResult RefreshAdPicture(std::string_view server, const fs::path& appDir
                                : CurlFailure(code, detail);
   } else if (x.written != x.expected) {
     result.error = "received " + std::to_string(x.written) + " of " + result.replyText + " bytes";
+  } else if (closed && !isPicture(partial.Path())) {
+    result.outcome = AdRefreshOutcome::Refused;
+    result.error = "what the server sent is no picture";
   } else if (!closed || !partial.MoveTo(DateFile(appDir, kAdWaitingName))) {
     result.error = "cannot write " + DateFile(appDir, kAdWaitingName).string();
   } else {

@@ -1,14 +1,18 @@
 // The advertisement picture date/showmain.gif, kept in step with the copy on
-// the publisher's FTP server. A refresh downloads a changed picture under a
-// second name, date/showmian.gif; the next start moves it into place before
-// any window uses the picture. Nothing here is shown to the user: every
-// failure is only reported in the returned value.
+// an FTP server, when the user names one (there is no default: without a
+// server the program makes no network connection). A refresh downloads a
+// changed picture under a second name, date/showmian.gif; the next start
+// moves it into place before any window uses the picture. A picture is at
+// most kMaxAdPictureBytes and must read as a picture (the caller's check,
+// which decodes it) before it waits or is put in place. Nothing here is
+// shown to the user: every failure is only reported in the returned value.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,9 +23,15 @@ namespace kw {
 inline constexpr std::string_view kAdPictureName = "showmain.gif";
 inline constexpr std::string_view kAdWaitingName = "showmian.gif";
 
-// The publisher's FTP server: the host used when the setting is absent, the
-// account and the picture's path on the server.
-inline constexpr std::string_view kDefaultAdServer = "ftp.kestrelway.cn";
+// The largest picture taken: a larger SIZE is refused, and a transfer that
+// goes past it is stopped.
+inline constexpr std::int64_t kMaxAdPictureBytes = 5 << 20;
+
+// Whether the file at a path reads as a picture (decoded, not guessed from
+// its name).
+using PictureCheck = std::function<bool(const std::filesystem::path&)>;
+
+// The account on the server and the picture's path there.
 inline constexpr std::string_view kAdUser = "train";
 inline constexpr std::string_view kAdPassword = "604lamp.org";
 inline constexpr std::string_view kAdRemotePath = "train/showmain.gif";
@@ -44,9 +54,10 @@ struct SwapResult {
 // date/showmian.gif below `appDir` in place of date/showmain.gif and deletes
 // it. The picture in use is replaced in one step (a copy written beside it,
 // then renamed over it), so it is either the old or the new picture. A
-// download still running in another copy of the program is left alone. An
-// empty waiting picture is removed, never put in place (Failed).
-SwapResult SwapWaitingPicture(const std::filesystem::path& appDir);
+// download still running in another copy of the program is left alone. A
+// waiting picture that is empty, larger than kMaxAdPictureBytes or not a
+// picture by `isPicture` is removed, never put in place (Failed).
+SwapResult SwapWaitingPicture(const std::filesystem::path& appDir, const PictureCheck& isPicture);
 
 // ---------------------------------------------------------------- refresh
 
@@ -68,6 +79,7 @@ enum class AdRefreshOutcome {
   SizeRequestFailed,  // no answer to the size request that is a size above 0: nothing downloaded
   DownloadFailed,     // the download broke off or came out at the wrong size: nothing kept
   Cancelled,          // the cancel flag was raised: nothing kept
+  Refused,            // larger than kMaxAdPictureBytes, or no picture: nothing kept
 };
 
 struct AdRefreshResult {
@@ -81,12 +93,14 @@ struct AdRefreshResult {
 };
 
 // Asks `server` (host or host:port) for the size of the picture on it and,
-// when that is a size and differs from the local date/showmain.gif below
-// `appDir`, downloads it to a temporary file in the date folder that becomes
-// date/showmian.gif only once complete and of the reported size. Blocks until
-// done, at most limits.totalTime; raising `cancel` from another thread ends it
-// within about a second and removes the partial file.
+// when that is a size of at most kMaxAdPictureBytes and differs from the
+// local date/showmain.gif below `appDir`, downloads it to a temporary file in
+// the date folder that becomes date/showmian.gif only once complete, of the
+// reported size and a picture by `isPicture`. Blocks until done, at most
+// limits.totalTime; raising `cancel` from another thread ends it within about
+// a second and removes the partial file.
 AdRefreshResult RefreshAdPicture(std::string_view server, const std::filesystem::path& appDir,
-                                 const std::atomic<bool>& cancel, const AdRefreshLimits& limits = {});
+                                 const std::atomic<bool>& cancel, const PictureCheck& isPicture,
+                                 const AdRefreshLimits& limits = {});
 
 }  // namespace kw

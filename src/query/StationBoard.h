@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "journey/JourneyTimetable.h"
+#include "query/TrainType.h"
 
 namespace kw {
 

@@ -126,6 +126,13 @@ inline constexpr std::string_view kUpdateRepeatedColumn = "同一列修改了两
 inline constexpr std::string_view kUpdateConflict = "与表中已有的行冲突";
 inline constexpr std::string_view kUpdateNotDeleted = "但无法删除更新文件";
 inline constexpr std::string_view kUpdateEmptyItem = "（空）";
+inline constexpr std::string_view kUpdateQuoteInTable = "表名中有多余的双引号：";
+inline constexpr std::string_view kUpdateQuoteInKey = "编号中有多余的双引号：";
+inline constexpr std::string_view kUpdateControlCharacter = "列 %1 的文字含有控制字符 %2";  // column, U+001B
+// The command-line tool's output could not be written (cause).
+inline constexpr std::string_view kOutputFailed = "无法写出结果：%1";
+inline constexpr std::string_view kWriteFailed = "写入失败";
+inline constexpr std::string_view kUpdateCancelled = "更新已取消，时刻表没有改变";
 
 // GTFS feeds: import and export. %1.. are filled in by Fill().
 inline constexpr std::string_view kGtfsAt = "%1 第 %2 行：%3";  // file, line, what is wrong
@@ -234,15 +241,22 @@ void ForEachLine(std::string_view text, F f) {
 }
 
 // A piece of the user's text as a message repeats it: at most kExcerptLength
-// characters, then "…" when there were more.
+// characters, then "…" when there were more. A control character (C0, DEL)
+// shows as "�", so that none reaches a terminal or shifts a line.
 inline constexpr size_t kExcerptLength = 80;
 inline std::string Excerpt(std::string_view text) {
+  std::string out;
   size_t characters = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (!BeginsCharacter(text[i])) continue;
-    if (characters++ == kExcerptLength) return std::string(text.substr(0, i)) + "…";
+  for (const char c : text) {
+    if (BeginsCharacter(c) && characters++ == kExcerptLength) return out + "…";
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\xEF\xBF\xBD";
+    } else {
+      out += c;
+    }
   }
-  return std::string(text);
+  return out;
 }
 
 // Journeys with changes.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTableView>
 #include <QTreeView>
@@ -60,10 +61,21 @@ QStringList RowCells(const QModelIndex& row, const QList<int>& columns) {
   return cells;
 }
 
-QString CsvField(const QString& text) {
+// A number or a clock time as the lists show them ("-12", "+3", "12.5",
+// "08:30"): a sign, then digits with points or colons between them.
+bool IsNumberOrTime(const QString& text) {
+  static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+([.:][0-9]+)*$"));
+  return number.match(text).hasMatch();
+}
+
+QString CsvField(QString text) {
+  // A cell that a spreadsheet would run as a formula (=, +, - or @ first)
+  // gets a leading ' so that it stays text; numbers and times keep their signs.
+  if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()) && !IsNumberOrTime(text))
+    text.prepend(u'\'');
   if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
     return text;
-  return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+  return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
 class ListCopier final : public QObject {

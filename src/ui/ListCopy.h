@@ -30,7 +30,9 @@ QString SelectedRowsText(const QAbstractItemView& view, const QStringList& heade
 
 // The whole list as a CSV file's bytes: the byte-order mark, the header line,
 // every row; fields quoted where they hold a comma, a quote or a line break;
-// lines end in CR LF.
+// lines end in CR LF. A field beginning with =, +, - or @ that is no number
+// or time ("=HYPERLINK(…)") gets a leading ' so that no spreadsheet runs it
+// as a formula.
 QByteArray ListCsv(const QAbstractItemView& view, const QStringList& headers = {});
 
 // `stem` made fit to be a file name: characters no file name may hold become

@@ -95,7 +95,7 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
   }
   // A picture downloaded by the last run takes its place before anything
   // shows it.
-  SwapWaitingPicture(DateRoot());
+  SwapWaitingPicture(DateRoot(), &AdRefresher::IsPictureFile);
   const std::string path = DatabasePath(DateRoot()).string();
   try {
     db_ = Database::Open(path);
@@ -110,9 +110,9 @@ bool Program::Start(const std::function<void(MainWindow&)>& wire) {
   main_ = std::make_unique<MainWindow>(*db_, platform_);
   ListenForCopies();
   ConnectResultPrinting(*main_, platform_);
-  // Ask the publisher's server for a newer advertisement picture once the
-  // window has loaded; the refresher is the window's child, so closing the
-  // window cancels a transfer still running.
+  // Ask the server the settings name, if any, for a newer advertisement
+  // picture once the window has loaded; the refresher is the window's child,
+  // so closing the window cancels a transfer still running.
   MainWindow* window = main_.get();
   QObject::connect(window, &MainWindow::loaded, window,
                    [window] { (new AdRefresher(DateRoot(), window))->Start(); });

@@ -50,6 +50,8 @@ inline const QString kUseInstalledDone = QStringLiteral("已换用新安装的�
 inline const QString kUseInstalledFailed = QStringLiteral("无法换用新安装的时刻表：");
 inline const QString kUpdateDialogCaption = QStringLiteral("选择更新文件");
 inline const QString kUpdateDialogFilter = QStringLiteral("更新文件 (*.txt *.upd *.dat);;所有文件 (*)");
+inline const QString kUpdateProgress = QStringLiteral("正在更新数据库……");
+inline const QString kUpdateCancel = QStringLiteral("取消");
 // GTFS timetables: 文件 → 导入 GTFS 时刻表, 文件 → 导出 GTFS.
 inline const QString kMenuImportGtfs = QStringLiteral("导入 GTFS 时刻表(&G)...");
 inline const QString kMenuExportGtfs = QStringLiteral("导出 GTFS(&E)...");

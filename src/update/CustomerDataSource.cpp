@@ -139,57 +139,16 @@ enum class Encoding { Ascii, Utf8, Gb18030 };
 
 std::string_view EncodingName(Encoding encoding) { return encoding == Encoding::Utf8 ? "UTF-8" : "GB18030"; }
 
-// Opens `path` for reading when it is a regular file (never waiting on a
-// pipe or a device) of at most kMaxUpdateFileBytes, and reads it whole.
-std::string ReadBytes(const std::filesystem::path& path) {
-  const auto fail = [&](std::string_view cause) {
-    return UpdateFileError(
-        std::string(text::kUpdateCannotRead) + " " + text::Excerpt(path.string()) + "：" + std::string(cause),
-        0);
-  };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) throw fail(errno == ENOENT ? std::string(text::kDbMissing) : text::ErrorCause(errno));
-  struct Closer {
-    int fd;
-    ~Closer() { ::close(fd); }
-  } closer{fd};
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) throw fail(text::ErrorCause(errno));
-  if (!S_ISREG(st.st_mode)) throw fail(text::kUpdateNotAFile);
-  const auto tooLarge = [&] {
-    return fail(text::Fill(text::kUpdateTooLarge, {std::to_string(kMaxUpdateFileBytes >> 20)}));
-  };
-  if (st.st_size > kMaxUpdateFileBytes) throw tooLarge();
-  // The file may grow while it is read: never more than the limit.
-  std::string bytes(static_cast<size_t>(st.st_size) + 1, '\0');
-  size_t have = 0;
-  while (true) {
-    if (have == bytes.size()) {
-      if (bytes.size() > static_cast<size_t>(kMaxUpdateFileBytes)) throw tooLarge();
-      bytes.resize(std::min(bytes.size() * 2, static_cast<size_t>(kMaxUpdateFileBytes) + 1));
-    }
-    const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw fail(text::ErrorCause(errno));
-    if (n == 0) break;
-    have += static_cast<size_t>(n);
-  }
-  bytes.resize(have);
-  return bytes;
-}
+// How much of the file one read takes.
+constexpr size_t kReadPiece = 64 << 10;
 
 std::string_view TakeField(std::string_view& rest) {
   const size_t semicolon = rest.find(';');
   std::string_view field = rest.substr(0, semicolon);
   // Without a ";" the rest stays as it is, so later fields repeat it.
   if (semicolon != std::string_view::npos) rest.remove_prefix(semicolon + 1);
-  if (!field.empty() && field.front() == '"') {
-    field.remove_prefix(1);
-    // The last character, all of its bytes.
-    size_t last = field.size();
-    while (last > 0 && !text::BeginsCharacter(field[last - 1])) --last;
-    field = field.substr(0, last > 0 ? last - 1 : 0);
-  }
+  // A field in quotes arrives without them; any other quote stays.
+  if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
   return field;
 }
 
@@ -205,72 +164,161 @@ UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber) {
   return record;
 }
 
-std::string DecodeUpdateText(std::string_view bytes) {
-  // The file's mark: GB18030's declares the file GB18030; UTF-8's is also
-  // found in front of GB18030 text and decides nothing.
-  std::optional<Encoding> declared;
-  if (bytes.starts_with(kGb18030Bom)) {
-    declared = Encoding::Gb18030;
-    bytes.remove_prefix(kGb18030Bom.size());
-  } else if (bytes.starts_with(kUtf8Bom)) {
-    bytes.remove_prefix(kUtf8Bom.size());
-  }
+struct UpdateLineDecoder::State {
   Gb18030Reader gb18030;
-  std::optional<Encoding> fileEncoding = declared;
+  std::optional<Encoding> declared;      // by the file's byte order mark
+  std::optional<Encoding> fileEncoding;  // by the mark or the first line beyond ASCII
+};
+
+UpdateLineDecoder::UpdateLineDecoder() : state_(std::make_unique<State>()) {}
+UpdateLineDecoder::~UpdateLineDecoder() = default;
+
+std::string UpdateLineDecoder::Decode(std::string_view raw, int line) {
+  State& s = *state_;
+  if (line == 1) {
+    // The file's mark: GB18030's declares the file GB18030; UTF-8's is also
+    // found in front of GB18030 text and decides nothing.
+    if (raw.starts_with(kGb18030Bom)) {
+      s.declared = s.fileEncoding = Encoding::Gb18030;
+      raw.remove_prefix(kGb18030Bom.size());
+    } else if (raw.starts_with(kUtf8Bom)) {
+      raw.remove_prefix(kUtf8Bom.size());
+    }
+  }
+  // A mark at the start of a later line: two files joined.
+  for (const std::string_view mark : {kUtf8Bom, kGb18030Bom}) {
+    if (raw.starts_with(mark)) raw.remove_prefix(mark.size());
+  }
+  // Each line read both ways: ASCII, or the one encoding it is valid in, or
+  // the reading that is Chinese.
+  Encoding encoding = Encoding::Ascii;
+  std::optional<std::string> asGb18030;
+  const int widest = WidestUtf8Character(raw);
+  if (widest < 0 || widest > 1) asGb18030 = s.gb18030.Read(raw);
+  if (widest < 0) {
+    if (!asGb18030) throw UpdateFileError(std::string(text::kUpdateBadEncoding), line);
+    encoding = Encoding::Gb18030;
+  } else if (widest > 1) {
+    // Valid in both: Han characters or Chinese punctuation in UTF-8 are
+    // UTF-8 (they read as GB18030 Han characters too, 测 as 娴); otherwise
+    // the reading that is Chinese (平山站 in GB18030 reads as UTF-8 ƽɽվ:
+    // two-byte UTF-8 characters are never Han, but always read as Han in
+    // GB18030).
+    if (!asGb18030 || HasHan(raw) || (widest > 2 && IsChineseText(raw))) {
+      encoding = Encoding::Utf8;
+    } else if (IsChineseText(*asGb18030)) {
+      encoding = Encoding::Gb18030;
+    } else {
+      throw UpdateFileError(std::string(text::kUpdateNoChineseReading), line);
+    }
+  }
+  if (encoding == Encoding::Ascii) return std::string(raw);
+  // A file is one encoding: a line in the other would be garbled.
+  if (s.fileEncoding && *s.fileEncoding != encoding) {
+    throw UpdateFileError(text::Fill(s.declared ? text::kUpdateMarkMismatch : text::kUpdateMixedEncoding,
+                                     {EncodingName(*s.fileEncoding)}),
+                          line);
+  }
+  s.fileEncoding = encoding;
+  return encoding == Encoding::Gb18030 ? std::move(*asGb18030) : std::string(raw);
+}
+
+std::string DecodeUpdateText(std::string_view bytes) {
+  UpdateLineDecoder decoder;
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
   int line = 0;
   text::ForEachLine(bytes, [&](std::string_view raw) {
-    ++line;
-    if (line > 1) out += '\n';
-    // A mark at the start of a later line: two files joined.
-    for (const std::string_view mark : {kUtf8Bom, kGb18030Bom}) {
-      if (raw.starts_with(mark)) raw.remove_prefix(mark.size());
-    }
-    // Each line read both ways: ASCII, or the one encoding it is valid in, or
-    // the reading that is Chinese.
-    Encoding encoding = Encoding::Ascii;
-    std::optional<std::string> asGb18030;
-    const int widest = WidestUtf8Character(raw);
-    if (widest < 0 || widest > 1) asGb18030 = gb18030.Read(raw);
-    if (widest < 0) {
-      if (!asGb18030) throw UpdateFileError(std::string(text::kUpdateBadEncoding), line);
-      encoding = Encoding::Gb18030;
-    } else if (widest > 1) {
-      // Valid in both: Han characters or Chinese punctuation in UTF-8 are
-      // UTF-8 (they read as GB18030 Han characters too, 测 as 娴); otherwise
-      // the reading that is Chinese (平山站 in GB18030 reads as UTF-8 ƽɽվ:
-      // two-byte UTF-8 characters are never Han, but always read as Han in
-      // GB18030).
-      if (!asGb18030 || HasHan(raw) || (widest > 2 && IsChineseText(raw))) {
-        encoding = Encoding::Utf8;
-      } else if (IsChineseText(*asGb18030)) {
-        encoding = Encoding::Gb18030;
-      } else {
-        throw UpdateFileError(std::string(text::kUpdateNoChineseReading), line);
-      }
-    }
-    if (encoding != Encoding::Ascii) {
-      // A file is one encoding: a line in the other would be garbled.
-      if (fileEncoding && *fileEncoding != encoding) {
-        throw UpdateFileError(text::Fill(declared ? text::kUpdateMarkMismatch : text::kUpdateMixedEncoding,
-                                         {EncodingName(*fileEncoding)}),
-                              line);
-      }
-      fileEncoding = encoding;
-    }
-    out += encoding == Encoding::Gb18030 ? std::string_view(*asGb18030) : raw;
+    if (++line > 1) out += '\n';
+    out += decoder.Decode(raw, line);
   });
   return out;
 }
 
-CustomerDataSource::CustomerDataSource(const std::filesystem::path& path) {
-  const std::string text = DecodeUpdateText(ReadBytes(path));
-  int lineNumber = 0;
-  text::ForEachLine(text, [&](std::string_view line) {
-    ++lineNumber;
-    if (!text::Trim(line).empty()) records_.push_back(SplitUpdateLine(line, lineNumber));
-  });
+CustomerDataSource::CustomerDataSource(const std::filesystem::path& path) : path_(path) {
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd_ < 0) throw CannotRead(errno == ENOENT ? std::string(text::kDbMissing) : text::ErrorCause(errno));
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) {
+    const int error = errno;
+    ::close(fd_);
+    throw CannotRead(text::ErrorCause(error));
+  }
+  size_ = static_cast<long long>(st.st_size);
+  if (!S_ISREG(st.st_mode) || size_ > kMaxUpdateFileBytes) {
+    ::close(fd_);
+    throw CannotRead(S_ISREG(st.st_mode) ? TooLarge() : std::string(text::kUpdateNotAFile));
+  }
+}
+
+CustomerDataSource::~CustomerDataSource() { ::close(fd_); }
+
+std::string CustomerDataSource::TooLarge() {
+  return text::Fill(text::kUpdateTooLarge, {std::to_string(kMaxUpdateFileBytes >> 20)});
+}
+
+UpdateFileError CustomerDataSource::CannotRead(const std::string& cause) const {
+  return UpdateFileError(
+      std::string(text::kUpdateCannotRead) + " " + text::Excerpt(path_.string()) + "：" + cause, 0);
+}
+
+bool CustomerDataSource::Fill() {
+  if (end_) return false;
+  // What was taken goes; the line being read stays.
+  buffer_.erase(0, start_);
+  start_ = 0;
+  const size_t have = buffer_.size();
+  buffer_.resize(have + kReadPiece);
+  ssize_t n;
+  do {
+    n = ::read(fd_, buffer_.data() + have, kReadPiece);
+  } while (n < 0 && errno == EINTR);
+  if (n < 0) {
+    const int error = errno;
+    buffer_.resize(have);
+    throw CannotRead(text::ErrorCause(error));
+  }
+  buffer_.resize(have + static_cast<size_t>(n));
+  read_ += n;
+  // The file may grow while it is read: never more than the limit.
+  if (read_ > kMaxUpdateFileBytes) throw CannotRead(TooLarge());
+  end_ = n == 0;
+  return n > 0;
+}
+
+bool CustomerDataSource::NextLine(std::string_view& line) {
+  size_t searched = start_;  // the bytes before it hold no line end
+  while (true) {
+    const size_t end = buffer_.find_first_of("\r\n", searched);
+    // A CR as the last byte read may be the first half of a CR LF.
+    if (end != std::string::npos && !(buffer_[end] == '\r' && end + 1 == buffer_.size() && !end_)) {
+      const size_t next = end + (buffer_.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+      line = std::string_view(buffer_).substr(start_, end - start_);
+      position_ += static_cast<long long>(next - start_);
+      start_ = next;
+      return true;
+    }
+    if (end_) {
+      if (start_ == buffer_.size()) return false;
+      // The last line, without an end.
+      line = std::string_view(buffer_).substr(start_);
+      position_ += static_cast<long long>(line.size());
+      start_ = buffer_.size();
+      return true;
+    }
+    // Search on from where this search ended (a CR at the end again).
+    const size_t offset = (end == std::string::npos ? buffer_.size() : end) - start_;
+    Fill();
+    searched = start_ + offset;
+  }
+}
+
+std::optional<UpdateRecord> CustomerDataSource::Next() {
+  std::string_view raw;
+  while (NextLine(raw)) {
+    const std::string line = decoder_.Decode(raw, ++line_);
+    if (!text::Trim(line).empty()) return SplitUpdateLine(line, line_);
+  }
+  return std::nullopt;
 }
 
 }  // namespace kw

@@ -7,10 +7,14 @@
 //
 // The file is UTF-8 or GB18030 (the code page in which update files for
 // Simplified Chinese Windows are written); see DecodeUpdateText. Only a
-// regular file of at most kMaxUpdateFileBytes is read.
+// regular file of at most kMaxUpdateFileBytes is read, one line at a time:
+// a bad line is found when it is read, and nothing of the lines already
+// read is kept here.
 #pragma once
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,24 +45,67 @@ class UpdateFileError : public std::runtime_error {
   int line_;
 };
 
-// The records of one update file, read completely when it is created, in
-// file order. Empty lines (or lines of blanks) are no records but count as
-// lines. Throws UpdateFileError: also for a file that is no regular file (a
-// pipe, a device) or larger than kMaxUpdateFileBytes.
+// Decodes the lines of one update file, one after another, keeping what a
+// line tells about the file's encoding (see DecodeUpdateText).
+class UpdateLineDecoder {
+ public:
+  UpdateLineDecoder();
+  ~UpdateLineDecoder();
+  UpdateLineDecoder(const UpdateLineDecoder&) = delete;
+  UpdateLineDecoder& operator=(const UpdateLineDecoder&) = delete;
+  // Line `line` (counted from 1, without its end) as UTF-8; the first line
+  // may begin with the file's byte order mark. Throws UpdateFileError.
+  std::string Decode(std::string_view raw, int line);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// The records of one update file in file order, each read, decoded and split
+// when it is asked for. Empty lines (or lines of blanks) are no records but
+// count as lines. Throws UpdateFileError: when created, for a file that
+// cannot be opened, is no regular file (a pipe, a device) or is larger than
+// kMaxUpdateFileBytes; from Next(), for the first line that cannot be read.
 class CustomerDataSource {
  public:
   explicit CustomerDataSource(const std::filesystem::path& path);
-  const std::vector<UpdateRecord>& Records() const { return records_; }
+  ~CustomerDataSource();
+  CustomerDataSource(const CustomerDataSource&) = delete;
+  CustomerDataSource& operator=(const CustomerDataSource&) = delete;
+
+  // The next record; nullopt after the last.
+  std::optional<UpdateRecord> Next();
+  // Bytes of the file up to the end of the last line read, and the file's size.
+  long long Position() const { return position_; }
+  long long Size() const { return size_; }
 
  private:
-  std::vector<UpdateRecord> records_;
+  // The next line's bytes, without its end; false at the end of the file.
+  bool NextLine(std::string_view& line);
+  // Reads more of the file into the buffer; false at its end.
+  bool Fill();
+  static std::string TooLarge();
+  UpdateFileError CannotRead(const std::string& cause) const;
+
+  std::filesystem::path path_;
+  int fd_ = -1;
+  std::string buffer_;  // bytes read and not yet taken, from start_
+  size_t start_ = 0;
+  bool end_ = false;
+  long long read_ = 0;
+  long long position_ = 0;
+  long long size_ = 0;
+  int line_ = 0;
+  UpdateLineDecoder decoder_;
 };
 
 // The four fields of one line (without its line end). Each field is the text
 // up to the next ";"; when there is none, it and every later field are the
 // whole rest of the line ("insert;station;5" has id 5 and value 5). A field
-// whose first character is a double quote loses its first and its last
-// character (all the bytes of a UTF-8 character).
+// that both begins and ends with a double quote loses the two; a quote
+// anywhere else stays where it is (and a table name or key holding one is
+// refused when the record is applied).
 UpdateRecord SplitUpdateLine(std::string_view line, int lineNumber);
 
 // The text of an update file as UTF-8, its lines joined by LF. A file is

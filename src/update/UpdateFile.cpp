@@ -4,6 +4,8 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <new>
 #include <stdexcept>
 #include <string_view>
@@ -89,6 +91,23 @@ Literal ParseLiteral(std::string_view item) {
   Refuse(text::kUpdateBadValue, item.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(item));
 }
 
+// Whether UTF-8 text holds a control character: C0, DEL, or the line and
+// paragraph separators U+2028 and U+2029; `found` is the first.
+bool FindControlCharacter(std::string_view text, char32_t& found) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) {
+      found = byte;
+      return true;
+    }
+    if (text.substr(i, 3) == "\xE2\x80\xA8" || text.substr(i, 3) == "\xE2\x80\xA9") {
+      found = text[i + 2] == '\xA8' ? 0x2028 : 0x2029;
+      return true;
+    }
+  }
+  return false;
+}
+
 ColumnValue ValueFor(const schema::Column& column, std::string_view item) {
   const Literal literal = ParseLiteral(item);
   switch (literal.kind) {
@@ -97,6 +116,11 @@ ColumnValue ValueFor(const schema::Column& column, std::string_view item) {
       return std::monostate{};
     case Literal::Kind::Text:
       if (column.type != schema::ColumnType::Text) throw LineError(WrongTypeReason(column, item));
+      if (char32_t c = 0; FindControlCharacter(literal.text, c)) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        throw LineError(text::Fill(text::kUpdateControlCharacter, {column.name, code}));
+      }
       return literal.text;
     case Literal::Kind::Number:
       break;
@@ -114,6 +138,9 @@ const schema::Column& ColumnNamed(const schema::Table& table, std::string_view n
 // `leadingPart`, the first key columns may stand alone ("12" for every stop
 // of train 12).
 std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view id, bool leadingPart) {
+  // A key is numbers or bare text: a quote in it is one the line's fields
+  // did not take off ("6028 would otherwise name some other row).
+  if (id.find('"') != std::string_view::npos) Refuse(text::kUpdateQuoteInKey, text::Excerpt(id));
   const auto items = SplitItems(id);
   if (items.size() != table.key.size() && !(leadingPart && items.size() < table.key.size())) {
     std::string shape;
@@ -124,10 +151,8 @@ std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view i
   for (size_t i = 0; i < items.size(); ++i) {
     schema::Column column = ColumnNamed(table, table.key[i]);
     column.required = true;  // a key is never Null
-    // A text key may stand bare (2026-12 标准版): splitting the line strips
-    // the id field's enclosing quotes, so a quoted key would need doubled ones.
-    const bool bareText = column.type == schema::ColumnType::Text && !items[i].empty() &&
-                          items[i].front() != '"' && !IsNumber(items[i]) &&
+    // A text key stands bare (2026-12 标准版).
+    const bool bareText = column.type == schema::ColumnType::Text && !items[i].empty() && !IsNumber(items[i]) &&
                           !(items[i].size() == 4 && strncasecmp(items[i].data(), "null", 4) == 0);
     key.push_back(bareText ? ColumnValue(std::string(items[i])) : ValueFor(column, items[i]));
   }
@@ -238,6 +263,7 @@ void ApplyRecord(Database& db, const UpdateRecord& record) {
     Refuse(text::kUpdateUnknownAction,
            action.empty() ? std::string(text::kUpdateEmptyItem) : text::Excerpt(action));
   const std::string_view tableName = text::Trim(record.table);
+  if (tableName.find('"') != std::string_view::npos) Refuse(text::kUpdateQuoteInTable, text::Excerpt(tableName));
   const auto* table = schema::FindTable(tableName);
   if (!table)
     Refuse(text::kUpdateNoTable,
@@ -275,35 +301,49 @@ std::string UpdateOutcome::Message() const {
 
 namespace {
 
-UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file) {
-  std::vector<UpdateRecord> records;
+UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file, const UpdateProgress& progress) {
+  std::optional<CustomerDataSource> source;
   try {
-    records = CustomerDataSource(file).Records();
+    source.emplace(file);
   } catch (const UpdateFileError& e) {
     return Failure(e.Line(), e.what());
   }
-  if (!records.empty() && records.front().line == 1 && StartsUnreadable(records.front().action)) {
-    return Failure(1, std::string(text::kUpdateUnreadableStart) + text::Excerpt(records.front().action));
-  }
-  // A file without a record is not an update file; it is kept rather than
-  // deleted as if it had been applied.
-  if (records.empty()) return {UpdateStatus::NoRecords, 0, {}};
   try {
-    Transaction transaction(db);
-    for (const auto& record : records) {
+    // Opened at the first record: a file without one changes nothing.
+    std::optional<Transaction> transaction;
+    long long nextReport = 0;
+    while (true) {
+      std::optional<UpdateRecord> record;
       try {
-        ApplyRecord(db, record);
+        record = source->Next();
+      } catch (const UpdateFileError& e) {
+        return Failure(e.Line(), e.what());
+      }
+      if (!record) break;
+      if (record->line == 1 && StartsUnreadable(record->action)) {
+        return Failure(1, std::string(text::kUpdateUnreadableStart) + text::Excerpt(record->action));
+      }
+      if (!transaction) transaction.emplace(db);
+      try {
+        ApplyRecord(db, *record);
       } catch (const LineError& e) {
-        return Failure(record.line, e.what());
+        return Failure(record->line, e.what());
       } catch (const DatabaseError& e) {
         // A broken rule of the database is the line's fault; any other
         // failure is the database's own.
         if ((sqlite3_errcode(db.Handle()) & 0xff) != SQLITE_CONSTRAINT) return Failure(0, e.what());
-        return Failure(record.line,
+        return Failure(record->line,
                        std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
       }
+      if (progress && source->Position() >= nextReport) {
+        if (!progress(source->Position(), source->Size())) return Failure(0, std::string(text::kUpdateCancelled));
+        nextReport = source->Position() + kUpdateProgressStep;
+      }
     }
-    transaction.Commit();
+    // A file without a record is not an update file; it is kept rather than
+    // deleted as if it had been applied.
+    if (!transaction) return {UpdateStatus::NoRecords, 0, {}};
+    transaction->Commit();
   } catch (const DatabaseError& e) {
     return Failure(0, e.what());
   }
@@ -318,9 +358,9 @@ UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file) {
 
 }  // namespace
 
-UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file) {
+UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file, const UpdateProgress& progress) {
   try {
-    return ApplyRecords(db, file);
+    return ApplyRecords(db, file, progress);
   } catch (const std::bad_alloc&) {
     return Failure(0, std::string(text::kUpdateOutOfMemory));
   }

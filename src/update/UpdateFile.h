@@ -10,7 +10,15 @@
 // (whole numbers of at most nine digits in integer columns, day offsets 0-7,
 // h.mm in time columns, no Null in required columns). The statements are the
 // program's own, with the values bound as parameters. A refusal repeats at
-// most 80 characters of the item it names.
+// most 80 characters of the item it names. A text may hold no control
+// character (U+0000-U+001F, U+007F, U+2028, U+2029): it would shift the
+// columns of copied rows or reach a terminal as a command. A quote in a
+// table name or a key is refused: only a field that both begins and ends
+// with a quote is quoted.
+//
+// The file is read and applied one line at a time, so the first bad line
+// ends the update as soon as it is read, and memory grows with the records
+// applied, not with the file.
 //
 // What a record does (its action, like every field, may have blanks around it):
 //   insert  adds the row, unless a row with that key exists (left unchanged);
@@ -27,6 +35,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace kw {
@@ -57,8 +66,18 @@ struct UpdateOutcome {
   std::string Message() const;
 };
 
-// Reads the update file at `file` and applies it to `db`. Never throws for a
-// bad file or a failing database: the outcome says what happened.
-UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file);
+// Told how far an update has come: the bytes of the file read so far and
+// its size. Returning false cancels the update, which then changes nothing
+// (Failed, line 0).
+using UpdateProgress = std::function<bool(long long done, long long total)>;
+// How many bytes of the file are read between two calls of the progress.
+inline constexpr long long kUpdateProgressStep = 64 << 10;
+
+// Reads the update file at `file` and applies it to `db`, calling `progress`
+// (when given) after the first record and then every kUpdateProgressStep
+// bytes. Never throws for a bad file or a failing database: the outcome says
+// what happened.
+UpdateOutcome ApplyUpdateFile(Database& db, const std::filesystem::path& file,
+                              const UpdateProgress& progress = {});
 
 }  // namespace kw

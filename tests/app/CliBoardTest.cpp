@@ -29,6 +29,9 @@ TEST(CliBoard, PrintsTheCallsAsTextOrJson) {
             "{\"trainId\":68,\"train\":\"4471\",\"kind\":\"普快\",\"from\":\"北京东\",\"to\":\"承德\","
             "\"arrive\":\"09:58\",\"depart\":\"10:01\",\"arriveMinutes\":598,\"departMinutes\":601,"
             "\"dwellMinutes\":3,\"km\":null}\n");
+  // The window runs to 23:59 unless told otherwise: T109 leaves 德州 at 23:06.
+  r = RunBoard({"德州", "--after", "23:00"});
+  EXPECT_EQ(r.out, "T109\t特快\t北京\t上海\t22:58\t23:06\t8\t356\n") << r.err;
   // The widened mode names the station; towards 北京, sorted by number.
   r = RunBoard({"北京", "--all-with-prefix", "--towards", "天津", "--sort", "train", "--types", "T"});
   EXPECT_EQ(r.status, 0) << r.err;

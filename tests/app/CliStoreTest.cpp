@@ -17,7 +17,7 @@ TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
       {{"stations", "beijing"}, 0, "1\t北京\n2\t北京西\n"},
       {{"stations", "beijingx"}, 0, "2\t北京西\n"},
       {{"--json", "stations", "tj"}, 0, "{\"id\":\"3\",\"name\":\"天津\"}\n"},
-      {{"stations", "qq"}, 1, ""},
+      {{"stations", "qq"}, 1, ""},  // with its message, below
       {{"fares", "2", "450"}, 0, "50\n100\n5001\n5002\n5003\n5004\n5005\n"},
       {{"fares", "9", "450"}, 0, "暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n"},  // a class without fares
       {{"fares", "x", "1"}, 2, ""},
@@ -28,12 +28,50 @@ TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
     const auto r = RunCli(args);
     EXPECT_EQ(r.status, status) << args[2] << ": " << r.err;
     EXPECT_EQ(r.out, out) << args[2];
-    EXPECT_EQ(r.err.empty(), status < 2) << r.err;
+    EXPECT_EQ(r.err.empty(), status == 0) << r.err;
   }
+  EXPECT_EQ(RunCli({"--db", db, "stations", "qq"}).err, "没有以“qq”开头的站名\n");
+  EXPECT_EQ(RunCli({"--db", db, "--json", "stations", "上海"}).err, "没有以“上海”开头的站名\n");
   const auto r = RunCli({"--db", "/nonexistent/Train.dll", "stations", "bj"});
   EXPECT_EQ(r.status, 3);
   EXPECT_NE(r.err.find("/nonexistent/Train.dll"), std::string::npos);
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+}
+
+// Output that cannot be written is a failure, not a result: every command
+// checks its stream at the end.
+TEST(CliStore, OutputThatCannotBeWrittenFailsWithAMessage) {
+  test::TestTimetable t{{"station", "1\t北京\tbj\n2\t天津\ttj\n"}};
+  t.Build();
+  const std::string db = t.DbPath().string();
+  const test::TempDir dir;
+  const auto update = dir.Write("update.txt", "update;station;2;jm=\"tj\"\n");
+  const struct {
+    std::vector<std::string> args;
+    const char* err;
+  } cases[] = {
+      {{"stations", "bj"}, "无法写出结果：磁盘空间不足\n"},
+      {{"--json", "stations", "tj"}, "无法写出结果：磁盘空间不足\n"},
+      {{"fares", "2", "450"}, "无法写出结果：磁盘空间不足\n"},
+      // The update itself is done: the message says so.
+      {{"update", update.string()}, "更新完毕！但无法写出结果：磁盘空间不足\n"},
+  };
+  for (auto [args, err] : cases) {
+    args.insert(args.begin(), {"--db", db});
+    const auto r = RunCli(args, "/dev/full");
+    EXPECT_EQ(r.status, 3) << args[2];
+    EXPECT_EQ(r.err, err) << args[2];
+  }
+  EXPECT_FALSE(std::filesystem::exists(update));
+  // Output beyond the stream's buffer fails while the command runs.
+  test::DatabaseCopy national(KW_SHIPPED_DB);
+  const auto board = RunCli({"--db", national.DbPath().string(), "--json", "board", "北京"}, "/dev/full");
+  EXPECT_EQ(board.status, 3);
+  EXPECT_EQ(board.err, "无法写出结果：磁盘空间不足\n");
+  // Nothing to write and nothing found: the message alone, status 1.
+  const auto r = RunCli({"--db", db, "stations", "qq"}, "/dev/full");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "没有以“qq”开头的站名\n");
 }
 
 TEST(CliStore, BuildDbRefusesABadRowWithItsLine) {

@@ -44,7 +44,21 @@ recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -q fonts-dejavu-core <<< "$recommends" || fail "Recommends lacks fonts-dejavu-core: $recommends"
 for f in usr/bin/kestrelway usr/bin/kestrelway-cli; do
   file "$work/x/$f" | grep -q ', stripped' || fail "$f is not stripped"
+  ! readelf -S "$work/x/$f" | grep -q '\.comment' || fail "$f keeps its .comment section"
 done
+# The copyright file: the whole CC0 text (as Debian keeps it, where it
+# does), and the metainfo under CC0.
+copyright=$work/x/usr/share/doc/kestrelway/copyright
+cc0=$(awk 'prev == "" && /^License: CC0-1.0$/ {on=1; prev=$0; next} on && !/^ / {on=0} on; {prev=$0}' \
+      "$copyright" | sed 's/^ //; s/^\.$//' | sed '/^On Debian systems/,$d')
+grep -q '^d\. Affirmer understands and acknowledges' <<< "$(sed 's/^ *//' <<< "$cc0")" \
+  || fail "the CC0 text in the copyright file is not whole"
+if [ -f /usr/share/common-licenses/CC0-1.0 ]; then
+  diff <(sed 's/[[:space:]]*$//' /usr/share/common-licenses/CC0-1.0) <(sed '${/^$/d}' <<< "$cc0") \
+    || fail "the CC0 text differs from /usr/share/common-licenses/CC0-1.0"
+fi
+awk '/^Files:/ {files=$0} /^License:/ && files ~ /metainfo/ {print; exit}' "$copyright" | grep -qx 'License: CC0-1.0' \
+  || fail "the metainfo is not listed under CC0-1.0"
 desktop=$work/x/usr/share/applications/cn.kestrelway.Kestrelway.desktop
 # desktop-file-validate before 0.27 does not know the keys of the entry
 # format's version 1.5 (SingleMainWindow): that one complaint is let pass.

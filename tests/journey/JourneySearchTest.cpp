@@ -160,6 +160,115 @@ TEST(JourneySearch, EachChangeMustSaveTheSlack) {
   }
 }
 
+// A small timetable written train by train: each stop as (station id,
+// arrival, departure, km), times as the database writes them ("9.02").
+struct StopSpec {
+  int station;
+  const char* arrive;
+  const char* depart;
+  int km;
+};
+struct TrainSpec {
+  const char* number;
+  std::vector<StopSpec> stops;
+};
+
+std::unique_ptr<Database> OpenTrains(test::TestTimetable& t, const char* stations, const std::vector<TrainSpec>& trains) {
+  std::string trainRows, passRows;
+  for (size_t i = 0; i < trains.size(); ++i) {
+    const std::string id = std::to_string(i + 1);
+    const auto& stops = trains[i].stops;
+    trainRows += id + "\t" + trains[i].number + "\t1\t" + std::to_string(stops.front().station) + "\t" +
+                 std::to_string(stops.back().station) + "\t\t\t0\t" + std::to_string(stops.back().km) + "\t\n";
+    for (size_t z = 0; z < stops.size(); ++z) {
+      passRows += id + "\t" + std::to_string(stops[z].station) + "\t" + std::to_string(z + 1) + "\t" + stops[z].arrive +
+                  "\t" + stops[z].depart + "\t0\t" + std::to_string(stops[z].km) + "\n";
+    }
+  }
+  return t.Set("station", stations).Set("train", trainRows).Set("pass", passRows).Open();
+}
+
+// Each journey as "departure trains changes", by departure.
+std::string JourneyLines(const JourneyTimetable& timetable, std::vector<Journey> journeys) {
+  SortJourneys(journeys, JourneySort::Departure);
+  std::string out;
+  for (const Journey& j : journeys) {
+    const JourneyTexts texts = DescribeJourney(timetable, j);
+    out += texts.departure + " " + texts.trains + " " + texts.transfers + ";";
+  }
+  return out;
+}
+
+// Of the journeys with the same departure, arrival and changes the one with
+// the longest shortest change wait is listed, then the one of fewest km.
+//   A1 甲 08:00 -> 乙 09:00 -> 丙 10:00 -> 丁 11:10
+//   B2            乙 09:40 -> 丙 10:52 -> 丁 11:47 -> 戊 12:30
+// meet three times: waits of 40, 52 and 37 minutes.
+//   C3 甲 13:00 -> 辛 14:00 (100 km)   D5 辛 14:40 -> 己 16:00 (100 km)
+//   C4 甲 13:00 -> 壬 14:00 (80 km)    D6 壬 14:40 -> 己 16:00 (150 km)
+// wait 40 minutes either way; through 辛 is 30 km shorter.
+//   P7 甲 06:00 -> 子 07:00   Q8 子 07:35 -> 丑 08:05   R10 丑 09:00 -> 庚 10:00
+//                             Q9 子 07:45 -> 丑 08:15
+// Q8's changes wait 35 and 55 minutes, Q9's 45 and 45.
+TEST(JourneySearch, OfEqualJourneysTheSafestChangeThenTheShortestIsListed) {
+  test::TestTimetable t;
+  const auto db = OpenTrains(
+      t, "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t戊\tw\n6\t己\tj\n7\t庚\tg\n8\t辛\tx\n9\t壬\tr\n10\t子\tz\n11\t丑\tc\n",
+      {{"A1", {{1, "", "8", 0}, {2, "9", "9.02", 100}, {3, "10", "10.02", 200}, {4, "11.1", "", 300}}},
+       {"B2", {{2, "", "9.4", 0}, {3, "10.5", "10.52", 100}, {4, "11.45", "11.47", 200}, {5, "12.3", "", 260}}},
+       {"C3", {{1, "", "13", 0}, {8, "14", "", 100}}},
+       {"C4", {{1, "", "13", 0}, {9, "14", "", 80}}},
+       {"D5", {{8, "", "14.4", 0}, {6, "16", "", 100}}},
+       {"D6", {{9, "", "14.4", 0}, {6, "16", "", 150}}},
+       {"P7", {{1, "", "6", 0}, {10, "7", "", 100}}},
+       {"Q8", {{10, "", "7.35", 0}, {11, "8.05", "", 100}}},
+       {"Q9", {{10, "", "7.45", 0}, {11, "8.15", "", 100}}},
+       {"R10", {{11, "", "9", 0}, {7, "10", "", 100}}}});
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  const test::JourneyReference reference(*db);
+  const struct {
+    int to;
+    const char* expected;
+  } cases[] = {
+      {5, "08:00 A1→B2 丙(52分钟);"},
+      {6, "13:00 C3→D5 辛(40分钟);"},
+      {7, "06:00 P7→Q9→R10 子(45分钟)、丑(45分钟);"},
+  };
+  for (const auto& c : cases) {
+    const JourneyRequest request{{1}, {c.to}};
+    const std::vector<Journey> journeys = FindJourneys(timetable, request);
+    for (const auto& j : journeys) EXPECT_EQ(test::CheckJourney(reference, timetable, request, j), "");
+    EXPECT_EQ(JourneyLines(timetable, journeys), c.expected) << c.to;
+  }
+}
+
+//   K1 甲 08:00 -> 丙 10:00   K2 乙 08:00 -> 丙 10:00
+// From {甲, 乙} to {乙, 丙} the two are one journey (same departure, arrival
+// and changes), listed once.
+//   T3 丁 08:00 -> 戊 08:00, leaves 08:00 -> 己 09:00
+// reaches 戊 the minute it left 丁: a train the search keeps.
+TEST(JourneySearch, EqualJourneysFromTwoStationsOnceAndAStopReachedTheMinuteTheLastIsLeft) {
+  test::TestTimetable t;
+  const auto db = OpenTrains(t, "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t戊\tw\n6\t己\tj\n",
+                             {{"K1", {{1, "", "8", 0}, {3, "10", "", 100}}},
+                              {"K2", {{2, "", "8", 0}, {3, "10", "", 100}}},
+                              {"T3", {{4, "", "8", 0}, {5, "8", "8", 50}, {6, "9", "", 100}}}});
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  const test::JourneyReference reference(*db);
+  const struct {
+    std::vector<int> from, to;
+    const char* expected;
+  } cases[] = {
+      {{1, 2}, {2, 3}, "(480,600,0)"},
+      {{4}, {6}, "(480,540,0)"},
+      {{5}, {6}, "(480,540,0)"},
+  };
+  for (const auto& c : cases) {
+    const JourneyRequest request{c.from, c.to};
+    EXPECT_EQ(Describe(ExpectAsReference(timetable, reference, request)), c.expected);
+  }
+}
+
 // What a later departure did must not hide what an earlier one can do:
 //   P1 甲 08:00 -> 乙 08:30       L2 乙 09:00 -> 丙 10:00, stays until 12:00 -> 丁 14:00
 //   R3 甲 09:00 -> 丙 11:00       Q4 丙 10:30 -> 丁 11:00
@@ -429,6 +538,24 @@ TEST(JourneyTexts, TimesDurationsAndAJourneysLines) {
   const RowFigures fare = LegDistanceAndFare(*f.db, f.timetable, journeys[0].legs[1]);
   EXPECT_EQ(fare.distanceText, " 1100 ");
   EXPECT_EQ(fare.fareText, "110 ");
+}
+
+// A journey's km and fare are its legs' added, the fare in tenths of a yuan:
+// 6000 km from K1's first stop at 12.5, then 100 km at 3.
+TEST(JourneyTexts, TotalsAddTheLegsToTheTenthOfAYuan) {
+  test::TestTimetable t;
+  t.Set("price", "100\t\t\t\t3,6\t\t\t\t\t\n6000\t\t\t\t12.5,20\t\t\t\t\t\n");
+  const auto db = OpenTrains(t, "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n",
+                             {{"K1", {{1, "", "8", 0}, {2, "20", "", 6000}}},
+                              {"K2", {{2, "", "21", 0}, {3, "23", "", 100}}}});
+  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
+  const auto journeys = FindJourneys(timetable, {{1}, {3}});
+  ASSERT_EQ(journeys.size(), 1u);
+  const JourneyTotals totals = JourneyDistanceAndFare(*db, timetable, journeys[0]);
+  EXPECT_EQ(totals.distanceText + " " + totals.fareText, "6100 15.5");
+  const auto first = FindJourneys(timetable, {{1}, {2}});
+  ASSERT_EQ(first.size(), 1u);
+  EXPECT_EQ(JourneyDistanceAndFare(*db, timetable, first[0]).fareText, "12.5");
 }
 
 TEST(JourneySearch, SortsByEachKeyWithTiesByDepartureThenArrival) {

@@ -25,6 +25,10 @@ using test::TempDir;
 using Files = std::map<std::string, std::string>;
 constexpr const char* kFolder = "<folder>";
 
+// Stands in for decoding: the windows' check reads the picture; here a
+// "picture" is any file that does not begin as a web page does.
+bool IsPicture(const fs::path& path) { return !test::ReadFile(path).starts_with("<"); }
+
 // Every entry of a folder with its content; kFolder for a folder.
 Files Snapshot(const fs::path& folder) {
   Files files;
@@ -63,8 +67,17 @@ TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
        {{"showmain.gif", "old"}, {"showmain.gif.part", "half"}, {"Train.dll.4242.part", "half"}},
        NothingWaiting,
        {{"showmain.gif", "old"}}},
-      // An empty picture is never put in place.
+      // An empty picture, one beyond 5 MB, or no picture is never put in place.
       {"date", {{"showmain.gif", "old"}, {"showmian.gif", ""}}, Failed, {{"showmain.gif", "old"}}},
+      {"date",
+       {{"showmain.gif", "old"}, {"showmian.gif", std::string(5 << 20, 'n')}},
+       Swapped,
+       {{"showmain.gif", std::string(5 << 20, 'n')}}},
+      {"date",
+       {{"showmain.gif", "old"}, {"showmian.gif", std::string((5 << 20) + 1, 'n')}},
+       Failed,
+       {{"showmain.gif", "old"}}},
+      {"date", {{"showmain.gif", "old"}, {"showmian.gif", "<html>"}}, Failed, {{"showmain.gif", "old"}}},
   };
   for (const auto& c : cases) {
     const TempDir app;
@@ -75,7 +88,7 @@ TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
       else
         app.Write(c.folder + "/" + name, content);
     }
-    const SwapResult result = SwapWaitingPicture(app.Path());
+    const SwapResult result = SwapWaitingPicture(app.Path(), IsPicture);
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(result.error.empty(), c.outcome != SwapOutcome::Failed) << result.error;
     EXPECT_EQ(Snapshot(date), c.after);
@@ -85,7 +98,7 @@ TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
   const fs::path running = app.Write("date/showmian.gif.r4nd0m.part", "half");
   const int fd = ::open(running.c_str(), O_RDONLY);
   ASSERT_EQ(::flock(fd, LOCK_EX), 0);
-  SwapWaitingPicture(app.Path());
+  SwapWaitingPicture(app.Path(), IsPicture);
   ::close(fd);
   EXPECT_TRUE(fs::exists(running));
 }
@@ -103,7 +116,7 @@ class AdRefresh : public ::testing::Test {
     fs::create_directories(app_.Path() / "date");
   }
   AdRefreshResult Refresh(const std::string& server) {
-    return RefreshAdPicture(server, app_.Path(), cancel_, limits_);
+    return RefreshAdPicture(server, app_.Path(), cancel_, IsPicture, limits_);
   }
   Files Date() const { return Snapshot(app_.Path() / "date"); }
 
@@ -134,7 +147,7 @@ TEST_F(AdRefresh, AMissingOrDifferentPictureIsDownloadedAndTheNextStartSwapsItIn
   EXPECT_EQ(result.error, "");
   // The picture in use is untouched until the next start.
   EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}, {"showmian.gif", kServerPicture}}));
-  ASSERT_EQ(SwapWaitingPicture(app_.Path()).outcome, SwapOutcome::Swapped);
+  ASSERT_EQ(SwapWaitingPicture(app_.Path(), IsPicture).outcome, SwapOutcome::Swapped);
   EXPECT_EQ(Date(), (Files{{"showmain.gif", kServerPicture}}));
 
   // Equal sizes download nothing, even when the content differs.
@@ -182,6 +195,38 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
   expectNothingChanged(Refresh(gone), AdRefreshOutcome::SizeRequestFailed, "connect");
   for (const char* address : {"127.0.0.1/elsewhere", "", "user:pw@127.0.0.1"})
     expectNothingChanged(Refresh(address), AdRefreshOutcome::SizeRequestFailed, "not a server name");
+}
+
+// A picture is at most 5 MB and must be one: a larger size is not even
+// downloaded, a transfer beyond it is stopped, a web page is thrown away.
+TEST_F(AdRefresh, ALargeFileOrOneThatIsNoPictureIsNeverKept) {
+  app_.Write("date/showmain.gif", kLocalPicture);
+  const auto expectRefused = [&](const AdRefreshResult& result, AdRefreshOutcome outcome, const char* cause) {
+    EXPECT_EQ(result.outcome, outcome);
+    EXPECT_NE(result.error.find(cause), std::string::npos) << result.error;
+    EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}}));
+  };
+  {
+    home_.Write("train/showmain.gif", std::string((5 << 20) + 1, 's'));
+    FtpTestServer server(home_.Path());
+    expectRefused(Refresh(server.Address()), AdRefreshOutcome::Refused, "larger than 5242880 bytes: 5242881");
+  }
+  {
+    // A server that says 5 MB and sends more.
+    FtpTestServer server(home_.Path(), {"--size-reply", "213 5242880"});
+    expectRefused(Refresh(server.Address()), AdRefreshOutcome::DownloadFailed, "sent more than the 5242880 bytes");
+  }
+  {
+    home_.Write("train/showmain.gif", "<html><body>Please log in</body></html>");
+    FtpTestServer server(home_.Path());
+    expectRefused(Refresh(server.Address()), AdRefreshOutcome::Refused, "no picture");
+  }
+  // Exactly 5 MB is a picture's size.
+  home_.Write("train/showmain.gif", std::string(5 << 20, 's'));
+  FtpTestServer server(home_.Path());
+  const AdRefreshResult result = Refresh(server.Address());
+  EXPECT_EQ(result.outcome, AdRefreshOutcome::Downloaded) << result.error;
+  EXPECT_EQ(test::ReadFile(app_.Path() / "date" / "showmian.gif").size(), 5u << 20);
 }
 
 TEST_F(AdRefresh, ATricklingServerIsGivenUpAtTheTimeLimit) {

@@ -199,14 +199,16 @@ TEST(StationBoard, EveryColumnSortsAndReverses) {
   }
 }
 
-// A dwell across midnight counts on into the next day; a first stop without
-// an arrival time and a last without a departure give their one time; a
+// A dwell across midnight counts on into the next day; a first stop with
+// only one time and a last with only one give it; a stop without times is
+// listed in a whole-day window only, which may also wrap (06:00 to 05:59); a
 // station no train calls at says so.
 TEST(StationBoard, ADwellAcrossMidnightCountsIntoTheNextDay) {
   test::TestTimetable timetable;
-  timetable.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n");
-  timetable.Set("train", "1\tK1\t1\t1\t3\t22\t2\t1\t300\t\n");
-  timetable.Set("pass", "1\t1\t1\t\t22\t0\t0\n1\t2\t2\t23.55\t0.1\t1\t150\n1\t3\t3\t2\t\t1\t300\n");
+  timetable.Set("station", "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t戊\tw\n");
+  timetable.Set("train", "1\tK1\t1\t1\t3\t22\t2\t1\t300\t\n2\tK2\t1\t1\t3\t6\t9\t0\t300\t\n");
+  timetable.Set("pass", "1\t1\t1\t\t22\t0\t0\n1\t2\t2\t23.55\t0.1\t1\t150\n1\t3\t3\t2\t\t1\t300\n"
+                        "2\t1\t1\t6\t\t0\t0\n2\t4\t2\t\t\t0\t100\n2\t3\t3\t\t9\t0\t300\n");
   const auto db = timetable.Open();
   BoardRequest request = At("乙");
   request.after = 0;
@@ -214,9 +216,21 @@ TEST(StationBoard, ADwellAcrossMidnightCountsIntoTheNextDay) {
   const BoardResult board = FindStationBoard(*db, request);
   ASSERT_EQ(board.rows.size(), 1u) << board.message;
   EXPECT_EQ(Shown(board.rows[0]), "K1|23:55|00:10|15|150|乙>丙");
-  EXPECT_EQ(Shown(FindStationBoard(*db, At("甲")).rows.at(0)), "K1|始发|22:00||0|甲>丙");
-  EXPECT_EQ(Shown(FindStationBoard(*db, At("丙")).rows.at(0)), "K1|02:00|终到||300|甲>丙");
-  EXPECT_EQ(FindStationBoard(*db, At("丁")).message, "对不起！目前没有停靠丁的列车。");
+  const auto rows = [&db](const char* station) {
+    std::string shown;
+    for (const BoardRow& row : FindStationBoard(*db, At(station)).rows) shown += Shown(row) + ";";
+    return shown;
+  };
+  EXPECT_EQ(rows("甲"), "K2|始发|06:00||0|甲>丙;K1|始发|22:00||0|甲>丙;");
+  EXPECT_EQ(rows("丙"), "K1|02:00|终到||300|甲>丙;K2|09:00|终到||300|甲>丙;");
+  EXPECT_EQ(rows("丁"), "K2||||100|丁>丙;");
+  request = At("丁");
+  for (const auto& [after, until, listed] : {std::tuple{360, 359, true}, {0, 1439, true}, {0, 1438, false}}) {
+    request.after = after;
+    request.until = until;
+    EXPECT_EQ(FindStationBoard(*db, request).rows.size(), listed ? 1u : 0u) << after << "-" << until;
+  }
+  EXPECT_EQ(FindStationBoard(*db, At("戊")).message, "对不起！目前没有停靠戊的列车。");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ Database& Db() {
       {"station",
        "7\t北京西\tbjx\tbeijingxi\n3\t包头\tbt\tbaotou\n9\t北京\tbj\tbeijing\n4\t常州\tcz\n"
        "5\t郴州\tcz\n6\t沧州\tcz\n8\t北京南\tbjn\tbeijingnan\n10\t百分%站\tb%z\n11\t下划_线\tx_x\n"
-       "13\t商丘\tsq\tshangqiu\n12\t上海\tsh\tshanghai\n"}};
+       "13\t商丘\tsq\tshangqiu\n12\t上海\tsh\tshanghai\n14\t反\\斜\tf\\x\n"}};
   static const auto db = t.Open();
   return *db;
 }
@@ -29,7 +29,7 @@ TEST(StationLookup, InitialsAndNamesMatchByPrefixInTableOrder) {
   EXPECT_EQ(FindStations(Db(), "BJ", true).names, (Names{"北京西", "北京南", "北京"})) << "case-blind";
   EXPECT_EQ(FindStations(Db(), "北京", false).names, (Names{"北京西", "北京南", "北京"}));
   EXPECT_EQ(FindStations(Db(), "北京西", false).ids, (std::vector<int>{7}));
-  EXPECT_EQ(FindStations(Db(), "", true).count(), 11);
+  EXPECT_EQ(FindStations(Db(), "", true).count(), 12);
   const auto none = FindStations(Db(), "zzz", true);
   EXPECT_FALSE(none.found);
   EXPECT_EQ(none.count(), 0);
@@ -41,12 +41,15 @@ TEST(StationLookup, TypedCharactersAreNeverPatternsOrSql) {
   EXPECT_EQ(FindStations(Db(), "b%", true).names, (Names{"百分%站"}));
   EXPECT_EQ(FindStations(Db(), "x_", true).names, (Names{"下划_线"}));
   EXPECT_EQ(FindStations(Db(), "_", true).count(), 0);
+  // So does the escape character.
+  EXPECT_EQ(FindStations(Db(), "反\\", false).names, (Names{"反\\斜"}));
+  EXPECT_EQ(FindStations(Db(), "F\\", true).names, (Names{"反\\斜"}));
   // Quotes and statement breakers are just text.
   for (const char* hostile : {"\"", "'", "b\" or 1=1 --", "'); DROP TABLE station; --", "\\", "*", "?"}) {
     EXPECT_FALSE(FindStations(Db(), hostile, true).found) << hostile;
     EXPECT_FALSE(FindStations(Db(), hostile, false).found) << hostile;
   }
-  EXPECT_EQ(FindStations(Db(), "", true).count(), 11) << "the table must be intact";
+  EXPECT_EQ(FindStations(Db(), "", true).count(), 12) << "the table must be intact";
 }
 
 TEST(StationLookup, LettersThatBeginNoShortCodeMatchTheFullPinyin) {
@@ -73,7 +76,9 @@ TEST(StationLookup, LettersThatBeginNoShortCodeMatchTheFullPinyin) {
 
 TEST(StationLookup, TheToolTakesTheFirstStationLettersList) {
   const std::pair<const char*, const char*> cases[] = {
-      {"cz", "常州"}, {" bei jing ", "北京西"}, {"shang", "上海"}, {"北 京", "北京"}, {"qq", "qq"}, {"", ""}};
+      {"cz", "常州"}, {" bei jing ", "北京西"}, {"shang", "上海"}, {"北 京", "北京"}, {"qq", "qq"}, {"", ""},
+      // The ideographic space goes too, and only it: 北 京 and 西 stay whole.
+      {"\u3000北\u3000京\u3000", "北京"}, {"北\t京\n西\u3000", "北京西"}};
   for (const auto& [text, picked] : cases) EXPECT_EQ(PickedStationText(Db(), text), picked) << text;
 }
 

@@ -53,7 +53,7 @@ TEST(TrainNumberSearch, WhichNumbersATextMatches) {
       {"22", {2, 13}}, {"5", {12}},     {"1461", {7, 8}}, {"2146", {8}},
       {"14_1", {}},    {"146%", {}},    {"*", {}},        {"2?", {}},
       {"[2]", {}},     {"K\"21", {}},   {"K%", {}},       {"", {}},
-      {"K9999", {}}};
+      {"K9999", {}},   {"K2", {21, 22}}, {"20", {6}}};
   for (const auto& [text, ids] : cases) {
     const auto r = FindTrainsByNumber(Db(), text);
     EXPECT_EQ(test::TrainIds(r.rows), ids) << text;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "query/TimetableTime.h"
@@ -122,6 +123,20 @@ TEST(DataBuilder, RefusesAWrongHeader) {
     EXPECT_EQ(e.Line(), 1);
   }
   EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// A database that cannot be put in place (a folder stands there) fails with
+// the cause and leaves no partial file behind.
+TEST(DataBuilder, AFailedBuildLeavesNoPartialFile) {
+  auto t = ValidTimetable();
+  t.Build();
+  const auto out = t.Root() / "out.dll";
+  std::filesystem::create_directories(out / "in the way");
+  EXPECT_THROW(BuildDatabase(t.DataDir().string(), out.string(), "k"), DatabaseError);
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(t.Root())) left.push_back(entry.path().filename());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"data", "date", "out.dll"}));
 }
 
 }  // namespace

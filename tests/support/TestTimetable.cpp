@@ -157,9 +157,9 @@ void RunUnprivileged(const std::function<void()>& check) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unprivileged check failed: " << status;
 }
 
-CommandResult RunCli(const std::vector<std::string>& args) {
+CommandResult RunCli(const std::vector<std::string>& args, const fs::path& stdoutTo) {
   TempDir dir;
-  const fs::path out = dir.Path() / "out";
+  const fs::path out = stdoutTo.empty() ? dir.Path() / "out" : stdoutTo;
   const fs::path err = dir.Path() / "err";
   std::vector<std::string> copies(args);
   std::vector<char*> argv{const_cast<char*>(KW_CLI_PATH)};
@@ -173,7 +173,7 @@ CommandResult RunCli(const std::vector<std::string>& args) {
   }
   int status = 0;
   waitpid(pid, &status, 0);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutTo.empty() ? ReadFile(out) : "", ReadFile(err)};
 }
 
 }  // namespace kw::test

@@ -105,7 +105,8 @@ struct CommandResult {
   std::string out;
   std::string err;
 };
-// Runs the command-line tool with `args` (each passed as one argument).
-CommandResult RunCli(const std::vector<std::string>& args);
+// Runs the command-line tool with `args` (each passed as one argument); its
+// output goes to `stdoutTo` instead when that is given (out stays empty).
+CommandResult RunCli(const std::vector<std::string>& args, const std::filesystem::path& stdoutTo = {});
 
 }  // namespace kw::test

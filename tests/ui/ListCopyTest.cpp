@@ -93,5 +93,35 @@ TEST(ListCopy, ASelectedRowBringsTheRowsUnderItAndCsvQuotesItsFields) {
             "\xEF\xBB\xBF出发,备注\r\n08:00,\"a,\"\"b\"\"\"\r\n北京 08:00,换乘一次\r\n09:00,\"x\ny\"\r\n");
 }
 
+// A cell a spreadsheet would run as a formula stays text; numbers and times
+// keep their signs and digits.
+TEST(ListCopy, CsvCellsThatWouldRunAsFormulasGetALeadingQuote) {
+  const struct {
+    const char *cell, *field;
+  } cases[] = {
+      {"=HYPERLINK(\"http://x\",\"点此\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"点此\"\")\""},
+      {"+1+1", "'+1+1"},
+      {"-2+3", "'-2+3"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"=1,2", "\"'=1,2\""},
+      {"-", "'-"},
+      {"+", "'+"},
+      {"-12", "-12"},
+      {"+3", "+3"},
+      {"12.5", "12.5"},
+      {"-0.5", "-0.5"},
+      {"-08:30", "-08:30"},
+      {"1463", "1463"},
+      {"a=b", "a=b"},
+      {"<--终到站-->", "<--终到站-->"},
+  };
+  for (const auto& c : cases) {
+    QTreeWidget tree;
+    tree.setHeaderLabels({"备注"});
+    new QTreeWidgetItem(&tree, {QString::fromUtf8(c.cell)});
+    EXPECT_EQ(ListCsv(tree), QByteArray("\xEF\xBB\xBF备注\r\n") + c.field + "\r\n") << c.cell;
+  }
+}
+
 }  // namespace
 }  // namespace kw

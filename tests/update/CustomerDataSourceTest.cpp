@@ -20,14 +20,13 @@ TEST(SplitUpdateLine, FourFieldsAtSemicolonsWithQuotesAndMissingFields) {
       {"delete;station", {"delete", "station", "station", "station"}},
       {"nonsense", {"nonsense", "nonsense", "nonsense", "nonsense"}},
       {"insert;station;\"5\"", {"insert", "station", "5", "5"}},
-      // A field starting with a double quote loses its first and last
-      // character, whatever the last is; a quote further on stays.
+      // A field that begins and ends with a double quote loses them; any
+      // other quote stays where it is.
       {"\"insert\";\"station\";\"5\";\"5,\"\"a\"\",\"\"b\"\"\"",
        {"insert", "station", "5", "5,\"\"a\"\",\"\"b\"\""}},
-      {"\"insertX;station;5;v", {"insert", "station", "5", "v"}},
-      // Characters, not bytes: a Chinese last character goes whole.
-      {"insert;station;\"北;\"北京站", {"insert", "station", "", "北京"}},
-      {"\";\"\";x;y", {"", "", "x", "y"}},
+      {"\"insertX;station;\"6028;v\"", {"\"insertX", "station", "\"6028", "v\""}},
+      {"insert;station;\"北;\"北京站", {"insert", "station", "\"北", "\"北京站"}},
+      {"\";\"\";x;y", {"\"", "", "x", "y"}},
       {"update;station;5;station=\"北京\"", {"update", "station", "5", "station=\"北京\""}},
   };
   for (const auto& [line, fields] : cases) {
@@ -39,10 +38,10 @@ TEST(SplitUpdateLine, FourFieldsAtSemicolonsWithQuotesAndMissingFields) {
 TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
   const auto read = [](const std::string& bytes) {
     const test::TempDir dir;
-    const CustomerDataSource source(dir.Write("update.txt", bytes));
+    CustomerDataSource source(dir.Write("update.txt", bytes));
     Fields records;
-    for (const auto& r : source.Records())
-      records.push_back(r.action + " " + r.id + " @" + std::to_string(r.line));
+    while (const auto r = source.Next()) records.push_back(r->action + " " + r->id + " @" + std::to_string(r->line));
+    EXPECT_EQ(source.Position(), static_cast<long long>(bytes.size()));
     return records;
   };
   EXPECT_EQ(read("delete;station;1\r\ndelete;station;2\rdelete;station;3\n\r\n   \n\tdelete;station;7\r\n"),
@@ -56,6 +55,31 @@ TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
   EXPECT_EQ(read("\r\n\r\ndelete;station;9"), Fields{"delete 9 @3"});
   EXPECT_TRUE(read("").empty());
   EXPECT_TRUE(read("\r\n\n  \r").empty());
+  // A CR LF split across two reads of the file is one line end.
+  const std::string first(65535, 'a');
+  EXPECT_EQ(read(first + "\r\ndelete;station;4\r\rdelete;station;5\n"),
+            (Fields{first + " " + first + " @1", "delete 4 @2", "delete 5 @4"}));
+}
+
+// A line is read when its record is asked for, never before.
+TEST(CustomerDataSource, ReadsOneLineAtATime) {
+  const test::TempDir dir;
+  std::string bytes = "delete;station;1\r\n\r\n";
+  for (int i = 0; i < 100000; ++i) bytes += "delete;station;2\n";
+  CustomerDataSource source(dir.Write("update.txt", bytes + "\xFF\n"));
+  EXPECT_EQ(source.Size(), static_cast<long long>(bytes.size()) + 2);
+  ASSERT_EQ(source.Next()->line, 1);
+  EXPECT_EQ(source.Position(), 18);
+  ASSERT_EQ(source.Next()->line, 3);
+  EXPECT_EQ(source.Position(), 18 + 2 + 17);
+  for (int i = 1; i < 100000; ++i) source.Next();
+  EXPECT_EQ(source.Position(), static_cast<long long>(bytes.size()));
+  try {
+    source.Next();
+    ADD_FAILURE() << "read a line in neither encoding";
+  } catch (const UpdateFileError& e) {
+    EXPECT_EQ(e.Line(), 100003);
+  }
 }
 
 TEST(DecodeUpdateText, EachLineTakesTheReadingWhoseCharactersAreChinese) {

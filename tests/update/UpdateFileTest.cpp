@@ -14,6 +14,7 @@ namespace kw {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using test::QueryRows;
 using Rows = std::vector<std::string>;
 
@@ -187,6 +188,90 @@ TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
   EXPECT_EQ(Stations().front(), "1|北京|\"),(select 1) --");
 }
 
+// A quote that does not close its field is no quoting: it would otherwise
+// take the field's last character and name another row or table.
+TEST_F(UpdateFileTest, AStrayQuoteInATableNameOrKeyIsRefused) {
+  const struct {
+    const char *line, *reason;
+  } cases[] = {
+      {"delete;train;\"12", "编号中有多余的双引号：\"12"},           // was train 1
+      {"update;station;\"12;jm=\"x\"", "编号中有多余的双引号：\"12"},  // was station 1
+      {"delete;pass;1,\"22", "编号中有多余的双引号"},
+      {"delete;station;1\"", "编号中有多余的双引号"},
+      {"insert;\"station北;4;4,\"乌鲁木齐\",\"wlmq\"", "表名中有多余的双引号：\"station北"},
+      {"delete;sta\"tion;1", "表名中有多余的双引号"},
+  };
+  for (const auto& c : cases) ExpectRefused(std::string(c.line) + "\r\n", 1, c.reason);
+  // A field that begins and ends with a quote is quoted.
+  ExpectApplied("delete;\"station\";\"3\"\r\n");
+  EXPECT_EQ(Stations(), (Rows{"1|北京|bj", "2|天津|tj"}));
+}
+
+// A control character would shift the columns of copied rows or reach a
+// terminal as a command: no text of an update may hold one.
+TEST_F(UpdateFileTest, AControlCharacterInAnyTextIsRefused) {
+  const struct {
+    std::string line, reason;
+  } cases[] = {
+      {"update;station;1;station=\"北\t京\"", "列 station 的文字含有控制字符 U+0009"},
+      {"update;station;1;jm=\"\x1B[31mbj\"", "列 jm 的文字含有控制字符 U+001B"},
+      {"update;station;1;py=\"bei\0jing\""s, "列 py 的文字含有控制字符 U+0000"},
+      {"update;station;1;jm=\"b\x1Fj\"", "U+001F"},
+      {"update;station;1;jm=\"bj\x7F\"", "U+007F"},
+      {"update;station;1;station=\"北京\u2028西\"", "U+2028"},
+      {"insert;station;4;4,\"\u2029\",\"x\"", "列 station 的文字含有控制字符 U+2029"},
+      {"update;train;1;memo=\"\x01\"", "列 memo 的文字含有控制字符 U+0001"},
+      {"insert;everyday;1;1,\"标题\",\"第一行\x0B第二行\"", "列 content 的文字含有控制字符 U+000B"},
+  };
+  for (const auto& c : cases) ExpectRefused(c.line + "\r\n", 1, c.reason);
+  // The refusal itself shows no control character: it goes to a terminal.
+  const auto outcome = Apply("delete;\x1B[2J;1\r\n");
+  EXPECT_EQ(outcome.reason, "没有这个表：\xEF\xBF\xBD[2J");
+  // Spaces, full-width ones and the characters next to the separators are text.
+  ExpectApplied("update;station;1;station=\"北京 西\u3000南\u2027\u202A\"\r\n");
+  EXPECT_EQ(Stations().front(), "1|北京 西\u3000南\u2027\u202A|bj");
+}
+
+// Each line is checked as it is read: the first bad line ends the update,
+// whatever comes after it.
+TEST_F(UpdateFileTest, TheFirstBadLineIsRefusedBeforeTheLinesAfterItAreRead) {
+  std::string lines = "delete;station;3\r\nx\r\n";
+  for (int i = 0; i < 10000; ++i) lines += "x\n";
+  ExpectRefused(lines + "\xFF\xFF\r\n", 2, "无法识别的操作");
+  // A bad encoding is named on its line; the lines before it changed nothing.
+  ExpectRefused("delete;station;3\r\n\xFF\xFF\r\nx\r\n", 2, "既非 UTF-8 也非 GB18030");
+}
+
+TEST_F(UpdateFileTest, ALongUpdateReportsItsProgressAndMayBeCancelled) {
+  std::string content;
+  for (int i = 0; i < 6000; ++i) content += "update;station;3;jm=\"sh" + std::to_string(i % 10) + "\"\r\n";
+  const long long size = static_cast<long long>(content.size());  // 27 bytes a line
+  ASSERT_EQ(size, 6000 * 27);
+  file_ = dir_.Write("update.txt", content);
+  std::vector<long long> done;
+  auto outcome = ApplyUpdateFile(*db_, file_, [&](long long at, long long total) {
+    EXPECT_EQ(total, size);
+    done.push_back(at);
+    return true;
+  });
+  EXPECT_EQ(outcome.status, UpdateStatus::Applied);
+  // After the first line, then at the end of the first line that reaches
+  // 64 kB (65,536 bytes) beyond the last call.
+  EXPECT_EQ(done, (std::vector<long long>{27, 65583, 131139}));
+  EXPECT_EQ(Stations().back(), "3|上海|sh9");
+
+  // Cancelled: nothing changes and the file stays.
+  const auto before = Everything();
+  file_ = dir_.Write("update.txt", content + "delete;station;1\r\n");
+  int calls = 0;
+  outcome = ApplyUpdateFile(*db_, file_, [&](long long, long long) { return ++calls < 2; });
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(outcome.status, UpdateStatus::Failed);
+  EXPECT_EQ(outcome.Message(), "更新已取消，时刻表没有改变");
+  EXPECT_EQ(Everything(), before);
+  EXPECT_TRUE(fs::exists(file_));
+}
+
 TEST_F(UpdateFileTest, ARefusalRepeatsAtMostEightyCharactersOfAnItem) {
   const std::string longItem(1'000'000, 'x');
   for (const std::string& line : {
@@ -268,6 +353,15 @@ TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(outcome.Message(), "无法读取更新文件 " + c.path.string() + "：" + c.cause);
   }
   EXPECT_EQ(Everything(), before);
+}
+
+// 64 MB is the largest file read, not the smallest refused: a line of blanks
+// fills the file up to exactly that size.
+TEST_F(UpdateFileTest, AFileOfExactlySixtyFourMegabytesIsRead) {
+  const std::string line = "insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n";
+  const auto outcome = Apply(line + std::string((64 << 20) - line.size(), ' '));
+  EXPECT_EQ(outcome.status, UpdateStatus::Applied) << outcome.Message();
+  EXPECT_EQ(Stations().back(), "4|乌鲁木齐|wlmq");
 }
 
 TEST_F(UpdateFileTest, AFailureOfTheDatabaseIsNotBlamedOnALine) {

@@ -37,11 +37,11 @@ void Context::ExpectArgs(size_t count, std::string_view usage) const {
 }
 
 std::string Echo(std::string_view value) {
-  std::string line = text::Excerpt(value);
+  std::string line(value);
   for (char& c : line) {
     if (c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f') c = ' ';
   }
-  return line;
+  return text::Excerpt(line);
 }
 
 int ParseNumber(const std::string& text, std::string_view what) {

@@ -32,7 +32,7 @@ int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, 
 }
 
 // A JSON number, or null.
-std::string JsonNumber(std::optional<int> value, const std::string& text) { return value ? text : "null"; }
+std::string JsonNumber(std::optional<long long> value, const std::string& text) { return value ? text : "null"; }
 
 void PrintJson(const JourneyTimetable& timetable, const Journey& journey, const JourneyTexts& texts,
                const JourneyTotals& totals) {

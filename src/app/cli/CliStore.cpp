@@ -5,6 +5,7 @@
 #include "query/Fares.h"
 #include "query/StationLookup.h"
 #include "store/DataBuilder.h"
+#include "store/CoreStrings.h"
 #include "store/Database.h"
 
 namespace kw::cli {
@@ -30,7 +31,11 @@ int Stations(Context& ctx) {
       PrintTabbed({std::to_string(matches.ids[i]), matches.names[i]});
     }
   }
-  return matches.found ? kOk : kNotFound;
+  if (!matches.found) {
+    std::cerr << text::Fill(text::kNoStationBeginsWith, {Echo(text)}) << '\n';
+    return kNotFound;
+  }
+  return kOk;
 }
 
 int Fares(Context& ctx) {

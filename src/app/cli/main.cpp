@@ -1,4 +1,6 @@
 // kestrelway-cli [--db PATH] [--json] COMMAND ARGS...
+#include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -7,6 +9,7 @@
 #include "store/DataBuilder.h"
 #include "store/Database.h"
 #include "store/DateFolder.h"
+#include "store/CoreStrings.h"
 #include "store/Version.h"
 
 namespace {
@@ -40,6 +43,12 @@ constexpr const char* kUsage =
     "                               （票价、车型和小常识取自所用的时刻表）\n"
     "  export-gtfs OUT.zip          把时刻表导出为 GTFS 时刻表\n"
     "search、transfer、train 的 --class 车型：只列出该车型（特快、快速、普快、普慢）的车次\n";
+
+int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx);
+std::string OutputFailure();
+
+// Why the first write to stdout that failed did, 0 while none has.
+int outputError = 0;
 
 }  // namespace
 
@@ -89,8 +98,28 @@ int main(int argc, char** argv) {
     }
     ctx.dbPath = kw::DatabasePath(place.root).string();
   }
+  // A write that fails ends the command at once, while its cause is known.
+  std::cout.exceptions(std::ios::badbit);
+  const int status = RunCommand(it->second, ctx);
+  // Rows that never reached their reader are no result: say so, and fail.
+  const std::string failure = OutputFailure();
+  if (!failure.empty()) {
+    std::cerr << (command == "update" && status == kOk ? std::string(kw::text::kUpdateDone) + "但" : std::string())
+              << kw::text::Fill(kw::text::kOutputFailed, {failure}) << '\n';
+    return kFailure;
+  }
+  return status;
+}
+
+namespace {
+
+int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx) {
+  using namespace kw::cli;
   try {
-    return it->second(ctx);
+    return run(ctx);
+  } catch (const std::ios_base::failure&) {
+    outputError = errno;
+    return kFailure;
   } catch (const UsageError& e) {
     std::cerr << e.what() << '\n';
     return kBadUsage;
@@ -105,3 +134,17 @@ int main(int argc, char** argv) {
     return kFailure;
   }
 }
+
+// Why what the command printed could not all be written, after writing what
+// is still buffered; empty when it all went out.
+std::string OutputFailure() {
+  std::cout.exceptions(std::ios::goodbit);
+  errno = 0;
+  std::cout.flush();
+  int error = outputError != 0 ? outputError : errno;
+  if (std::fflush(stdout) != 0 && error == 0) error = errno;
+  if (!std::ferror(stdout) && std::cout.good()) return {};
+  return error != 0 ? kw::text::ErrorCause(error) : std::string(kw::text::kWriteFailed);
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include "ui/aux/AdRefresher.h"
 
+#include <QImageReader>
 #include <QLineEdit>
 #include <QSettings>
 #include <exception>
@@ -12,7 +13,9 @@ AdRefresher::AdRefresher(std::filesystem::path appDir, QWidget* parent, Fetch fe
   Text1->setObjectName(QStringLiteral("Text1"));
   if (!fetch_) {
     fetch_ = [](const std::string& server, const std::filesystem::path& appDir,
-                const std::atomic<bool>& cancel) { return RefreshAdPicture(server, appDir, cancel); };
+                const std::atomic<bool>& cancel) {
+      return RefreshAdPicture(server, appDir, cancel, &AdRefresher::IsPictureFile);
+    };
   }
   hide();  // stays hidden even when its parent is shown
 }
@@ -25,9 +28,13 @@ AdRefresher::~AdRefresher() {
 QString AdRefresher::AdServer() {
   QSettings settings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"));
   if (!settings.value(QStringLiteral("Network/AdRefresh"), true).toBool()) return {};
-  const QString fallback =
-      QString::fromUtf8(kDefaultAdServer.data(), static_cast<qsizetype>(kDefaultAdServer.size()));
-  return settings.value(QStringLiteral("Network/AdServer"), fallback).toString().trimmed();
+  return settings.value(QStringLiteral("Network/AdServer")).toString().trimmed();
+}
+
+bool AdRefresher::IsPictureFile(const std::filesystem::path& path) {
+  QImageReader reader(QString::fromStdString(path.string()));
+  reader.setDecideFormatFromContent(true);
+  return !reader.read().isNull();
 }
 
 bool AdRefresher::Start() {

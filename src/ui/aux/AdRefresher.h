@@ -1,7 +1,8 @@
 // frmFTP: the hidden window that keeps the advertisement picture in step with
-// the publisher's FTP server. Start() runs the size check and download on a
-// thread of its own; the outcome comes back to the user-interface thread,
-// where the server's answer lands in Text1. Nothing is ever shown.
+// the FTP server the user names in the settings; without one it does
+// nothing. Start() runs the size check and download on a thread of its own;
+// the outcome comes back to the user-interface thread, where the server's
+// answer lands in Text1. Nothing is ever shown.
 #pragma once
 
 #include <QWidget>
@@ -30,13 +31,15 @@ class AdRefresher : public QWidget {
   // Cancels a running refresh and waits for its thread (about a second at most).
   ~AdRefresher() override;
 
-  // The setting "Network"/"AdServer" (host or host:port): the publisher's
-  // server when absent; empty when the refresh is turned off, by an empty
-  // AdServer or by "Network"/"AdRefresh" set to false.
+  // The setting "Network"/"AdServer" (host or host:port); empty, and the
+  // refresh off, when it is absent or empty or "Network"/"AdRefresh" is false.
   static QString AdServer();
+  // Whether the file decodes as a picture in a format Qt reads (its content
+  // decides, not its name).
+  static bool IsPictureFile(const std::filesystem::path& path);
 
-  // Starts a refresh in the background and returns at once; false when the
-  // setting turns the refresh off or one is still running.
+  // Starts a refresh in the background and returns at once; false when no
+  // server is set, the setting turns the refresh off or one is still running.
   bool Start();
   bool IsRunning() const { return running_; }
 

@@ -330,7 +330,7 @@ bool JourneyWindow::RowBefore(const Row& a, const Row& b) const {
       const auto figure = [this](const Row& r) {
         return sortColumn_ == kDistanceColumn ? r.totals.distanceKm : r.totals.fareTenths;
       };
-      const std::optional<int> x = figure(a), y = figure(b);
+      const auto x = figure(a), y = figure(b);
       if (x.has_value() != y.has_value()) return x.has_value();
       if (x) order = compare(*x, *y);
     }

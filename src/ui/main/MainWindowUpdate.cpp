@@ -1,7 +1,9 @@
 // The update commands of the 文件 menu: apply an update file the user picks,
 // or take a newer installed timetable in place of the user's updated copy.
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QProgressDialog>
 #include <filesystem>
 #include <optional>
 
@@ -17,13 +19,31 @@
 
 namespace kw {
 
+namespace {
+
+// The progress bar's steps from start to end.
+constexpr int kProgressSteps = 1000;
+
+}  // namespace
+
 void MainWindow::UpdateDatabaseCommand() {
   const QString path = platform_.files->OpenFile(this, str::kUpdateDialogCaption, str::kUpdateDialogFilter);
   if (!path.isEmpty() && QFileInfo(path).isFile()) {
     std::optional<UpdateOutcome> outcome;
     {
       BusyCursor busy;
-      outcome = ApplyUpdateFile(db_, path.toStdString());
+      // A long update shows how far it has come and may be cancelled; the
+      // window keeps drawing meanwhile, every other window of the program
+      // waits for it (the dialog is modal to them all).
+      QProgressDialog progress(str::kUpdateProgress, str::kUpdateCancel, 0, kProgressSteps, this);
+      progress.setWindowModality(Qt::ApplicationModal);
+      progress.setMinimumDuration(500);
+      progress.setAutoReset(false);
+      outcome = ApplyUpdateFile(db_, path.toStdString(), [&progress](long long done, long long total) {
+        progress.setValue(total > 0 ? static_cast<int>(done * kProgressSteps / total) : 0);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+      });
     }
     const QString message = QString::fromStdString(outcome->Message());
     switch (outcome->status) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QSettings>
 #include <chrono>
@@ -80,7 +82,7 @@ TEST_F(AdRefresherTest, WorksOffTheUiThreadAndDeliversOnIt) {
   EXPECT_FALSE(refresher.IsRunning());
 }
 
-TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndAnEmptyServerOrTheSwitchTurnsTheRefreshOff) {
+TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndWithoutOneOrWithTheSwitchOffNothingRuns) {
   std::vector<std::string> servers;
   AdRefresher refresher(app_.Path(), nullptr, [&](const std::string& server, const fs::path&, const auto&) {
     servers.push_back(server);
@@ -89,9 +91,10 @@ TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndAnEmptyServerOrTheSwitchT
   int finished = 0;
   QObject::connect(&refresher, &AdRefresher::Finished, [&] { ++finished; });
 
-  ASSERT_TRUE(refresher.Start());  // no setting: the publisher's server
-  ASSERT_TRUE(WaitUntil([&] { return finished == 1; }));
+  EXPECT_FALSE(refresher.Start());  // no setting: no server, no connection
   SetAdServer(" ftp.example.org:2121 ");
+  ASSERT_TRUE(refresher.Start());
+  ASSERT_TRUE(WaitUntil([&] { return finished == 1; }));
   ASSERT_TRUE(refresher.Start());  // again, once the first has finished
   ASSERT_TRUE(WaitUntil([&] { return finished == 2; }));
   for (const char* off : {"", "   "}) {
@@ -109,12 +112,35 @@ TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndAnEmptyServerOrTheSwitchT
   ASSERT_TRUE(refresher.Start());
   ASSERT_TRUE(WaitUntil([&] { return finished == 3; }));
   QCoreApplication::processEvents();
-  EXPECT_EQ(servers,
-            (std::vector<std::string>{"ftp.kestrelway.cn", "ftp.example.org:2121", "ftp.example.org:2121"}));
+  EXPECT_EQ(servers, std::vector<std::string>(3, "ftp.example.org:2121"));
   EXPECT_FALSE(refresher.IsRunning());
 }
 
+// The picture is judged by decoding it, not by its name.
+TEST_F(AdRefresherTest, APictureIsAFileThatDecodesAsOne) {
+  const auto write = [&](const std::string& name, const QByteArray& bytes) {
+    return app_.Write(name, bytes.toStdString());
+  };
+  QByteArray png, jpeg;
+  QBuffer pngBuffer(&png), jpegBuffer(&jpeg);
+  pngBuffer.open(QIODevice::WriteOnly);
+  jpegBuffer.open(QIODevice::WriteOnly);
+  QImage(4, 3, QImage::Format_RGB32).save(&pngBuffer, "PNG");
+  QImage(4, 3, QImage::Format_RGB32).save(&jpegBuffer, "JPEG");
+  // The start page's own picture, a GIF.
+  const fs::path gif = fs::path(KW_SOURCE_DIR) / "data" / "showmain.gif";
+  ASSERT_TRUE(fs::exists(gif));
+  EXPECT_TRUE(AdRefresher::IsPictureFile(gif));
+  EXPECT_TRUE(AdRefresher::IsPictureFile(write("showmain.gif", png)));
+  EXPECT_TRUE(AdRefresher::IsPictureFile(write("showmian.gif.x1y2z3.part", jpeg)));
+  EXPECT_FALSE(AdRefresher::IsPictureFile(write("page.gif", "<html><body>Login</body></html>")));
+  EXPECT_FALSE(AdRefresher::IsPictureFile(write("cut.gif", png.left(png.size() / 2))));
+  EXPECT_FALSE(AdRefresher::IsPictureFile(write("empty.gif", {})));
+  EXPECT_FALSE(AdRefresher::IsPictureFile(app_.Path() / "missing.gif"));
+}
+
 TEST_F(AdRefresherTest, ClosingCancelsTheWorkAndWaitsForIt) {
+  SetAdServer("127.0.0.1:2121");
   std::atomic<bool> started = false, sawCancel = false, returned = false;
   int finished = 0;
   {

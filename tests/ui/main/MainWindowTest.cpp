@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBrowser>
+#include <QProgressDialog>
 #include <QTimer>
 #include <QToolTip>
 
@@ -307,6 +308,26 @@ TEST_F(MainWindowTest, CancelledOrFailedUpdateChangesNothing) {
   EXPECT_EQ(recorder_.messages.Texts(),
             (std::vector<QString>{"您的更新文件有问题，请选择正确的更新文件！", "文件受损或格式不合法！"}));
   EXPECT_EQ(Stations(), 12);
+}
+
+// A long update keeps the window alive: its events run while the file is
+// applied, and the progress dialog's 取消 stops it with nothing changed.
+TEST_F(MainWindowTest, ALongUpdateRunsTheEventsAndCanBeCancelled) {
+  std::string content;
+  for (int i = 0; i < 10000; ++i) content += "update;station;1;jm=\"bjj\"\n";
+  bool ranDuringUpdate = false;
+  QTimer::singleShot(0, main_.get(), [&] {
+    ranDuringUpdate = recorder_.messages.shown.empty();
+    auto* progress = main_->findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    progress->cancel();
+  });
+  const auto file = Update(content);
+  EXPECT_TRUE(ranDuringUpdate);
+  EXPECT_EQ(recorder_.messages.Texts(), std::vector<QString>{"更新已取消，时刻表没有改变"});
+  EXPECT_EQ(test::QueryRows(*db_, "SELECT jm FROM station WHERE id=1"), std::vector<std::string>{"bj"});
+  EXPECT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(main_->findChild<QProgressDialog*>(), nullptr);
 }
 
 TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne) {

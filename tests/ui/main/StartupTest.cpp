@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -66,7 +68,16 @@ TEST_F(StartupTest, TheDisplaySettingDecidesWhetherTheTipsOpenFirst) {
 TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWindowHasLoaded) {
   namespace fs = std::filesystem;
   const fs::path date = timetable_.Root() / "date";
-  std::ofstream(date / "showmian.gif") << "downloaded last time";
+  // Two pictures of different sizes.
+  const auto picture = [](int side) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(side, side, QImage::Format_RGB32).save(&buffer, "PNG");
+    return bytes.toStdString();
+  };
+  const std::string lastTime = picture(2), onTheServer = picture(3);
+  std::ofstream(date / "showmian.gif") << lastTime;
   fs::rename(timetable_.DbPath(), date / "away.dll");
   Program missing(recorder_.platform);
   EXPECT_FALSE(missing.Start());
@@ -74,12 +85,12 @@ TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWind
   ASSERT_EQ(recorder_.messages.shown.size(), 1u);
   EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
   EXPECT_TRUE(recorder_.messages.shown[0].text.contains("文件不存在"));
-  EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
+  EXPECT_EQ(test::ReadFile(date / "showmain.gif"), lastTime);
   EXPECT_FALSE(fs::exists(date / "showmian.gif"));
   fs::rename(date / "away.dll", timetable_.DbPath());
 
   test::TempDir server;
-  server.Write("train/showmain.gif", "on the server");
+  server.Write("train/showmain.gif", onTheServer);
   test::FtpTestServer ftp(server.Path());
   QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"))
       .setValue("Network/AdServer", QString::fromStdString(ftp.Address()));
@@ -89,8 +100,8 @@ TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWind
   while (!fs::exists(date / "showmian.gif") && std::chrono::steady_clock::now() < end) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   }
-  EXPECT_EQ(test::ReadFile(date / "showmian.gif"), "on the server");
-  EXPECT_EQ(test::ReadFile(date / "showmain.gif"), "downloaded last time");
+  EXPECT_EQ(test::ReadFile(date / "showmian.gif"), onTheServer);
+  EXPECT_EQ(test::ReadFile(date / "showmain.gif"), lastTime);
 }
 
 // A second start on the same date folder brings the first copy's window to
