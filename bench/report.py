@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Turns Google Benchmark JSON into bench/RESULTS.md.
 
-usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT] [--cli-time TEXT] [--map TEXT]
+usage: report.py RESULTS_JSON SOURCE_NAME [--gui-memory TEXT] [--cli-time TEXT] [--map TEXT] [--gtfs-memory TEXT]
 
 Cases named BM_X... and BM_X_Literal... (the statement-per-row reference, with
 the same arguments) are set side by side with the speed-up of the first over
@@ -27,6 +27,8 @@ TARGETS_MS = OrderedDict([
     ("BM_TrainDetail", 5),
     ("BM_OpenDatabase", 200),
     ("BM_ApplyUpdate", 2000),
+    ("BM_GtfsImport", 3000),
+    ("BM_GtfsExport", 2000),
     ("BM_JourneyTimetable", 100),
     ("BM_JourneySearch/kashi_fuzhou", 30),
     ("BM_JourneySearch/lasa_haerbin", 30),
@@ -84,6 +86,11 @@ def main():
     if "--gui-memory" in args:
         i = args.index("--gui-memory")
         gui_memory = args[i + 1]
+        del args[i:i + 2]
+    gtfs_memory = None
+    if "--gtfs-memory" in args:
+        i = args.index("--gtfs-memory")
+        gtfs_memory = args[i + 1]
         del args[i:i + 2]
     cli_process = None
     if "--cli-time" in args:
@@ -213,7 +220,7 @@ def main():
             out.append(f"| {name} | {' | '.join(fmt(cli[s][i]) if s in cli else '' for s in (1, 2, 4))} |")
         out.append("\n" + CLI_NOTE)
 
-    if memory or gui_memory:
+    if memory or gui_memory or gtfs_memory:
         out.append("\n## Memory\n")
     if memory:
         sizes = ", ".join(f"{s}x {memory[s]:.1f} MB" for s in sorted(memory))
@@ -222,6 +229,8 @@ def main():
                    f"at 1x: {within}")
     if gui_memory:
         out.append(gui_memory)
+    if gtfs_memory:
+        out.append(gtfs_memory)
     if map_lines:
         out.append("\n## Map window\n")
         out.append(map_lines)

@@ -52,6 +52,24 @@ inline const QString kUpdateDialogCaption = QStringLiteral("选择更新文件")
 inline const QString kUpdateDialogFilter = QStringLiteral("更新文件 (*.txt *.upd *.dat);;所有文件 (*)");
 inline const QString kUpdateProgress = QStringLiteral("正在更新数据库……");
 inline const QString kUpdateCancel = QStringLiteral("取消");
+// GTFS timetables: 文件 → 导入 GTFS 时刻表, 文件 → 导出 GTFS.
+inline const QString kMenuImportGtfs = QStringLiteral("导入 GTFS 时刻表(&G)...");
+inline const QString kMenuExportGtfs = QStringLiteral("导出 GTFS(&E)...");
+inline const QString kGtfsImportCaption = QStringLiteral("选择 GTFS 时刻表（zip 文件，或文件夹里的 stops.txt）");
+inline const QString kGtfsImportFilter = QStringLiteral("GTFS 时刻表 (*.zip stops.txt);;所有文件 (*)");
+inline const QString kGtfsImportProgress = QStringLiteral("正在读入 GTFS 时刻表……");
+inline const QString kGtfsCancel = QStringLiteral("取消");
+inline const QString kGtfsImportFailed = QStringLiteral("无法导入 GTFS 时刻表：\n%1");
+// %1: the import's summary (stations, trains, stops, date, version).
+inline const QString kGtfsUseQuestion = QStringLiteral(
+    "GTFS 时刻表已读入：\n%1\n\n要用它替换您现在使用的时刻表吗？\n您应用过的更新将不再保留。");
+inline const QString kGtfsUseDone = QStringLiteral("已换用导入的时刻表（库文件版本：%1）。");
+inline const QString kGtfsUseFailed = QStringLiteral("无法换用导入的时刻表：");
+inline const QString kGtfsExportCaption = QStringLiteral("导出 GTFS 时刻表");
+inline const QString kGtfsExportName = QStringLiteral("kestrelway-gtfs.zip");
+inline const QString kGtfsExportFilter = QStringLiteral("GTFS 时刻表 (*.zip)");
+inline const QString kGtfsExportDone = QStringLiteral("已导出 GTFS 时刻表 %1：\n%2");
+inline const QString kGtfsExportFailed = QStringLiteral("无法导出 GTFS 时刻表：\n%1");
 inline const QString kMenuMap = QStringLiteral("地图(&M)");
 inline const QString kMenuHelp = QStringLiteral("帮助(&H)");
 inline const QString kMenuTips = QStringLiteral("铁路小常识(&K)");

@@ -86,5 +86,7 @@ int Train(Context& ctx);
 int Detail(Context& ctx);
 int Journeys(Context& ctx);
 int Board(Context& ctx);
+int ImportGtfs(Context& ctx);
+int ExportGtfs(Context& ctx);
 
 }  // namespace kw::cli

@@ -38,6 +38,10 @@ constexpr const char* kUsage =
     "                               车站时刻：停靠该站的全部列车（--all-with-prefix 含同名车站，\n"
     "                               --towards 只列其后停靠以 TEXT 开头的车站的列车）\n"
     "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n"
+    "  import-gtfs FEED OUT_FILE [--date YYYY-MM-DD] [--distance-unit km|m]\n"
+    "                               由 GTFS 时刻表（zip 文件或文件夹）生成某一天的时刻表数据库 OUT_FILE\n"
+    "                               （票价、车型和小常识取自所用的时刻表）\n"
+    "  export-gtfs OUT.zip          把时刻表导出为 GTFS 时刻表\n"
     "search、transfer、train 的 --class 车型：只列出该车型（特快、快速、普快、普慢）的车次\n";
 
 int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx);
@@ -54,7 +58,8 @@ int main(int argc, char** argv) {
       {"build-db", BuildDb},   {"stations", Stations}, {"fares", Fares},
       {"update", ApplyUpdate}, {"search", Search},     {"transfer-stations", TransferStations},
       {"transfer", Transfer},  {"train", Train},       {"detail", Detail},
-      {"journeys", Journeys},  {"board", Board},
+      {"journeys", Journeys},  {"board", Board},       {"import-gtfs", ImportGtfs},
+      {"export-gtfs", ExportGtfs},
   };
 
   Context ctx;

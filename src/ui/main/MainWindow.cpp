@@ -170,6 +170,8 @@ void MainWindow::BuildMenus() {
   mnuUpdate = MakeAction(this, "mnuUpdate", str::kMenuUpdate);
   mnuUseInstalled = MakeAction(this, "mnuUseInstalled", str::kMenuUseInstalled);
   mnuUseInstalled->setVisible(false);
+  mnuImportGtfs = MakeAction(this, "mnuImportGtfs", str::kMenuImportGtfs);
+  mnuExportGtfs = MakeAction(this, "mnuExportGtfs", str::kMenuExportGtfs);
   mnuExit = MakeAction(this, "mnuExit", str::kMenuExit);
   munPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   // Ctrl+Q quits from any window of the program; Ctrl+P prints the window's own.
@@ -184,6 +186,8 @@ void MainWindow::BuildMenus() {
   mnuFile->addAction(munPrint);
   mnuFile->addAction(mnuUpdate);
   mnuFile->addAction(mnuUseInstalled);
+  mnuFile->addAction(mnuImportGtfs);
+  mnuFile->addAction(mnuExportGtfs);
   mnuFile->addSeparator();
   mnuFile->addAction(mnuExit);
 
@@ -210,6 +214,8 @@ void MainWindow::BuildMenus() {
   connect(munPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuUpdate, &QAction::triggered, this, &MainWindow::UpdateDatabaseCommand);
   connect(mnuUseInstalled, &QAction::triggered, this, &MainWindow::UseInstalledTimetableCommand);
+  connect(mnuImportGtfs, &QAction::triggered, this, &MainWindow::ImportGtfsCommand);
+  connect(mnuExportGtfs, &QAction::triggered, this, &MainWindow::ExportGtfsCommand);
   connect(mnuExit, &QAction::triggered, this, &QWidget::close);
   connect(Common, &QAction::triggered, this, &MainWindow::OpenTips);
   connect(mnuHMain, &QAction::triggered, this, &MainWindow::OpenAbout);

@@ -81,6 +81,13 @@ class MainWindow : public QMainWindow {
   // Says in the status bar (and once in a message) that a newer timetable is
   // installed than the one the run's updated copy came from.
   void ShowNewerTimetable();
+  // Reads a GTFS feed the user picks into a new timetable off the window's
+  // thread, under a progress dialog with 取消, tells what it holds and, if the
+  // user agrees, puts it in place of the user's timetable all at once
+  // (MainWindowGtfs.cpp).
+  void ImportGtfsCommand();
+  // Writes the open timetable as a GTFS zip where the user says.
+  void ExportGtfsCommand();
   void OpenAbout();
   // The journey window (mnuJourney, the toolbar's 中转行程), as it was left.
   void OpenJourneys();
@@ -119,6 +126,8 @@ class MainWindow : public QMainWindow {
   QAction* munPrint;
   QAction* mnuUpdate;
   QAction* mnuUseInstalled;
+  QAction* mnuImportGtfs;
+  QAction* mnuExportGtfs;
   QAction* mnuExit;
   QAction* Common;
   QAction* mnuHMain;

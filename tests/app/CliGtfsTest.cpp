@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "support/TestTimetable.h"
+
+namespace kw {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSmallFeed = std::string(KW_SOURCE_DIR) + "/tests/data/gtfs/small";
+
+class CliGtfsTest : public ::testing::Test {
+ protected:
+  test::CommandResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--db", copy_.DbPath().string()});
+    return test::RunCli(args);
+  }
+  test::DatabaseCopy copy_;
+  test::TempDir dir_;
+};
+
+TEST_F(CliGtfsTest, ImportWritesATimetableThatTheCommandsOpen) {
+  const std::string out = (dir_.Path() / "new.dll").string();
+  const auto r = Run({"import-gtfs", kSmallFeed, out, "--date", "2026-12-05", "--distance-unit", "m"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "5 个车站，4 个车次，12 个停站，日期 2026-12-05，版本 2026-12 小测试（GTFS）\n");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(test::RunCli({"--db", out, "stations", "lgx"}).out, "5\t龙港西\n");
+  const auto search = test::RunCli({"--db", out, "search", "北京", "龙港西"});
+  EXPECT_EQ(search.status, 0) << search.err;
+  EXPECT_NE(search.out.find("G101/G9101"), std::string::npos) << search.out;
+  // Distances in km by default: 900500 km is past what a stop can carry.
+  const std::string km = (dir_.Path() / "km.dll").string();
+  EXPECT_EQ(Run({"import-gtfs", kSmallFeed, km, "--date", "2026-12-05"}).status, 0);
+  EXPECT_EQ(test::QueryRows(*Database::Open(km), "SELECT distance FROM pass WHERE trainid = 1 ORDER BY zhanci"),
+            (std::vector<std::string>{"0", "120000", "700000", "900500"}));
+}
+
+TEST_F(CliGtfsTest, ABadFeedOrArgumentIsOneLineExitTwoAndNoFile) {
+  const fs::path feed = dir_.Path() / "feed";
+  fs::copy(kSmallFeed, feed);
+  std::string times = test::ReadFile(feed / "stop_times.txt");
+  times.replace(times.find("t5,9:00:00"), 10, "t5,9:00");
+  std::ofstream(feed / "stop_times.txt", std::ios::binary) << times;
+  const std::string out = (dir_.Path() / "new.dll").string();
+  struct Case {
+    std::vector<std::string> args;
+    std::string error;
+  } cases[] = {
+      {{"import-gtfs", feed.string(), out, "--date", "2026-12-05"},
+       "stop_times.txt 第 17 行：时间 “9:00” 应写成 时:分:秒（H:MM:SS）\n"},
+      {{"import-gtfs", kSmallFeed, out, "--date", "2027-01-05"},
+       "calendar.txt：2027-01-05 这一天没有车次开行（有车次开行的日期：2026-12-01 至 2026-12-31）\n"},
+      {{"import-gtfs", kSmallFeed, out, "--date", "2026-12-32"}, "日期 “2026-12-32” 应写成 YYYY-MM-DD\n"},
+      {{"import-gtfs", kSmallFeed, out, "--distance-unit", "mi"}, "--distance-unit 应为 km 或 m：mi\n"},
+      {{"import-gtfs", (dir_.Path() / "none.zip").string(), out}, "none.zip：无法打开\n"},
+      {{"import-gtfs", kSmallFeed, copy_.DbPath().string()}, "输出文件不能是正在使用的时刻表数据库\n"},
+  };
+  for (const auto& c : cases) {
+    const auto r = Run(c.args);
+    EXPECT_EQ(r.status, 2) << c.error;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), c.error);
+    EXPECT_FALSE(fs::exists(out));
+  }
+}
+
+TEST_F(CliGtfsTest, ExportWritesAZipAndNamesTheStationsWithoutAPosition) {
+  const std::string zip = (dir_.Path() / "out.zip").string();
+  const auto r = Run({"export-gtfs", zip});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("239 个车站，80 个车次，970 个停站", 0), 0u) << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+  EXPECT_GT(fs::file_size(zip), 1000u);
+  const auto bad = Run({"export-gtfs", (dir_.Path() / "no/such/folder/out.zip").string()});
+  EXPECT_EQ(bad.status, 3);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_NE(bad.err.find("out.zip"), std::string::npos) << bad.err;
+}
+
+}  // namespace
+}  // namespace kw
