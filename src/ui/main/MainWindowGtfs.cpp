@@ -167,14 +167,14 @@ void MainWindow::ImportGtfsCommand() {
   }
   // 文件 → 使用新安装的时刻表 brings the installed timetable back.
   DatePlace& place = RunDatePlace();
-  if (!place.source.empty() && !place.newer) {
+  if (!place.source.empty() && !place.different) {
     const fs::path installed = place.source / "Train.dll";
     std::error_code ec;
     if (fs::exists(installed, ec)) {
-      place.newer.emplace();
-      place.newer->version = ReadDataVersion(installed);
-      place.newer->checksum = FileChecksum(installed);
-      place.newer->announced = true;
+      place.different.emplace();
+      place.different->version = ReadDataVersion(installed);
+      place.different->identity = TimetableIdentity(installed);
+      place.different->announced = true;
       mnuUseInstalled->setVisible(true);
     }
   }
