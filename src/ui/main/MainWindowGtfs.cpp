@@ -147,10 +147,13 @@ void MainWindow::ImportGtfsCommand() {
     const fs::path target(db_.Path());
     const fs::path part =
         target.parent_path() / (target.filename().string() + ".gtfs." + std::to_string(getpid()) + ".part");
-    const int lock = OpenPartial(part);
+    int lock = OpenPartial(part);
     try {
       if (lock < 0) throw fs::filesystem_error("open", part, std::error_code(errno, std::generic_category()));
       fs::copy_file(out, part, fs::copy_options::overwrite_existing);
+      // The replacement takes the writer lock of its own before its rename.
+      ::close(lock);
+      lock = -1;
       db_.ReplaceWith(part.string());
     } catch (const DatabaseError& e) {
       failure = QString::fromStdString(e.what());

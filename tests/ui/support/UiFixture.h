@@ -71,10 +71,12 @@ inline TestTimetable& FillUiTimetable(TestTimetable& t) {
   return t;
 }
 
-// The hand-made timetable of tests/data, rows as its table files hold them.
+// The hand-made timetable of tests/data, rows as its table files hold them
+// (the folders beside them hold other fixtures, such as a GTFS feed).
 inline TestTimetable& FillHandMadeTimetable(TestTimetable& t) {
   for (const auto& entry :
        std::filesystem::directory_iterator(std::filesystem::path(KW_SOURCE_DIR) / "tests" / "data")) {
+    if (!entry.is_regular_file() || entry.path().extension() != ".tsv") continue;
     std::string rows = ReadFile(entry.path());
     t.Set(entry.path().stem().string(), rows.substr(rows.find('\n') + 1));  // without the header line
   }
