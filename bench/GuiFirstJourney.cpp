@@ -21,17 +21,10 @@
 #include "store/UserCache.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
+#include "BenchPlatform.h"
 #include "ui/journey/JourneyWindow.h"
 
 namespace {
-
-class PrintedMessages final : public kw::MessageBoxes {
- public:
-  kw::MessageAnswer Show(QWidget*, const QString& text, kw::MessageIcon, kw::MessageButtons) override {
-    std::cerr << "kw_gui_first_journey: message: " << text.toStdString() << '\n';
-    return kw::MessageAnswer::Ok;
-  }
-};
 
 // Processor time of the process, in ms.
 double ProcessCpuMs() {
@@ -60,10 +53,8 @@ int main(int argc, char** argv) {
       const auto name = kw::JourneySnapshotFileName(db->Path());
       return std::filesystem::exists(kw::CacheFolder() / name);
     }();
-    PrintedMessages messages;
-    kw::Platform platform = kw::DesktopPlatform();
-    platform.messages = &messages;
-    kw::JourneyWindow window(*db, platform, nullptr);
+    kw::bench::BenchPlatform platform("kw_gui_first_journey");
+    kw::JourneyWindow window(*db, platform.Get(), nullptr);
     window.show();
     QApplication::processEvents();
 

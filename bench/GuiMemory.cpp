@@ -22,32 +22,10 @@
 #include "store/DateFolder.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
+#include "BenchPlatform.h"
 #include "ui/main/MainWindow.h"
 
 namespace {
-
-// Message boxes that nobody answers: the text goes to stderr, the answer is OK.
-class PrintedMessages final : public kw::MessageBoxes {
- public:
-  kw::MessageAnswer Show(QWidget*, const QString& text, kw::MessageIcon, kw::MessageButtons) override {
-    std::cerr << "kw_gui_memory: message: " << text.toStdString() << '\n';
-    return kw::MessageAnswer::Ok;
-  }
-};
-
-class NoShell final : public kw::Shell {
- public:
-  void Open(const QUrl&) override {}
-};
-
-// VmHWM of this process in kB; 0 when it cannot be read.
-long PeakResidentKb() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  }
-  return 0;
-}
 
 // Types `text` into `box` one character at a time, as key events that carry
 // the character (QTest's key clicks take ASCII only).
@@ -81,14 +59,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[1];
     kw::SetDateRoot(folder);
     auto db = kw::Database::Open(kw::DatabasePath(folder).string());
-    PrintedMessages messages;
-    NoShell shell;
-    // The desktop's services, but no message box waits for a person and no
-    // address is opened.
-    kw::Platform platform = kw::DesktopPlatform();
-    platform.messages = &messages;
-    platform.shell = &shell;
-    kw::MainWindow window(*db, platform);
+    kw::bench::BenchPlatform platform("kw_gui_memory");
+    kw::MainWindow window(*db, platform.Get());
     window.Load();
     window.show();
     QApplication::processEvents();
@@ -102,7 +74,7 @@ int main(int argc, char** argv) {
 
     const int listed = Control<QTreeWidget>(window, "lvMain")->topLevelItemCount();
     if (listed == 0) throw std::runtime_error("the search listed no train");
-    const double mb = PeakResidentKb() / 1024.0;
+    const double mb = kw::bench::StatusKb("VmHWM:") / 1024.0;
     std::printf(
         "- peak memory of the window process (VmHWM) after the search %s → %s on the timetable of %s "
         "(%d trains listed): %.1f MB; target 100 MB: %s\n",

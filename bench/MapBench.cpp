@@ -30,32 +30,12 @@
 #include "store/DateFolder.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
+#include "BenchPlatform.h"
 #include "ui/main/MainWindow.h"
 #include "ui/map/MapCanvas.h"
 #include "ui/map/MapWindow.h"
 
 namespace {
-
-class PrintedMessages final : public kw::MessageBoxes {
- public:
-  kw::MessageAnswer Show(QWidget*, const QString& text, kw::MessageIcon, kw::MessageButtons) override {
-    std::cerr << "kw_map_bench: message: " << text.toStdString() << '\n';
-    return kw::MessageAnswer::Ok;
-  }
-};
-
-class NoShell final : public kw::Shell {
- public:
-  void Open(const QUrl&) override {}
-};
-
-long ResidentKb(const char* field) {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
-  }
-  return 0;
-}
 
 // Processor time of this thread, in ms: what a repaint costs, whatever else
 // the shared machine runs meanwhile.
@@ -105,23 +85,19 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[1];
     kw::SetDateRoot(folder);
     auto db = kw::Database::Open(kw::DatabasePath(folder).string());
-    PrintedMessages messages;
-    NoShell shell;
-    kw::Platform platform = kw::DesktopPlatform();
-    platform.messages = &messages;
-    platform.shell = &shell;
-    kw::MainWindow main(*db, platform);
+    kw::bench::BenchPlatform platform("kw_map_bench");
+    kw::MainWindow main(*db, platform.Get());
     main.Load();
     main.show();
     QApplication::processEvents();
-    const long mainAloneKb = ResidentKb("VmRSS:");
+    const long mainAloneKb = kw::bench::StatusKb("VmRSS:");
 
     // Opening, five times, each a new map window.
     std::vector<double> openings;
     std::vector<double> openingsCpu;
     kw::MapWindow* map = nullptr;
     for (int run = 0; run < 5; ++run) {
-      auto* fresh = new kw::MapWindow(*db, platform, &main);
+      auto* fresh = new kw::MapWindow(*db, platform.Get(), &main);
       fresh->resize(1366, 768);
       QElapsedTimer timer;
       timer.start();
@@ -134,7 +110,7 @@ int main(int argc, char** argv) {
       map = fresh;
     }
     QApplication::processEvents();
-    const long withMapKb = ResidentKb("VmRSS:");
+    const long withMapKb = kw::bench::StatusKb("VmRSS:");
     const int segments = map->picture().SegmentCount();
 
     // Pans and zooms, each repainted in full.
