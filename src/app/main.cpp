@@ -1,22 +1,30 @@
 // kestrelway: the timetable enquiry program.
 #include <QApplication>
+#include <QProcess>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string_view>
 
 #include "store/Version.h"
 #include "ui/AppPaths.h"
 #include "ui/Platform.h"
 #include "ui/Startup.h"
+#include "ui/Strings.h"
 #include "ui/main/MainWindow.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "用法：kestrelway [--help] [--version] [Qt 的选项，如 -platform 名称]\n"
-    "铁路时刻查询的窗口程序。命令行查询请用 kestrelway-cli。\n"
-    "  --help     显示此说明并退出\n"
-    "  --version  显示版本并退出\n";
+// The language the program answers its options in: the one the user chose
+// in the window, else English where the system's language is English.
+kw::Language OptionsLanguage() {
+  if (!kw::ReadMemory(QStringLiteral("Language")).toString().isEmpty()) return kw::SavedLanguage();
+  const char* lang = std::getenv("LANG");
+  return lang && kw::LanguageNamed(lang) == kw::Language::English ? kw::Language::English : kw::Language::Chinese;
+}
+
+std::string Usage() { return kw::str::kUsage.str().toStdString(); }
 
 // Qt's own options the program passes on to Qt: those with a value, then
 // those without.
@@ -44,10 +52,11 @@ bool IsQtOption(std::string_view arg, bool& takesValue) {
 int main(int argc, char** argv) {
   // The options of the program itself are answered without a window (nor a
   // display); anything else that is not Qt's own is refused.
+  kw::UseLanguage(OptionsLanguage());
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
+      std::cout << Usage();
       return 0;
     }
     if (arg == "--version") {
@@ -59,8 +68,10 @@ int main(int argc, char** argv) {
       if (takesValue) ++i;
       continue;
     }
-    std::cerr << "kestrelway：" << (arg.starts_with('-') ? "未知选项：" : "多余的参数：") << arg << '\n'
-              << kUsage;
+    const QString what = QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()));
+    std::cerr << (arg.starts_with('-') ? kw::str::kUnknownOption : kw::str::kExtraArgument).arg(what).toStdString()
+              << '\n'
+              << Usage();
     return 2;
   }
   QApplication app(argc, argv);
@@ -77,10 +88,16 @@ int main(int argc, char** argv) {
     platform.messages->Show(nullptr, QString::fromStdString(place.error), kw::MessageIcon::Critical);
     return 1;
   }
-  kw::Program program(platform);
+  auto program = std::make_unique<kw::Program>(platform);
   // A second start brings the running copy's window to the front and ends.
-  if (!program.Start([](kw::MainWindow& window) { kw::WireTrainDetail(window); }))
-    return program.handedOver() ? 0 : 1;
-  QObject::connect(program.mainWindow(), &kw::MainWindow::programEnded, &app, &QApplication::quit);
-  return app.exec();
+  if (!program->Start([](kw::MainWindow& window) { kw::WireTrainDetail(window); }))
+    return program->handedOver() ? 0 : 1;
+  QObject::connect(program->mainWindow(), &kw::MainWindow::programEnded, &app, &QApplication::quit);
+  const int status = app.exec();
+  // A change of language asked for a restart: the new copy starts once this
+  // one has let go of its window, its database and its socket.
+  const bool restart = program->mainWindow()->restartRequested();
+  program.reset();
+  if (restart) QProcess::startDetached(QCoreApplication::applicationFilePath(), app.arguments().mid(1));
+  return status;
 }

@@ -10,6 +10,7 @@
 
 #include "store/Database.h"
 #include "ui/Platform.h"
+#include "ui/Strings.h"
 #include "ui/Twips.h"
 
 namespace kw {
@@ -90,7 +91,8 @@ void StationPicker::Complete(QLineEdit* box, QPoint at) {
   }
   box_ = box;
   box->installEventFilter(this);  // once: installing again only moves it to the front
-  for (const auto& name : matches_.names) list_->addItem(QString::fromStdString(name));
+  // Both spellings in English ("Beijingnan 北京南"); the box takes the name.
+  for (const auto& name : matches_.names) list_->addItem(str::StationNameWithChinese(name));
   list_->move(at);
   list_->show();
   list_->raise();

@@ -35,6 +35,19 @@ inline QString operator+(const Text& a, const QString& b) { return a.str() + b; 
 inline QString operator+(const QString& a, const Text& b) { return a + b.str(); }
 inline QString operator+(const Text& a, const Text& b) { return a.str() + b.str(); }
 
+// Words of the timetable as the interface shows them. A station's name: its
+// pinyin in English (Beijingnan), the name itself in Chinese.
+inline QString StationName(std::string_view name) { return QString::fromStdString(text::StationName(name)); }
+inline QString StationName(const QString& name) { return StationName(name.toStdString()); }
+// A pick list's line: "Beijingnan 北京南" in English, the name in Chinese.
+inline QString StationNameWithChinese(std::string_view name) {
+  return QString::fromStdString(text::StationNameWithChinese(name));
+}
+// A class name, an edition, a remark: its English when the translation file
+// knows it.
+inline QString DataWord(std::string_view word) { return QString::fromStdString(text::DataWord(word)); }
+inline QString DataWord(const QString& word) { return DataWord(word.toStdString()); }
+
 // ------------------------------------------------------------ the product
 inline const QString kProductTitle = QStringLiteral("Kestrelway");
 // "V" and the build's version (1.18 gives V1.18).
@@ -48,6 +61,24 @@ inline const QString kPublisherMail = QStringLiteral("service@kestrelway.example
 
 inline constexpr Text kOk = QT_TRANSLATE_NOOP("kw::str", "确定");
 inline constexpr Text kCancel = QT_TRANSLATE_NOOP("kw::str", "取消");
+
+// ------------------------------------------------------------ the program's options
+inline constexpr Text kUsage = QT_TRANSLATE_NOOP("kw::str", "用法：kestrelway [--help] [--version] [Qt 的选项，如 -platform 名称]\n"
+    "铁路时刻查询的窗口程序。命令行查询请用 kestrelway-cli。\n"
+    "  --help     显示此说明并退出\n"
+    "  --version  显示版本并退出\n");
+inline constexpr Text kUnknownOption = QT_TRANSLATE_NOOP("kw::str", "kestrelway：未知选项：%1");
+inline constexpr Text kExtraArgument = QT_TRANSLATE_NOOP("kw::str", "kestrelway：多余的参数：%1");
+
+// ------------------------------------------------------------ the interface's language
+// The menu and its two languages read the same in either language: a user
+// who reads only one of them finds the way back.
+inline const QString kMenuLanguage = QStringLiteral("语言 / Language");
+inline const QString kLanguageChinese = QStringLiteral("中文");
+inline const QString kLanguageEnglish = QStringLiteral("English");
+inline const QString kLanguageRestart = QStringLiteral(
+    "界面语言在程序重新启动后更改。现在重新启动吗？\n"
+    "The language changes when the program starts again. Restart now?");
 
 // ------------------------------------------------------------ main window
 inline constexpr Text kStatusProgramVersion = QT_TRANSLATE_NOOP("kw::str", "主程序版本：");

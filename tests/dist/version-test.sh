@@ -17,8 +17,21 @@ check "kestrelway --version" "$("$build/kestrelway" --version)" "kestrelway $ver
 check "kestrelway-cli --version" "$("$build/kestrelway-cli" --version)" "kestrelway-cli $version"
 # --help and --version need no display; an option that is not the
 # program's nor Qt's is refused, also without one.
-nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+# They answer in the language chosen in the window, else in English where
+# the system's language is English, else in Chinese.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LANG=C.UTF-8 XDG_CONFIG_HOME="$config")
 "${nodisplay[@]}" "$build/kestrelway" --help | grep -q '^用法：kestrelway' || fail "kestrelway --help"
+"${nodisplay[@]}" LANG=en_GB.UTF-8 "$build/kestrelway" --help | grep -q '^Usage: kestrelway' ||
+  fail "kestrelway --help in English"
+mkdir -p "$config/Kestrelway"
+printf '[Memory]\nLanguage=zh\n' > "$config/Kestrelway/Kestrelway.conf"
+"${nodisplay[@]}" LANG=en_GB.UTF-8 "$build/kestrelway" --help | grep -q '^用法：kestrelway' ||
+  fail "kestrelway --help with Chinese chosen"
+printf '[Memory]\nLanguage=en\n' > "$config/Kestrelway/Kestrelway.conf"
+"${nodisplay[@]}" "$build/kestrelway" --help | grep -q '^Usage: kestrelway' || fail "kestrelway --help with English chosen"
+rm "$config/Kestrelway/Kestrelway.conf"
 check "kestrelway --version without a display" "$("${nodisplay[@]}" "$build/kestrelway" --version)" "kestrelway $version"
 status=0
 "${nodisplay[@]}" "$build/kestrelway" --bogus > /dev/null 2> "$build/bogus.err" || status=$?

@@ -91,11 +91,41 @@ std::optional<Tip> TipWindow::Load(int id) {
   }
 }
 
-void TipWindow::ShowTip(int id) {
+namespace {
+
+// The tips' English (context kw::tips): an untranslated text reads as itself.
+std::string TipText(const std::string& source) {
+  return std::string(text::Translate("kw::tips", source.c_str()));
+}
+
+bool HasEnglish(const Tip& tip) { return !tip.content.empty() && TipText(tip.content) != tip.content; }
+
+}  // namespace
+
+void TipWindow::ShowTip(int id, int step) {
   auto tip = Load(id);
   if (!tip && id != 1) {
     id = 1;
     tip = Load(id);
+  }
+  if (text::Translating()) {
+    int largest = 1;
+    try {
+      largest = std::max(LargestTipId(db_), 1);
+    } catch (const DatabaseError&) {
+      // Only the tip at hand.
+    }
+    // Each tip once at most, round from the last to the first.
+    for (int tried = 1; tried < largest && !(tip && HasEnglish(*tip)); ++tried) {
+      id += step;
+      if (id > largest) id = 1;
+      if (id < 1) id = largest;
+      tip = Load(id);
+    }
+    if (tip && HasEnglish(*tip))
+      tip = Tip{TipText(tip->title), TipText(tip->content)};
+    else
+      tip.reset();
   }
   currentId_ = id;
   lblTitle->setText(tip ? QString::fromStdString(tip->title) : str::kTipsDefaultTitle);
@@ -106,14 +136,14 @@ void TipWindow::ShowNext() { ShowTip(currentId_ + 1); }
 
 // Before tip 1 comes the last tip, as tip 1 comes after it.
 void TipWindow::ShowPrevious() {
-  if (currentId_ > 1) return ShowTip(currentId_ - 1);
+  if (currentId_ > 1) return ShowTip(currentId_ - 1, -1);
   int largest = 1;
   try {
     largest = std::max(LargestTipId(db_), 1);
   } catch (const DatabaseError&) {
     // Tip 1 stays.
   }
-  ShowTip(largest);
+  ShowTip(largest, -1);
 }
 
 void TipWindow::SaveDisplay() {

@@ -244,9 +244,9 @@ void BoardWindow::Search() {
     return;
   }
   widened_ = request.allWithPrefix;
-  printTitle_ = str::kBoardPrintTitle.arg(Q(board_.stationName), timAfter->time().toString(kTimeFormat),
+  printTitle_ = str::kBoardPrintTitle.arg(str::StationName(board_.stationName), timAfter->time().toString(kTimeFormat),
                                           timUntil->time().toString(kTimeFormat));
-  fileStem_ = str::FileStem({Q(board_.stationName)}, str::kFileBoard);
+  fileStem_ = str::FileStem({str::StationName(board_.stationName)}, str::kFileBoard);
   windowStart_ = request.after;
   SortBoard(board_.rows, sort_, descending_, windowStart_);
   FillList();
@@ -260,8 +260,9 @@ void BoardWindow::FillList() {
   for (size_t i = 0; i < board_.rows.size(); ++i) {
     const BoardRow& row = board_.rows[i];
     auto* item = new QTreeWidgetItem(QStringList{
-        Q(row.train), Q(row.kind), Q(row.from), Q(row.to), Q(row.arriveText), Q(row.departText),
-        row.dwellMinutes ? QString::number(*row.dwellMinutes) : QString(), Q(row.kmText), Q(row.station)});
+        Q(row.train), str::DataWord(row.kind), str::StationName(row.from), str::StationName(row.to),
+        Q(row.arriveText), Q(row.departText), row.dwellMinutes ? QString::number(*row.dwellMinutes) : QString(),
+        Q(row.kmText), str::StationName(row.station)});
     for (int c : {4, 5, 6, 7}) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     item->setData(0, kRowRole, static_cast<int>(i));
     items << item;

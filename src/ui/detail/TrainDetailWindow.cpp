@@ -42,6 +42,9 @@ constexpr TwipsBox kHoverBox{0, 0, 1815, 780};
 const QColor kSegmentName(0, 0, 255);
 const QColor kSegmentRow(255, 0, 0);
 
+// The stop grid's column of station names.
+constexpr int kStopNameColumn = 1;
+
 // The property that holds a diagram element's station index (-1 for rails).
 constexpr char kStationProperty[] = "station";
 
@@ -54,10 +57,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
   return label;
 }
 
-// A name written downwards, one character to a line.
+// A station's name written downwards, one character to a line.
 QString Downwards(const std::string& name) {
   QStringList characters;
-  for (char32_t c : QString::fromStdString(name).toUcs4()) characters << QString::fromUcs4(&c, 1);
+  for (char32_t c : str::StationName(name).toUcs4()) characters << QString::fromUcs4(&c, 1);
   return characters.join(u'\n');
 }
 
@@ -81,7 +84,8 @@ MapRoute RouteForMap(const std::string& number, const StopList& stops, const Seg
   const int first = leg.boardIndex >= 0 && leg.alightIndex >= 0 ? leg.boardIndex : 0;
   const int last = leg.boardIndex >= 0 && leg.alightIndex >= 0 ? leg.alightIndex : stops.count() - 1;
   if (!leg.stations.isEmpty())
-    route.title = leg.train + u' ' + leg.stations[first] + QStringLiteral(" → ") + leg.stations[last];
+    route.title = leg.train + u' ' + str::StationName(leg.stations[first]) + QStringLiteral(" → ") +
+                  str::StationName(leg.stations[last]);
   route.legs.push_back(std::move(leg));
   return route;
 }
@@ -359,7 +363,7 @@ void TrainDetailWindow::HideDiagram() {
 
 void TrainDetailWindow::ShowDetail(const TrainDetail& detail, int stationCount, const QString& note) {
   lblTitle->setText(QString::fromStdString(DetailTitle(detail)) + note);
-  fileStem = str::FileStem({QString::fromStdString(detail.firstStation), QString::fromStdString(detail.lastStation)},
+  fileStem = str::FileStem({str::StationName(detail.firstStation), str::StationName(detail.lastStation)},
                            QString::fromStdString(detail.trainNumber) + str::kFileTrains);
   setWindowTitle(str::kDetailWindowTitle.arg(QString::fromStdString(detail.trainNumber)));
   const auto fares = FarePanelTexts(db_, detail.kindId, detail.distanceKm);
@@ -434,7 +438,8 @@ void TrainDetailWindow::LayOutDiagram(const std::string& firstStation) {
   // The stop grid: one row per stop (a train of one stop keeps none).
   if (count > 1) {
     for (const Stop& stop : stops_.stops) {
-      const QStringList cells = QString::fromStdString(stop.gridRow).split(u'\t');
+      QStringList cells = QString::fromStdString(stop.gridRow).split(u'\t');
+      if (cells.size() > kStopNameColumn) cells[kStopNameColumn] = str::StationName(cells[kStopNameColumn]);
       const int row = flgPass->rowCount();
       flgPass->setRowCount(row + 1);
       for (int c = 0; c < cells.size() && c < flgPass->columnCount(); ++c) {

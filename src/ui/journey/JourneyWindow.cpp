@@ -337,11 +337,14 @@ void JourneyWindow::Search() {
   if (ends.fault != JourneyEnds::Fault::None) return refuse(Q(ends.message));
   if (rows_.empty()) {
     const QString off = TypesLeftOutText(cheType);
-    return refuse(Q(text::Fill(text::kNoJourney, {ends.from, ends.to})) + (off.isEmpty() ? QString() : u'\n' + off));
+    return refuse(Q(text::Fill(text::kNoJourney, {text::StationName(ends.from), text::StationName(ends.to)})) +
+                  (off.isEmpty() ? QString() : u'\n' + off));
   }
-  printTitle_ = str::kJourneyPrintTitle.arg(Q(ends.from), Q(ends.to), timAfter->time().toString(QStringLiteral("HH:mm")),
+  const QString from = str::StationName(ends.from);
+  const QString to = str::StationName(ends.to);
+  printTitle_ = str::kJourneyPrintTitle.arg(from, to, timAfter->time().toString(QStringLiteral("HH:mm")),
                                             timUntil->time().toString(QStringLiteral("HH:mm")));
-  fileStem_ = str::FileStem({Q(ends.from), Q(ends.to)}, str::kFileJourneys);
+  fileStem_ = str::FileStem({from, to}, str::kFileJourneys);
   FillList();
 }
 
@@ -395,15 +398,16 @@ void JourneyWindow::FillList() {
     auto* item = new QTreeWidgetItem(QStringList{Q(t.departure), Q(t.arrival).trimmed(), Q(t.duration),
                                                  Q(t.changes), Q(t.trains), Q(t.transfers),
                                                  Q(row.totals.distanceText), Q(row.totals.fareText),
-                                                 Q(Boarded(t)), Q(Left(t))});
+                                                 str::StationName(Boarded(t)), str::StationName(Left(t))});
     for (size_t i = 0; i < t.legs.size(); ++i) {
       const JourneyLegTexts& leg = t.legs[i];
       auto* child = new QTreeWidgetItem(QStringList{
-          Q(leg.board) + ' ' + Q(leg.boardText).trimmed(), Q(leg.alight) + ' ' + Q(leg.alightText).trimmed(),
+          str::StationName(leg.board) + ' ' + Q(leg.boardText).trimmed(),
+          str::StationName(leg.alight) + ' ' + Q(leg.alightText).trimmed(),
           Q(leg.runningText), QString(), Q(leg.caption).trimmed(),
           leg.waitText.empty() ? QString() : str::kJourneyWait.arg(Q(leg.waitText)),
-          Q(row.fares[i].distanceText).trimmed(), Q(row.fares[i].fareText).trimmed(), Q(leg.board),
-          Q(leg.alight)});
+          Q(row.fares[i].distanceText).trimmed(), Q(row.fares[i].fareText).trimmed(), str::StationName(leg.board),
+          str::StationName(leg.alight)});
       child->setData(0, kTrainRole, leg.trainId);
       child->setData(0, kBoardRole, Q(leg.board));
       child->setData(0, kAlightRole, Q(leg.alight));
@@ -481,8 +485,8 @@ MapRoute JourneyWindow::SelectedJourneyRoute() {
     return route;
   }
   if (!row.texts.legs.empty()) {
-    route.title = Q(row.texts.trains) + u' ' + Q(row.texts.legs.front().board) + QStringLiteral(" → ") +
-                  Q(row.texts.legs.back().alight);
+    route.title = Q(row.texts.trains) + u' ' + str::StationName(row.texts.legs.front().board) +
+                  QStringLiteral(" → ") + str::StationName(row.texts.legs.back().alight);
   }
   return route;
 }

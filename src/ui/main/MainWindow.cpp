@@ -1,5 +1,6 @@
 #include "ui/main/MainWindow.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -26,6 +27,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/ListCopy.h"
 #include "ui/Platform.h"
+#include "ui/Startup.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
@@ -85,8 +87,8 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   AttachListCopy(
       results->lstChange, platform_,
       [this] {
-        return str::FileStem({QString::fromStdString(RemoveSpaces(context_.journeyFromName)),
-                              QString::fromStdString(RemoveSpaces(context_.journeyToName))},
+        return str::FileStem({str::StationName(RemoveSpaces(context_.journeyFromName)),
+                              str::StationName(RemoveSpaces(context_.journeyToName))},
                              str::kFileTransferStations);
       },
       {str::kTransferStationColumn});
@@ -110,7 +112,8 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   connect(panel, &QueryPanel::numberSearchRequested, this,
           [this] { Guard([this] { NumberSearchCommand(); }); });
   connect(results->lstChange, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    const QString picked = item->text();
+    // The station's name, whatever spelling the list shows.
+    const QString picked = item->data(kStationNameRole).toString();
     Guard([this, picked] { TransferStationPicked(picked); });
   });
 
@@ -199,6 +202,20 @@ void MainWindow::BuildMenus() {
   mapMenu->addAction(mnuRailMap);
   connect(mnuRailMap, &QAction::triggered, this, &MainWindow::OpenMap);
 
+  mnuLanguage = menuBar()->addMenu(str::kMenuLanguage);
+  mnuLanguage->setObjectName("mnuLanguage");
+  auto* languages = new QActionGroup(this);
+  languages->setExclusive(true);
+  mnuChinese = MakeAction(this, "mnuChinese", str::kLanguageChinese);
+  mnuEnglish = MakeAction(this, "mnuEnglish", str::kLanguageEnglish);
+  for (auto [action, language] : {std::pair{mnuChinese, Language::Chinese}, std::pair{mnuEnglish, Language::English}}) {
+    action->setCheckable(true);
+    action->setChecked(CurrentLanguage() == language);
+    languages->addAction(action);
+    mnuLanguage->addAction(action);
+    connect(action, &QAction::triggered, this, [this, language] { ChooseLanguage(language); });
+  }
+
   mnuHelp = menuBar()->addMenu(str::kMenuHelp);
   mnuHelp->setObjectName("mnuHelp");
   Common = MakeAction(this, "Common", str::kMenuTips);
@@ -284,7 +301,11 @@ void MainWindow::Load() {
     BusyCursor busy;
     AdPictureWindow frmShow;
     frmShow.ShowPainted();
-    const QString page = DatePath("ShowMain.html");
+    // The start page in the interface's language: in English its English
+    // version, where the date folder has one.
+    QString page = DatePath("ShowMain.html");
+    if (CurrentLanguage() == Language::English && QFileInfo::exists(DatePath("ShowMain_en.html")))
+      page = DatePath("ShowMain_en.html");
     if (QFileInfo::exists(page)) results->WebBrowser1->setSource(QUrl::fromLocalFile(page));
     panel->ClearStations();
     // The boxes hold the last pair searched.
@@ -303,13 +324,24 @@ void MainWindow::Load() {
 void MainWindow::ShowVersionText() {
   QString version;
   try {
-    version = QString::fromStdString(DataVersion(db_));
+    version = str::DataWord(DataVersion(db_));
+    if (text::Translating()) text::SetStationSpellings(StationPinyinByName(db_));
   } catch (const DatabaseError&) {
     // A damaged version table leaves the version empty; the program works on.
   }
   sbMainPanel1->setText(str::kStatusProgramVersion + str::kProgramVersion + str::kStatusDataVersion +
                         version + str::kStatusNoticeBefore + str::kPublisherSiteName +
                         str::kStatusNoticeAfter);
+}
+
+void MainWindow::ChooseLanguage(Language language) {
+  SaveLanguage(language);
+  if (language == CurrentLanguage()) return;  // the language the windows speak already
+  if (platform_.messages->Show(this, str::kLanguageRestart, MessageIcon::Information, MessageButtons::OkCancel) !=
+      MessageAnswer::Ok)
+    return;
+  restartRequested_ = true;
+  close();
 }
 
 void MainWindow::ShowSearchNote(const QString& note) { sbMainPanel2->setText(note); }
@@ -333,7 +365,7 @@ void MainWindow::FillRecentMenu() {
   for (const QString& pair : recent) {
     const QString from = pair.section(u'/', 0, 0);
     const QString to = pair.section(u'/', 1);
-    QAction* action = mnuRecent->addAction(str::kRecentPair.arg(from, to));
+    QAction* action = mnuRecent->addAction(str::kRecentPair.arg(str::StationName(from), str::StationName(to)));
     connect(action, &QAction::triggered, this, [this, from, to] {
       panel->SetStations(from, to);
       panel->cmdSOK->click();

@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "query/DirectSearch.h"
+#include "l10n/Language.h"
 #include "query/TransferSearch.h"
 #include "ui/SearchContext.h"
 
@@ -65,7 +66,8 @@ class MainWindow : public QMainWindow {
   // Clears and hides flgDetail and hides lvMain; the advanced options stay
   // shown, so that they explain the list that follows.
   void ResetQueryPanel();
-  // Reads the data version again and writes the status bar text.
+  // Reads the data version again and writes the status bar text; in English,
+  // reads the stations' spellings from the timetable again too.
   void ShowVersionText();
   // The status bar's second panel: what the last search did (how many trains
   // it listed, a station it could not find); empty text clears it.
@@ -104,6 +106,13 @@ class MainWindow : public QMainWindow {
   // A toolbar button, by its index: 2 tips, 5 print, 6 help, 7 exit.
   void Toolbar1ButtonClick(int index);
 
+  // 语言 / Language: remembers `language` for the next start and offers to
+  // restart now (the windows build their texts once).
+  void ChooseLanguage(Language language);
+  // The user chose to restart in another language: once the program has
+  // ended, it starts again.
+  bool restartRequested() const { return restartRequested_; }
+
   const SearchContext& searchContext() const { return context_; }
   Database& database() { return db_; }
   Platform& platform() { return platform_; }
@@ -119,6 +128,9 @@ class MainWindow : public QMainWindow {
   QMenu* mnuFile;
   QMenu* mnuRecent;  // 最近查询: the last ten station pairs searched, latest first
   QMenu* mnuHelp;
+  QMenu* mnuLanguage;  // 语言 / Language
+  QAction* mnuChinese;
+  QAction* mnuEnglish;
   QAction* mnuMap;      // the 地图 menu
   QAction* mnuRailMap;  // 铁路地图
   QAction* mnuJourney;
@@ -184,6 +196,7 @@ class MainWindow : public QMainWindow {
   Platform& platform_;
   SearchContext context_;
   bool loaded_ = false;
+  bool restartRequested_ = false;
   // Toolbar buttons by index (1 to 7); null where the index is a separator.
   std::array<QAction*, 8> toolbarButtons_{};
   TipWindow* tips_ = nullptr;

@@ -104,10 +104,10 @@ void MainWindow::RunStationRequest(const StationSearchRequest& request) {
     context_.toStationId = result.toStationId;
     context_.fromStationName = result.fromStationName;
     context_.toStationName = result.toStationName;
-    results->SetupDetailGrid(kModeStation, Q(RemoveSpaces(request.fromText)),
-                             Q(RemoveSpaces(request.toText)));
-    results->fileStem =
-        str::FileStem({Q(RemoveSpaces(request.fromText)), Q(RemoveSpaces(request.toText))}, str::kFileTrains);
+    const QString from = str::StationName(RemoveSpaces(request.fromText));
+    const QString to = str::StationName(RemoveSpaces(request.toText));
+    results->SetupDetailGrid(kModeStation, from, to);
+    results->fileStem = str::FileStem({from, to}, str::kFileTrains);
     RememberPair(request.fromText, request.toText);
   }
   ShowOtherWayMessages(result.otherWayMessages);
@@ -154,7 +154,11 @@ void MainWindow::OfferTransferStations() {
   }
   results->lvMain->hide();
   results->lstChange->clear();
-  for (const auto& name : candidates.names) results->lstChange->addItem(Q(name));
+  // Each candidate shows as the interface spells it and keeps its name.
+  for (const auto& name : candidates.names) {
+    auto* item = new QListWidgetItem(str::StationNameWithChinese(name), results->lstChange);
+    item->setData(kStationNameRole, Q(name));
+  }
   results->lstChange->show();
   results->lblChange->show();
   results->cmdJourney->show();
@@ -170,7 +174,9 @@ void MainWindow::FinishStationSearch() {
 
 // Shows lblFirst and the empty first leg list headed for the leg from
 // `from` to `via`; the second leg of an earlier result goes.
-void MainWindow::PrepareFirstLeg(const QString& from, const QString& via) {
+void MainWindow::PrepareFirstLeg(const QString& fromName, const QString& viaName) {
+  const QString from = str::StationName(fromName);
+  const QString via = str::StationName(viaName);
   results->lblLast->hide();
   results->lvchang[1]->hide();
   results->lblFirst->setText(from + str::kLegArrow + via);
@@ -182,7 +188,9 @@ void MainWindow::PrepareFirstLeg(const QString& from, const QString& via) {
 
 // Lists both legs; the second leg's keys continue from the first's. Returns
 // false, with the leg lists hidden, when a leg has no train.
-bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QString& to) {
+bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& viaName, const QString& toName) {
+  const QString via = str::StationName(viaName);
+  const QString to = str::StationName(toName);
   // A leg with trains, but none of the chosen class.
   if (!legs.message.empty()) platform_.messages->Show(this, Q(legs.message));
   const auto fail = [&] {
@@ -201,7 +209,8 @@ bool MainWindow::ShowLegs(const TwoLegResult& legs, const QString& via, const QS
     return fail();
   }
   results->FillLeg(0, legs.firstLeg, 1);
-  results->fileStem = str::FileStem({Q(RemoveSpaces(context_.journeyFromName)), via, to}, str::kFileTrains);
+  results->fileStem =
+      str::FileStem({str::StationName(RemoveSpaces(context_.journeyFromName)), via, to}, str::kFileTrains);
   results->lblLast->setText(str::kTransferPrefix + via + str::kLegArrow + to);
   results->lblLast->show();
   results->lvchang[1]->show();

@@ -242,8 +242,9 @@ bool QueryPanel::TransferRequested() const {
 
 std::string QueryPanel::ChosenClass() const {
   if (!cheType->isChecked()) return {};
-  for (QRadioButton* option : Option1) {
-    if (option->isChecked()) return option->text().toStdString();
+  // The class's name as the timetable words it, whatever the button reads.
+  for (size_t i = 0; i < Option1.size(); ++i) {
+    if (Option1[i]->isChecked()) return str::kKindNames[i].source();
   }
   return {};
 }

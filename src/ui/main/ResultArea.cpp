@@ -36,7 +36,7 @@ namespace {
 // of the national timetable; once filled, each column takes its content's
 // width.
 struct MainColumn {
-  const QString& header;
+  str::Text header;  // read when the list is made, in the interface's language
   int width;
 };
 const MainColumn kMainColumns[] = {
@@ -277,9 +277,9 @@ void ResultArea::FillMain(const std::vector<ResultRow>& rows) {
     auto* item = new NaturalItem(
         QStringList{QString::fromStdString(row.caption), QString::fromStdString(row.startText),
                     QString::fromStdString(row.endText), QString::fromStdString(row.distanceText),
-                    QString::fromStdString(row.fareText), QString::fromStdString(row.memoText),
-                    QString::number(row.trainId), QString::fromStdString(row.boardName),
-                    QString::fromStdString(row.alightName)},
+                    QString::fromStdString(row.fareText), str::DataWord(row.memoText),
+                    QString::number(row.trainId), str::StationName(row.boardName),
+                    str::StationName(row.alightName)},
         kTrainColumn);
     item->setData(0, kRowKeyRole, RowKey(++n));
     item->setData(0, kBoardRole, QString::fromStdString(row.boardName));

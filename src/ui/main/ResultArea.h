@@ -29,6 +29,9 @@ namespace kw {
 inline constexpr int kRowKeyRole = Qt::UserRole;
 // Item data of a grid row's first cell: the train id of the row.
 inline constexpr int kTrainIdRole = Qt::UserRole;
+// Item data of a candidate transfer station (lstChange): its name, which the
+// list shows as the interface spells it.
+inline constexpr int kStationNameRole = Qt::UserRole;
 
 // How a column's text sorts in a numeric sort: its leading number (leading
 // spaces allowed); nullopt when the text does not begin with one.

@@ -60,7 +60,7 @@ QString MapCanvas::NameOf(int station) const {
 QString MapCanvas::ToolTipAt(const QPointF& point) const {
   const auto station = StationAt(point);
   if (!station) return {};
-  return str::kMapStationTip.arg(NameOf(*station))
+  return str::kMapStationTip.arg(str::StationName(NameOf(*station)))
       .arg(picture_.network().stations[static_cast<size_t>(*station)].trains);
 }
 

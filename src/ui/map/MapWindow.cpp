@@ -152,15 +152,15 @@ void MapWindow::ShowStation(const QString& name) {
   if (!Load()) return;
   picture_.Clear();
   stationNote_.clear();
-  SetTitle(name);
+  SetTitle(str::StationName(name));
   const auto station = picture_.network().StationNamed(name.toStdString());
   std::optional<QPointF> world;
   if (station) world = picture_.WorldOf(*station);
   if (!station) {
-    stationNote_ = str::kMapStationNotFound.arg(name);
+    stationNote_ = str::kMapStationNotFound.arg(str::StationName(name));
     picMap->FitTo(picture_.Bounds());
   } else if (!world) {
-    stationNote_ = str::kMapStationNoPosition.arg(name);
+    stationNote_ = str::kMapStationNoPosition.arg(str::StationName(name));
     picMap->FitTo(picture_.Bounds());
   } else {
     picture_.SetMarked(*station);

@@ -163,8 +163,7 @@ double NetworkPicture::LabelWidth(int station) const {
   if (labelWidths_.empty()) labelWidths_.assign(network_.stations.size(), -1);
   double& width = labelWidths_[static_cast<size_t>(station)];
   if (width < 0) {
-    width = QFontMetricsF(font_).horizontalAdvance(
-        QString::fromStdString(network_.stations[static_cast<size_t>(station)].name));
+    width = QFontMetricsF(font_).horizontalAdvance(str::StationName(network_.stations[static_cast<size_t>(station)].name));
   }
   return width;
 }
@@ -417,7 +416,7 @@ void NetworkPicture::Paint(QPainter& painter, const MapView& view) const {
     painter.fillRect(label.rect.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, own ? 220 : 160));
     painter.setFont(own ? bold : font_);
     painter.setPen(own ? QColor(0x11, 0x11, 0x11) : Faded(QColor(0x30, 0x30, 0x30), faded));
-    const QString name = QString::fromStdString(network_.stations[static_cast<size_t>(label.station)].name);
+    const QString name = str::StationName(network_.stations[static_cast<size_t>(label.station)].name);
     if (own) {
       painter.drawText(label.rect.adjusted(-2, 0, 6, 0), Qt::AlignLeft | Qt::AlignVCenter, name);
       continue;

@@ -1,0 +1,341 @@
+// Every window of the program in English, on the hand-made timetable: no
+// text a user sees holds a Chinese character, but for the names of stations
+// whose pinyin the timetable does not know, a station's Chinese name beside
+// its pinyin in a pick list, and the 语言 / Language menu. Texts fit their
+// widgets.
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "query/StationLookup.h"
+#include "store/Database.h"
+#include "support/RecordingPrintSurface.h"
+#include "ui/Startup.h"
+#include "ui/Strings.h"
+#include "ui/aux/AboutWindow.h"
+#include "ui/aux/AdPictureWindow.h"
+#include "ui/aux/ClosingScreen.h"
+#include "ui/aux/TipWindow.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/detail/TrainDetailWindow.h"
+#include "ui/journey/JourneyWindow.h"
+#include "ui/main/ResultPrinting.h"
+#include "ui/map/MapWindow.h"
+#include "ui/support/MainWindowFixture.h"
+
+namespace kw {
+namespace {
+
+bool HasHan(const QString& text) {
+  static const QRegularExpression han(QStringLiteral("[\\x{3400}-\\x{9FFF}\\x{F900}-\\x{FAFF}]"));
+  return text.contains(han);
+}
+
+class EnglishWindowsTest : public test::MainWindowFixture {
+ protected:
+  EnglishWindowsTest() : MainWindowFixture(test::FillHandMadeTimetable, true) {
+    ConnectResultPrinting(*main_, recorder_.platform);
+    // The names that stay Chinese: stations whose pinyin is not known. The
+    // longest first, so that none is taken out of a longer one.
+    const auto pinyin = StationPinyinByName(*db_);
+    for (const std::string& name : FindStations(*db_, "", false).names) {
+      if (!pinyin.count(name)) chineseNames_ << QString::fromStdString(name);
+      else withPinyin_ << QString::fromStdString(name);
+    }
+    const auto longestFirst = [](const QString& a, const QString& b) { return a.size() > b.size(); };
+    std::sort(chineseNames_.begin(), chineseNames_.end(), longestFirst);
+    std::sort(withPinyin_.begin(), withPinyin_.end(), longestFirst);
+  }
+
+  // `text` without what may stay Chinese.
+  QString WithoutExemptions(QString text) const {
+    text.remove(str::kMenuLanguage);
+    if (text == str::kLanguageChinese) return {};
+    for (const QString& name : withPinyin_) text.replace(str::StationName(name) + u' ' + name, QString());
+    for (const QString& name : chineseNames_) text.remove(name);
+    return text;
+  }
+
+  // Records a Chinese text that should not be there, with where it was.
+  void Check(const QString& where, const QString& text) {
+    ++checked_;
+    if (HasHan(WithoutExemptions(text))) ADD_FAILURE() << where.toStdString() << ": " << text.toStdString();
+  }
+
+  void CheckActions(const QString& where, const QList<QAction*>& actions) {
+    for (QAction* action : actions) {
+      Check(where + " action", action->text());
+      Check(where + " action tip", action->toolTip());
+      if (action->menu()) CheckMenu(action->menu());
+    }
+  }
+  void CheckMenu(QMenu* menu) {
+    Check("menu", menu->title());
+    CheckActions(menu->objectName(), menu->actions());
+  }
+
+  // Every text of `window` and its children a user can see now or after a
+  // click: titles, labels, buttons, tool tips, headers and cells of lists,
+  // menus, the actions of context menus, what text panes show.
+  void CheckWindow(QWidget* window) {
+    ASSERT_NE(window, nullptr);
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    const QString name = window->objectName();
+    Check(name + " title", window->windowTitle());
+    for (QWidget* w : widgets) {
+      const QString where = name + "/" + w->objectName() + " (" + w->metaObject()->className() + ")";
+      Check(where + " tip", w->toolTip());
+      CheckActions(where, w->actions());
+      if (auto* label = qobject_cast<QLabel*>(w)) Check(where, label->text());
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) Check(where, button->text());
+      if (auto* box = qobject_cast<QGroupBox*>(w)) Check(where, box->title());
+      if (auto* edit = qobject_cast<QLineEdit*>(w)) Check(where, edit->placeholderText());
+      if (auto* pane = qobject_cast<QTextEdit*>(w)) Check(where, pane->toPlainText());
+      if (auto* menu = qobject_cast<QMenu*>(w)) CheckMenu(menu);
+      if (auto* bar = qobject_cast<QMenuBar*>(w)) CheckActions(where, bar->actions());
+      if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+        for (int c = 0; c < tree->columnCount(); ++c) Check(where + " header", tree->headerItem()->text(c));
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+          for (int c = 0; c < tree->columnCount(); ++c) Check(where + " cell", (*it)->text(c));
+        }
+      }
+      if (auto* grid = qobject_cast<QTableWidget*>(w)) {
+        for (int r = 0; r < grid->rowCount(); ++r) Check(where + " row", test::RowTexts(grid, r).join(u'|'));
+      }
+      if (auto* list = qobject_cast<QListWidget*>(w)) {
+        for (int r = 0; r < list->count(); ++r) Check(where + " item", list->item(r)->text());
+      }
+    }
+  }
+
+  // Every message box shown so far.
+  void CheckMessages() {
+    for (const QString& text : recorder_.messages.Texts()) Check("message", text);
+  }
+
+  // Labels, buttons and check boxes that show are as wide as their text.
+  void CheckFits(QWidget* window) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(window) || w->width() <= 0) continue;
+      const QString where = window->objectName() + "/" + w->objectName();
+      if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && label->pixmap().isNull()) {
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : label->text().split(u'\n')) {
+          if (Qt::mightBeRichText(line)) continue;
+          EXPECT_LE(metrics.horizontalAdvance(line), label->contentsRect().width()) << where.toStdString() << ": " << line.toStdString();
+        }
+      }
+      if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
+        EXPECT_LE(button->sizeHint().width(), button->width()) << where.toStdString() << ": " << button->text().toStdString();
+      }
+    }
+    for (QTreeWidget* tree : window->findChildren<QTreeWidget*>()) {
+      if (!tree->isVisibleTo(window)) continue;
+      const QFontMetrics metrics(tree->header()->font());
+      for (int c = 0; c < tree->columnCount(); ++c) {
+        if (tree->isColumnHidden(c)) continue;
+        EXPECT_LE(metrics.horizontalAdvance(tree->headerItem()->text(c)), tree->header()->sectionSize(c))
+            << window->objectName().toStdString() << " header " << tree->headerItem()->text(c).toStdString();
+      }
+    }
+  }
+
+  // Presses Enter on row `row` of `list`.
+  void OpenRow(QTreeWidget* list, int row) {
+    list->setCurrentItem(list->topLevelItem(row));
+    QTest::keyClick(list, Qt::Key_Return);
+    Settle();
+  }
+
+  QStringList chineseNames_;
+  QStringList withPinyin_;
+  int checked_ = 0;
+};
+
+TEST_F(EnglishWindowsTest, StationNamesAreSpelledFromTheTimetable) {
+  EXPECT_EQ(str::StationName(QStringLiteral("北京南")), "Beijingnan");
+  EXPECT_EQ(str::StationName(QStringLiteral("上海虹桥")), "Shanghaihongqiao");
+  EXPECT_EQ(str::StationName(QStringLiteral("郑州")), "郑州");  // no pinyin in the timetable
+  EXPECT_EQ(str::StationNameWithChinese("北京西"), "Beijingxi 北京西");
+  EXPECT_TRUE(chineseNames_.contains("南昌"));
+  EXPECT_FALSE(chineseNames_.contains("北京南"));
+}
+
+// The main window as it opens, with the advanced options shown, its menus,
+// the start page and the status bar; the pick list shows both spellings and
+// puts the name into the box.
+TEST_F(EnglishWindowsTest, MainWindowMenusAndPickList) {
+  main_->panel->cheAV->setChecked(true);
+  main_->panel->txtFstation->setText("bjn");
+  QListWidget* picks = main_->panel->lstStation;
+  ASSERT_EQ(picks->count(), 1);
+  EXPECT_EQ(picks->item(0)->text(), "Beijingnan 北京南");
+  CheckWindow(main_.get());
+  QTest::mouseClick(picks->viewport(), Qt::LeftButton, {}, picks->visualItemRect(picks->item(0)).center());
+  EXPECT_EQ(main_->panel->txtFstation->text(), "北京南");
+  EXPECT_TRUE(main_->sbMainPanel1->text().contains("2026-12"));
+  EXPECT_TRUE(main_->results->WebBrowser1->toPlainText().contains("Welcome"));
+  CheckFits(main_.get());
+  // Every text box's own menu is Qt's, in English.
+  std::unique_ptr<QMenu> boxMenu(main_->panel->txtFstation->createStandardContextMenu());
+  CheckMenu(boxMenu.get());
+  EXPECT_GT(checked_, 100);
+}
+
+// A station search, its rows' columns; the class option still searches by
+// the timetable's class; the detail window opened from a row, its diagram
+// and fares; printing the result; the CSV file's header line.
+TEST_F(EnglishWindowsTest, ResultsDetailPrintoutAndCsv) {
+  Advanced(main_->panel->cheType);
+  main_->panel->Option1[0]->setChecked(true);  // 特快
+  StationSearch("北京", "上海");
+  QTreeWidget* list = main_->results->lvMain;
+  ASSERT_GT(list->topLevelItemCount(), 0);
+  EXPECT_EQ(list->topLevelItem(0)->text(7), "Beijing");
+  EXPECT_EQ(list->topLevelItem(0)->text(8), "Shanghai");
+  EXPECT_EQ(list->headerItem()->text(7), str::kColBoard.str());
+  CheckWindow(main_.get());
+  CheckFits(main_.get());
+
+  OpenRow(list, 0);
+  TrainDetailWindow* detail = opener_->window();
+  ASSERT_NE(detail, nullptr);
+  EXPECT_TRUE(detail->lblTitle->text().contains("Beijing"));
+  CheckWindow(detail);
+  CheckFits(detail);
+
+  // The printout of the result: every text on the page.
+  main_->Toolbar1ButtonClick(5);
+  ASSERT_FALSE(recorder_.printers.printer.texts.empty());
+  for (const auto& printed : recorder_.printers.printer.texts) Check("printed", printed.text);
+
+  // The list's CSV file.
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir.Path() / "list.csv").string());
+  recorder_.files.savePaths = {path};
+  for (QAction* action : list->actions()) {
+    if (action->objectName() == "actExportCsv") action->trigger();
+  }
+  QFile csv(path);
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  const QString header = QString::fromUtf8(csv.readLine());
+  EXPECT_TRUE(header.contains(str::kColTrain.str())) << header.toStdString();
+  Check("csv header", header);
+  Check("file name", recorder_.files.suggested);
+  CheckMessages();
+}
+
+// No through train: the offer, the candidates in both spellings, a pick
+// searches by the name; a train number search.
+TEST_F(EnglishWindowsTest, TransferCandidatesAndNumberSearch) {
+  StationSearch("商丘", "上饶");
+  QListWidget* candidates = main_->results->lstChange;
+  ASSERT_EQ(candidates->count(), 2);
+  EXPECT_EQ(candidates->item(0)->text(), "南昌");  // no pinyin: its name
+  QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
+                    candidates->visualItemRect(candidates->item(0)).center());
+  EXPECT_GT(main_->results->lvchang[0]->topLevelItemCount(), 0);
+  CheckWindow(main_.get());
+  CheckFits(main_.get());
+  NumberSearch("T109");
+  ASSERT_EQ(main_->results->lvMain->topLevelItemCount(), 1);
+  CheckWindow(main_.get());
+  NumberSearch("X1");  // no such train: a message
+  CheckMessages();
+  EXPECT_GE(recorder_.messages.shown.size(), 2u);
+}
+
+// The station board, the journey window and the map.
+TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
+  main_->mnuBoard->trigger();
+  BoardWindow* board = main_->boardWindow();
+  board->txtStation->setText("北京南");
+  QTest::mouseClick(board->cmdSearch, Qt::LeftButton);
+  ASSERT_GT(board->lvBoard->topLevelItemCount(), 0);
+  CheckWindow(board);
+  CheckFits(board);
+
+  main_->panel->SetStations("北京", "上海");
+  main_->mnuJourney->trigger();
+  JourneyWindow* journeys = main_->journeyWindow();
+  QTest::mouseClick(journeys->cmdSearch, Qt::LeftButton);
+  ASSERT_GT(journeys->lvJourney->topLevelItemCount(), 0);
+  journeys->lvJourney->expandAll();
+  CheckWindow(journeys);
+  CheckFits(journeys);
+
+  main_->OpenMapOnStation("北京南");
+  MapWindow* map = main_->mapWindow();
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(map->windowTitle(), str::kMapTitleOf.arg("Beijingnan"));
+  CheckWindow(map);
+  CheckFits(map);
+  CheckMessages();
+}
+
+// The tip of the day, About, the closing screen and the picture window.
+TEST_F(EnglishWindowsTest, TipsAboutClosingAndPicture) {
+  main_->OpenTips();
+  CheckWindow(main_->tipWindow());
+  CheckFits(main_->tipWindow());
+  main_->OpenAbout();
+  CheckWindow(main_->aboutWindow());
+  CheckFits(main_->aboutWindow());
+  ClosingScreen closing;
+  CheckWindow(&closing);
+  AdPictureWindow picture;
+  CheckWindow(&picture);
+  // Qt's own file dialog speaks English too.
+  QFileDialog files(main_.get());
+  files.setOption(QFileDialog::DontUseNativeDialog);
+  CheckWindow(&files);
+}
+
+// 语言 / Language: the current language is checked; choosing the other
+// remembers it and offers a restart in both languages; OK closes the window
+// for the restart, Cancel keeps it.
+TEST_F(EnglishWindowsTest, LanguageMenuRemembersAndOffersARestart) {
+  EXPECT_EQ(main_->mnuLanguage->title(), "语言 / Language");
+  EXPECT_TRUE(main_->mnuEnglish->isChecked());
+  EXPECT_FALSE(main_->mnuChinese->isChecked());
+  main_->mnuEnglish->trigger();
+  EXPECT_TRUE(Shown().empty());
+  EXPECT_EQ(SavedLanguage(), Language::English);
+
+  recorder_.messages.answers = {MessageAnswer::Cancel};
+  main_->mnuChinese->trigger();
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Shown()[0].text, str::kLanguageRestart);
+  EXPECT_EQ(Shown()[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(SavedLanguage(), Language::Chinese);
+  EXPECT_FALSE(main_->restartRequested());
+  EXPECT_TRUE(main_->isVisible());
+
+  main_->mnuEnglish->trigger();  // back: nothing to restart for
+  EXPECT_EQ(Shown().size(), 1u);
+  main_->mnuChinese->trigger();  // OK: the window closes for the restart
+  EXPECT_EQ(Shown().size(), 2u);
+  EXPECT_TRUE(main_->restartRequested());
+  EXPECT_FALSE(main_->isVisible());
+  EXPECT_NE(main_->closingScreen(), nullptr);
+}
+
+}  // namespace
+}  // namespace kw
