@@ -5,11 +5,11 @@
     <name>kw::str</name>
     <message>
         <source>铁路时刻查询 单机版 </source>
-        <translation type="unfinished"></translation>
+        <translation>Railway Timetable, desktop edition </translation>
     </message>
     <message>
         <source>Kestrelway 铁路时刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrelway Railway Timetable</translation>
     </message>
     <message>
         <source>确定</source>
@@ -21,107 +21,111 @@
     </message>
     <message>
         <source>主程序版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>Program version: </translation>
     </message>
     <message>
         <source>, 库文件版本：</source>
-        <translation type="unfinished"></translation>
+        <translation>, timetable version: </translation>
     </message>
     <message>
         <source> &#x3000;请关注</source>
-        <translation type="unfinished"></translation>
+        <translation>  For the latest timetable file, visit the </translation>
     </message>
     <message>
         <source>网站,下载最新版库文件。</source>
-        <translation type="unfinished"></translation>
+        <translation> website.</translation>
     </message>
     <message>
         <source>共列出 %1 趟列车</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trains listed</translation>
     </message>
     <message>
         <source>第一程 %1 趟、第二程 %2 趟列车</source>
-        <translation type="unfinished"></translation>
+        <translation>First leg: %1 trains, second leg: %2 trains</translation>
     </message>
     <message>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>打印(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>退出(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>更新数据库(&amp;U)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Update timetable...</translation>
     </message>
     <message>
         <source>使用新安装的时刻表(&amp;N)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Use &amp;newly installed timetable...</translation>
     </message>
     <message>
         <source>已安装另一时刻表（库文件版本：%1），可用“文件 → 使用新安装的时刻表”换用</source>
-        <translation type="unfinished"></translation>
+        <translation>Another timetable is installed (timetable version: %1); switch to it with &quot;File → Use newly installed timetable&quot;</translation>
     </message>
     <message>
         <source>安装的时刻表已换成另一版本（库文件版本：%1），与您的时刻表不同。
 您的时刻表含有您应用过的更新，所以程序仍使用它。
 要换用安装的时刻表，请选择“文件 → 使用新安装的时刻表”（您应用过的更新将不再保留）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The installed timetable has changed to another version (timetable version: %1), different from yours.
+Your timetable holds updates you applied, so the program keeps using it.
+To switch to the installed timetable, choose &quot;File → Use newly installed timetable&quot; (the updates you applied will not be kept).</translation>
     </message>
     <message>
         <source>用安装的时刻表（库文件版本：%1）替换您现在使用的时刻表吗？
 您应用过的更新将不再保留。</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace the timetable you are using with the installed one (timetable version: %1)?
+The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>已换用安装的时刻表。</source>
-        <translation type="unfinished"></translation>
+        <translation>Now using the installed timetable.</translation>
     </message>
     <message>
         <source>无法换用安装的时刻表：</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not switch to the installed timetable: </translation>
     </message>
     <message>
         <source>选择更新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose an update file</translation>
     </message>
     <message>
         <source>更新文件 (*.txt *.upd *.dat);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Update files (*.txt *.upd *.dat);;All files (*)</translation>
     </message>
     <message>
         <source>正在更新数据库……</source>
-        <translation type="unfinished"></translation>
+        <translation>Updating the timetable...</translation>
     </message>
     <message>
         <source>导入 GTFS 时刻表(&amp;G)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import &amp;GTFS timetable...</translation>
     </message>
     <message>
         <source>导出 GTFS(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export GTFS...</translation>
     </message>
     <message>
         <source>选择 GTFS 时刻表（zip 文件，或文件夹里的 stops.txt）</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a GTFS timetable (a zip file, or stops.txt in a folder)</translation>
     </message>
     <message>
         <source>GTFS 时刻表 (*.zip stops.txt);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>GTFS timetables (*.zip stops.txt);;All files (*)</translation>
     </message>
     <message>
         <source>正在读入 GTFS 时刻表……</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the GTFS timetable...</translation>
     </message>
     <message>
         <source>无法导入 GTFS 时刻表：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not import the GTFS timetable:
+%1</translation>
     </message>
     <message>
         <source>GTFS 时刻表已读入：
@@ -129,734 +133,741 @@
 
 要用它替换您现在使用的时刻表吗？
 您应用过的更新将不再保留。</source>
-        <translation type="unfinished"></translation>
+        <translation>GTFS timetable read:
+%1
+
+Replace the timetable you are using with it?
+The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>已换用导入的时刻表（库文件版本：%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Now using the imported timetable (timetable version: %1).</translation>
     </message>
     <message>
         <source>无法换用导入的时刻表：</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not switch to the imported timetable: </translation>
     </message>
     <message>
         <source>导出 GTFS 时刻表</source>
-        <translation type="unfinished"></translation>
+        <translation>Export GTFS timetable</translation>
     </message>
     <message>
         <source>GTFS 时刻表 (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>GTFS timetables (*.zip)</translation>
     </message>
     <message>
         <source>已导出 GTFS 时刻表 %1：
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>GTFS timetable exported to %1:
+%2</translation>
     </message>
     <message>
         <source>无法导出 GTFS 时刻表：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not export the GTFS timetable:
+%1</translation>
     </message>
     <message>
         <source>地图(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Map</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>铁路小常识(&amp;K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Railway &amp;tips</translation>
     </message>
     <message>
         <source>帮助主题(&amp;l)</source>
-        <translation type="unfinished"></translation>
+        <translation>He&amp;lp topics</translation>
     </message>
     <message>
         <source>关于(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>小常识</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>起始站</source>
-        <translation type="unfinished"></translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>终到站</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>请输入起始站的简码,并在车站列表中选取车站名</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the departure station&apos;s short code or name, then pick the station from the list</translation>
     </message>
     <message>
         <source>请输入终到站的简码,并在车站列表中选取车站名</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the arrival station&apos;s short code or name, then pick the station from the list</translation>
     </message>
     <message>
         <source>高级查询</source>
-        <translation type="unfinished"></translation>
+        <translation>Advanced search</translation>
     </message>
     <message>
         <source>时    间</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>指定中转</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer at</translation>
     </message>
     <message>
         <source>车    型 </source>
-        <translation type="unfinished"></translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>特快</source>
-        <translation type="unfinished"></translation>
+        <translation>Express</translation>
     </message>
     <message>
         <source>快速</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast</translation>
     </message>
     <message>
         <source>普快</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinary Fast</translation>
     </message>
     <message>
         <source>普慢</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>请输入您计划的最早出发时间(0点至23点)</source>
-        <translation type="unfinished"></translation>
+        <translation>Earliest departure you plan (hour, 0 to 23)</translation>
     </message>
     <message>
         <source>请输入您计划的最晚到达时间(0点至23点)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latest arrival you plan (hour, 0 to 23)</translation>
     </message>
     <message>
         <source>请输入您计划的最早出发时间(0分至60分)</source>
-        <translation type="unfinished"></translation>
+        <translation>Earliest departure you plan (minute, 0 to 59)</translation>
     </message>
     <message>
         <source>请输入您计划的最晚到达时间(0分至60分)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latest arrival you plan (minute, 0 to 59)</translation>
     </message>
     <message>
         <source>在</source>
-        <translation type="unfinished"></translation>
+        <translation>At</translation>
     </message>
     <message>
         <source>：</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>点之后发车</source>
-        <translation type="unfinished"></translation>
+        <translation>or later: departs</translation>
     </message>
     <message>
         <source>点之前到站</source>
-        <translation type="unfinished"></translation>
+        <translation>or earlier: arrives</translation>
     </message>
     <message>
         <source>请输入车次</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a train number</translation>
     </message>
     <message>
         <source>⇄</source>
-        <translation type="unfinished"></translation>
+        <translation>⇄</translation>
     </message>
     <message>
         <source>交换起始站和终到站</source>
-        <translation type="unfinished"></translation>
+        <translation>Swap departure and arrival stations</translation>
     </message>
     <message>
         <source>最近查询(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recent searches</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>对不起您的输入有误！</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, your input is not valid.</translation>
     </message>
     <message>
         <source>对不起！请检查您输入的中转站是否合理。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, please check that the transfer station you entered makes sense.</translation>
     </message>
     <message>
         <source>车次</source>
-        <translation type="unfinished"></translation>
+        <translation>Train</translation>
     </message>
     <message>
         <source>始发时刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Departs</translation>
     </message>
     <message>
         <source>终到时刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrives</translation>
     </message>
     <message>
         <source>里程(公里)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance (km)</translation>
     </message>
     <message>
         <source>硬座票价(元)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard seat (¥)</translation>
     </message>
     <message>
         <source>备注</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message>
         <source>编号</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>上车站</source>
-        <translation type="unfinished"></translation>
+        <translation>Board at</translation>
     </message>
     <message>
         <source>下车站</source>
-        <translation type="unfinished"></translation>
+        <translation>Alight at</translation>
     </message>
     <message>
         <source>发车</source>
-        <translation type="unfinished"></translation>
+        <translation> departs</translation>
     </message>
     <message>
         <source>到站</source>
-        <translation type="unfinished"></translation>
+        <translation> arrives</translation>
     </message>
     <message>
         <source>双击任意车次可察看详细信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click a train to see its details</translation>
     </message>
     <message>
         <source>查询结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Search results</translation>
     </message>
     <message>
         <source>可供中转的车站：</source>
-        <translation type="unfinished"></translation>
+        <translation>Stations to change at:</translation>
     </message>
     <message>
         <source>中转站</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer station </translation>
     </message>
     <message>
         <source>中转行程(&amp;J)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Journeys with changes...</translation>
     </message>
     <message>
         <source>中转行程</source>
-        <translation type="unfinished"></translation>
+        <translation>Journeys</translation>
     </message>
     <message>
         <source>查看中转行程</source>
-        <translation type="unfinished"></translation>
+        <translation>Show journeys with changes</translation>
     </message>
     <message>
         <source>中转行程 - Kestrelway</source>
-        <translation type="unfinished"></translation>
+        <translation>Journeys - Kestrelway</translation>
     </message>
     <message>
         <source>出发站</source>
-        <translation type="unfinished"></translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>到达站</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>出发时间</source>
-        <translation type="unfinished"></translation>
+        <translation>Departing</translation>
     </message>
     <message>
         <source>至</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>最多换乘</source>
-        <translation type="unfinished"></translation>
+        <translation>At most</translation>
     </message>
     <message>
         <source>次</source>
-        <translation type="unfinished"></translation>
+        <translation>changes</translation>
     </message>
     <message>
         <source>换乘至少</source>
-        <translation type="unfinished"></translation>
+        <translation>Change time at least</translation>
     </message>
     <message>
         <source>分钟</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>车型</source>
-        <translation type="unfinished"></translation>
+        <translation>Classes</translation>
     </message>
     <message>
         <source>高铁/城际</source>
-        <translation type="unfinished"></translation>
+        <translation>High-speed/Intercity</translation>
     </message>
     <message>
         <source>动车</source>
-        <translation type="unfinished"></translation>
+        <translation>EMU</translation>
     </message>
     <message>
         <source>直达</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct Express</translation>
     </message>
     <message>
         <source>其他</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>交换出发站和到达站</source>
-        <translation type="unfinished"></translation>
+        <translation>Swap departure and arrival stations</translation>
     </message>
     <message>
         <source>查询</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>出发</source>
-        <translation type="unfinished"></translation>
+        <translation>Departs</translation>
     </message>
     <message>
         <source>到达</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrives</translation>
     </message>
     <message>
         <source>历时</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>换乘</source>
-        <translation type="unfinished"></translation>
+        <translation>Changes</translation>
     </message>
     <message>
         <source>中转</source>
-        <translation type="unfinished"></translation>
+        <translation>Change at</translation>
     </message>
     <message>
         <source>等候%1</source>
-        <translation type="unfinished"></translation>
+        <translation>wait %1</translation>
     </message>
     <message>
         <source>共 %1 条行程；双击一程可察看该车次的详细情况</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 journeys; double-click a leg to see its train&apos;s details</translation>
     </message>
     <message>
         <source>最早出发时间不能晚于最晚出发时间</source>
-        <translation type="unfinished"></translation>
+        <translation>The earliest departure cannot be later than the latest departure</translation>
     </message>
     <message>
         <source>多换乘一次至少节省</source>
-        <translation type="unfinished"></translation>
+        <translation>One more change must save at least</translation>
     </message>
     <message>
         <source>未选车型：%1（这些列车不在结果中）</source>
-        <translation type="unfinished"></translation>
+        <translation>Classes not chosen: %1 (these trains are not in the results)</translation>
     </message>
     <message>
         <source>查询条件已更改，请按“查询”重新查询</source>
-        <translation type="unfinished"></translation>
+        <translation>The search has changed; press &quot;Search&quot; to search again</translation>
     </message>
     <message>
         <source>中转行程 %1 → %2 %3–%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Journeys %1 → %2 %3–%4</translation>
     </message>
     <message>
         <source>车站时刻(&amp;B)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Station &amp;board...</translation>
     </message>
     <message>
         <source>车站时刻</source>
-        <translation type="unfinished"></translation>
+        <translation>Station board</translation>
     </message>
     <message>
         <source>车站时刻 - Kestrelway</source>
-        <translation type="unfinished"></translation>
+        <translation>Station board - Kestrelway</translation>
     </message>
     <message>
         <source>车站</source>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>请输入车站的简码或站名,并在车站列表中选取车站名</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the station&apos;s short code or name, then pick the station from the list</translation>
     </message>
     <message>
         <source>含同名车站</source>
-        <translation type="unfinished"></translation>
+        <translation>Stations of the same name</translation>
     </message>
     <message>
         <source>列出站名以所输文字开头的全部车站，如“北京”含北京西、北京南</source>
-        <translation type="unfinished"></translation>
+        <translation>List every station whose name starts with what you typed: &quot;Beijing&quot; includes Beijingxi and Beijingnan</translation>
     </message>
     <message>
         <source>开车时间</source>
-        <translation type="unfinished"></translation>
+        <translation>Departing</translation>
     </message>
     <message>
         <source>终到列车按到达时间；开始晚于结束时跨过午夜</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminating trains go by their arrival time; a start later than the end spans midnight</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>只看始发</source>
-        <translation type="unfinished"></translation>
+        <translation>Originating only</translation>
     </message>
     <message>
         <source>只看终到</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminating only</translation>
     </message>
     <message>
         <source>开往</source>
-        <translation type="unfinished"></translation>
+        <translation>Towards</translation>
     </message>
     <message>
         <source>只列出其后停靠站名以此开头的车站的列车</source>
-        <translation type="unfinished"></translation>
+        <translation>List only trains that later call at a station whose name starts with this</translation>
     </message>
     <message>
         <source>类别</source>
-        <translation type="unfinished"></translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>始发站</source>
-        <translation type="unfinished"></translation>
+        <translation>Origin</translation>
     </message>
     <message>
         <source>停留(分)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop (min)</translation>
     </message>
     <message>
         <source>里程</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>共 %1 趟列车；双击一行可察看该车次的详细情况</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trains; double-click a row to see the train&apos;s details</translation>
     </message>
     <message>
         <source>%1车站时刻 %2—%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 station board %2–%3</translation>
     </message>
     <message>
         <source>查看车站时刻</source>
-        <translation type="unfinished"></translation>
+        <translation>View station board</translation>
     </message>
     <message>
         <source>%1次 - Kestrelway</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Kestrelway</translation>
     </message>
     <message>
         <source>详细情况</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>票价信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Fares</translation>
     </message>
     <message>
         <source>发车时间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Departs:</translation>
     </message>
     <message>
         <source>到站时间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrives:</translation>
     </message>
     <message>
         <source>运行时间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Travel time:</translation>
     </message>
     <message>
         <source>总 里 程：</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance:</translation>
     </message>
     <message>
         <source>硬座</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard seat</translation>
     </message>
     <message>
         <source>软座</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft seat</translation>
     </message>
     <message>
         <source>硬卧上</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard sleeper upper</translation>
     </message>
     <message>
         <source>硬卧中</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard sleeper middle</translation>
     </message>
     <message>
         <source>硬卧下</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard sleeper lower</translation>
     </message>
     <message>
         <source>软卧上</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft sleeper upper</translation>
     </message>
     <message>
         <source>软卧下</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft sleeper lower</translation>
     </message>
     <message>
         <source>全程%1公里，共经过%2个车站</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km in all, %2 stations</translation>
     </message>
     <message>
         <source>列表</source>
-        <translation type="unfinished"></translation>
+        <translation>List</translation>
     </message>
     <message>
         <source>图形</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagram</translation>
     </message>
     <message>
         <source>国际专列，暂无详细信息！</source>
-        <translation type="unfinished"></translation>
+        <translation>International train: no details available.</translation>
     </message>
     <message>
         <source>（%1，显示全程）</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1; showing the whole route)</translation>
     </message>
     <message>
         <source>（本车次暂无经停站信息）</source>
-        <translation type="unfinished"></translation>
+        <translation> (no stops known for this train)</translation>
     </message>
     <message>
         <source>铁路乘车小常识</source>
-        <translation type="unfinished"></translation>
+        <translation>Railway travel tips</translation>
     </message>
     <message>
         <source>铁路知识</source>
-        <translation type="unfinished"></translation>
+        <translation>Railway facts</translation>
     </message>
     <message>
         <source>不再显示每日一贴</source>
-        <translation type="unfinished"></translation>
+        <translation>Don&apos;t show the tip of the day again</translation>
     </message>
     <message>
         <source>上一条</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous</translation>
     </message>
     <message>
         <source>下一条</source>
-        <translation type="unfinished"></translation>
+        <translation>Next</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>网址：</source>
-        <translation type="unfinished"></translation>
+        <translation>Website: </translation>
     </message>
     <message>
         <source>电子邮件：</source>
-        <translation type="unfinished"></translation>
+        <translation>Email: </translation>
     </message>
     <message>
         <source>Kestrelway 铁路时刻查询</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrelway Railway Timetable</translation>
     </message>
     <message>
         <source>出品：Kestrelway 工作室</source>
-        <translation type="unfinished"></translation>
+        <translation>Made by: Kestrelway Studio</translation>
     </message>
     <message>
         <source>网址：www.kestrelway.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Website: www.kestrelway.example</translation>
     </message>
     <message>
         <source>电子邮件：service@kestrelway.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Email: service@kestrelway.example</translation>
     </message>
     <message>
         <source>程序设计：Kestrelway 开发组</source>
-        <translation type="unfinished"></translation>
+        <translation>Program: Kestrelway development team</translation>
     </message>
     <message>
         <source>时刻数据整理：Kestrelway 数据组</source>
-        <translation type="unfinished"></translation>
+        <translation>Timetable data: Kestrelway data team</translation>
     </message>
     <message>
         <source>界面美工：Kestrelway 美工组</source>
-        <translation type="unfinished"></translation>
+        <translation>Artwork: Kestrelway design team</translation>
     </message>
     <message>
         <source>感谢您的使用，祝您旅途愉快！</source>
-        <translation type="unfinished"></translation>
+        <translation>Thank you for using Kestrelway. Have a good journey!</translation>
     </message>
     <message>
         <source>宋体</source>
-        <translation type="unfinished"></translation>
+        <translation>DejaVu Serif</translation>
     </message>
     <message>
         <source>没有可用的打印机。要把这些页面保存为 PDF 文件吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>No printer is available. Save these pages as a PDF file?</translation>
     </message>
     <message>
         <source>打印您的查询结果吗？</source>
-        <translation type="unfinished"></translation>
+        <translation>Print your search results?</translation>
     </message>
     <message>
         <source>保存为PDF文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF file</translation>
     </message>
     <message>
         <source>PDF 文件 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
         <source>已保存为 PDF 文件：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved as PDF file: %1</translation>
     </message>
     <message>
         <source>第 </source>
-        <translation type="unfinished"></translation>
+        <translation>Page </translation>
     </message>
     <message>
         <source>页</source>
-        <translation type="unfinished"></translation>
+        <translation> </translation>
     </message>
     <message>
         <source>打印机“%1”未能打印这些页面。</source>
-        <translation type="unfinished"></translation>
+        <translation>The printer &quot;%1&quot; could not print these pages.</translation>
     </message>
     <message>
         <source>无法写入文件“%1”，请换一个位置保存。</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the file &quot;%1&quot;; please save it somewhere else.</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>导出为 CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as CSV…</translation>
     </message>
     <message>
         <source>导出为 CSV 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as CSV file</translation>
     </message>
     <message>
         <source>CSV 文件 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>停站</source>
-        <translation type="unfinished"></translation>
+        <translation>Stops</translation>
     </message>
     <message>
         <source>铁路地图(&amp;R)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Railway map...</translation>
     </message>
     <message>
         <source>铁路地图 - Kestrelway</source>
-        <translation type="unfinished"></translation>
+        <translation>Railway map - Kestrelway</translation>
     </message>
     <message>
         <source>%1 - 铁路地图</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Railway map</translation>
     </message>
     <message>
         <source>全国铁路网</source>
-        <translation type="unfinished"></translation>
+        <translation>National rail network</translation>
     </message>
     <message>
         <source>地图数据 © OpenStreetMap 贡献者</source>
-        <translation type="unfinished"></translation>
+        <translation>Map data © OpenStreetMap contributors</translation>
     </message>
     <message>
         <source>车站位置：地图数据 © OpenStreetMap 贡献者（ODbL 1.0 许可）</source>
-        <translation type="unfinished"></translation>
+        <translation>Station positions: map data © OpenStreetMap contributors (ODbL 1.0 licence)</translation>
     </message>
     <message>
         <source>全图</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>导出为图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as picture…</translation>
     </message>
     <message>
         <source>导出为图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Export as picture</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png);;SVG 图形 (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG pictures (*.png);;SVG drawings (*.svg)</translation>
     </message>
     <message>
         <source>地图</source>
-        <translation type="unfinished"></translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>在铁路地图上显示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show on the railway map</translation>
     </message>
     <message>
         <source>%1 个车站无坐标，未画出</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stations have no position and are not drawn</translation>
     </message>
     <message>
         <source>时刻表中没有车站坐标，无法画出地图。请使用带有车站坐标的时刻表。</source>
-        <translation type="unfinished"></translation>
+        <translation>The timetable has no station positions, so no map can be drawn. Please use a timetable with station positions.</translation>
     </message>
     <message>
         <source>车站“%1”不在时刻表中</source>
-        <translation type="unfinished"></translation>
+        <translation>The station &quot;%1&quot; is not in the timetable</translation>
     </message>
     <message>
         <source>车站“%1”无坐标，未画出</source>
-        <translation type="unfinished"></translation>
+        <translation>The station &quot;%1&quot; has no position and is not drawn</translation>
     </message>
     <message>
         <source>%1
 %2 趟列车停靠</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 trains call here</translation>
     </message>
     <message>
         <source>设为出发站</source>
-        <translation type="unfinished"></translation>
+        <translation>Set as departure station</translation>
     </message>
     <message>
         <source>设为到达站</source>
-        <translation type="unfinished"></translation>
+        <translation>Set as arrival station</translation>
     </message>
 </context>
 <context>
@@ -1371,11 +1382,11 @@
     </message>
     <message>
         <source>始发站</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Origin</translation>
     </message>
     <message>
         <source>终到站</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">To</translation>
     </message>
     <message>
         <source>&lt;--始发站--&gt;</source>
@@ -1411,11 +1422,11 @@
     </message>
     <message>
         <source>到站时间：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Arrives:</translation>
     </message>
     <message>
         <source>发车时间：</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Departs:</translation>
     </message>
     <message>
         <source>公里数</source>
