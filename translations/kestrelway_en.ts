@@ -878,471 +878,471 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>次日</source>
-        <translation>+1 day</translation>
+        <translation>+1 day </translation>
     </message>
     <message>
         <source>第三日</source>
-        <translation type="unfinished"></translation>
+        <translation>+2 days </translation>
     </message>
     <message>
         <source>第四日</source>
-        <translation type="unfinished"></translation>
+        <translation>+3 days </translation>
     </message>
     <message>
         <source>第五日</source>
-        <translation type="unfinished"></translation>
+        <translation>+4 days </translation>
     </message>
     <message>
         <source>第六日</source>
-        <translation type="unfinished"></translation>
+        <translation>+5 days </translation>
     </message>
     <message>
         <source>第七日</source>
-        <translation type="unfinished"></translation>
+        <translation>+6 days </translation>
     </message>
     <message>
         <source>第八日</source>
-        <translation type="unfinished"></translation>
+        <translation>+7 days </translation>
     </message>
     <message>
         <source>无卧铺</source>
-        <translation type="unfinished"></translation>
+        <translation>No berth</translation>
     </message>
     <message>
         <source>无法打开时刻表数据库</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the timetable database</translation>
     </message>
     <message>
         <source>文件不存在</source>
-        <translation type="unfinished"></translation>
+        <translation>the file does not exist</translation>
     </message>
     <message>
         <source>密码不符或文件已损坏，不是本程序的时刻表数据库</source>
-        <translation type="unfinished"></translation>
+        <translation>wrong password or damaged file: not a timetable database of this program</translation>
     </message>
     <message>
         <source>缺少数据表</source>
-        <translation type="unfinished"></translation>
+        <translation>missing table</translation>
     </message>
     <message>
         <source>缺少数据列</source>
-        <translation type="unfinished"></translation>
+        <translation>missing column</translation>
     </message>
     <message>
         <source>文件不能写入</source>
-        <translation type="unfinished"></translation>
+        <translation>the file cannot be written</translation>
     </message>
     <message>
         <source>无法修改时刻表数据库</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot change the timetable database</translation>
     </message>
     <message>
         <source>文件夹 %1 不能写入</source>
-        <translation type="unfinished"></translation>
+        <translation>the folder %1 cannot be written</translation>
     </message>
     <message>
         <source>没有写入权限</source>
-        <translation type="unfinished"></translation>
+        <translation>no permission to write</translation>
     </message>
     <message>
         <source>文件系统是只读的</source>
-        <translation type="unfinished"></translation>
+        <translation>the file system is read-only</translation>
     </message>
     <message>
         <source>数值超出本程序能处理的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>a number is beyond what this program can handle</translation>
     </message>
     <message>
         <source>一次更新未能完成，须以可写方式打开一次此文件（例如由有写入权限的用户运行本程序）才能恢复</source>
-        <translation type="unfinished"></translation>
+        <translation>an update did not finish; the file must be opened once with write access (for example by running this program as a user who may write it) to recover</translation>
     </message>
     <message>
         <source>文件正被另一个程序使用（本程序可能已经在运行）</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is in use by another program (this program may already be running)</translation>
     </message>
     <message>
         <source>文件已存在</source>
-        <translation type="unfinished"></translation>
+        <translation>the file already exists</translation>
     </message>
     <message>
         <source>时刻表数据库出错</source>
-        <translation type="unfinished"></translation>
+        <translation>timetable database error</translation>
     </message>
     <message>
         <source>文件或文件夹不存在</source>
-        <translation type="unfinished"></translation>
+        <translation>no such file or folder</translation>
     </message>
     <message>
         <source>没有权限</source>
-        <translation type="unfinished"></translation>
+        <translation>permission denied</translation>
     </message>
     <message>
         <source>磁盘空间不足</source>
-        <translation type="unfinished"></translation>
+        <translation>not enough disk space</translation>
     </message>
     <message>
         <source>这是一个文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>this is a folder</translation>
     </message>
     <message>
         <source>路径中有一项不是文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>a part of the path is not a folder</translation>
     </message>
     <message>
         <source>路径过长</source>
-        <translation type="unfinished"></translation>
+        <translation>the path is too long</translation>
     </message>
     <message>
         <source>符号链接过多</source>
-        <translation type="unfinished"></translation>
+        <translation>too many symbolic links</translation>
     </message>
     <message>
         <source>打开的文件过多</source>
-        <translation type="unfinished"></translation>
+        <translation>too many open files</translation>
     </message>
     <message>
         <source>内存不足</source>
-        <translation type="unfinished"></translation>
+        <translation>out of memory</translation>
     </message>
     <message>
         <source>文件正被使用</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is in use</translation>
     </message>
     <message>
         <source>读写出错</source>
-        <translation type="unfinished"></translation>
+        <translation>input/output error</translation>
     </message>
     <message>
         <source>系统错误 </source>
-        <translation type="unfinished"></translation>
+        <translation>system error </translation>
     </message>
     <message>
         <source>无法建立本用户的数据文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create this user&apos;s data folder</translation>
     </message>
     <message>
         <source>安装的时刻表与您的副本不同，但无法换用或记下它，程序仍使用您现有的时刻表。本用户的数据文件夹 </source>
-        <translation type="unfinished"></translation>
+        <translation>The installed timetable differs from your copy, but the program cannot switch to it or note it, so it keeps using your current timetable. This user&apos;s data folder </translation>
     </message>
     <message>
         <source>找不到本用户的数据文件夹：HOME 和 XDG_DATA_HOME 都没有设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot find this user&apos;s data folder: neither HOME nor XDG_DATA_HOME is set</translation>
     </message>
     <message>
         <source>不是整数</source>
-        <translation type="unfinished"></translation>
+        <translation>not a whole number</translation>
     </message>
     <message>
         <source>不是数值</source>
-        <translation type="unfinished"></translation>
+        <translation>not a number</translation>
     </message>
     <message>
         <source>不是 时.分 格式的时刻（如 8.3 表示 08:30）</source>
-        <translation type="unfinished"></translation>
+        <translation>not a time written as hour.minute (8.3 means 08:30)</translation>
     </message>
     <message>
         <source>不能为空</source>
-        <translation type="unfinished"></translation>
+        <translation>must not be empty</translation>
     </message>
     <message>
         <source>超出范围</source>
-        <translation type="unfinished"></translation>
+        <translation>out of range</translation>
     </message>
     <message>
         <source>您的更新文件有问题，请选择正确的更新文件！</source>
-        <translation type="unfinished"></translation>
+        <translation>Something is wrong with your update file. Please choose a proper update file.</translation>
     </message>
     <message>
         <source>文件受损或格式不合法！</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is damaged or not in a valid format.</translation>
     </message>
     <message>
         <source>更新完毕！</source>
-        <translation type="unfinished"></translation>
+        <translation>Update complete.</translation>
     </message>
     <message>
         <source>无法读取更新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read the update file</translation>
     </message>
     <message>
         <source>含有既非 UTF-8 也非 GB18030 编码的字节</source>
-        <translation type="unfinished"></translation>
+        <translation>holds bytes that are neither UTF-8 nor GB18030</translation>
     </message>
     <message>
         <source>本机缺少 GB18030 编码转换</source>
-        <translation type="unfinished"></translation>
+        <translation>this computer lacks the GB18030 conversion</translation>
     </message>
     <message>
         <source>文件开头无法识别：</source>
-        <translation type="unfinished"></translation>
+        <translation>the start of the file is not recognised: </translation>
     </message>
     <message>
         <source>与前面各行的编码不同（文件按 %1 读取），一个文件只能用一种编码</source>
-        <translation type="unfinished"></translation>
+        <translation>its encoding differs from the lines before it (the file is read as %1); a file may use only one encoding</translation>
     </message>
     <message>
         <source>与文件开头标明的编码（%1）不同，一个文件只能用一种编码</source>
-        <translation type="unfinished"></translation>
+        <translation>its encoding differs from the one marked at the start of the file (%1); a file may use only one encoding</translation>
     </message>
     <message>
         <source>按 UTF-8 和 GB18030 读来都不是中文</source>
-        <translation type="unfinished"></translation>
+        <translation>is not Chinese when read as UTF-8 or as GB18030</translation>
     </message>
     <message>
         <source>不是普通文件</source>
-        <translation type="unfinished"></translation>
+        <translation>not a regular file</translation>
     </message>
     <message>
         <source>文件过大（最多 %1 MB）</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too large (at most %1 MB)</translation>
     </message>
     <message>
         <source>无法识别的操作（应为 insert、update 或 delete）：</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown action (should be insert, update or delete): </translation>
     </message>
     <message>
         <source>没有这个表：</source>
-        <translation type="unfinished"></translation>
+        <translation>no such table: </translation>
     </message>
     <message>
         <source>编号应写成 </source>
-        <translation type="unfinished"></translation>
+        <translation>the key should be written as </translation>
     </message>
     <message>
         <source>无法识别的值：</source>
-        <translation type="unfinished"></translation>
+        <translation>value not recognised: </translation>
     </message>
     <message>
         <source>文字缺少结尾的双引号：</source>
-        <translation type="unfinished"></translation>
+        <translation>text lacks its closing double quote: </translation>
     </message>
     <message>
         <source>插入的值的个数不对：</source>
-        <translation type="unfinished"></translation>
+        <translation>wrong number of inserted values: </translation>
     </message>
     <message>
         <source>插入的值与编号不一致：</source>
-        <translation type="unfinished"></translation>
+        <translation>the inserted values do not match the key: </translation>
     </message>
     <message>
         <source>修改应写成 列名=值：</source>
-        <translation type="unfinished"></translation>
+        <translation>a change should be written as column=value: </translation>
     </message>
     <message>
         <source>表中没有这一列：</source>
-        <translation type="unfinished"></translation>
+        <translation>the table has no such column: </translation>
     </message>
     <message>
         <source>同一列修改了两次：</source>
-        <translation type="unfinished"></translation>
+        <translation>the same column is changed twice: </translation>
     </message>
     <message>
         <source>与表中已有的行冲突</source>
-        <translation type="unfinished"></translation>
+        <translation>conflicts with a row already in the table</translation>
     </message>
     <message>
         <source>但无法删除更新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>but the update file could not be deleted</translation>
     </message>
     <message>
         <source>（空）</source>
-        <translation type="unfinished"></translation>
+        <translation>(empty)</translation>
     </message>
     <message>
         <source>表名中有多余的双引号：</source>
-        <translation type="unfinished"></translation>
+        <translation>stray double quote in the table name: </translation>
     </message>
     <message>
         <source>编号中有多余的双引号：</source>
-        <translation type="unfinished"></translation>
+        <translation>stray double quote in the key: </translation>
     </message>
     <message>
         <source>列 %1 的文字含有控制字符 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the text of column %1 holds the control character %2</translation>
     </message>
     <message>
         <source>无法写出结果：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the results: %1</translation>
     </message>
     <message>
         <source>写入失败</source>
-        <translation type="unfinished"></translation>
+        <translation>write failed</translation>
     </message>
     <message>
         <source>更新已取消，时刻表没有改变</source>
-        <translation type="unfinished"></translation>
+        <translation>Update cancelled; the timetable is unchanged</translation>
     </message>
     <message>
         <source>%1 第 %2 行：%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 line %2: %3</translation>
     </message>
     <message>
         <source>%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>无法打开</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot open</translation>
     </message>
     <message>
         <source>既不是 zip 文件也不是文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>neither a zip file nor a folder</translation>
     </message>
     <message>
         <source>缺少文件</source>
-        <translation type="unfinished"></translation>
+        <translation>file missing</translation>
     </message>
     <message>
         <source>缺少 calendar.txt 和 calendar_dates.txt（至少要有其一）</source>
-        <translation type="unfinished"></translation>
+        <translation>calendar.txt and calendar_dates.txt are missing (at least one is needed)</translation>
     </message>
     <message>
         <source>缺少列 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>column %1 missing</translation>
     </message>
     <message>
         <source>缺少列名行</source>
-        <translation type="unfinished"></translation>
+        <translation>header line missing</translation>
     </message>
     <message>
         <source>含有不是 UTF-8 编码的字节</source>
-        <translation type="unfinished"></translation>
+        <translation>holds bytes that are not UTF-8</translation>
     </message>
     <message>
         <source>引号没有结束</source>
-        <translation type="unfinished"></translation>
+        <translation>unclosed quote</translation>
     </message>
     <message>
         <source>引号只能包住整个字段，字段中的引号要写成两个</source>
-        <translation type="unfinished"></translation>
+        <translation>quotes may only enclose a whole field; a quote inside a field is written twice</translation>
     </message>
     <message>
         <source>解压后超过 %1，不予读取</source>
-        <translation type="unfinished"></translation>
+        <translation>larger than %1 when unpacked; not read</translation>
     </message>
     <message>
         <source>压缩比超过 %1 倍（疑为压缩炸弹），不予读取</source>
-        <translation type="unfinished"></translation>
+        <translation>compression ratio above %1 (a suspected zip bomb); not read</translation>
     </message>
     <message>
         <source>无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot read: %1</translation>
     </message>
     <message>
         <source>%1 “%2” 与第 %3 行重复</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; repeats line %3</translation>
     </message>
     <message>
         <source>%1 不能为空</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 must not be empty</translation>
     </message>
     <message>
         <source>没有这个站点：stop_id “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>no such stop: stop_id &quot;%1&quot;</translation>
     </message>
     <message>
         <source>没有这个车次：trip_id “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>no such trip: trip_id &quot;%1&quot;</translation>
     </message>
     <message>
         <source>没有这条线路：route_id “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>no such route: route_id &quot;%1&quot;</translation>
     </message>
     <message>
         <source>没有这个开行日历：service_id “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>no such service calendar: service_id &quot;%1&quot;</translation>
     </message>
     <message>
         <source>上级站点 “%1” 不是车站</source>
-        <translation type="unfinished"></translation>
+        <translation>parent stop &quot;%1&quot; is not a station</translation>
     </message>
     <message>
         <source>车站没有名称</source>
-        <translation type="unfinished"></translation>
+        <translation>the station has no name</translation>
     </message>
     <message>
         <source>时间 “%1” 应写成 时:分:秒（H:MM:SS）</source>
-        <translation type="unfinished"></translation>
+        <translation>the time &quot;%1&quot; should be written as H:MM:SS</translation>
     </message>
     <message>
         <source>缺少到达和出发时间</source>
-        <translation type="unfinished"></translation>
+        <translation>arrival and departure times missing</translation>
     </message>
     <message>
         <source>时间 %1 早于前面的 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the time %1 is earlier than the %2 before it</translation>
     </message>
     <message>
         <source>车次运行超过八天</source>
-        <translation type="unfinished"></translation>
+        <translation>the trip runs for more than eight days</translation>
     </message>
     <message>
         <source>%1 的值 “%2” 不是合适的数</source>
-        <translation type="unfinished"></translation>
+        <translation>the value &quot;%2&quot; of %1 is not a suitable number</translation>
     </message>
     <message>
         <source>日期 “%1” 应写成 YYYYMMDD</source>
-        <translation type="unfinished"></translation>
+        <translation>the date &quot;%1&quot; should be written as YYYYMMDD</translation>
     </message>
     <message>
         <source>日期 “%1” 应写成 YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>the date &quot;%1&quot; should be written as YYYY-MM-DD</translation>
     </message>
     <message>
         <source>没有任何一天有车次开行</source>
-        <translation type="unfinished"></translation>
+        <translation>no trip runs on any day</translation>
     </message>
     <message>
         <source>%1 这一天没有车次开行（有车次开行的日期：%2 至 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>no trip runs on %1 (trips run from %2 to %3)</translation>
     </message>
     <message>
         <source>车次 “%1” 的停站超过本程序能处理的数目</source>
-        <translation type="unfinished"></translation>
+        <translation>the trip &quot;%1&quot; has more stops than this program can handle</translation>
     </message>
     <message>
         <source>已取消导入</source>
-        <translation type="unfinished"></translation>
+        <translation>Import cancelled</translation>
     </message>
     <message>
         <source>%1 个车站，%2 个车次，%3 个停站，日期 %4，版本 %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stations, %2 trains, %3 stops, date %4, version %5</translation>
     </message>
     <message>
         <source>（略去 %1 个在同一车站停靠两次的车次）</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 trains that call twice at the same station left out)</translation>
     </message>
     <message>
         <source>%1 个车站，%2 个车次，%3 个停站</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stations, %2 trains, %3 stops</translation>
     </message>
     <message>
         <source>；%1 个车站没有位置：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 stations without a position: %2</translation>
     </message>
     <message>
         <source>无法写入 %1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write %1: %2</translation>
     </message>
     <message>
         <source>输出文件不能是正在使用的时刻表数据库</source>
-        <translation type="unfinished"></translation>
+        <translation>the output file cannot be the timetable database in use</translation>
     </message>
     <message>
         <source> %1次(%2---%3)%4列车</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 (%2---%3) %4</translation>
     </message>
     <message>
         <source> %1次(%2---%3)%4</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 (%2---%3) %4</translation>
     </message>
     <message>
         <source> %1次(%2(%3----%4))</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 (%2 (%3----%4))</translation>
     </message>
     <message>
         <source>国际列车</source>
-        <translation type="unfinished"></translation>
+        <translation>International train</translation>
     </message>
     <message>
         <source>暂缺</source>
@@ -1350,147 +1350,151 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>从%1到%2只有返程列车，请重新选择</source>
-        <translation type="unfinished"></translation>
+        <translation>Between %1 and %2 trains only run the other way. Please choose again</translation>
     </message>
     <message>
         <source>对不起目前还没有符合您要求的车次！</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, no train matches your search yet.</translation>
     </message>
     <message>
         <source>对不起！目前还没有由%1发往%2的直达列车。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, there is no direct train from %1 to %2 yet.</translation>
     </message>
     <message>
         <source>请点击“确定”键，系统自动为您找出可供中转的车站
 如果您想放弃，就请点击“取消”按钮</source>
-        <translation type="unfinished"></translation>
+        <translation>Click &quot;OK&quot; and the program will find stations where you can change trains.
+To give up, click &quot;Cancel&quot;.</translation>
     </message>
     <message>
         <source>对不起！由%1到达%2通过一次中转目前无法实现。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, %2 cannot be reached from %1 with one change.
+</translation>
     </message>
     <message>
         <source>没有名为“%1”的车站</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no station named &quot;%1&quot;</translation>
     </message>
     <message>
         <source>对不起！目前尚未开通“%1”次列车
 
 请检查您输入的车次，或许是您的手误。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, there is no train &quot;%1&quot;.
+
+Please check the train number you entered; it may be a typo.</translation>
     </message>
     <message>
         <source>始发站</source>
-        <translation type="unfinished">Origin</translation>
+        <translation>Origin</translation>
     </message>
     <message>
         <source>终到站</source>
-        <translation type="unfinished">To</translation>
+        <translation>Terminus</translation>
     </message>
     <message>
         <source>&lt;--始发站--&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;--Origin--&gt;</translation>
     </message>
     <message>
         <source>&lt;--终到站--&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;--Terminus--&gt;</translation>
     </message>
     <message>
         <source>%1次(%2----&gt;%3)%4列车详细情况</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2----&gt;%3) %4: details</translation>
     </message>
     <message>
         <source>车次编号 %1 不存在</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no train with id %1</translation>
     </message>
     <message>
         <source>本车次不经过%1</source>
-        <translation type="unfinished"></translation>
+        <translation>This train does not call at %1</translation>
     </message>
     <message>
         <source>本车次不是由%1开往%2</source>
-        <translation type="unfinished"></translation>
+        <translation>This train does not run from %1 to %2</translation>
     </message>
     <message>
         <source>站次</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>经停站</source>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>到站时间：</source>
-        <translation type="unfinished">Arrives:</translation>
+        <translation>Arrives</translation>
     </message>
     <message>
         <source>发车时间：</source>
-        <translation type="unfinished">Departs:</translation>
+        <translation>Departs</translation>
     </message>
     <message>
         <source>公里数</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>天数</source>
-        <translation type="unfinished"></translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>→</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>第%1日</source>
-        <translation type="unfinished"></translation>
+        <translation>(day %1) </translation>
     </message>
     <message>
         <source>对不起！由%1到%2在所选的时间和车型内没有能够衔接的行程。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, there is no connecting journey from %1 to %2 within the chosen times and classes.</translation>
     </message>
     <message>
         <source>请输入出发站和到达站</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the departure and arrival stations</translation>
     </message>
     <message>
         <source>出发站与到达站相同</source>
-        <translation type="unfinished"></translation>
+        <translation>The departure and arrival stations are the same</translation>
     </message>
     <message>
         <source>没有以“%1”开头的站名</source>
-        <translation type="unfinished"></translation>
+        <translation>No station name starts with &quot;%1&quot;</translation>
     </message>
     <message>
         <source>始发</source>
-        <translation type="unfinished"></translation>
+        <translation>Origin</translation>
     </message>
     <message>
         <source>终到</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminus</translation>
     </message>
     <message>
         <source>请输入车站</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a station</translation>
     </message>
     <message>
         <source>对不起！目前没有停靠%1的列车。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, no train calls at %1.</translation>
     </message>
     <message>
         <source>对不起！%1在所选的时间和车型内没有符合要求的列车。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, no train at %1 matches the chosen times and classes.</translation>
     </message>
     <message>
         <source>对不起！目前没有停靠%1并开往%2…的列车。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, no train calls at %1 and goes on to %2….</translation>
     </message>
     <message>
         <source>对不起！停靠%1并开往%2…的列车在所选的时间和车型内都不符合要求。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, none of the trains that call at %1 and go on to %2… match the chosen times and classes.</translation>
     </message>
 </context>
 </TS>
