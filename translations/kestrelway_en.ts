@@ -2,6 +2,161 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>kw::data</name>
+    <message>
+        <source>高速动车组</source>
+        <translation>High-speed</translation>
+    </message>
+    <message>
+        <source>动车组</source>
+        <translation>EMU</translation>
+    </message>
+    <message>
+        <source>城际动车组</source>
+        <translation>Intercity</translation>
+    </message>
+    <message>
+        <source>直达特快</source>
+        <translation>Direct Express</translation>
+    </message>
+    <message>
+        <source>特快</source>
+        <translation>Express</translation>
+    </message>
+    <message>
+        <source>快速</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>普快</source>
+        <translation>Ordinary Fast</translation>
+    </message>
+    <message>
+        <source>普客</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>旅游列车</source>
+        <translation>Tourist train</translation>
+    </message>
+    <message>
+        <source>市郊列车</source>
+        <translation>Suburban</translation>
+    </message>
+    <message>
+        <source>通勤列车</source>
+        <translation>Commuter</translation>
+    </message>
+    <message>
+        <source>国际列车</source>
+        <translation>International train</translation>
+    </message>
+    <message>
+        <source>临客</source>
+        <translation>Extra train</translation>
+    </message>
+    <message>
+        <source>空调特快</source>
+        <translation>AC Express</translation>
+    </message>
+    <message>
+        <source>空调普快</source>
+        <translation>AC Ordinary Fast</translation>
+    </message>
+    <message>
+        <source>普慢</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>全国</source>
+        <translation>National</translation>
+    </message>
+    <message>
+        <source>2019-10 全国</source>
+        <translation>2019-10 National</translation>
+    </message>
+    <message>
+        <source>标准版</source>
+        <translation>Standard edition</translation>
+    </message>
+    <message>
+        <source>2026-12 标准版</source>
+        <translation>2026-12 Standard edition</translation>
+    </message>
+    <message>
+        <source>小测试</source>
+        <translation>Small test</translation>
+    </message>
+    <message>
+        <source>2026-12 小测试（GTFS）</source>
+        <translation>2026-12 Small test (GTFS)</translation>
+    </message>
+    <message>
+        <source>非每日开行</source>
+        <translation>Not daily</translation>
+    </message>
+    <message>
+        <source>空调</source>
+        <translation>Air-conditioned</translation>
+    </message>
+    <message>
+        <source>动卧列车，只售卧铺</source>
+        <translation>Sleeper EMU, berths only</translation>
+    </message>
+    <message>
+        <source>春运临客，回程空车</source>
+        <translation>Spring Festival extra train, runs empty on the way back</translation>
+    </message>
+    <message>
+        <source>沈阳站改车次为K1017</source>
+        <translation>Number changes to K1017 at Shenyang</translation>
+    </message>
+    <message>
+        <source>沈阳站改车次为K1019</source>
+        <translation>Number changes to K1019 at Shenyang</translation>
+    </message>
+    <message>
+        <source>株洲站改车次为K1158</source>
+        <translation>Number changes to K1158 at Zhuzhou</translation>
+    </message>
+    <message>
+        <source>株洲站改车次为K1160</source>
+        <translation>Number changes to K1160 at Zhuzhou</translation>
+    </message>
+    <message>
+        <source>徐州站改车次为Z41</source>
+        <translation>Number changes to Z41 at Xuzhou</translation>
+    </message>
+    <message>
+        <source>徐州站改车次为Z43</source>
+        <translation>Number changes to Z43 at Xuzhou</translation>
+    </message>
+    <message>
+        <source>天津站改车次为Z235</source>
+        <translation>Number changes to Z235 at Tianjin</translation>
+    </message>
+    <message>
+        <source>天津站改车次为Z237</source>
+        <translation>Number changes to Z237 at Tianjin</translation>
+    </message>
+    <message>
+        <source>国际列车，莫斯科当地时间每周一21:35开；外方站时刻为北京时间</source>
+        <translation>International train, leaves Moscow Mondays 21:35 local time; times abroad are Beijing time</translation>
+    </message>
+    <message>
+        <source>国际列车，每周四乌兰巴托开；外方站时刻为北京时间</source>
+        <translation>International train, leaves Ulaanbaatar on Thursdays; times abroad are Beijing time</translation>
+    </message>
+    <message>
+        <source>国际列车，每周二北京开；外方站时刻为北京时间</source>
+        <translation>International train, leaves Beijing on Tuesdays; times abroad are Beijing time</translation>
+    </message>
+    <message>
+        <source>国际列车，每周三北京开，经二连、乌兰巴托；外方站时刻为北京时间</source>
+        <translation>International train, leaves Beijing on Wednesdays, via Erenhot and Ulaanbaatar; times abroad are Beijing time</translation>
+    </message>
+</context>
+<context>
     <name>kw::str</name>
     <message>
         <source>铁路时刻查询 单机版 </source>
@@ -1495,6 +1650,233 @@ Please check the train number you entered; it may be a typo.</translation>
     <message>
         <source>对不起！停靠%1并开往%2…的列车在所选的时间和车型内都不符合要求。</source>
         <translation>Sorry, none of the trains that call at %1 and go on to %2… match the chosen times and classes.</translation>
+    </message>
+</context>
+<context>
+    <name>kw::tips</name>
+    <message>
+        <source>提前进站</source>
+        <translation>Arrive early</translation>
+    </message>
+    <message>
+        <source>大站进站要经过实名验证和安全检查，客流高峰时排队较久。建议至少提前四十分钟到达车站，开车前五分钟停止检票。</source>
+        <translation>At large stations you pass a real-name ID check and a security check on the way in, and queues are long at busy times. Arrive at least forty minutes early: ticket checking closes five minutes before departure.</translation>
+    </message>
+    <message>
+        <source>证件随身</source>
+        <translation>Carry your ID</translation>
+    </message>
+    <message>
+        <source>乘车时须携带购票时使用的有效身份证件，进站和车上验票时请主动出示。证件遗失的，可到车站公安制证窗口办理临时乘车身份证明。</source>
+        <translation>Carry the valid ID you bought the ticket with, and show it when asked at the entrance and on the train. If you lose it, the station police&apos;s ID window can issue a temporary travel certificate.</translation>
+    </message>
+    <message>
+        <source>儿童购票</source>
+        <translation>Tickets for children</translation>
+    </message>
+    <message>
+        <source>年满六周岁、未满十四周岁的儿童应购买儿童票。未满六周岁的儿童随同成人乘车可以免费，但不单独占用席位；年满十四周岁的请购买全价票。</source>
+        <translation>Children from six up to fourteen need a child ticket. A child under six travels free with an adult but gets no seat of its own; from fourteen a full-fare ticket is needed.</translation>
+    </message>
+    <message>
+        <source>随身行李</source>
+        <translation>Hand luggage</translation>
+    </message>
+    <message>
+        <source>成人旅客可免费携带二十千克以内的物品，儿童十千克。普速列车每件物品长宽高之和不超过一百六十厘米，动车组列车不超过一百三十厘米。</source>
+        <translation>Adults may carry up to 20 kg free, children 10 kg. On conventional trains each item&apos;s length, width and height may add up to 160 cm at most; on EMUs, 130 cm.</translation>
+    </message>
+    <message>
+        <source>危险物品</source>
+        <translation>Dangerous goods</translation>
+    </message>
+    <message>
+        <source>易燃、易爆、有毒、有腐蚀性的物品一律不得带上列车。打火机、酒类、自喷压力容器等限量物品，出行前请查看车站公告。</source>
+        <translation>Nothing flammable, explosive, toxic or corrosive may be taken on board. Lighters, alcohol, aerosol cans and other limited items: check the station&apos;s notices before you travel.</translation>
+    </message>
+    <message>
+        <source>中转换乘</source>
+        <translation>Changing trains</translation>
+    </message>
+    <message>
+        <source>中转换乘请留足时间，普速列车之间一般不少于一小时。同一城市不同车站之间换乘，还要算上市内交通的时间。</source>
+        <translation>Leave enough time to change: between conventional trains, usually an hour or more. Changing between two stations in the same city, also allow for the trip across town.</translation>
+    </message>
+    <message>
+        <source>认清车站</source>
+        <translation>Know your station</translation>
+    </message>
+    <message>
+        <source>不少城市有几个火车站，比如北京、北京西、北京南。购票和出门前请看清车票上的车站名称，别去错了车站。</source>
+        <translation>Many cities have several stations, such as Beijing, Beijingxi and Beijingnan. Check the station name on your ticket before you set out, so you do not go to the wrong one.</translation>
+    </message>
+    <message>
+        <source>夜间列车</source>
+        <translation>Night trains</translation>
+    </message>
+    <message>
+        <source>乘坐夜间卧铺列车，熄灯以后请保持安静。手机、钱包等贵重物品最好放在铺位内侧或贴身携带。</source>
+        <translation>On night sleeper trains, please keep quiet after lights out. Keep phones, wallets and other valuables on the inner side of your berth or on you.</translation>
+    </message>
+    <message>
+        <source>上下铺位</source>
+        <translation>Upper and lower berths</translation>
+    </message>
+    <message>
+        <source>中铺、上铺的旅客白天可以借用下铺或走廊边的座椅休息，晚上熄灯后请回到自己的铺位。</source>
+        <translation>In the daytime, passengers in middle and upper berths may sit on the lower berth or the corridor seats; after lights out, please go back to your own berth.</translation>
+    </message>
+    <message>
+        <source>改签退票</source>
+        <translation>Changes and refunds</translation>
+    </message>
+    <message>
+        <source>开车前可以办理改签和退票。退票费按离开车时间的长短收取，越早办理收费越少。</source>
+        <translation>Tickets can be changed or refunded before departure. The refund fee depends on how long before departure you ask: the earlier, the lower.</translation>
+    </message>
+    <message>
+        <source>误车处理</source>
+        <translation>Missed your train</translation>
+    </message>
+    <message>
+        <source>没能赶上列车时，可在开车当日到车站售票窗口办理改签，改签到当日其他有余票的车次。</source>
+        <translation>If you miss your train, you can change your ticket at a station ticket window on the same day, to another train that day with seats left.</translation>
+    </message>
+    <message>
+        <source>站台候车</source>
+        <translation>On the platform</translation>
+    </message>
+    <message>
+        <source>列车进站时请站在安全线以内候车，等列车停稳后先下后上，不要拥挤。</source>
+        <translation>When the train comes in, wait behind the safety line. Once it has stopped, let passengers off before you get on, and do not push.</translation>
+    </message>
+    <message>
+        <source>中途停车</source>
+        <translation>Stops on the way</translation>
+    </message>
+    <message>
+        <source>列车在中途车站停车时间较短，下车活动时请留意广播，听到开车预告后及时回到车上。</source>
+        <translation>Stops at stations on the way are short. If you get off to stretch your legs, listen for the announcements and get back on as soon as departure is announced.</translation>
+    </message>
+    <message>
+        <source>行李看管</source>
+        <translation>Watch your luggage</translation>
+    </message>
+    <message>
+        <source>车门附近和行李架上的物品容易被错拿。贵重物品请随身携带，下车前清点一遍自己的行李。</source>
+        <translation>Bags near the doors and on the racks are easily taken by mistake. Keep valuables with you, and count your luggage before you get off.</translation>
+    </message>
+    <message>
+        <source>旅途用餐</source>
+        <translation>Meals on board</translation>
+    </message>
+    <message>
+        <source>长途列车一般挂有餐车，也有推车售卖盒饭和饮料。有特殊饮食需要的旅客，可以自带一些食物。</source>
+        <translation>Long-distance trains usually have a dining car, and trolleys sell boxed meals and drinks. Passengers with special diets may bring some food of their own.</translation>
+    </message>
+    <message>
+        <source>禁止吸烟</source>
+        <translation>No smoking</translation>
+    </message>
+    <message>
+        <source>列车全列禁止吸烟。在动车组列车上吸烟会触发烟雾报警，造成列车降速甚至停车，吸烟者将被依法处罚。</source>
+        <translation>Smoking is banned on the whole train. On EMUs smoke sets off the alarm and slows or even stops the train, and smokers are fined under the law.</translation>
+    </message>
+    <message>
+        <source>重点旅客</source>
+        <translation>Passengers who need help</translation>
+    </message>
+    <message>
+        <source>老人、残疾人、孕妇等行动不便的旅客，可以提前联系车站预约重点旅客服务，工作人员会协助进站上车。</source>
+        <translation>Elderly and disabled passengers, pregnant women and others who move with difficulty can book assistance with the station in advance: staff will help them through the station and onto the train.</translation>
+    </message>
+    <message>
+        <source>学生优惠</source>
+        <translation>Student fares</translation>
+    </message>
+    <message>
+        <source>持有效学生证和优惠卡的学生，在家庭与学校之间乘车可以购买学生票。普速列车硬座按半价计算，动车组列车二等座按七五折计算。</source>
+        <translation>Students with a valid student card and discount card can buy student tickets between home and school: half fare for a hard seat on conventional trains, 25% off a second-class seat on EMUs.</translation>
+    </message>
+    <message>
+        <source>国际列车</source>
+        <translation>International trains</translation>
+    </message>
+    <message>
+        <source>乘坐国际列车须持有效护照和前往国家的签证。列车在口岸站要办理边防和海关检查，停车时间较长。</source>
+        <translation>International trains need a valid passport and a visa for the country you go to. Border and customs checks take place at the border station, where the train stops for a long time.</translation>
+    </message>
+    <message>
+        <source>到达天数</source>
+        <translation>Day of arrival</translation>
+    </message>
+    <message>
+        <source>查询结果中到达时间旁标注的天数表示第几天到达，“次日”就是第二天。长途列车可能第三天甚至更晚才到。</source>
+        <translation>The day shown beside an arrival time in the results tells on which day the train arrives: &quot;+1 day&quot; means the next day. Long-distance trains may arrive on the third day or even later.</translation>
+    </message>
+    <message>
+        <source>两个车次</source>
+        <translation>Two train numbers</translation>
+    </message>
+    <message>
+        <source>车次写成Z40/Z41这样的形式，表示列车在途中改变车次号，仍是同一趟车，不需要下车换乘。</source>
+        <translation>A train number written like Z40/Z41 means the train changes its number on the way: it is still the same train, and you need not change.</translation>
+    </message>
+    <message>
+        <source>临时列车</source>
+        <translation>Extra trains</translation>
+    </message>
+    <message>
+        <source>春运、暑运等客流高峰期间会加开临时旅客列车，车次以字母L开头，开行日期以铁路部门公告为准。</source>
+        <translation>At busy times such as the Spring Festival and the summer holidays, extra passenger trains run. Their numbers begin with the letter L; their running dates are as the railway announces them.</translation>
+    </message>
+    <message>
+        <source>乘车安全</source>
+        <translation>Safety on board</translation>
+    </message>
+    <message>
+        <source>列车运行中不要在车厢连接处长时间停留，不要倚靠车门，照看好随行的儿童。</source>
+        <translation>While the train is moving, do not stay long between carriages or lean on the doors, and keep an eye on children travelling with you.</translation>
+    </message>
+    <message>
+        <source>遗失物品</source>
+        <translation>Lost property</translation>
+    </message>
+    <message>
+        <source>物品遗落在车上时，请尽快联系列车工作人员或车站，说清车次、车厢和座位号，方便查找。</source>
+        <translation>If you leave something on the train, contact the train staff or the station as soon as you can, and give the train number, carriage and seat number to help them find it.</translation>
+    </message>
+    <message>
+        <source>身体不适</source>
+        <translation>Feeling unwell</translation>
+    </message>
+    <message>
+        <source>旅途中身体不适可以告诉列车员。列车上备有常用药品，需要时会广播寻找医护人员帮忙。</source>
+        <translation>If you feel unwell on the way, tell the train attendant. Trains carry common medicines, and the staff can call for a doctor or nurse over the speakers.</translation>
+    </message>
+    <message>
+        <source>车站时刻</source>
+        <translation>Station board</translation>
+    </message>
+    <message>
+        <source>想知道一个车站全天停靠哪些列车，可以打开“车站时刻”：按开车时间、到站时间或车次排列，也可以只列开往某个方向的列车。</source>
+        <translation>To see which trains call at a station during the day, open the &quot;Station board&quot;: it lists them by departure time, arrival time or train number, and can show only the trains heading in one direction.</translation>
+    </message>
+    <message>
+        <source>检票口</source>
+        <translation>Ticket gates</translation>
+    </message>
+    <message>
+        <source>大站的候车室和检票口可能临时调整。进站后请留意车站的显示屏和广播，按指示到对应的检票口候车。</source>
+        <translation>At large stations the waiting room and ticket gate may change at short notice. Once inside, watch the station&apos;s screens and listen to the announcements, and wait at the gate they show.</translation>
+    </message>
+    <message>
+        <source>小站停车</source>
+        <translation>Small stations</translation>
+    </message>
+    <message>
+        <source>列车在小站通常只停一两分钟。在小站下车的旅客请提前收拾好行李，到站前走到车门附近等候。</source>
+        <translation>At small stations trains usually stop for only a minute or two. If you get off at one, pack your things in good time and wait near the door before the train arrives.</translation>
     </message>
 </context>
 </TS>
