@@ -1024,6 +1024,26 @@ The updates you applied will not be kept.</translation>
         <source>设为到达站</source>
         <translation>Set as arrival station</translation>
     </message>
+    <message>
+        <source>用法：kestrelway [--help] [--version] [Qt 的选项，如 -platform 名称]
+铁路时刻查询的窗口程序。命令行查询请用 kestrelway-cli。
+  --help     显示此说明并退出
+  --version  显示版本并退出
+</source>
+        <translation>Usage: kestrelway [--help] [--version] [Qt options, such as -platform name]
+The railway timetable window. For enquiries on the command line use kestrelway-cli.
+  --help     show this help and exit
+  --version  show the version and exit
+</translation>
+    </message>
+    <message>
+        <source>kestrelway：未知选项：%1</source>
+        <translation>kestrelway: unknown option: %1</translation>
+    </message>
+    <message>
+        <source>kestrelway：多余的参数：%1</source>
+        <translation>kestrelway: unexpected argument: %1</translation>
+    </message>
 </context>
 <context>
     <name>kw::text</name>
