@@ -4,6 +4,7 @@
 #include <QShortcut>
 
 #include "ui/AppPaths.h"
+#include "ui/FitTexts.h"
 #include "ui/PictureButton.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
@@ -69,6 +70,13 @@ AboutWindow::AboutWindow(Shell& shell, QWidget* parent) : QWidget(parent, Qt::Wi
   lblMapData = new QLabel(str::kMapAttributionAbout, this);
   lblMapData->setObjectName("lblMapData");
   lblMapData->setGeometry(TwipsRect(360, 2430, 5400, 300));
+
+  // Longer texts than the Chinese (English): the lines as wide as their
+  // texts, the box as wide as the lines.
+  if (TextsAreTranslated()) {
+    for (QWidget* line : std::initializer_list<QWidget*>{Label1, Label5, Label6, Label4, lblMapData}) WidenToText(line);
+    setFixedSize(std::max(width(), RightOfChildren(this) + TwipsToPixels(360)), height());
+  }
 
   Command1 = new PictureButton("Command1", "x.jpg", "x2.jpg", "x1.jpg", str::kClose, this);
   Command1->move(width() - Command1->width() - TwipsToPixels(360), TwipsToPixels(2760));

@@ -11,6 +11,7 @@
 #include "query/Tips.h"
 #include "store/Database.h"
 #include "ui/AppPaths.h"
+#include "ui/FitTexts.h"
 #include "ui/PictureButton.h"
 #include "ui/Strings.h"
 #include "ui/Twips.h"
@@ -57,7 +58,19 @@ TipWindow::TipWindow(Database& db, QWidget* parent) : QWidget(parent, Qt::Window
   imgFront = new PictureButton("imgFront", "left.jpg", "left2.jpg", "left1.jpg", str::kTipsPrevious, this);
   Command2 = new PictureButton("Command2", "right.jpg", "right2.jpg", "right1.jpg", str::kTipsNext, this);
   Command3 = new PictureButton("Command3", "x.jpg", "x2.jpg", "x1.jpg", str::kClose, this);
-  int left = TwipsToPixels(6660);
+  // Longer texts than the Chinese (English): the check box as wide as its
+  // text, the window wider where the buttons then have no room beside it.
+  if (TextsAreTranslated()) {
+    WidenToText(chkNone);
+    int buttons = TwipsToPixels(240) * 3;
+    for (PictureButton* button : {Command3, Command2, imgFront}) buttons += button->width();
+    const int more = chkNone->geometry().right() + 1 + buttons - TwipsToPixels(6660);
+    if (more > 0) {
+      setFixedSize(width() + more, height());
+      txtContent->resize(txtContent->width() + more, txtContent->height());
+    }
+  }
+  int left = width() - TwipsToPixels(6900 - 6660);
   for (PictureButton* button : {Command3, Command2, imgFront}) {
     left -= button->width();
     button->move(left, TwipsToPixels(3360));

@@ -16,6 +16,7 @@
 #include "store/Database.h"
 #include "ui/AppPaths.h"
 #include "ui/BusyCursor.h"
+#include "ui/FitTexts.h"
 #include "ui/PictureButton.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
@@ -41,9 +42,6 @@ constexpr TwipsBox kHoverBox{0, 0, 1815, 780};
 
 const QColor kSegmentName(0, 0, 255);
 const QColor kSegmentRow(255, 0, 0);
-
-// The stop grid's column of station names.
-constexpr int kStopNameColumn = 1;
 
 // The property that holds a diagram element's station index (-1 for rails).
 constexpr char kStationProperty[] = "station";
@@ -88,6 +86,51 @@ MapRoute RouteForMap(const std::string& number, const StopList& stops, const Seg
                   str::StationName(leg.stations[last]);
   route.legs.push_back(std::move(leg));
   return route;
+}
+
+// Longer texts than the Chinese (English): the headline's and the hover
+// box's captions as wide as their texts with their values after them, the
+// fares line by line side by side, the frames around them and the window as
+// wide as the fare frame needs, its buttons keeping to the right.
+void FitTexts(QWidget& window, const std::vector<QWidget*>& topRight) {
+  const auto child = [&window](const QString& name) { return window.findChild<QLabel*>(name); };
+  const int gap = TwipsToPixels(60);
+  const auto captionAndValue = [&](QLabel* caption, QLabel* value) {
+    WidenToText(caption);
+    value->move(std::max(value->x(), caption->geometry().right() + 1 + gap), value->y());
+  };
+  for (int line = 0; line < 3; ++line) {
+    captionAndValue(child(QStringLiteral("lblHeadlineCaption%1").arg(line)),
+                    child(QString::fromLatin1(line == 0 ? "lblFTime" : line == 1 ? "lblETime" : "lblCount")));
+  }
+  for (const char* names : {"Label4_2 flblEtime", "lbl_1 flblStime", "Label1 labDistance"}) {
+    const QStringList pair = QString::fromLatin1(names).split(u' ');
+    captionAndValue(child(pair[0]), child(pair[1]));
+  }
+  QWidget* headline = window.findChild<QWidget*>("fraHeadline");
+  QWidget* fares = window.findChild<QWidget*>("fraFare");
+  QWidget* hover = window.findChild<QWidget*>("fraDetail");
+  WidenToChildren(headline, TwipsToPixels(90));
+  WidenToChildren(hover, TwipsToPixels(60));
+  const int lines[][2] = {{0, 1}, {2, 4}, {5, 6}};  // the first and last fare of each line
+  for (const auto& line : lines) {
+    std::vector<QWidget*> row;
+    for (int j = line[0]; j <= line[1]; ++j)
+      row.insert(row.end(), {child(QStringLiteral("lblPriceCaption%1").arg(j)), child(QStringLiteral("lblPrice%1").arg(j))});
+    int x = row.front()->x();
+    for (size_t k = 0; k < row.size(); ++k) {
+      WidenToText(row[k]);
+      row[k]->move(x, row[k]->y());
+      x += row[k]->width() + (k % 2 ? 2 * gap : gap / 2);
+    }
+  }
+  fares->move(std::max(fares->x(), headline->geometry().right() + 1 + 2 * gap), fares->y());
+  WidenToChildren(fares, TwipsToPixels(90));
+  const int needed = fares->geometry().right() + 1 + TwipsToPixels(300);
+  if (needed <= window.width()) return;
+  const int more = needed - window.width();
+  window.setFixedSize(needed, window.height());
+  for (QWidget* w : topRight) w->move(w->x() + more, w->y());
 }
 
 }  // namespace
@@ -135,6 +178,7 @@ TrainDetailWindow::TrainDetailWindow(Database& db, MessageBoxes& messages, QWidg
 
   BuildHoverBox();
   BuildButtons();
+  if (TextsAreTranslated()) FitTexts(*this, {Command2, Command3, Command1, comClose, cmdMap});
   // Esc closes the window as its close button does.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   // Ctrl+P prints as the print button does.
@@ -438,8 +482,7 @@ void TrainDetailWindow::LayOutDiagram(const std::string& firstStation) {
   // The stop grid: one row per stop (a train of one stop keeps none).
   if (count > 1) {
     for (const Stop& stop : stops_.stops) {
-      QStringList cells = QString::fromStdString(stop.gridRow).split(u'\t');
-      if (cells.size() > kStopNameColumn) cells[kStopNameColumn] = str::StationName(cells[kStopNameColumn]);
+      const QStringList cells = QString::fromStdString(stop.gridRow).split(u'\t');
       const int row = flgPass->rowCount();
       flgPass->setRowCount(row + 1);
       for (int c = 0; c < cells.size() && c < flgPass->columnCount(); ++c) {
@@ -451,7 +494,7 @@ void TrainDetailWindow::LayOutDiagram(const std::string& firstStation) {
   // A diagram taller than the window makes the window taller.
   if (rowBottom + kBottomMargin > kClientHeight) {
     const int height = rowBottom + kBottomMargin;
-    setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(height));
+    setFixedSize(width(), TwipsToPixels(height));
     const int gridHeight = kGridBox.height + height - kClientHeight;  // the same margin below
     flgPass->setGeometry(Pixels({kGridBox.left, kGridBox.top, kGridBox.width, gridHeight}));
   }

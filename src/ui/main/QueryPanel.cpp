@@ -12,6 +12,7 @@
 #include "query/StationLookup.h"
 #include "query/TimetableTime.h"
 #include "query/TrainNumberSearch.h"
+#include "ui/FitTexts.h"
 #include "ui/Platform.h"
 #include "ui/StationPicker.h"
 #include "ui/Strings.h"
@@ -163,14 +164,15 @@ void QueryPanel::BuildControls() {
   minutes[0] = txtEmin = MakeBox(labav, "txtEmin", {}, str::kEarliestMinuteTip);
   hours[1] = txtETime = MakeBox(labav, "txtETime", {}, str::kLatestHourTip);
   minutes[1] = txtSMin = MakeBox(labav, "txtSMin", {}, str::kLatestMinuteTip);
+  QList<QLabel*> timeLabels;
   for (int row = 0; row < 2; ++row) {
     const int top = rowTop[row];
-    MakeLabel(labav, str::kTimeAt, TwipsRect(1380, top + 30, 240, 270));
+    timeLabels << MakeLabel(labav, str::kTimeAt, TwipsRect(1380, top + 30, 240, 270));
     hours[row]->setGeometry(TwipsRect(1620, top, 450, kBoxHeight));
     MakeLabel(labav, str::kTimeColon, TwipsRect(2100, top + 30, 240, 270));
     minutes[row]->setGeometry(TwipsRect(2340, top, 450, kBoxHeight));
-    MakeLabel(labav, row == 0 ? str::kAfterDeparture : str::kBeforeArrival,
-              TwipsRect(2850, top + 30, 1500, 270));
+    timeLabels << MakeLabel(labav, row == 0 ? str::kAfterDeparture : str::kBeforeArrival,
+                            TwipsRect(2850, top + 30, 1500, 270));
     hours[row]->setMaxLength(2);
     minutes[row]->setMaxLength(2);
   }
@@ -202,6 +204,20 @@ void QueryPanel::BuildControls() {
   }
   txtOrder->setValidator(NewCharacterFilter(OrderBoxAccepts, txtOrder));
   txtOrder->setMaxLength(kMaxTrainNumberLength);
+
+  // Longer texts than the Chinese: each caption as wide as its text, the
+  // class options side by side, the transfer box after its check box, the
+  // frame and the panel around what they hold.
+  if (TextsAreTranslated()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, cheAV, cheTime, cheType, cheStation})
+      WidenToText(w);
+    for (QLabel* label : timeLabels) WidenToText(label);
+    RowToTexts({Option1[0], Option1[1], Option1[2], Option1[3]}, TwipsToPixels(90));
+    const int boxLeft = cheStation->geometry().right() + 1 + TwipsToPixels(60);
+    if (txtCh_Station->x() < boxLeft) txtCh_Station->move(boxLeft, txtCh_Station->y());
+    WidenToChildren(labav, TwipsToPixels(120));
+    setFixedWidth(std::max(width(), RightOfChildren(this) + TwipsToPixels(120)));
+  }
 }
 
 // The panel ends below the advanced options while they are shown, else
@@ -258,7 +274,10 @@ void QueryPanel::TransferStationChanged() {
     txtCh_Station->setFocus();
     return;
   }
-  picker_->Complete(txtCh_Station, TwipsPoint(kViaListLeft, kViaListTop));
+  // Under the box (which English moves to the right).
+  const QPoint under = TextsAreTranslated() ? txtCh_Station->mapTo(this, QPoint(0, txtCh_Station->height() + 2))
+                                            : TwipsPoint(kViaListLeft, kViaListTop);
+  picker_->Complete(txtCh_Station, under);
 }
 
 // After a pick the focus moves on: from the first box to the second, from
