@@ -58,7 +58,20 @@ QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent) {
 
 void MakeStationBox(QLineEdit* box) {
   box->setValidator(NewCharacterFilter(StationBoxAccepts, box));
-  box->setMaxLength(kMaxStationTextLength);
+  // In English a picked name comes with its spelling before it.
+  box->setMaxLength(kMaxStationTextLength * (text::Translating() ? 3 : 1));
+}
+
+QString StationBoxText(const QString& name) { return str::StationNameWithChinese(name.toStdString()); }
+
+std::string StationBoxName(const QString& shown) {
+  const QString text = shown.trimmed();
+  const qsizetype space = text.lastIndexOf(u' ');
+  if (text::Translating() && space > 0) {
+    const QString name = text.mid(space + 1);
+    if (str::StationName(name) == text.left(space) && name != text.left(space)) return name.toStdString();
+  }
+  return shown.toStdString();
 }
 
 StationPicker::StationPicker(Database& db, MessageBoxes& messages, QWidget* listParent)
@@ -155,7 +168,7 @@ void StationPicker::Pick(int index) {
   if (index < 0 || index >= matches_.count() || !box) return;
   // Filling the box may fill the list anew (the query panel completes on
   // every change); the list closes all the same.
-  box->setText(QString::fromStdString(matches_.names[index]));
+  box->setText(StationBoxText(QString::fromStdString(matches_.names[index])));
   emit picked(box);
   Close();
 }

@@ -29,6 +29,14 @@ QValidator* NewCharacterFilter(bool (*accepts)(QChar), QObject* parent);
 // punctuation, typed or pasted, and at most kMaxStationTextLength characters.
 void MakeStationBox(QLineEdit* box);
 
+// What a station box shows for the station named `name`: in English its
+// spelling before the name ("Beijingnan 北京南"), else the name; any other
+// text as it is.
+QString StationBoxText(const QString& name);
+// The station text of what a box shows: the name without the spelling a pick
+// put before it; a typed text as it is.
+std::string StationBoxName(const QString& shown);
+
 class StationPicker : public QObject {
   Q_OBJECT
 

@@ -198,7 +198,16 @@ TEST_F(EnglishWindowsTest, MainWindowMenusAndPickList) {
   EXPECT_EQ(picks->item(0)->text(), "Beijingnan 北京南");
   CheckWindow(main_.get());
   QTest::mouseClick(picks->viewport(), Qt::LeftButton, {}, picks->visualItemRect(picks->item(0)).center());
-  EXPECT_EQ(main_->panel->txtFstation->text(), "北京南");
+  // The box shows both spellings; the search takes the name.
+  EXPECT_EQ(main_->panel->txtFstation->text(), "Beijingnan 北京南");
+  main_->panel->txtEstation->setText("shhq");
+  ASSERT_EQ(picks->count(), 1);
+  QTest::keyClick(main_->panel->txtEstation, Qt::Key_Return);
+  EXPECT_EQ(main_->panel->txtEstation->text(), "Shanghaihongqiao 上海虹桥");
+  QTest::mouseClick(main_->panel->cmdSOK, Qt::LeftButton);
+  EXPECT_GT(main_->results->lvMain->topLevelItemCount(), 0);
+  EXPECT_EQ(main_->results->lvMain->topLevelItem(0)->text(7), "Beijingnan");
+  main_->ResetQueryPanel();
   EXPECT_TRUE(main_->sbMainPanel1->text().contains("2026-12"));
   EXPECT_TRUE(main_->results->WebBrowser1->toPlainText().contains("Welcome"));
   CheckFits(main_.get());
@@ -296,6 +305,17 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   EXPECT_EQ(map->windowTitle(), str::kMapTitleOf.arg("Beijingnan"));
   CheckWindow(map);
   CheckFits(map);
+  // The names drawn on the map, as a picture of it holds them.
+  test::TempDir dir;
+  const QString svg = QString::fromStdString((dir.Path() / "map.svg").string());
+  ASSERT_TRUE(map->ExportTo(svg));
+  QFile file(svg);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  static const QRegularExpression drawn(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+  QStringList names;
+  for (auto it = drawn.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();) names << it.next().captured(1).trimmed();
+  EXPECT_TRUE(names.contains("Beijingnan")) << names.join(u',').toStdString();
+  for (const QString& name : names) Check("map", name);
   CheckMessages();
 }
 

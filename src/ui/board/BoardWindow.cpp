@@ -173,7 +173,7 @@ void BoardWindow::BuildControls() {
 }
 
 void BoardWindow::RestoreOptions() {
-  txtStation->setText(ReadEveryDay(kKeyStation));
+  txtStation->setText(StationBoxText(ReadEveryDay(kKeyStation)));
   cheSameName->setChecked(ReadEveryDay(kKeySameName) == QStringLiteral("1"));
   // A remembered value that is no time (an edited settings file) leaves the box as it is.
   for (auto [box, key] : {std::pair{timAfter, kKeyAfter}, std::pair{timUntil, kKeyUntil}}) {
@@ -189,11 +189,11 @@ void BoardWindow::RestoreOptions() {
    : ends == QStringLiteral("end") ? optEnds
                                    : optAll)
       ->setChecked(true);
-  txtTowards->setText(ReadEveryDay(kKeyTowards));
+  txtTowards->setText(StationBoxText(ReadEveryDay(kKeyTowards)));
 }
 
 void BoardWindow::SaveOptions() const {
-  WriteEveryDay(kKeyStation, txtStation->text());
+  WriteEveryDay(kKeyStation, QString::fromStdString(StationBoxName(txtStation->text())));
   WriteEveryDay(kKeySameName, cheSameName->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
   WriteEveryDay(kKeyAfter, timAfter->time().toString(kTimeFormat));
   WriteEveryDay(kKeyUntil, timUntil->time().toString(kTimeFormat));
@@ -203,11 +203,11 @@ void BoardWindow::SaveOptions() const {
   WriteEveryDay(kKeyEnds, optStarts->isChecked() ? QStringLiteral("start")
                           : optEnds->isChecked() ? QStringLiteral("end")
                                                  : QStringLiteral("all"));
-  WriteEveryDay(kKeyTowards, txtTowards->text());
+  WriteEveryDay(kKeyTowards, QString::fromStdString(StationBoxName(txtTowards->text())));
 }
 
 void BoardWindow::ShowStation(const QString& name) {
-  txtStation->setText(name);
+  txtStation->setText(StationBoxText(name));
   cheSameName->setChecked(false);
   txtTowards->clear();
   Search();
@@ -219,7 +219,7 @@ void BoardWindow::Search() {
   FillList();
   SaveOptions();
   BoardRequest request;
-  request.stationText = txtStation->text().toStdString();
+  request.stationText = StationBoxName(txtStation->text());
   request.allWithPrefix = cheSameName->isChecked();
   request.after = Minutes(timAfter);
   request.until = Minutes(timUntil);
@@ -227,7 +227,7 @@ void BoardWindow::Search() {
   request.ends = optStarts->isChecked() ? BoardEnds::Starting
                  : optEnds->isChecked() ? BoardEnds::Terminating
                                         : BoardEnds::All;
-  request.towards = txtTowards->text().toStdString();
+  request.towards = StationBoxName(txtTowards->text());
   // Messages wait until the hourglass has gone.
   try {
     BusyCursor busy;

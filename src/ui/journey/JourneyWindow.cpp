@@ -282,13 +282,13 @@ void JourneyWindow::BoxChanged() {
 }
 
 void JourneyWindow::StartWith(const QString& from, const QString& to) {
-  if (!from.trimmed().isEmpty()) txtFstation->setText(from);
-  if (!to.trimmed().isEmpty()) txtEstation->setText(to);
+  if (!from.trimmed().isEmpty()) txtFstation->setText(StationBoxText(from));
+  if (!to.trimmed().isEmpty()) txtEstation->setText(StationBoxText(to));
 }
 
 void JourneyWindow::SearchFrom(const QString& from, const QString& to, int earliestDeparture) {
-  txtFstation->setText(from);
-  txtEstation->setText(to);
+  txtFstation->setText(StationBoxText(from));
+  txtEstation->setText(StationBoxText(to));
   timAfter->setTime(QTime(0, 0).addSecs(earliestDeparture * 60));
   timUntil->setTime(QTime(23, 59));
   Search();
@@ -314,8 +314,8 @@ void JourneyWindow::Search() {
     BusyCursor busy;
     // Letters not picked from the list (shanghai) stand for the first
     // station their lookup lists, as in the command-line tool.
-    ends = FindJourneyEnds(db_, PickedStationText(db_, txtFstation->text().toStdString()),
-                           PickedStationText(db_, txtEstation->text().toStdString()));
+    ends = FindJourneyEnds(db_, PickedStationText(db_, StationBoxName(txtFstation->text())),
+                           PickedStationText(db_, StationBoxName(txtEstation->text())));
     if (ends.fault == JourneyEnds::Fault::None) {
       request.fromStations = std::move(ends.fromStations);
       request.toStations = std::move(ends.toStations);

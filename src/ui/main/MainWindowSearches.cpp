@@ -17,6 +17,7 @@
 #include "store/CoreStrings.h"
 #include "ui/BusyCursor.h"
 #include "ui/Platform.h"
+#include "ui/StationPicker.h"
 #include "ui/Strings.h"
 #include "ui/journey/JourneyWindow.h"
 #include "ui/main/MainWindow.h"
@@ -63,8 +64,8 @@ void MainWindow::StationSearchCommand() {
   // Letters typed and not picked (shanghai, bj) stand for the first station
   // their lookup lists, as the pick list would have filled in.
   StationSearchRequest request;
-  request.fromText = PickedStationText(db_, S(panel->txtFstation->text()));
-  request.toText = PickedStationText(db_, S(panel->txtEstation->text()));
+  request.fromText = PickedStationText(db_, StationBoxName(panel->txtFstation->text()));
+  request.toText = PickedStationText(db_, StationBoxName(panel->txtEstation->text()));
   request.earliestDeparture = panel->EarliestDeparture();
   request.latestArrival = panel->LatestArrival();
   request.windowHoursGiven = panel->WindowHoursGiven();
@@ -254,7 +255,7 @@ void MainWindow::PickedLegs(const QString& picked, int earliest, int latest) {
 // through it, without a time window.
 void MainWindow::NamedTransferCommand() {
   results->lvMain->clear();
-  const auto picked = [this](const QLineEdit* box) { return Q(PickedStationText(db_, S(box->text()))); };
+  const auto picked = [this](const QLineEdit* box) { return Q(PickedStationText(db_, StationBoxName(box->text()))); };
   NamedLegs(picked(panel->txtFstation), picked(panel->txtCh_Station), picked(panel->txtEstation),
             panel->ChosenClass());
 }

@@ -79,9 +79,9 @@ QueryPanel::QueryPanel(Database& db, MessageBoxes& messages, QWidget* overlay)
   BuildControls();
 
   connect(txtFstation, &QLineEdit::textChanged, this,
-          [this] { picker_->Complete(txtFstation, TwipsPoint(kFromListLeft, kFromListTop)); });
+          [this] { picker_->Complete(txtFstation, ListPlace(txtFstation, kFromListLeft, kFromListTop)); });
   connect(txtEstation, &QLineEdit::textChanged, this,
-          [this] { picker_->Complete(txtEstation, TwipsPoint(kToListLeft, kToListTop)); });
+          [this] { picker_->Complete(txtEstation, ListPlace(txtEstation, kToListLeft, kToListTop)); });
   connect(txtCh_Station, &QLineEdit::textChanged, this, [this] { TransferStationChanged(); });
   connect(picker_, &StationPicker::picked, this, &QueryPanel::StationPicked);
   connect(cmdSwap, &QToolButton::clicked, this, &QueryPanel::SwapStations);
@@ -211,6 +211,15 @@ void QueryPanel::BuildControls() {
   if (TextsAreTranslated()) {
     for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, cheAV, cheTime, cheType, cheStation})
       WidenToText(w);
+    // Room for a picked name with its spelling ("Shanghaihongqiao 上海虹桥"):
+    // the station boxes wider, what stands right of them moved on.
+    const int more = TwipsToPixels(900);
+    const auto moveBy = [](std::initializer_list<QWidget*> widgets, int dx) {
+      for (QWidget* w : widgets) w->move(w->x() + dx, w->y());
+    };
+    for (QLineEdit* box : {txtFstation, txtEstation}) box->resize(box->width() + more, box->height());
+    moveBy({cmdSwap, Label2, txtEstation}, more);
+    moveBy({cmdSOK, Label3, txtOrder, cmdOOk}, 2 * more);
     for (QLabel* label : timeLabels) WidenToText(label);
     RowToTexts({Option1[0], Option1[1], Option1[2], Option1[3]}, TwipsToPixels(90));
     const int boxLeft = cheStation->geometry().right() + 1 + TwipsToPixels(60);
@@ -234,8 +243,8 @@ void QueryPanel::ClearStations() {
 
 void QueryPanel::SetStations(const QString& from, const QString& to) {
   // Filling a box completes it; the list closes all the same.
-  txtFstation->setText(from);
-  txtEstation->setText(to);
+  txtFstation->setText(StationBoxText(from));
+  txtEstation->setText(StationBoxText(to));
   picker_->Close();
 }
 
@@ -265,6 +274,12 @@ std::string QueryPanel::ChosenClass() const {
   return {};
 }
 
+// Just under the box, where the layout in twips puts it; English moves the
+// boxes.
+QPoint QueryPanel::ListPlace(const QLineEdit* box, int left, int top) const {
+  return TextsAreTranslated() ? box->mapTo(this, QPoint(0, box->height() + TwipsToPixels(30))) : TwipsPoint(left, top);
+}
+
 void QueryPanel::TransferStationChanged() {
   const QString text = txtCh_Station->text();
   if (!RemoveSpaces(text.toStdString()).empty() &&
@@ -274,10 +289,7 @@ void QueryPanel::TransferStationChanged() {
     txtCh_Station->setFocus();
     return;
   }
-  // Under the box (which English moves to the right).
-  const QPoint under = TextsAreTranslated() ? txtCh_Station->mapTo(this, QPoint(0, txtCh_Station->height() + 2))
-                                            : TwipsPoint(kViaListLeft, kViaListTop);
-  picker_->Complete(txtCh_Station, under);
+  picker_->Complete(txtCh_Station, ListPlace(txtCh_Station, kViaListLeft, kViaListTop));
 }
 
 // After a pick the focus moves on: from the first box to the second, from

@@ -78,6 +78,7 @@ class QueryPanel : public QWidget {
  private:
   void BuildControls();
   void FitHeight();
+  QPoint ListPlace(const QLineEdit* box, int left, int top) const;
   void TransferStationChanged();
   void StationPicked(QLineEdit* box);
   void CheckRange(QLineEdit* box, int highest);
