@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QValidator>
 #include <algorithm>
 
@@ -106,6 +107,11 @@ void StationPicker::Complete(QLineEdit* box, QPoint at) {
   box->installEventFilter(this);  // once: installing again only moves it to the front
   // Both spellings in English ("Beijingnan 北京南"); the box takes the name.
   for (const auto& name : matches_.names) list_->addItem(str::StationNameWithChinese(name));
+  // Both spellings are wider than a name: the list as wide as its lines.
+  if (text::Translating()) {
+    const int lines = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    list_->resize(std::max(TwipsToPixels(kPickListWidth), lines), list_->height());
+  }
   list_->move(at);
   list_->show();
   list_->raise();

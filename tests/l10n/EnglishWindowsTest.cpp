@@ -155,6 +155,10 @@ class EnglishWindowsTest : public test::MainWindowFixture {
         EXPECT_LE(needed, button->width()) << where.toStdString() << ": " << button->text().toStdString();
       }
     }
+    for (QListWidget* list : window->findChildren<QListWidget*>()) {
+      if (!list->isVisibleTo(window) || list->count() == 0) continue;
+      EXPECT_LE(list->sizeHintForColumn(0), list->viewport()->width()) << list->objectName().toStdString();
+    }
     for (QTreeWidget* tree : window->findChildren<QTreeWidget*>()) {
       if (!tree->isVisibleTo(window)) continue;
       const QFontMetrics metrics(tree->header()->font());
@@ -197,9 +201,15 @@ TEST_F(EnglishWindowsTest, MainWindowMenusAndPickList) {
   ASSERT_EQ(picks->count(), 1);
   EXPECT_EQ(picks->item(0)->text(), "Beijingnan 北京南");
   CheckWindow(main_.get());
+  CheckFits(main_.get());
   QTest::mouseClick(picks->viewport(), Qt::LeftButton, {}, picks->visualItemRect(picks->item(0)).center());
   // The box shows both spellings; the search takes the name.
   EXPECT_EQ(main_->panel->txtFstation->text(), "Beijingnan 北京南");
+  // The list as wide as both spellings.
+  main_->panel->txtEstation->setText("shanghai");
+  ASSERT_EQ(picks->count(), 3);
+  EXPECT_EQ(picks->item(1)->text(), "Shanghaihongqiao 上海虹桥");
+  CheckFits(main_.get());
   main_->panel->txtEstation->setText("shhq");
   ASSERT_EQ(picks->count(), 1);
   QTest::keyClick(main_->panel->txtEstation, Qt::Key_Return);

@@ -56,6 +56,11 @@ constexpr int kExitButton = 7;
 // loads, so that it is seen at all: the loading itself takes milliseconds.
 constexpr int kPictureMilliseconds = 200;
 
+// In English, station names are spelled with the pinyin of this timetable.
+void SpellStations(Database& db) {
+  if (text::Translating()) text::SetStationSpellings(StationPinyinByName(db));
+}
+
 QAction* MakeAction(QObject* parent, const char* name, const QString& text) {
   auto* action = new QAction(text, parent);
   action->setObjectName(name);
@@ -297,6 +302,11 @@ void MainWindow::Toolbar1ButtonClick(int index) {
 void MainWindow::Load() {
   if (loaded_) return;
   loaded_ = true;
+  try {
+    SpellStations(db_);
+  } catch (const DatabaseError&) {
+    // The names stay as the timetable writes them.
+  }
   {
     BusyCursor busy;
     AdPictureWindow frmShow;
@@ -325,7 +335,7 @@ void MainWindow::ShowVersionText() {
   QString version;
   try {
     version = str::DataWord(DataVersion(db_));
-    if (text::Translating()) text::SetStationSpellings(StationPinyinByName(db_));
+    SpellStations(db_);
   } catch (const DatabaseError&) {
     // A damaged version table leaves the version empty; the program works on.
   }
