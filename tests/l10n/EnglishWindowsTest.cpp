@@ -294,6 +294,7 @@ TEST_F(EnglishWindowsTest, TransferCandidatesAndNumberSearch) {
 TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   main_->mnuBoard->trigger();
   BoardWindow* board = main_->boardWindow();
+  CheckFits(board);
   board->txtStation->setText("北京南");
   QTest::mouseClick(board->cmdSearch, Qt::LeftButton);
   ASSERT_GT(board->lvBoard->topLevelItemCount(), 0);
@@ -303,6 +304,7 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   main_->panel->SetStations("北京", "上海");
   main_->mnuJourney->trigger();
   JourneyWindow* journeys = main_->journeyWindow();
+  CheckFits(journeys);  // its headers before any search
   QTest::mouseClick(journeys->cmdSearch, Qt::LeftButton);
   ASSERT_GT(journeys->lvJourney->topLevelItemCount(), 0);
   journeys->lvJourney->expandAll();

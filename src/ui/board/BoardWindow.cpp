@@ -15,6 +15,7 @@
 #include "store/Database.h"
 #include "ui/AppPaths.h"
 #include "ui/BusyCursor.h"
+#include "ui/FitTexts.h"
 #include "ui/FittedColumns.h"
 #include "ui/ListCopy.h"
 #include "ui/Platform.h"
@@ -98,7 +99,8 @@ void BoardWindow::BuildControls() {
   txtTowards->setToolTip(str::kBoardTowardsTip);
   for (QLineEdit* box : {txtStation, txtTowards}) {
     MakeStationBox(box);
-    box->setFixedWidth(TwipsToPixels(1800));
+    // Wider in English, for a picked name with its spelling.
+    box->setFixedWidth(TwipsToPixels(TextsAreTranslated() ? 2700 : 1800));
   }
   cheSameName = Named(new QCheckBox(str::kBoardSameName, this), "cheSameName");
   cheSameName->setToolTip(str::kBoardSameNameTip);

@@ -24,6 +24,7 @@
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 #include "ui/BusyCursor.h"
+#include "ui/FitTexts.h"
 #include "ui/FittedColumns.h"
 #include "ui/ListCopy.h"
 #include "ui/NaturalOrder.h"
@@ -156,7 +157,8 @@ void JourneyWindow::BuildControls() {
   txtEstation->setToolTip(str::kToTip);
   for (QLineEdit* box : {txtFstation, txtEstation}) {
     MakeStationBox(box);
-    box->setFixedWidth(TwipsToPixels(1800));
+    // Wider in English, for a picked name with its spelling.
+    box->setFixedWidth(TwipsToPixels(TextsAreTranslated() ? 2700 : 1800));
   }
   cmdSwap = Named(new QToolButton(this), "cmdSwap");
   cmdSwap->setText(str::kSwapStations);
@@ -214,7 +216,11 @@ void JourneyWindow::BuildControls() {
   lvJourney->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lvJourney->header()->setSectionsClickable(true);
   const int widths[kColumnCount] = {2400, 2400, 1500, 600, 3600, 4200, 1100, 1300, 1200, 1200};
-  for (int c = 0; c < kColumnCount; ++c) lvJourney->setColumnWidth(c, TwipsToPixels(widths[c]));
+  for (int c = 0; c < kColumnCount; ++c) {
+    // English headers are longer: each column at least as wide as its header.
+    const int header = TextsAreTranslated() ? lvJourney->header()->sectionSizeHint(c) : 0;
+    lvJourney->setColumnWidth(c, std::max(TwipsToPixels(widths[c]), header));
+  }
   // Columns widen to the texts shown, a journey's legs too once it is opened;
   // a text cut by a column the user narrowed shows whole in a tool tip.
   ShowCutTextsInToolTips(*lvJourney);
