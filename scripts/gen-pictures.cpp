@@ -207,7 +207,10 @@ void Buttons() {
     QString caption;
     Symbol symbol;
   } captioned[] = {{"left", QStringLiteral("上一条"), LeftArrow},
-                   {"right", QStringLiteral("下一条"), RightArrow}};
+                   {"right", QStringLiteral("下一条"), RightArrow},
+                   // The English interface's: name_en.jpg and so on.
+                   {"left_en", QStringLiteral("Previous"), LeftArrow},
+                   {"right_en", QStringLiteral("Next"), RightArrow}};
   const struct {
     const char* name;
     int side;
@@ -220,8 +223,10 @@ void Buttons() {
   } looks[] = {{"", Look::Normal}, {"1", Look::Pressed}, {"2", Look::Hover}};
   for (const auto& l : looks) {
     for (const auto& b : captioned) {
-      SaveBothScales(QString::fromLatin1(b.name) + l.suffix,
-                     [&](int scale) { return ButtonFace(l.look, b.caption, b.symbol, scale); });
+      // "left_en" with the suffix before "_en": left1_en.jpg.
+      QString name = QString::fromLatin1(b.name);
+      name.insert(name.endsWith(QStringLiteral("_en")) ? name.size() - 3 : name.size(), QLatin1String(l.suffix));
+      SaveBothScales(name, [&](int scale) { return ButtonFace(l.look, b.caption, b.symbol, scale); });
     }
     for (const auto& b : square) {
       SaveBothScales(QString::fromLatin1(b.name) + l.suffix,
@@ -357,7 +362,9 @@ void Sky(QPainter& p, QRectF r) {
   p.fillRect(r, sky);
 }
 
-void LoadingPicture() {
+// The loading picture: the product, its kind and "loading" in the
+// interface's language (frmShow.jpg, and frmShow_en.jpg for English).
+void LoadingPicture(const QString& file, const QString& kind, const QString& loading) {
   QImage image(420, 260, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -369,12 +376,12 @@ void LoadingPicture() {
   p.setFont(ChineseFont(34, true));
   p.drawText(QRectF(0, 28, 420, 48), Qt::AlignCenter, QStringLiteral("Kestrelway"));
   p.setFont(ChineseFont(20, true));
-  p.drawText(QRectF(0, 78, 420, 32), Qt::AlignCenter, QStringLiteral("铁路列车时刻查询"));
+  p.drawText(QRectF(0, 78, 420, 32), Qt::AlignCenter, kind);
   TrainSide(p, QRectF(60, 140, 300, 56), 4);
   p.setPen(QColor(0x44, 0x44, 0x44));
   p.setFont(ChineseFont(14));
-  p.drawText(QRectF(0, 214, 420, 24), Qt::AlignCenter, QStringLiteral("正在载入，请稍候……"));
-  Save(image, "frmShow.jpg", "JPG", 92);
+  p.drawText(QRectF(0, 214, 420, 24), Qt::AlignCenter, loading);
+  Save(image, file, "JPG", 92);
 }
 
 // ------------------------------------------------------------ GIF
@@ -622,7 +629,8 @@ int main(int argc, char** argv) {
   if (!QDir().mkpath(g_out)) Fail("cannot create " + g_out);
   Buttons();
   Diagram();
-  LoadingPicture();
+  LoadingPicture(QStringLiteral("frmShow.jpg"), QStringLiteral("铁路列车时刻查询"), QStringLiteral("正在载入，请稍候……"));
+  LoadingPicture(QStringLiteral("frmShow_en.jpg"), QStringLiteral("Railway Timetable"), QStringLiteral("Loading, please wait..."));
   StartPagePicture();
   IconAndCursor();
   DesktopIcons(QString::fromLocal8Bit(argv[2]));

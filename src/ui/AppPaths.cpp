@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QSettings>
 
+#include "store/Translation.h"
 #include "ui/Strings.h"
 
 namespace kw {
@@ -43,15 +44,30 @@ QString DatePath(std::string_view name) {
   return QString::fromStdString(ReadableDateFile(place, name).string());
 }
 
-QPixmap DatePicture(std::string_view name) {
-  // A high-density screen takes the picture drawn at twice the size,
-  // name@2x.ext, where there is one (Qt reads the scale from the name).
+namespace {
+
+// A high-density screen takes the picture drawn at twice the size,
+// name@2x.ext, where there is one (Qt reads the scale from the name).
+QPixmap ScaledPicture(std::string_view name) {
   if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
     const std::filesystem::path plain(name);
     const QPixmap picture(DatePath(plain.stem().string() + "@2x" + plain.extension().string()));
     if (!picture.isNull()) return picture;
   }
   return QPixmap(DatePath(name));
+}
+
+}  // namespace
+
+QPixmap DatePicture(std::string_view name) {
+  const std::filesystem::path plain(name);
+  // A picture with words on it has an English one beside it, name_en.ext,
+  // which the English interface takes where there is one.
+  if (text::Translating()) {
+    const QPixmap english = ScaledPicture(plain.stem().string() + "_en" + plain.extension().string());
+    if (!english.isNull()) return english;
+  }
+  return ScaledPicture(name);
 }
 
 QString ReadEveryDay(const QString& key) {
