@@ -712,7 +712,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>始发站</source>
-        <translation>Origin</translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>停留(分)</source>
