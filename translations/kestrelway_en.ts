@@ -1605,7 +1605,7 @@ Please check the train number you entered; it may be a typo.</translation>
     </message>
     <message>
         <source>第%1日</source>
-        <translation>(day %1) </translation>
+        <translation>+%1 days </translation>
     </message>
     <message>
         <source>对不起！由%1到%2在所选的时间和车型内没有能够衔接的行程。</source>
