@@ -90,8 +90,9 @@ MapRoute RouteForMap(const std::string& number, const StopList& stops, const Seg
 
 // Longer texts than the Chinese (English): the headline's and the hover
 // box's captions as wide as their texts with their values after them, the
-// fares line by line side by side, the frames around them and the window as
-// wide as the fare frame needs, its buttons keeping to the right.
+// fares in two columns of four lines, the frames around them and the window
+// as wide as the fare frame needs (no wider than the Chinese's on a usual
+// font), its buttons keeping to the right.
 void FitTexts(QWidget& window, const std::vector<QWidget*>& topRight) {
   const auto child = [&window](const QString& name) { return window.findChild<QLabel*>(name); };
   const int gap = TwipsToPixels(60);
@@ -112,19 +113,37 @@ void FitTexts(QWidget& window, const std::vector<QWidget*>& topRight) {
   QWidget* hover = window.findChild<QWidget*>("fraDetail");
   WidenToChildren(headline, TwipsToPixels(90));
   WidenToChildren(hover, TwipsToPixels(60));
-  const int lines[][2] = {{0, 1}, {2, 4}, {5, 6}};  // the first and last fare of each line
-  for (const auto& line : lines) {
-    std::vector<QWidget*> row;
-    for (int j = line[0]; j <= line[1]; ++j)
-      row.insert(row.end(), {child(QStringLiteral("lblPriceCaption%1").arg(j)), child(QStringLiteral("lblPrice%1").arg(j))});
-    int x = row.front()->x();
-    for (size_t k = 0; k < row.size(); ++k) {
-      WidenToText(row[k]);
-      row[k]->move(x, row[k]->y());
-      x += row[k]->width() + (k % 2 ? 2 * gap : gap / 2);
+  // Two columns of four lines, as the headline has them: the seats, then
+  // the hard sleepers on the left and the soft sleepers on the right.
+  const int lineTops[] = {255, 465, 675, 885};
+  const struct {
+    int line;
+    int column;
+  } places[] = {{0, 0}, {0, 1}, {1, 0}, {2, 0}, {3, 0}, {1, 1}, {2, 1}};
+  int left = TwipsToPixels(150);
+  for (int column = 0; column < 2; ++column) {
+    int captionWidth = 0;
+    int priceWidth = 0;
+    for (int j = 0; j < 7; ++j) {
+      if (places[j].column != column) continue;
+      captionWidth = std::max(captionWidth, child(QStringLiteral("lblPriceCaption%1").arg(j))->sizeHint().width());
+      priceWidth = std::max(priceWidth, child(QStringLiteral("lblPrice%1").arg(j))->width());
     }
+    for (int j = 0; j < 7; ++j) {
+      if (places[j].column != column) continue;
+      const int top = TwipsToPixels(lineTops[places[j].line]);
+      QLabel* caption = child(QStringLiteral("lblPriceCaption%1").arg(j));
+      caption->setGeometry(left, top, captionWidth, caption->height());
+      child(QStringLiteral("lblPrice%1").arg(j))->move(left + captionWidth + gap, top);
+    }
+    left += captionWidth + gap + priceWidth + 2 * gap;
   }
-  fares->move(std::max(fares->x(), headline->geometry().right() + 1 + 2 * gap), fares->y());
+  // The fare frame where it stands, or further left where its lines need the
+  // room, never over the headline.
+  const int faresWidth = std::max(fares->width(), RightOfChildren(fares) + TwipsToPixels(90));
+  const int roomRight = window.width() - TwipsToPixels(300);
+  fares->move(std::max(headline->geometry().right() + 1 + 2 * gap, std::min(fares->x(), roomRight - faresWidth)),
+              fares->y());
   WidenToChildren(fares, TwipsToPixels(90));
   const int needed = fares->geometry().right() + 1 + TwipsToPixels(300);
   if (needed <= window.width()) return;

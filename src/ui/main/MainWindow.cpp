@@ -104,6 +104,8 @@ MainWindow::MainWindow(Database& db, Platform& platform, QWidget* parent)
   sbMainPanel1 = new QLabel(statusBar());
   sbMainPanel1->setObjectName("sbMainPanel1");
   statusBar()->addWidget(sbMainPanel1, 1);
+  // The English notice is longer: on a narrow window it takes a second line.
+  sbMainPanel1->setWordWrap(text::Translating());
   sbNewerTimetable = new QLabel(statusBar());
   sbNewerTimetable->setObjectName("sbNewerTimetable");
   statusBar()->addPermanentWidget(sbNewerTimetable);
