@@ -29,6 +29,7 @@
 #include "store/Database.h"
 #include "support/RecordingPrintSurface.h"
 #include "ui/Startup.h"
+#include "ui/PictureButton.h"
 #include "ui/Strings.h"
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/AdPictureWindow.h"
@@ -300,6 +301,13 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   ASSERT_GT(board->lvBoard->topLevelItemCount(), 0);
   CheckWindow(board);
   CheckFits(board);
+  // Its printout: the title names the station in pinyin.
+  QTest::mouseClick(board->cmdPrint, Qt::LeftButton);
+  auto& printed = recorder_.printers.printer.texts;
+  ASSERT_FALSE(printed.empty());
+  EXPECT_TRUE(printed.front().text.startsWith("Beijingnan")) << printed.front().text.toStdString();
+  for (const auto& text : printed) Check("board printed", text.text);
+  printed.clear();
 
   main_->panel->SetStations("北京", "上海");
   main_->mnuJourney->trigger();
@@ -310,6 +318,9 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   journeys->lvJourney->expandAll();
   CheckWindow(journeys);
   CheckFits(journeys);
+  QTest::mouseClick(journeys->cmdPrint, Qt::LeftButton);
+  ASSERT_FALSE(printed.empty());
+  for (const auto& text : printed) Check("journeys printed", text.text);
 
   main_->OpenMapOnStation("北京南");
   MapWindow* map = main_->mapWindow();
@@ -347,6 +358,34 @@ TEST_F(EnglishWindowsTest, TipsAboutClosingAndPicture) {
   QFileDialog files(main_.get());
   files.setOption(QFileDialog::DontUseNativeDialog);
   CheckWindow(&files);
+}
+
+// Tips that have English between two that have none: in English the tip
+// window shows the one, whichever way it pages.
+test::TestTimetable& FillMixedTips(test::TestTimetable& t) {
+  test::FillUiTimetable(t);
+  t.Set("everyday",
+        "1\t没有英文\t这一条没有英文。\n"
+        "2\t提前进站\t大站进站要经过实名验证和安全检查，客流高峰时排队较久。建议至少提前四十分钟到达车站，开车前五分钟停止检票。\n"
+        "3\t也没有\t这一条也没有英文。\n");
+  return t;
+}
+
+class EnglishTipsTest : public test::MainWindowFixture {
+ protected:
+  EnglishTipsTest() : MainWindowFixture(FillMixedTips) {}
+};
+
+TEST_F(EnglishTipsTest, TipsWithoutEnglishArePassedOver) {
+  main_->OpenTips();
+  TipWindow* tips = main_->tipWindow();
+  const QString title = tips->lblTitle->text();
+  EXPECT_FALSE(HasHan(title)) << title.toStdString();
+  EXPECT_TRUE(tips->txtContent->toPlainText().startsWith("At large stations")) << tips->txtContent->toPlainText().toStdString();
+  for (PictureButton* button : {tips->Command2, tips->Command2, tips->imgFront, tips->imgFront}) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(tips->lblTitle->text(), title);
+  }
 }
 
 // 语言 / Language: the current language is checked; choosing the other
