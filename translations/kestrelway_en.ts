@@ -440,7 +440,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>请输入车次</source>
-        <translation>Enter a train number</translation>
+        <translation>Train number</translation>
     </message>
     <message>
         <source>⇄</source>
@@ -824,7 +824,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>不再显示每日一贴</source>
-        <translation>Don&apos;t show the tip of the day again</translation>
+        <translation>Don&apos;t show tips again</translation>
     </message>
     <message>
         <source>上一条</source>
