@@ -223,6 +223,11 @@ TEST_F(JourneyWindowTest, LettersEnterStationsAndTheTypesLeftOut) {
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(w->lblCount->text(), count) << box->objectName().toStdString();
   }
+  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);  // Ctrl+P prints
+  QStringList printed;
+  for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
+  EXPECT_TRUE(printed.contains("中转行程 北京 → 上海 00:00–23:59")) << printed.join(' ').toStdString();
+  recorder_.messages.shown.clear();  // the question before printing
 
   const QLabel* off = w->findChild<QLabel*>("lblTypesOff");
   ASSERT_NE(off, nullptr);
