@@ -20,12 +20,11 @@
 namespace kw {
 namespace {
 
+// The hand-made timetable, its stations spelled as the program spells them
+// (set again on each call: other tests set spellings of their own).
 Database& Handmade() {
-  static const std::unique_ptr<Database> db = [] {
-    auto opened = Database::OpenReadOnly(KW_HANDMADE_DB);
-    text::SetStationSpellings(StationPinyinByName(*opened));
-    return opened;
-  }();
+  static const std::unique_ptr<Database> db = Database::OpenReadOnly(KW_HANDMADE_DB);
+  text::SetStationSpellings(StationPinyinByName(*db));
   return *db;
 }
 
