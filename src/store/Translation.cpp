@@ -47,10 +47,11 @@ bool Translating() {
 
 std::string_view Translate(const char* context, const char* source) {
   Translations& state = State();
-  const std::string key = Key(context, source);
+  std::string key;
   {
     std::shared_lock guard(state.lock);
     if (!state.translate) return source;
+    key = Key(context, source);
     if (const auto found = state.known.find(key); found != state.known.end()) return found->second;
   }
   std::unique_lock guard(state.lock);
@@ -58,7 +59,7 @@ std::string_view Translate(const char* context, const char* source) {
   if (const auto found = state.known.find(key); found != state.known.end()) return found->second;
   std::string translated = state.translate(context, source);
   if (translated.empty()) translated = source;
-  return state.known.emplace(key, std::move(translated)).first->second;
+  return state.known.emplace(std::move(key), std::move(translated)).first->second;
 }
 
 std::string DataWord(std::string_view word) {
