@@ -393,6 +393,10 @@ Commands:
         <source>国际列车，每周三北京开，经二连、乌兰巴托；外方站时刻为北京时间</source>
         <translation>International train, leaves Beijing on Wednesdays, via Erenhot and Ulaanbaatar; times abroad are Beijing time</translation>
     </message>
+    <message>
+        <source>2026-12 小测试</source>
+        <translation>2026-12 Small test</translation>
+    </message>
 </context>
 <context>
     <name>kw::str</name>
@@ -430,11 +434,11 @@ Commands:
     </message>
     <message>
         <source>共列出 %1 趟列车</source>
-        <translation>%1 trains listed</translation>
+        <translation>Trains listed: %1</translation>
     </message>
     <message>
         <source>第一程 %1 趟、第二程 %2 趟列车</source>
-        <translation>First leg: %1 trains, second leg: %2 trains</translation>
+        <translation>Trains: first leg %1, second leg %2</translation>
     </message>
     <message>
         <source>文件(&amp;F)</source>
@@ -678,7 +682,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>请输入车次</source>
-        <translation>Enter a train number</translation>
+        <translation>Train number</translation>
     </message>
     <message>
         <source>⇄</source>
@@ -806,7 +810,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>换乘至少</source>
-        <translation>Change time at least</translation>
+        <translation>Min. change time</translation>
     </message>
     <message>
         <source>分钟</source>
@@ -866,7 +870,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>共 %1 条行程；双击一程可察看该车次的详细情况</source>
-        <translation>%1 journeys; double-click a leg to see its train&apos;s details</translation>
+        <translation>Journeys: %1; double-click a leg to see its train&apos;s details</translation>
     </message>
     <message>
         <source>最早出发时间不能晚于最晚出发时间</source>
@@ -874,7 +878,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>多换乘一次至少节省</source>
-        <translation>One more change must save at least</translation>
+        <translation>An extra change must save</translation>
     </message>
     <message>
         <source>未选车型：%1（这些列车不在结果中）</source>
@@ -962,7 +966,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>共 %1 趟列车；双击一行可察看该车次的详细情况</source>
-        <translation>%1 trains; double-click a row to see the train&apos;s details</translation>
+        <translation>Trains: %1; double-click a row to see the train&apos;s details</translation>
     </message>
     <message>
         <source>%1车站时刻 %2—%3</source>
@@ -1062,7 +1066,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>不再显示每日一贴</source>
-        <translation>Don&apos;t show the tip of the day again</translation>
+        <translation>Don&apos;t show tips again</translation>
     </message>
     <message>
         <source>上一条</source>
@@ -1234,7 +1238,7 @@ The updates you applied will not be kept.</translation>
     </message>
     <message>
         <source>%1 个车站无坐标，未画出</source>
-        <translation>%1 stations have no position and are not drawn</translation>
+        <translation>Stations without a position, not drawn: %1</translation>
     </message>
     <message>
         <source>时刻表中没有车站坐标，无法画出地图。请使用带有车站坐标的时刻表。</source>
@@ -1252,7 +1256,7 @@ The updates you applied will not be kept.</translation>
         <source>%1
 %2 趟列车停靠</source>
         <translation>%1
-%2 trains call here</translation>
+Trains calling: %2</translation>
     </message>
     <message>
         <source>设为出发站</source>

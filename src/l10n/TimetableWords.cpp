@@ -42,6 +42,7 @@ const char* const kTimetableWords[] = {
     QT_TRANSLATE_NOOP("kw::data", "标准版"),
     QT_TRANSLATE_NOOP("kw::data", "2026-12 标准版"),
     QT_TRANSLATE_NOOP("kw::data", "小测试"),
+    QT_TRANSLATE_NOOP("kw::data", "2026-12 小测试"),
     QT_TRANSLATE_NOOP("kw::data", "2026-12 小测试（GTFS）"),
     // Remarks (train.memo): the one the GTFS import writes, and those of the hand-made timetable.
     QT_TRANSLATE_NOOP("kw::data", "非每日开行"),

@@ -79,7 +79,7 @@ PairTrains CollectTrains(Database& db, Query& q, std::string_view classOption) {
     const int kindId = q.Int(4);
     const std::string first = q.Text(6);
     const std::string last = q.Text(7);
-    row.memoText = q.Text(8);
+    row.memoText = text::DataWord(q.Text(8));
     row.startText = FormatTime(q.OptDouble(10));
     row.endText = DayLabel(q.Int(12)) + FormatTime(q.OptDouble(11));
     CompleteStationRow(db, row, number, first, last, kindName, kindId,

@@ -90,7 +90,7 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text, std:
     RowFigures figures = RowDistanceFare(db, RowStyle::Number, kindId, JourneyDistance(0, true, q.Int(9)));
     row.distanceText = std::move(figures.distanceText);
     row.fareText = std::move(figures.fareText);
-    row.memoText = q.Text(10);
+    row.memoText = text::DataWord(q.Text(10));
     // Six cells; a priced row without remark ends after the fare's space.
     row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + " \t";
     if (figures.international) {
