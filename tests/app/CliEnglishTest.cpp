@@ -168,6 +168,9 @@ TEST(CliEnglish, LanguageComesFromTheOptionOrLangAndJsonKeysStayTheSame) {
   r = RunIn("en_US.UTF-8", {"stations", "bj", "--lang", "fr"});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "--lang must be en or zh: fr");
+  r = RunIn("en_US.UTF-8", {"--lang", "", "stations", "bj"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "--lang must be en or zh: ");
 
   // The same keys in the same order in both languages.
   const auto keys = [](const std::string& json) {

@@ -92,6 +92,7 @@ TEST(EnglishCoreTexts, CaptionsAndMessagesSpellStationsAndClasses) {
 }
 
 TEST(EnglishCoreTexts, BuildAndExportMessagesReadInEnglish) {
+  Handmade();  // the spellings
   gtfs::ExportSummary summary{3, 2, 7, {"北京南", "天津"}};
   EXPECT_EQ(summary.Text(), "3 stations, 2 trains, 7 stops; 2 stations without a position: Beijingnan, 天津");
   EXPECT_STREQ(BuildError("pass.tsv", 12, text::Fill(text::kBuildColumnCount, {"7", "3"})).what(),

@@ -24,8 +24,8 @@ std::string Usage() { return kw::text::Fill(kw::cli::kUsage, {kw::cli::ClassOpti
 // The language the environment asks for: English when LANG begins with
 // "en", else Chinese.
 kw::Language EnvironmentLanguage();
-// The value of --lang, anywhere on the line; empty when not given.
-std::string LanguageOption(int argc, char** argv);
+// The value of --lang, anywhere on the line; nothing when not given.
+std::optional<std::string> LanguageOption(int argc, char** argv);
 
 int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx);
 std::string OutputFailure();
@@ -47,15 +47,14 @@ int main(int argc, char** argv) {
 
   // Chinese is the texts' own language: only English loads a translation.
   // A --lang the tool does not speak is refused in the environment's.
-  const std::string code = LanguageOption(argc, argv);
-  const bool badLanguage = !code.empty() && code != "en" && code != "zh";
-  const kw::Language language =
-      code.empty() || badLanguage ? EnvironmentLanguage() : *kw::LanguageNamed(code);
+  const std::optional<std::string> code = LanguageOption(argc, argv);
+  const bool badLanguage = code && *code != "en" && *code != "zh";
+  const kw::Language language = !code || badLanguage ? EnvironmentLanguage() : *kw::LanguageNamed(*code);
   if (language == kw::Language::English && !kw::UseLanguage(kw::Language::English)) {
     std::cerr << std::string_view(kNoEnglish) << '\n';
   }
   if (badLanguage) {
-    std::cerr << kw::text::Fill(kBadLanguage, {Echo(code)}) << '\n' << Usage();
+    std::cerr << kw::text::Fill(kBadLanguage, {Echo(*code)}) << '\n' << Usage();
     return kBadUsage;
   }
 
@@ -125,11 +124,11 @@ kw::Language EnvironmentLanguage() {
   return lang && kw::LanguageNamed(lang) == kw::Language::English ? kw::Language::English : kw::Language::Chinese;
 }
 
-std::string LanguageOption(int argc, char** argv) {
+std::optional<std::string> LanguageOption(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
-    if (std::string_view(argv[i]) == "--lang") return argv[i + 1];
+    if (std::string_view(argv[i]) == "--lang") return std::string(argv[i + 1]);
   }
-  return {};
+  return std::nullopt;
 }
 
 int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx) {
