@@ -195,11 +195,16 @@ void JourneyWindow::BuildControls() {
   for (QWidget* w : std::initializer_list<QWidget*>{
            label(str::kJourneyLeave), timAfter, label(str::kJourneyLeaveTo), timUntil,
            label(str::kJourneyMaxChanges), spnChanges, label(str::kJourneyTimes),
-           label(str::kJourneyMinChange), spnMinChange, label(str::kJourneyMinutes),
-           label(str::kJourneySlack), spnSlack, label(str::kJourneyMinutes)}) {
+           label(str::kJourneyMinChange), spnMinChange, label(str::kJourneyMinutes)}) {
     options->addWidget(w);
   }
+  // The longer English takes a line of its own for the slack, so that the
+  // window fits a small screen.
+  auto* slack = TextsAreTranslated() ? new QHBoxLayout : options;
+  for (QWidget* w : std::initializer_list<QWidget*>{label(str::kJourneySlack), spnSlack, label(str::kJourneyMinutes)})
+    slack->addWidget(w);
   options->addStretch(1);
+  if (slack != options) slack->addStretch(1);
 
   auto* types = new QHBoxLayout;
   AddTypeBoxes(this, *types, cheType);
@@ -235,6 +240,7 @@ void JourneyWindow::BuildControls() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(stations);
   layout->addLayout(options);
+  if (slack != options) layout->addLayout(slack);
   layout->addLayout(types);
   layout->addWidget(lvJourney, 1);
   layout->addLayout(counts);
