@@ -312,8 +312,8 @@ JourneyTimetable LoadJourneyTimetable(Database& db, JourneyTimetableOrigin* orig
   // did to the clock and to its first page (several changes under one
   // exclusive lock, within one tick): the timetable is built again.
   if (!source.empty() && db.TotalChanges() == 0) {
-    if (const auto bytes = ReadCacheFile(name, kMaxSnapshotBytes)) {
-      if (auto t = JourneyTimetableFromSnapshot(*bytes, source)) {
+    if (const auto mapped = MapCacheFile(name, kMaxSnapshotBytes)) {
+      if (auto t = JourneyTimetableFromSnapshot(mapped->Bytes(), source)) {
         if (origin) *origin = JourneyTimetableOrigin::Snapshot;
         return std::move(*t);
       }

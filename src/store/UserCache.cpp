@@ -1,11 +1,13 @@
 #include "store/UserCache.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
 namespace kw {
 
@@ -82,6 +84,44 @@ std::optional<std::string> ReadCacheFile(std::string_view name, std::uint64_t ma
   }
   ::close(fd);
   return bytes;
+}
+
+MappedCacheFile::MappedCacheFile(MappedCacheFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedCacheFile& MappedCacheFile::operator=(MappedCacheFile&& other) noexcept {
+  if (this != &other) {
+    if (data_) ::munmap(data_, size_);
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+  }
+  return *this;
+}
+
+MappedCacheFile::~MappedCacheFile() {
+  if (data_) ::munmap(data_, size_);
+}
+
+std::optional<MappedCacheFile> MapCacheFile(std::string_view name, std::uint64_t maxBytes) {
+  const fs::path folder = CacheFolder();
+  if (folder.empty()) return std::nullopt;
+  const int fd = ::open((folder / name).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::optional<MappedCacheFile> mapped;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+      static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
+    const auto size = static_cast<size_t>(st.st_size);
+    if (size == 0) {
+      mapped = MappedCacheFile(nullptr, 0);
+    } else {
+      // The pages are mapped in one go rather than one fault at a time.
+      void* data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+      if (data != MAP_FAILED) mapped = MappedCacheFile(data, size);
+    }
+  }
+  ::close(fd);
+  return mapped;
 }
 
 bool WriteCacheFile(std::string_view name, std::string_view bytes) {

@@ -20,6 +20,29 @@ std::filesystem::path CacheFolder();
 // of at most `maxBytes`; nullopt otherwise.
 std::optional<std::string> ReadCacheFile(std::string_view name, std::uint64_t maxBytes);
 
+// A cache file mapped into memory read-only, for reading a large one
+// without copying it: its pages are those the system already holds for the
+// file, where a copy would take fresh memory a page fault at a time (see
+// MapCacheFile).
+class MappedCacheFile {
+ public:
+  MappedCacheFile(MappedCacheFile&& other) noexcept;
+  MappedCacheFile& operator=(MappedCacheFile&& other) noexcept;
+  ~MappedCacheFile();
+  std::string_view Bytes() const { return {static_cast<const char*>(data_), size_}; }
+
+ private:
+  friend std::optional<MappedCacheFile> MapCacheFile(std::string_view name, std::uint64_t maxBytes);
+  MappedCacheFile(void* data, size_t size) : data_(data), size_(size) {}
+  void* data_ = nullptr;
+  size_t size_ = 0;
+};
+
+// Cache file `name` mapped, under the same conditions as ReadCacheFile. The
+// files are only ever replaced whole (see WriteCacheFile), never rewritten
+// in place, so the file mapped stays as it was while it is read.
+std::optional<MappedCacheFile> MapCacheFile(std::string_view name, std::uint64_t maxBytes);
+
 // Puts `bytes` in cache file `name` (readable by the user alone) through a
 // temporary file renamed into place, so that a reader sees the old file or
 // the whole new one. Creates the folder, private to the user, when it is

@@ -160,6 +160,40 @@ TEST(UserCache, FolderAndFilesArePrivateAndAMissingFolderIsNoError) {
   }
 }
 
+// A cache file mapped gives what reading it gives, under the same
+// conditions, and stays as it was when the file is replaced.
+TEST(UserCache, AMappedFileIsWhatReadingItGives) {
+  test::ScopedCacheHome home;
+  ASSERT_TRUE(WriteCacheFile("x", "1234"));
+  ASSERT_TRUE(WriteCacheFile("empty", ""));
+  fs::create_symlink(home.Folder() / "x", home.Folder() / "link");
+  fs::create_directory(home.Folder() / "folder");
+  const struct {
+    const char* name;
+    std::uint64_t maxBytes;
+    std::optional<std::string> bytes;
+  } cases[] = {
+      {"x", 4, "1234"},       {"x", 3, std::nullopt},     {"empty", 0, ""},
+      {"link", 4, std::nullopt}, {"folder", 4096, std::nullopt}, {"missing", 4, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " up to " + std::to_string(c.maxBytes));
+    EXPECT_EQ(ReadCacheFile(c.name, c.maxBytes), c.bytes);
+    const auto mapped = MapCacheFile(c.name, c.maxBytes);
+    ASSERT_EQ(mapped.has_value(), c.bytes.has_value());
+    if (mapped) {
+      EXPECT_EQ(mapped->Bytes(), *c.bytes);
+    }
+  }
+  std::optional<MappedCacheFile> mapped = MapCacheFile("x", 4);
+  ASSERT_TRUE(mapped);
+  ASSERT_TRUE(WriteCacheFile("x", "56"));
+  MappedCacheFile moved = std::move(*mapped);
+  mapped.reset();
+  EXPECT_EQ(moved.Bytes(), "1234");
+  EXPECT_EQ(ReadCacheFile("x", 4), "56");
+}
+
 TEST(UserCache, FolderFollowsXdgCacheHomeElseHome) {
   const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
   const struct {
