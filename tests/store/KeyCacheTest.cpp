@@ -173,7 +173,7 @@ TEST(UserCache, AMappedFileIsWhatReadingItGives) {
     std::uint64_t maxBytes;
     std::optional<std::string> bytes;
   } cases[] = {
-      {"x", 4, "1234"},       {"x", 3, std::nullopt},     {"empty", 0, ""},
+      {"x", 4, "1234"},          {"x", 3, std::nullopt},         {"empty", 0, ""},
       {"link", 4, std::nullopt}, {"folder", 4096, std::nullopt}, {"missing", 4, std::nullopt},
   };
   for (const auto& c : cases) {
