@@ -307,7 +307,8 @@ std::string JourneySnapshotFileName(const std::string& path) {
 
 namespace {
 
-std::optional<FoundJourneySnapshot> FindSnapshot(Database& db, const std::string& source, const std::string& name) {
+std::optional<FoundJourneySnapshot> FindSnapshot(Database& db, const std::string& source,
+                                                 const std::string& name) {
   // After changes through this connection the file may still look as it
   // did to the clock and to its first page (several changes under one
   // exclusive lock, within one tick): the timetable is built again.

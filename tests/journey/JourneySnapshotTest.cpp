@@ -207,7 +207,7 @@ TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDataba
   const struct {
     const char* what;
     std::string snapshot;
-    bool updated;           // an update applied between Prepare() and Current()
+    bool updated;            // an update applied between Prepare() and Current()
     bool snapshotReadAhead;  // the prepared timetable taken
     const char* answers;
   } cases[] = {
@@ -215,8 +215,8 @@ TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDataba
       {"a byte changed", flipped, false, false, kFixtureAnswers},
       // Last: the update changes the timetable for good.
       {"an update applied after", good, true, false,
-       "450-510/0 480-600/0 1320-1350/0 | 420-1200/0 450-660/1 480-720/1 | 1320-1430/0 | 360-540/0 1320-1560/1 | "
-       "1320-5400/1 | "},
+       "450-510/0 480-600/0 1320-1350/0 | 420-1200/0 450-660/1 480-720/1 | 1320-1430/0 | "
+       "360-540/0 1320-1560/1 | 1320-5400/1 | "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
