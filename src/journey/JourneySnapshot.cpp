@@ -313,9 +313,9 @@ std::optional<FoundJourneySnapshot> FindSnapshot(Database& db, const std::string
   // did to the clock and to its first page (several changes under one
   // exclusive lock, within one tick): the timetable is built again.
   if (source.empty() || db.TotalChanges() != 0) return std::nullopt;
-  std::optional<MappedCacheFile> mapped = MapCacheFile(name, kMaxSnapshotBytes);
-  if (!mapped) return std::nullopt;
-  return FoundJourneySnapshot{std::move(*mapped), source};
+  std::optional<LargeCacheFile> file = ReadLargeCacheFile(name, kMaxSnapshotBytes);
+  if (!file) return std::nullopt;
+  return FoundJourneySnapshot{std::move(*file), source};
 }
 
 }  // namespace

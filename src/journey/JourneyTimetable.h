@@ -108,10 +108,11 @@ class JourneyTimetableCache {
  public:
   explicit JourneyTimetableCache(Database& db) : db_(db) {}
 
-  // Starts reading the timetable's snapshot on a thread of its own, when
-  // there is one to read, so that the first Current() finds the timetable
-  // ready. Only the mapped file is read there, never the database. Does
-  // nothing when there is no snapshot: Current() builds the timetable then.
+  // Reads the timetable's snapshot file, when there is one, and starts
+  // checking it and taking the timetable from it on a thread of its own, so
+  // that the first Current() finds the timetable ready. That thread looks at
+  // the bytes read alone, never at the database. Does nothing when there is
+  // no snapshot file: Current() builds the timetable then.
   void Prepare();
   const JourneyTimetable& Current();
 

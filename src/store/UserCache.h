@@ -20,28 +20,30 @@ std::filesystem::path CacheFolder();
 // of at most `maxBytes`; nullopt otherwise.
 std::optional<std::string> ReadCacheFile(std::string_view name, std::uint64_t maxBytes);
 
-// A cache file mapped into memory read-only, for reading a large one
-// without copying it: its pages are those the system already holds for the
-// file, where a copy would take fresh memory a page fault at a time (see
-// MapCacheFile).
-class MappedCacheFile {
+// A large cache file read whole (see ReadLargeCacheFile).
+class LargeCacheFile {
  public:
-  MappedCacheFile(MappedCacheFile&& other) noexcept;
-  MappedCacheFile& operator=(MappedCacheFile&& other) noexcept;
-  ~MappedCacheFile();
-  std::string_view Bytes() const { return {static_cast<const char*>(data_), size_}; }
+  LargeCacheFile(LargeCacheFile&& other) noexcept;
+  LargeCacheFile& operator=(LargeCacheFile&& other) noexcept;
+  ~LargeCacheFile();
+  std::string_view Bytes() const { return bytes_; }
 
  private:
-  friend std::optional<MappedCacheFile> MapCacheFile(std::string_view name, std::uint64_t maxBytes);
-  MappedCacheFile(void* data, size_t size) : data_(data), size_(size) {}
-  void* data_ = nullptr;
-  size_t size_ = 0;
+  friend std::optional<LargeCacheFile> ReadLargeCacheFile(std::string_view name, std::uint64_t maxBytes);
+  LargeCacheFile(void* region, size_t regionBytes, std::string_view bytes)
+      : region_(region), regionBytes_(regionBytes), bytes_(bytes) {}
+  void* region_ = nullptr;
+  size_t regionBytes_ = 0;
+  std::string_view bytes_;  // within the region
 };
 
-// Cache file `name` mapped, under the same conditions as ReadCacheFile. The
-// files are only ever replaced whole (see WriteCacheFile), never rewritten
-// in place, so the file mapped stays as it was while it is read.
-std::optional<MappedCacheFile> MapCacheFile(std::string_view name, std::uint64_t maxBytes);
+// Cache file `name` read whole, as ReadCacheFile reads it, into memory taken
+// in pages of 2 MiB where the system allows. Most of the time of reading a
+// few MB into fresh memory goes to the system's providing it a 4 KiB page at
+// a time; in large pages that is a few times for the file. Read rather than
+// mapped: a mapped file that another process cuts short ends the reader with
+// SIGBUS.
+std::optional<LargeCacheFile> ReadLargeCacheFile(std::string_view name, std::uint64_t maxBytes);
 
 // Puts `bytes` in cache file `name` (readable by the user alone) through a
 // temporary file renamed into place, so that a reader sees the old file or

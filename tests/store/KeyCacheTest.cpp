@@ -160,12 +160,14 @@ TEST(UserCache, FolderAndFilesArePrivateAndAMissingFolderIsNoError) {
   }
 }
 
-// A cache file mapped gives what reading it gives, under the same
-// conditions, and stays as it was when the file is replaced.
-TEST(UserCache, AMappedFileIsWhatReadingItGives) {
+// A large cache file is read as any other, under the same conditions, and
+// its bytes go with it when it is moved.
+TEST(UserCache, ALargeFileReadsAsAnyOther) {
   test::ScopedCacheHome home;
+  const std::string large(3 << 20, 'k');  // more than a large page
   ASSERT_TRUE(WriteCacheFile("x", "1234"));
   ASSERT_TRUE(WriteCacheFile("empty", ""));
+  ASSERT_TRUE(WriteCacheFile("large", large + "end"));
   fs::create_symlink(home.Folder() / "x", home.Folder() / "link");
   fs::create_directory(home.Folder() / "folder");
   const struct {
@@ -175,23 +177,22 @@ TEST(UserCache, AMappedFileIsWhatReadingItGives) {
   } cases[] = {
       {"x", 4, "1234"},          {"x", 3, std::nullopt},         {"empty", 0, ""},
       {"link", 4, std::nullopt}, {"folder", 4096, std::nullopt}, {"missing", 4, std::nullopt},
+      {"large", large.size() + 3, large + "end"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " up to " + std::to_string(c.maxBytes));
     EXPECT_EQ(ReadCacheFile(c.name, c.maxBytes), c.bytes);
-    const auto mapped = MapCacheFile(c.name, c.maxBytes);
-    ASSERT_EQ(mapped.has_value(), c.bytes.has_value());
-    if (mapped) {
-      EXPECT_EQ(mapped->Bytes(), *c.bytes);
+    const auto file = ReadLargeCacheFile(c.name, c.maxBytes);
+    ASSERT_EQ(file.has_value(), c.bytes.has_value());
+    if (file) {
+      EXPECT_EQ(file->Bytes(), *c.bytes);
     }
   }
-  std::optional<MappedCacheFile> mapped = MapCacheFile("x", 4);
-  ASSERT_TRUE(mapped);
-  ASSERT_TRUE(WriteCacheFile("x", "56"));
-  MappedCacheFile moved = std::move(*mapped);
-  mapped.reset();
+  std::optional<LargeCacheFile> file = ReadLargeCacheFile("x", 4);
+  ASSERT_TRUE(file);
+  LargeCacheFile moved = std::move(*file);
+  file.reset();
   EXPECT_EQ(moved.Bytes(), "1234");
-  EXPECT_EQ(ReadCacheFile("x", 4), "56");
 }
 
 TEST(UserCache, FolderFollowsXdgCacheHomeElseHome) {
