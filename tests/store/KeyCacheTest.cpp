@@ -175,8 +175,12 @@ TEST(UserCache, ALargeFileReadsAsAnyOther) {
     std::uint64_t maxBytes;
     std::optional<std::string> bytes;
   } cases[] = {
-      {"x", 4, "1234"},          {"x", 3, std::nullopt},         {"empty", 0, ""},
-      {"link", 4, std::nullopt}, {"folder", 4096, std::nullopt}, {"missing", 4, std::nullopt},
+      {"x", 4, "1234"},
+      {"x", 3, std::nullopt},
+      {"empty", 0, ""},
+      {"link", 4, std::nullopt},
+      {"folder", 4096, std::nullopt},
+      {"missing", 4, std::nullopt},
       {"large", large.size() + 3, large + "end"},
   };
   for (const auto& c : cases) {
