@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The desktop entry the installed program is started from (its icon and name).
   QGuiApplication::setDesktopFileName(QStringLiteral("cn.kestrelway.Kestrelway"));
-  // Qt's standard dialogs and menus in Chinese, as the rest of the program.
+  // The interface's language, and Qt's standard dialogs and menus in it.
+  kw::UseLanguage(kw::SavedLanguage());
   kw::LoadQtTranslations(app);
   kw::Platform& platform = kw::DesktopPlatform();
   // One date folder for the whole run: beside the program, or the per-user

@@ -76,4 +76,11 @@ std::optional<int> StationIdByName(Database& db, std::string_view name) {
   return q.Int(0);
 }
 
+std::unordered_map<std::string, std::string> StationPinyinByName(Database& db) {
+  std::unordered_map<std::string, std::string> pinyin;
+  auto q = db.Prepare("SELECT station, py FROM station WHERE py IS NOT NULL AND py <> ''");
+  while (q.Step()) pinyin.emplace(q.Text(0), q.Text(1));
+  return pinyin;
+}
+
 }  // namespace kw

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kw {
@@ -46,5 +47,9 @@ bool LooksUpByInitials(std::string_view text);
 // `text` with every space removed: ASCII spaces, tabs, line breaks and the
 // ideographic space (U+3000).
 std::string RemoveSpaces(std::string_view text);
+
+// Every station's full pinyin (station.py) by name, for spelling names in
+// English (text::SetStationSpellings); stations without one are left out.
+std::unordered_map<std::string, std::string> StationPinyinByName(Database& db);
 
 }  // namespace kw

@@ -180,12 +180,12 @@ Segment FindSegment(Database& db, int trainId, const std::string& boardName, con
 
 const std::array<GridColumn, 6>& StopGridColumns() {
   static const std::array<GridColumn, 6> columns = {{
-      {text::kStopGridHeaders[0].data(), 800},
-      {text::kStopGridHeaders[1].data(), 1500},
-      {text::kStopGridHeaders[2].data(), 1400},
-      {text::kStopGridHeaders[3].data(), 1400},
-      {text::kStopGridHeaders[4].data(), 1400},
-      {text::kStopGridHeaders[5].data(), 1000},
+      {text::kStopGridHeaders[0], 800},
+      {text::kStopGridHeaders[1], 1500},
+      {text::kStopGridHeaders[2], 1400},
+      {text::kStopGridHeaders[3], 1400},
+      {text::kStopGridHeaders[4], 1400},
+      {text::kStopGridHeaders[5], 1000},
   }};
   return columns;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "store/Translation.h"
+
 namespace kw {
 
 class Database;
@@ -78,7 +80,7 @@ Segment FindSegment(Database& db, int trainId, const std::string& boardName, con
                     bool prefixFallback, bool countGaps);
 
 struct GridColumn {
-  const char* header;
+  text::Text header;
   int widthTwips;
 };
 

@@ -98,6 +98,11 @@ bool AskRunningCopy(const QString& name) {
 }  // namespace
 
 QTranslator* LoadQtTranslations(QCoreApplication& app) {
+  // Qt's own texts are English: in English nothing needs loading.
+  if (CurrentLanguage() == Language::English) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    return nullptr;
+  }
   const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
   QLocale::setDefault(chinese);
   auto* translator = new QTranslator(&app);
@@ -108,6 +113,15 @@ QTranslator* LoadQtTranslations(QCoreApplication& app) {
     return nullptr;
   }
   return translator;
+}
+
+Language SavedLanguage() {
+  return LanguageNamed(ReadMemory(QStringLiteral("Language")).toString().toStdString()).value_or(Language::Chinese);
+}
+
+void SaveLanguage(Language language) {
+  WriteMemory(QStringLiteral("Language"), QString::fromUtf8(LanguageCode(language).data(),
+                                                            static_cast<qsizetype>(LanguageCode(language).size())));
 }
 
 Program::Program(Platform& platform) : platform_(platform) {}

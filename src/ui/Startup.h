@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include "l10n/Language.h"
+
 class QCoreApplication;
 class QLocalServer;
 class QString;
@@ -18,11 +20,16 @@ class MainWindow;
 struct Platform;
 
 // Loads Qt's own texts (standard buttons, the file dialogs, the text boxes'
-// menus) in Simplified Chinese, the program's own language, whatever the
-// system's locale, from Qt's translations folder, and makes Chinese the
-// default locale of Qt's widgets. The translator, owned by `app`, or null
-// when Qt's translations are not installed.
+// menus) in the interface's language (CurrentLanguage()), whatever the
+// system's locale, and makes it the default locale of Qt's widgets. Qt's
+// texts are English already; Chinese comes from Qt's translations folder.
+// The translator, owned by `app`, or null when none is loaded.
 QTranslator* LoadQtTranslations(QCoreApplication& app);
+
+// The interface's language the user chose (语言 / Language), remembered
+// across starts; Chinese until one is chosen.
+Language SavedLanguage();
+void SaveLanguage(Language language);
 
 // The local socket a running copy listens on for later starts: in the
 // user's runtime folder ($XDG_RUNTIME_DIR) when it is the user's private

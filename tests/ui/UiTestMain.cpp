@@ -2,6 +2,7 @@
 // offscreen on a screen of 1600 × 1000 (a desktop's, so that the main window
 // opens at the size it takes on one), with settings kept in a folder of their
 // own for the run so that no test reads or writes the user's real settings.
+// Built a second time for the English tests, which run in English.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cstdio>
+
+#include "l10n/Language.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -27,5 +31,12 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   QApplication app(argc, argv);
+#ifdef KW_TEST_IN_ENGLISH
+  // The English tests run every window with the English translation.
+  if (!kw::UseLanguage(kw::Language::English)) {
+    fprintf(stderr, "the English translation cannot be loaded\n");
+    return 1;
+  }
+#endif
   return RUN_ALL_TESTS();
 }

@@ -120,7 +120,7 @@ TrainDetailWindow::TrainDetailWindow(Database& db, MessageBoxes& messages, QWidg
   const auto& columns = StopGridColumns();
   flgPass->setColumnCount(static_cast<int>(columns.size()));
   for (int c = static_cast<int>(columns.size()) - 1; c >= 0; --c) {
-    flgPass->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(columns[c].header)));
+    flgPass->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(columns[c].header.view())));
     flgPass->setColumnWidth(c, TwipsToPixels(columns[c].widthTwips));
   }
   flgPass->hide();
@@ -145,7 +145,7 @@ void TrainDetailWindow::BuildHeadline() {
   // Lines 210 twips apart; labels are a little taller than that so that no
   // glyph is clipped (they draw no background).
   const int lineTops[] = {255, 465, 675};
-  const QString* captions[] = {&str::kDepartCaption, &str::kArriveCaption, &str::kRunningCaption};
+  const str::Text* captions[] = {&str::kDepartCaption, &str::kArriveCaption, &str::kRunningCaption};
   QLabel** values[] = {&lblFTime, &lblETime, &lblCount};
   const char* names[] = {"lblFTime", "lblETime", "lblCount"};
   for (int line = 0; line < 3; ++line) {
@@ -497,7 +497,7 @@ void TrainDetailWindow::ShowStation(int i, QPoint pointer) {
   if (i < 0 || i >= stopCount()) return;
   const Stop& stop = stops_.stops[i];
   labDistance->setText(stop.distanceKnown ? QString::fromStdString(stop.distanceText) + str::kKm
-                                          : QString::fromUtf8(text::kUnknownFigure));
+                                          : QString::fromUtf8(text::kUnknownFigure.view()));
   flblStime->setText(QString::fromStdString(stop.departureText));
   flblEtime->setText(QString::fromStdString(stop.arrivalText));
   Label4_2->setVisible(stop.arrivalText == text::kLastStop);

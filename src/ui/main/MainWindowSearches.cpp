@@ -295,7 +295,7 @@ void MainWindow::RunNumberSearch(const QString& typed, const std::string& classO
       }
       if (trains.found && trains.rows.empty()) {
         // Trains of that number run, but none of the chosen class.
-        platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow));
+        platform_.messages->Show(this, QString::fromUtf8(text::kNothingInWindow.view()));
       } else if (!trains.found) {
         platform_.messages->Show(this, Q(TrainNotFoundMessage(text)));
         panel->txtOrder->clear();

@@ -61,7 +61,7 @@ void MainWindow::UpdateDatabaseCommand() {
         break;
       case UpdateStatus::NoRecords:
         platform_.messages->Show(this, message, MessageIcon::Information);
-        platform_.messages->Show(this, QString::fromUtf8(text::kUpdateDamaged), MessageIcon::Warning);
+        platform_.messages->Show(this, QString::fromUtf8(text::kUpdateDamaged.view()), MessageIcon::Warning);
         break;
       case UpdateStatus::Failed:
         platform_.messages->Show(this, message, MessageIcon::Warning);
