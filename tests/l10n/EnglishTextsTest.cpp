@@ -11,10 +11,32 @@ namespace kw {
 namespace {
 
 TEST(EnglishTexts, CoreAndWindowTextsReadInEnglish) {
-  EXPECT_EQ(text::kDayLabels[1].view(), "+1 day");
+  // A day label is put right before an arrival time: "+1 day 07:15".
+  EXPECT_EQ(text::kDayLabels[1].str() + "07:15", "+1 day 07:15");
+  EXPECT_EQ(text::kDayLabels[2].str() + "07:15", "+2 days 07:15");
+  EXPECT_EQ(text::kDayLabels[7].str() + "07:15", "+7 days 07:15");
+  EXPECT_EQ(text::kDayLabels[0].str() + "07:15", " 07:15");
   EXPECT_EQ(text::kUnknownFigure.view(), "n/a");
   EXPECT_EQ(QString(str::kOk), QStringLiteral("OK"));
   EXPECT_EQ(str::kCancel.str(), QStringLiteral("Cancel"));
+}
+
+// Texts the windows build from pieces read as English once put together.
+TEST(EnglishTexts, PiecesPutTogetherReadAsEnglish) {
+  struct Case {
+    QString built;
+    QString expected;
+  };
+  const Case cases[] = {
+      {str::kFooterBefore + QStringLiteral("3") + str::kFooterPage, QStringLiteral("Page 3 ")},
+      {QStringLiteral("Beijingnan") + str::kDepartsSuffix, QStringLiteral("Beijingnan departs")},
+      {str::kTransferPrefix + QStringLiteral("Zhengzhou"), QStringLiteral("Transfer station Zhengzhou")},
+      {str::kStatusProgramVersion + QStringLiteral("V1") + str::kStatusDataVersion + QStringLiteral("2019-10"),
+       QStringLiteral("Program version: V1, timetable version: 2019-10")},
+      {QString::fromStdString(text::Fill(text::kStationCaption, {"T109", "Beijing", "Shanghai", "Express"})),
+       QStringLiteral(" T109 (Beijing---Shanghai) Express")},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.built.toStdString(), c.expected.toStdString());
 }
 
 TEST(EnglishTexts, StationsAreSpelledInPinyinWithACapitalOrKeepTheirName) {

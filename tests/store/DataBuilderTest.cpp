@@ -125,18 +125,24 @@ TEST(DataBuilder, RefusesAWrongHeader) {
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 
-// A database that cannot be put in place (a folder stands there) fails with
-// the cause and leaves no partial file behind.
-TEST(DataBuilder, AFailedBuildLeavesNoPartialFile) {
-  auto t = ValidTimetable();
-  t.Build();
-  const auto out = t.Root() / "out.dll";
-  std::filesystem::create_directories(out / "in the way");
-  EXPECT_THROW(BuildDatabase(t.DataDir().string(), out.string(), "k"), DatabaseError);
-  std::vector<std::string> left;
-  for (const auto& entry : std::filesystem::directory_iterator(t.Root())) left.push_back(entry.path().filename());
-  std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"data", "date", "out.dll"}));
+// A build that fails while it writes (a folder stands where its journal
+// goes) or when it puts the file in place (a folder stands there) fails with
+// the cause, leaves no partial file behind and the old file as it was.
+TEST(DataBuilder, AFailedBuildLeavesNoPartialFileAndTheOldFileAsItWas) {
+  for (const char* obstacle : {"out.dll.part-journal/in the way", "out.dll/in the way"}) {
+    SCOPED_TRACE(obstacle);
+    auto t = ValidTimetable();
+    t.Build();
+    const auto out = t.Root() / "out.dll";
+    std::filesystem::create_directories(t.Root() / obstacle);
+    if (!std::filesystem::exists(out)) std::ofstream(out) << "old";
+    EXPECT_THROW(BuildDatabase(t.DataDir().string(), out.string(), "k"), DatabaseError);
+    for (const auto& entry : std::filesystem::directory_iterator(t.Root()))
+      EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+    if (std::filesystem::is_regular_file(out)) {
+      EXPECT_EQ(test::ReadFile(out), "old");
+    }
+  }
 }
 
 }  // namespace

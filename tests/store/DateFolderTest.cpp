@@ -18,6 +18,14 @@ namespace fs = std::filesystem;
 using test::ReadFile;
 using test::TempDir;
 
+// The part files below `root`: none is left once a copy has failed.
+std::vector<fs::path> PartFiles(const fs::path& root) {
+  std::vector<fs::path> parts;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    if (entry.path().extension() == ".part") parts.push_back(entry.path());
+  return parts;
+}
+
 TEST(DateFolder, FindsFilesWithoutRegardToCase) {
   TempDir dir;
   dir.Write("Date/greenboll.jpg", "x");
@@ -228,6 +236,22 @@ TEST(DateFolder, APerUserCopyThatCannotBeMadeIsReported) {
   });
 }
 
+// The first copy fails half-way (the installed file cannot be read): the
+// part file goes with it.
+TEST(DateFolder, ACopyThatFailsLeavesNoPartFile) {
+  TempDir dir;
+  const fs::path installed = dir.Write("share/kestrelway/Train.dll", "I");
+  fs::permissions(installed, fs::perms::none);
+  fs::create_directories(dir.Path() / "user");
+  fs::permissions(dir.Path(), fs::perms(0755));
+  fs::permissions(dir.Path() / "user", fs::perms(0777));
+  test::RunUnprivileged([&] {
+    const DatePlace place = ChooseDatePlace({dir.Path() / "program", installed.parent_path(), dir.Path() / "user"});
+    EXPECT_NE(place.error.find("没有权限"), std::string::npos) << place.error;
+  });
+  EXPECT_EQ(PartFiles(dir.Path() / "user"), std::vector<fs::path>{});
+}
+
 // A partial copy a killed start left in the per-user folder goes at the next
 // start; one that a running start holds stays.
 TEST(DateFolder, PartialFilesThatNoRunningCopyHoldsAreRemovedAtStart) {
@@ -408,7 +432,25 @@ TEST_F(DateFolderCopyTest, AFolderThatCannotBeWrittenKeepsTheCopyInUse) {
   EXPECT_EQ(place.root, Copy().parent_path());
   ASSERT_TRUE(place.different);  // no record: the copy is not known to be untouched
   EXPECT_THROW(MarkDifferentAnnounced(place), fs::filesystem_error);
+  EXPECT_EQ(PartFiles(Copy()), std::vector<fs::path>{});
   EXPECT_EQ(Stations(), std::vector<std::string>{"北京"});
+}
+
+// 使用新安装的时刻表 with an installed file that is no timetable, or gone:
+// refused, no part file left, the copy open as it was.
+TEST_F(DateFolderCopyTest, AnInstalledTimetableThatCannotBeTakenLeavesTheCopyAsItWas) {
+  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
+  const auto db = Database::Open((Copy() / "Train.dll").string());
+  DatePlace place;
+  place.root = Copy().parent_path();
+  place.source = installed_;
+  dir_.Write("share/Train.dll", "not a timetable");
+  EXPECT_THROW(TakeInstalledTimetable(*db, place), DatabaseError);
+  EXPECT_EQ(PartFiles(Copy()), std::vector<fs::path>{});
+  fs::remove(installed_ / "Train.dll");
+  EXPECT_THROW(TakeInstalledTimetable(*db, place), fs::filesystem_error);
+  EXPECT_EQ(PartFiles(Copy()), std::vector<fs::path>{});
+  EXPECT_EQ(test::QueryRows(*db, "SELECT station FROM station"), std::vector<std::string>{"北京"});
 }
 
 // origin.txt is read only as a small regular file.

@@ -46,6 +46,28 @@ TEST(WindowPlacement, WindowsOpenWithinTheScreen) {
   }
 }
 
+// A place restored before the window is shown (as the program starts): one
+// on the screen stays exactly where it was; one off it comes on, with room
+// left for the title bar the window manager adds once it is shown.
+TEST(WindowPlacement, APlaceRestoredBeforeShowingIsKeptOrBroughtOnScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const struct {
+    QRect restored;
+    bool kept;
+  } cases[] = {{{100, 100, 800, 600}, true}, {{1500, 900, 800, 600}, false}, {{-300, -200, 800, 600}, false}};
+  for (const auto& c : cases) {
+    QWidget window;
+    window.setGeometry(c.restored);
+    KeepOnScreen(window);
+    EXPECT_EQ(window.geometry() == c.restored, c.kept) << c.restored.x();
+    EXPECT_EQ(window.size(), c.restored.size()) << c.restored.x();
+    EXPECT_TRUE(area.contains(window.geometry())) << c.restored.x();
+    if (!c.kept && c.restored.x() > 0) {
+      EXPECT_GE(area.bottom() - window.geometry().bottom(), 20) << "no room for the title bar";
+    }
+  }
+}
+
 // The open and save dialogs start in the user's documents folder (the home
 // folder when there is none), not the program's.
 TEST(FileDialogs, OpenAndSaveStartInTheDocumentsFolder) {

@@ -94,8 +94,9 @@ TEST(DecodeUpdateText, EachLineTakesTheReadingWhoseCharactersAreChinese) {
       // Behind UTF-8's mark, and in a file with Chinese in UTF-8 on an earlier line.
       {"\xEF\xBB\xBF" + pingshan, "平山站"},
       {"\xEF\xBB\xBF\xD5\xBE", "站"},
-      // Han characters in UTF-8 stay UTF-8, with the signs around them.
-      {"站\xD5\xBE", "站\xD5\xBE"},
+      // Han characters in UTF-8 stay UTF-8, with the signs around them,
+      // though 站站վ reads as four Han characters in GB18030 too.
+      {"站站\xD5\xBE", "站站\xD5\xBE"},
       {"测试南站·“北”", "测试南站·“北”"},
       {"“”", "“”"},
       {"plain ascii", "plain ascii"},

@@ -29,11 +29,6 @@ class BoardWindowTest : public test::MainWindowFixture {
     w->txtStation->setText(station);
     QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
   }
-  void ClickHeader(BoardWindow* w, int column) {
-    QHeaderView* header = w->lvBoard->header();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      {header->sectionViewportPosition(column) + 5, header->height() / 2});
-  }
   QStringList Trains(BoardWindow* w) { return test::ColumnTexts(w->lvBoard, 0); }
   QTreeWidgetItem* RowOf(BoardWindow* w, const QString& train) {
     const auto found = w->lvBoard->findItems(train, Qt::MatchExactly, 0);
@@ -58,12 +53,12 @@ TEST_F(BoardWindowTest, MenuAndToolbarOpenItAndItListsSortsAndPrints) {
   EXPECT_EQ(w->lblCount->text(), "共 4 趟列车；双击一行可察看该车次的详细情况");
   EXPECT_TRUE(w->lvBoard->isColumnHidden(8));
   // A header sorts, the same header again reverses it.
-  ClickHeader(w, 0);
+  test::ClickHeader(w->lvBoard, 0);
   EXPECT_EQ(Trains(w), (QStringList{"1461", "K3", "K263", "T109"}));
-  ClickHeader(w, 0);
+  test::ClickHeader(w->lvBoard, 0);
   EXPECT_EQ(Trains(w), (QStringList{"T109", "K263", "K3", "1461"}));
   EXPECT_EQ(w->lvBoard->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-  ClickHeader(w, 7);  // 里程: the three starting at 0 km by departure, then 800
+  test::ClickHeader(w->lvBoard, 7);  // 里程: the three starting at 0 km by departure, then 800
   EXPECT_EQ(Trains(w), (QStringList{"K3", "1461", "T109", "K263"}));
 
   // 含同名车站 adds 北京西 and its column; only trains ending there, still by 里程.
@@ -191,7 +186,7 @@ TEST_F(BoardWindowTest, LettersEnterBothConditionsAndTheWindowsOrder) {
   w->timUntil->setTime(QTime(12, 0));
   Search(w, "北京");
   EXPECT_EQ(Trains(w), (QStringList{"T109", "K3", "1461"}));  // 20:00, then 07:45 and 11:00 the next morning
-  ClickHeader(w, 5);  // 出发 again: the other way round
+  test::ClickHeader(w->lvBoard, 5);  // 出发 again: the other way round
   EXPECT_EQ(Trains(w), (QStringList{"1461", "K3", "T109"}));
   EXPECT_EQ(w->lvBoard->selectionMode(), QAbstractItemView::ExtendedSelection);
 

@@ -100,10 +100,6 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
   // Every header sorts, a second click the other way round; an opened
   // journey stays opened wherever it goes.
   list->topLevelItem(0)->setExpanded(true);
-  const auto clickHeader = [header](int column) {
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      {header->sectionViewportPosition(column) + 5, header->height() / 2});
-  };
   const struct {
     int column;
     QStringList order;
@@ -118,7 +114,7 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
       {7, {"K21", "1461", "T109"}},
   };
   for (const auto& sort : sorts) {
-    clickHeader(sort.column);
+    test::ClickHeader(list, sort.column);
     EXPECT_EQ(trains(), sort.order) << sort.column;
     EXPECT_EQ(header->sortIndicatorSection(), sort.column);
     EXPECT_EQ(opened(), QStringList{"K21"});
@@ -209,6 +205,13 @@ TEST_F(JourneyWindowTest, LettersEnterStationsAndTheTypesLeftOut) {
   EXPECT_EQ(test::ColumnTexts(list, 8), (QStringList{"北京西", "北京", "北京"}));
   EXPECT_EQ(test::ColumnTexts(list, 9), (QStringList{"上海", "上海", "上海"}));
   EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+  // With a change (K263 to 北京, T109 on): boarded on the first leg, left on the last.
+  w->SearchFrom("包头", "上海", 0);
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  const QTreeWidgetItem* changing = list->topLevelItem(0);
+  EXPECT_EQ(QStringList({changing->text(8), changing->text(9), changing->child(0)->text(9)}),
+            (QStringList{"包头", "上海", "北京"}));
+  w->SearchFrom("beijing", "sh", 0);
 
   const QString count = "共 3 条行程；双击一程可察看该车次的详细情况";
   QApplication::setActiveWindow(w);
@@ -220,6 +223,11 @@ TEST_F(JourneyWindowTest, LettersEnterStationsAndTheTypesLeftOut) {
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(w->lblCount->text(), count) << box->objectName().toStdString();
   }
+  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);  // Ctrl+P prints
+  QStringList printed;
+  for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
+  EXPECT_TRUE(printed.contains("中转行程 北京 → 上海 00:00–23:59")) << printed.join(' ').toStdString();
+  recorder_.messages.shown.clear();  // the question before printing
 
   const QLabel* off = w->findChild<QLabel*>("lblTypesOff");
   ASSERT_NE(off, nullptr);
@@ -270,8 +278,7 @@ TEST_F(HandMadeJourneyWindowTest, TrainNumbersSortByTheirValue) {
   JourneyWindow* w = main_->journeyWindow();
   w->spnChanges->setValue(0);
   w->SearchFrom("郑州", "北京", 0);
-  QHeaderView* header = w->lvJourney->header();
-  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(4) + 5, header->height() / 2});
+  test::ClickHeader(w->lvJourney, 4);
   EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4), (QStringList{"D902", "G652", "K508", "T8", "T70", "Z12"}));
 }
 

@@ -24,14 +24,6 @@ class ResultAreaTest : public ::testing::Test {
     area_.show();
   }
 
-  void ClickHeader(QTreeWidget* list, int column) {
-    QApplication::processEvents();  // lay out a list that was just shown
-    QHeaderView* header = list->header();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                    header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-  }
-
   // A direct result of four trains whose distances sort differently as text
   // and as numbers.
   void FillFour() {
@@ -61,7 +53,7 @@ TEST_F(ResultAreaTest, AFirstClickAscendsAndTrainNumbersSortByTheirValue) {
       {4, {"1 ", "1 ", "1 ", "1 ", "1 ", "90 ", "120 ", "150 ", "国际列车"}},
       {4, {"150 ", "120 ", "90 ", "1 ", "1 ", "1 ", "1 ", "1 ", "国际列车"}}};
   for (const auto& [column, texts] : clicks) {
-    ClickHeader(area_.lvMain, column);
+    test::ClickHeader(area_.lvMain, column);
     EXPECT_EQ(test::ColumnTexts(area_.lvMain, column), texts) << column;
   }
 }
@@ -71,12 +63,12 @@ TEST_F(ResultAreaTest, AFirstClickAscendsAndTrainNumbersSortByTheirValue) {
 TEST_F(ResultAreaTest, TextSortKeepsHoldingAfterARefillNumericSortDoesNot) {
   const QHeaderView* header = area_.lvMain->header();
   FillFour();
-  ClickHeader(area_.lvMain, 0);  // ascending by caption, the list keeps itself sorted
+  test::ClickHeader(area_.lvMain, 0);  // ascending by caption, the list keeps itself sorted
   area_.lvMain->clear();
   area_.FillMain({Row(" Z9次", " 2 ", "2 ", 8), Row(" A1次", " 1 ", "1 ", 7)});
   EXPECT_EQ(test::ColumnTexts(area_.lvMain, 0), (QStringList{" A1次", " Z9次"}));
   EXPECT_EQ(header->sortIndicatorSection(), 0);
-  ClickHeader(area_.lvMain, 3);
+  test::ClickHeader(area_.lvMain, 3);
   EXPECT_EQ(header->sortIndicatorSection(), 3);
   area_.lvMain->clear();
   area_.FillMain({Row(" Z9次", " 2 ", "2 ", 8), Row(" A1次", " 1 ", "1 ", 7)});
@@ -90,7 +82,7 @@ TEST_F(ResultAreaTest, TheSortArrowLeavesTheHeaderTextWhole) {
   QHeaderView* header = area_.lvMain->header();
   for (int c = 0; c < area_.lvMain->columnCount(); ++c) {
     if (area_.lvMain->isColumnHidden(c)) continue;
-    ClickHeader(area_.lvMain, c);
+    test::ClickHeader(area_.lvMain, c);
     ASSERT_EQ(header->sortIndicatorSection(), c);
     QStyleOptionHeader option;
     option.initFrom(header);
@@ -119,7 +111,7 @@ TEST_F(ResultAreaTest, LegListNewColumnAscendsSameColumnFlips) {
       {0, {" 1461次", " K21次", " T109次"}},   // another column: ascending again
       {0, {" T109次", " K21次", " 1461次"}}};
   for (const auto& [column, texts] : clicks) {
-    ClickHeader(list, column);
+    test::ClickHeader(list, column);
     EXPECT_EQ(test::ColumnTexts(list, column), texts) << column;
   }
 }

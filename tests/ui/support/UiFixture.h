@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
 #include <string>
@@ -133,6 +135,14 @@ inline void Enter(QWidget* widget) {
   QApplication::sendEvent(widget, &enter);
 }
 inline void MoveOverBackground(QWidget* window) { MovePointer(window, {2, 2}); }
+
+// A click on the header of `column` of `list` (laid out first if just shown).
+inline void ClickHeader(QTreeView* list, int column) {
+  QApplication::processEvents();
+  QHeaderView* header = list->header();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
+}
 
 // The texts of a row's cells.
 inline QStringList ItemTexts(const QTreeWidgetItem* item) {
