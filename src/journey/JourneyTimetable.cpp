@@ -224,7 +224,13 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
 
 void JourneyTimetableCache::Prepare() {
   if (timetable_ || prepared_.valid()) return;
-  std::optional<FoundJourneySnapshot> found = FindJourneySnapshot(db_);
+  std::optional<FoundJourneySnapshot> found;
+  try {
+    found = FindJourneySnapshot(db_);
+  } catch (const DatabaseError&) {
+    // A database that cannot be read now (busy, damaged): Current() meets
+    // the fault again where the search reports it.
+  }
   if (!found) return;
   try {
     prepared_ = std::async(std::launch::async, [found = std::move(*found)] {

@@ -235,6 +235,19 @@ TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDataba
   }
 }
 
+// A database that fails when the snapshot is looked for: Prepare() (in the
+// window's constructor) leaves the fault to Current(), which the search
+// reports.
+TEST(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  test::FillJourneyTimetable(t).Open()->Execute("DROP TABLE kw_identity; CREATE TABLE kw_identity (other TEXT)");
+  const auto db = Database::OpenReadOnly(t.DbPath().string());
+  JourneyTimetableCache cache(*db);
+  EXPECT_NO_THROW(cache.Prepare());
+  EXPECT_THROW(cache.Current(), DatabaseError);
+}
+
 // A snapshot whose checksum is right but whose arrays do not fit together
 // is refused as well: the searches never meet an index out of its array.
 TEST(JourneySnapshot, ArraysThatDoNotFitAreRefused) {
