@@ -241,7 +241,8 @@ TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDataba
 TEST(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
   test::ScopedCacheHome home;
   test::TestTimetable t;
-  test::FillJourneyTimetable(t).Open()->Execute("DROP TABLE kw_identity; CREATE TABLE kw_identity (other TEXT)");
+  test::FillJourneyTimetable(t).Open()->Execute(
+      "DROP TABLE kw_identity; CREATE TABLE kw_identity (other TEXT)");
   const auto db = Database::OpenReadOnly(t.DbPath().string());
   JourneyTimetableCache cache(*db);
   EXPECT_NO_THROW(cache.Prepare());
