@@ -2,6 +2,244 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>kw::cli</name>
+    <message>
+        <source>用法：kestrelway-cli [--db 数据库文件] [--json] [--lang en|zh] 命令 参数...
+      kestrelway-cli --version
+命令：
+  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库
+  stations TEXT                按简码、全拼或站名开头查找车站
+  fares KIND_ID KM             某车型、某里程的七种票价
+  search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]
+                               站站查询：站名开头为 FROM、TO 的各站之间的车次
+  transfer-stations FROM TO    可供中转的车站（站名须完整）
+  transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]
+                               经 VIA 中转的两程车次
+  train TEXT [--class 车型]    车次查询
+  detail TRAIN_ID [--board NAME --alight NAME]
+                               某车次的详细情况、经停站和票价
+  journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES]
+           [--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]
+                               一天之内最多换乘两次、真正衔接得上的最佳行程
+                               （--slack：多换乘一次至少节省的分钟数，0–120，默认 30）
+  board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO]
+        [--only start|end] [--towards TEXT] [--sort depart|arrive|train]
+                               车站时刻：停靠该站的全部列车（--all-with-prefix 含同名车站，
+                               --towards 只列其后停靠以 TEXT 开头的车站的列车）
+  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件
+  import-gtfs FEED OUT_FILE [--date YYYY-MM-DD] [--distance-unit km|m]
+                               由 GTFS 时刻表（zip 文件或文件夹）生成某一天的时刻表数据库 OUT_FILE
+                               （票价、车型和小常识取自所用的时刻表）
+  export-gtfs OUT.zip          把时刻表导出为 GTFS 时刻表
+  --lang：界面语言，zh 中文（默认）或 en 英文；LANG 以 en 开头时默认英文
+search、transfer、train 的 --class 车型：只列出该车型（%1）的车次
+</source>
+        <translation>Usage: kestrelway-cli [--db DATABASE_FILE] [--json] [--lang en|zh] COMMAND ARGS...
+       kestrelway-cli --version
+Commands:
+  build-db DATA_DIR OUT_FILE   build the encrypted database from the table files in DATA_DIR
+  stations TEXT                find stations by short code, full pinyin or the start of the name
+  fares KIND_ID KM             the seven fares of a train class over a distance
+  search FROM TO [--after HH:MM] [--before HH:MM] [--class CLASS]
+                               trains between the stations whose names begin with FROM and TO
+  transfer-stations FROM TO    stations to change trains at (full station names)
+  transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class CLASS]
+                               the trains of both legs, changing at VIA
+  train TEXT [--class CLASS]   trains by number
+  detail TRAIN_ID [--board NAME --alight NAME]
+                               a train&apos;s details, stops and fares
+  journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES]
+           [--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]
+                               a day&apos;s best journeys that really connect, with up to two changes
+                               (--slack: minutes one more change must save at least, 0-120, default 30)
+  board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO]
+        [--only start|end] [--towards TEXT] [--sort depart|arrive|train]
+                               station board: every train that calls there (--all-with-prefix: stations
+                               whose names begin with it too; --towards: only trains that call later at
+                               a station whose name begins with TEXT)
+  update FILE                  apply an update file to the database (all of it or nothing), then delete it
+  import-gtfs FEED OUT_FILE [--date YYYY-MM-DD] [--distance-unit km|m]
+                               build the timetable database OUT_FILE of one day from a GTFS feed
+                               (zip file or folder; fares, classes and tips from the timetable in use)
+  export-gtfs OUT.zip          export the timetable as a GTFS feed
+  --lang: the language, zh Chinese (default) or en English; English by default when LANG begins with en
+--class CLASS of search, transfer and train: only trains of that class (%1)
+</translation>
+    </message>
+    <message>
+        <source>search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]</source>
+        <translation>search FROM TO [--after HH:MM] [--before HH:MM] [--class CLASS]</translation>
+    </message>
+    <message>
+        <source>transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]</source>
+        <translation>transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class CLASS]</translation>
+    </message>
+    <message>
+        <source>train TEXT [--class 车型]</source>
+        <translation>train TEXT [--class CLASS]</translation>
+    </message>
+    <message>
+        <source>用法：kestrelway-cli %1</source>
+        <translation>Usage: kestrelway-cli %1</translation>
+    </message>
+    <message>
+        <source>未知选项：%1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>缺少命令</source>
+        <translation>No command given</translation>
+    </message>
+    <message>
+        <source>未知命令：%1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>--lang 应为 en 或 zh：%1</source>
+        <translation>--lang must be en or zh: %1</translation>
+    </message>
+    <message>
+        <source>无法载入英文翻译，仍用中文</source>
+        <translation>The English translation cannot be loaded; staying in Chinese</translation>
+    </message>
+    <message>
+        <source>%1 后缺少参数</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 的值不能为空</source>
+        <translation>The value of %1 cannot be empty</translation>
+    </message>
+    <message>
+        <source>%1 应为整数：%2</source>
+        <translation>%1 must be a whole number: %2</translation>
+    </message>
+    <message>
+        <source>%1 应为时间 HH:MM：%2</source>
+        <translation>%1 must be a time HH:MM: %2</translation>
+    </message>
+    <message>
+        <source>%1过长（最多 %2 个字符）</source>
+        <translation>%1 too long (at most %2 characters)</translation>
+    </message>
+    <message>
+        <source>%1 应在 %2 到 %3 之间：%4</source>
+        <translation>%1 must be from %2 to %3: %4</translation>
+    </message>
+    <message>
+        <source>--class 应为 %1：%2</source>
+        <translation>--class must be %1: %2</translation>
+    </message>
+    <message>
+        <source>--types 应为 GCDZTKO 中的字母：%1</source>
+        <translation>--types must be letters of GCDZTKO: %1</translation>
+    </message>
+    <message>
+        <source>--only 应为 start 或 end：%1</source>
+        <translation>--only must be start or end: %1</translation>
+    </message>
+    <message>
+        <source>--sort 应为 depart、arrive 或 train：%1</source>
+        <translation>--sort must be depart, arrive or train: %1</translation>
+    </message>
+    <message>
+        <source>--sort 应为 depart、arrive、duration 或 changes：%1</source>
+        <translation>--sort must be depart, arrive, duration or changes: %1</translation>
+    </message>
+    <message>
+        <source>--after 不能晚于 --until</source>
+        <translation>--after cannot be later than --until</translation>
+    </message>
+    <message>
+        <source>--distance-unit 应为 km 或 m：%1</source>
+        <translation>--distance-unit must be km or m: %1</translation>
+    </message>
+    <message>
+        <source>KM 不能为负数：%1</source>
+        <translation>KM cannot be negative: %1</translation>
+    </message>
+    <message>
+        <source>站名</source>
+        <translation>Station name</translation>
+    </message>
+    <message>
+        <source>--towards 站名</source>
+        <translation>--towards station name</translation>
+    </message>
+    <message>
+        <source>车次</source>
+        <translation>Train number</translation>
+    </message>
+    <message>
+        <source>请输入车次</source>
+        <translation>Enter a train number</translation>
+    </message>
+    <message>
+        <source>请输入车站简码或站名</source>
+        <translation>Enter a station&apos;s short code or name</translation>
+    </message>
+    <message>
+        <source>中转站:</source>
+        <translation>Transfer stations:</translation>
+    </message>
+    <message>
+        <source>%1但%2</source>
+        <translation>%1 But %2</translation>
+    </message>
+    <message>
+        <source>硬座</source>
+        <translation>Hard seat</translation>
+    </message>
+    <message>
+        <source>软座</source>
+        <translation>Soft seat</translation>
+    </message>
+    <message>
+        <source>硬卧上</source>
+        <translation>Hard sleeper upper</translation>
+    </message>
+    <message>
+        <source>硬卧中</source>
+        <translation>Hard sleeper middle</translation>
+    </message>
+    <message>
+        <source>硬卧下</source>
+        <translation>Hard sleeper lower</translation>
+    </message>
+    <message>
+        <source>软卧上</source>
+        <translation>Soft sleeper upper</translation>
+    </message>
+    <message>
+        <source>软卧下</source>
+        <translation>Soft sleeper lower</translation>
+    </message>
+    <message>
+        <source>特快</source>
+        <translation>Express</translation>
+    </message>
+    <message>
+        <source>快速</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>普快</source>
+        <translation>Ordinary Fast</translation>
+    </message>
+    <message>
+        <source>普慢</source>
+        <translation>Ordinary</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> 或 </source>
+        <translation> or </translation>
+    </message>
+</context>
+<context>
     <name>kw::data</name>
     <message>
         <source>高速动车组</source>
@@ -1654,6 +1892,138 @@ Please check the train number you entered; it may be a typo.</translation>
     <message>
         <source>对不起！停靠%1并开往%2…的列车在所选的时间和车型内都不符合要求。</source>
         <translation>Sorry, none of the trains that call at %1 and go on to %2… match the chosen times and classes.</translation>
+    </message>
+    <message>
+        <source>%1 %2：%3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 至 %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>应有 %1 列，实有 %2 列</source>
+        <translation>%1 columns expected, %2 found</translation>
+    </message>
+    <message>
+        <source>第 %1 列应为 %2，实为 %3</source>
+        <translation>Column %1 should be %2, not %3</translation>
+    </message>
+    <message>
+        <source>%1与第 %2 行重复</source>
+        <translation>%1 repeats line %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 不存在</source>
+        <translation>%1 %2 does not exist</translation>
+    </message>
+    <message>
+        <source>车站编号</source>
+        <translation>Station id</translation>
+    </message>
+    <message>
+        <source>车站名</source>
+        <translation>Station name</translation>
+    </message>
+    <message>
+        <source>车型编号</source>
+        <translation>Class id</translation>
+    </message>
+    <message>
+        <source>车次编号</source>
+        <translation>Train id</translation>
+    </message>
+    <message>
+        <source>票价里程</source>
+        <translation>Fare distance</translation>
+    </message>
+    <message>
+        <source>小常识编号</source>
+        <translation>Tip id</translation>
+    </message>
+    <message>
+        <source>始发站编号</source>
+        <translation>First station id</translation>
+    </message>
+    <message>
+        <source>终到站编号</source>
+        <translation>Last station id</translation>
+    </message>
+    <message>
+        <source>车次编号 %1 在车站编号 %2 有两个停站（另见第 %3 行）</source>
+        <translation>Train id %1 has two stops at station id %2 (see also line %3)</translation>
+    </message>
+    <message>
+        <source>车次编号 %1 的站次 %2 出现两次（另见第 %3 行）</source>
+        <translation>Train id %1 has stop number %2 twice (see also line %3)</translation>
+    </message>
+    <message>
+        <source>车站 %1 不在车站表中</source>
+        <translation>Station %1 is not in the station table</translation>
+    </message>
+    <message>
+        <source>经度和纬度须同时给出或同时留空</source>
+        <translation>Longitude and latitude must both be given or both be left empty</translation>
+    </message>
+    <message>
+        <source>列 %1 的值 “%2” %3</source>
+        <translation>Column %1: the value “%2” %3</translation>
+    </message>
+    <message>
+        <source>列 %1 %2</source>
+        <translation>Column %1 %2</translation>
+    </message>
+    <message>
+        <source>%1，实为 “%2”</source>
+        <translation>%1, not “%2”</translation>
+    </message>
+    <message>
+        <source>表 %1 应有 %2 个，实有 %3 个</source>
+        <translation>table %1 takes %2, %3 given</translation>
+    </message>
+    <message>
+        <source>%1 与编号 “%2” 不同</source>
+        <translation>%1 differs from the key “%2”</translation>
+    </message>
+    <message>
+        <source>%1第 %2 行：%3</source>
+        <translation>%1 Line %2: %3</translation>
+    </message>
+    <message>
+        <source>无法写入临时文件</source>
+        <translation>Cannot write a temporary file</translation>
+    </message>
+    <message>
+        <source>无法建立临时文件夹 %1</source>
+        <translation>Cannot create the temporary folder %1</translation>
+    </message>
+    <message>
+        <source>等</source>
+        <translation> and more</translation>
+    </message>
+    <message>
+        <source>（GTFS）</source>
+        <translation> (GTFS)</translation>
+    </message>
+    <message>
+        <source>%1小时%2分钟</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1小时</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1分钟</source>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>

@@ -21,8 +21,11 @@ std::string ExportSummary::Text() const {
   if (!withoutPosition.empty()) {
     // The first ten by name, then 等.
     std::string names;
-    for (size_t i = 0; i < withoutPosition.size() && i < 10; ++i) names += (i ? "、" : "") + withoutPosition[i];
-    if (withoutPosition.size() > 10) names += "等";
+    for (size_t i = 0; i < withoutPosition.size() && i < 10; ++i) {
+      if (i) names += text::kListJoin;
+      names += text::StationName(withoutPosition[i]);
+    }
+    if (withoutPosition.size() > 10) names += text::kListMore;
     line += text::Fill(text::kGtfsNoPosition, {std::to_string(withoutPosition.size()), names});
   }
   return line;

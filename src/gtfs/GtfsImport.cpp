@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 std::string ImportSummary::Text() const {
   std::string line = text::Fill(text::kGtfsSummary, {std::to_string(stations), std::to_string(trains),
-                                                    std::to_string(stops), date, version});
+                                                    std::to_string(stops), date, text::VersionName(version)});
   if (skippedLoops > 0) line += text::Fill(text::kGtfsSkippedLoops, {std::to_string(skippedLoops)});
   return line;
 }
@@ -733,7 +733,7 @@ class TableWriter {
   }
   void Close() {
     out_.close();
-    if (!out_) throw DatabaseError("无法写入临时文件");
+    if (!out_) throw DatabaseError(text::kGtfsCannotWriteTemporary.str());
   }
 
  private:
@@ -746,7 +746,7 @@ class TemporaryFolder {
  public:
   TemporaryFolder() {
     std::string pattern = (fs::temp_directory_path() / "kestrelway-gtfs-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw DatabaseError("无法建立临时文件夹 " + pattern);
+    if (!mkdtemp(pattern.data())) throw DatabaseError(text::Fill(text::kGtfsCannotMakeFolder, {pattern}));
     path_ = pattern;
   }
   ~TemporaryFolder() {

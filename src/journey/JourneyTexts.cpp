@@ -56,7 +56,8 @@ std::string DayTimeText(int minutes) {
   const int day = DayOf(minutes);
   std::string label = DayLabel(day);
   if (day >= static_cast<int>(text::kDayLabels.size()) && day < 99) {
-    label = text::Fill(text::kLaterDay, {ChineseNumber(day + 1)});
+    // Chinese counts the departure day as the first; a translation counts the days after it.
+    label = text::Fill(text::kLaterDay, {text::Translating() ? std::to_string(day) : ChineseNumber(day + 1)});
   }
   return label + ClockText(minutes);
 }
@@ -78,7 +79,8 @@ JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& j
     l.trainId = timetable.trains[leg.train].id;
     l.number = train.number;
     l.caption = text::Fill(text::kStationCaption,
-                           {train.number, train.firstStation, train.lastStation, train.kindName});
+                           {train.number, text::StationName(train.firstStation), text::StationName(train.lastStation),
+                            text::DataWord(train.kindName)});
     l.board = timetable.stations[timetable.stops[leg.boardStop].station].name;
     l.alight = timetable.stations[timetable.stops[leg.alightStop].station].name;
     l.boardText = DayTimeText(leg.boardMinutes);
@@ -88,7 +90,7 @@ JourneyTexts DescribeJourney(const JourneyTimetable& timetable, const Journey& j
       l.waitText = DurationText(leg.waitMinutes);
       texts.trains += text::kJourneyTrainJoin;
       if (!texts.transfers.empty()) texts.transfers += text::kJourneyTransferJoin;
-      texts.transfers += text::Fill(text::kJourneyTransfer, {l.board, l.waitText});
+      texts.transfers += text::Fill(text::kJourneyTransfer, {text::StationName(l.board), l.waitText});
     }
     texts.trains += l.number;
     texts.legs.push_back(std::move(l));

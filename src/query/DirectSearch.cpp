@@ -79,7 +79,7 @@ PairTrains CollectTrains(Database& db, Query& q, std::string_view classOption) {
     const int kindId = q.Int(4);
     const std::string first = q.Text(6);
     const std::string last = q.Text(7);
-    row.memoText = q.Text(8);
+    row.memoText = text::DataWord(q.Text(8));
     row.startText = FormatTime(q.OptDouble(10));
     row.endText = DayLabel(q.Int(12)) + FormatTime(q.OptDouble(11));
     CompleteStationRow(db, row, number, first, last, kindName, kindId,
@@ -99,10 +99,14 @@ void CompleteStationRow(Database& db, ResultRow& row, const std::string& number,
   RowFigures figures = RowDistanceFare(db, RowStyle::Station, kindId, distance);
   row.distanceText = std::move(figures.distanceText);
   row.fareText = std::move(figures.fareText);
-  row.caption = text::Fill(text::kStationCaption, {number, first, last, kindName});
+  // Shown texts: stations and the class in the interface's language.
+  const std::string firstName = text::StationName(first);
+  const std::string lastName = text::StationName(last);
+  const std::string kindWord = text::DataWord(kindName);
+  row.caption = text::Fill(text::kStationCaption, {number, firstName, lastName, kindWord});
   row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + '\t' +
                   row.fareText + (row.memoText.empty() ? "" : '\t' + row.memoText);
-  row.legLine = text::Fill(text::kLegCaption, {number, first, last, kindName}) + '\t' + row.startText + '\t' +
+  row.legLine = text::Fill(text::kLegCaption, {number, firstName, lastName, kindWord}) + '\t' + row.startText + '\t' +
                 row.endText;
 }
 
@@ -118,11 +122,11 @@ DirectTrains FindDirectTrains(Database& db, int fromId, int toId, int earliestDe
 }
 
 std::string OtherWayMessage(const std::string& fromName, const std::string& toName) {
-  return text::Fill(text::kOtherWayOnly, {fromName, toName});
+  return text::Fill(text::kOtherWayOnly, {text::StationName(fromName), text::StationName(toName)});
 }
 
 std::string NoDirectTrainText(const std::string& fromName, const std::string& toName) {
-  return text::Fill(text::kNoDirectTrain, {fromName, toName});
+  return text::Fill(text::kNoDirectTrain, {text::StationName(fromName), text::StationName(toName)});
 }
 
 StationSearchResult RunStationSearch(Database& db, const StationSearchRequest& request) {

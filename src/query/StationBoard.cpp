@@ -268,10 +268,10 @@ BoardResult FindStationBoard(Database& db, const BoardRequest& request) {
   if (result.rows.empty()) {
     if (!towards.empty()) {
       return refuse(text::Fill(anyStop ? text::kBoardNothingChosenTowards : text::kBoardNoTrainTowards,
-                               {result.stationName, towards}));
+                               {text::StationName(result.stationName), text::StationName(towards)}));
     }
     return refuse(
-        text::Fill(anyStop ? text::kBoardNothingChosen : text::kBoardNoTrain, {result.stationName}));
+        text::Fill(anyStop ? text::kBoardNothingChosen : text::kBoardNoTrain, {text::StationName(result.stationName)}));
   }
   SortBoard(result.rows, BoardColumn::Depart, false, request.after);
   return result;

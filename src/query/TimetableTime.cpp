@@ -47,12 +47,11 @@ std::string RunningTimeText(int departHhmm, int arriveHhmm, int dayOffset) {
   int hours = total / 60;
   if (total % 60 != 0 && total < 0) --hours;
   const int minutes = total - 60 * hours;
-  if (minutes == 0) return std::to_string(hours) + "小时";
+  if (minutes == 0) return text::Fill(text::kHoursOnly, {std::to_string(hours)});
+  if (hours == 0) return text::Fill(text::kMinutesOnly, {std::to_string(minutes)});
   char mm[16];
   std::snprintf(mm, sizeof mm, "%02d", minutes);
-  if (hours >= 1) return std::to_string(hours) + "小时" + mm + "分钟";
-  if (hours == 0) return std::to_string(minutes) + "分钟";
-  return std::to_string(hours) + "小时" + mm + "分钟";
+  return text::Fill(text::kHoursMinutes, {std::to_string(hours), mm});
 }
 
 }  // namespace kw

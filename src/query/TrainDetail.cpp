@@ -88,14 +88,14 @@ ORDER BY p.zhanci)sql");
     if (i == 0) {
       stop.arrivalText = std::string(text::kFirstStop);
       stop.gridRow =
-          JoinTabs({z, stop.stationName, text::kFirstStopCell, stop.departureText, text::kFirstStopCell, y});
+          JoinTabs({z, text::StationName(stop.stationName), text::kFirstStopCell, stop.departureText, text::kFirstStopCell, y});
     } else if (i == last) {
       // The last stop shows its arrival where the others show the departure.
       stop.departureText = stop.arrivalText;
       stop.arrivalText = std::string(text::kLastStop);
-      stop.gridRow = JoinTabs({z, stop.stationName, stop.departureText, text::kLastStopCell, d, y});
+      stop.gridRow = JoinTabs({z, text::StationName(stop.stationName), stop.departureText, text::kLastStopCell, d, y});
     } else {
-      stop.gridRow = JoinTabs({z, stop.stationName, stop.arrivalText, stop.departureText, d, y});
+      stop.gridRow = JoinTabs({z, text::StationName(stop.stationName), stop.arrivalText, stop.departureText, d, y});
     }
   }
   return list;
@@ -132,11 +132,11 @@ WHERE t.id = ?)sql");
     const auto board = FindStop(db, trainId, boardName, true);
     const auto alight = FindStop(db, trainId, alightName, true);
     if (!board || !alight) {
-      detail.missing = text::Fill(text::kNotOnTrain, {board ? alightName : boardName});
+      detail.missing = text::Fill(text::kNotOnTrain, {text::StationName(board ? alightName : boardName)});
       return detail;
     }
     if (alight->zhanci <= board->zhanci) {
-      detail.missing = text::Fill(text::kWrongDirection, {boardName, alightName});
+      detail.missing = text::Fill(text::kWrongDirection, {text::StationName(boardName), text::StationName(alightName)});
       return detail;
     }
     depart = board->depart;
@@ -153,7 +153,8 @@ WHERE t.id = ?)sql");
 
 std::string DetailTitle(const TrainDetail& detail) {
   return text::Fill(text::kDetailTitle,
-                    {detail.trainNumber, detail.firstStation, detail.lastStation, detail.kindName});
+                    {detail.trainNumber, text::StationName(detail.firstStation), text::StationName(detail.lastStation),
+                     text::DataWord(detail.kindName)});
 }
 
 Segment FindSegment(Database& db, int trainId, const std::string& boardName, const std::string& alightName,
@@ -162,7 +163,7 @@ Segment FindSegment(Database& db, int trainId, const std::string& boardName, con
   const auto board = FindStop(db, trainId, boardName, prefixFallback);
   const auto alight = FindStop(db, trainId, alightName, prefixFallback);
   if (!board || !alight) {
-    segment.missing = text::Fill(text::kNotOnTrain, {board ? alightName : boardName});
+    segment.missing = text::Fill(text::kNotOnTrain, {text::StationName(board ? alightName : boardName)});
     return segment;
   }
   segment.found = true;

@@ -83,13 +83,14 @@ TrainNumberResult FindTrainsByNumber(Database& db, const std::string& text, std:
     ResultRow row;
     row.trainId = q.Int(0);
     const int kindId = q.Int(2);
-    row.caption = text::Fill(text::kNumberCaption, {q.Text(1), kindName, q.Text(4), q.Text(5)});
+    row.caption = text::Fill(text::kNumberCaption, {q.Text(1), text::DataWord(kindName), text::StationName(q.Text(4)),
+                                                     text::StationName(q.Text(5))});
     row.startText = FormatTime(q.OptDouble(6));
     row.endText = DayLabel(q.Int(8)) + FormatTime(q.OptDouble(7));
     RowFigures figures = RowDistanceFare(db, RowStyle::Number, kindId, JourneyDistance(0, true, q.Int(9)));
     row.distanceText = std::move(figures.distanceText);
     row.fareText = std::move(figures.fareText);
-    row.memoText = q.Text(10);
+    row.memoText = text::DataWord(q.Text(10));
     // Six cells; a priced row without remark ends after the fare's space.
     row.printLine = row.caption + '\t' + row.startText + '\t' + row.endText + '\t' + row.distanceText + " \t";
     if (figures.international) {

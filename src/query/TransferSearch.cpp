@@ -68,11 +68,11 @@ ORDER BY s.id)sql");
 }
 
 std::string NoTransferMessage(const std::string& fromName, const std::string& toName) {
-  return text::Fill(text::kNoTransfer, {fromName, toName});
+  return text::Fill(text::kNoTransfer, {text::StationName(fromName), text::StationName(toName)});
 }
 
 std::string UnknownStationMessage(const std::string& name) {
-  return text::Fill(text::kUnknownStation, {name});
+  return text::Fill(text::kUnknownStation, {text::StationName(name)});
 }
 
 TwoLegResult PickTransferStation(Database& db, int fromStationId, int toStationId,

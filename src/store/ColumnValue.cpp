@@ -105,14 +105,15 @@ std::string WrongTypeReason(const schema::Column& column, std::string_view text)
                                                                 : text::kValueNotInteger);
   if ((column.type == schema::ColumnType::Integer && IsWholeNumber(text)) ||
       (column.type == schema::ColumnType::Real && ParseDecimal(text))) {
-    problem = std::string(text::kValueOutOfRange) + "（" + std::to_string(column.low) + " 至 " +
-              std::to_string(column.high) + "）";
+    problem = text::Fill(text::kInBrackets,
+                         {text::kValueOutOfRange,
+                          text::Fill(text::kRange, {std::to_string(column.low), std::to_string(column.high)})});
   }
-  return "列 " + std::string(column.name) + " 的值 “" + text::Excerpt(text) + "” " + problem;
+  return text::Fill(text::kColumnValue, {column.name, text::Excerpt(text), problem});
 }
 
 std::string RequiredReason(const schema::Column& column) {
-  return "列 " + std::string(column.name) + " " + std::string(text::kValueRequired);
+  return text::Fill(text::kColumnWhy, {column.name, text::kValueRequired});
 }
 
 void BindValue(Query& query, int index, const ColumnValue& value) {

@@ -47,6 +47,40 @@ inline constexpr Text kDbLocked = QT_TRANSLATE_NOOP("kw::text", "文件正被另
 inline constexpr Text kDbExists = QT_TRANSLATE_NOOP("kw::text", "文件已存在");
 inline constexpr Text kDbError = QT_TRANSLATE_NOOP("kw::text", "时刻表数据库出错");
 
+// Pieces that join a message to what it is about.
+inline constexpr Text kWhatAndWhy = QT_TRANSLATE_NOOP("kw::text", "%1：%2");         // what failed, why
+inline constexpr Text kPathFailure = QT_TRANSLATE_NOOP("kw::text", "%1 %2：%3");     // what failed, file, why
+inline constexpr Text kInBrackets = QT_TRANSLATE_NOOP("kw::text", "%1（%2）");       // a message, a detail of it
+inline constexpr Text kRange = QT_TRANSLATE_NOOP("kw::text", "%1 至 %2");            // lowest, highest
+inline constexpr Text kCannotWriteFile = QT_TRANSLATE_NOOP("kw::text", "无法写入 %1：%2");  // file, why
+
+// Building the database from its table files (build-db).
+inline constexpr Text kBuildAt = QT_TRANSLATE_NOOP("kw::text", "%1 第 %2 行：%3");  // file, line, what is wrong
+inline constexpr Text kBuildCannotRead = QT_TRANSLATE_NOOP("kw::text", "无法读取文件 %1");
+inline constexpr Text kBuildColumnCount = QT_TRANSLATE_NOOP("kw::text", "应有 %1 列，实有 %2 列");
+inline constexpr Text kBuildColumnName = QT_TRANSLATE_NOOP("kw::text", "第 %1 列应为 %2，实为 %3");  // n, name, text
+inline constexpr Text kBuildNoHeader = QT_TRANSLATE_NOOP("kw::text", "缺少列名行");
+inline constexpr Text kBuildRepeated = QT_TRANSLATE_NOOP("kw::text", "%1与第 %2 行重复");  // field, earlier line
+inline constexpr Text kBuildNoSuch = QT_TRANSLATE_NOOP("kw::text", "%1 %2 不存在");         // field, value
+inline constexpr Text kBuildStationId = QT_TRANSLATE_NOOP("kw::text", "车站编号");
+inline constexpr Text kBuildStationName = QT_TRANSLATE_NOOP("kw::text", "车站名");
+inline constexpr Text kBuildKindId = QT_TRANSLATE_NOOP("kw::text", "车型编号");
+inline constexpr Text kBuildTrainId = QT_TRANSLATE_NOOP("kw::text", "车次编号");
+inline constexpr Text kBuildPriceKm = QT_TRANSLATE_NOOP("kw::text", "票价里程");
+inline constexpr Text kBuildTipId = QT_TRANSLATE_NOOP("kw::text", "小常识编号");
+inline constexpr Text kBuildFirstStationId = QT_TRANSLATE_NOOP("kw::text", "始发站编号");
+inline constexpr Text kBuildLastStationId = QT_TRANSLATE_NOOP("kw::text", "终到站编号");
+inline constexpr Text kBuildTwoStops =
+    QT_TRANSLATE_NOOP("kw::text", "车次编号 %1 在车站编号 %2 有两个停站（另见第 %3 行）");  // train, station, line
+inline constexpr Text kBuildTwoZhanci =
+    QT_TRANSLATE_NOOP("kw::text", "车次编号 %1 的站次 %2 出现两次（另见第 %3 行）");  // train, stop number, line
+inline constexpr Text kBuildUnknownStation = QT_TRANSLATE_NOOP("kw::text", "车站 %1 不在车站表中");
+inline constexpr Text kBuildHalfPosition = QT_TRANSLATE_NOOP("kw::text", "经度和纬度须同时给出或同时留空");
+
+// Why a value cannot be stored in a column: "列 id 的值 “x” 不是整数".
+inline constexpr Text kColumnValue = QT_TRANSLATE_NOOP("kw::text", "列 %1 的值 “%2” %3");  // column, value, why
+inline constexpr Text kColumnWhy = QT_TRANSLATE_NOOP("kw::text", "列 %1 %2");             // column, why
+
 // Why a file or folder could not be read or written, by the system's error
 // number; the number itself for a cause without a text of its own.
 inline std::string ErrorCause(int error) {
@@ -133,6 +167,11 @@ inline constexpr Text kUpdateControlCharacter = QT_TRANSLATE_NOOP("kw::text", "�
 // The command-line tool's output could not be written (cause).
 inline constexpr Text kOutputFailed = QT_TRANSLATE_NOOP("kw::text", "无法写出结果：%1");
 inline constexpr Text kWriteFailed = QT_TRANSLATE_NOOP("kw::text", "写入失败");
+// The update file's lines that cannot be applied: "编号应写成 <shape>，实为 “x”".
+inline constexpr Text kUpdateKeyIs = QT_TRANSLATE_NOOP("kw::text", "%1，实为 “%2”");  // shape, key
+inline constexpr Text kUpdateCountIs = QT_TRANSLATE_NOOP("kw::text", "表 %1 应有 %2 个，实有 %3 个");  // table, n, m
+inline constexpr Text kUpdateKeyDiffers = QT_TRANSLATE_NOOP("kw::text", "%1 与编号 “%2” 不同");  // value, key
+inline constexpr Text kUpdateAtLine = QT_TRANSLATE_NOOP("kw::text", "%1第 %2 行：%3");  // message, line, reason
 inline constexpr Text kUpdateCancelled = QT_TRANSLATE_NOOP("kw::text", "更新已取消，时刻表没有改变");
 
 // GTFS feeds: import and export. %1.. are filled in by Fill().
@@ -169,8 +208,15 @@ inline constexpr Text kGtfsNoServiceAtAll = QT_TRANSLATE_NOOP("kw::text", "没�
 inline constexpr Text kGtfsDateNotServed = QT_TRANSLATE_NOOP("kw::text", "%1 这一天没有车次开行（有车次开行的日期：%2 至 %3）");
 inline constexpr Text kGtfsTooManyStops = QT_TRANSLATE_NOOP("kw::text", "车次 “%1” 的停站超过本程序能处理的数目");
 inline constexpr Text kGtfsCancelled = QT_TRANSLATE_NOOP("kw::text", "已取消导入");
+inline constexpr Text kGtfsCannotWriteTemporary = QT_TRANSLATE_NOOP("kw::text", "无法写入临时文件");
+inline constexpr Text kGtfsCannotMakeFolder = QT_TRANSLATE_NOOP("kw::text", "无法建立临时文件夹 %1");
+// A list of names in a message ("甲、乙等"): between two, and after the last shown of more.
+inline constexpr Text kListJoin = QT_TRANSLATE_NOOP("kw::text", "、");
+inline constexpr Text kListMore = QT_TRANSLATE_NOOP("kw::text", "等");
 inline constexpr std::string_view kGtfsVersionMark = "（GTFS）";
 inline constexpr std::string_view kGtfsNotDaily = "非每日开行";
+// The mark as a message or a window shows it.
+inline constexpr Text kGtfsVersionMarkShown = QT_TRANSLATE_NOOP("kw::text", "（GTFS）");
 inline constexpr Text kGtfsSummary = QT_TRANSLATE_NOOP("kw::text", "%1 个车站，%2 个车次，%3 个停站，日期 %4，版本 %5");
 inline constexpr Text kGtfsSkippedLoops = QT_TRANSLATE_NOOP("kw::text", "（略去 %1 个在同一车站停靠两次的车次）");
 inline constexpr Text kGtfsExportSummary = QT_TRANSLATE_NOOP("kw::text", "%1 个车站，%2 个车次，%3 个停站");
@@ -194,6 +240,11 @@ inline constexpr Text kOfferTransfer = QT_TRANSLATE_NOOP("kw::text", "请点击�
 inline constexpr Text kNoTransfer = QT_TRANSLATE_NOOP("kw::text", "对不起！由%1到达%2通过一次中转目前无法实现。\n");
 inline constexpr Text kUnknownStation = QT_TRANSLATE_NOOP("kw::text", "没有名为“%1”的车站");
 inline constexpr Text kTrainNotFound = QT_TRANSLATE_NOOP("kw::text", "对不起！目前尚未开通“%1”次列车\n\n请检查您输入的车次，或许是您的手误。");
+
+// Running times: "12小时05分钟", "12小时", "50分钟".
+inline constexpr Text kHoursMinutes = QT_TRANSLATE_NOOP("kw::text", "%1小时%2分钟");  // hours, minutes (two digits)
+inline constexpr Text kHoursOnly = QT_TRANSLATE_NOOP("kw::text", "%1小时");
+inline constexpr Text kMinutesOnly = QT_TRANSLATE_NOOP("kw::text", "%1分钟");
 
 // Stop list and train detail.
 inline constexpr Text kFirstStop = QT_TRANSLATE_NOOP("kw::text", "始发站");
@@ -260,7 +311,10 @@ inline std::string Excerpt(std::string_view text) {
 inline constexpr Text kJourneyTrainJoin = QT_TRANSLATE_NOOP("kw::text", "→");      // "K21→T5"
 inline constexpr std::string_view kJourneyTransfer = "%1(%2)";  // station, wait
 inline constexpr Text kJourneyTransferJoin = QT_TRANSLATE_NOOP("kw::text", "、");
-inline constexpr Text kLaterDay = QT_TRANSLATE_NOOP("kw::text", "第%1日");  // days past the eighth
+// Days past the eighth: %1 is the day in Chinese numerals ("第九日") in
+// Chinese, and the days after the departure day in figures in a translation
+// ("+8 days").
+inline constexpr Text kLaterDay = QT_TRANSLATE_NOOP("kw::text", "第%1日");
 inline constexpr Text kNoJourney = QT_TRANSLATE_NOOP("kw::text", "对不起！由%1到%2在所选的时间和车型内没有能够衔接的行程。");
 
 // From and To as the journey window and the command-line tool read them.
@@ -277,6 +331,19 @@ inline constexpr Text kBoardNothingChosen = QT_TRANSLATE_NOOP("kw::text", "对�
 // With 开往 (%2: the beginning of the names the trains go on to).
 inline constexpr Text kBoardNoTrainTowards = QT_TRANSLATE_NOOP("kw::text", "对不起！目前没有停靠%1并开往%2…的列车。");
 inline constexpr Text kBoardNothingChosenTowards = QT_TRANSLATE_NOOP("kw::text", "对不起！停靠%1并开往%2…的列车在所选的时间和车型内都不符合要求。");
+
+// A timetable's version text as the interface shows it: "2019-10 全国"
+// with its edition word in the interface's language, the GTFS mark of an
+// imported timetable translated; unchanged in Chinese.
+inline std::string VersionName(std::string_view version) {
+  if (version.size() >= kGtfsVersionMark.size() &&
+      version.substr(version.size() - kGtfsVersionMark.size()) == kGtfsVersionMark) {
+    return std::string(version.substr(0, version.size() - kGtfsVersionMark.size())) + kGtfsVersionMarkShown.str();
+  }
+  const size_t space = version.rfind(' ');
+  if (space == std::string_view::npos) return DataWord(version);
+  return std::string(version.substr(0, space + 1)) + DataWord(version.substr(space + 1));
+}
 
 // `pattern` with %1 .. %9 replaced by `args` in one pass (an argument's own
 // text is never scanned for markers).

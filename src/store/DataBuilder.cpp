@@ -22,7 +22,7 @@ namespace kw {
 namespace fs = std::filesystem;
 
 BuildError::BuildError(std::string file, int line, const std::string& message)
-    : std::runtime_error(file + " 第 " + std::to_string(line) + " 行：" + message),
+    : std::runtime_error(text::Fill(text::kBuildAt, {file, std::to_string(line), message})),
       file_(std::move(file)),
       line_(line) {}
 
@@ -51,7 +51,7 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
   const std::string fileName = std::string(table.name) + ".tsv";
   const fs::path path = dir / fileName;
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw BuildError(fileName, 0, "无法读取文件 " + path.string());
+  if (!in) throw BuildError(fileName, 0, text::Fill(text::kBuildCannotRead, {path.string()}));
 
   std::vector<Row> rows;
   std::string line;
@@ -66,15 +66,15 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
     // A file may leave the added columns out (a station table without py).
     if (fields.size() < schema::BaseColumnCount(table) || fields.size() > table.columns.size()) {
       throw BuildError(fileName, lineNo,
-                       "应有 " + schema::ColumnCountText(table) + " 列，实有 " + std::to_string(fields.size()) +
-                           " 列");
+                       text::Fill(text::kBuildColumnCount,
+                                  {schema::ColumnCountText(table), std::to_string(fields.size())}));
     }
     if (header) {
       for (size_t c = 0; c < fields.size(); ++c) {
         if (strcasecmp(fields[c].c_str(), std::string(table.columns[c].name).c_str()) != 0) {
           throw BuildError(fileName, lineNo,
-                           "第 " + std::to_string(c + 1) + " 列应为 " + std::string(table.columns[c].name) +
-                               "，实为 " + text::Excerpt(fields[c]));
+                           text::Fill(text::kBuildColumnName,
+                                      {std::to_string(c + 1), table.columns[c].name, text::Excerpt(fields[c])}));
         }
       }
       header = false;
@@ -96,7 +96,7 @@ std::vector<Row> ReadTable(const fs::path& dir, const schema::Table& table) {
     row.values.resize(table.columns.size());  // the columns left out are Null
     rows.push_back(std::move(row));
   }
-  if (header) throw BuildError(fileName, 1, "缺少列名行");
+  if (header) throw BuildError(fileName, 1, std::string(text::kBuildNoHeader));
   return rows;
 }
 
@@ -121,7 +121,7 @@ void CheckUnique(const std::string& fileName, const std::vector<Row>& rows, size
     }
     const auto [it, inserted] = seen.emplace(key, row.line);
     if (!inserted) {
-      throw BuildError(fileName, row.line, what + "与第 " + std::to_string(it->second) + " 行重复");
+      throw BuildError(fileName, row.line, text::Fill(text::kBuildRepeated, {what, std::to_string(it->second)}));
     }
   }
 }
@@ -131,7 +131,7 @@ void CheckReference(const std::string& fileName, const std::vector<Row>& rows, s
   for (const auto& row : rows) {
     if (IsNull(row, column)) continue;
     if (!known.count(IntAt(row, column))) {
-      throw BuildError(fileName, row.line, what + " " + std::to_string(IntAt(row, column)) + " 不存在");
+      throw BuildError(fileName, row.line, text::Fill(text::kBuildNoSuch, {what, std::to_string(IntAt(row, column))}));
     }
   }
 }
@@ -147,21 +147,21 @@ void Validate(std::map<std::string_view, std::vector<Row>>& tables) {
   const auto& kinds = tables["kind"];
   const auto& trains = tables["train"];
   const auto& stops = tables["pass"];
-  CheckUnique("station.tsv", stations, 0, "车站编号");
-  CheckUnique("station.tsv", stations, 1, "车站名");
-  CheckUnique("kind.tsv", kinds, 0, "车型编号");
-  CheckUnique("train.tsv", trains, 0, "车次编号");
-  CheckUnique("price.tsv", tables["price"], 0, "票价里程");
-  CheckUnique("everyday.tsv", tables["everyday"], 0, "小常识编号");
+  CheckUnique("station.tsv", stations, 0, text::kBuildStationId.str());
+  CheckUnique("station.tsv", stations, 1, text::kBuildStationName.str());
+  CheckUnique("kind.tsv", kinds, 0, text::kBuildKindId.str());
+  CheckUnique("train.tsv", trains, 0, text::kBuildTrainId.str());
+  CheckUnique("price.tsv", tables["price"], 0, text::kBuildPriceKm.str());
+  CheckUnique("everyday.tsv", tables["everyday"], 0, text::kBuildTipId.str());
 
   const auto stationIds = Ids(stations);
   const auto kindIds = Ids(kinds);
   const auto trainIds = Ids(trains);
-  CheckReference("train.tsv", trains, 2, kindIds, "车型编号");
-  CheckReference("train.tsv", trains, 3, stationIds, "始发站编号");
-  CheckReference("train.tsv", trains, 4, stationIds, "终到站编号");
-  CheckReference("pass.tsv", stops, 0, trainIds, "车次编号");
-  CheckReference("pass.tsv", stops, 1, stationIds, "车站编号");
+  CheckReference("train.tsv", trains, 2, kindIds, text::kBuildKindId.str());
+  CheckReference("train.tsv", trains, 3, stationIds, text::kBuildFirstStationId.str());
+  CheckReference("train.tsv", trains, 4, stationIds, text::kBuildLastStationId.str());
+  CheckReference("pass.tsv", stops, 0, trainIds, text::kBuildTrainId.str());
+  CheckReference("pass.tsv", stops, 1, stationIds, text::kBuildStationId.str());
 
   std::map<std::pair<long long, long long>, int> byStation;
   std::map<std::pair<long long, long long>, int> bySequence;
@@ -170,14 +170,14 @@ void Validate(std::map<std::string_view, std::vector<Row>>& tables) {
     const auto [s, newStation] = byStation.emplace(std::pair{train, IntAt(row, 1)}, row.line);
     if (!newStation) {
       throw BuildError("pass.tsv", row.line,
-                       "车次编号 " + std::to_string(train) + " 在车站编号 " + std::to_string(IntAt(row, 1)) +
-                           " 有两个停站（另见第 " + std::to_string(s->second) + " 行）");
+                       text::Fill(text::kBuildTwoStops, {std::to_string(train), std::to_string(IntAt(row, 1)),
+                                                         std::to_string(s->second)}));
     }
     const auto [z, newSequence] = bySequence.emplace(std::pair{train, IntAt(row, 2)}, row.line);
     if (!newSequence) {
       throw BuildError("pass.tsv", row.line,
-                       "车次编号 " + std::to_string(train) + " 的站次 " + std::to_string(IntAt(row, 2)) +
-                           " 出现两次（另见第 " + std::to_string(z->second) + " 行）");
+                       text::Fill(text::kBuildTwoZhanci, {std::to_string(train), std::to_string(IntAt(row, 2)),
+                                                          std::to_string(z->second)}));
     }
   }
 }
@@ -201,7 +201,7 @@ void ReadPositions(const fs::path& dir, std::vector<Row>& stations) {
   std::error_code ec;
   if (!fs::exists(path, ec)) return;
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw BuildError(fileName, 0, "无法读取文件 " + path.string());
+  if (!in) throw BuildError(fileName, 0, text::Fill(text::kBuildCannotRead, {path.string()}));
 
   const auto& table = *schema::FindTable("station");
   const auto column = [&](std::string_view name) {
@@ -226,24 +226,24 @@ void ReadPositions(const fs::path& dir, std::vector<Row>& stations) {
     if (line.empty()) continue;
     const auto fields = SplitTabs(line);
     if (fields.size() != header.size()) {
-      throw BuildError(fileName, lineNo, "应有 4 列，实有 " + std::to_string(fields.size()) + " 列");
+      throw BuildError(fileName, lineNo, text::Fill(text::kBuildColumnCount, {"4", std::to_string(fields.size())}));
     }
     if (lineNo == 1) {
       for (size_t c = 0; c < header.size(); ++c) {
         if (strcasecmp(fields[c].c_str(), header[c].c_str()) != 0) {
           throw BuildError(fileName, lineNo,
-                           "第 " + std::to_string(c + 1) + " 列应为 " + header[c] + "，实为 " + text::Excerpt(fields[c]));
+                           text::Fill(text::kBuildColumnName, {std::to_string(c + 1), header[c], text::Excerpt(fields[c])}));
         }
       }
       continue;
     }
     const auto found = byName.find(LowerAscii(fields[0]));
-    if (found == byName.end()) throw BuildError(fileName, lineNo, "车站 " + text::Excerpt(fields[0]) + " 不在车站表中");
+    if (found == byName.end()) throw BuildError(fileName, lineNo, text::Fill(text::kBuildUnknownStation, {text::Excerpt(fields[0])}));
     const auto [first, isNew] = seen.emplace(LowerAscii(fields[0]), lineNo);
-    if (!isNew) throw BuildError(fileName, lineNo, "车站名与第 " + std::to_string(first->second) + " 行重复");
+    if (!isNew) throw BuildError(fileName, lineNo, text::Fill(text::kBuildRepeated, {text::kBuildStationName, std::to_string(first->second)}));
     const std::string& lon = fields[1];
     const std::string& lat = fields[2];
-    if (lon.empty() != lat.empty()) throw BuildError(fileName, lineNo, "经度和纬度须同时给出或同时留空");
+    if (lon.empty() != lat.empty()) throw BuildError(fileName, lineNo, std::string(text::kBuildHalfPosition));
     if (lon.empty()) continue;  // no position known: stays Null
     const auto lonValue = ParseColumnValue(table.columns[lonAt], lon);
     if (!lonValue) throw BuildError(fileName, lineNo, WrongTypeReason(table.columns[lonAt], lon));
@@ -322,7 +322,7 @@ BuildSummary BuildDatabase(const std::string& dataDir, const std::string& outFil
   fs::rename(partial, outFile, ec);
   if (ec) {
     fs::remove(partial, ec);
-    throw DatabaseError("无法写入 " + outFile + "：" + ec.message());
+    throw DatabaseError(text::Fill(text::kCannotWriteFile, {outFile, ec.message()}));
   }
   return {static_cast<int>(tables["station"].size()), static_cast<int>(tables["train"].size()),
           static_cast<int>(tables["pass"].size())};

@@ -31,7 +31,7 @@ std::string Lower(std::string_view s) {
 }
 
 std::string OpenFailure(const std::string& path, std::string_view cause) {
-  return std::string(text::kDbCannotOpen) + " " + path + "：" + std::string(cause);
+  return text::Fill(text::kPathFailure, {text::kDbCannotOpen, path, cause});
 }
 
 // Why a file or folder cannot be written, from the errno of the attempt.
@@ -195,8 +195,9 @@ int Query::Int(int column) const {
   // error, never another (smaller) number.
   const long long value = sqlite3_column_int64(stmt_, column);
   if (value < INT_MIN || value > INT_MAX) {
-    throw DatabaseError(std::string(text::kDbError) + " " + db_->Path() + "：" +
-                        std::string(text::kDbNumberTooLarge) + "（" + std::to_string(value) + "）");
+    throw DatabaseError(text::Fill(
+        text::kPathFailure,
+        {text::kDbError, db_->Path(), text::Fill(text::kInBrackets, {text::kDbNumberTooLarge, std::to_string(value)})}));
   }
   return static_cast<int>(value);
 }
@@ -258,7 +259,7 @@ std::unique_ptr<Database> Database::Connect(const std::string& path, std::string
   if (fd < 0) {
     const int error = errno;
     if (readOnly) throw DatabaseError(OpenFailure(path, std::strerror(error)));
-    throw DatabaseError(OpenFailure(path, std::string(text::kDbReadOnly) + "（" + WriteCause(error) + "）"));
+    throw DatabaseError(OpenFailure(path, text::Fill(text::kInBrackets, {text::kDbReadOnly, WriteCause(error)})));
   }
   struct stat st {};
   const bool empty = ::fstat(fd, &st) == 0 && st.st_size == 0;
@@ -443,11 +444,12 @@ std::string Database::ErrorText(int rc, const std::string& message) const {
     if (folder.empty()) folder = ".";
     if (::access(folder.c_str(), W_OK) != 0) {
       const std::string cause = WriteCause(errno);
-      return std::string(text::kDbCannotChange) + " " + path_ + "：" +
-             text::Fill(text::kDbFolderReadOnly, {folder.string()}) + "（" + cause + "）";
+      return text::Fill(text::kPathFailure,
+                        {text::kDbCannotChange, path_,
+                         text::Fill(text::kInBrackets, {text::Fill(text::kDbFolderReadOnly, {folder.string()}), cause})});
     }
   }
-  return std::string(text::kDbError) + " " + path_ + "：" + message;
+  return text::Fill(text::kPathFailure, {text::kDbError, path_, message});
 }
 
 // ------------------------------------------------------------------ Transaction

@@ -401,7 +401,7 @@ DatePlace ChooseDatePlace(const DateSources& sources, bool (*isWritable)(const f
   try {
     SyncCopy(source, copy, place);
   } catch (const fs::filesystem_error& e) {
-    const std::string cause = copy.string() + "：" + text::ErrorCause(e.code().value());
+    const std::string cause = text::Fill(text::kWhatAndWhy, {copy.string(), text::ErrorCause(e.code().value())});
     // With a copy to work on, the run goes on with it as it is.
     if (!fs::is_regular_file(FindEntry(copy, kDatabaseName), ec))
       return readSource(std::string(text::kUserDataCannotCopy) + " " + cause);

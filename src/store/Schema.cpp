@@ -1,5 +1,7 @@
 #include "store/Schema.h"
 
+#include "store/CoreStrings.h"
+
 #include <strings.h>
 
 #include "store/CoreStrings.h"
@@ -109,7 +111,7 @@ size_t BaseColumnCount(const Table& table) {
 std::string ColumnCountText(const Table& table) {
   const size_t base = BaseColumnCount(table);
   const std::string all = std::to_string(table.columns.size());
-  return base == table.columns.size() ? all : std::to_string(base) + " 至 " + all;
+  return base == table.columns.size() ? all : text::Fill(text::kRange, {std::to_string(base), all});
 }
 
 std::string StandInView(const Table& table, const std::vector<const Column*>& lacking) {

@@ -103,7 +103,7 @@ class Gb18030Reader {
   Gb18030Reader() : handle_(iconv_open("UTF-8", "GB18030")) {
     if (handle_ == reinterpret_cast<iconv_t>(-1)) {
       throw UpdateFileError(
-          std::string(text::kUpdateCannotRead) + "：" + std::string(text::kUpdateNoConverter), 0);
+          text::Fill(text::kWhatAndWhy, {text::kUpdateCannotRead, text::kUpdateNoConverter}), 0);
     }
   }
   ~Gb18030Reader() { iconv_close(handle_); }
@@ -258,7 +258,7 @@ std::string CustomerDataSource::TooLarge() {
 
 UpdateFileError CustomerDataSource::CannotRead(const std::string& cause) const {
   return UpdateFileError(
-      std::string(text::kUpdateCannotRead) + " " + text::Excerpt(path_.string()) + "：" + cause, 0);
+      text::Fill(text::kPathFailure, {text::kUpdateCannotRead, text::Excerpt(path_.string()), cause}), 0);
 }
 
 bool CustomerDataSource::Fill() {

@@ -146,7 +146,7 @@ std::vector<ColumnValue> ParseKey(const schema::Table& table, std::string_view i
   if (items.size() != table.key.size() && !(leadingPart && items.size() < table.key.size())) {
     std::string shape;
     for (const auto name : table.key) shape += (shape.empty() ? "" : ",") + std::string(name);
-    Refuse(text::kUpdateBadKey, shape + "，实为 “" + text::Excerpt(id) + "”");
+    Refuse(text::kUpdateBadKey, text::Fill(text::kUpdateKeyIs, {shape, text::Excerpt(id)}));
   }
   std::vector<ColumnValue> key;
   for (size_t i = 0; i < items.size(); ++i) {
@@ -185,8 +185,8 @@ void Insert(Database& db, const schema::Table& table, const std::vector<ColumnVa
   const auto items = SplitItems(record.value);
   // The added columns may be left out at the end (a station without py).
   if (items.size() < schema::BaseColumnCount(table) || items.size() > table.columns.size()) {
-    Refuse(text::kUpdateValueCount, "表 " + std::string(table.name) + " 应有 " + schema::ColumnCountText(table) +
-                                        " 个，实有 " + std::to_string(items.size()) + " 个");
+    Refuse(text::kUpdateValueCount, text::Fill(text::kUpdateCountIs, {table.name, schema::ColumnCountText(table),
+                                                                       std::to_string(items.size())}));
   }
   std::vector<ColumnValue> row;
   std::string columns;
@@ -200,7 +200,7 @@ void Insert(Database& db, const schema::Table& table, const std::vector<ColumnVa
     const auto& name = table.key[k];
     const auto at = static_cast<size_t>(&ColumnNamed(table, name) - table.columns.data());
     if (row[at] != key[k])
-      Refuse(text::kUpdateKeyMismatch, std::string(name) + " 与编号 “" + text::Excerpt(record.id) + "” 不同");
+      Refuse(text::kUpdateKeyMismatch, text::Fill(text::kUpdateKeyDiffers, {name, text::Excerpt(record.id)}));
   }
   if (RowExists(db, table, key)) return;
   auto query =
@@ -297,7 +297,7 @@ std::string UpdateOutcome::Message() const {
       break;
   }
   if (line == 0) return reason;
-  return std::string(text::kUpdateDamaged) + "第 " + std::to_string(line) + " 行：" + reason;
+  return text::Fill(text::kUpdateAtLine, {text::kUpdateDamaged, std::to_string(line), reason});
 }
 
 namespace {
@@ -334,7 +334,7 @@ UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file, cons
         // failure is the database's own.
         if ((sqlite3_errcode(db.Handle()) & 0xff) != SQLITE_CONSTRAINT) return Failure(0, e.what());
         return Failure(record->line,
-                       std::string(text::kUpdateConflict) + "（" + sqlite3_errmsg(db.Handle()) + "）");
+                       text::Fill(text::kInBrackets, {text::kUpdateConflict, sqlite3_errmsg(db.Handle())}));
       }
       if (progress && source->Position() >= nextReport) {
         if (!progress(source->Position(), source->Size())) return Failure(0, std::string(text::kUpdateCancelled));
@@ -354,7 +354,7 @@ UpdateOutcome ApplyRecords(Database& db, const std::filesystem::path& file, cons
   std::filesystem::remove(file, ec);
   if (ec) {
     return {UpdateStatus::AppliedFileKept, 0,
-            std::string(text::kUpdateNotDeleted) + " " + file.string() + "：" + text::ErrorCause(ec.value())};
+            text::Fill(text::kPathFailure, {text::kUpdateNotDeleted, file.string(), text::ErrorCause(ec.value())})};
   }
   return {UpdateStatus::Applied, 0, {}};
 }

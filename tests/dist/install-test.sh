@@ -8,6 +8,8 @@
 # folders it leaves empty.
 # Usage: install-test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
+# The tool speaks Chinese whatever language the machine is set to.
+export LANG=C.UTF-8
 build=$1
 source=$2
 work=$(mktemp -d)

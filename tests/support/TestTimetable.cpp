@@ -183,7 +183,9 @@ void RunUnprivileged(const std::function<void()>& check) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unprivileged check failed: " << status;
 }
 
-CommandResult RunCli(const std::vector<std::string>& args, const fs::path& stdoutTo) {
+namespace {
+
+CommandResult RunCliIn(const std::string& lang, const std::vector<std::string>& args, const fs::path& stdoutTo) {
   TempDir dir;
   const fs::path out = stdoutTo.empty() ? dir.Path() / "out" : stdoutTo;
   const fs::path err = dir.Path() / "err";
@@ -193,6 +195,7 @@ CommandResult RunCli(const std::vector<std::string>& args, const fs::path& stdou
   argv.push_back(nullptr);
   const pid_t pid = fork();
   if (pid == 0) {
+    setenv("LANG", lang.c_str(), 1);
     if (freopen(out.c_str(), "w", stdout) && freopen(err.c_str(), "w", stderr))
       execv(KW_CLI_PATH, argv.data());
     _exit(127);
@@ -200,6 +203,16 @@ CommandResult RunCli(const std::vector<std::string>& args, const fs::path& stdou
   int status = 0;
   waitpid(pid, &status, 0);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutTo.empty() ? ReadFile(out) : "", ReadFile(err)};
+}
+
+}  // namespace
+
+CommandResult RunCli(const std::vector<std::string>& args, const fs::path& stdoutTo) {
+  return RunCliIn("C.UTF-8", args, stdoutTo);
+}
+
+CommandResult RunCliWithLang(const std::string& lang, const std::vector<std::string>& args) {
+  return RunCliIn(lang, args, {});
 }
 
 }  // namespace kw::test

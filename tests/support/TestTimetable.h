@@ -124,6 +124,9 @@ struct CommandResult {
 };
 // Runs the command-line tool with `args` (each passed as one argument); its
 // output goes to `stdoutTo` instead when that is given (out stays empty).
+// The tool runs with LANG=C.UTF-8, so that it speaks Chinese unless told.
 CommandResult RunCli(const std::vector<std::string>& args, const std::filesystem::path& stdoutTo = {});
+// The same with LANG set to `lang`.
+CommandResult RunCliWithLang(const std::string& lang, const std::vector<std::string>& args);
 
 }  // namespace kw::test

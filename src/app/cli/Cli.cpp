@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <iostream>
 
+#include "app/cli/CliTexts.h"
+#include "query/StationLookup.h"
 #include "store/CoreStrings.h"
 #include "store/Database.h"
 
@@ -25,6 +27,8 @@ Database& Context::Db() {
     } else {
       db_ = Database::Open(dbPath);
     }
+    // Station names come out as the interface spells them.
+    if (text::Translating()) text::SetStationSpellings(StationPinyinByName(*db_));
   }
   return *db_;
 }
@@ -32,9 +36,9 @@ Database& Context::Db() {
 std::string Context::TakeOption(std::string_view name) {
   auto it = std::find(args.begin(), args.end(), name);
   if (it == args.end()) return {};
-  if (it + 1 == args.end()) throw UsageError(std::string(name) + " 后缺少参数");
+  if (it + 1 == args.end()) throw UsageError(text::Fill(kMissingValue, {name}));
   std::string value = *(it + 1);
-  if (value.empty()) throw UsageError(std::string(name) + " 的值不能为空");
+  if (value.empty()) throw UsageError(text::Fill(kEmptyValue, {name}));
   args.erase(it, it + 2);
   return value;
 }
@@ -42,9 +46,9 @@ std::string Context::TakeOption(std::string_view name) {
 void Context::ExpectArgs(size_t count, std::string_view usage) const {
   // What the command did not take as its option is no argument of it.
   for (const auto& arg : args) {
-    if (arg.size() > 2 && arg.rfind("--", 0) == 0) throw UsageError("未知选项：" + Echo(arg));
+    if (arg.size() > 2 && arg.rfind("--", 0) == 0) throw UsageError(text::Fill(kUnknownOption, {Echo(arg)}));
   }
-  if (args.size() != count) throw UsageError("用法：kestrelway-cli " + std::string(usage));
+  if (args.size() != count) throw UsageError(text::Fill(kUsageLine, {usage}));
 }
 
 std::string Echo(std::string_view value) {
@@ -59,7 +63,7 @@ int ParseNumber(const std::string& text, std::string_view what) {
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size()) {
-    throw UsageError(std::string(what) + " 应为整数：" + Echo(text));
+    throw UsageError(text::Fill(kNotNumber, {what, Echo(text)}));
   }
   return value;
 }
@@ -72,7 +76,7 @@ std::optional<Clock> TakeClock(Context& ctx, std::string_view option) {
     const bool digitsOnly = !digits.empty() && digits.size() <= 2 &&
                             digits.find_first_not_of("0123456789") == std::string_view::npos;
     if (digitsOnly) std::from_chars(digits.data(), digits.data() + digits.size(), n);
-    if (n < 0 || n > highest) throw UsageError(std::string(option) + " 应为时间 HH:MM：" + Echo(value));
+    if (n < 0 || n > highest) throw UsageError(text::Fill(kNotClock, {option, Echo(value)}));
     return n;
   };
   const size_t colon = value.find(':');
@@ -83,8 +87,18 @@ std::optional<Clock> TakeClock(Context& ctx, std::string_view option) {
 
 void RefuseLongText(std::string_view text, int maxLength, std::string_view what) {
   if (text::CharacterCount(text) > static_cast<size_t>(maxLength)) {
-    throw UsageError(std::string(what) + "过长（最多 " + std::to_string(maxLength) + " 个字符）");
+    throw UsageError(text::Fill(kTooLong, {what, std::to_string(maxLength)}));
   }
+}
+
+std::string ClassOptionList(const Text& lastJoin) {
+  std::string list;
+  for (size_t i = 0; i < text::kClassOptions.size(); ++i) {
+    if (i) list += i + 1 == text::kClassOptions.size() ? std::string_view(lastJoin) : std::string_view(kListJoin);
+    list += text::kClassOptions[i];
+    if (text::Translating()) list += " (" + kClassOptionMeanings[i].str() + ")";
+  }
+  return list;
 }
 
 std::string JsonString(std::string_view text) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/cli/CliTexts.h"
+
 namespace kw {
 class Database;
 }
@@ -46,10 +48,6 @@ struct Context {
  private:
   std::unique_ptr<Database> db_;
 };
-
-// Captions of the seven fares, in the order of the detail window's fare panel.
-inline constexpr std::string_view kFareNames[7] = {"硬座",   "软座",   "硬卧上", "硬卧中",
-                                                   "硬卧下", "软卧上", "软卧下"};
 
 // A value of the user's as a message repeats it: on one line, at most about
 // 80 characters, then "…".

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/cli/Cli.h"
+#include "store/CoreStrings.h"
 #include "query/StationBoard.h"
 #include "query/StationLookup.h"
 #include "query/TimetableTime.h"
@@ -11,7 +12,7 @@ namespace kw::cli {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kBoardUsage =
     "board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO] [--only start|end] "
     "[--towards TEXT] [--sort depart|arrive|train]";
 
@@ -30,9 +31,10 @@ void PrintJson(const BoardRow& row, bool withStation) {
     return minutes ? JsonString(text) : std::string("null");
   };
   std::cout << "{\"trainId\":" << row.trainId << ",\"train\":" << JsonString(row.train)
-            << ",\"kind\":" << JsonString(row.kind) << ",\"from\":" << JsonString(row.from)
-            << ",\"to\":" << JsonString(row.to)
-            << (withStation ? ",\"station\":" + JsonString(row.station) : std::string())
+            << ",\"kind\":" << JsonString(text::DataWord(row.kind))
+            << ",\"from\":" << JsonString(text::StationName(row.from))
+            << ",\"to\":" << JsonString(text::StationName(row.to))
+            << (withStation ? ",\"station\":" + JsonString(text::StationName(row.station)) : std::string())
             << ",\"arrive\":" << clock(row.arriveMinutes, row.arriveText)
             << ",\"depart\":" << clock(row.departMinutes, row.departText)
             << ",\"arriveMinutes\":" << JsonFigure(row.arriveMinutes)
@@ -50,11 +52,11 @@ int Board(Context& ctx) {
   request.until = HhmmToMinutes(TakeClock(ctx, "--until").value_or(Clock{23, 59}).Hhmm());
   if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
     const auto parsed = ParseTrainTypes(types);
-    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + Echo(types));
+    if (!parsed) throw UsageError(text::Fill(kBadTypes, {Echo(types)}));
     request.types = *parsed;
   }
   if (const std::string only = ctx.TakeOption("--only"); !only.empty()) {
-    if (only != "start" && only != "end") throw UsageError("--only 应为 start 或 end：" + Echo(only));
+    if (only != "start" && only != "end") throw UsageError(text::Fill(kBadOnly, {Echo(only)}));
     request.ends = only == "start" ? BoardEnds::Starting : BoardEnds::Terminating;
   }
   request.towards = ctx.TakeOption("--towards");
@@ -65,13 +67,13 @@ int Board(Context& ctx) {
     } else if (name == "train") {
       sort = BoardColumn::Train;
     } else if (name != "depart") {
-      throw UsageError("--sort 应为 depart、arrive 或 train：" + Echo(name));
+      throw UsageError(text::Fill(kBadBoardSort, {Echo(name)}));
     }
   }
-  ctx.ExpectArgs(1, kUsage);
+  ctx.ExpectArgs(1, kBoardUsage);
   request.stationText = ctx.args[0];
-  RefuseLongText(RemoveSpaces(request.stationText), kMaxStationTextLength, "站名");
-  RefuseLongText(RemoveSpaces(request.towards), kMaxStationTextLength, "--towards 站名");
+  RefuseLongText(RemoveSpaces(request.stationText), kMaxStationTextLength, kStationText);
+  RefuseLongText(RemoveSpaces(request.towards), kMaxStationTextLength, kTowardsText);
 
   BoardResult board = FindStationBoard(ctx.Db(), request);
   if (!board.message.empty()) {
@@ -85,14 +87,14 @@ int Board(Context& ctx) {
       continue;
     }
     std::vector<std::string> fields{row.train,
-                                    row.kind,
-                                    row.from,
-                                    row.to,
+                                    text::DataWord(row.kind),
+                                    text::StationName(row.from),
+                                    text::StationName(row.to),
                                     row.arriveText,
                                     row.departText,
                                     row.dwellMinutes ? std::to_string(*row.dwellMinutes) : std::string(),
                                     row.kmText};
-    if (request.allWithPrefix) fields.push_back(row.station);
+    if (request.allWithPrefix) fields.push_back(text::StationName(row.station));
     PrintTabbed(fields);
   }
   return kOk;

@@ -34,7 +34,7 @@ int ImportGtfs(Context& ctx) {
   if (unit == "m") {
     options.kmPerDistanceUnit = 0.001;
   } else if (!unit.empty() && unit != "km") {
-    throw UsageError("--distance-unit 应为 km 或 m：" + Echo(unit));
+    throw UsageError(text::Fill(kBadDistanceUnit, {Echo(unit)}));
   }
   ctx.ExpectArgs(2, "import-gtfs FEED OUT_FILE [--date YYYY-MM-DD] [--distance-unit km|m]");
   const std::string& out = ctx.args[1];

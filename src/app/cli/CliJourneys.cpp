@@ -16,7 +16,7 @@ namespace kw::cli {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kJourneysUsage =
     "journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES] "
     "[--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]";
 
@@ -26,8 +26,7 @@ int TakeBounded(Context& ctx, std::string_view option, int lowest, int highest, 
   if (value.empty()) return fallback;
   const int n = ParseNumber(value, option);
   if (n < lowest || n > highest) {
-    throw UsageError(std::string(option) + " 应在 " + std::to_string(lowest) + " 到 " +
-                     std::to_string(highest) + " 之间：" + Echo(value));
+    throw UsageError(text::Fill(kOutOfBounds, {option, std::to_string(lowest), std::to_string(highest), Echo(value)}));
   }
   return n;
 }
@@ -50,8 +49,8 @@ void PrintJson(const JourneyTimetable& timetable, const Journey& journey, const 
     const JourneyLeg& leg = journey.legs[i];
     const JourneyLegTexts& l = texts.legs[i];
     line += std::string(i ? "," : "") + "{\"trainId\":" + std::to_string(timetable.trains[leg.train].id) +
-            ",\"train\":" + JsonString(l.number) + ",\"board\":" + JsonString(l.board) +
-            ",\"boardMinutes\":" + std::to_string(leg.boardMinutes) + ",\"alight\":" + JsonString(l.alight) +
+            ",\"train\":" + JsonString(l.number) + ",\"board\":" + JsonString(text::StationName(l.board)) +
+            ",\"boardMinutes\":" + std::to_string(leg.boardMinutes) + ",\"alight\":" + JsonString(text::StationName(l.alight)) +
             ",\"alightMinutes\":" + std::to_string(leg.alightMinutes) +
             ",\"waitMinutes\":" + std::to_string(leg.waitMinutes) + "}";
   }
@@ -69,18 +68,18 @@ int Journeys(Context& ctx) {
   request.slack = TakeBounded(ctx, "--slack", 0, kMaxSlack, kDefaultSlack);
   if (const std::string types = ctx.TakeOption("--types"); !types.empty()) {
     const auto parsed = ParseTrainTypes(types);
-    if (!parsed) throw UsageError("--types 应为 GCDZTKO 中的字母：" + Echo(types));
+    if (!parsed) throw UsageError(text::Fill(kBadTypes, {Echo(types)}));
     request.types = *parsed;
   }
   JourneySort sort = JourneySort::Departure;
   if (const std::string name = ctx.TakeOption("--sort"); !name.empty()) {
     const auto parsed = ParseJourneySort(name);
-    if (!parsed) throw UsageError("--sort 应为 depart、arrive、duration 或 changes：" + Echo(name));
+    if (!parsed) throw UsageError(text::Fill(kBadJourneySort, {Echo(name)}));
     sort = *parsed;
   }
-  ctx.ExpectArgs(2, kUsage);
-  if (request.earliestDeparture > request.latestDeparture) throw UsageError("--after 不能晚于 --until");
-  for (const std::string& text : ctx.args) RefuseLongText(RemoveSpaces(text), kMaxStationTextLength, "站名");
+  ctx.ExpectArgs(2, kJourneysUsage);
+  if (request.earliestDeparture > request.latestDeparture) throw UsageError(kAfterPastUntil.str());
+  for (const std::string& text : ctx.args) RefuseLongText(RemoveSpaces(text), kMaxStationTextLength, kStationText);
 
   Database& db = ctx.Db();
   JourneyEnds ends = FindJourneyEnds(db, PickedStationText(db, ctx.args[0]), PickedStationText(db, ctx.args[1]));
@@ -98,7 +97,7 @@ int Journeys(Context& ctx) {
   const JourneyTimetable timetable = LoadJourneyTimetable(db);
   std::vector<Journey> journeys = FindJourneys(timetable, request);
   if (journeys.empty()) {
-    std::cerr << text::Fill(text::kNoJourney, {ends.from, ends.to}) << '\n';
+    std::cerr << text::Fill(text::kNoJourney, {text::StationName(ends.from), text::StationName(ends.to)}) << '\n';
     return kNotFound;
   }
   SortJourneys(journeys, sort);
@@ -113,7 +112,8 @@ int Journeys(Context& ctx) {
                                     texts.changes,   totals.distanceText, totals.fareText};
     for (const auto& leg : texts.legs) {
       fields.insert(fields.end(),
-                    {leg.number, leg.board, leg.boardText, leg.alight, leg.alightText, leg.waitText});
+                    {leg.number, text::StationName(leg.board), leg.boardText, text::StationName(leg.alight), leg.alightText,
+                     leg.waitText});
     }
     PrintTabbed(fields);
   }

@@ -44,7 +44,7 @@ std::string TakeClass(Context& ctx) {
   const bool given = std::find(ctx.args.begin(), ctx.args.end(), "--class") != ctx.args.end();
   std::string option = ctx.TakeOption("--class");
   if (given && !IsClassOption(option))
-    throw UsageError("--class 应为 特快、快速、普快 或 普慢：" + Echo(option));
+    throw UsageError(text::Fill(kBadClass, {ClassOptionList(kListLastJoin), Echo(option)}));
   return option;
 }
 
@@ -101,12 +101,12 @@ int PrintCandidates(const Context& ctx, const TransferCandidates& candidates, co
     PrintMessage(NoTransferMessage(fromName, toName));
     return kNotFound;
   }
-  if (header && !ctx.json) std::cout << "中转站:\n";
+  if (header && !ctx.json) std::cout << std::string_view(kTransferStations) << '\n';
   for (const auto& name : candidates.names) {
     if (ctx.json) {
-      PrintJsonObject({{"transferStation", name}});
+      PrintJsonObject({{"transferStation", text::StationName(name)}});
     } else {
-      std::cout << name << '\n';
+      std::cout << text::StationName(name) << '\n';
     }
   }
   return kOk;
@@ -115,7 +115,7 @@ int PrintCandidates(const Context& ctx, const TransferCandidates& candidates, co
 // Station texts the query panel's boxes could not hold are refused; the rest
 // become what a box holds once a name is picked (shanghai → 上海).
 void TakeStations(Database& db, std::vector<std::string>& texts) {
-  for (const auto& text : texts) RefuseLongText(text, kMaxStationTextLength, "站名");
+  for (const auto& text : texts) RefuseLongText(text, kMaxStationTextLength, kStationText);
   for (auto& text : texts) text = PickedStationText(db, text);
 }
 
@@ -131,7 +131,7 @@ std::optional<int> ExactStationId(Database& db, const std::string& text) {
 int Search(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
   const std::string classOption = TakeClass(ctx);
-  ctx.ExpectArgs(2, "search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]");
+  ctx.ExpectArgs(2, kSearchUsage);
   Database& db = ctx.Db();
   TakeStations(db, ctx.args);
   const std::string& from = ctx.args[0];
@@ -179,7 +179,7 @@ int TransferStations(Context& ctx) {
 int Transfer(Context& ctx) {
   const TimeWindow window = TakeWindow(ctx);
   const std::string classOption = TakeClass(ctx);
-  ctx.ExpectArgs(3, "transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]");
+  ctx.ExpectArgs(3, kTransferUsage);
   Database& db = ctx.Db();
   TakeStations(db, ctx.args);
   const std::string& from = ctx.args[0];
@@ -222,10 +222,10 @@ int Transfer(Context& ctx) {
 
 int Train(Context& ctx) {
   const std::string classOption = TakeClass(ctx);
-  ctx.ExpectArgs(1, "train TEXT [--class 车型]");
-  RefuseLongText(ctx.args[0], kMaxTrainNumberLength, "车次");
+  ctx.ExpectArgs(1, kTrainUsage);
+  RefuseLongText(ctx.args[0], kMaxTrainNumberLength, kTrainText);
   const std::string text = RemoveSpaces(ctx.args[0]);
-  if (text.empty()) throw UsageError("请输入车次");
+  if (text.empty()) throw UsageError(kNeedTrain.str());
   const auto result = FindTrainsByNumber(ctx.Db(), text, classOption);
   if (!result.found) {
     PrintMessage(TrainNotFoundMessage(text));
@@ -243,7 +243,7 @@ int Detail(Context& ctx) {
   const char* usage = "detail TRAIN_ID [--board NAME --alight NAME]";
   std::vector<std::string> ends = {ctx.TakeOption("--board"), ctx.TakeOption("--alight")};
   ctx.ExpectArgs(1, usage);
-  if (ends[0].empty() != ends[1].empty()) throw UsageError(std::string("用法：kestrelway-cli ") + usage);
+  if (ends[0].empty() != ends[1].empty()) throw UsageError(text::Fill(kUsageLine, {usage}));
   const int trainId = ParseNumber(ctx.args[0], "TRAIN_ID");
   Database& db = ctx.Db();
   TakeStations(db, ends);
@@ -282,7 +282,7 @@ int Detail(Context& ctx) {
       PrintJsonObject(fields);
     }
     std::vector<std::pair<std::string, std::string>> fareFields;
-    for (size_t i = 0; i < fares.size(); ++i) fareFields.emplace_back(std::string(kFareNames[i]), fares[i]);
+    for (size_t i = 0; i < fares.size(); ++i) fareFields.emplace_back(kFareNames[i].source(), fares[i]);
     PrintJsonObject(fareFields);
     return kOk;
   }
@@ -292,7 +292,7 @@ int Detail(Context& ctx) {
   std::cout << '\n';
   for (const auto& stop : stops.stops) std::cout << stop.gridRow << '\n';
   std::cout << '\n';
-  for (size_t i = 0; i < fares.size(); ++i) PrintTabbed({std::string(kFareNames[i]), fares[i]});
+  for (size_t i = 0; i < fares.size(); ++i) PrintTabbed({kFareNames[i].str(), fares[i]});
   return kOk;
 }
 

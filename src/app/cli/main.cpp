@@ -1,11 +1,15 @@
-// kestrelway-cli [--db PATH] [--json] COMMAND ARGS...
+// kestrelway-cli [--db PATH] [--json] [--lang en|zh] COMMAND ARGS...
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <map>
+#include <optional>
 
 #include "app/cli/Cli.h"
+#include "app/cli/CliTexts.h"
+#include "l10n/Language.h"
 #include "store/DataBuilder.h"
 #include "store/Database.h"
 #include "store/DateFolder.h"
@@ -14,35 +18,14 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "用法：kestrelway-cli [--db 数据库文件] [--json] 命令 参数...\n"
-    "      kestrelway-cli --version\n"
-    "命令：\n"
-    "  build-db DATA_DIR OUT_FILE   由 DATA_DIR 中的表文件生成加密数据库\n"
-    "  stations TEXT                按简码、全拼或站名开头查找车站\n"
-    "  fares KIND_ID KM             某车型、某里程的七种票价\n"
-    "  search FROM TO [--after HH:MM] [--before HH:MM] [--class 车型]\n"
-    "                               站站查询：站名开头为 FROM、TO 的各站之间的车次\n"
-    "  transfer-stations FROM TO    可供中转的车站（站名须完整）\n"
-    "  transfer FROM VIA TO [--after HH:MM] [--before HH:MM] [--class 车型]\n"
-    "                               经 VIA 中转的两程车次\n"
-    "  train TEXT [--class 车型]    车次查询\n"
-    "  detail TRAIN_ID [--board NAME --alight NAME]\n"
-    "                               某车次的详细情况、经停站和票价\n"
-    "  journeys FROM TO [--after HH:MM] [--until HH:MM] [--max-changes N] [--min-change MINUTES]\n"
-    "           [--slack MINUTES] [--types GCDZTKO] [--sort depart|arrive|duration|changes]\n"
-    "                               一天之内最多换乘两次、真正衔接得上的最佳行程\n"
-    "                               （--slack：多换乘一次至少节省的分钟数，0–120，默认 30）\n"
-    "  board STATION [--all-with-prefix] [--after HH:MM] [--until HH:MM] [--types GCDZTKO]\n"
-    "        [--only start|end] [--towards TEXT] [--sort depart|arrive|train]\n"
-    "                               车站时刻：停靠该站的全部列车（--all-with-prefix 含同名车站，\n"
-    "                               --towards 只列其后停靠以 TEXT 开头的车站的列车）\n"
-    "  update FILE                  把更新文件应用到数据库（全部生效或全不生效），成功后删除该文件\n"
-    "  import-gtfs FEED OUT_FILE [--date YYYY-MM-DD] [--distance-unit km|m]\n"
-    "                               由 GTFS 时刻表（zip 文件或文件夹）生成某一天的时刻表数据库 OUT_FILE\n"
-    "                               （票价、车型和小常识取自所用的时刻表）\n"
-    "  export-gtfs OUT.zip          把时刻表导出为 GTFS 时刻表\n"
-    "search、transfer、train 的 --class 车型：只列出该车型（特快、快速、普快、普慢）的车次\n";
+// The usage, in the interface's language.
+std::string Usage() { return kw::text::Fill(kw::cli::kUsage, {kw::cli::ClassOptionList(kw::cli::kListJoin)}); }
+
+// The language the environment asks for: English when LANG begins with
+// "en", else Chinese.
+kw::Language EnvironmentLanguage();
+// The value of --lang, anywhere on the line; nothing when not given.
+std::optional<std::string> LanguageOption(int argc, char** argv);
 
 int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx);
 std::string OutputFailure();
@@ -62,22 +45,37 @@ int main(int argc, char** argv) {
       {"export-gtfs", ExportGtfs},
   };
 
+  // Chinese is the texts' own language: only English loads a translation.
+  // A --lang the tool does not speak is refused in the environment's.
+  const std::optional<std::string> code = LanguageOption(argc, argv);
+  const bool badLanguage = code && *code != "en" && *code != "zh";
+  const kw::Language language = !code || badLanguage ? EnvironmentLanguage() : *kw::LanguageNamed(*code);
+  if (language == kw::Language::English && !kw::UseLanguage(kw::Language::English)) {
+    std::cerr << std::string_view(kNoEnglish) << '\n';
+  }
+  if (badLanguage) {
+    std::cerr << kw::text::Fill(kBadLanguage, {Echo(*code)}) << '\n' << Usage();
+    return kBadUsage;
+  }
+
   Context ctx;
   std::string command;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (command.empty() && arg == "--db" && i + 1 < argc) {
+    if (arg == "--lang" && i + 1 < argc) {
+      ++i;  // taken above
+    } else if (command.empty() && arg == "--db" && i + 1 < argc) {
       ctx.dbPath = argv[++i];
     } else if (arg == "--json") {
       ctx.json = true;
     } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
+      std::cout << Usage();
       return kOk;
     } else if (command.empty() && arg == "--version") {
       std::cout << "kestrelway-cli " << kw::kVersion << '\n';
       return kOk;
     } else if (command.empty() && arg.size() > 1 && arg[0] == '-') {
-      std::cerr << "未知选项：" << Echo(arg) << '\n' << kUsage;
+      std::cerr << kw::text::Fill(kUnknownOption, {Echo(arg)}) << '\n' << Usage();
       return kBadUsage;
     } else if (command.empty()) {
       command = arg;
@@ -87,7 +85,8 @@ int main(int argc, char** argv) {
   }
   const auto it = commands.find(command);
   if (it == commands.end()) {
-    std::cerr << (command.empty() ? "缺少命令" : "未知命令：" + Echo(command)) << '\n' << kUsage;
+    std::cerr << (command.empty() ? kNoCommand.str() : kw::text::Fill(kUnknownCommand, {Echo(command)})) << '\n'
+              << Usage();
     return kBadUsage;
   }
   ctx.readsOnly = command != "update";
@@ -110,14 +109,27 @@ int main(int argc, char** argv) {
   // Rows that never reached their reader are no result: say so, and fail.
   const std::string failure = OutputFailure();
   if (!failure.empty()) {
-    std::cerr << (command == "update" && status == kOk ? std::string(kw::text::kUpdateDone) + "但" : std::string())
-              << kw::text::Fill(kw::text::kOutputFailed, {failure}) << '\n';
+    const std::string why = kw::text::Fill(kw::text::kOutputFailed, {failure});
+    std::cerr << (command == "update" && status == kOk ? kw::text::Fill(kDoneBut, {kw::text::kUpdateDone, why}) : why)
+              << '\n';
     return kFailure;
   }
   return status;
 }
 
 namespace {
+
+kw::Language EnvironmentLanguage() {
+  const char* lang = std::getenv("LANG");
+  return lang && kw::LanguageNamed(lang) == kw::Language::English ? kw::Language::English : kw::Language::Chinese;
+}
+
+std::optional<std::string> LanguageOption(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::string_view(argv[i]) == "--lang") return std::string(argv[i + 1]);
+  }
+  return std::nullopt;
+}
 
 int RunCommand(const std::function<int(kw::cli::Context&)>& run, kw::cli::Context& ctx) {
   using namespace kw::cli;
