@@ -305,18 +305,32 @@ std::string JourneySnapshotFileName(const std::string& path) {
   return "journeys-" + std::string(hash) + ".snapshot";
 }
 
-JourneyTimetable LoadJourneyTimetable(Database& db, JourneyTimetableOrigin* origin) {
-  const std::string source = JourneySnapshotSource(db);
-  const std::string name = JourneySnapshotFileName(db.Path());
+namespace {
+
+std::optional<FoundJourneySnapshot> FindSnapshot(Database& db, const std::string& source,
+                                                 const std::string& name) {
   // After changes through this connection the file may still look as it
   // did to the clock and to its first page (several changes under one
   // exclusive lock, within one tick): the timetable is built again.
-  if (!source.empty() && db.TotalChanges() == 0) {
-    if (const auto bytes = ReadCacheFile(name, kMaxSnapshotBytes)) {
-      if (auto t = JourneyTimetableFromSnapshot(*bytes, source)) {
-        if (origin) *origin = JourneyTimetableOrigin::Snapshot;
-        return std::move(*t);
-      }
+  if (source.empty() || db.TotalChanges() != 0) return std::nullopt;
+  std::optional<LargeCacheFile> file = ReadLargeCacheFile(name, kMaxSnapshotBytes);
+  if (!file) return std::nullopt;
+  return FoundJourneySnapshot{std::move(*file), source};
+}
+
+}  // namespace
+
+std::optional<FoundJourneySnapshot> FindJourneySnapshot(Database& db) {
+  return FindSnapshot(db, JourneySnapshotSource(db), JourneySnapshotFileName(db.Path()));
+}
+
+JourneyTimetable LoadJourneyTimetable(Database& db, JourneyTimetableOrigin* origin) {
+  const std::string source = JourneySnapshotSource(db);
+  const std::string name = JourneySnapshotFileName(db.Path());
+  if (const auto found = FindSnapshot(db, source, name)) {
+    if (auto t = JourneyTimetableFromSnapshot(found->file.Bytes(), source)) {
+      if (origin) *origin = JourneyTimetableOrigin::Snapshot;
+      return std::move(*t);
     }
   }
   JourneyTimetable t = BuildJourneyTimetable(db);

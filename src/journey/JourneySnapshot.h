@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "journey/JourneyTimetable.h"
+#include "store/UserCache.h"
 
 namespace kw {
 
@@ -36,6 +37,17 @@ std::string JourneySnapshotSource(Database& db);
 
 // The name of the snapshot file of the database file at `path`.
 std::string JourneySnapshotFileName(const std::string& path);
+
+// The snapshot of the database's timetable, read, and what it must be tied
+// to, when there is a file of that name and a snapshot may be used (an
+// identity recorded, nothing changed through the connection). Whether it
+// holds the timetable is for JourneyTimetableFromSnapshot to tell, which
+// reads no database and so may run on a thread of its own.
+struct FoundJourneySnapshot {
+  LargeCacheFile file;
+  std::string source;
+};
+std::optional<FoundJourneySnapshot> FindJourneySnapshot(Database& db);
 
 // How the last LoadJourneyTimetable came by its timetable.
 enum class JourneyTimetableOrigin { Snapshot, Built };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
+#include <system_error>
 
 #include "journey/JourneySnapshot.h"
 #include "query/TimetableTime.h"
@@ -220,8 +222,40 @@ JourneyTimetable BuildJourneyTimetable(Database& db) {
   return t;
 }
 
+void JourneyTimetableCache::Prepare() {
+  if (timetable_ || prepared_.valid()) return;
+  std::optional<FoundJourneySnapshot> found;
+  try {
+    found = FindJourneySnapshot(db_);
+  } catch (const DatabaseError&) {
+    // A database that cannot be read now (busy, damaged): Current() meets
+    // the fault again where the search reports it.
+  }
+  if (!found) return;
+  try {
+    prepared_ = std::async(std::launch::async, [found = std::move(*found)] {
+      return JourneyTimetableFromSnapshot(found.file.Bytes(), found.source);
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had: Current() reads the snapshot itself.
+  }
+}
+
 const JourneyTimetable& JourneyTimetableCache::Current() {
   const long long changes = db_.TotalChanges();
+  if (prepared_.valid()) {
+    // Taken only when nothing has been changed through the connection since
+    // Prepare(); a snapshot that failed its checks is left to the load below.
+    std::optional<JourneyTimetable> read;
+    try {
+      read = prepared_.get();
+    } catch (const std::bad_alloc&) {
+    }
+    if (read && changes == 0) {
+      timetable_ = std::move(read);
+      builtAtChange_ = changes;
+    }
+  }
   if (!timetable_ || changes != builtAtChange_) {
     timetable_ = LoadJourneyTimetable(db_);
     builtAtChange_ = changes;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <string>
 #include <vector>
@@ -106,12 +107,22 @@ JourneyTimetable BuildJourneyTimetable(Database& db);
 class JourneyTimetableCache {
  public:
   explicit JourneyTimetableCache(Database& db) : db_(db) {}
+
+  // Reads the timetable's snapshot file, when there is one, and starts
+  // checking it and taking the timetable from it on a thread of its own, so
+  // that the first Current() finds the timetable ready. That thread looks at
+  // the bytes read alone, never at the database. Does nothing when there is
+  // no snapshot file: Current() builds the timetable then.
+  void Prepare();
   const JourneyTimetable& Current();
 
  private:
   Database& db_;
   std::optional<JourneyTimetable> timetable_;
   long long builtAtChange_ = -1;
+  // The snapshot being read since Prepare(), with nothing changed through
+  // the connection then; the cache's end waits for it.
+  std::future<std::optional<JourneyTimetable>> prepared_;
 };
 
 }  // namespace kw

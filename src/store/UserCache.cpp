@@ -1,11 +1,13 @@
 #include "store/UserCache.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
 namespace kw {
 
@@ -57,31 +59,93 @@ fs::path CacheFolder() {
   return {};
 }
 
-std::optional<std::string> ReadCacheFile(std::string_view name, std::uint64_t maxBytes) {
+namespace {
+
+// Cache file `name`, opened, when it is a regular file of the user's of at
+// most `maxBytes`; its size in `size`. -1 otherwise.
+int OpenCacheFile(std::string_view name, std::uint64_t maxBytes, size_t& size) {
   const fs::path folder = CacheFolder();
-  if (folder.empty()) return std::nullopt;
-  const fs::path path = folder / name;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::string> bytes;
+  if (folder.empty()) return -1;
+  const int fd = ::open((folder / name).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return -1;
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
       static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
-    std::string content(static_cast<size_t>(st.st_size), '\0');
-    size_t done = 0;
-    while (done < content.size()) {
-      const ssize_t n = ::read(fd, content.data() + done, content.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      done += static_cast<size_t>(n);
-    }
-    // A file cut short while it was read is taken as what was read: the
-    // reader's checks refuse it.
-    content.resize(done);
-    bytes = std::move(content);
+    size = static_cast<size_t>(st.st_size);
+    return fd;
   }
   ::close(fd);
-  return bytes;
+  return -1;
+}
+
+// Reads up to `size` bytes into `out`; how many there were. A file cut short
+// while it was read is taken as what was read: the reader's checks refuse it.
+size_t ReadUpTo(int fd, char* out, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::read(fd, out + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  return done;
+}
+
+constexpr size_t kLargePage = size_t{2} << 20;
+
+}  // namespace
+
+std::optional<std::string> ReadCacheFile(std::string_view name, std::uint64_t maxBytes) {
+  size_t size = 0;
+  const int fd = OpenCacheFile(name, maxBytes, size);
+  if (fd < 0) return std::nullopt;
+  std::string content(size, '\0');
+  content.resize(ReadUpTo(fd, content.data(), size));
+  ::close(fd);
+  return content;
+}
+
+LargeCacheFile::LargeCacheFile(LargeCacheFile&& other) noexcept
+    : region_(std::exchange(other.region_, nullptr)),
+      regionBytes_(std::exchange(other.regionBytes_, 0)),
+      bytes_(std::exchange(other.bytes_, {})) {}
+
+LargeCacheFile& LargeCacheFile::operator=(LargeCacheFile&& other) noexcept {
+  if (this != &other) {
+    if (region_) ::munmap(region_, regionBytes_);
+    region_ = std::exchange(other.region_, nullptr);
+    regionBytes_ = std::exchange(other.regionBytes_, 0);
+    bytes_ = std::exchange(other.bytes_, {});
+  }
+  return *this;
+}
+
+LargeCacheFile::~LargeCacheFile() {
+  if (region_) ::munmap(region_, regionBytes_);
+}
+
+std::optional<LargeCacheFile> ReadLargeCacheFile(std::string_view name, std::uint64_t maxBytes) {
+  size_t size = 0;
+  const int fd = OpenCacheFile(name, maxBytes, size);
+  if (fd < 0) return std::nullopt;
+  std::optional<LargeCacheFile> file;
+  if (size == 0) {
+    file = LargeCacheFile(nullptr, 0, {});
+  } else {
+    // Whole large pages, with room to begin the bytes on one.
+    const size_t pages = (size + kLargePage - 1) / kLargePage;
+    const size_t regionBytes = (pages + 1) * kLargePage;
+    void* region = ::mmap(nullptr, regionBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (region != MAP_FAILED) {
+      const auto at = reinterpret_cast<std::uintptr_t>(region);
+      char* data = reinterpret_cast<char*>((at + kLargePage - 1) & ~std::uintptr_t{kLargePage - 1});
+      // Where the system gives none, the pages are the usual ones.
+      ::madvise(data, pages * kLargePage, MADV_HUGEPAGE);
+      file = LargeCacheFile(region, regionBytes, std::string_view(data, ReadUpTo(fd, data, size)));
+    }
+  }
+  ::close(fd);
+  return file;
 }
 
 bool WriteCacheFile(std::string_view name, std::string_view bytes) {

@@ -184,6 +184,71 @@ TEST(JourneySnapshot, IsStaleOnceAnUpdateIsApplied) {
   EXPECT_EQ(Load(*db), Origin::Snapshot);
 }
 
+// The window's cache reads the snapshot ahead, on a thread of its own: what
+// it reads is the snapshot's timetable, which Current() then takes without
+// building it again; a snapshot that fails its checks, or a change through
+// the connection after Prepare(), leaves Current() to build the timetable.
+TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDatabaseChanged) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  test::FillJourneyTimetable(t).Build();
+  const std::string path = t.DbPath().string();
+  test::TempDir dir;
+  // K12 甲 06:00 -> 戊 09:00.
+  const fs::path update =
+      dir.Write("update.txt",
+                "insert;train;12;12,\"K12\",2,1,5,6,9,0,100,Null\ninsert;pass;12,1;12,1,1,Null,6,0,0\n"
+                "insert;pass;12,5;12,5,2,9,Null,0,100\n");
+  ASSERT_EQ(Load(*Database::OpenReadOnly(path)), Origin::Built);
+  const fs::path file = home.Folder() / JourneySnapshotFileName(path);
+  const std::string good = test::ReadFile(file);
+  std::string flipped = good;
+  flipped[flipped.size() - 3] ^= 0x01;
+  const struct {
+    const char* what;
+    std::string snapshot;
+    bool updated;            // an update applied between Prepare() and Current()
+    bool snapshotReadAhead;  // the prepared timetable taken
+    const char* answers;
+  } cases[] = {
+      {"a good snapshot", good, false, true, kFixtureAnswers},
+      {"a byte changed", flipped, false, false, kFixtureAnswers},
+      // Last: the update changes the timetable for good.
+      {"an update applied after", good, true, false,
+       "450-510/0 480-600/0 1320-1350/0 | 420-1200/0 450-660/1 480-720/1 | 1320-1430/0 | "
+       "360-540/0 1320-1560/1 | 1320-5400/1 | "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << c.snapshot;
+    const auto db = Database::Open(path);
+    JourneyTimetableCache cache(*db);
+    cache.Prepare();
+    // Gone from the folder, the snapshot read ahead is still what Current()
+    // takes; a timetable built instead is kept as a snapshot again.
+    fs::remove(file);
+    if (c.updated) {
+      ASSERT_EQ(ApplyUpdateFile(*db, update).status, UpdateStatus::Applied);
+    }
+    EXPECT_EQ(Answers(cache.Current()), c.answers);
+    EXPECT_NE(fs::exists(file), c.snapshotReadAhead);
+  }
+}
+
+// A database that fails when the snapshot is looked for: Prepare() (in the
+// window's constructor) leaves the fault to Current(), which the search
+// reports.
+TEST(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  test::FillJourneyTimetable(t).Open()->Execute(
+      "DROP TABLE kw_identity; CREATE TABLE kw_identity (other TEXT)");
+  const auto db = Database::OpenReadOnly(t.DbPath().string());
+  JourneyTimetableCache cache(*db);
+  EXPECT_NO_THROW(cache.Prepare());
+  EXPECT_THROW(cache.Current(), DatabaseError);
+}
+
 // A snapshot whose checksum is right but whose arrays do not fit together
 // is refused as well: the searches never meet an index out of its array.
 TEST(JourneySnapshot, ArraysThatDoNotFitAreRefused) {

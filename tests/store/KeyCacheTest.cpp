@@ -160,6 +160,45 @@ TEST(UserCache, FolderAndFilesArePrivateAndAMissingFolderIsNoError) {
   }
 }
 
+// A large cache file is read as any other, under the same conditions, and
+// its bytes go with it when it is moved.
+TEST(UserCache, ALargeFileReadsAsAnyOther) {
+  test::ScopedCacheHome home;
+  const std::string large(3 << 20, 'k');  // more than a large page
+  ASSERT_TRUE(WriteCacheFile("x", "1234"));
+  ASSERT_TRUE(WriteCacheFile("empty", ""));
+  ASSERT_TRUE(WriteCacheFile("large", large + "end"));
+  fs::create_symlink(home.Folder() / "x", home.Folder() / "link");
+  fs::create_directory(home.Folder() / "folder");
+  const struct {
+    const char* name;
+    std::uint64_t maxBytes;
+    std::optional<std::string> bytes;
+  } cases[] = {
+      {"x", 4, "1234"},
+      {"x", 3, std::nullopt},
+      {"empty", 0, ""},
+      {"link", 4, std::nullopt},
+      {"folder", 4096, std::nullopt},
+      {"missing", 4, std::nullopt},
+      {"large", large.size() + 3, large + "end"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " up to " + std::to_string(c.maxBytes));
+    EXPECT_EQ(ReadCacheFile(c.name, c.maxBytes), c.bytes);
+    const auto file = ReadLargeCacheFile(c.name, c.maxBytes);
+    ASSERT_EQ(file.has_value(), c.bytes.has_value());
+    if (file) {
+      EXPECT_EQ(file->Bytes(), *c.bytes);
+    }
+  }
+  std::optional<LargeCacheFile> file = ReadLargeCacheFile("x", 4);
+  ASSERT_TRUE(file);
+  LargeCacheFile moved = std::move(*file);
+  file.reset();
+  EXPECT_EQ(moved.Bytes(), "1234");
+}
+
 TEST(UserCache, FolderFollowsXdgCacheHomeElseHome) {
   const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
   const struct {

@@ -93,6 +93,9 @@ JourneyWindow::JourneyWindow(Database& db, Platform& platform, QWidget* parent)
   resize(TwipsToPixels(18000), TwipsToPixels(9000));
   BuildControls();
   ReadOptions();
+  // The timetable is read from its snapshot while the window opens and the
+  // stations are typed, rather than when 查询 is pressed.
+  timetable_.Prepare();
 
   // The pick list opens under the box typed in; a pick moves on to the next
   // box, then to 查询.
