@@ -14,6 +14,7 @@
 //   point.cur             the pointing cursor (a Windows cursor file)
 //   frmShow.jpg           the picture shown while the main window loads
 //   showmain.gif          the picture of the start page
+//   showmain_en.png       the same, for the English start page
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -478,7 +479,8 @@ QByteArray EncodeGif(const QImage& source) {
   return out;
 }
 
-void StartPagePicture() {
+// The start page's picture: title, two lines and a wish, beside a train.
+QImage StartPageImage(const QString& title, const QString& line1, const QString& line2, const QString& wish) {
   // Flat colours: a GIF holds 256 at most, and the picture keeps them all.
   QImage image(520, 170, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -489,16 +491,21 @@ void StartPagePicture() {
   TrainSide(p, QRectF(250, 88, 240, 46), 3);
   p.setPen(kDeepBlue);
   p.setFont(ChineseFont(26, true));
-  p.drawText(QRectF(24, 18, 480, 40), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Kestrelway 铁路时刻查询"));
+  p.drawText(QRectF(24, 18, 480, 40), Qt::AlignLeft | Qt::AlignVCenter, title);
   p.setPen(QColor(0x33, 0x33, 0x33));
   p.setFont(ChineseFont(14));
-  p.drawText(QRectF(24, 64, 230, 24), Qt::AlignLeft, QStringLiteral("全国列车时刻　一查便知"));
-  p.drawText(QRectF(24, 90, 230, 24), Qt::AlignLeft, QStringLiteral("票价　里程　中转站"));
+  p.drawText(QRectF(24, 64, 230, 24), Qt::AlignLeft, line1);
+  p.drawText(QRectF(24, 90, 230, 24), Qt::AlignLeft, line2);
   p.setPen(kSignalRed);
   p.setFont(ChineseFont(13, true));
-  p.drawText(QRectF(24, 124, 230, 24), Qt::AlignLeft, QStringLiteral("祝您旅途愉快！"));
+  p.drawText(QRectF(24, 124, 230, 24), Qt::AlignLeft, wish);
   p.end();
+  return image;
+}
+
+void StartPagePicture() {
+  const QImage image = StartPageImage(QStringLiteral("Kestrelway 铁路时刻查询"), QStringLiteral("全国列车时刻　一查便知"),
+                                      QStringLiteral("票价　里程　中转站"), QStringLiteral("祝您旅途愉快！"));
   const QByteArray gif = EncodeGif(image);
   // The file must read back as the picture that was drawn.
   QImage check;
@@ -511,6 +518,13 @@ void StartPagePicture() {
     }
   }
   WriteBytes("showmain.gif", gif);
+}
+
+// The English start page's picture (ShowMain_en.html), as PNG.
+void EnglishStartPagePicture() {
+  Save(StartPageImage(QStringLiteral("Kestrelway Railway Timetable"), QStringLiteral("Every train in China"),
+                      QStringLiteral("Fares, distances, changes"), QStringLiteral("Have a good journey!")),
+       QStringLiteral("showmain_en.png"), "PNG");
 }
 
 // ------------------------------------------------------------ icon and cursor
@@ -632,6 +646,7 @@ int main(int argc, char** argv) {
   LoadingPicture(QStringLiteral("frmShow.jpg"), QStringLiteral("铁路列车时刻查询"), QStringLiteral("正在载入，请稍候……"));
   LoadingPicture(QStringLiteral("frmShow_en.jpg"), QStringLiteral("Railway Timetable"), QStringLiteral("Loading, please wait..."));
   StartPagePicture();
+  EnglishStartPagePicture();
   IconAndCursor();
   DesktopIcons(QString::fromLocal8Bit(argv[2]));
   return 0;
