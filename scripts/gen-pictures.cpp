@@ -25,6 +25,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <cstdio>
+
+#include <gif_lib.h>
 #include <unordered_map>
 
 namespace {
@@ -387,95 +389,35 @@ void LoadingPicture(const QString& file, const QString& kind, const QString& loa
 
 // ------------------------------------------------------------ GIF
 
-// The image as a GIF89a file: one frame, its colour table, LZW-coded pixels.
+// The image as a GIF file (giflib): one frame with its colour table.
 QByteArray EncodeGif(const QImage& source) {
   const QImage image = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
   const QList<QRgb> colours = image.colorTable();
-  int tableBits = 1;
-  while ((1 << tableBits) < colours.size()) ++tableBits;
+  // A GIF colour table holds a power of two entries, at least two.
+  int tableSize = 2;
+  while (tableSize < colours.size()) tableSize *= 2;
+  ColorMapObject* map = GifMakeMapObject(tableSize, nullptr);
+  if (!map) Fail("giflib: no memory for the colour table");
+  for (int i = 0; i < colours.size(); ++i)
+    map->Colors[i] = {GifByteType(qRed(colours[i])), GifByteType(qGreen(colours[i])), GifByteType(qBlue(colours[i]))};
 
-  QByteArray out("GIF89a");
-  auto word = [&](int v) {
-    out.append(char(v & 0xff));
-    out.append(char((v >> 8) & 0xff));
+  QByteArray out;
+  const auto write = [](GifFileType* gif, const GifByteType* bytes, int size) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), size);
+    return size;
   };
-  word(image.width());
-  word(image.height());
-  out.append(char(0x80 | ((tableBits - 1) << 4) | (tableBits - 1)));  // global table, its size
-  out.append(char(0));                                                // background colour
-  out.append(char(0));                                                // pixel aspect
-  for (int i = 0; i < (1 << tableBits); ++i) {
-    const QRgb c = i < colours.size() ? colours[i] : 0;
-    out.append(char(qRed(c)));
-    out.append(char(qGreen(c)));
-    out.append(char(qBlue(c)));
+  int error = 0;
+  GifFileType* gif = EGifOpen(&out, write, &error);
+  if (!gif) Fail(QStringLiteral("giflib: %1").arg(QString::fromUtf8(GifErrorString(error))));
+  bool written = EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, map) == GIF_OK &&
+                 EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
+  for (int y = 0; written && y < image.height(); ++y) {
+    QByteArray line(reinterpret_cast<const char*>(image.constScanLine(y)), image.width());
+    written = EGifPutLine(gif, reinterpret_cast<GifPixelType*>(line.data()), image.width()) == GIF_OK;
   }
-  out.append(char(0x2c));  // image descriptor
-  word(0);
-  word(0);
-  word(image.width());
-  word(image.height());
-  out.append(char(0));
-
-  const int minCodeSize = qMax(2, tableBits);
-  out.append(char(minCodeSize));
-  const int clearCode = 1 << minCodeSize;
-  const int endCode = clearCode + 1;
-
-  QByteArray data;
-  quint32 bitBuffer = 0;
-  int bitCount = 0;
-  int codeSize = minCodeSize + 1;
-  auto emitCode = [&](int code) {
-    bitBuffer |= quint32(code) << bitCount;
-    bitCount += codeSize;
-    while (bitCount >= 8) {
-      data.append(char(bitBuffer & 0xff));
-      bitBuffer >>= 8;
-      bitCount -= 8;
-    }
-  };
-
-  std::unordered_map<int, int> dictionary;  // (prefix code << 8 | pixel) -> code
-  int lastCode = endCode;
-  emitCode(clearCode);
-  int prefix = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    const uchar* line = image.constScanLine(y);
-    for (int x = 0; x < image.width(); ++x) {
-      const int pixel = line[x];
-      if (prefix < 0) {
-        prefix = pixel;
-        continue;
-      }
-      const auto found = dictionary.find(prefix << 8 | pixel);
-      if (found != dictionary.end()) {
-        prefix = found->second;
-        continue;
-      }
-      emitCode(prefix);
-      dictionary[prefix << 8 | pixel] = ++lastCode;
-      if (lastCode >= (1 << codeSize)) ++codeSize;
-      if (lastCode == 4095) {
-        emitCode(clearCode);
-        dictionary.clear();
-        codeSize = minCodeSize + 1;
-        lastCode = endCode;
-      }
-      prefix = pixel;
-    }
-  }
-  emitCode(prefix);
-  emitCode(endCode);
-  if (bitCount > 0) data.append(char(bitBuffer & 0xff));
-
-  for (qsizetype at = 0; at < data.size(); at += 255) {
-    const QByteArray block = data.mid(at, 255);
-    out.append(char(block.size()));
-    out.append(block);
-  }
-  out.append(char(0));
-  out.append(char(0x3b));
+  if (!written) Fail(QStringLiteral("giflib: %1").arg(QString::fromUtf8(GifErrorString(gif->Error))));
+  if (EGifCloseFile(gif, &error) != GIF_OK) Fail(QStringLiteral("giflib: %1").arg(QString::fromUtf8(GifErrorString(error))));
+  GifFreeMapObject(map);
   return out;
 }
 
