@@ -51,11 +51,12 @@ bool IsQtOption(std::string_view arg, bool& takesValue) {
 
 int main(int argc, char** argv) {
   // The options of the program itself are answered without a window (nor a
-  // display); anything else that is not Qt's own is refused.
-  kw::UseLanguage(OptionsLanguage());
+  // display); anything else that is not Qt's own is refused. Only an answer
+  // needs the language: a normal start reads it once, below.
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
+      kw::UseLanguage(OptionsLanguage());
       std::cout << Usage();
       return 0;
     }
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
       if (takesValue) ++i;
       continue;
     }
+    kw::UseLanguage(OptionsLanguage());
     const QString what = QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()));
     std::cerr << (arg.starts_with('-') ? kw::str::kUnknownOption : kw::str::kExtraArgument).arg(what).toStdString()
               << '\n'
