@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/CliCheck.h"
 #include "support/JourneyFixture.h"
 
 namespace kw {
@@ -16,48 +17,44 @@ const std::string& Db() {
   return path;
 }
 
-test::CommandResult RunJourneys(std::vector<std::string> args) {
-  args.insert(args.begin(), {"--db", Db(), "journeys"});
-  return test::RunCli(args);
+test::CommandResult ExpectJourneys(std::vector<std::string> args, int status, const char* out = nullptr,
+                                   const char* err = nullptr) {
+  args.insert(args.begin(), "journeys");
+  return test::ExpectCli(Db(), args, status, out, err);
 }
 
 TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
   // Z4 to 丁, then D5 after midnight; D10 and D11 tie with Z4 but change more.
-  auto r = RunJourneys({"甲", "戊"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(
-      r.out,
-      "22:00\t次日02:00\t4小时\t1\t300\t暂缺\tZ4\t甲\t 22:00\t丁\t 23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n");
+  const char* z4 =
+      "22:00\t次日02:00\t4小时\t1\t300\t暂缺\tZ4\t甲\t 22:00\t丁\t "
+      "23:50\t\tD5\t丁\t次日00:30\t戊\t次日02:00\t40分钟\n";
+  ExpectJourneys({"甲", "戊"}, 0, z4);
   // Station texts lose tabs, line breaks and the ideographic space.
-  EXPECT_EQ(RunJourneys({"\t甲\n", "戊\u3000"}).out, r.out);
+  ExpectJourneys({"\t甲\n", "戊\u3000"}, 0, z4);
   // Letters stand for the first station their lookup lists: 甲 and 戊.
-  EXPECT_EQ(RunJourneys({"j", "w"}).out, r.out);
-  r = RunJourneys({"--json", "甲", "戊"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(
-      r.out,
+  ExpectJourneys({"j", "w"}, 0, z4);
+  ExpectJourneys(
+      {"--json", "甲", "戊"}, 0,
       "{\"departure\":\"22:00\",\"arrival\":\"次日02:00\",\"duration\":\"4小时\",\"departureMinutes\":1320,"
-      "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"distanceKm\":300,\"fare\":null,\"legs\":["
-      "{\"trainId\":4,\"train\":\"Z4\",\"board\":\"甲\",\"boardMinutes\":1320,\"alight\":\"丁\","
+      "\"arrivalMinutes\":1560,\"durationMinutes\":240,\"changes\":1,\"distanceKm\":300,\"fare\":null,"
+      "\"legs\":[{\"trainId\":4,\"train\":\"Z4\",\"board\":\"甲\",\"boardMinutes\":1320,\"alight\":\"丁\","
       "\"alightMinutes\":1430,\"waitMinutes\":0},"
       "{\"trainId\":5,\"train\":\"D5\",\"board\":\"丁\",\"boardMinutes\":1470,\"alight\":\"戊\","
       "\"alightMinutes\":1560,\"waitMinutes\":40}]}\n");
   // 城际, 特快 and 其他 trains only, the shortest first; 甲 covers 甲西.
-  r = RunJourneys(
-      {"甲", "丙", "--types", "cto", "--sort", "duration", "--after", "7:00", "--until", "07:30"});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "07:30\t 11:00\t3小时30分钟\t1\t230\t暂缺\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t "
-            "11:00\t1小时59分钟\n"
-            "07:00\t 20:00\t13小时\t0\t450\t50\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
+  ExpectJourneys(
+      {"甲", "丙", "--types", "cto", "--sort", "duration", "--after", "7:00", "--until", "07:30"}, 0,
+      "07:30\t 11:00\t3小时30分钟\t1\t230\t暂缺\tC8\t甲西\t 07:30\t乙\t 08:30\t\tT3\t乙\t 10:29\t丙\t "
+      "11:00\t1小时59分钟\n"
+      "07:00\t 20:00\t13小时\t0\t450\t50\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
   // A window of one minute: 1007 leaves 甲 at 07:00.
-  r = RunJourneys({"甲", "丙", "--after", "7:00", "--until", "07:00"});
-  EXPECT_EQ(r.out, "07:00\t 20:00\t13小时\t0\t450\t50\t1007\t甲\t 07:00\t丙\t 20:00\t\n") << r.err;
+  ExpectJourneys({"甲", "丙", "--after", "7:00", "--until", "07:00"}, 0,
+                 "07:00\t 20:00\t13小时\t0\t450\t50\t1007\t甲\t 07:00\t丙\t 20:00\t\n");
   // Two 普快 tickets: 80 km at 10 and 150 km at 20.
-  r = RunJourneys({"甲", "丙", "--types", "CK", "--until", "7:45", "--json"});
+  auto r = ExpectJourneys({"甲", "丙", "--types", "CK", "--until", "7:45", "--json"}, 0);
   EXPECT_NE(r.out.find("\"changes\":1,\"distanceKm\":230,\"fare\":30,"), std::string::npos) << r.out;
   // 45 minutes to change at 丁 miss D5 by five minutes: the next night's.
-  r = RunJourneys({"甲", "戊", "--min-change", "45", "--max-changes", "1"});
+  r = ExpectJourneys({"甲", "戊", "--min-change", "45", "--max-changes", "1"}, 0);
   EXPECT_EQ(r.out.substr(0, r.out.find('\t', 6)), "22:00\t第三日02:00");
 }
 
@@ -67,10 +64,12 @@ TEST(CliJourneys, PrintsEachJourneyWithItsLegsAsTextOrJson) {
 TEST(CliJourneys, AChangeMustSaveThirtyMinutesUnlessToldOtherwise) {
   static test::TestTimetable t{
       {"station", "1\t东\td\n2\t中\tz\n3\t西\tx\n"},
-      {"train", "1\tZ1\t1\t1\t3\t8\t12\t0\t300\t\n2\tG2\t1\t1\t2\t8.1\t9\t0\t100\t\n"
-                "3\tG3\t1\t2\t3\t9.3\t11.45\t0\t200\t\n"},
-      {"pass", "1\t1\t1\t\t8\t0\t0\n1\t3\t2\t12\t\t0\t300\n2\t1\t1\t\t8.1\t0\t0\n2\t2\t2\t9\t\t0\t100\n"
-               "3\t2\t1\t\t9.3\t0\t0\n3\t3\t2\t11.45\t\t0\t200\n"}};
+      {"train",
+       "1\tZ1\t1\t1\t3\t8\t12\t0\t300\t\n2\tG2\t1\t1\t2\t8.1\t9\t0\t100\t\n"
+       "3\tG3\t1\t2\t3\t9.3\t11.45\t0\t200\t\n"},
+      {"pass",
+       "1\t1\t1\t\t8\t0\t0\n1\t3\t2\t12\t\t0\t300\n2\t1\t1\t\t8.1\t0\t0\n2\t2\t2\t9\t\t0\t100\n"
+       "3\t2\t1\t\t9.3\t0\t0\n3\t3\t2\t11.45\t\t0\t200\n"}};
   t.Build();
   const auto run = [](std::vector<std::string> args) {
     args.insert(args.begin(), {"--db", t.DbPath().string(), "journeys", "东", "西"});
@@ -112,12 +111,7 @@ TEST(CliJourneys, SaysWhyNothingIsListed) {
       {{"甲", "丙", "--slack", "3\n0"}, 2, "--slack 应为整数：3 0\n"},
       {{"辛\n", "甲"}, 1, "没有以“辛”开头的站名\n"},
   };
-  for (const auto& c : cases) {
-    const auto r = RunJourneys(c.args);
-    EXPECT_EQ(r.status, c.status) << c.err;
-    EXPECT_EQ(r.err, c.err);
-    EXPECT_EQ(r.out, "");
-  }
+  for (const auto& c : cases) ExpectJourneys(c.args, c.status, "", c.err);
 }
 
 // Totals of three legs of the largest distance a stop may give, or of the

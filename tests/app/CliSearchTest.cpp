@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/TestTimetable.h"
+#include "app/CliCheck.h"
 
 namespace kw {
 namespace {
@@ -26,22 +26,9 @@ const std::string& Db() {
   return path;
 }
 
-// Runs the tool on the fixture's database and expects `status`, and `out` and
-// `err` where given.
 test::CommandResult Expect(std::vector<std::string> args, int status, const char* out = nullptr,
                            const char* err = nullptr) {
-  std::string command;
-  for (const auto& a : args) command += a + " ";
-  args.insert(args.begin(), {"--db", Db()});
-  const auto r = test::RunCli(args);
-  EXPECT_EQ(r.status, status) << command << r.err;
-  if (out) {
-    EXPECT_EQ(r.out, out) << command;
-  }
-  if (err) {
-    EXPECT_EQ(r.err, err) << command;
-  }
-  return r;
+  return test::ExpectCli(Db(), std::move(args), status, out, err);
 }
 
 const std::string kK21Row = " K21次(甲---丙)特快列车\t08:30\t 10:15\t 137 \tt20 \t\t1\n";

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/TestTimetable.h"
+#include "app/CliCheck.h"
 
 namespace kw {
 namespace {
@@ -8,40 +8,38 @@ namespace {
 using test::RunCli;
 
 TEST(CliStore, StationsAndFaresOrAOneLineFailureWithItsStatus) {
-  test::TestTimetable t{{"station", "1\t北京\tbj\tbeijing\n2\t北京西\tbjx\tbeijingxi\n3\t天津\ttj\n4\t白涧\tbj\n"}};
+  test::TestTimetable t{
+      {"station", "1\t北京\tbj\tbeijing\n2\t北京西\tbjx\tbeijingxi\n3\t天津\ttj\n4\t白涧\tbj\n"}};
   t.Build();
   const std::string db = t.DbPath().string();
-  const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-      {{"stations", "bj"}, 0, "1\t北京\n2\t北京西\n4\t白涧\n"},
-      {{"stations", "北京"}, 0, "1\t北京\n2\t北京西\n"},
-      {{"stations", "beijing"}, 0, "1\t北京\n2\t北京西\n"},
-      {{"stations", "beijingx"}, 0, "2\t北京西\n"},
-      {{"--json", "stations", "tj"}, 0, "{\"id\":\"3\",\"name\":\"天津\"}\n"},
-      {{"stations", "qq"}, 1, ""},  // with its message, below
-      {{"fares", "2", "450"}, 0, "50\n100\n5001\n5002\n5003\n5004\n5005\n"},
-      {{"fares", "9", "450"}, 0, "暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n"},  // a class without fares
-      {{"fares", "x", "1"}, 2, ""},
-      {{"fares", "2", "-100"}, 2, ""},  // no negative distance is priced
-      {{"nonsense"}, 2, ""},
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char *out, *err;  // err: its first line
+  } cases[] = {
+      {{"stations", "bj"}, 0, "1\t北京\n2\t北京西\n4\t白涧\n", ""},
+      {{"stations", "北京"}, 0, "1\t北京\n2\t北京西\n", ""},
+      {{"stations", "beijing"}, 0, "1\t北京\n2\t北京西\n", ""},
+      {{"stations", "beijingx"}, 0, "2\t北京西\n", ""},
+      {{"--json", "stations", "tj"}, 0, "{\"id\":\"3\",\"name\":\"天津\"}\n", ""},
+      {{"stations", "qq"}, 1, "", "没有以“qq”开头的站名\n"},
+      {{"--json", "stations", "上海"}, 1, "", "没有以“上海”开头的站名\n"},
+      {{"fares", "2", "450"}, 0, "50\n100\n5001\n5002\n5003\n5004\n5005\n", ""},
+      {{"fares", "9", "450"}, 0, "暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n暂缺\n", ""},  // a class without fares
+      {{"fares", "x", "1"}, 2, "", "KIND_ID 应为整数：x\n"},
+      {{"fares", "2", "-100"}, 2, "", "KM 不能为负数：-100\n"},  // no negative distance is priced
+      {{"nonsense"}, 2, "", "未知命令：nonsense\n"},
       // An option no command takes is refused, before or after the command.
-      {{"stations", "--bogus", "bj"}, 2, ""},
-      {{"--bogus", "stations", "bj"}, 2, ""}};
-  for (auto [args, status, out] : cases) {
-    args.insert(args.begin(), {"--db", db});
-    const auto r = RunCli(args);
-    EXPECT_EQ(r.status, status) << args[2] << ": " << r.err;
-    EXPECT_EQ(r.out, out) << args[2];
-    EXPECT_EQ(r.err.empty(), status == 0) << r.err;
+      {{"stations", "--bogus", "bj"}, 2, "", "未知选项：--bogus\n"},
+      {{"--bogus", "stations", "bj"}, 2, "", "未知选项：--bogus\n"}};
+  for (const auto& c : cases) {
+    const auto r = test::ExpectCli(db, c.args, c.status, c.out);
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), c.err);
   }
-  EXPECT_EQ(RunCli({"--db", db, "stations", "qq"}).err, "没有以“qq”开头的站名\n");
-  EXPECT_EQ(RunCli({"--db", db, "--json", "stations", "上海"}).err, "没有以“上海”开头的站名\n");
-  EXPECT_NE(RunCli({"--db", db, "stations", "--bogus", "bj"}).err.find("未知选项：--bogus"), std::string::npos);
   // The searches read beside a window that has the file open for writing.
   {
     const auto window = Database::Open(db);
-    const auto read = RunCli({"--db", db, "stations", "tj"});
-    EXPECT_EQ(read.status, 0) << read.err;
-    EXPECT_EQ(read.out, "3\t天津\n");
+    test::ExpectCli(db, {"stations", "tj"}, 0, "3\t天津\n");
   }
   const auto r = RunCli({"--db", "/nonexistent/Train.dll", "stations", "bj"});
   EXPECT_EQ(r.status, 3);

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <csignal>
 
-#include "support/TestTimetable.h"
+#include "app/CliCheck.h"
 
 namespace kw {
 namespace {
@@ -41,10 +41,7 @@ class CliUpdateTest : public ::testing::Test {
 TEST_F(CliUpdateTest, AppliesTheFileAndDeletesIt) {
   const auto file =
       dir_.Write("u.txt", "insert;station;3;3,\"上海\",\"sh\"\r\nupdate;station;2;jm=\"tjx\"\r\n");
-  const auto r = Run({"update", file.string()});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "更新完毕！\n");
-  EXPECT_EQ(r.err, "");
+  test::ExpectCli(t_.DbPath().string(), {"update", file.string()}, 0, "更新完毕！\n", "");
   EXPECT_FALSE(fs::exists(file));
   EXPECT_EQ(Run({"stations", "sh"}).out, "3\t上海\n");
   EXPECT_EQ(Run({"stations", "tjx"}).out, "2\t天津\n");

@@ -13,6 +13,23 @@ const schema::Column& ColumnOf(const char* table, const char* column) {
   return *schema::FindColumn(*schema::FindTable(table), column);
 }
 
+// `text` is kept in `column` as `stored` (of type T), or refused with a
+// reason that holds `reason`.
+template <class T>
+void ExpectParsed(const schema::Column& column, const char* text, T stored, const char* reason) {
+  const auto value = ParseColumnValue(column, text);
+  if (reason) {
+    EXPECT_FALSE(value) << text;
+    EXPECT_NE(WrongTypeReason(column, text).find(reason), std::string::npos) << WrongTypeReason(column, text);
+  } else if (!value) {
+    ADD_FAILURE() << "refused " << text;
+  } else if constexpr (std::is_same_v<T, double>) {
+    EXPECT_DOUBLE_EQ(std::get<double>(*value), stored) << text;
+  } else {
+    EXPECT_EQ(std::get<T>(*value), stored) << text;
+  }
+}
+
 TEST(ColumnValue, TimesAreReadInTheStoredEncodingOnly) {
   const std::pair<const char*, long> good[] = {{"8.3", 830}, {"8.03", 803}, {"8", 800},
                                                {"0.45", 45}, {".4", 40},    {"23.59", 2359}};
@@ -45,18 +62,7 @@ TEST(ColumnValue, WholeNumbersTheProgramCannotHoldAreRefusedAsOutOfRange) {
       {"station", "id", "1.5", 0, "列 id 的值 “1.5” 不是整数"},
       {"station", "id", "-", 0, "不是整数"},
   };
-  for (const auto& c : cases) {
-    const auto& column = ColumnOf(c.table, c.column);
-    const auto value = ParseColumnValue(column, c.text);
-    if (c.reason) {
-      EXPECT_FALSE(value) << c.text;
-      EXPECT_NE(WrongTypeReason(column, c.text).find(c.reason), std::string::npos)
-          << WrongTypeReason(column, c.text);
-    } else {
-      ASSERT_TRUE(value) << c.text;
-      EXPECT_EQ(std::get<long long>(*value), c.stored);
-    }
-  }
+  for (const auto& c : cases) ExpectParsed(ColumnOf(c.table, c.column), c.text, c.stored, c.reason);
 }
 
 // Positions are decimal degrees within the globe: latitude to ±90,
@@ -84,18 +90,7 @@ TEST(ColumnValue, PositionsAreDecimalDegreesWithinTheirRange) {
       {"lat", "39.904690000000000000001", 39.90469, nullptr},
       {"lat", huge.c_str(), 0, "超出范围"},
   };
-  for (const auto& c : cases) {
-    const auto& column = ColumnOf("station", c.column);
-    const auto value = ParseColumnValue(column, c.text);
-    if (c.reason) {
-      EXPECT_FALSE(value) << c.text;
-      EXPECT_NE(WrongTypeReason(column, c.text).find(c.reason), std::string::npos)
-          << WrongTypeReason(column, c.text);
-    } else {
-      ASSERT_TRUE(value) << c.text;
-      EXPECT_DOUBLE_EQ(std::get<double>(*value), c.stored) << c.text;
-    }
-  }
+  for (const auto& c : cases) ExpectParsed(ColumnOf("station", c.column), c.text, c.stored, c.reason);
 }
 
 TEST(ColumnValue, AMessageRepeatsAtMostEightyCharactersOfAnItem) {

@@ -21,7 +21,9 @@ TestTimetable Timetable(const std::string& stations) {
           {"VerID", "2019.05\n"}};
 }
 
-std::string IdentityOf(const fs::path& file) { return ReadContentIdentity(*Database::OpenReadOnly(file.string())); }
+std::string IdentityOf(const fs::path& file) {
+  return ReadContentIdentity(*Database::OpenReadOnly(file.string()));
+}
 
 TEST(ContentIdentity, TheSameTablesGiveTheSameFileAndIdentityAnyOtherRowAnother) {
   auto a = Timetable("1\t北京\tbj\n2\t天津\ttj\n");
@@ -49,28 +51,22 @@ TEST(ContentIdentity, AnAppliedUpdateMovesItOnTheSameWayARefusedOneLeavesIt) {
   auto t = Timetable("1\t北京\tbj\n2\t天津\ttj\n");
   t.Build();
   const std::string built = IdentityOf(t.DbPath());
-  test::DatabaseCopy first(t.DbPath()), second(t.DbPath());
+  const test::DatabaseCopy copy(t.DbPath());
   TempDir dir;
   const std::string update = "update;station;2;station=\"天津西\"\n";
   {
-    auto db = first.Open();
+    auto db = copy.Open();
     ASSERT_EQ(ApplyUpdateFile(*db, dir.Write("u1.txt", update)).status, UpdateStatus::Applied);
     // Refused on its second line: nothing changes, the identity neither.
-    const std::string moved = ReadContentIdentity(*db);
     EXPECT_EQ(ApplyUpdateFile(*db, dir.Write("bad.txt", update + "update;nosuch;1;x=1\n")).status,
               UpdateStatus::Failed);
-    EXPECT_EQ(ReadContentIdentity(*db), moved);
     // An update file cannot name the identity's table.
     EXPECT_EQ(ApplyUpdateFile(*db, dir.Write("id.txt", "update;kw_identity;1;identity=\"x\"\n")).status,
               UpdateStatus::Failed);
-    EXPECT_EQ(ReadContentIdentity(*db), moved);
   }
-  auto db = second.Open();
-  ASSERT_EQ(ApplyUpdateFile(*db, dir.Write("u2.txt", update)).status, UpdateStatus::Applied);
-  const std::string moved = ReadContentIdentity(*db);
-  EXPECT_NE(moved, built);
-  EXPECT_EQ(moved, IdentityOf(first.DbPath()));
   // The identity before and the file applied, nothing else.
+  const std::string moved = IdentityOf(copy.DbPath());
+  EXPECT_NE(moved, built);
   EXPECT_EQ(moved, NextContentIdentity(built, FileDigest(dir.Write("again.txt", update))));
 }
 

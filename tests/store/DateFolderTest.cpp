@@ -85,9 +85,10 @@ TEST(DateFolder, TheProgramsOwnFolderWhenWritableElseAPerUserCopyOfTheDatabase) 
        "fnv:af640d4c86023fcf", false, false},
       {"an untouched copy takes the other installed timetable", "", "I2", "I1", I1.c_str(), true, User, "I2",
        I2.c_str(), true, false},
-      {"an updated copy stays, the other one is named", "", "I2", "U", I1.c_str(), true, User, "U", I1.c_str(),
-       false, true},
-      {"a copy from before records stays when it differs", "", "I2", "U", "", true, User, "U", "", false, true},
+      {"an updated copy stays, the other one is named", "", "I2", "U", I1.c_str(), true, User, "U",
+       I1.c_str(), false, true},
+      {"a copy from before records stays when it differs", "", "I2", "U", "", true, User, "U", "", false,
+       true},
       {"a copy from before records, equal to the installed one", "", "I", "I", "", true, User, "I", I.c_str(),
        false, false},
       {"updated since the installed one it came from", "", "I", "U", I.c_str(), true, User, "U", I.c_str(),
@@ -103,8 +104,9 @@ TEST(DateFolder, TheProgramsOwnFolderWhenWritableElseAPerUserCopyOfTheDatabase) 
     TempDir dir;
     const DateSources sources{dir.Path() / "program", dir.Path() / "share" / "kestrelway",
                               dir.Path() / "user"};
-    const fs::path userRoot = c.place == Portable ? CopyRoot(sources.userRoot, sources.programDir / "date", true)
-                                                  : CopyRoot(sources.userRoot, sources.installedDir, false);
+    const fs::path userRoot = c.place == Portable
+                                  ? CopyRoot(sources.userRoot, sources.programDir / "date", true)
+                                  : CopyRoot(sources.userRoot, sources.installedDir, false);
     const fs::path made = c.legacy ? sources.userRoot : userRoot;
     if (*c.program) dir.Write("program/date/Train.dll", c.program);
     if (*c.installed) {
@@ -246,7 +248,8 @@ TEST(DateFolder, ACopyThatFailsLeavesNoPartFile) {
   fs::permissions(dir.Path(), fs::perms(0755));
   fs::permissions(dir.Path() / "user", fs::perms(0777));
   test::RunUnprivileged([&] {
-    const DatePlace place = ChooseDatePlace({dir.Path() / "program", installed.parent_path(), dir.Path() / "user"});
+    const DatePlace place =
+        ChooseDatePlace({dir.Path() / "program", installed.parent_path(), dir.Path() / "user"});
     EXPECT_NE(place.error.find("没有权限"), std::string::npos) << place.error;
   });
   EXPECT_EQ(PartFiles(dir.Path() / "user"), std::vector<fs::path>{});
@@ -283,11 +286,21 @@ class DateFolderCopyTest : public ::testing::Test {
     v2_.Build();
     Install(v1_);
   }
-  void Install(test::TestTimetable& t) { fs::copy_file(t.DbPath(), installed_ / "Train.dll", fs::copy_options::overwrite_existing); }
+  // The first start makes the copy of v1.
+  void SetUp() override { ASSERT_EQ(ChooseDatePlace(Sources()).error, ""); }
+  void Install(test::TestTimetable& t) {
+    fs::copy_file(t.DbPath(), installed_ / "Train.dll", fs::copy_options::overwrite_existing);
+  }
   DateSources Sources() const { return {dir_.Path() / "bin", installed_, dir_.Path() / "user"}; }
   fs::path Copy() const { return CopyRoot(dir_.Path() / "user", installed_, false) / "date"; }
+  // Applies the update `lines` to the copy.
+  UpdateStatus UpdateCopy(const std::string& lines) {
+    auto db = Database::Open((Copy() / "Train.dll").string());
+    return ApplyUpdateFile(*db, dir_.Write("u.txt", lines)).status;
+  }
   std::vector<std::string> Stations() {
-    return test::QueryRows(*Database::OpenReadOnly((Copy() / "Train.dll").string()), "SELECT station FROM station");
+    return test::QueryRows(*Database::OpenReadOnly((Copy() / "Train.dll").string()),
+                           "SELECT station FROM station");
   }
 
   TempDir dir_;
@@ -307,12 +320,9 @@ TEST_F(DateFolderCopyTest, ARefusedUpdateLeavesTheCopyUntouchedAnAppliedOneKeeps
     fs::remove_all(dir_.Path() / "user");
     Install(v1_);
     ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
-    {
-      auto db = Database::Open((Copy() / "Train.dll").string());
-      const std::string update = "update;station;1;jm=\"bjx\"\n" + std::string(applied ? "" : "update;nosuch;1;x=1\n");
-      EXPECT_EQ(ApplyUpdateFile(*db, dir_.Write("u.txt", update)).status,
-                applied ? UpdateStatus::Applied : UpdateStatus::Failed);
-    }
+    const std::string update =
+        "update;station;1;jm=\"bjx\"\n" + std::string(applied ? "" : "update;nosuch;1;x=1\n");
+    EXPECT_EQ(UpdateCopy(update), applied ? UpdateStatus::Applied : UpdateStatus::Failed);
     Install(v2_);
     const DatePlace place = ChooseDatePlace(Sources());
     EXPECT_EQ(place.replaced, !applied);
@@ -334,12 +344,7 @@ TEST_F(DateFolderCopyTest, ARefusedUpdateLeavesTheCopyUntouchedAnAppliedOneKeeps
 // A package rebuilt from the same tables is the same timetable: the copy
 // holding the user's updates is not told to drop them.
 TEST_F(DateFolderCopyTest, ARebuiltPackageWithTheSameDataIsNoNews) {
-  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
-  {
-    auto db = Database::Open((Copy() / "Train.dll").string());
-    ASSERT_EQ(ApplyUpdateFile(*db, dir_.Write("u.txt", "update;station;1;jm=\"bjx\"\n")).status,
-              UpdateStatus::Applied);
-  }
+  ASSERT_EQ(UpdateCopy("update;station;1;jm=\"bjx\"\n"), UpdateStatus::Applied);
   test::TestTimetable rebuilt{{"station", "1\t北京\tbj\n"}, {"VerID", "v1\n"}};
   rebuilt.Build();
   Install(rebuilt);
@@ -363,7 +368,6 @@ void UpdateAtTheRename(const fs::path& database) {
 }
 
 TEST_F(DateFolderCopyTest, AnUpdateDuringTheReplacementIsNeverLost) {
-  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
   Install(v2_);
   gUpdateFile = dir_.Write("u.txt", "insert;station;7;7,\"天津\",\"tj\"\n");
   gStatus = UpdateStatus::Applied;
@@ -379,7 +383,6 @@ TEST_F(DateFolderCopyTest, AnUpdateDuringTheReplacementIsNeverLost) {
 // The window has the untouched copy open: the copy is not replaced under it,
 // and nothing is said until a start that finds it free.
 TEST_F(DateFolderCopyTest, AnUntouchedCopyOpenInAnotherProgramIsNotReplaced) {
-  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
   Install(v2_);
   {
     const auto window = Database::Open((Copy() / "Train.dll").string());
@@ -410,7 +413,6 @@ TEST_F(DateFolderCopyTest, AWriterLockKnowsWhenItsFileWasReplaced) {
 // the run goes on with the copy it has, and says once why the other
 // timetable is not taken.
 TEST_F(DateFolderCopyTest, AFolderThatCannotBeWrittenKeepsTheCopyInUse) {
-  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
   Install(v2_);
   fs::permissions(dir_.Path(), fs::perms(0755));
   fs::permissions(Copy(), fs::perms(0555));
@@ -439,11 +441,8 @@ TEST_F(DateFolderCopyTest, AFolderThatCannotBeWrittenKeepsTheCopyInUse) {
 // 使用新安装的时刻表 with an installed file that is no timetable, or gone:
 // refused, no part file left, the copy open as it was.
 TEST_F(DateFolderCopyTest, AnInstalledTimetableThatCannotBeTakenLeavesTheCopyAsItWas) {
-  ASSERT_EQ(ChooseDatePlace(Sources()).error, "");
   const auto db = Database::Open((Copy() / "Train.dll").string());
-  DatePlace place;
-  place.root = Copy().parent_path();
-  place.source = installed_;
+  const DatePlace place = Place(Copy().parent_path(), installed_);
   dir_.Write("share/Train.dll", "not a timetable");
   EXPECT_THROW(TakeInstalledTimetable(*db, place), DatabaseError);
   EXPECT_EQ(PartFiles(Copy()), std::vector<fs::path>{});
