@@ -92,9 +92,7 @@ TEST(CliEnglish, DetailTransferAndFaresPrintEnglishWords) {
   auto r = RunEnglish({"detail", "1", "--board", "beijing", "--alight", "济南"});
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
             "T109 (Beijing---->Shanghai) Express: details\t19:33\t+1 day 00:24\t4 h 51 min\t497\t4");
-  EXPECT_NE(r.out.find("\n 1\tBeijing\t<--Origin-->\t19:33\t<--Origin-->\t 0\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\n 11\tShanghai\t10:18\t<--Terminus-->\t 1463 \t 1\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\nHard seat\t"), std::string::npos) << r.out;
   ExpectCases({
       {"detail 7", 0,
        "G1 (Beijingnan---->Shanghaihongqiao) High-speed: details\t07:00\t 11:29\t4 h 29 min\t1318\t4\n\n"
