@@ -55,32 +55,31 @@ TEST(CliStore, OutputThatCannotBeWrittenFailsWithAMessage) {
   const std::string db = t.DbPath().string();
   const test::TempDir dir;
   const auto update = dir.Write("update.txt", "update;station;2;jm=\"tj\"\n");
+  const test::DatabaseCopy national(KW_SHIPPED_DB);
+  const std::string full = "无法写出结果：磁盘空间不足\n";
   const struct {
+    std::string db;
     std::vector<std::string> args;
-    const char* err;
+    int status;
+    std::string err;
   } cases[] = {
-      {{"stations", "bj"}, "无法写出结果：磁盘空间不足\n"},
-      {{"--json", "stations", "tj"}, "无法写出结果：磁盘空间不足\n"},
-      {{"fares", "2", "450"}, "无法写出结果：磁盘空间不足\n"},
+      {db, {"stations", "bj"}, 3, full},
+      {db, {"--json", "stations", "tj"}, 3, full},
+      {db, {"fares", "2", "450"}, 3, full},
       // The update itself is done: the message says so.
-      {{"update", update.string()}, "更新完毕！但无法写出结果：磁盘空间不足\n"},
+      {db, {"update", update.string()}, 3, "更新完毕！但" + full},
+      // Output beyond the stream's buffer fails while the command runs.
+      {national.DbPath().string(), {"--json", "board", "北京"}, 3, full},
+      // Nothing to write and nothing found: the message alone, status 1.
+      {db, {"stations", "qq"}, 1, "没有以“qq”开头的站名\n"},
   };
-  for (auto [args, err] : cases) {
-    args.insert(args.begin(), {"--db", db});
+  for (auto [path, args, status, err] : cases) {
+    args.insert(args.begin(), {"--db", path});
     const auto r = RunCli(args, "/dev/full");
-    EXPECT_EQ(r.status, 3) << args[2];
+    EXPECT_EQ(r.status, status) << args[2];
     EXPECT_EQ(r.err, err) << args[2];
   }
   EXPECT_FALSE(std::filesystem::exists(update));
-  // Output beyond the stream's buffer fails while the command runs.
-  test::DatabaseCopy national(KW_SHIPPED_DB);
-  const auto board = RunCli({"--db", national.DbPath().string(), "--json", "board", "北京"}, "/dev/full");
-  EXPECT_EQ(board.status, 3);
-  EXPECT_EQ(board.err, "无法写出结果：磁盘空间不足\n");
-  // Nothing to write and nothing found: the message alone, status 1.
-  const auto r = RunCli({"--db", db, "stations", "qq"}, "/dev/full");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "没有以“qq”开头的站名\n");
 }
 
 TEST(CliStore, BuildDbRefusesABadRowWithItsLine) {

@@ -24,12 +24,9 @@ class CliUpdateTest : public ::testing::Test {
     return test::RunCli(args);
   }
   // The update fails with `status` and one line on stderr that begins with `error`.
-  void ExpectError(const std::vector<std::string>& file, int status, const std::string& error) {
-    auto args = file;
+  void ExpectError(std::vector<std::string> args, int status, const std::string& error) {
     args.insert(args.begin(), "update");
-    const auto r = Run(args);
-    EXPECT_EQ(r.status, status) << r.err;
-    EXPECT_EQ(r.out, "");
+    const auto r = test::ExpectCli(t_.DbPath().string(), args, status, "");
     EXPECT_EQ(r.err.rfind(error, 0), 0u) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }

@@ -40,7 +40,8 @@ TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
     const test::TempDir dir;
     CustomerDataSource source(dir.Write("update.txt", bytes));
     Fields records;
-    while (const auto r = source.Next()) records.push_back(r->action + " " + r->id + " @" + std::to_string(r->line));
+    while (const auto r = source.Next())
+      records.push_back(r->action + " " + r->id + " @" + std::to_string(r->line));
     EXPECT_EQ(source.Position(), static_cast<long long>(bytes.size()));
     return records;
   };
@@ -54,7 +55,7 @@ TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
   // The last line needs no line end; a CR LF is one end.
   EXPECT_EQ(read("\r\n\r\ndelete;station;9"), Fields{"delete 9 @3"});
   EXPECT_TRUE(read("").empty());
-  EXPECT_TRUE(read("\r\n\n  \r").empty());
+  EXPECT_TRUE(read("\r\n\n \t\r").empty());
   // A CR LF split across two reads of the file is one line end.
   const std::string first(65535, 'a');
   EXPECT_EQ(read(first + "\r\ndelete;station;4\r\rdelete;station;5\n"),

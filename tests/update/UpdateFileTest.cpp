@@ -120,17 +120,6 @@ TEST_F(UpdateFileTest, AnActionIsInsertUpdateOrDeleteAndAnyOtherIsRefused) {
   ExpectRefused("这不是更新文件\n只是一段文字\n", 1, "无法识别的操作");
 }
 
-TEST_F(UpdateFileTest, AFileWithoutARecordIsKept) {
-  for (const std::string content : {"", "\r\n\r\n", " \t\n"}) {
-    const auto before = Everything();
-    const auto outcome = Apply(content);
-    EXPECT_EQ(outcome.status, UpdateStatus::NoRecords) << content;
-    EXPECT_EQ(outcome.Message(), "您的更新文件有问题，请选择正确的更新文件！");
-    EXPECT_TRUE(fs::exists(file_));
-    EXPECT_EQ(Everything(), before);
-  }
-}
-
 TEST_F(UpdateFileTest, ValuesAndKeysMustSuitTheirColumns) {
   const struct {
     const char *line, *reason;
