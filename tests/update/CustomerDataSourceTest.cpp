@@ -62,27 +62,6 @@ TEST(CustomerDataSource, LineEndsAreCrCrLfOrLfAndBlankLinesCountButAreSkipped) {
             (Fields{first + " " + first + " @1", "delete 4 @2", "delete 5 @4"}));
 }
 
-// A line is read when its record is asked for, never before.
-TEST(CustomerDataSource, ReadsOneLineAtATime) {
-  const test::TempDir dir;
-  std::string bytes = "delete;station;1\r\n\r\n";
-  for (int i = 0; i < 100000; ++i) bytes += "delete;station;2\n";
-  CustomerDataSource source(dir.Write("update.txt", bytes + "\xFF\n"));
-  EXPECT_EQ(source.Size(), static_cast<long long>(bytes.size()) + 2);
-  ASSERT_EQ(source.Next()->line, 1);
-  EXPECT_EQ(source.Position(), 18);
-  ASSERT_EQ(source.Next()->line, 3);
-  EXPECT_EQ(source.Position(), 18 + 2 + 17);
-  for (int i = 1; i < 100000; ++i) source.Next();
-  EXPECT_EQ(source.Position(), static_cast<long long>(bytes.size()));
-  try {
-    source.Next();
-    ADD_FAILURE() << "read a line in neither encoding";
-  } catch (const UpdateFileError& e) {
-    EXPECT_EQ(e.Line(), 100003);
-  }
-}
-
 TEST(DecodeUpdateText, EachLineTakesTheReadingWhoseCharactersAreChinese) {
   // 站 is D5 BE in GB18030, which UTF-8 reads as U+057E; 平山站 is
   // C6 BD C9 BD D5 BE, UTF-8 ƽɽվ; 北京 is B1 B1 BE A9, which is no UTF-8.
