@@ -82,15 +82,5 @@ TEST(CliStore, OutputThatCannotBeWrittenFailsWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists(update));
 }
 
-TEST(CliStore, BuildDbRefusesABadRowWithItsLine) {
-  test::TestTimetable t{{"pass", "1\t1\t1\t8\t8\t0\t0\n"}};  // train 1 does not exist
-  EXPECT_THROW(t.Build(), std::exception);
-  const auto out = t.Root() / "x.dll";
-  const auto r = RunCli({"build-db", t.DataDir().string(), out.string()});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("pass.tsv 第 2 行"), std::string::npos) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(out));
-}
-
 }  // namespace
 }  // namespace kw
