@@ -46,8 +46,7 @@ std::string KeyedDatabase(const TempDir& dir, bool withSchema, const std::string
 TEST(DatabaseOpen, RefusesWhatIsNoTimetableAndLeavesTheFileAsItWas) {
   TempDir dir;
   const auto missing = (dir.Path() / "date" / "Train.dll").string();
-  ExpectRefused(missing, missing);
-  ExpectRefused(missing, "文件不存在");
+  ExpectRefused(missing, "无法打开时刻表数据库 " + missing + "：文件不存在");
   EXPECT_FALSE(std::filesystem::exists(missing)) << "opening created the file";
 
   TestTimetable t{{"station", "1\t北京\tbj\n"}};
