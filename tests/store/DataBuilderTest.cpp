@@ -75,18 +75,6 @@ TEST(DataBuilder, RefusesABadRowNamingItsFileAndLine) {
   for (const auto& [table, rows, file, line, words] : cases) ExpectRefused(table, rows, file, line, words);
 }
 
-TEST(DataBuilder, TakesThePositionsFromTheirOwnFileAndLeavesUnknownOnesNull) {
-  auto t = ValidTimetable();
-  t.Set("station_coordinates", "北京\t116.40717\t39.90469\tosm\n天津\t\t\t\n");
-  auto db = t.Open();
-  EXPECT_EQ(QueryRows(*db, "SELECT id, lat, lon FROM station ORDER BY id"),
-            (std::vector<std::string>{"1|39.90469|116.40717", "2|NULL|NULL"}));
-  // Without the file every position is unknown.
-  auto without = ValidTimetable();
-  EXPECT_EQ(QueryRows(*without.Open(), "SELECT count(*) FROM station WHERE lat IS NULL AND lon IS NULL"),
-            std::vector<std::string>{"2"});
-}
-
 TEST(DataBuilder, RefusesABadPositionNamingItsLine) {
   const std::tuple<std::string, int, std::string> cases[] = {
       {"上海\t121.3\t31.2\tosm\n", 2, "车站 上海 不在车站表中"},
