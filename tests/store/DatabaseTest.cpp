@@ -86,7 +86,9 @@ TEST(DatabaseOpen, ATimetableWithoutPinyinOrPositionsOpensWorksAndTakesThemFromA
   // then for writing.
   const std::string before = test::ReadFile(path);
   for (const bool readOnly : {true, false}) {
-    if (!readOnly) EXPECT_EQ(test::ReadFile(path), before);
+    if (!readOnly) {
+      EXPECT_EQ(test::ReadFile(path), before);
+    }
     const auto db = readOnly ? Database::OpenReadOnly(path.string()) : Database::Open(path.string());
     EXPECT_EQ(FindStations(*db, "sh", true).names, Rows{"上海"});
     EXPECT_FALSE(FindStations(*db, "shanghai", true).found);
