@@ -326,7 +326,7 @@ TEST_F(DateFolderCopyTest, ARefusedUpdateLeavesTheCopyUntouchedAnAppliedOneKeeps
     Install(v2_);
     const DatePlace place = ChooseDatePlace(Sources());
     EXPECT_EQ(place.replaced, !applied);
-    EXPECT_EQ(place.different.has_value(), applied);
+    ASSERT_EQ(place.different.has_value(), applied);  // read below
     EXPECT_EQ(Stations(), std::vector<std::string>{applied ? "北京" : "上海"});
     if (applied) {
       EXPECT_EQ(place.different->version, "v2");
