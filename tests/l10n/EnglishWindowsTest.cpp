@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -243,9 +242,7 @@ TEST_F(EnglishWindowsTest, ResultsDetailPrintoutAndCsv) {
   const QString path = QString::fromStdString((dir.Path() / "list.csv").string());
   recorder_.files.savePaths = {path};
   list->findChild<QAction*>("actExportCsv")->trigger();
-  QFile csv(path);
-  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-  const QString header = QString::fromUtf8(csv.readLine());
+  const QString header = QString::fromStdString(test::ReadFile(dir.Path() / "list.csv")).section(u'\n', 0, 0);
   EXPECT_TRUE(header.contains(str::kColTrain.str())) << header.toStdString();
   Check("csv header", header);
   Check("file name", recorder_.files.suggested);
@@ -307,14 +304,11 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   CheckWindow(map);
   // The names drawn on the map, as a picture of it holds them.
   test::TempDir dir;
-  const QString svg = QString::fromStdString((dir.Path() / "map.svg").string());
-  ASSERT_TRUE(map->ExportTo(svg));
-  QFile file(svg);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(map->ExportTo(QString::fromStdString((dir.Path() / "map.svg").string())));
   static const QRegularExpression drawn(QStringLiteral("<text[^>]*>([^<]*)</text>"));
   QStringList names;
-  for (auto it = drawn.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();)
-    names << it.next().captured(1).trimmed();
+  for (const auto& run : drawn.globalMatch(QString::fromStdString(test::ReadFile(dir.Path() / "map.svg"))))
+    names << run.captured(1).trimmed();
   EXPECT_TRUE(names.contains("Beijingnan")) << names.join(u',').toStdString();
   for (const QString& name : names) Check("map", name);
   CheckMessages();

@@ -41,43 +41,36 @@ Files Snapshot(const fs::path& folder) {
 TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
   using enum SwapOutcome;
   const Files unreadable = {{"showmain.gif", "old"}, {"showmian.gif", kFolder}};  // cannot be copied
+  const Files old = {{"showmain.gif", "old"}};  // the picture in use, as it was
+  const std::string fiveMb(5 << 20, 'n');
   const struct {
-    std::string folder;
     Files before;
     SwapOutcome outcome;
     Files after;
+    std::string folder = "date";
   } cases[] = {
-      {"date", {{"showmain.gif", "old"}}, NothingWaiting, {{"showmain.gif", "old"}}},
-      {"date", {{"showmain.gif", "old"}, {"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
-      {"date", {{"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
+      {old, NothingWaiting, old},
+      {{{"showmain.gif", "old"}, {"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
+      {{{"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
       // Folder and file names match without regard to case.
-      {"Date", {{"ShowMain.GIF", "old"}, {"ShowMian.gif", "new"}}, Swapped, {{"ShowMain.GIF", "new"}}},
-      {"date", unreadable, Failed, unreadable},
+      {{{"ShowMain.GIF", "old"}, {"ShowMian.gif", "new"}}, Swapped, {{"ShowMain.GIF", "new"}}, "Date"},
+      {unreadable, Failed, unreadable},
       // Downloads a killed program left half done go first.
-      {"date",
-       {{"showmain.gif", "old"}, {"showmian.gif.a1B2c3.part", "half"}, {"ShowMian.GIF.x.PART", "half"}},
+      {{{"showmain.gif", "old"}, {"showmian.gif.a1B2c3.part", "half"}, {"ShowMian.GIF.x.PART", "half"}},
        NothingWaiting,
-       {{"showmain.gif", "old"}}},
-      {"date",
-       {{"showmian.gif.a1B2c3.part", "half"}, {"showmian.gif", "new"}, {"showmian.gif.txt", "kept"}},
+       old},
+      {{{"showmian.gif.a1B2c3.part", "half"}, {"showmian.gif", "new"}, {"showmian.gif.txt", "kept"}},
        Swapped,
        {{"showmain.gif", "new"}, {"showmian.gif.txt", "kept"}}},
       // So do a swap's and a first copy's.
-      {"date",
-       {{"showmain.gif", "old"}, {"showmain.gif.part", "half"}, {"Train.dll.4242.part", "half"}},
+      {{{"showmain.gif", "old"}, {"showmain.gif.part", "half"}, {"Train.dll.4242.part", "half"}},
        NothingWaiting,
-       {{"showmain.gif", "old"}}},
+       old},
       // An empty picture, one beyond 5 MB, or no picture is never put in place.
-      {"date", {{"showmain.gif", "old"}, {"showmian.gif", ""}}, Failed, {{"showmain.gif", "old"}}},
-      {"date",
-       {{"showmain.gif", "old"}, {"showmian.gif", std::string(5 << 20, 'n')}},
-       Swapped,
-       {{"showmain.gif", std::string(5 << 20, 'n')}}},
-      {"date",
-       {{"showmain.gif", "old"}, {"showmian.gif", std::string((5 << 20) + 1, 'n')}},
-       Failed,
-       {{"showmain.gif", "old"}}},
-      {"date", {{"showmain.gif", "old"}, {"showmian.gif", "<html>"}}, Failed, {{"showmain.gif", "old"}}},
+      {{{"showmain.gif", "old"}, {"showmian.gif", ""}}, Failed, old},
+      {{{"showmain.gif", "old"}, {"showmian.gif", fiveMb}}, Swapped, {{"showmain.gif", fiveMb}}},
+      {{{"showmain.gif", "old"}, {"showmian.gif", fiveMb + 'n'}}, Failed, old},
+      {{{"showmain.gif", "old"}, {"showmian.gif", "<html>"}}, Failed, old},
   };
   for (const auto& c : cases) {
     const TempDir app;

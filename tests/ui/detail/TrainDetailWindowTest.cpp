@@ -211,7 +211,6 @@ TEST_F(TrainDetailWindowTest, OneStopAndLongTrains) {
   ASSERT_GT(grid->rowAt(0), 0);  // the first stops have scrolled away
   EXPECT_EQ(grid->rowAt(grid->viewport()->height() - 1), kLongTrainStops - 1);
   EXPECT_TRUE(grid->horizontalHeader()->isVisible());
-  EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "经停站");
   for (int r = 0; r < grid->rowCount(); ++r)
     EXPECT_LE(grid->rowHeight(r), static_cast<QAbstractItemView*>(grid)->sizeHintForRow(r)) << r;
 }
@@ -376,8 +375,6 @@ TEST_F(TrainDetailWindowTest, ButtonsSwitchTheGridAndPrintWhatIsShown) {
   EXPECT_EQ(printer.images.size(), 1u);
   EXPECT_EQ(printer.TextsAt(1, 700), QStringList{"K12次(北京---->常州)特快列车详细情况"});
   EXPECT_EQ(printer.TextsAt(1, 1400 + 240 * 12).value(1), "常州");
-  EXPECT_EQ(printer.texts.back().text, "第 1页");
-  EXPECT_EQ(printer.endDocCount, 2);
   EXPECT_TRUE(recorder_.messages.shown.empty());
 
   QTest::mouseClick(w->Command3, Qt::LeftButton);

@@ -4,7 +4,6 @@
 // timetable without positions.
 #include "ui/map/MapWindow.h"
 
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -310,13 +309,11 @@ TEST_F(MapWindowTest, PrintoutsAndPicturesCarryTheAttribution) {
   EXPECT_EQ(printed, (QStringList{"全国铁路网", kAttribution}));
   EXPECT_EQ(recorder_.printers.printer.images.size(), 1u);
 
-  const QString svg = QString::fromStdString((timetable_.Root() / "map.svg").string());
-  ASSERT_TRUE(w->ExportTo(svg));
-  QFile file(svg);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::filesystem::path svg = timetable_.Root() / "map.svg";
+  ASSERT_TRUE(w->ExportTo(QString::fromStdString(svg.string())));
   // The drawing's texts, joined: a line of text is written as runs of one
   // font each (Chinese, Latin).
-  const QString drawing = QString::fromUtf8(file.readAll());
+  const QString drawing = QString::fromStdString(test::ReadFile(svg));
   QString texts;
   for (const auto& run : QRegularExpression("<text[^>]*>([^<]*)</text>").globalMatch(drawing))
     texts += run.captured(1);
