@@ -129,20 +129,14 @@ TEST(GtfsImportTest, TheDaysTrainsBecomeATimetable) {
 }
 
 TEST(GtfsImportTest, TheDefaultDayIsTodayWhenServedElseTheFirstDayWithTrains) {
-  struct Case {
-    const char* today;
-    const char* summary;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"2026-12-07", "5 个车站，2 个车次，8 个停站，日期 2026-12-07，版本 2026-12 小测试（GTFS）"},
       {"2027-03-01", "5 个车站，2 个车次，8 个停站，日期 2026-12-01，版本 2026-12 小测试（GTFS）"},
       {"2026-12-06", "5 个车站，3 个车次，10 个停站，日期 2026-12-06，版本 2026-12 小测试（GTFS）"},
   };
-  for (const auto& c : cases) {
-    Feed feed;
-    ImportOptions options = Feed::Dated("2026-12-01");
-    options.date.reset();
-    options.today = *ParseIsoDate(c.today);
-    EXPECT_EQ(feed.Import(options).Text(), c.summary) << c.today;
+  for (const auto& [today, summary] : cases) {
+    const ImportOptions options{.today = *ParseIsoDate(today), .kmPerDistanceUnit = 0.001};  // no date given
+    EXPECT_EQ(Feed().Import(options).Text(), summary) << today;
   }
 }
 
