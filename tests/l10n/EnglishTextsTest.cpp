@@ -39,13 +39,13 @@ TEST(EnglishTexts, PiecesPutTogetherReadAsEnglish) {
   for (const Case& c : cases) EXPECT_EQ(c.built.toStdString(), c.expected.toStdString());
 }
 
-TEST(EnglishTexts, StationsAreSpelledInPinyinWithACapitalOrKeepTheirName) {
-  text::SetStationSpellings({{"北京南", "beijingnan"}, {"上海虹桥", "shanghaihongqiao"}, {"无拼音", ""}});
+// The capitalised pinyin, names without pinyin in the timetable and the pick
+// lists' two spellings are checked on the timetable's own spellings
+// (EnglishCoreTexts, EnglishWindows); here, a name whose pinyin is empty.
+TEST(EnglishTexts, AStationWithEmptyPinyinKeepsItsName) {
+  text::SetStationSpellings({{"北京南", "beijingnan"}, {"无拼音", ""}});
   EXPECT_EQ(text::StationName("北京南"), "Beijingnan");
-  EXPECT_EQ(text::StationName("上海虹桥"), "Shanghaihongqiao");
   EXPECT_EQ(text::StationName("无拼音"), "无拼音");
-  EXPECT_EQ(text::StationName("未知"), "未知");
-  EXPECT_EQ(text::StationNameWithChinese("北京南"), "Beijingnan 北京南");
   EXPECT_EQ(text::StationNameWithChinese("无拼音"), "无拼音");
 }
 

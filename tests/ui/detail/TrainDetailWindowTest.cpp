@@ -322,9 +322,8 @@ TEST_F(TrainDetailWindowTest, HoverBoxShowsTheStationAndSitsBesideIt) {
   for (const auto& s : stations) {
     test::MovePointer(Element(*w, s.element, s.i), {2, 3});  // 30, 45 twips
     EXPECT_FALSE(w->fraDetail->isHidden()) << s.i;
-    EXPECT_EQ(w->flblEtime->text(), s.arrival);
-    EXPECT_EQ(w->flblStime->text(), s.departure);
-    EXPECT_EQ(w->labDistance->text(), s.distance);
+    EXPECT_EQ(Texts({w->flblEtime, w->flblStime, w->labDistance}),
+              (QStringList{s.arrival, s.departure, s.distance}));
     // The arrival caption only for the terminal, whose arrival shows as its departure.
     EXPECT_EQ(w->Label4_2->isHidden(), s.i != 11);
     EXPECT_EQ(w->fraDetail->pos(), TwipsPoint(s.left, 2145 + 45 + 200)) << s.i;
