@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -113,7 +112,6 @@ class EnglishWindowsTest : public test::MainWindowFixture {
       if (auto* edit = qobject_cast<QLineEdit*>(w)) Check(where, edit->placeholderText());
       if (auto* pane = qobject_cast<QTextEdit*>(w)) Check(where, pane->toPlainText());
       if (auto* menu = qobject_cast<QMenu*>(w)) CheckMenu(menu);
-      if (auto* bar = qobject_cast<QMenuBar*>(w)) CheckActions(where, bar->actions());
       if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
         for (int c = 0; c < tree->columnCount(); ++c) Check(where + " header", tree->headerItem()->text(c));
         for (QTreeWidgetItemIterator it(tree); *it; ++it)
