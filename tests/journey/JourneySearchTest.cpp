@@ -504,17 +504,15 @@ TEST(JourneyTexts, TimesDurationsAndAJourneysLines) {
 TEST(JourneyTexts, TotalsAddTheLegsToTheTenthOfAYuan) {
   test::TestTimetable t;
   t.Set("price", "100\t\t\t\t3,6\t\t\t\t\t\n6000\t\t\t\t12.5,20\t\t\t\t\t\n");
-  const auto db = OpenTrains(
+  const Built b(OpenTrains(
       t, "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n",
-      {{"K1", {{1, "", "8", 0}, {2, "20", "", 6000}}}, {"K2", {{2, "", "21", 0}, {3, "23", "", 100}}}});
-  const JourneyTimetable timetable = BuildJourneyTimetable(*db);
-  const auto journeys = FindJourneys(timetable, {{1}, {3}});
-  ASSERT_EQ(journeys.size(), 1u);
-  const JourneyTotals totals = JourneyDistanceAndFare(*db, timetable, journeys[0]);
-  EXPECT_EQ(totals.distanceText + " " + totals.fareText, "6100 15.5");
-  const auto first = FindJourneys(timetable, {{1}, {2}});
-  ASSERT_EQ(first.size(), 1u);
-  EXPECT_EQ(JourneyDistanceAndFare(*db, timetable, first[0]).fareText, "12.5");
+      {{"K1", {{1, "", "8", 0}, {2, "20", "", 6000}}}, {"K2", {{2, "", "21", 0}, {3, "23", "", 100}}}}));
+  for (const auto& [to, figures] : {std::pair{3, "6100 15.5"}, {2, "6000 12.5"}}) {
+    const auto journeys = b.Find({{1}, {to}});
+    ASSERT_EQ(journeys.size(), 1u);
+    const JourneyTotals totals = JourneyDistanceAndFare(*b.db, b.timetable, journeys[0]);
+    EXPECT_EQ(totals.distanceText + " " + totals.fareText, figures);
+  }
 }
 
 TEST(JourneySearch, SortsByEachKeyWithTiesByDepartureThenArrival) {

@@ -70,13 +70,22 @@ Origin Load(Database& db, JourneyTimetable* out = nullptr) {
   return origin;
 }
 
+// The fixture's timetable built in a program folder, with a cache folder of
+// its own.
+class JourneySnapshot : public ::testing::Test {
+ protected:
+  JourneySnapshot() { test::FillJourneyTimetable(t).Build(); }
+  test::ScopedCacheHome home;
+  test::TestTimetable t;
+  const std::string path = t.DbPath().string();
+  test::TempDir dir;
+};
+
 // The snapshot is written once and gives what a build gives. Whatever is
 // wrong with it, the timetable is built again, gives the same answers and a
 // good snapshot takes the bad one's place.
-TEST(JourneySnapshot, IsWrittenOnceAndAStaleTruncatedForeignOrOtherFormatSnapshotIsRebuilt) {
-  test::ScopedCacheHome home;
-  test::TestTimetable t;
-  const auto db = test::FillJourneyTimetable(t).Open();
+TEST_F(JourneySnapshot, IsWrittenOnceAndAStaleTruncatedForeignOrOtherFormatSnapshotIsRebuilt) {
+  const auto db = Database::Open(path);
   test::TestTimetable other;
   const auto otherDb = other.Set("station", "1\t东\td\n2\t西\tx\n")
                            .Set("train", "1\tG1\t1\t1\t2\t8\t9\t0\t10\t\n")
@@ -121,12 +130,7 @@ TEST(JourneySnapshot, IsWrittenOnceAndAStaleTruncatedForeignOrOtherFormatSnapsho
 
 // An update applied makes the snapshot stale: for the connection that
 // applied it, and for every one opened after.
-TEST(JourneySnapshot, IsStaleOnceAnUpdateIsApplied) {
-  test::ScopedCacheHome home;
-  test::TestTimetable t;
-  test::FillJourneyTimetable(t).Build();
-  const std::string path = t.DbPath().string();
-  test::TempDir dir;
+TEST_F(JourneySnapshot, IsStaleOnceAnUpdateIsApplied) {
   // K12 甲 06:00 -> 戊 09:00, then K13 甲 05:00 -> 戊 08:00.
   const auto update = [&](int id, const char* leaves, const char* arrives) {
     return dir.Write("update.txt", test::UpdateAddingTrain(id, leaves, arrives));
@@ -153,12 +157,7 @@ TEST(JourneySnapshot, IsStaleOnceAnUpdateIsApplied) {
 // it reads is the snapshot's timetable, which Current() then takes without
 // building it again; a snapshot that fails its checks, or a change through
 // the connection after Prepare(), leaves Current() to build the timetable.
-TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDatabaseChanged) {
-  test::ScopedCacheHome home;
-  test::TestTimetable t;
-  test::FillJourneyTimetable(t).Build();
-  const std::string path = t.DbPath().string();
-  test::TempDir dir;
+TEST_F(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDatabaseChanged) {
   // K12 甲 06:00 -> 戊 09:00.
   const fs::path update = dir.Write("update.txt", test::UpdateAddingTrain(12, "6", "9"));
   ASSERT_EQ(Load(*Database::OpenReadOnly(path)), Origin::Built);
@@ -200,12 +199,9 @@ TEST(JourneySnapshot, ThePreparedTimetableIsTheSnapshotsUnlessItFailsOrTheDataba
 // A database that fails when the snapshot is looked for: Prepare() (in the
 // window's constructor) leaves the fault to Current(), which the search
 // reports.
-TEST(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
-  test::ScopedCacheHome home;
-  test::TestTimetable t;
-  test::FillJourneyTimetable(t).Open()->Execute(
-      "DROP TABLE kw_identity; CREATE TABLE kw_identity (other TEXT)");
-  const auto db = Database::OpenReadOnly(t.DbPath().string());
+TEST_F(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
+  Database::Open(path)->Execute("DROP TABLE kw_identity; CREATE TABLE kw_identity (other TEXT)");
+  const auto db = Database::OpenReadOnly(path);
   JourneyTimetableCache cache(*db);
   EXPECT_NO_THROW(cache.Prepare());
   EXPECT_THROW(cache.Current(), DatabaseError);
@@ -213,10 +209,8 @@ TEST(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
 
 // A snapshot whose checksum is right but whose arrays do not fit together
 // is refused as well: the searches never meet an index out of its array.
-TEST(JourneySnapshot, ArraysThatDoNotFitAreRefused) {
-  test::TestTimetable t;
-  const auto db = test::FillJourneyTimetable(t).Open();
-  const JourneyTimetable good = BuildJourneyTimetable(*db);
+TEST_F(JourneySnapshot, ArraysThatDoNotFitAreRefused) {
+  const JourneyTimetable good = BuildJourneyTimetable(*Database::Open(path));
   ASSERT_TRUE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, "s"), "s"));
   EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, "s"), "t"));
   EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, ""), ""));
@@ -261,21 +255,19 @@ TEST(JourneySnapshot, ArraysThatDoNotFitAreRefused) {
 // A timetable from before identities were recorded, or a cache folder that
 // cannot be written: no snapshot is kept or used, the timetable is built
 // each time.
-TEST(JourneySnapshot, WithoutIdentityOrCacheFolderTheTimetableIsAlwaysBuilt) {
-  for (const bool identity : {false, true}) {
+TEST_F(JourneySnapshot, WithoutACacheFolderOrIdentityTheTimetableIsAlwaysBuilt) {
+  for (const bool identity : {true, false}) {
     SCOPED_TRACE(identity ? "no cache folder" : "no identity");
-    test::TempDir dir;
-    test::ScopedCacheHome home(identity ? dir.Write("file", "") / "cache" : dir.Path());
-    test::TestTimetable t;
-    test::FillJourneyTimetable(t).Build();
-    if (!identity) Database::Open(t.DbPath().string())->Execute("DROP TABLE kw_identity");
-    const auto db = Database::OpenReadOnly(t.DbPath().string());
+    // Below a file no cache folder can be made.
+    test::ScopedCacheHome cache(identity ? dir.Write("file", "") / "cache" : home.Folder().parent_path());
+    if (!identity) Database::Open(path)->Execute("DROP TABLE kw_identity");
+    const auto db = Database::OpenReadOnly(path);
     EXPECT_EQ(JourneySnapshotSource(*db).empty(), !identity);
     JourneyTimetable loaded;
     EXPECT_EQ(Load(*db), Origin::Built);
     EXPECT_EQ(Load(*db, &loaded), Origin::Built);
     EXPECT_EQ(Answers(loaded), kFixtureAnswers);
-    EXPECT_FALSE(fs::exists(home.Folder() / JourneySnapshotFileName(db->Path())));
+    EXPECT_FALSE(fs::exists(cache.Folder() / JourneySnapshotFileName(db->Path())));
   }
 }
 

@@ -144,9 +144,8 @@ TEST(StationBoard, WhatCannotBeListedIsSaid) {
 }
 
 TEST(StationBoard, EveryColumnSortsAndReverses) {
-  BoardRequest request = At("郑州");
-  request.types = TypeBit(TrainType::K) | TypeBit(TrainType::Other);
-  std::vector<BoardRow> rows = FindStationBoard(Db(), request).rows;
+  const auto types = [](auto& r) { r.types = TypeBit(TrainType::K) | TypeBit(TrainType::Other); };
+  std::vector<BoardRow> rows = FindStationBoard(Db(), At("郑州", types)).rows;
   const struct {
     BoardColumn column;
     bool descending;
