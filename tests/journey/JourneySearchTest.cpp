@@ -454,8 +454,7 @@ TEST(JourneyTimetable, CacheIsBuiltAgainOnlyAfterTheDatabaseChanged) {
   test::TempDir dir;
   ASSERT_EQ(ApplyUpdateFile(*db, dir.Write("update.txt", test::UpdateAddingTrain(12, "6", "9"))).status,
             UpdateStatus::Applied);
-  JourneyRequest request{{test::kJia}, {test::kWu}};
-  EXPECT_EQ(Describe(FindJourneys(cache.Current(), request)), "(360,540,0)(1320,1560,1)");
+  EXPECT_EQ(Describe(FindJourneys(cache.Current(), {{test::kJia}, {test::kWu}})), "(360,540,0)(1320,1560,1)");
 }
 
 TEST(JourneyTexts, TimesDurationsAndAJourneysLines) {
