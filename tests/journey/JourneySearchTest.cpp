@@ -307,11 +307,9 @@ std::unique_ptr<Database> OpenRandomTimetable(test::TestTimetable& t, std::mt199
   for (int s = 1; s <= shape.stations; ++s) {
     stations += std::to_string(s) + "\t站" + std::to_string(s) + "\tz" + std::to_string(s) + "\n";
   }
-  const auto stored = [](int minutes) {
+  const auto stored = [](int minutes) {  // as the database writes it: "9.05"
     const int m = minutes % kDay;
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%02d", m / 60, m % 60);
-    return std::string(text);
+    return std::to_string(m / 60) + (m % 60 < 10 ? ".0" : ".") + std::to_string(m % 60);
   };
   std::vector<TrainSpec> trains;
   for (int id = 1; id <= shape.trains; ++id) {
