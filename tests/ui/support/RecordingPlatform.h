@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "support/RecordingPrintSurface.h"
@@ -38,10 +39,26 @@ class RecordingMessageBoxes final : public MessageBoxes {
     return texts;
   }
 
+  // Each message so far as "<icon> <buttons>: <text>" (icon i, ! or x;
+  // buttons OK or OK/Cancel), its text cut after `chars` characters where
+  // only its start is fixed: one comparison for what a box said and how.
+  std::vector<std::string> Said(qsizetype chars = -1) const {
+    std::vector<std::string> said;
+    for (const auto& s : shown) {
+      const char* icon = s.icon == MessageIcon::Information ? "i" : s.icon == MessageIcon::Warning ? "!" : "x";
+      const char* buttons = s.buttons == MessageButtons::Ok ? "OK" : "OK/Cancel";
+      said.push_back(std::string(icon) + " " + buttons + ": " + s.text.left(chars).toStdString());
+    }
+    return said;
+  }
+
   std::vector<Shown> shown;
   // Answers given in turn; OK once they run out.
   std::deque<MessageAnswer> answers;
 };
+
+// What RecordingMessageBoxes::Said() lists.
+using Said = std::vector<std::string>;
 
 class RecordingShell final : public Shell {
  public:
