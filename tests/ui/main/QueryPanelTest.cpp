@@ -165,6 +165,7 @@ TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {
   Pick(0);
   EXPECT_EQ(panel_->txtCh_Station->text(), "徐州");
   EXPECT_EQ(QApplication::focusWidget(), panel_->txtCh_Station);
+  EXPECT_TRUE(panel_->lstStation->isHidden());  // the focus stays, the list closes all the same
   EXPECT_TRUE(panel_->TransferRequested());
 
   panel_->txtFstation->setText("北京");
