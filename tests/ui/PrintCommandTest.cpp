@@ -63,8 +63,9 @@ TEST_F(PrintCommandTest, NoPrinterOffersAPdfNamedForItsPagesAndSaysWhereItWent) 
   EXPECT_TRUE(Run(str::kConfirmPrint, "G95/G98 车次"));  // no printer, so nothing to confirm
   EXPECT_EQ(files_.suggested, "G95_G98 车次.pdf");
   const std::string offer = "! OK/Cancel: 没有可用的打印机。要把这些页面保存为 PDF 文件吗？";
-  EXPECT_EQ(messages_.Said(), (test::Said{offer, "x OK: " + str::PdfFailedMessage(unwritable).toStdString(), offer,
-                                          "i OK: 已保存为 PDF 文件：" + PathIn("pages.pdf").toStdString()}));
+  EXPECT_EQ(messages_.Said(),
+            (test::Said{offer, "x OK: " + str::PdfFailedMessage(unwritable).toStdString(), offer,
+                        "i OK: 已保存为 PDF 文件：" + PathIn("pages.pdf").toStdString()}));
   EXPECT_EQ(recorder_.printers.pdfPaths, (QStringList{unwritable, PathIn("pages.pdf")}));
   EXPECT_TRUE(printer_.texts.empty());
   EXPECT_GT(QFile(PathIn("pages.pdf")).size(), 0);

@@ -50,8 +50,9 @@ TEST_F(TipWindowTest, ArrowsAndArrowKeysPageAroundAndEscCloses) {
   WriteEveryDay(kRandomNumberKey, "2");
   auto window = Open();
   QApplication::setActiveWindow(window.get());
-  const std::pair<QWidget*, int> clicks[] = {{window->Command2, 3}, {window->Command2, 1}, {window->imgFront, 3},
-                                             {window->imgFront, 2}, {window->imgFront, 1}, {window->imgFront, 3}};
+  const std::pair<QWidget*, int> clicks[] = {{window->Command2, 3}, {window->Command2, 1},
+                                             {window->imgFront, 3}, {window->imgFront, 2},
+                                             {window->imgFront, 1}, {window->imgFront, 3}};
   for (const auto& [button, id] : clicks) {
     Click(button);
     EXPECT_EQ(window->currentId(), id);

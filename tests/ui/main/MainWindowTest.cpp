@@ -11,11 +11,11 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBrowser>
-#include <QProgressDialog>
 #include <QTimer>
 #include <QToolTip>
 
@@ -272,10 +272,11 @@ TEST_F(MainWindowTest, ADifferentInstalledTimetableIsOfferedAndTakenAfterAsking)
   recorder_.messages.shown.clear();
   recorder_.messages.answers = {MessageAnswer::Cancel};
   main_->mnuUseInstalled->trigger();
-  EXPECT_EQ(Stations(), 12);  // kept
+  EXPECT_EQ(Stations(), 12);          // kept
   main_->mnuUseInstalled->trigger();  // answered OK
   const std::string question =
-      "! OK/Cancel: 用安装的时刻表（库文件版本：2030-01 新版）替换您现在使用的时刻表吗？\n您应用过的更新将不再保留。";
+      "! OK/Cancel: 用安装的时刻表（库文件版本：2030-01 "
+      "新版）替换您现在使用的时刻表吗？\n您应用过的更新将不再保留。";
   EXPECT_EQ(Said(), (test::Said{question, question, "i OK: 已换用安装的时刻表。"}));
   EXPECT_EQ(Stations(), 1);
   EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2030-01 新版 "));
@@ -341,7 +342,8 @@ TEST_F(MainWindowTest, StationSearchListsTheRowsOfTheQueryEngineAndEnterOpensOne
   const QStringList expected[] = {
       {" T109次(北京---上海)特快列车", "20:00", "次日10:50", " 1463 ", "t150 ", "", "1", "北京", "上海"},
       {" 1461次(北京---上海)普慢列车", "11:00", "次日07:40", " 987 ", "100 ", "", "3", "北京", "上海"},
-      {" K21次(北京西---上海)普快列车", "08:00", "次日04:30", " 1234 ", "130 ", "空调", "2", "北京西", "上海"},
+      {" K21次(北京西---上海)普快列车", "08:00", "次日04:30", " 1234 ", "130 ", "空调", "2", "北京西",
+       "上海"},
   };
   StationSearch("北京", "上海");
   QTreeWidget* list = results_->lvMain;
@@ -393,7 +395,7 @@ TEST_F(MainWindowTest, TypedPinyinSearchesAndTheRowsNameTheirStations) {
     ASSERT_EQ(list->topLevelItemCount(), 3) << from;
   }
   EXPECT_FALSE(list->isColumnHidden(7) || list->isColumnHidden(8));  // their texts: the test above
-  EXPECT_EQ(results_->flgDetail->columnCount(), 6);  // the printed table keeps its columns
+  EXPECT_EQ(results_->flgDetail->columnCount(), 6);                  // the printed table keeps its columns
   NumberSearch("K21");
   ASSERT_EQ(list->topLevelItemCount(), 1);
   EXPECT_TRUE(list->isColumnHidden(7) && list->isColumnHidden(8));
@@ -421,7 +423,8 @@ TEST_F(MainWindowTest, KeysPrintAndSelectAndCopySeveralRows) {
     return QGuiApplication::clipboard()->text().count(u'\n');
   };
   const auto click = [list](int row, Qt::KeyboardModifiers keys) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(list->topLevelItem(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                      list->visualItemRect(list->topLevelItem(row)).center());
   };
   click(0, {});
   click(2, Qt::ControlModifier);
@@ -580,7 +583,8 @@ TEST_F(MainWindowTest, TrainNumberSearchListsItsTrainsOrSaysNoneRuns) {
   panel_->txtOrder->clear();
   QTest::keyClicks(panel_->txtOrder, "99");
   QTest::keyClick(panel_->txtOrder, Qt::Key_Return);
-  EXPECT_EQ(Said(), test::Said{"i OK: 对不起！目前尚未开通“99”次列车\n\n请检查您输入的车次，或许是您的手误。"});
+  EXPECT_EQ(Said(),
+            test::Said{"i OK: 对不起！目前尚未开通“99”次列车\n\n请检查您输入的车次，或许是您的手误。"});
   EXPECT_EQ(panel_->txtOrder->text(), "");
   EXPECT_EQ(QApplication::focusWidget(), panel_->txtOrder);
   EXPECT_EQ(Showing(), "WebBrowser1");

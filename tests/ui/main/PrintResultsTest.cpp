@@ -53,7 +53,8 @@ TEST_F(PrintResultsTest, EveryCellReadsBackFromThePdfWithinItsColumn) {
   ASSERT_EQ(recorder_.printers.pdfPaths, QStringList{path});
   // Offered under a name that says what it holds, and said where it went.
   EXPECT_EQ(recorder_.files.suggested, "天津-徐州 车次.pdf");
-  EXPECT_EQ(recorder_.messages.Texts(), (std::vector<QString>{str::kNoPrinterOfferPdf, str::PdfSavedMessage(path)}));
+  EXPECT_EQ(recorder_.messages.Texts(),
+            (std::vector<QString>{str::kNoPrinterOfferPdf, str::PdfSavedMessage(path)}));
   EXPECT_TRUE(window_->findChild<QAction*>("Toolbar1_5")->isEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QImage>
-#include <QLocalServer>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
