@@ -45,9 +45,10 @@ class RecordingMessageBoxes final : public MessageBoxes {
   std::vector<std::string> Said(qsizetype chars = -1) const {
     std::vector<std::string> said;
     for (const auto& s : shown) {
-      const char* icon = s.icon == MessageIcon::Information ? "i" : s.icon == MessageIcon::Warning ? "!" : "x";
-      const char* buttons = s.buttons == MessageButtons::Ok ? "OK" : "OK/Cancel";
-      said.push_back(std::string(icon) + " " + buttons + ": " + s.text.left(chars).toStdString());
+      const char* icons[] = {"i", "!", "x"};  // in MessageIcon's order
+      std::string line = icons[static_cast<int>(s.icon)];
+      line += s.buttons == MessageButtons::Ok ? " OK: " : " OK/Cancel: ";
+      said.push_back(line + s.text.left(chars).toStdString());
     }
     return said;
   }
