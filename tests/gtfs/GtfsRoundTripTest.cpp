@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <sstream>
+
 #include "gtfs/CsvReader.h"
 #include "gtfs/GtfsExport.h"
 #include "gtfs/GtfsImport.h"
@@ -13,34 +15,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class GtfsRoundTripTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    copy_ = new test::DatabaseCopy();
-    dir_ = new test::TempDir();
-    auto db = copy_->Open();
-    summary_ = new ExportSummary(ExportFeed(*db, Zip().string(), *ParseIsoDate("2030-01-01")));
+// The hand-made timetable, its feed and the feed imported again, made once.
+struct RoundTrip {
+  RoundTrip() {
+    auto db = copy.Open();
+    exported = ExportFeed(*db, Zip().string(), *ParseIsoDate("2030-01-01"));
     ImportOptions options;
     options.today = *ParseIsoDate("2027-06-30");
-    imported_ = new ImportSummary(ImportFeed(Zip().string(), LoadReference(*db), options, Imported().string()));
+    imported = ImportFeed(Zip().string(), LoadReference(*db), options, Imported().string());
   }
-  static void TearDownTestSuite() {
-    delete imported_;
-    delete summary_;
-    delete dir_;
-    delete copy_;
-  }
-  static fs::path Zip() { return dir_->Path() / "feed.zip"; }
-  static fs::path Imported() { return dir_->Path() / "Train.dll"; }
+  fs::path Zip() const { return dir.Path() / "feed.zip"; }
+  fs::path Imported() const { return dir.Path() / "Train.dll"; }
+
+  test::DatabaseCopy copy;
+  test::TempDir dir;
+  ExportSummary exported;
+  ImportSummary imported;
+};
+
+class GtfsRoundTripTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { trip_ = std::make_unique<RoundTrip>(); }
+  static void TearDownTestSuite() { trip_.reset(); }
   static std::vector<std::string> Both(const std::string& sql, bool imported) {
-    auto db = Database::Open(imported ? Imported().string() : copy_->DbPath().string());
+    auto db = Database::Open(imported ? trip_->Imported().string() : trip_->copy.DbPath().string());
     return test::QueryRows(*db, sql);
   }
   static void ExpectSame(const std::string& sql) { EXPECT_EQ(Both(sql, true), Both(sql, false)) << sql; }
   // A member of the exported zip.
   static std::string Member(const std::string& name) {
     int error = 0;
-    zip_t* zip = zip_open(Zip().c_str(), ZIP_RDONLY, &error);
+    zip_t* zip = zip_open(trip_->Zip().c_str(), ZIP_RDONLY, &error);
     zip_stat_t st;
     zip_stat(zip, name.c_str(), 0, &st);
     std::string bytes(st.size, '\0');
@@ -51,22 +56,13 @@ class GtfsRoundTripTest : public ::testing::Test {
     return bytes;
   }
 
-  static test::DatabaseCopy* copy_;
-  static test::TempDir* dir_;
-  static ExportSummary* summary_;
-  static ImportSummary* imported_;
+  static inline std::unique_ptr<RoundTrip> trip_;
 };
 
-test::DatabaseCopy* GtfsRoundTripTest::copy_;
-test::TempDir* GtfsRoundTripTest::dir_;
-ExportSummary* GtfsRoundTripTest::summary_;
-ImportSummary* GtfsRoundTripTest::imported_;
-
 TEST_F(GtfsRoundTripTest, TheExportIsAFeedOfTheWholeTimetable) {
-  EXPECT_EQ(summary_->stations, 239);
-  EXPECT_EQ(summary_->withoutPosition.size(), 25u);
-  EXPECT_EQ(summary_->trains, 80);
-  EXPECT_EQ(summary_->stops, 970);
+  const ExportSummary& exported = trip_->exported;
+  EXPECT_EQ(exported.Text().rfind("239 个车站，80 个车次，970 个停站", 0), 0u) << exported.Text();
+  EXPECT_EQ(exported.withoutPosition.size(), 25u);
   EXPECT_EQ(Member("calendar.txt"),
             "service_id,monday,tuesday,wednesday,thursday,friday,saturday,sunday,start_date,end_date\r\n"
             "daily,1,1,1,1,1,1,1,20261201,20271130\r\n");
@@ -76,7 +72,8 @@ TEST_F(GtfsRoundTripTest, TheExportIsAFeedOfTheWholeTimetable) {
   std::vector<std::string> t109;
   while (times.Next()) {
     if (times.Field(0) == "1") {
-      t109.push_back(std::string(times.Field(1)) + " " + std::string(times.Field(2)) + " " + std::string(times.Field(5)));
+      t109.push_back(std::string(times.Field(1)) + " " + std::string(times.Field(2)) + " " +
+                     std::string(times.Field(5)));
     }
   }
   ASSERT_EQ(t109.size(), 11u);
@@ -93,43 +90,40 @@ TEST_F(GtfsRoundTripTest, TheExportIsAFeedOfTheWholeTimetable) {
 }
 
 TEST_F(GtfsRoundTripTest, ImportingTheExportGivesTheSameTimetable) {
-  EXPECT_EQ(imported_->stations, 239);
-  EXPECT_EQ(imported_->trains, 80);
-  EXPECT_EQ(imported_->stops, 970);
-  EXPECT_EQ(imported_->version, "2026-12 标准版（GTFS）");
-  ExpectSame("SELECT id, station, jm FROM station ORDER BY id");
-  ExpectSame("SELECT id, lat, lon FROM station ORDER BY id");
+  EXPECT_EQ(trip_->imported.Text(),
+            "239 个车站，80 个车次，970 个停站，日期 2027-06-30，版本 2026-12 标准版（GTFS）");
+  ExpectSame("SELECT id, station, jm, lat, lon FROM station ORDER BY id");
   EXPECT_EQ(Both("SELECT count(*) FROM station WHERE lat IS NULL", true), std::vector<std::string>{"25"});
   // Full pinyin as the installed table gives it; spelled where it gives none.
-  const auto withPinyin = Both("SELECT id, py FROM station WHERE py IS NOT NULL AND py <> '' ORDER BY id", false);
+  const auto withPinyin =
+      Both("SELECT id, py FROM station WHERE py IS NOT NULL AND py <> '' ORDER BY id", false);
   const auto all = Both("SELECT id, py FROM station ORDER BY id", true);
   EXPECT_EQ(withPinyin.size(), 11u);
   for (const auto& row : withPinyin) EXPECT_NE(std::find(all.begin(), all.end(), row), all.end()) << row;
-  ExpectSame("SELECT id, train, kind, fstation, estation, round(ftime * 100), round(etime * 100), day, distance, "
-             "coalesce(memo, '') FROM train ORDER BY id");
-  ExpectSame("SELECT trainid, station, zhanci, round(arrive * 100), round(depart * 100), day, distance FROM pass "
-             "ORDER BY trainid, zhanci");
+  ExpectSame(
+      "SELECT id, train, kind, fstation, estation, round(ftime * 100), round(etime * 100), day, distance, "
+      "coalesce(memo, '') FROM train ORDER BY id");
+  ExpectSame(
+      "SELECT trainid, station, zhanci, round(arrive * 100), round(depart * 100), day, distance FROM pass "
+      "ORDER BY trainid, zhanci");
   ExpectSame("SELECT * FROM kind ORDER BY id");
   ExpectSame("SELECT * FROM price ORDER BY distance");
 }
 
 TEST_F(GtfsRoundTripTest, TheSearchesGiveTheSameAnswers) {
-  const std::vector<std::vector<std::string>> searches = {
-      {"search", "北京", "上海"},       {"search", "上海", "北京", "--after", "12:00"},
-      {"search", "北京", "徐州"},       {"transfer-stations", "北京", "广州"},
-      {"train", "Z40"},                 {"train", "1461"},
-      {"detail", "3"},                  {"journeys", "北京", "上海"},
-      {"journeys", "哈尔滨", "广州"},   {"board", "南京"},
-  };
-  for (const auto& search : searches) {
-    auto args = search;
-    args.insert(args.begin(), {"--db", Imported().string()});
+  for (const char* search : {"search 北京 上海", "search 上海 北京 --after 12:00", "search 北京 徐州",
+                             "transfer-stations 北京 广州", "train Z40", "train 1461", "detail 3",
+                             "journeys 北京 上海", "journeys 哈尔滨 广州", "board 南京"}) {
+    SCOPED_TRACE(search);
+    std::vector<std::string> args = {"--db", trip_->Imported().string()};
+    std::istringstream words(search);
+    for (std::string word; words >> word;) args.push_back(word);
     const auto imported = test::RunCli(args);
-    args[1] = copy_->DbPath().string();
+    args[1] = trip_->copy.DbPath().string();
     const auto original = test::RunCli(args);
-    EXPECT_EQ(imported.status, original.status) << search[0] << " " << search[1];
-    EXPECT_EQ(imported.out, original.out) << search[0] << " " << search[1];
-    EXPECT_FALSE(original.out.empty()) << search[0] << " " << search[1];
+    EXPECT_EQ(imported.status, original.status);
+    EXPECT_EQ(imported.out, original.out);
+    EXPECT_FALSE(original.out.empty());
   }
 }
 

@@ -28,20 +28,18 @@ Database& Handmade() {
   return *db;
 }
 
+// A text the core composed, and the English it should read.
+struct Case {
+  std::string got;
+  const char* expected;
+};
+
 TEST(EnglishCoreTexts, RunningTimesAndDaysReadInEnglish) {
-  struct Case {
-    std::string got;
-    const char* expected;
-  };
   const Case cases[] = {
-      {RunningTimeText(800, 1240, 0), "4 h 40 min"},
-      {RunningTimeText(800, 2000, 0), "12 h"},
-      {RunningTimeText(800, 850, 0), "50 min"},
-      {RunningTimeText(2330, 30, 1), "1 h"},
-      {RunningTimeText(1933, 1018, 1), "14 h 45 min"},
-      {DurationText(1440 + 65), "25 h 05 min"},
-      {DayTimeText(1440 + 7 * 60 + 40), "+1 day 07:40"},
-      {DayTimeText(8 * 1440 + 5), "+8 days 00:05"},
+      {RunningTimeText(800, 1240, 0), "4 h 40 min"},     {RunningTimeText(800, 2000, 0), "12 h"},
+      {RunningTimeText(800, 850, 0), "50 min"},          {RunningTimeText(2330, 30, 1), "1 h"},
+      {RunningTimeText(1933, 1018, 1), "14 h 45 min"},   {DurationText(1440 + 65), "25 h 05 min"},
+      {DayTimeText(1440 + 7 * 60 + 40), "+1 day 07:40"}, {DayTimeText(8 * 1440 + 5), "+8 days 00:05"},
       {DayTimeText(10 * 1440), "+10 days 00:00"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.got, c.expected);
@@ -56,20 +54,11 @@ TEST(EnglishCoreTexts, CaptionsAndMessagesSpellStationsAndClasses) {
   const TrainDetail detail = LoadTrainDetail(db, 1, true, "", "");
   const StopList stops = LoadStopList(db, 1);
   ASSERT_EQ(stops.count(), 11);
-  BoardRequest board;
-  board.stationText = "天津";
-  board.after = 0;
-  board.until = 1;
-  BoardRequest towards;
-  towards.stationText = "北京西";
-  towards.towards = "上海南";
-  struct Case {
-    std::string got;
-    const char* expected;
-  };
+  const BoardRequest board{.stationText = "天津", .after = 0, .until = 1};  // no train at 00:00-00:01
   const Case cases[] = {
       {direct.rows[0].caption, " T109 (Beijing---Shanghai) Express"},
-      {direct.rows[0].legLine.substr(0, direct.rows[0].legLine.find('\t')), " T109 (Beijing---Shanghai) Express"},
+      {direct.rows[0].legLine.substr(0, direct.rows[0].legLine.find('\t')),
+       " T109 (Beijing---Shanghai) Express"},
       {direct.rows[0].endText, "+1 day 10:18"},
       // A station without pinyin keeps its name; a remark reads in English.
       {number.rows[0].caption, " T69 (Express (Beijingxi----乌鲁木齐))"},
@@ -79,8 +68,10 @@ TEST(EnglishCoreTexts, CaptionsAndMessagesSpellStationsAndClasses) {
       {stops.stops[0].gridRow, " 1\tBeijing\t<--Origin-->\t19:33\t<--Origin-->\t 0"},
       {stops.stops[1].gridRow, " 2\t天津\t20:49\t20:57\t 137 \t 0"},
       {stops.stops[10].gridRow, " 11\tShanghai\t10:18\t<--Terminus-->\t 1463 \t 1"},
-      {LoadTrainDetail(db, 1, false, "上海", "北京").missing, "This train does not run from Shanghai to Beijing"},
-      {NoDirectTrainText("上海", "北京西"), "Sorry, there is no direct train from Shanghai to Beijingxi yet."},
+      {LoadTrainDetail(db, 1, false, "上海", "北京").missing,
+       "This train does not run from Shanghai to Beijing"},
+      {NoDirectTrainText("上海", "北京西"),
+       "Sorry, there is no direct train from Shanghai to Beijingxi yet."},
       {UnknownStationMessage("北京南"), "There is no station named \"Beijingnan\""},
       {FindStationBoard(db, board).message, "Sorry, no train at 天津 matches the chosen times and classes."},
   };

@@ -6,8 +6,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QRadioButton>
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -15,7 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -28,8 +26,8 @@
 #include "query/StationLookup.h"
 #include "store/Database.h"
 #include "support/RecordingPrintSurface.h"
-#include "ui/Startup.h"
 #include "ui/PictureButton.h"
+#include "ui/Startup.h"
 #include "ui/Strings.h"
 #include "ui/aux/AboutWindow.h"
 #include "ui/aux/AdPictureWindow.h"
@@ -58,8 +56,7 @@ class EnglishWindowsTest : public test::MainWindowFixture {
     // longest first, so that none is taken out of a longer one.
     const auto pinyin = StationPinyinByName(*db_);
     for (const std::string& name : FindStations(*db_, "", false).names) {
-      if (!pinyin.count(name)) chineseNames_ << QString::fromStdString(name);
-      else withPinyin_ << QString::fromStdString(name);
+      (pinyin.count(name) ? withPinyin_ : chineseNames_) << QString::fromStdString(name);
     }
     const auto longestFirst = [](const QString& a, const QString& b) { return a.size() > b.size(); };
     std::sort(chineseNames_.begin(), chineseNames_.end(), longestFirst);
@@ -96,9 +93,11 @@ class EnglishWindowsTest : public test::MainWindowFixture {
 
   // Every text of `window` and its children a user can see now or after a
   // click: titles, labels, buttons, tool tips, headers and cells of lists,
-  // menus, the actions of context menus, what text panes show.
+  // menus, the actions of context menus, what text panes show; and, in a
+  // window that has been shown, that they fit (CheckFits).
   void CheckWindow(QWidget* window) {
     ASSERT_NE(window, nullptr);
+    if (window->isVisible()) CheckFits(window);
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     const QString name = window->objectName();
@@ -113,12 +112,10 @@ class EnglishWindowsTest : public test::MainWindowFixture {
       if (auto* edit = qobject_cast<QLineEdit*>(w)) Check(where, edit->placeholderText());
       if (auto* pane = qobject_cast<QTextEdit*>(w)) Check(where, pane->toPlainText());
       if (auto* menu = qobject_cast<QMenu*>(w)) CheckMenu(menu);
-      if (auto* bar = qobject_cast<QMenuBar*>(w)) CheckActions(where, bar->actions());
       if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
         for (int c = 0; c < tree->columnCount(); ++c) Check(where + " header", tree->headerItem()->text(c));
-        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-          for (int c = 0; c < tree->columnCount(); ++c) Check(where + " cell", (*it)->text(c));
-        }
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+          Check(where + " row", test::ItemTexts(*it).join(u'|'));
       }
       if (auto* grid = qobject_cast<QTableWidget*>(w)) {
         for (int r = 0; r < grid->rowCount(); ++r) Check(where + " row", test::RowTexts(grid, r).join(u'|'));
@@ -134,63 +131,47 @@ class EnglishWindowsTest : public test::MainWindowFixture {
     for (const QString& text : recorder_.messages.Texts()) Check("message", text);
   }
 
-  // Labels, buttons and check boxes that show are as wide as their text.
+  // Labels, buttons and check boxes that show are as wide as their text;
+  // lists as their items, list headers as their captions.
   void CheckFits(QWidget* window) {
     QApplication::processEvents();  // the layouts take the texts set last
+    const auto fits = [window](int needed, int width, const QWidget* w, const QString& text) {
+      EXPECT_LE(needed, width) << (window->objectName() + "/" + w->objectName() + ": " + text).toStdString();
+    };
     for (QWidget* w : window->findChildren<QWidget*>()) {
-      if (!w->isVisibleTo(window) || w->width() <= 0) continue;
-      const QString where = window->objectName() + "/" + w->objectName();
+      if (!w->isVisibleTo(window)) continue;
+      if (auto* list = qobject_cast<QListWidget*>(w); list && list->count() > 0)
+        fits(list->sizeHintForColumn(0), list->viewport()->width(), w, "");
+      if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+        for (int c = 0; c < tree->columnCount(); ++c) {
+          const QString caption = tree->headerItem()->text(c);
+          if (tree->isColumnHidden(c)) continue;
+          fits(tree->header()->fontMetrics().horizontalAdvance(caption), tree->header()->sectionSize(c), w,
+               caption);
+        }
+      }
+      if (w->width() <= 0) continue;
       if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && label->pixmap().isNull()) {
-        const QFontMetrics metrics(label->font());
         for (const QString& line : label->text().split(u'\n')) {
-          if (Qt::mightBeRichText(line)) continue;
-          EXPECT_LE(metrics.horizontalAdvance(line), label->contentsRect().width()) << where.toStdString() << ": " << line.toStdString();
+          if (!Qt::mightBeRichText(line))
+            fits(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width(), w, line);
         }
       }
       // A check box needs its text beside its mark; a button its text
       // within its frame.
       if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
+        const QString text = QString(button->text()).remove(u'&');
         const bool marked = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
-        const int needed = marked ? button->sizeHint().width()
-                                  : QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(u'&')) + 6;
-        EXPECT_LE(needed, button->width()) << where.toStdString() << ": " << button->text().toStdString();
+        fits(marked ? button->sizeHint().width() : button->fontMetrics().horizontalAdvance(text) + 6,
+             button->width(), w, text);
       }
     }
-    for (QListWidget* list : window->findChildren<QListWidget*>()) {
-      if (!list->isVisibleTo(window) || list->count() == 0) continue;
-      EXPECT_LE(list->sizeHintForColumn(0), list->viewport()->width()) << list->objectName().toStdString();
-    }
-    for (QTreeWidget* tree : window->findChildren<QTreeWidget*>()) {
-      if (!tree->isVisibleTo(window)) continue;
-      const QFontMetrics metrics(tree->header()->font());
-      for (int c = 0; c < tree->columnCount(); ++c) {
-        if (tree->isColumnHidden(c)) continue;
-        EXPECT_LE(metrics.horizontalAdvance(tree->headerItem()->text(c)), tree->header()->sectionSize(c))
-            << window->objectName().toStdString() << " header " << tree->headerItem()->text(c).toStdString();
-      }
-    }
-  }
-
-  // Presses Enter on row `row` of `list`.
-  void OpenRow(QTreeWidget* list, int row) {
-    list->setCurrentItem(list->topLevelItem(row));
-    QTest::keyClick(list, Qt::Key_Return);
-    Settle();
   }
 
   QStringList chineseNames_;
   QStringList withPinyin_;
   int checked_ = 0;
 };
-
-TEST_F(EnglishWindowsTest, StationNamesAreSpelledFromTheTimetable) {
-  EXPECT_EQ(str::StationName(QStringLiteral("北京南")), "Beijingnan");
-  EXPECT_EQ(str::StationName(QStringLiteral("上海虹桥")), "Shanghaihongqiao");
-  EXPECT_EQ(str::StationName(QStringLiteral("郑州")), "郑州");  // no pinyin in the timetable
-  EXPECT_EQ(str::StationNameWithChinese("北京西"), "Beijingxi 北京西");
-  EXPECT_TRUE(chineseNames_.contains("南昌"));
-  EXPECT_FALSE(chineseNames_.contains("北京南"));
-}
 
 // The main window as it opens, with the advanced options shown, its menus,
 // the start page and the status bar; the pick list shows both spellings and
@@ -202,7 +183,6 @@ TEST_F(EnglishWindowsTest, MainWindowMenusAndPickList) {
   ASSERT_EQ(picks->count(), 1);
   EXPECT_EQ(picks->item(0)->text(), "Beijingnan 北京南");
   CheckWindow(main_.get());
-  CheckFits(main_.get());
   QTest::mouseClick(picks->viewport(), Qt::LeftButton, {}, picks->visualItemRect(picks->item(0)).center());
   // The box shows both spellings; the search takes the name.
   EXPECT_EQ(main_->panel->txtFstation->text(), "Beijingnan 北京南");
@@ -241,14 +221,14 @@ TEST_F(EnglishWindowsTest, ResultsDetailPrintoutAndCsv) {
   EXPECT_EQ(list->topLevelItem(0)->text(8), "Shanghai");
   EXPECT_EQ(list->headerItem()->text(7), str::kColBoard.str());
   CheckWindow(main_.get());
-  CheckFits(main_.get());
 
-  OpenRow(list, 0);
+  list->setCurrentItem(list->topLevelItem(0));
+  QTest::keyClick(list, Qt::Key_Return);
+  Settle();
   TrainDetailWindow* detail = opener_->window();
   ASSERT_NE(detail, nullptr);
   EXPECT_TRUE(detail->lblTitle->text().contains("Beijing"));
   CheckWindow(detail);
-  CheckFits(detail);
 
   // The printout of the result: every text on the page.
   main_->Toolbar1ButtonClick(5);
@@ -259,12 +239,8 @@ TEST_F(EnglishWindowsTest, ResultsDetailPrintoutAndCsv) {
   test::TempDir dir;
   const QString path = QString::fromStdString((dir.Path() / "list.csv").string());
   recorder_.files.savePaths = {path};
-  for (QAction* action : list->actions()) {
-    if (action->objectName() == "actExportCsv") action->trigger();
-  }
-  QFile csv(path);
-  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-  const QString header = QString::fromUtf8(csv.readLine());
+  list->findChild<QAction*>("actExportCsv")->trigger();
+  const QString header = QString::fromStdString(test::ReadFile(dir.Path() / "list.csv")).section(u'\n', 0, 0);
   EXPECT_TRUE(header.contains(str::kColTrain.str())) << header.toStdString();
   Check("csv header", header);
   Check("file name", recorder_.files.suggested);
@@ -282,7 +258,6 @@ TEST_F(EnglishWindowsTest, TransferCandidatesAndNumberSearch) {
                     candidates->visualItemRect(candidates->item(0)).center());
   EXPECT_GT(main_->results->lvchang[0]->topLevelItemCount(), 0);
   CheckWindow(main_.get());
-  CheckFits(main_.get());
   NumberSearch("T109");
   ASSERT_EQ(main_->results->lvMain->topLevelItemCount(), 1);
   CheckWindow(main_.get());
@@ -300,7 +275,6 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   QTest::mouseClick(board->cmdSearch, Qt::LeftButton);
   ASSERT_GT(board->lvBoard->topLevelItemCount(), 0);
   CheckWindow(board);
-  CheckFits(board);
   // Its printout: the title names the station in pinyin.
   QTest::mouseClick(board->cmdPrint, Qt::LeftButton);
   auto& printed = recorder_.printers.printer.texts;
@@ -317,7 +291,6 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   ASSERT_GT(journeys->lvJourney->topLevelItemCount(), 0);
   journeys->lvJourney->expandAll();
   CheckWindow(journeys);
-  CheckFits(journeys);
   QTest::mouseClick(journeys->cmdPrint, Qt::LeftButton);
   ASSERT_FALSE(printed.empty());
   for (const auto& text : printed) Check("journeys printed", text.text);
@@ -327,16 +300,13 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
   ASSERT_NE(map, nullptr);
   EXPECT_EQ(map->windowTitle(), str::kMapTitleOf.arg("Beijingnan"));
   CheckWindow(map);
-  CheckFits(map);
   // The names drawn on the map, as a picture of it holds them.
   test::TempDir dir;
-  const QString svg = QString::fromStdString((dir.Path() / "map.svg").string());
-  ASSERT_TRUE(map->ExportTo(svg));
-  QFile file(svg);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(map->ExportTo(QString::fromStdString((dir.Path() / "map.svg").string())));
   static const QRegularExpression drawn(QStringLiteral("<text[^>]*>([^<]*)</text>"));
   QStringList names;
-  for (auto it = drawn.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();) names << it.next().captured(1).trimmed();
+  for (const auto& run : drawn.globalMatch(QString::fromStdString(test::ReadFile(dir.Path() / "map.svg"))))
+    names << run.captured(1).trimmed();
   EXPECT_TRUE(names.contains("Beijingnan")) << names.join(u',').toStdString();
   for (const QString& name : names) Check("map", name);
   CheckMessages();
@@ -346,10 +316,8 @@ TEST_F(EnglishWindowsTest, BoardJourneysAndMap) {
 TEST_F(EnglishWindowsTest, TipsAboutClosingAndPicture) {
   main_->OpenTips();
   CheckWindow(main_->tipWindow());
-  CheckFits(main_->tipWindow());
   main_->OpenAbout();
   CheckWindow(main_->aboutWindow());
-  CheckFits(main_->aboutWindow());
   ClosingScreen closing;
   CheckWindow(&closing);
   AdPictureWindow picture;
@@ -366,7 +334,8 @@ test::TestTimetable& FillMixedTips(test::TestTimetable& t) {
   test::FillUiTimetable(t);
   t.Set("everyday",
         "1\t没有英文\t这一条没有英文。\n"
-        "2\t提前进站\t大站进站要经过实名验证和安全检查，客流高峰时排队较久。建议至少提前四十分钟到达车站，开车前五分钟停止检票。\n"
+        "2\t提前进站\t大站进站要经过实名验证和安全检查，客流高峰时排队较久。建议至少提前四十分钟到达车站，开"
+        "车前五分钟停止检票。\n"
         "3\t也没有\t这一条也没有英文。\n");
   return t;
 }
@@ -381,7 +350,8 @@ TEST_F(EnglishTipsTest, TipsWithoutEnglishArePassedOver) {
   TipWindow* tips = main_->tipWindow();
   const QString title = tips->lblTitle->text();
   EXPECT_FALSE(HasHan(title)) << title.toStdString();
-  EXPECT_TRUE(tips->txtContent->toPlainText().startsWith("At large stations")) << tips->txtContent->toPlainText().toStdString();
+  EXPECT_TRUE(tips->txtContent->toPlainText().startsWith("At large stations"))
+      << tips->txtContent->toPlainText().toStdString();
   for (PictureButton* button : {tips->Command2, tips->Command2, tips->imgFront, tips->imgFront}) {
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(tips->lblTitle->text(), title);

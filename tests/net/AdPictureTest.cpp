@@ -41,43 +41,36 @@ Files Snapshot(const fs::path& folder) {
 TEST(SwapWaitingPicture, PutsTheWaitingPictureInPlaceOrLeavesThePictureInUse) {
   using enum SwapOutcome;
   const Files unreadable = {{"showmain.gif", "old"}, {"showmian.gif", kFolder}};  // cannot be copied
+  const Files old = {{"showmain.gif", "old"}};  // the picture in use, as it was
+  const std::string fiveMb(5 << 20, 'n');
   const struct {
-    std::string folder;
     Files before;
     SwapOutcome outcome;
     Files after;
+    std::string folder = "date";
   } cases[] = {
-      {"date", {{"showmain.gif", "old"}}, NothingWaiting, {{"showmain.gif", "old"}}},
-      {"date", {{"showmain.gif", "old"}, {"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
-      {"date", {{"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
+      {old, NothingWaiting, old},
+      {{{"showmain.gif", "old"}, {"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
+      {{{"showmian.gif", "new"}}, Swapped, {{"showmain.gif", "new"}}},
       // Folder and file names match without regard to case.
-      {"Date", {{"ShowMain.GIF", "old"}, {"ShowMian.gif", "new"}}, Swapped, {{"ShowMain.GIF", "new"}}},
-      {"date", unreadable, Failed, unreadable},
+      {{{"ShowMain.GIF", "old"}, {"ShowMian.gif", "new"}}, Swapped, {{"ShowMain.GIF", "new"}}, "Date"},
+      {unreadable, Failed, unreadable},
       // Downloads a killed program left half done go first.
-      {"date",
-       {{"showmain.gif", "old"}, {"showmian.gif.a1B2c3.part", "half"}, {"ShowMian.GIF.x.PART", "half"}},
+      {{{"showmain.gif", "old"}, {"showmian.gif.a1B2c3.part", "half"}, {"ShowMian.GIF.x.PART", "half"}},
        NothingWaiting,
-       {{"showmain.gif", "old"}}},
-      {"date",
-       {{"showmian.gif.a1B2c3.part", "half"}, {"showmian.gif", "new"}, {"showmian.gif.txt", "kept"}},
+       old},
+      {{{"showmian.gif.a1B2c3.part", "half"}, {"showmian.gif", "new"}, {"showmian.gif.txt", "kept"}},
        Swapped,
        {{"showmain.gif", "new"}, {"showmian.gif.txt", "kept"}}},
       // So do a swap's and a first copy's.
-      {"date",
-       {{"showmain.gif", "old"}, {"showmain.gif.part", "half"}, {"Train.dll.4242.part", "half"}},
+      {{{"showmain.gif", "old"}, {"showmain.gif.part", "half"}, {"Train.dll.4242.part", "half"}},
        NothingWaiting,
-       {{"showmain.gif", "old"}}},
+       old},
       // An empty picture, one beyond 5 MB, or no picture is never put in place.
-      {"date", {{"showmain.gif", "old"}, {"showmian.gif", ""}}, Failed, {{"showmain.gif", "old"}}},
-      {"date",
-       {{"showmain.gif", "old"}, {"showmian.gif", std::string(5 << 20, 'n')}},
-       Swapped,
-       {{"showmain.gif", std::string(5 << 20, 'n')}}},
-      {"date",
-       {{"showmain.gif", "old"}, {"showmian.gif", std::string((5 << 20) + 1, 'n')}},
-       Failed,
-       {{"showmain.gif", "old"}}},
-      {"date", {{"showmain.gif", "old"}, {"showmian.gif", "<html>"}}, Failed, {{"showmain.gif", "old"}}},
+      {{{"showmain.gif", "old"}, {"showmian.gif", ""}}, Failed, old},
+      {{{"showmain.gif", "old"}, {"showmian.gif", fiveMb}}, Swapped, {{"showmain.gif", fiveMb}}},
+      {{{"showmain.gif", "old"}, {"showmian.gif", fiveMb + 'n'}}, Failed, old},
+      {{{"showmain.gif", "old"}, {"showmian.gif", "<html>"}}, Failed, old},
   };
   for (const auto& c : cases) {
     const TempDir app;
@@ -119,6 +112,13 @@ class AdRefresh : public ::testing::Test {
     return RefreshAdPicture(server, app_.Path(), cancel_, IsPicture, limits_);
   }
   Files Date() const { return Snapshot(app_.Path() / "date"); }
+  // A refresh that ended with `outcome`, its error naming `cause`, and the
+  // picture in use as it was.
+  void ExpectUnchanged(const AdRefreshResult& result, AdRefreshOutcome outcome, const char* cause) {
+    EXPECT_EQ(result.outcome, outcome);
+    EXPECT_NE(result.error.find(cause), std::string::npos) << result.error;
+    EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}}));
+  }
 
   const std::string kServerPicture = std::string(5000, 's');
   const std::string kLocalPicture = std::string(1200, 'l');
@@ -160,17 +160,11 @@ TEST_F(AdRefresh, AMissingOrDifferentPictureIsDownloadedAndTheNextStartSwapsItIn
 
 TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
   app_.Write("date/showmain.gif", kLocalPicture);
-  // The error names the cause.
-  const auto expectNothingChanged = [&](const AdRefreshResult& result, AdRefreshOutcome outcome,
-                                        const char* cause) {
-    EXPECT_EQ(result.outcome, outcome);
-    EXPECT_NE(result.error.find(cause), std::string::npos) << result.error;
-    EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}}));
-  };
   const struct {
     std::vector<std::string> options;
     AdRefreshOutcome outcome;
     const char* cause;
+    std::string picture = std::string(5000, 's');  // on the server
   } servers[] = {
       {{"--password", "another"}, AdRefreshOutcome::SizeRequestFailed, "530"},
       {{"--size-reply", "550 Not allowed."}, AdRefreshOutcome::SizeRequestFailed, "not found"},
@@ -184,43 +178,29 @@ TEST_F(AdRefresh, AFailureChangesNothingAndEnds) {
       {{"--cut", "2500"}, AdRefreshOutcome::DownloadFailed, "received 2500 of 5000 bytes"},
       {{"--stall", "2500"}, AdRefreshOutcome::DownloadFailed, "too slow"},
       {{"--size-reply", "213 3000"}, AdRefreshOutcome::DownloadFailed, "sent more than the 3000 bytes"},
+      // A picture is at most 5 MB and must be one: a larger size is not even
+      // downloaded, a transfer beyond it is stopped, a web page is thrown away.
+      {{}, AdRefreshOutcome::Refused, "larger than 5242880 bytes: 5242881", std::string((5 << 20) + 1, 's')},
+      {{"--size-reply", "213 5242880"},
+       AdRefreshOutcome::DownloadFailed,
+       "sent more than the 5242880 bytes",
+       std::string((5 << 20) + 1, 's')},
+      {{}, AdRefreshOutcome::Refused, "no picture", "<html><body>Please log in</body></html>"},
   };
   for (const auto& c : servers) {
-    SCOPED_TRACE(c.options.at(0));
+    SCOPED_TRACE(c.cause);
+    home_.Write("train/showmain.gif", c.picture);
     FtpTestServer server(home_.Path(), c.options);
-    expectNothingChanged(Refresh(server.Address()), c.outcome, c.cause);
+    ExpectUnchanged(Refresh(server.Address()), c.outcome, c.cause);
   }
   // No server there, or a setting that is no server name.
   const std::string gone = FtpTestServer(home_.Path()).Address();  // a server that has ended
-  expectNothingChanged(Refresh(gone), AdRefreshOutcome::SizeRequestFailed, "connect");
+  ExpectUnchanged(Refresh(gone), AdRefreshOutcome::SizeRequestFailed, "connect");
   for (const char* address : {"127.0.0.1/elsewhere", "", "user:pw@127.0.0.1"})
-    expectNothingChanged(Refresh(address), AdRefreshOutcome::SizeRequestFailed, "not a server name");
+    ExpectUnchanged(Refresh(address), AdRefreshOutcome::SizeRequestFailed, "not a server name");
 }
 
-// A picture is at most 5 MB and must be one: a larger size is not even
-// downloaded, a transfer beyond it is stopped, a web page is thrown away.
-TEST_F(AdRefresh, ALargeFileOrOneThatIsNoPictureIsNeverKept) {
-  app_.Write("date/showmain.gif", kLocalPicture);
-  const auto expectRefused = [&](const AdRefreshResult& result, AdRefreshOutcome outcome, const char* cause) {
-    EXPECT_EQ(result.outcome, outcome);
-    EXPECT_NE(result.error.find(cause), std::string::npos) << result.error;
-    EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}}));
-  };
-  {
-    home_.Write("train/showmain.gif", std::string((5 << 20) + 1, 's'));
-    FtpTestServer server(home_.Path());
-    expectRefused(Refresh(server.Address()), AdRefreshOutcome::Refused, "larger than 5242880 bytes: 5242881");
-  }
-  {
-    // A server that says 5 MB and sends more.
-    FtpTestServer server(home_.Path(), {"--size-reply", "213 5242880"});
-    expectRefused(Refresh(server.Address()), AdRefreshOutcome::DownloadFailed, "sent more than the 5242880 bytes");
-  }
-  {
-    home_.Write("train/showmain.gif", "<html><body>Please log in</body></html>");
-    FtpTestServer server(home_.Path());
-    expectRefused(Refresh(server.Address()), AdRefreshOutcome::Refused, "no picture");
-  }
+TEST_F(AdRefresh, APictureOfExactlyFiveMegabytesIsKept) {
   // Exactly 5 MB is a picture's size.
   home_.Write("train/showmain.gif", std::string(5 << 20, 's'));
   FtpTestServer server(home_.Path());
@@ -236,10 +216,7 @@ TEST_F(AdRefresh, ATricklingServerIsGivenUpAtTheTimeLimit) {
   limits_.lowSpeedBytes = 1;
   limits_.lowSpeedTime = std::chrono::seconds(60);
   limits_.totalTime = std::chrono::seconds(3);
-  const AdRefreshResult result = Refresh(server.Address());
-  EXPECT_EQ(result.outcome, AdRefreshOutcome::DownloadFailed);
-  EXPECT_NE(result.error.find("Timeout"), std::string::npos) << result.error;
-  EXPECT_EQ(Date(), (Files{{"showmain.gif", kLocalPicture}}));
+  ExpectUnchanged(Refresh(server.Address()), AdRefreshOutcome::DownloadFailed, "Timeout");
 }
 
 TEST_F(AdRefresh, CancelledDuringTheTransferLeavesNoPartialFile) {

@@ -19,13 +19,10 @@ Database& Db() { return test::HandMadeDb(); }
 // Text far longer than any name (SQLite refuses LIKE patterns over 50,000
 // bytes) matches nothing and fails nothing.
 TEST(HandMadeSearch, TextOfAnyLengthMatchesNothingInsteadOfFailing) {
-  const auto repeated = [](const std::string& piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) text += piece;
-    return text;
-  };
   // A "_" makes the station lookup test its pattern on every name.
-  for (const std::string& text : {repeated("b", 60000), repeated("北_", 20000), repeated("1", 60000)}) {
+  std::string wild;
+  for (int i = 0; i < 20000; ++i) wild += "北_";
+  for (const std::string& text : {std::string(60000, 'b'), wild, std::string(60000, '1')}) {
     EXPECT_FALSE(FindStations(Db(), text, true).found);
     EXPECT_FALSE(FindStations(Db(), text, false).found);
     EXPECT_EQ(RunStationSearch(Db(), {text, "上海", 0, 0, false, ""}).outcome,

@@ -36,15 +36,12 @@ TEST(ShippedFares, GiveTheMostCommonListedFareInNineteenZonesOfTwenty) {
   // Class and column: zones agreeing, zones.
   std::map<std::string, std::pair<int, int>> agreeing;
   while (std::getline(in, line)) {
+    // Class, km, column, listings, fare.
     std::istringstream fields(line);
-    std::string kind, km, column, rows, fare;
-    std::getline(fields, kind, '\t');
-    std::getline(fields, km, '\t');
-    std::getline(fields, column, '\t');
-    std::getline(fields, rows, '\t');
-    std::getline(fields, fare, '\t');
-    auto& [hits, zones] = agreeing[kind + " " + column];
-    hits += ShownFare(KindId(kind), std::stoi(km), column) == fare;
+    std::array<std::string, 5> f;
+    for (auto& field : f) std::getline(fields, field, '\t');
+    auto& [hits, zones] = agreeing[f[0] + " " + f[2]];
+    hits += ShownFare(KindId(f[0]), std::stoi(f[1]), f[2]) == f[4];
     ++zones;
   }
   // Both classes the site lists, each with its seat and two berths.
@@ -62,9 +59,7 @@ TEST(ShippedFares, KeepTheHalfYuanAndPriceEachClassByItsFamily) {
   // as the T trains do; the slow trains pay less than the fast ones.
   const int express = KindId("特快"), fast = KindId("普快"), k = KindId("快速"), slow = KindId("普客");
   const FareSet t7 = LookupFares(test::ShippedDb(), express, 1283);
-  EXPECT_EQ(t7.seatFares[0], "156.5");
-  EXPECT_EQ(t7.sleeperFares[0], "268.5");
-  EXPECT_EQ(t7.sleeperFares[3], "422.5");
+  EXPECT_EQ(t7.seatFares[0] + " " + t7.sleeperFares[0] + " " + t7.sleeperFares[3], "156.5 268.5 422.5");
   EXPECT_EQ(LookupFares(test::ShippedDb(), fast, 173).seatFares[0], "25.5");
   // A journey under 20 km pays the 20 km fare, soft seat too.
   EXPECT_EQ(LookupFares(test::ShippedDb(), express, 3).seatFares[0], "8");

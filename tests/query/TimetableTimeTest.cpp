@@ -18,12 +18,11 @@ TEST(TimetableTime, FormatsAndConvertsTheStoredNumber) {
 }
 
 TEST(TimetableTime, WindowBoundAndDayLabel) {
-  EXPECT_EQ(WindowBound("8", "5"), 805);
-  EXPECT_EQ(WindowBound("8", "30"), 830);
-  EXPECT_EQ(WindowBound("", "30"), 30);  // greater than 0, so it applies
-  EXPECT_EQ(WindowBound("0", "0"), 0);   // no bound
-  EXPECT_EQ(WindowBound("", ""), 0);
-  EXPECT_EQ(WindowBound("18", ""), 1800);
+  // Minutes alone are greater than 0, so they apply; 0 is no bound.
+  const std::tuple<const char*, const char*, int> bounds[] = {
+      {"8", "5", 805}, {"8", "30", 830}, {"", "30", 30}, {"0", "0", 0}, {"", "", 0}, {"18", "", 1800}};
+  for (const auto& [hours, minutes, bound] : bounds)
+    EXPECT_EQ(WindowBound(hours, minutes), bound) << hours << minutes;
   const std::pair<int, const char*> labels[] = {{0, " "},      {1, "次日"}, {2, "第三日"},
                                                 {7, "第八日"}, {8, ""},     {-1, ""}};
   for (const auto& [offset, label] : labels) EXPECT_EQ(DayLabel(offset), label) << offset;

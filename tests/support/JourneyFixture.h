@@ -19,7 +19,8 @@ namespace kw::test {
 enum JourneyStation { kJia = 1, kYi, kBing, kDing, kWu, kJi, kJiaWest };
 inline const std::vector<int> kJiaFamily = {kJia, kJiaWest};
 
-inline const std::string kJourneyStations = "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t戊\tw\n6\t己\tj\n7\t甲西\tjx\n";
+inline const std::string kJourneyStations =
+    "1\t甲\tj\n2\t乙\ty\n3\t丙\tb\n4\t丁\td\n5\t戊\tw\n6\t己\tj\n7\t甲西\tjx\n";
 inline const std::string kJourneyTrains =
     "1\tG1\t1\t1\t2\t8\t10\t0\t300\t\n2\tK2\t2\t2\t3\t10.3\t12\t0\t150\t\n"
     "3\tT3\t1\t2\t3\t10.29\t11\t0\t150\t\n4\tZ4\t1\t1\t4\t22\t23.5\t0\t200\t\n"
@@ -43,6 +44,15 @@ inline const std::string kJourneyPass =
 inline TestTimetable& FillJourneyTimetable(TestTimetable& t) {
   t.Set("station", kJourneyStations).Set("train", kJourneyTrains).Set("pass", kJourneyPass);
   return t;
+}
+
+// An update file adding train K<id>, 甲 at `leaves` to 戊 at `arrives`, 100
+// km (times as the database writes them: "6" is 06:00).
+inline std::string UpdateAddingTrain(int id, const std::string& leaves, const std::string& arrives) {
+  const std::string n = std::to_string(id);
+  return "insert;train;" + n + ";" + n + ",\"K" + n + "\",2,1,5," + leaves + "," + arrives + ",0,100,Null\n" +
+         "insert;pass;" + n + ",1;" + n + ",1,1,Null," + leaves + ",0,0\n" + "insert;pass;" + n + ",5;" + n +
+         ",5,2," + arrives + ",Null,0,100\n";
 }
 
 }  // namespace kw::test

@@ -24,7 +24,8 @@ int RunFrom(int ready, int depart) {
 }
 
 bool TypeAllowed(const std::string& number, TrainTypes types) {
-  const char c = number.empty() ? '?' : static_cast<char>(std::toupper(static_cast<unsigned char>(number[0])));
+  const char c =
+      number.empty() ? '?' : static_cast<char>(std::toupper(static_cast<unsigned char>(number[0])));
   const std::string letters = "GCDZTK";
   const size_t i = letters.find(c);
   return (types >> (i == std::string::npos ? 6 : i)) & 1u;
@@ -45,7 +46,8 @@ JourneyReference::JourneyReference(Database& db) {
   };
   std::vector<Row> rows;
   while (q.Step()) {
-    rows.push_back({q.Int(0), q.Text(1), {q.Int(2), q.Int(3), 0, 0}, q.OptDouble(4), q.OptDouble(5), q.Int(6)});
+    rows.push_back(
+        {q.Int(0), q.Text(1), {q.Int(2), q.Int(3), 0, 0}, q.OptDouble(4), q.OptDouble(5), q.Int(6)});
   }
   for (size_t i = 0; i < rows.size(); ++i) {
     Row& r = rows[i];
@@ -67,19 +69,9 @@ JourneyReference::JourneyReference(Database& db) {
 }
 
 const JourneyReference::Train* JourneyReference::FindTrain(int trainId) const {
-  for (const auto& t : trains_) {
-    if (t.id == trainId) return &t;
-  }
-  return nullptr;
-}
-
-const JourneyReference::Stop* JourneyReference::FindStop(int trainId, int stationId) const {
-  const Train* train = FindTrain(trainId);
-  if (!train) return nullptr;
-  for (const auto& s : train->stops) {
-    if (s.station == stationId) return &s;
-  }
-  return nullptr;
+  const auto it =
+      std::find_if(trains_.begin(), trains_.end(), [&](const Train& t) { return t.id == trainId; });
+  return it == trains_.end() ? nullptr : &*it;
 }
 
 std::vector<JourneyTriple> JourneyReference::Find(const JourneyRequest& r) const {
@@ -135,7 +127,9 @@ std::vector<JourneyTriple> JourneyReference::Find(const JourneyRequest& r) const
     for (const Boarding& b : (last ? lastBoardings : boardings)[station]) {
       if (b.train == from) continue;
       const int run = RunFrom(arrival + r.minChange, b.train->stops[b.at].depart);
-      const auto ride = [&](size_t j) { visit(b.train, b.train->stops[j].station, run + b.train->stops[j].arrive); };
+      const auto ride = [&](size_t j) {
+        visit(b.train, b.train->stops[j].station, run + b.train->stops[j].arrive);
+      };
       if (last) {
         for (size_t j : b.toTargets) ride(j);
       } else {
@@ -158,7 +152,8 @@ std::vector<JourneyTriple> JourneyReference::Find(const JourneyRequest& r) const
         onward(s1, a1, t, legs == 2, [&](const Train* t2, int s2, int a2) {
           record(start, departure, a2, s2, 1);
           if (legs < 3) return;
-          onward(s2, a2, t2, true, [&](const Train*, int s3, int a3) { record(start, departure, a3, s3, 2); });
+          onward(s2, a2, t2, true,
+                 [&](const Train*, int s3, int a3) { record(start, departure, a3, s3, 2); });
         });
       }
     }
@@ -196,33 +191,43 @@ std::string CheckJourney(const JourneyReference& reference, const JourneyTimetab
                          const JourneyRequest& request, const Journey& journey) {
   const auto& legs = journey.legs;
   if (legs.empty() || journey.changes() > request.maxChanges) return "wrong number of legs";
-  if (journey.departureMinutes != legs.front().boardMinutes || journey.arrivalMinutes != legs.back().alightMinutes)
+  if (journey.departureMinutes != legs.front().boardMinutes ||
+      journey.arrivalMinutes != legs.back().alightMinutes)
     return "departure or arrival differs from its legs";
-  if (journey.departureMinutes < request.earliestDeparture || journey.departureMinutes > request.latestDeparture)
+  if (journey.departureMinutes < request.earliestDeparture ||
+      journey.departureMinutes > request.latestDeparture)
     return "departure outside the window";
   const auto stationId = [&](int stop) { return timetable.stations[timetable.stops[stop].station].id; };
-  const auto in = [](const std::vector<int>& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); };
-  if (!in(request.fromStations, stationId(legs.front().boardStop))) return "starts at no departure station";
-  if (!in(request.toStations, stationId(legs.back().alightStop))) return "ends at no arrival station";
+  if (!std::ranges::count(request.fromStations, stationId(legs.front().boardStop)))
+    return "starts at no departure station";
+  if (!std::ranges::count(request.toStations, stationId(legs.back().alightStop)))
+    return "ends at no arrival station";
   if (stationId(legs.front().boardStop) == stationId(legs.back().alightStop)) return "ends where it began";
   for (size_t i = 0; i < legs.size(); ++i) {
     const JourneyLeg& leg = legs[i];
-    const int trainId = timetable.trains[leg.train].id;
-    const auto* train = reference.FindTrain(trainId);
-    const auto* board = reference.FindStop(trainId, stationId(leg.boardStop));
-    const auto* alight = reference.FindStop(trainId, stationId(leg.alightStop));
+    const auto* train = reference.FindTrain(timetable.trains[leg.train].id);
+    const auto stopAt = [&](int stop) -> const JourneyReference::Stop* {
+      if (!train) return nullptr;
+      const auto it = std::find_if(train->stops.begin(), train->stops.end(),
+                                   [&](const auto& s) { return s.station == stationId(stop); });
+      return it == train->stops.end() ? nullptr : &*it;
+    };
+    const auto *board = stopAt(leg.boardStop), *alight = stopAt(leg.alightStop);
     const std::string where = "leg " + std::to_string(i + 1) + ": ";
     if (!train || !board || !alight) return where + "stop not on its train";
     if (!TypeAllowed(train->number, request.types)) return where + "train of a type not asked for";
     if (board->zhanci >= alight->zhanci) return where + "rides backwards";
-    if (((leg.boardMinutes - board->depart) % kDay + kDay) % kDay != 0) return where + "departure not as timetabled";
-    if (leg.alightMinutes - leg.boardMinutes != alight->arrive - board->depart) return where + "ride time wrong";
+    if (((leg.boardMinutes - board->depart) % kDay + kDay) % kDay != 0)
+      return where + "departure not as timetabled";
+    if (leg.alightMinutes - leg.boardMinutes != alight->arrive - board->depart)
+      return where + "ride time wrong";
     if (i == 0) {
       if (leg.waitMinutes != 0) return where + "wait before the first leg";
       continue;
     }
     const JourneyLeg& before = legs[i - 1];
-    if (stationId(before.alightStop) != stationId(leg.boardStop)) return where + "changes between two stations";
+    if (stationId(before.alightStop) != stationId(leg.boardStop))
+      return where + "changes between two stations";
     if (before.train == leg.train) return where + "changes onto the same train";
     if (leg.waitMinutes != leg.boardMinutes - before.alightMinutes) return where + "wait miscounted";
     if (leg.waitMinutes < request.minChange) return where + "change shorter than the minimum";

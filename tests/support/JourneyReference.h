@@ -46,8 +46,6 @@ class JourneyReference {
   std::vector<JourneyTriple> Find(const JourneyRequest& request) const;
 
   const Train* FindTrain(int trainId) const;
-  // The stop of train `trainId` at station `stationId`, or null.
-  const Stop* FindStop(int trainId, int stationId) const;
 
  private:
   std::vector<Train> trains_;

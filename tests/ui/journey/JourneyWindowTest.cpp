@@ -2,11 +2,11 @@
 // three ways the main window offers, driven through its controls.
 #include "ui/journey/JourneyWindow.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QAbstractSpinBox>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <functional>
@@ -20,7 +20,7 @@ namespace {
 
 class JourneyWindowTest : public test::MainWindowFixture {
  protected:
-  JourneyWindowTest() : MainWindowFixture(test::FillUiTimetable, true) {}
+  explicit JourneyWindowTest(Fill fill = test::FillUiTimetable) : MainWindowFixture(fill, true) {}
 
   JourneyWindow* Opened() {
     main_->mnuJourney->trigger();
@@ -104,13 +104,11 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
     int column;
     QStringList order;
   } sorts[] = {
-      {0, {"T109", "1461", "K21"}},  // 出发 again: latest first
-      {2, {"T109", "K21", "1461"}},  // 历时
-      {2, {"1461", "K21", "T109"}},
-      {4, {"1461", "K21", "T109"}},  // 车次
-      {4, {"T109", "K21", "1461"}},
-      {6, {"1461", "K21", "T109"}},  // 里程
-      {7, {"1461", "K21", "T109"}},  // 票价: the unknown one last either way
+      {0, {"T109", "1461", "K21"}},                                // 出发 again: latest first
+      {2, {"T109", "K21", "1461"}},                                // 历时
+      {2, {"1461", "K21", "T109"}}, {4, {"1461", "K21", "T109"}},  // 车次
+      {4, {"T109", "K21", "1461"}}, {6, {"1461", "K21", "T109"}},  // 里程
+      {7, {"1461", "K21", "T109"}},                                // 票价: the unknown one last either way
       {7, {"K21", "1461", "T109"}},
   };
   for (const auto& sort : sorts) {
@@ -129,12 +127,11 @@ TEST_F(JourneyWindowTest, ASearchListsSortsAndPrintsJourneysAndALegOpensItsStret
     printed << t.text;
     EXPECT_EQ(t.cutAt, 0) << t.text.toStdString();  // every text whole
   }
-  EXPECT_TRUE(printed.contains("中转行程 北京 → 上海 00:00–23:59")) << printed.join(' ').toStdString();
-  EXPECT_TRUE(printed.contains("北京西 08:00"));     // the opened journey's leg
-  EXPECT_TRUE(printed.contains("上海 次日04:30"));
-  EXPECT_FALSE(printed.contains("北京 20:00"));  // a closed one's is not
-  EXPECT_TRUE(printed.contains("硬座票价(元)"));
-  EXPECT_TRUE(printed.contains("130"));
+  // The title, the opened journey's leg and its fare; a closed journey's legs are not printed.
+  for (const char* text :
+       {"中转行程 北京 → 上海 00:00–23:59", "北京西 08:00", "上海 次日04:30", "硬座票价(元)", "130"})
+    EXPECT_TRUE(printed.contains(text)) << text << " in " << printed.join(' ').toStdString();
+  EXPECT_FALSE(printed.contains("北京 20:00"));
 
   // 包头 to 南京: T109's leg rides 北京 to 南京 only.
   w->spnChanges->setValue(1);
@@ -215,18 +212,17 @@ TEST_F(JourneyWindowTest, LettersEnterStationsAndTheTypesLeftOut) {
 
   const QString count = "共 3 条行程；双击一程可察看该车次的详细情况";
   QApplication::setActiveWindow(w);
-  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{w->timAfter, w->timUntil, w->spnChanges,
-                                                                         w->spnMinChange, w->spnSlack}) {
+  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{
+           w->timAfter, w->timUntil, w->spnChanges, w->spnMinChange, w->spnSlack}) {
     w->spnSlack->setValue(w->spnSlack->value() == 30 ? 31 : 30);  // the list goes stale
     ASSERT_NE(w->lblCount->text(), count);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(w->lblCount->text(), count) << box->objectName().toStdString();
   }
-  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);  // Ctrl+P prints
-  QStringList printed;
-  for (const auto& t : recorder_.printers.printer.texts) printed << t.text;
-  EXPECT_TRUE(printed.contains("中转行程 北京 → 上海 00:00–23:59")) << printed.join(' ').toStdString();
+  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);  // Ctrl+P prints, the title first
+  ASSERT_FALSE(recorder_.printers.printer.texts.empty());
+  EXPECT_EQ(recorder_.printers.printer.texts.front().text, "中转行程 北京 → 上海 00:00–23:59");
   recorder_.messages.shown.clear();  // the question before printing
 
   const QLabel* off = w->findChild<QLabel*>("lblTypesOff");
@@ -249,14 +245,13 @@ TEST_F(JourneyWindowTest, LettersEnterStationsAndTheTypesLeftOut) {
 
 // The 高铁/城际 box takes C trains with G trains: C2225 北京南 -> 天津 of the
 // hand-made timetable, the one train between them.
-class HandMadeJourneyWindowTest : public test::MainWindowFixture {
+class HandMadeJourneyWindowTest : public JourneyWindowTest {
  protected:
-  HandMadeJourneyWindowTest() : MainWindowFixture(test::FillHandMadeTimetable, true) {}
+  HandMadeJourneyWindowTest() : JourneyWindowTest(test::FillHandMadeTimetable) {}
 };
 
 TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
-  main_->mnuJourney->trigger();
-  JourneyWindow* w = main_->journeyWindow();
+  JourneyWindow* w = Opened();
   w->txtFstation->setText("北京南");
   w->txtEstation->setText("天津");
   for (int box : {0, 1}) {
@@ -264,9 +259,6 @@ TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
     for (int i = 0; i < 6; ++i) w->cheType[i]->setChecked(i == box);
     QTest::mouseClick(w->cmdSearch, Qt::LeftButton);
     EXPECT_EQ(test::ColumnTexts(w->lvJourney, 4).contains("C2225"), box == 0);
-    if (box == 1) {
-      EXPECT_EQ(w->lvJourney->topLevelItemCount(), 0);
-    }
     EXPECT_EQ(recorder_.messages.Texts().size(), box == 0 ? 0u : 1u);
   }
 }
@@ -274,8 +266,7 @@ TEST_F(HandMadeJourneyWindowTest, TheHighSpeedAndIntercityBoxKeepsCTrains) {
 // 车次 sorts by the value of the digits: T8 before T70. 郑州 to 北京 (and
 // 北京西) without a change.
 TEST_F(HandMadeJourneyWindowTest, TrainNumbersSortByTheirValue) {
-  main_->mnuJourney->trigger();
-  JourneyWindow* w = main_->journeyWindow();
+  JourneyWindow* w = Opened();
   w->spnChanges->setValue(0);
   w->SearchFrom("郑州", "北京", 0);
   test::ClickHeader(w->lvJourney, 4);
@@ -297,8 +288,10 @@ TEST_F(JourneyWindowTest, KeepsUpWithTheBoxesAndRemembersItsOptions) {
   EXPECT_TRUE(w->lvJourney->isEnabled());
 
   const std::vector<std::function<void()>> changes = {
-      [w] { w->txtEstation->setText("上"); },     [w] { w->spnSlack->setValue(45); },
-      [w] { w->cheType[0]->setChecked(false); }, [w] { w->timUntil->setTime(QTime(22, 0)); },
+      [w] { w->txtEstation->setText("上"); },
+      [w] { w->spnSlack->setValue(45); },
+      [w] { w->cheType[0]->setChecked(false); },
+      [w] { w->timUntil->setTime(QTime(22, 0)); },
   };
   for (const auto& change : changes) {
     change();

@@ -4,7 +4,6 @@
 // timetable without positions.
 #include "ui/map/MapWindow.h"
 
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -105,15 +104,15 @@ TEST_F(NetworkPictureTest, AClickHitsTheNearestStationWithinEightPixels) {
 TEST_F(NetworkPictureTest, TheTravelledPartIsDrawnInTheHighlightColourThroughStationsWithAPosition) {
   // 4601 郑州 → 信阳, boarded at 郑州 (0), alighting at 许昌 (3); 新郑 and
   // 明港 have no position.
-  const QStringList stops = {"郑州", "新郑", "长葛", "许昌", "临颍", "漯河",
+  const QStringList stops = {"郑州", "新郑", "长葛",   "许昌", "临颍", "漯河",
                              "西平", "遂平", "驻马店", "确山", "明港", "信阳"};
   picture_.SetRoute({MapRoute::Kind::Train, "4601 郑州 → 许昌", {{"4601", stops, 0, 3}}});
   QStringList pieces;
   for (const auto& piece : picture_.RoutePieces()) {
     pieces << Name(piece.from) + "-" + Name(piece.to) + (piece.colour == kMapHighlight ? "*" : "");
   }
-  EXPECT_EQ(pieces, (QStringList{"许昌-临颍", "临颍-漯河", "漯河-西平", "西平-遂平", "遂平-驻马店", "驻马店-确山",
-                                 "确山-信阳", "郑州-长葛*", "长葛-许昌*"}));
+  EXPECT_EQ(pieces, (QStringList{"许昌-临颍", "临颍-漯河", "漯河-西平", "西平-遂平", "遂平-驻马店",
+                                 "驻马店-确山", "确山-信阳", "郑州-长葛*", "长葛-许昌*"}));
   EXPECT_EQ(picture_.RouteStationsWithoutPosition(), 2);
   EXPECT_EQ(picture_.RouteStations().size(), 10u);
 
@@ -150,8 +149,8 @@ TEST_F(NetworkPictureTest, NamesNeverOverlapTheBusiestComeFirstAndMoreAppearZoom
   EXPECT_EQ(Name(names[1].first), "郑州");
   for (size_t i = 0; i < names.size(); ++i)
     for (size_t j = i + 1; j < names.size(); ++j)
-      EXPECT_FALSE(names[i].second.intersects(names[j].second)) << Name(names[i].first).toStdString() << " "
-                                                               << Name(names[j].first).toStdString();
+      EXPECT_FALSE(names[i].second.intersects(names[j].second))
+          << Name(names[i].first).toStdString() << " " << Name(names[j].first).toStdString();
   // Zoomed in 16 times on 北京, more of the names of what is still in view show.
   MapView closer = view;
   closer.ZoomAt({691.62, 341.30}, 16);
@@ -179,7 +178,6 @@ class MapWindowTest : public test::MainWindowFixture {
 TEST_F(MapWindowTest, TheMenuOpensTheWholeNetworkAndCountsTheStationsLeftOut) {
   MapWindow* w = OpenMap();
   ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->objectName(), "frmMap");
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(w->lblNote->text(), "25 个车站无坐标，未画出");
   EXPECT_TRUE(w->picMap->view().VisibleWorld().contains(w->picture().Bounds()));
@@ -202,8 +200,8 @@ TEST_F(MapWindowTest, KeysWheelAndFitMoveTheView) {
   // Two notches of the wheel zoom by two, at the pointer.
   const QPointF at(40, 50);
   const QPointF under = canvas->view().ToWorld(at);
-  QWheelEvent wheel(at, canvas->mapToGlobal(at), {}, {0, 240}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                    false);
+  QWheelEvent wheel(at, canvas->mapToGlobal(at), {}, {0, 240}, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
   QApplication::sendEvent(canvas, &wheel);
   EXPECT_DOUBLE_EQ(canvas->view().scale(), fitted) << canvas->view().scale() / fitted;
   EXPECT_NEAR(canvas->view().ToWorld(at).x(), under.x(), 1e-12);
@@ -228,12 +226,10 @@ TEST_F(MapWindowTest, AStationTellsItsTrainsOpensItsBoardAndFillsTheMainWindowsB
   ASSERT_NE(main_->boardWindow(), nullptr);
   EXPECT_EQ(main_->boardWindow()->txtStation->text(), "郑州");
 
-  QMenu* menu = w->picMap->StationMenu(Index(w, "郑州"));
-  menu->findChild<QAction*>("mnuMapFrom")->trigger();
-  delete menu;
-  menu = w->picMap->StationMenu(Index(w, "上海"));
-  menu->findChild<QAction*>("mnuMapTo")->trigger();
-  delete menu;
+  for (const auto& [name, action] : {std::pair{"郑州", "mnuMapFrom"}, {"上海", "mnuMapTo"}}) {
+    const std::unique_ptr<QMenu> menu(w->picMap->StationMenu(Index(w, name)));
+    menu->findChild<QAction*>(action)->trigger();
+  }
   EXPECT_EQ(main_->panel->txtFstation->text(), "郑州");
   EXPECT_EQ(main_->panel->txtEstation->text(), "上海");
 }
@@ -258,9 +254,10 @@ TEST_F(MapWindowTest, TheDetailWindowSendsTheRouteWithTheTravelledPart) {
 
 TEST_F(MapWindowTest, ARouteThroughStationsWithoutAPositionSaysHowManyAreLeftOut) {
   // 7091 北京北 → 张家口: only 沙城 and 宣化 have a position.
-  main_->ShowRouteOnMap({MapRoute::Kind::Train,
-                         "7091 北京北 → 张家口",
-                         {{"7091", {"北京北", "昌平", "南口", "八达岭", "康庄", "沙城", "宣化", "张家口"}, -1, -1}}});
+  main_->ShowRouteOnMap(
+      {MapRoute::Kind::Train,
+       "7091 北京北 → 张家口",
+       {{"7091", {"北京北", "昌平", "南口", "八达岭", "康庄", "沙城", "宣化", "张家口"}, -1, -1}}});
   MapWindow* w = main_->mapWindow();
   EXPECT_EQ(w->lblNote->text(), "6 个车站无坐标，未画出");
   ASSERT_EQ(w->picture().RoutePieces().size(), 1u);
@@ -293,7 +290,8 @@ TEST_F(MapWindowTest, TheJourneyWindowSendsTheSelectedJourneysLegs) {
   journeys->lvJourney->setCurrentItem(journeys->lvJourney->topLevelItem(0));
   const MapRoute route = journeys->SelectedJourneyRoute();
   ASSERT_FALSE(route.legs.empty());
-  EXPECT_TRUE(route.legs.front().stations.front().startsWith("北京"));  // 北京 and the stations named after it
+  EXPECT_TRUE(
+      route.legs.front().stations.front().startsWith("北京"));  // 北京 and the stations named after it
   EXPECT_EQ(route.legs.back().stations.back(), "信阳");
   for (size_t l = 1; l < route.legs.size(); ++l)
     EXPECT_EQ(route.legs[l].stations.front(), route.legs[l - 1].stations.back());
@@ -311,15 +309,14 @@ TEST_F(MapWindowTest, PrintoutsAndPicturesCarryTheAttribution) {
   EXPECT_EQ(printed, (QStringList{"全国铁路网", kAttribution}));
   EXPECT_EQ(recorder_.printers.printer.images.size(), 1u);
 
-  const QString svg = QString::fromStdString((timetable_.Root() / "map.svg").string());
-  ASSERT_TRUE(w->ExportTo(svg));
-  QFile file(svg);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::filesystem::path svg = timetable_.Root() / "map.svg";
+  ASSERT_TRUE(w->ExportTo(QString::fromStdString(svg.string())));
   // The drawing's texts, joined: a line of text is written as runs of one
   // font each (Chinese, Latin).
-  const QString drawing = QString::fromUtf8(file.readAll());
+  const QString drawing = QString::fromStdString(test::ReadFile(svg));
   QString texts;
-  for (const auto& run : QRegularExpression("<text[^>]*>([^<]*)</text>").globalMatch(drawing)) texts += run.captured(1);
+  for (const auto& run : QRegularExpression("<text[^>]*>([^<]*)</text>").globalMatch(drawing))
+    texts += run.captured(1);
   texts.remove(' ');
   EXPECT_TRUE(texts.contains("地图数据©OpenStreetMap贡献者")) << texts.right(200).toStdString();
 
