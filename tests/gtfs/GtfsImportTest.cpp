@@ -135,7 +135,9 @@ TEST(GtfsImportTest, TheDefaultDayIsTodayWhenServedElseTheFirstDayWithTrains) {
       {"2026-12-06", "5 个车站，3 个车次，10 个停站，日期 2026-12-06，版本 2026-12 小测试（GTFS）"},
   };
   for (const auto& [today, summary] : cases) {
-    const ImportOptions options{.today = *ParseIsoDate(today), .kmPerDistanceUnit = 0.001};  // no date given
+    ImportOptions options;  // no date given
+    options.today = *ParseIsoDate(today);
+    options.kmPerDistanceUnit = 0.001;
     EXPECT_EQ(Feed().Import(options).Text(), summary) << today;
   }
 }

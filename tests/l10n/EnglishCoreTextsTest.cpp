@@ -54,7 +54,10 @@ TEST(EnglishCoreTexts, CaptionsAndMessagesSpellStationsAndClasses) {
   const TrainDetail detail = LoadTrainDetail(db, 1, true, "", "");
   const StopList stops = LoadStopList(db, 1);
   ASSERT_EQ(stops.count(), 11);
-  const BoardRequest board{.stationText = "天津", .after = 0, .until = 1};  // no train at 00:00-00:01
+  BoardRequest board;  // no train at 00:00-00:01
+  board.stationText = "天津";
+  board.after = 0;
+  board.until = 1;
   const Case cases[] = {
       {direct.rows[0].caption, " T109 (Beijing---Shanghai) Express"},
       {direct.rows[0].legLine.substr(0, direct.rows[0].legLine.find('\t')),

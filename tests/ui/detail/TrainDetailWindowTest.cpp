@@ -437,7 +437,12 @@ TEST_F(TrainDetailWindowTest, OpensCentredNamedForItsTrainAndWorksFromTheKeyboar
 }
 
 SearchContext Context(std::string mode, int train, std::string board = {}, std::string alight = {}) {
-  return {.queryMode = mode, .selectedTrainId = train, .legBoardName = board, .legAlightName = alight};
+  SearchContext context;
+  context.queryMode = mode;
+  context.selectedTrainId = train;
+  context.legBoardName = board;
+  context.legAlightName = alight;
+  return context;
 }
 
 TEST_F(TrainDetailWindowTest, InternationalTrainsShowAMessageAndNoWindow) {
