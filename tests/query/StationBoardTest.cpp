@@ -74,8 +74,9 @@ TEST(StationBoard, EachOptionPicksItsTrainsInDepartureOrder) {
        "Z238/Z235 T69 T15 4602 T7 T70 K508"},
       {"from 20:00", with([](auto& r) { r.after = 1200; }), "4602 T7 T70 K508"},
       {"20:06 to 20:27, both ends in", with([](auto& r) { r.after = 1206, r.until = 1227; }), "4602 T7"},
-      // The window wraps: in its own order.
-      {"22:00 to 01:15", with([](auto& r) { r.after = 1320, r.until = 75; }), "K508 K1005 Z1"},
+      // The window wraps: in its own order, both ends in.
+      {"22:50 to 01:13", with([](auto& r) { r.after = 1370, r.until = 73; }), "K508 K1005 Z1"},
+      {"22:50 alone", with([](auto& r) { r.after = r.until = 1370; }), "K508"},
       {"快速 (K)", with([](auto& r) { r.types = TypeBit(TrainType::K); }),
        "K1005 K1006 K507 K1159/K1158 K1157/K1160 K508"},
       {"other", with([](auto& r) { r.types = TypeBit(TrainType::Other); }), "4601 4602"},
