@@ -487,7 +487,6 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
   QTreeWidget* first = results_->lvchang[0];
   QTreeWidget* second = results_->lvchang[1];
   ASSERT_EQ(first->topLevelItemCount(), 1);
-  EXPECT_EQ(first->topLevelItem(0)->text(3), QString::number(test::kK263));
   ASSERT_EQ(second->topLevelItemCount(), 2);
   // Keys run on from the first leg into the second.
   EXPECT_EQ(Key(first, 0), "Row1");
@@ -496,8 +495,6 @@ TEST_F(MainWindowTest, NoThroughTrainOffersTransferStationsAndAPickListsBothLegs
     EXPECT_EQ(test::ItemTexts(second->topLevelItem(i)), secondLeg[i]);
     EXPECT_EQ(Joined(test::RowTexts(results_->flgChange[1], i + 1)), printed[i]);
   }
-  EXPECT_EQ(second->headerItem()->text(2), "南京到站");
-  EXPECT_TRUE(second->isColumnHidden(3));           // the train id
   for (const QTreeWidget* leg : {first, second}) {  // whole rows, side by side
     EXPECT_EQ(UnfittedColumns(leg), QStringList());
     EXPECT_LE(leg->header()->length(), leg->viewport()->width()) << leg->objectName().toStdString();
