@@ -250,7 +250,6 @@ TEST_F(MainWindowTest, AppliedUpdateIsReportedAndTheNewVersionShown) {
 // installed: the status bar says so, a message says it once, and 文件 →
 // 使用新安装的时刻表 takes it after asking.
 TEST_F(MainWindowTest, ADifferentInstalledTimetableIsOfferedAndTakenAfterAsking) {
-  EXPECT_EQ(Showing(), "WebBrowser1");
   test::TestTimetable installed{{"VerID", "2030-01 新版\n"}, {"station", "1\t北京\tbj\n"}};
   installed.Build();
   // As the start finds it (the per-user copy open in this window).
@@ -391,7 +390,6 @@ TEST_F(MainWindowTest, TypedPinyinSearchesAndTheRowsNameTheirStations) {
   QTreeWidget* list = results_->lvMain;
   StationSearch("bj", "sh");
   EXPECT_FALSE(list->isColumnHidden(7) || list->isColumnHidden(8));  // their texts: the test above
-  EXPECT_EQ(results_->flgDetail->columnCount(), 6);                  // the printed table keeps its columns
   NumberSearch("K21");
   ASSERT_EQ(list->topLevelItemCount(), 1);
   EXPECT_TRUE(list->isColumnHidden(7) && list->isColumnHidden(8));
