@@ -229,8 +229,7 @@ TEST_F(MapWindowTest, AStationTellsItsTrainsOpensItsBoardAndFillsTheMainWindowsB
     const std::unique_ptr<QMenu> menu(w->picMap->StationMenu(Index(w, name)));
     menu->findChild<QAction*>(action)->trigger();
   }
-  EXPECT_EQ(main_->panel->txtFstation->text(), "郑州");
-  EXPECT_EQ(main_->panel->txtEstation->text(), "上海");
+  EXPECT_EQ(main_->panel->txtFstation->text() + " → " + main_->panel->txtEstation->text(), "郑州 → 上海");
 }
 
 TEST_F(MapWindowTest, TheDetailWindowSendsTheRouteWithTheTravelledPart) {
