@@ -166,28 +166,6 @@ TEST(DateFolder, EachInstalledFolderAndEachPortableProgramHasItsOwnCopy) {
   EXPECT_EQ(ChooseDatePlace({dir.Path() / "a/bin", dir.Path() / "a/share", user}, ReadOnly).root, roots[0]);
 }
 
-TEST(DateFolder, ADifferentTimetableIsAnnouncedOnce) {
-  TempDir dir;
-  const DateSources sources{dir.Path() / "program", dir.Path() / "share", dir.Path() / "user"};
-  const fs::path copy = CopyRoot(sources.userRoot, sources.installedDir, false) / "date";
-  dir.Write("share/Train.dll", "I2");
-  fs::create_directories(copy);
-  std::ofstream(copy / "Train.dll") << "U";
-  WriteCopyOrigin(copy, Origin("fnv:09240307b5b8c38f"));
-  const DatePlace first = ChooseDatePlace(sources);
-  ASSERT_TRUE(first.different);
-  EXPECT_FALSE(first.different->announced);
-  MarkDifferentAnnounced(first);
-  const DatePlace second = ChooseDatePlace(sources);
-  ASSERT_TRUE(second.different);
-  EXPECT_TRUE(second.different->announced);
-  // What the copy came from is kept with the note.
-  EXPECT_EQ(ReadCopyOrigin(copy)->version, "old");
-  // Yet another installed timetable is news again.
-  dir.Write("share/Train.dll", "I3");
-  EXPECT_FALSE(ChooseDatePlace(sources).different->announced);
-}
-
 // What the program writes comes from the copy, the rest from where it is
 // installed, whatever an older program copied beside the database.
 TEST(DateFolder, FilesTheProgramOnlyReadsComeFromTheInstalledFolder) {
@@ -342,15 +320,28 @@ TEST_F(DateFolderCopyTest, ARefusedUpdateLeavesTheCopyUntouchedAnAppliedOneKeeps
 }
 
 // A package rebuilt from the same tables is the same timetable: the copy
-// holding the user's updates is not told to drop them.
-TEST_F(DateFolderCopyTest, ARebuiltPackageWithTheSameDataIsNoNews) {
+// holding the user's updates is not told to drop them. Another timetable is
+// announced once; yet another is news again.
+TEST_F(DateFolderCopyTest, ARebuiltPackageIsNoNewsADifferentTimetableIsAnnouncedOnce) {
   ASSERT_EQ(UpdateCopy("update;station;1;jm=\"bjx\"\n"), UpdateStatus::Applied);
   test::TestTimetable rebuilt{{"station", "1\t北京\tbj\n"}, {"VerID", "v1\n"}};
   rebuilt.Build();
   Install(rebuilt);
-  const DatePlace place = ChooseDatePlace(Sources());
-  EXPECT_FALSE(place.different);
-  EXPECT_FALSE(place.replaced);
+  const DatePlace same = ChooseDatePlace(Sources());
+  EXPECT_FALSE(same.different);
+  EXPECT_FALSE(same.replaced);
+  Install(v2_);
+  const DatePlace first = ChooseDatePlace(Sources());
+  ASSERT_TRUE(first.different);
+  EXPECT_FALSE(first.different->announced);
+  MarkDifferentAnnounced(first);
+  const DatePlace second = ChooseDatePlace(Sources());
+  ASSERT_TRUE(second.different);
+  EXPECT_TRUE(second.different->announced);
+  // What the copy came from is kept with the note.
+  EXPECT_EQ(ReadCopyOrigin(Copy())->version, "v1");
+  dir_.Write("share/Train.dll", "I3");
+  EXPECT_FALSE(ChooseDatePlace(Sources()).different->announced);
 }
 
 // Another program applies an update while this start holds an untouched copy
