@@ -279,7 +279,7 @@ TEST_F(UpdateFileTest, ChineseNamesFromUtf8AndGb18030Files) {
 
 // Only a regular file of at most 64 MB is read: a pipe would block, a device
 // never end. Every cause is told in Chinese.
-TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
+TEST_F(UpdateFileTest, OnlyARegularFileOfAtMostSixtyFourMegabytesIsRead) {
   const fs::path fifo = dir_.Path() / "fifo";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const fs::path large = dir_.Path() / "large.txt";
@@ -303,14 +303,10 @@ TEST_F(UpdateFileTest, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(outcome.Message(), "无法读取更新文件 " + c.path.string() + "：" + c.cause);
   }
   EXPECT_EQ(Everything(), before);
-}
-
-// 64 MB is the largest file read, not the smallest refused: a line of blanks
-// fills the file up to exactly that size.
-TEST_F(UpdateFileTest, AFileOfExactlySixtyFourMegabytesIsRead) {
+  // 64 MB is the largest file read, not the smallest refused: a line of
+  // blanks fills the file up to exactly that size.
   const std::string line = "insert;station;4;4,\"乌鲁木齐\",\"wlmq\"\r\n";
-  const auto outcome = Apply(line + std::string((64 << 20) - line.size(), ' '));
-  EXPECT_EQ(outcome.status, UpdateStatus::Applied) << outcome.Message();
+  ExpectApplied(line + std::string((64 << 20) - line.size(), ' '));
   EXPECT_EQ(Stations().back(), "4|乌鲁木齐|wlmq");
 }
 
