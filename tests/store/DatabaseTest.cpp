@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <fstream>
 
@@ -183,21 +181,6 @@ TEST(DatabaseReplace, TheOpenConnectionTakesTheNewFile) {
   EXPECT_FALSE(std::filesystem::exists(part));
   EXPECT_GT(db->TotalChanges(), changes);               // a cache of the old data sees the change
   ExpectRefused(mine.DbPath().string(), "另一个程序");  // still held
-}
-
-TEST(DatabaseOpen, ASecondConnectionIsLockedOut) {
-  TestTimetable t;
-  auto first = t.Open();
-  // Another process trying the same file while the first holds it.
-  if (fork() == 0) {
-    ExpectRefused(t.DbPath().string(), "另一个程序");
-    _exit(::testing::Test::HasFailure() ? 1 : 0);
-  }
-  int status = 0;
-  wait(&status);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the second process was not locked out";
-  first.reset();
-  EXPECT_NO_THROW(Database::Open(t.DbPath().string()));
 }
 
 TEST(DatabaseQueries, NestedStatementsNumbersAndRejectedStatements) {
