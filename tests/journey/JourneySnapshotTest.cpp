@@ -212,7 +212,7 @@ TEST_F(JourneySnapshot, PrepareLeavesADatabaseFaultToCurrent) {
 TEST_F(JourneySnapshot, ArraysThatDoNotFitAreRefused) {
   const JourneyTimetable good = BuildJourneyTimetable(*Database::Open(path));
   ASSERT_TRUE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, "s"), "s"));
-  EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, "s"), "t"));
+  // (Another timetable's snapshot is refused in the test of the rebuilt snapshots.)
   EXPECT_FALSE(JourneyTimetableFromSnapshot(JourneySnapshotBytes(good, ""), ""));
   const struct {
     const char* what;
