@@ -28,7 +28,7 @@ ClosingScreen::ClosingScreen(QWidget* parent) : QWidget(parent, Qt::Window) {
   Frame1->setObjectName("Frame1");
   Frame1->setGeometry(TwipsRect(0, 0, 5400, 4500));
   auto* credits = new QVBoxLayout(Frame1);
-  for (const QString& line : str::kCredits) {
+  for (const QString line : str::kCredits) {
     auto* label = new QLabel(line, Frame1);
     label->setAlignment(Qt::AlignCenter);
     credits->addWidget(label);
