@@ -1,7 +1,6 @@
 // kestrelway: the timetable enquiry program.
 #include <QApplication>
 #include <QProcess>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -20,8 +19,7 @@ namespace {
 // in the window, else English where the system's language is English.
 kw::Language OptionsLanguage() {
   if (!kw::ReadMemory(QStringLiteral("Language")).toString().isEmpty()) return kw::SavedLanguage();
-  const char* lang = std::getenv("LANG");
-  return lang && kw::LanguageNamed(lang) == kw::Language::English ? kw::Language::English : kw::Language::Chinese;
+  return kw::EnvironmentLanguage();
 }
 
 std::string Usage() { return kw::str::kUsage.str().toStdString(); }

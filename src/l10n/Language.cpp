@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <cstdlib>
 #include <memory>
 
 #include "store/Translation.h"
@@ -35,6 +36,11 @@ std::optional<Language> LanguageNamed(std::string_view code) {
 }
 
 std::string_view LanguageCode(Language language) { return language == Language::English ? "en" : "zh"; }
+
+Language EnvironmentLanguage() {
+  const char* lang = std::getenv("LANG");
+  return lang && LanguageNamed(lang) == Language::English ? Language::English : Language::Chinese;
+}
 
 bool UseLanguage(Language language) {
   State& state = Current();

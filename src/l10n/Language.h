@@ -14,6 +14,9 @@ enum class Language { Chinese, English };
 std::optional<Language> LanguageNamed(std::string_view code);
 // "zh" or "en".
 std::string_view LanguageCode(Language language);
+// The system's language as `LANG` names it: English where it names English,
+// else Chinese.
+Language EnvironmentLanguage();
 
 // Makes `language` the language of every text the program reads from now on
 // (the program's own, and Qt's through the application's translators when

@@ -1,7 +1,6 @@
 // kestrelway-cli [--db PATH] [--json] [--lang en|zh] COMMAND ARGS...
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -21,9 +20,6 @@ namespace {
 // The usage, in the interface's language.
 std::string Usage() { return kw::text::Fill(kw::cli::kUsage, {kw::cli::ClassOptionList(kw::cli::kListJoin)}); }
 
-// The language the environment asks for: English when LANG begins with
-// "en", else Chinese.
-kw::Language EnvironmentLanguage();
 // The value of --lang, anywhere on the line; nothing when not given.
 std::optional<std::string> LanguageOption(int argc, char** argv);
 
@@ -49,7 +45,7 @@ int main(int argc, char** argv) {
   // A --lang the tool does not speak is refused in the environment's.
   const std::optional<std::string> code = LanguageOption(argc, argv);
   const bool badLanguage = code && *code != "en" && *code != "zh";
-  const kw::Language language = !code || badLanguage ? EnvironmentLanguage() : *kw::LanguageNamed(*code);
+  const kw::Language language = !code || badLanguage ? kw::EnvironmentLanguage() : *kw::LanguageNamed(*code);
   if (language == kw::Language::English && !kw::UseLanguage(kw::Language::English)) {
     std::cerr << std::string_view(kNoEnglish) << '\n';
   }
@@ -118,11 +114,6 @@ int main(int argc, char** argv) {
 }
 
 namespace {
-
-kw::Language EnvironmentLanguage() {
-  const char* lang = std::getenv("LANG");
-  return lang && kw::LanguageNamed(lang) == kw::Language::English ? kw::Language::English : kw::Language::Chinese;
-}
 
 std::optional<std::string> LanguageOption(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {

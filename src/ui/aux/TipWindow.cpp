@@ -115,6 +115,14 @@ bool HasEnglish(const Tip& tip) { return !tip.content.empty() && TipText(tip.con
 
 }  // namespace
 
+int TipWindow::LargestId() {
+  try {
+    return LargestTipId(db_);
+  } catch (const DatabaseError&) {
+    return 0;
+  }
+}
+
 void TipWindow::ShowTip(int id, int step) {
   auto tip = Load(id);
   if (!tip && id != 1) {
@@ -122,12 +130,7 @@ void TipWindow::ShowTip(int id, int step) {
     tip = Load(id);
   }
   if (text::Translating()) {
-    int largest = 1;
-    try {
-      largest = std::max(LargestTipId(db_), 1);
-    } catch (const DatabaseError&) {
-      // Only the tip at hand.
-    }
+    const int largest = std::max(LargestId(), 1);  // 1: only the tip at hand
     // Each tip once at most, round from the last to the first.
     for (int tried = 1; tried < largest && !(tip && HasEnglish(*tip)); ++tried) {
       id += step;
@@ -150,13 +153,7 @@ void TipWindow::ShowNext() { ShowTip(currentId_ + 1); }
 // Before tip 1 comes the last tip, as tip 1 comes after it.
 void TipWindow::ShowPrevious() {
   if (currentId_ > 1) return ShowTip(currentId_ - 1, -1);
-  int largest = 1;
-  try {
-    largest = std::max(LargestTipId(db_), 1);
-  } catch (const DatabaseError&) {
-    // Tip 1 stays.
-  }
-  ShowTip(largest, -1);
+  ShowTip(std::max(LargestId(), 1), -1);  // tip 1 stays when there is no other
 }
 
 void TipWindow::SaveDisplay() {
@@ -165,12 +162,7 @@ void TipWindow::SaveDisplay() {
 
 void TipWindow::CloseTips() {
   SaveDisplay();
-  int largest = 0;
-  try {
-    largest = LargestTipId(db_);
-  } catch (const DatabaseError&) {
-    // Tip 1 comes first next time.
-  }
+  const int largest = LargestId();  // none: tip 1 comes first next time
   const int next = largest > 0 ? static_cast<int>(QRandomGenerator::global()->bounded(largest)) + 1 : 1;
   WriteEveryDay(kRandomNumberKey, QString::number(next));
   hide();

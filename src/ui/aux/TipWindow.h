@@ -47,7 +47,8 @@ class TipWindow : public QWidget {
 
  private:
   std::optional<Tip> Load(int id);
-  // Shows tip `id`, or tip 1 when there is no tip `id`.
+  // The largest tip id; 0 when there is no tip or the tips cannot be read.
+  int LargestId();
   // Shows tip `id` (tip 1 past the last). In English a tip the translation
   // file has no English for is passed over, going on by `step` (1 or -1).
   void ShowTip(int id, int step = 1);
